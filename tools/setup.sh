@@ -1,0 +1,31 @@
+#!/bin/sh
+# Installs what the build and the tests need (Debian 12) and makes the Wine prefix.
+# Quick when everything is already there.
+set -e
+here=$(cd "$(dirname "$0")/.." && pwd)
+
+packages="cmake make ninja-build g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine64 fonts-wine fonts-liberation xvfb xauth lrzsz socat googletest imagemagick x11-utils"
+
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+done
+
+if [ -n "$missing" ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "Installing:$missing"
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
+fi
+
+prefix="${WINEPREFIX:-$here/build/wineprefix}"
+if [ ! -f "$prefix/system.reg" ]; then
+  echo "Creating the Wine prefix in $prefix"
+  mkdir -p "$here/build"
+  WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=d;mshtml=d" wine wineboot -i >/dev/null 2>&1
+  # Wine paints window frames itself: Xvfb has no window manager to do it.
+  WINEPREFIX="$prefix" WINEDEBUG=-all wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+  WINEPREFIX="$prefix" wineserver -w
+fi

@@ -1,0 +1,7 @@
+#!/bin/sh
+# Runs a Win32 program of the win build under Wine, in the project's own prefix.
+here=$(cd "$(dirname "$0")/.." && pwd)
+export WINEPREFIX="${WINEPREFIX:-$here/build/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree=d;mshtml=d}"
+exec wine "$@"
