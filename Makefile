@@ -5,6 +5,11 @@ BUILD  ?= build
 NATIVE := $(BUILD)/native
 WIN    := $(BUILD)/win
 export WINEPREFIX ?= $(abspath $(BUILD))/wineprefix
+# TARGETS limits the build to some targets, TESTS the test run to a regex.
+TARGETS ?=
+TESTS   ?=
+build_targets := $(if $(TARGETS),--target $(TARGETS))
+test_filter   := $(if $(TESTS),-R '$(TESTS)')
 
 .PHONY: all setup native win check check-native check-win run clean
 
@@ -15,18 +20,18 @@ setup:
 
 native: setup
 	@cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DG7K_SANITIZE=ON >/dev/null
-	@cmake --build $(NATIVE) -j $(JOBS)
+	@cmake --build $(NATIVE) -j $(JOBS) $(build_targets)
 
 win: setup
 	@cmake -S . -B $(WIN) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake >/dev/null
-	@cmake --build $(WIN) -j $(JOBS)
+	@cmake --build $(WIN) -j $(JOBS) $(build_targets)
 
 check-native: native
-	ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS) $(test_filter)
 
 check-win: win
-	tools/with-display.sh ctest --test-dir $(WIN) --output-on-failure -j $(JOBS)
+	tools/with-display.sh ctest --test-dir $(WIN) --output-on-failure -j $(JOBS) $(test_filter)
 
 check: check-native check-win
 

@@ -23,7 +23,7 @@ fi
 prefix="${WINEPREFIX:-$here/build/wineprefix}"
 if [ ! -f "$prefix/system.reg" ]; then
   echo "Creating the Wine prefix in $prefix"
-  mkdir -p "$here/build"
+  mkdir -p "$(dirname "$prefix")"
   WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=d;mshtml=d" wine wineboot -i >/dev/null 2>&1
   # Wine paints window frames itself: Xvfb has no window manager to do it.
   WINEPREFIX="$prefix" WINEDEBUG=-all wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
