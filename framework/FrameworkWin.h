@@ -1,0 +1,2 @@
+// The Win32 half of the class library.
+#pragma once
