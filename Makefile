@@ -4,6 +4,7 @@ JOBS   ?= $(shell nproc)
 BUILD  ?= build
 NATIVE := $(BUILD)/native
 WIN    := $(BUILD)/win
+FUZZ   := $(BUILD)/fuzz
 export WINEPREFIX ?= $(abspath $(BUILD))/wineprefix
 # TARGETS limits the build to some targets, TESTS the test run to a regex.
 TARGETS ?=
@@ -11,7 +12,7 @@ TESTS   ?=
 build_targets := $(if $(TARGETS),--target $(TARGETS))
 test_filter   := $(if $(TESTS),-R '$(TESTS)')
 
-.PHONY: all setup native win check check-native check-win run clean
+.PHONY: all setup native win check check-native check-win check-fuzz run clean
 
 all: native win
 
@@ -33,10 +34,18 @@ check-native: native
 check-win: win
 	tools/with-display.sh ctest --test-dir $(WIN) --output-on-failure -j $(JOBS) $(test_filter)
 
-check: check-native check-win
+# Fuzz targets under libFuzzer (clang): FUZZ_SECONDS each.
+FUZZ_SECONDS ?= 10
+check-fuzz: setup
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DG7K_FUZZ=ON -DG7K_FUZZ_SECONDS=$(FUZZ_SECONDS) >/dev/null
+	@cmake --build $(FUZZ) -j $(JOBS) --target fuzz_all
+	ctest --test-dir $(FUZZ) --output-on-failure -j $(JOBS) -L fuzz
+
+check: check-native check-win check-fuzz
 
 run: win
 	@tools/run-app.sh
 
 clean:
-	rm -rf $(NATIVE) $(WIN)
+	rm -rf $(NATIVE) $(WIN) $(FUZZ)

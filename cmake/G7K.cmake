@@ -39,3 +39,30 @@ function(g7k_test name)
     set_tests_properties(${name} PROPERTIES LABELS gui)
   endif()
 endfunction()
+
+#   g7k_fuzz(name SOURCES ... [DEPENDS ...] CORPUS dir)
+#     A fuzz target (LLVMFuzzerTestOneInput). In the native tree it links a
+#     replay driver and runs as a bounded, repeatable test; in the fuzz tree
+#     (clang, G7K_FUZZ=ON) it links libFuzzer and runs for G7K_FUZZ_SECONDS.
+#     Fuzz targets do not exist in the win tree.
+function(g7k_fuzz name)
+  cmake_parse_arguments(A "" "CORPUS" "SOURCES;DEPENDS" ${ARGN})
+  if(WIN32)
+    return()
+  endif()
+  if(G7K_FUZZ)
+    add_executable(${name} ${A_SOURCES})
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    add_dependencies(fuzz_all ${name})
+    set(work ${CMAKE_CURRENT_BINARY_DIR}/${name}.corpus)
+    add_test(NAME ${name}
+      COMMAND ${CMAKE_COMMAND} -E env sh -c
+        "mkdir -p '${work}' && exec '$<TARGET_FILE:${name}>' -max_total_time=${G7K_FUZZ_SECONDS} -timeout=10 -rss_limit_mb=2048 '${work}' '${A_CORPUS}'")
+  else()
+    add_executable(${name} ${A_SOURCES} ${PROJECT_SOURCE_DIR}/tools/fuzz/ReplayMain.cpp)
+    add_test(NAME ${name} COMMAND ${name} ${A_CORPUS})
+  endif()
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${A_DEPENDS})
+  set_tests_properties(${name} PROPERTIES LABELS fuzz TIMEOUT 600)
+endfunction()

@@ -4,7 +4,7 @@
 set -e
 here=$(cd "$(dirname "$0")/.." && pwd)
 
-packages="cmake make ninja-build g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+packages="cmake make ninja-build g++ clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine fonts-liberation xvfb xauth lrzsz socat googletest imagemagick x11-utils"
 
 missing=""
