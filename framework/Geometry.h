@@ -1,0 +1,6 @@
+// CPoint, CSize and CRect together.
+#pragma once
+
+#include "framework/Point.h"
+#include "framework/Size.h"
+#include "framework/Rect.h"
