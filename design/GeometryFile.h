@@ -1,0 +1,39 @@
+// A geometry file (".XYZ"): named sets of electrode coordinates, in list
+// order, read from and written to text.
+#pragma once
+#include "framework/Framework.h"
+
+#include <vector>
+
+#include "design/CoordinateSet.h"
+
+class CGeometryFile {
+ public:
+  CGeometryFile();
+
+  // Replaces the sets by those of the file; FALSE with GetErrorText() set
+  // (and nothing loaded) when the file cannot be opened or its set count
+  // is missing or does not match the sets it holds.
+  BOOL Read(const CString& path);
+  // Writes every set of the list; FALSE when the file cannot be written.
+  BOOL Write(const CString& path) const;
+
+  const CString& GetErrorText() const { return m_strError; }
+
+  // Adds a new empty set (or empties the one under the name) at the end of
+  // the list and returns it.
+  CoordinateSet& AddSet(const CString& name);
+  CoordinateSet* GetSet(const CString& name) const;
+  void Clear();
+
+  // Whether a line of the file names a set rather than giving a point.
+  static BOOL IsSetNameLine(const CString& line);
+
+  std::vector<CString> m_names;  // list order
+  CoordinateSetMap m_sets;
+
+ private:
+  BOOL Fail(const CString& text);
+
+  CString m_strError;
+};

@@ -1,0 +1,192 @@
+#include "framework/Framework.h"
+#include "design/TextLines.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+namespace designtext {
+
+bool ReadLines(const char* path, std::vector<std::string>& lines) {
+  lines.clear();
+  std::ifstream in(path, std::ios::binary);
+  if (!in)
+    return false;
+  std::string text((std::istreambuf_iterator<char>(in)),
+                   std::istreambuf_iterator<char>());
+  if (in.bad())
+    return false;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos)
+      end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r')
+      line.pop_back();
+    lines.push_back(std::move(line));
+    start = end + 1;
+  }
+  return true;
+}
+
+bool WriteLines(const char* path, const std::vector<std::string>& lines) {
+  const std::string temp = std::string(path) + ".tmp";
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out)
+      return false;
+    for (const std::string& line : lines)
+      out << line << "\r\n";
+    out.flush();
+    if (!out) {
+      out.close();
+      std::remove(temp.c_str());
+      return false;
+    }
+  }
+#ifdef _WIN32
+  const bool renamed =
+      MoveFileExA(temp.c_str(), path, MOVEFILE_REPLACE_EXISTING) != 0;
+#else
+  const bool renamed = std::rename(temp.c_str(), path) == 0;
+#endif
+  if (!renamed) {
+    std::remove(temp.c_str());
+    return false;
+  }
+  return true;
+}
+
+void Scanner::SkipSpace() {
+  while (pos_ < text_.size() &&
+         (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\r' ||
+          text_[pos_] == '\n' || text_[pos_] == '\v' || text_[pos_] == '\f'))
+    ++pos_;
+}
+
+bool Scanner::Int(int& value) {
+  SkipSpace();
+  size_t p = pos_;
+  if (p < text_.size() && text_[p] == '+')
+    ++p;
+  const char* first = text_.data() + p;
+  const char* last = text_.data() + text_.size();
+  auto [next, ec] = std::from_chars(first, last, value);
+  if (ec != std::errc())
+    return false;
+  pos_ = static_cast<size_t>(next - text_.data());
+  return true;
+}
+
+bool Scanner::Long(long long& value) {
+  SkipSpace();
+  size_t p = pos_;
+  if (p < text_.size() && text_[p] == '+')
+    ++p;
+  const char* first = text_.data() + p;
+  const char* last = text_.data() + text_.size();
+  auto [next, ec] = std::from_chars(first, last, value);
+  if (ec != std::errc())
+    return false;
+  pos_ = static_cast<size_t>(next - text_.data());
+  return true;
+}
+
+bool Scanner::Unsigned(unsigned& value) {
+  SkipSpace();
+  size_t p = pos_;
+  if (p < text_.size() && text_[p] == '+')
+    ++p;
+  const char* first = text_.data() + p;
+  const char* last = text_.data() + text_.size();
+  auto [next, ec] = std::from_chars(first, last, value);
+  if (ec != std::errc())
+    return false;
+  pos_ = static_cast<size_t>(next - text_.data());
+  return true;
+}
+
+bool Scanner::Double(double& value) {
+  SkipSpace();
+  size_t p = pos_;
+  if (p < text_.size() && text_[p] == '+')
+    ++p;
+  const char* first = text_.data() + p;
+  const char* last = text_.data() + text_.size();
+  double parsed = 0;
+  auto [next, ec] = std::from_chars(first, last, parsed, std::chars_format::general);
+  if (ec != std::errc() || !std::isfinite(parsed))
+    return false;
+  value = parsed;
+  pos_ = static_cast<size_t>(next - text_.data());
+  return true;
+}
+
+bool Scanner::Char(char c) {
+  if (pos_ < text_.size() && text_[pos_] == c) {
+    ++pos_;
+    return true;
+  }
+  return false;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trim(std::string_view text) {
+  const char* ws = " \t\r\n\v\f";
+  size_t first = text.find_first_not_of(ws);
+  if (first == std::string_view::npos)
+    return {};
+  size_t last = text.find_last_not_of(ws);
+  return text.substr(first, last - first + 1);
+}
+
+std::vector<std::string_view> SplitWords(std::string_view text,
+                                         std::string_view separators) {
+  std::vector<std::string_view> words;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t start = text.find_first_not_of(separators, pos);
+    if (start == std::string_view::npos)
+      break;
+    size_t end = text.find_first_of(separators, start);
+    if (end == std::string_view::npos)
+      end = text.size();
+    words.push_back(text.substr(start, end - start));
+    pos = end;
+  }
+  return words;
+}
+
+std::string FormatFixed(double value, int width, int precision) {
+  char buffer[400];
+  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                 std::chars_format::fixed, precision);
+  std::string text = ec == std::errc() ? std::string(buffer, end) : std::string("0");
+  if (static_cast<int>(text.size()) < width)
+    text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
+  return text;
+}
+
+bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
+  if (suffix.size() > text.size())
+    return false;
+  std::string_view tail = text.substr(text.size() - suffix.size());
+  for (size_t i = 0; i < suffix.size(); ++i) {
+    char a = tail[i], b = suffix[i];
+    if (a >= 'a' && a <= 'z') a = static_cast<char>(a - 'a' + 'A');
+    if (b >= 'a' && b <= 'z') b = static_cast<char>(b - 'a' + 'A');
+    if (a != b)
+      return false;
+  }
+  return true;
+}
+
+}  // namespace designtext

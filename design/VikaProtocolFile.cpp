@@ -1,0 +1,216 @@
+#include "framework/Framework.h"
+#include "design/VikaProtocolFile.h"
+
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "design/TextLines.h"
+
+using designtext::Scanner;
+
+namespace {
+const char kGeometryExtension[] = ".XYZ";
+const char kNoGeometryMarker[] = "//Address File";
+
+std::string_view View(const CString& text) { return static_cast<LPCTSTR>(text); }
+CString ToCString(std::string_view text) {
+  return CString(std::string(text).c_str());
+}
+}  // namespace
+
+CVikaProtocolFile::CVikaProtocolFile() : m_nArrayCode(-1) {}
+
+CString CVikaProtocolFile::GetComment(int line) const {
+  auto it = m_comments.find(line);
+  return it == m_comments.end() ? CString() : it->second;
+}
+
+void CVikaProtocolFile::SetComment(int line, const CString& comment) {
+  if (comment.IsEmpty())
+    m_comments.erase(line);
+  else
+    m_comments[line] = comment;
+}
+
+CString CVikaProtocolFile::AddressBaseName(const CString& path) {
+  int slash = path.ReverseFind('\\');
+  const int other = path.ReverseFind('/');
+  if (other > slash)
+    slash = other;
+  CString name = path.Mid(slash + 1);
+  const int dot = name.ReverseFind('.');
+  return dot >= 0 ? name.Left(dot) : name;
+}
+
+BOOL CVikaProtocolFile::HasGeometry(const CString& geometry) {
+  return !geometry.IsEmpty() && geometry != "<none>";
+}
+
+CString CVikaProtocolFile::FormatCommand(const CVikaCommand& command) {
+  CString text;
+  text.Format("%d\t%d", command.m_nC1, command.m_nC2);
+  int channels = command.m_nChannels;
+  if (channels > CVikaCommand::MaxChannels)
+    channels = CVikaCommand::MaxChannels;
+  for (int k = 0; k < channels; ++k)
+    text.AppendFormat("\t%d\t%d", command.m_nP1[k], command.m_nP2[k]);
+  return text;
+}
+
+int CVikaProtocolFile::FindCommentStart(const CString& line) {
+  const std::string_view text = View(line);
+  if (text.empty())
+    return -1;
+  size_t i = 0;
+  while (i + 1 < text.size() &&
+         (text[i] == ' ' || text[i] == '\t' || text[i] == '-' || text[i] == ',' ||
+          (text[i] >= '0' && text[i] <= '9')))
+    ++i;
+  return i + 1 == text.size() ? -1 : static_cast<int>(i);
+}
+
+BOOL CVikaProtocolFile::ParseCommand(const CString& text,
+                                     CVikaCommand& command) {
+  const auto words = designtext::SplitWords(View(text), " \t,");
+  const size_t count = words.size();
+  if (count < 4 || count % 2 != 0 || count > 2 + 2 * CVikaCommand::MaxChannels)
+    return FALSE;
+  int values[2 + 2 * CVikaCommand::MaxChannels] = {};
+  for (size_t i = 0; i < count; ++i) {
+    Scanner scanner(words[i]);
+    if (!scanner.Int(values[i]) || !scanner.AtEnd())
+      return FALSE;
+  }
+  const int channels = static_cast<int>(count - 2) / 2;
+  int p1[CVikaCommand::MaxChannels] = {}, p2[CVikaCommand::MaxChannels] = {};
+  for (int k = 0; k < channels; ++k) {
+    p1[k] = values[2 + 2 * k];
+    p2[k] = values[3 + 2 * k];
+  }
+  command = CVikaCommand(values[0], values[1], p1, p2, channels);
+  return TRUE;
+}
+
+BOOL CVikaProtocolFile::Fail(int line, const char* what) {
+  if (line > 0)
+    m_strError.Format("Line %d: %s", line, what);
+  else
+    m_strError = what;
+  return FALSE;
+}
+
+BOOL CVikaProtocolFile::Read(const CString& path) {
+  m_strError.Empty();
+  std::vector<std::string> lines;
+  if (!designtext::ReadLines(static_cast<LPCTSTR>(path), lines))
+    return Fail(0, "The protocol file could not be opened.");
+  if (lines.size() < 2)
+    return Fail(static_cast<int>(lines.size()) + 1,
+                "the protocol file header is incomplete.");
+
+  std::map<int, CString> comments;
+
+  // Line 1: the array code up to the first tab; the rest is a comment.
+  std::string_view line1 = lines[0];
+  line1.remove_prefix(std::min(line1.find_first_not_of(" \t"), line1.size()));
+  const size_t tab = line1.find('\t');
+  if (tab != std::string_view::npos) {
+    if (tab + 1 < line1.size())
+      comments[1] = ToCString(line1.substr(tab + 1));
+    line1 = line1.substr(0, tab);
+  }
+  // Older files carry an unset code as 4294967295: read it as -1.
+  long long wide = 0;
+  Scanner codeScanner(line1);
+  if (!codeScanner.Long(wide) || wide < INT_MIN || wide > UINT_MAX)
+    return Fail(1, "expected the array code.");
+  const int code = static_cast<int>(static_cast<unsigned>(wide));
+
+  // Line 2: the address name, then the geometry name with ".XYZ" or a
+  // marker or comment.
+  const std::string_view line2 = designtext::Trim(lines[1]);
+  const size_t split = line2.find_first_of(" \t");
+  std::string_view address = line2.substr(0, split);
+  std::string_view rest = split == std::string_view::npos
+                              ? std::string_view()
+                              : line2.substr(split + 1);
+  const size_t adr = address.find(".ADR");
+  if (adr != std::string_view::npos)
+    address = address.substr(0, adr);
+  rest.remove_prefix(std::min(rest.find_first_not_of(" \t"), rest.size()));
+  std::string_view geometry;
+  const size_t secondEnd = rest.find_first_of(" \t");
+  const std::string_view second = rest.substr(0, secondEnd);
+  const size_t xyz = second.find(kGeometryExtension);
+  if (xyz != std::string_view::npos) {
+    geometry = second.substr(0, xyz);
+    rest = secondEnd == std::string_view::npos ? std::string_view()
+                                               : rest.substr(secondEnd + 1);
+  }
+  if (!rest.empty())
+    comments[2] = ToCString(rest);
+
+  CVikaCommandArray commands;
+  for (size_t i = 2; i < lines.size(); ++i) {
+    const int lineNumber = static_cast<int>(i) + 1;
+    CString line = ToCString(designtext::Trim(lines[i]));
+    if (line.IsEmpty())
+      continue;
+    const int commentStart = FindCommentStart(line);
+    if (commentStart >= 0) {
+      comments[lineNumber] = line.Mid(commentStart);
+      line = line.Left(commentStart);
+    }
+    CVikaCommand command;
+    if (!ParseCommand(line, command))
+      return Fail(lineNumber,
+                  "expected C1, C2 and one to four pairs of P1 and P2.");
+    commands.Add(command);
+  }
+
+  m_nArrayCode = code;
+  m_strAddress = ToCString(address);
+  m_strGeometry = ToCString(geometry);
+  m_commands.RemoveAll();
+  m_commands.Append(commands);
+  m_comments = std::move(comments);
+  return TRUE;
+}
+
+BOOL CVikaProtocolFile::Write(const CString& path, BOOL empty) const {
+  std::vector<std::string> lines;
+  CString line;
+  // A signed code: an unset code is written as -1.
+  line.Format("%d", m_nArrayCode);
+  if (!GetComment(1).IsEmpty())
+    line += "\t" + GetComment(1);
+  lines.emplace_back(static_cast<LPCTSTR>(line));
+
+  const CString comment2 = GetComment(2);
+  if (HasGeometry(m_strGeometry)) {
+    line.Format("%s\t%s%s", static_cast<LPCTSTR>(m_strAddress),
+                static_cast<LPCTSTR>(m_strGeometry), kGeometryExtension);
+    if (!comment2.IsEmpty())
+      line += "\t" + comment2;
+  } else {
+    line.Format("%s\t%s", static_cast<LPCTSTR>(m_strAddress),
+                comment2.IsEmpty() ? kNoGeometryMarker
+                                   : static_cast<LPCTSTR>(comment2));
+  }
+  lines.emplace_back(static_cast<LPCTSTR>(line));
+
+  if (!empty) {
+    for (int i = 0; i < m_commands.GetSize(); ++i) {
+      const CVikaCommand& command = m_commands[i];
+      if (!command.m_bValid)
+        break;
+      line = FormatCommand(command);
+      const CString comment = GetComment(static_cast<int>(lines.size()) + 1);
+      if (!comment.IsEmpty())
+        line += "\t" + comment;
+      lines.emplace_back(static_cast<LPCTSTR>(line));
+    }
+  }
+  return designtext::WriteLines(static_cast<LPCTSTR>(path), lines);
+}

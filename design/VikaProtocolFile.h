@@ -1,0 +1,52 @@
+// One section file of a Vika protocol (".ORG", ".UP" or ".DWN"): the array
+// code, the address and geometry names, and one command per line. Comments
+// after the fields are kept by line number, so hand-edited files keep them.
+#pragma once
+#include "framework/Framework.h"
+
+#include <map>
+
+#include "design/VikaCommand.h"
+
+class CVikaProtocolFile {
+ public:
+  CVikaProtocolFile();
+
+  // FALSE with GetErrorText() set when the file cannot be opened, a header
+  // line is missing or a command line is not a command.
+  BOOL Read(const CString& path);
+  // Writes the header and the commands up to the first not-valid one.
+  // With empty set, only the header is written.
+  BOOL Write(const CString& path, BOOL empty = FALSE) const;
+
+  const CString& GetErrorText() const { return m_strError; }
+
+  CString GetComment(int line) const;
+  void SetComment(int line, const CString& comment);
+
+  // "C:\\P\\LINE1.ADR" -> "LINE1": after the last folder separator, before
+  // the last ".".
+  static CString AddressBaseName(const CString& path);
+  // Empty and "<none>" mean no geometry file.
+  static BOOL HasGeometry(const CString& geometry);
+  // "C1\tC2\tP1\tP2..." for the used channels.
+  static CString FormatCommand(const CVikaCommand& command);
+  // Where the comment of a command line starts (the first character that
+  // is not a digit, blank, comma or "-"), or -1 when it has none or it
+  // would start at the last character.
+  static int FindCommentStart(const CString& line);
+  // Tokens separated by blanks, tabs or commas; FALSE when the text is not
+  // C1, C2 and one to four potential pairs.
+  static BOOL ParseCommand(const CString& text, CVikaCommand& command);
+
+  int m_nArrayCode;        // -1 = unset
+  CString m_strAddress;    // address file base name
+  CString m_strGeometry;   // geometry base name; empty = none
+  CVikaCommandArray m_commands;
+  std::map<int, CString> m_comments;  // by 1-based file line
+
+ private:
+  BOOL Fail(int line, const char* what);
+
+  CString m_strError;
+};
