@@ -15,6 +15,10 @@ const WORD wBigObjectTag = 0x7FFF;
 const DWORD dwBigClassTag = 0x80000000;
 const DWORD nMaxMapCount = 0x3FFFFFFE;
 
+// Objects read while reading an object: a forged stream must not nest them
+// until the stack runs out.
+const UINT nMaxObjectDepth = 512;
+
 // Strings and lines are read in pieces of this size, so a forged length
 // costs no more memory than the stream really holds.
 const UINT nReadChunk = 64 * 1024;
@@ -467,6 +471,8 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested) {
     return pOb;
   }
 
+  if (m_nObjectDepth >= nMaxObjectDepth)
+    ThrowArchive(CArchiveException::genericException);
   CObject* pOb = pClassRef->CreateObject();
   if (pOb == NULL)
     AfxThrowMemoryException();
@@ -474,14 +480,17 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested) {
   m_loadArray.push_back(LoadEntry{pOb, false, 0});
   UINT nOldSchema = m_nObjectSchema;
   m_nObjectSchema = nSchema;
+  ++m_nObjectDepth;
   try {
     pOb->Serialize(*this);
   } catch (...) {
     // Nobody else holds the half-read object; forget and free it.
+    --m_nObjectDepth;
     m_loadArray[nIndex].pItem = NULL;
     delete pOb;
     throw;
   }
+  --m_nObjectDepth;
   m_nObjectSchema = nOldSchema;
   return pOb;
 }

@@ -139,6 +139,7 @@ private:
   size_t m_nBufCur = 0;      // next byte to read or write
   size_t m_nBufMax = 0;      // bytes valid (loading)
   UINT m_nObjectSchema = (UINT)-1;
+  UINT m_nObjectDepth = 0;   // objects being read inside one another
 
   std::unordered_map<const void*, DWORD> m_storeMap;   // object or class -> index
   std::vector<LoadEntry> m_loadArray;                  // index -> object or class

@@ -151,14 +151,22 @@ CTime::CTime(const SYSTEMTIME& sysTime, int nDST)
 
 CTime PASCAL CTime::GetCurrentTime() { return CTime(std::time(NULL)); }
 
+namespace {
+thread_local struct tm t_tmBuffer;
+}
+
 struct tm* CTime::GetLocalTm(struct tm* ptm) const {
-  if (ptm == NULL || !ToLocalTm(m_time, *ptm))
+  if (ptm == NULL)
+    ptm = &t_tmBuffer;
+  if (!ToLocalTm(m_time, *ptm))
     return NULL;
   return ptm;
 }
 
 struct tm* CTime::GetGmtTm(struct tm* ptm) const {
-  if (ptm == NULL || !ToGmtTm(m_time, *ptm))
+  if (ptm == NULL)
+    ptm = &t_tmBuffer;
+  if (!ToGmtTm(m_time, *ptm))
     return NULL;
   return ptm;
 }

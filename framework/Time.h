@@ -57,9 +57,11 @@ public:
   static CTime PASCAL GetCurrentTime();
 
   time_t GetTime() const { return m_time; }
-  // Broken-down local or UTC time; NULL when the time cannot be converted.
-  struct tm* GetLocalTm(struct tm* ptm) const;
-  struct tm* GetGmtTm(struct tm* ptm) const;
+  // Broken-down local or UTC time, into *ptm or (NULL) a buffer of the
+  // calling thread that the next call reuses; NULL when the time cannot be
+  // converted.
+  struct tm* GetLocalTm(struct tm* ptm = NULL) const;
+  struct tm* GetGmtTm(struct tm* ptm = NULL) const;
 
   int GetYear() const;
   int GetMonth() const;       // 1 = January

@@ -106,8 +106,9 @@ typedef struct tagRECT {
 } RECT, *PRECT, *LPRECT;
 typedef const RECT* LPCRECT;
 
-// Handles are opaque: each is a pointer to its own incomplete struct, so
-// mixing them up does not compile.
+// Window and drawing handles are opaque: each is a pointer to its own
+// incomplete struct, so mixing them up does not compile. HANDLE and HGDIOBJ
+// stay untyped, as in <windows.h>, so that every GDI handle converts to them.
 #define G7K_DECLARE_HANDLE(name) \
   struct name##__;               \
   typedef struct name##__* name

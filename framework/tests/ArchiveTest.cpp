@@ -98,6 +98,21 @@ public:
 };
 IMPLEMENT_SERIAL(CArchiveFailing, CObject, 1)
 
+// A node that holds another node, as trees do.
+class CArchiveNode : public CObject {
+  DECLARE_SERIAL(CArchiveNode)
+public:
+  ~CArchiveNode() override { delete m_pChild; }
+  void Serialize(CArchive& ar) override {
+    if (ar.IsStoring())
+      ar << m_pChild;
+    else
+      ar >> m_pChild;
+  }
+  CArchiveNode* m_pChild = NULL;
+};
+IMPLEMENT_SERIAL(CArchiveNode, CObject, 1)
+
 TEST(ArchiveTest, NumbersAreLittleEndianWithFixedWidths) {
   Bytes bytes = Store([](CArchive& ar) {
     ar << (BYTE)0x12 << (WORD)0x3456 << (int)-2 << (LONG)0x01020304 << (DWORD)0xA0B0C0D0u;
@@ -320,6 +335,35 @@ TEST(ArchiveTest, MalformedStreamsThrowArchiveExceptions) {
   EXPECT_EQ(CArchiveException::endOfFile,
             ArchiveCause(Concat({{0xFF, 0xFF, 0x01, 0x00, 15, 0x00}, Text("CArchiveFailing"), {0x09, 'x'}}),
                          readObject));
+}
+
+TEST(ArchiveTest, NestingIsLimited) {
+  CArchiveNode root;
+  CArchiveNode* pNode = &root;
+  for (int i = 0; i < 100; ++i)
+    pNode = pNode->m_pChild = new CArchiveNode;
+  Bytes bytes = Store([&](CArchive& ar) { ar << &root; });
+  Load(bytes, [](CArchive& ar) {
+    CArchiveNode* pRoot = NULL;
+    ar >> pRoot;
+    std::unique_ptr<CArchiveNode> own(pRoot);
+    int nDepth = 0;
+    for (CArchiveNode* p = pRoot; p != NULL; p = p->m_pChild)
+      ++nDepth;
+    EXPECT_EQ(101, nDepth);
+  });
+
+  // A forged stream nesting far deeper fails cleanly, freeing what it built.
+  Bytes forged = Concat({{0xFF, 0xFF, 0x01, 0x00, 12, 0x00}, Text("CArchiveNode")});
+  for (int i = 0; i < 100000; ++i) {
+    forged.push_back(0x01);
+    forged.push_back(0x80);
+  }
+  EXPECT_EQ(CArchiveException::genericException, ArchiveCause(forged, [](CArchive& ar) {
+              CObject* p = NULL;
+              ar >> p;
+              delete p;
+            }));
 }
 
 TEST(ArchiveTest, CollectionsRoundTrip) {

@@ -14,7 +14,8 @@ TEST(TimeTest, LocalFieldsRoundTrip) {
   struct tm atm;
   ASSERT_NE(nullptr, t.GetLocalTm(&atm));
   EXPECT_EQ(126, atm.tm_year);
-  EXPECT_EQ(nullptr, t.GetLocalTm(nullptr));
+  ASSERT_NE(nullptr, t.GetLocalTm());
+  EXPECT_EQ(11, t.GetLocalTm()->tm_mon);
 }
 
 TEST(TimeTest, FormatUsesTheCLocaleAndTheHashFlag) {
