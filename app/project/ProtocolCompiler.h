@@ -1,0 +1,69 @@
+// Runs the external protocol compiler ORDA over a list file of the project's
+// files and names its log after the project document.
+#pragma once
+
+#include "framework/Framework.h"
+#include "app/project/ProtocolModel.h"
+
+#include <vector>
+
+// The rows of a project's list, as the compiler reads them. The project
+// viewport is one.
+class CProtocolRowSource
+{
+public:
+    virtual ~CProtocolRowSource() = default;
+    virtual int GetRowCount() = 0;
+    virtual BOOL IsRowSelected(int nRow) = 0;
+    virtual CProtocolInfo* GetRowInfo(int nRow) = 0;
+};
+
+// Starts a program and waits for it. Tests put a fake one in.
+class CProcessRunner
+{
+public:
+    static constexpr int NOT_STARTED = -1;
+    virtual ~CProcessRunner() = default;
+    // The program's exit status, or NOT_STARTED.
+    virtual int Run(const CString& strCommandLine) = 0;
+};
+
+class CProtocolCompiler
+{
+public:
+    // Results of Compile besides the program's own non-zero exit status.
+    static constexpr int COMPILE_OK = 0;
+    static constexpr int COMPILE_NOT_STARTED = -1;
+    static constexpr int COMPILE_NO_OUTPUT = -2;
+    static constexpr int COMPILE_NO_INPUT = -3;
+
+    CProtocolCompiler(CProtocolModel* pModel, CProtocolRowSource* pRows, LPCTSTR pszDefaultExtension);
+    virtual ~CProtocolCompiler();
+
+    // Number of names written; listPath receives the list file when there is one.
+    virtual int WriteInputList(CString& strListPath, BOOL bSelectedOnly, BOOL bKeepPath);
+    virtual int Compile(const CString& strType, const CString& strDocumentPath);
+
+    static void NormalizePath(CString& strPath);
+    // The document path with the extension of its file name replaced by ".Log".
+    static CString MakeLogName(const CString& strDocumentPath);
+    static CString BuildCommandLine(const CString& strMainFolder, const CString& strType,
+                                    const CString& strListPath, const CString& strLogName,
+                                    const CString& strOutputName);
+    // The 8.3 form when the system has one, else the name itself.
+    static CString ShortName(const CString& strPath);
+
+    void SetRunner(CProcessRunner* pRunner) { m_pRunner = pRunner; }
+    // Where list files go (the system's temporary folder unless set).
+    void SetTempFolder(const CString& strFolder) { m_strTempFolder = strFolder; }
+
+protected:
+    CProtocolModel* m_pModel;
+    CProtocolRowSource* m_pRows;
+    CString m_strDefaultExtension;
+    CProcessRunner* m_pRunner = nullptr;
+    CString m_strTempFolder;
+};
+
+// The system's runner: starts the program itself (no command interpreter).
+CProcessRunner& GetSystemProcessRunner();

@@ -1,0 +1,158 @@
+#include "framework/Framework.h"
+#include "app/project/ProtocolModel.h"
+#include "app/project/FileNames.h"
+#include "app/project/ProjectFileReader.h"
+#include "app/project/ProgressPane.h"
+
+#include <algorithm>
+#include <vector>
+
+IMPLEMENT_SERIAL(CProtocolModel, CObject, VERSIONABLE_SCHEMA)
+
+CProtocolModel::CProtocolModel(UINT nSchema)
+    : m_nSchema(nSchema)
+    , m_columns(10)
+{
+    m_columns.InitHashTable(17);
+}
+
+CProtocolModel::~CProtocolModel()
+{
+    RemoveAll();
+}
+
+void CProtocolModel::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+        Store(ar);
+    else
+        Load(ar);
+}
+
+void CProtocolModel::Store(CArchive& ar)
+{
+    ar << static_cast<DWORD>(m_nSchema);
+    ar << m_strSourceFolder << m_strTargetFolder;
+    ar << static_cast<DWORD>(m_infos.GetCount());
+    for (POSITION pos = m_infos.GetHeadPosition(); pos != nullptr;)
+        ar << m_infos.GetNext(pos)->GetName();
+    ar.WriteCount(static_cast<DWORD>(m_columns.GetCount()));
+    for (POSITION pos = m_columns.GetStartPosition(); pos != nullptr;) {
+        UINT nPosition = 0;
+        CColumnProperty prop;
+        m_columns.GetNextAssoc(pos, nPosition, prop);
+        ar << static_cast<DWORD>(nPosition);
+        prop.Serialize(ar);
+    }
+}
+
+// The whole file is read and checked before the model changes, so a damaged
+// file leaves nothing half-loaded.
+void CProtocolModel::Load(CArchive& ar)
+{
+    CProjectFileContents contents = ReadProjectFile(ar);
+
+    m_nLoadedVersion = contents.dwVersion;
+    m_strSourceFolder = WithTrailingBackslash(contents.strSourceFolder);
+    m_strTargetFolder = WithTrailingBackslash(contents.strTargetFolder);
+
+    const int nNames = static_cast<int>(contents.names.size());
+    CProgressPane* pProgress = g_pMainStatusBar;
+    if (pProgress)
+        pProgress->BeginProgress("Scanning files:", 0, nNames > 0 ? nNames : 1, TRUE, 0x4100, 10);
+    for (int i = 0; i < nNames; ++i) {
+        if (pProgress)
+            pProgress->SetProgressPos(i);
+        if (!contents.names[i].IsEmpty())
+            AddByFileName(contents.names[i]);
+    }
+    if (pProgress)
+        pProgress->EndProgress();
+
+    m_columns.RemoveAll();
+    UINT nPosition = 0;
+    for (CColumnProperty& prop : contents.columns)
+        m_columns.SetAt(nPosition++, prop);
+
+    // Re-reading the files is not a change of the project.
+    m_bModified = FALSE;
+}
+
+int CProtocolModel::GetColumnCount() { return static_cast<int>(m_columns.GetCount()); }
+
+int CProtocolModel::GetColumnWidth(UINT nPosition)
+{
+    CColumnProperty prop;
+    return m_columns.Lookup(nPosition, prop) ? prop.GetWidth() : 0;
+}
+
+void CProtocolModel::SetColumnWidth(UINT nPosition, int nWidth)
+{
+    CColumnProperty prop;
+    if (!m_columns.Lookup(nPosition, prop))
+        return;
+    prop.SetWidth(nWidth);
+    m_columns.SetAt(nPosition, prop);
+}
+
+CColumnMap& CProtocolModel::GetColumnMap() { return m_columns; }
+
+CProtocolInfo* CProtocolModel::FindInfo(LPCTSTR pszName)
+{
+    for (POSITION pos = m_infos.GetHeadPosition(); pos != nullptr;) {
+        CProtocolInfo* pInfo = m_infos.GetNext(pos);
+        if (pInfo->GetName().Compare(pszName) == 0)
+            return pInfo;
+    }
+    return nullptr;
+}
+
+BOOL CProtocolModel::Contains(LPCTSTR pszName)
+{
+    for (POSITION pos = m_infos.GetHeadPosition(); pos != nullptr;)
+        if (m_infos.GetNext(pos)->GetName().CompareNoCase(pszName) == 0)
+            return TRUE;
+    return FALSE;
+}
+
+void CProtocolModel::SetSourceFolder(LPCTSTR pszFolder) { m_strSourceFolder = WithTrailingBackslash(CString(pszFolder)); }
+void CProtocolModel::SetTargetFolder(LPCTSTR pszFolder) { m_strTargetFolder = WithTrailingBackslash(CString(pszFolder)); }
+int CProtocolModel::Reserved() { return 0; }
+PFNPROTOCOLCOMPARE CProtocolModel::GetCompareFunc() { return nullptr; }
+void CProtocolModel::SetModifiedFlag(BOOL bModified) { m_bModified = bModified; }
+CProtocolItem* CProtocolModel::CreateItem() { return nullptr; }
+
+void CProtocolModel::RemoveAll()
+{
+    while (!m_infos.IsEmpty())
+        delete m_infos.RemoveHead();
+}
+
+CProtocolInfo* CProtocolModel::CreateInfo(LPCTSTR, LPCTSTR) { return nullptr; }
+BOOL CProtocolModel::AddByFileName(LPCTSTR) { return FALSE; }
+CProtocolInfoList& CProtocolModel::GetInfoList() { return m_infos; }
+int CProtocolModel::GetInfoCount() { return static_cast<int>(m_infos.GetCount()); }
+int CProtocolModel::GetSortColumn() { return m_nSortColumn; }
+
+int CProtocolModel::GetSortDirection(UINT nPosition)
+{
+    CColumnProperty prop;
+    return m_columns.Lookup(nPosition, prop) ? prop.GetSortDirection() : 0;
+}
+
+void CProtocolModel::SetSortColumn(int nPosition) { m_nSortColumn = nPosition; }
+
+void CProtocolModel::ToggleSortDirection(UINT nPosition)
+{
+    CColumnProperty prop;
+    if (!m_columns.Lookup(nPosition, prop))
+        return;
+    prop.ToggleSortDirection();
+    m_columns.SetAt(nPosition, prop);
+}
+
+void CProtocolModel::AddInfo(CProtocolInfo* pInfo)
+{
+    if (pInfo)
+        m_infos.AddTail(pInfo);
+}
