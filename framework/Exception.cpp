@@ -57,7 +57,7 @@ CString CException::GetErrorMessage() const {
   return CString(szText);
 }
 
-int CException::ReportError(UINT nType, UINT nMessageID) {
+int CException::ReportError(UINT nType, UINT nMessageID) const {
   CString strText = GetErrorMessage();
   if (strText.IsEmpty() && nMessageID != 0)
     strText.LoadString(nMessageID);
@@ -83,7 +83,7 @@ BOOL CResourceException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT
                              pnHelpContext);
 }
 
-int CUserException::ReportError(UINT, UINT) { return 0; }
+int CUserException::ReportError(UINT, UINT) const { return 0; }
 
 void AfxThrowMemoryException() { throw CMemoryException(); }
 void AfxThrowNotSupportedException() { throw CNotSupportedException(); }

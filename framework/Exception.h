@@ -18,7 +18,7 @@ public:
   virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const;
   CString GetErrorMessage() const;
   // Shows the text; how is up to the installed reporter (see below).
-  virtual int ReportError(UINT nType = 0, UINT nMessageID = 0);
+  virtual int ReportError(UINT nType = 0, UINT nMessageID = 0) const;
   // Thrown by value: nothing to free. Kept so catch sites read as usual.
   void Delete() {}
 };
@@ -54,7 +54,7 @@ public:
 class CUserException : public CException {
   DECLARE_DYNAMIC(CUserException)
 public:
-  int ReportError(UINT nType = 0, UINT nMessageID = 0) override;
+  int ReportError(UINT nType = 0, UINT nMessageID = 0) const override;
 };
 
 [[noreturn]] void AfxThrowMemoryException();

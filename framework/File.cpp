@@ -141,7 +141,7 @@ void CFile::Close() {
     return;
   OsFile::Error error;
   bool bClosed = OsFile::Close(m_hFile, error);
-  m_hFile = -1;
+  m_hFile = hFileNull;
   if (!bClosed)
     ThrowError(error.cause, error.osError);
   m_strFileName.Empty();
@@ -151,7 +151,7 @@ void CFile::Abort() {
   if (IsOpen()) {
     OsFile::Error error;
     OsFile::Close(m_hFile, error);
-    m_hFile = -1;
+    m_hFile = hFileNull;
   }
   m_strFileName.Empty();
 }

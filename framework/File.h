@@ -58,7 +58,7 @@ public:
 
   // FALSE on failure, with the reason in *pError when given.
   virtual BOOL Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError = NULL);
-  BOOL IsOpen() const { return m_hFile != -1; }
+  BOOL IsOpen() const { return m_hFile != hFileNull; }
 
   // Reading and writing throw CFileException on failure.
   virtual UINT Read(void* lpBuf, UINT nCount);
@@ -89,10 +89,14 @@ public:
   static void PASCAL Rename(LPCTSTR lpszOldName, LPCTSTR lpszNewName);
   static void PASCAL Remove(LPCTSTR lpszFileName);
 
+  // The system's handle: a Win32 HANDLE in the win build (cast it), a file
+  // descriptor natively; hFileNull while closed.
+  static const intptr_t hFileNull = -1;
+  intptr_t m_hFile = hFileNull;
+
 protected:
   [[noreturn]] void ThrowError(int cause, LONG lOsError) const;
 
-  intptr_t m_hFile = -1;
   CString m_strFileName;
 };
 
