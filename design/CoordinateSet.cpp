@@ -4,25 +4,41 @@
 CoordinateSet::CoordinateSet() = default;
 CoordinateSet::~CoordinateSet() = default;
 
-CoordinateSetMap::CoordinateSetMap() = default;
-CoordinateSetMap::~CoordinateSetMap() = default;
+CoordinateSetMap::CoordinateSetMap() : CMapStringToOb(10) {}
 
-void CoordinateSetMap::SetAt(const CString& name, CoordinateSet* set) {
-  std::unique_ptr<CoordinateSet>& slot = m_sets[name];
-  if (slot.get() != set)
-    slot.reset(set);
+CoordinateSetMap::~CoordinateSetMap() { RemoveAll(); }
+
+void CoordinateSetMap::SetAt(LPCTSTR name, CoordinateSet* set) {
+  CObject* old = nullptr;
+  if (CMapStringToOb::Lookup(name, old) && old != set)
+    delete old;
+  CMapStringToOb::SetAt(name, set);
 }
 
-BOOL CoordinateSetMap::RemoveKey(const CString& name) {
-  return m_sets.erase(name) > 0;
-}
-
-void CoordinateSetMap::RemoveAll() { m_sets.clear(); }
-
-BOOL CoordinateSetMap::Lookup(const CString& name, CoordinateSet*& set) const {
-  auto it = m_sets.find(name);
-  if (it == m_sets.end())
+BOOL CoordinateSetMap::RemoveKey(LPCTSTR name) {
+  CObject* old = nullptr;
+  if (!CMapStringToOb::Lookup(name, old))
     return FALSE;
-  set = it->second.get();
+  CMapStringToOb::RemoveKey(name);
+  delete old;
+  return TRUE;
+}
+
+void CoordinateSetMap::RemoveAll() {
+  POSITION pos = GetStartPosition();
+  while (pos) {
+    CString name;
+    CObject* set = nullptr;
+    GetNextAssoc(pos, name, set);
+    delete set;
+  }
+  CMapStringToOb::RemoveAll();
+}
+
+BOOL CoordinateSetMap::Lookup(LPCTSTR name, CoordinateSet*& set) const {
+  CObject* found = nullptr;
+  if (!CMapStringToOb::Lookup(name, found))
+    return FALSE;
+  set = static_cast<CoordinateSet*>(found);
   return TRUE;
 }

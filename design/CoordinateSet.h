@@ -3,9 +3,6 @@
 #pragma once
 #include "framework/Framework.h"
 
-#include <map>
-#include <memory>
-
 #include "design/Coordinate.h"
 
 class CoordinateSet : public CArray<Coordinate, Coordinate&> {
@@ -15,23 +12,21 @@ class CoordinateSet : public CArray<Coordinate, Coordinate&> {
 };
 
 // Set name -> set; the map owns its sets.
-class CoordinateSetMap {
+class CoordinateSetMap : public CMapStringToOb {
  public:
   CoordinateSetMap();
-  virtual ~CoordinateSetMap();
+  ~CoordinateSetMap() override;
   CoordinateSetMap(const CoordinateSetMap&) = delete;
   CoordinateSetMap& operator=(const CoordinateSetMap&) = delete;
 
   // Stores the set (taking ownership); a set already under the name is
   // deleted.
-  virtual void SetAt(const CString& name, CoordinateSet* set);
+  virtual void SetAt(LPCTSTR name, CoordinateSet* set);
   // Removes and deletes the set; FALSE when the name is not present.
-  virtual BOOL RemoveKey(const CString& name);
+  virtual BOOL RemoveKey(LPCTSTR name);
+  // Removes and deletes every set.
   virtual void RemoveAll();
 
-  BOOL Lookup(const CString& name, CoordinateSet*& set) const;
-  int GetCount() const { return static_cast<int>(m_sets.size()); }
-
- private:
-  std::map<CString, std::unique_ptr<CoordinateSet>> m_sets;
+  using CMapStringToOb::Lookup;
+  BOOL Lookup(LPCTSTR name, CoordinateSet*& set) const;
 };

@@ -175,18 +175,31 @@ std::string FormatFixed(double value, int width, int precision) {
   return text;
 }
 
-bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
-  if (suffix.size() > text.size())
+static char Upper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+static bool EqualNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size())
     return false;
-  std::string_view tail = text.substr(text.size() - suffix.size());
-  for (size_t i = 0; i < suffix.size(); ++i) {
-    char a = tail[i], b = suffix[i];
-    if (a >= 'a' && a <= 'z') a = static_cast<char>(a - 'a' + 'A');
-    if (b >= 'a' && b <= 'z') b = static_cast<char>(b - 'a' + 'A');
-    if (a != b)
+  for (size_t i = 0; i < a.size(); ++i)
+    if (Upper(a[i]) != Upper(b[i]))
       return false;
-  }
   return true;
+}
+
+bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
+  return suffix.size() <= text.size() &&
+         EqualNoCase(text.substr(text.size() - suffix.size()), suffix);
+}
+
+size_t FindNoCase(std::string_view text, std::string_view needle) {
+  if (needle.size() > text.size())
+    return std::string_view::npos;
+  for (size_t i = 0; i + needle.size() <= text.size(); ++i)
+    if (EqualNoCase(text.substr(i, needle.size()), needle))
+      return i;
+  return std::string_view::npos;
 }
 
 }  // namespace designtext

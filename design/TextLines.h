@@ -50,5 +50,7 @@ std::vector<std::string_view> SplitWords(std::string_view text,
 
 std::string FormatFixed(double value, int width, int precision);
 bool EndsWithNoCase(std::string_view text, std::string_view suffix);
+// Position of needle in text regardless of case, npos when absent.
+size_t FindNoCase(std::string_view text, std::string_view needle);
 
 }  // namespace designtext

@@ -100,15 +100,16 @@ BOOL CVikaAddressFile::Read(const CString& path) {
     const int lineNumber = static_cast<int>(i) + 1;
     const CString line(lines[i].c_str());
     if (i >= HeaderLines) {
-      if (designtext::Trim(lines[i]).empty()) {
-        if (i + 1 == lines.size())
-          break;  // a blank last line
-        return Fail(lineNumber, "an empty line among the entries.");
-      }
       AddressEntry entry;
-      if (!ParseRow(line, entry))
+      if (!ParseRow(line, entry)) {
+        // Text after the announced entries is not part of the table.
+        if (rows.size() >= count)
+          break;
+        if (designtext::Trim(lines[i]).empty() && i + 1 == lines.size())
+          break;  // a blank last line
         return Fail(lineNumber,
                     "expected electrode, relay address and cable-takeout.");
+      }
       rows.push_back(FormatRow(entry));
     }
     CString comment = LineComment(line);

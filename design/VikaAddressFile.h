@@ -20,9 +20,11 @@ class CVikaAddressFile {
 
   CVikaAddressFile();
 
-  // Reads the header and every entry line; FALSE with GetErrorText() set
-  // when the file cannot be opened, a header line is missing or a line is
-  // not an entry. The entry count may differ from the header's count.
+  // Reads the header and the entry lines; FALSE with GetErrorText() set
+  // when the file cannot be opened, a header line is missing or a line
+  // before the announced number of entries is not an entry. Fewer entries
+  // than announced, or more, are read as they are; text after the
+  // announced entries that is no entry ends the table.
   BOOL Read(const CString& path);
   // Writes the header (the count being the number of rows), the rows and
   // their comments; FALSE when the file cannot be written.

@@ -12,6 +12,7 @@ using designtext::Scanner;
 namespace {
 const char kGeometryExtension[] = ".XYZ";
 const char kNoGeometryMarker[] = "//Address File";
+const char kCommandCharacters[] = "0123456789-, \t";
 
 std::string_view View(const CString& text) { return static_cast<LPCTSTR>(text); }
 CString ToCString(std::string_view text) {
@@ -135,14 +136,15 @@ BOOL CVikaProtocolFile::Read(const CString& path) {
   std::string_view rest = split == std::string_view::npos
                               ? std::string_view()
                               : line2.substr(split + 1);
-  const size_t adr = address.find(".ADR");
+  // Extensions match in any case: file names are not case-sensitive.
+  const size_t adr = designtext::FindNoCase(address, ".ADR");
   if (adr != std::string_view::npos)
     address = address.substr(0, adr);
   rest.remove_prefix(std::min(rest.find_first_not_of(" \t"), rest.size()));
   std::string_view geometry;
   const size_t secondEnd = rest.find_first_of(" \t");
   const std::string_view second = rest.substr(0, secondEnd);
-  const size_t xyz = second.find(kGeometryExtension);
+  const size_t xyz = designtext::FindNoCase(second, kGeometryExtension);
   if (xyz != std::string_view::npos) {
     geometry = second.substr(0, xyz);
     rest = secondEnd == std::string_view::npos ? std::string_view()
@@ -154,14 +156,19 @@ BOOL CVikaProtocolFile::Read(const CString& path) {
   CVikaCommandArray commands;
   for (size_t i = 2; i < lines.size(); ++i) {
     const int lineNumber = static_cast<int>(i) + 1;
-    CString line = ToCString(designtext::Trim(lines[i]));
-    if (line.IsEmpty())
+    if (designtext::Trim(lines[i]).empty())
       continue;
-    const int commentStart = FindCommentStart(line);
-    if (commentStart >= 0) {
-      comments[lineNumber] = line.Mid(commentStart);
-      line = line.Left(commentStart);
+    std::string_view text = lines[i];
+    text.remove_prefix(text.find_first_not_of(" \t"));
+    // Everything from the first character that cannot belong to a command
+    // is the comment, even a single last character, so that every comment
+    // written back reads back the same.
+    const size_t commentStart = text.find_first_not_of(kCommandCharacters);
+    if (commentStart != std::string_view::npos) {
+      comments[lineNumber] = ToCString(text.substr(commentStart));
+      text = text.substr(0, commentStart);
     }
+    const CString line = ToCString(text);
     CVikaCommand command;
     if (!ParseCommand(line, command))
       return Fail(lineNumber,

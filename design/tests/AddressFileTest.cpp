@@ -162,6 +162,13 @@ TEST(VikaAddressFile, CountFollowsTheRows) {
   ASSERT_TRUE(again.Read(dir.Path("short.ADR").c_str()));
   EXPECT_EQ(4u, again.m_nElectrodes);
   EXPECT_EQ(2u, again.m_rows.size());
+
+  // More entries than announced are all read; notes after them end the
+  // table.
+  WriteFile(dir.Path("long.ADR"),
+            "1 4\n1 0 0\n1\n1 1 1-1\n2 2 1-2\n\nwired 2024\n");
+  ASSERT_TRUE(again.Read(dir.Path("long.ADR").c_str())) << again.GetErrorText();
+  EXPECT_EQ(2u, again.m_rows.size());
 }
 
 TEST(VikaAddressFile, MalformedFilesGiveAClearError) {
@@ -178,7 +185,7 @@ TEST(VikaAddressFile, MalformedFilesGiveAClearError) {
       {"2 4\n1 0 0\n2\n1 1 1-1\n2 2 1 2\n",
        "Line 5: expected electrode, relay address and cable-takeout."},
       {"2 4\n1 0 0\n2\n1 1 1-1\n\n2 2 1-2\n",
-       "Line 5: an empty line among the entries."},
+       "Line 5: expected electrode, relay address and cable-takeout."},
   };
   for (const Case& c : cases) {
     WriteFile(dir.Path("bad.ADR"), c.text);

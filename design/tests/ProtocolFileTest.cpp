@@ -79,7 +79,7 @@ TEST(VikaProtocolFile, ReadsEveryWritersHeader) {
       {"  3\r\nADR1\t//Address File\r\n", 3, "ADR1", "", "", "//Address File"},
       {"5\tedited\nADR1.ADR\tGEO1.XYZ\tsite A\n", 5, "ADR1", "GEO1", "edited",
        "site A"},
-      {"1\nabc.adr\tgeo.xyz\n", 1, "abc.adr", "", "", "geo.xyz"},
+      {"1\nabc.adr\tgeo.xyz\n", 1, "abc", "geo", "", ""},
       {"4294967295\nA\n", -1, "A", "", "", ""},
   };
   for (const Case& c : cases) {
@@ -103,7 +103,7 @@ TEST(VikaProtocolFile, RoundTripKeepsCommandsAndComments) {
             "LINE1\tGEO.XYZ\tsite A\n"
             "  1 2  3 4 // first\n"
             "2,3,4,5\n"
-            "12 7 8 9 10 11\n"
+            "12 7 8 9 10 11x\n"
             "\n"
             "3\t0\t4\t0\t5\t0\t6\t0\tpole\n");
   CVikaProtocolFile file;
@@ -115,6 +115,7 @@ TEST(VikaProtocolFile, RoundTripKeepsCommandsAndComments) {
   EXPECT_EQ(10, file.m_commands[2].m_nP1[1]);
   EXPECT_EQ(3, file.m_commands[3].m_nChannels);
   EXPECT_STREQ("// first", file.GetComment(3));
+  EXPECT_STREQ("x", file.GetComment(5));
   EXPECT_STREQ("pole", file.GetComment(7));
 
   ASSERT_TRUE(file.Write(dir.Path("C.DWN").c_str()));
@@ -124,7 +125,7 @@ TEST(VikaProtocolFile, RoundTripKeepsCommandsAndComments) {
       "LINE1\tGEO.XYZ\tsite A\r\n"
       "1\t2\t3\t4\t// first\r\n"
       "2\t3\t4\t5\r\n"
-      "12\t7\t8\t9\t10\t11\r\n"
+      "12\t7\t8\t9\t10\t11\tx\r\n"
       "3\t0\t4\t0\t5\t0\t6\t0\r\n",
       ReadFile(dir.Path("C.DWN")));
 }
@@ -142,7 +143,7 @@ TEST(VikaProtocolFile, MalformedFilesGiveAClearError) {
        "Line 3: expected C1, C2 and one to four pairs of P1 and P2."},
       {"6\nA\n1 2 3 4\n1 2 3 4 5 6 7 8 9 10 11 12\n",
        "Line 4: expected C1, C2 and one to four pairs of P1 and P2."},
-      {"6\nA\n1 2 3 4x\n",
+      {"6\nA\n1 - 2 3 4\n",
        "Line 3: expected C1, C2 and one to four pairs of P1 and P2."},
       {"6\nA\n1 2 3 99999999999\n",
        "Line 3: expected C1, C2 and one to four pairs of P1 and P2."},
