@@ -308,19 +308,33 @@ void CVikaChartModel::RemoveDuplicates() {
       2, {SortSpec::kSection, SortSpec::kSpacing | SortSpec::kDescending, 0}};
   const int total = CountItemsWithDuplicates();
   ChartProgress progress("Removing duplicates:", 0, total);
-  IChartHost* host = GetChartHost();
 
   // Deleted items leave a hole that is closed at the end, so finding an
-  // item in the array costs a lookup, not a scan.
+  // item in the array costs a lookup, not a scan; the number of items that
+  // still have duplicates is kept as links go, not counted again.
   std::vector<CVikaChartItem*> items(m_items.GetData(),
                                      m_items.GetData() + m_items.GetSize());
   std::map<const CVikaChartItem*, size_t> position;
   for (size_t i = 0; i < items.size(); ++i)
     position[items[i]] = i;
+  int remaining = total;
+  std::vector<CVikaChartItem*> partners;
   auto erase = [&](CVikaChartItem* item) {
+    partners.clear();
+    if (const CVikaChartItemArray* links = item->GetDuplicates()) {
+      partners.assign(links->GetData(), links->GetData() + links->GetSize());
+      std::sort(partners.begin(), partners.end());
+      partners.erase(std::unique(partners.begin(), partners.end()),
+                     partners.end());
+      --remaining;
+    }
     items[position[item]] = NULL;
     position.erase(item);
     delete item;
+    for (const CVikaChartItem* partner : partners) {
+      if (partner->GetDuplicates() == NULL)
+        --remaining;
+    }
   };
 
   // Links only ever go away here, so no item before the first one with
@@ -332,8 +346,7 @@ void CVikaChartModel::RemoveDuplicates() {
       ++first;
     if (first >= items.size())
       break;
-    if (host)
-      progress.SetPos(total - CountItemsWithDuplicates());
+    progress.SetPos(total - remaining);
     CVikaChartItem* current = items[first];
     while (current->GetDuplicates()) {
       CVikaChartItem* other = current->GetDuplicates()->GetAt(0);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/ChartHost.h"
 #include "chart/VikaChartModel.h"
 #include "chart/tests/ChartTestFiles.h"
 #include "design/ElectrodeLayout.h"
@@ -211,6 +212,89 @@ TEST(ChartGenerateTest, PathWithoutFileNameAddsNothing) {
   EXPECT_EQ(0, model.GetItems().GetSize());
   model.GenerateProtocol("dir/P.ORG");
   EXPECT_EQ(19, model.GetItems().GetSize());
+}
+
+}  // namespace
+
+namespace {
+
+// Records what the model shows and stores through the host.
+class RecordingHost : public IChartHost {
+ public:
+  BOOL BeginProgress(LPCTSTR text, int lower, int upper, BOOL, DWORD style,
+                     int) override {
+    log += std::string("begin ") + text + " " + std::to_string(lower) + ".." +
+           std::to_string(upper) + ";";
+    return TRUE;
+  }
+  void SetProgressPos(int pos) override { log += "pos " + std::to_string(pos) + ";"; }
+  void StepProgress() override { ++steps; }
+  void EndProgress() override { log += "end;"; }
+  BOOL GetProfileString(LPCTSTR section, LPCTSTR key, CString& value) override {
+    value = "3.5,1.0,0,20,24,0,1";
+    read = std::string(section) + "/" + key;
+    return TRUE;
+  }
+  void WriteProfileString(LPCTSTR, LPCTSTR, LPCTSTR value) override {
+    written = value;
+  }
+  std::string log, read, written;
+  int steps = 0;
+};
+
+class ChartHostTest : public ChartDuplicatesTest {
+ protected:
+  void SetUp() override {
+    previous = SetChartHost(&host);
+    ChartDuplicatesTest::SetUp();
+  }
+  void TearDown() override { SetChartHost(previous); }
+  RecordingHost host;
+  IChartHost* previous = NULL;
+};
+
+TEST_F(ChartHostTest, RemovingDuplicatesReportsProgress) {
+  Add(1, 1, kOrgOn, 5);
+  Add(1, 2, kOrgOn, 5);
+  Add(1, 3, kOrgOn, 5);
+  Add(1, 3, kSectionUp | kStateEnabled, 20);
+  Add(1, 1, kOrgOn, 20);
+  Add(1, 3, kSectionOrg, 30);
+  Add(1, 1, kOrgOn, 30);
+  Add(2, 2, kOrgOn, 40);
+  Add(3, 2, kOrgOn, 40);
+  model.Validate();
+  EXPECT_EQ(8, host.steps);
+  host.log.clear();
+  model.RemoveDuplicates();
+  EXPECT_EQ("begin Removing duplicates: 0..9;pos 0;pos 1;pos 3;pos 5;pos 7;end;",
+            host.log);
+}
+
+TEST_F(ChartHostTest, PropertiesComeFromTheProfile) {
+  {
+    CVikaChartModel other;
+    ChartProperties& properties = other.GetProperties();
+    EXPECT_EQ("VikaChartModel/Properties", host.read);
+    EXPECT_DOUBLE_EQ(3.5, properties.m_dTakeoutSeparation);
+    EXPECT_DOUBLE_EQ(24.0, properties.m_dGridY);
+    EXPECT_EQ(1, properties.m_bReciprocalLayout);
+    properties.m_bShowIndex = 1;
+  }
+  EXPECT_EQ("3.5,1.0,0,20,24,1,1", host.written);
+}
+
+TEST_F(ChartHostTest, LoadingReportsProgress) {
+  const std::string folder = charttest::FreshFolder("host_load");
+  charttest::WriteFile(folder + "LINE.ADR", charttest::AddressFileText(8, 1, 4, 8));
+  charttest::WriteFile(folder + "H.ORG", "1\nLINE.ADR\n1 4 2 3\n");
+  charttest::WriteFile(folder + "H.DWN", "1\nLINE.ADR\n");
+  CVikaChartModel loaded;
+  ASSERT_TRUE(loaded.OpenProtocolFiles((folder + "H.ORG").c_str()));
+  EXPECT_EQ("begin Reading protocol: 0..6;begin Scanning protocol data: 0..19;end;end;",
+            host.log);
+  // Two files read, three sections generated, one scan step per item.
+  EXPECT_EQ(2 + 3 + 19, host.steps);
 }
 
 }  // namespace
