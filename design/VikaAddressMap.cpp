@@ -115,7 +115,3 @@ void CVikaAddressMap::GetRanges(int& minCable, int& maxCable, int& minTakeout,
 void CVikaAddressMap::SetAt(int electrode, const MapItem& item) {
   m_entries[electrode] = item;
 }
-
-int CVikaAddressMap::GetLargestElectrode() const {
-  return m_entries.empty() ? 0 : m_entries.rbegin()->first;
-}

@@ -28,8 +28,6 @@ class CVikaAddressMap {
   // Adds or replaces one entry (for maps built in memory).
   void SetAt(int electrode, const MapItem& item);
   int GetCount() const { return static_cast<int>(m_entries.size()); }
-  // Largest electrode number with an entry, 0 when there is none.
-  int GetLargestElectrode() const;
   const std::map<int, MapItem>& GetEntries() const { return m_entries; }
 
   UINT m_nCables;
