@@ -37,7 +37,9 @@ class ProgressScope {
   bool shown_;
 };
 
-int Span(int lo, int hi) { return hi - lo + 1; }
+long long Span(int lo, int hi) {
+  return static_cast<long long>(hi) - lo + 1;
+}
 
 }  // namespace
 
@@ -117,18 +119,21 @@ int CVikaProtocolGenerator::RunSection(CVikaCommandArray& out,
   int kept = 0;
 
   // Spacing and level are at least 1; types whose commands ignore the
-  // level are made once, with n = 1.
+  // level are made once, with n = 1. No command spans more than the
+  // electrode count, so neither a nor n needs to pass it.
+  const long long electrodes = map.m_nElectrodes;
+  const int limit = static_cast<int>(std::min<long long>(electrodes, INT_MAX));
   const int minA = std::max(m_nMinSpacing, 1);
-  const int maxA = m_nMaxSpacing;
+  const int maxA = std::min(m_nMaxSpacing, limit);
   const bool usesLevel = layout.UsesLevel() != FALSE;
   const int minN = usesLevel ? std::max(m_nMinLevel, 1) : 1;
-  const int maxN = usesLevel ? m_nMaxLevel : 1;
-  const long long electrodes = map.m_nElectrodes;
+  const int maxN = usesLevel ? std::min(m_nMaxLevel, limit) : 1;
 
-  const long long range = electrodes * std::max(Span(minN, maxN), 0) *
-                          std::max(Span(minA, maxA), 0);
+  const double range = static_cast<double>(electrodes) *
+                       std::max(Span(minN, maxN), 0LL) *
+                       std::max(Span(minA, maxA), 0LL);
   ProgressScope progress(!m_bSilent, 0,
-                         static_cast<int>(std::min<long long>(range, INT_MAX)));
+                         static_cast<int>(std::min<double>(range, INT_MAX)));
   // Every pattern's start electrode has to have an entry, so only the
   // electrodes of the map are tried as x (in ascending order).
   std::vector<int> starts;
