@@ -134,6 +134,8 @@ bool ReplaceFile(const CString& from, const CString& to) {
 
 }  // namespace
 
+IMPLEMENT_DYNAMIC(CVikaChartModel, CObject)
+
 CVikaChartModel::CVikaChartModel()
     : m_pDocument(NULL),
       m_bModified(FALSE),
@@ -198,9 +200,14 @@ CVikaChartItem* CVikaChartModel::AddItem(const ChartItemSource& source,
                          m_properties.m_dGridX, m_properties.m_dGridY);
   m_items.Add(item);
   IncludeRect(item->m_rcBox);
+  const int index = SectionIndex(item->GetSection());
+  if (index >= 0) {
+    ++m_nCounts[3 + index];
+    if (item->IsEnabled())
+      ++m_nCounts[index];
+  }
   if (item->IsEnabled())
     IncludeInBounds(item);
-  UpdateCounts();
   return item;
 }
 

@@ -29,6 +29,8 @@ class IVikaChartDocument {
 
 class CVikaChartModel : public CObject,
                         public MvcPresentationModel_T<MvcVisualComponent> {
+  DECLARE_DYNAMIC(CVikaChartModel)
+
  public:
   // Reads the next line without its line end; false at the end.
   using LineSource = std::function<bool(CString&)>;
