@@ -276,9 +276,9 @@ void CArray<TYPE, ARG_TYPE>::InsertAt(int nStartIndex, CArray* pNewArray) {
   ASSERT(pNewArray != NULL && pNewArray != this && nStartIndex >= 0);
   if (pNewArray == NULL || pNewArray == this || nStartIndex < 0 || pNewArray->GetSize() == 0)
     return;
-  InsertAt(nStartIndex, pNewArray->GetAt(0), pNewArray->GetSize());
+  InsertAt(nStartIndex, pNewArray->ElementAt(0), pNewArray->GetSize());
   for (int i = 0; i < pNewArray->GetSize(); ++i)
-    SetAt(nStartIndex + i, pNewArray->GetAt(i));
+    SetAt(nStartIndex + i, pNewArray->ElementAt(i));
 }
 
 template <class TYPE, class ARG_TYPE>

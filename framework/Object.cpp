@@ -75,6 +75,10 @@ CRuntimeClass* PASCAL CRuntimeClass::Load(CArchive& ar, UINT* pwSchemaNum) {
   return FromName(szClassName);
 }
 
+CObject* AfxDynamicDownCast(const CRuntimeClass* pClass, CObject* pObject) {
+  return (pObject != NULL && pObject->IsKindOf(pClass)) ? pObject : NULL;
+}
+
 CRuntimeClass* CObject::GetRuntimeClass() const { return RUNTIME_CLASS(CObject); }
 
 void CObject::Serialize(CArchive&) {}

@@ -69,6 +69,13 @@ private:
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
+// The object when it is of the class (or derived from it), else NULL.
+CObject* AfxDynamicDownCast(const CRuntimeClass* pClass, CObject* pObject);
+#define DYNAMIC_DOWNCAST(class_name, object) \
+  static_cast<class_name*>(AfxDynamicDownCast(RUNTIME_CLASS(class_name), object))
+#define STATIC_DOWNCAST(class_name, object) static_cast<class_name*>(object)
+#define ASSERT_KINDOF(class_name, object) ASSERT((object)->IsKindOf(RUNTIME_CLASS(class_name)))
+
 #define DECLARE_DYNAMIC(class_name)            \
 public:                                        \
   static CRuntimeClass class##class_name;      \

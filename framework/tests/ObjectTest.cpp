@@ -44,6 +44,10 @@ TEST(ObjectTest, IsKindOfWalksTheBaseChain) {
   EXPECT_FALSE(dog.IsKindOf(RUNTIME_CLASS(CRecord)));
   EXPECT_EQ(RUNTIME_CLASS(CDog), dog.GetRuntimeClass());
   EXPECT_FALSE(dog.IsSerializable());
+  CObject* pObject = &dog;
+  EXPECT_EQ(&dog, DYNAMIC_DOWNCAST(CAnimal, pObject));
+  EXPECT_EQ(nullptr, DYNAMIC_DOWNCAST(CRecord, pObject));
+  EXPECT_EQ(nullptr, DYNAMIC_DOWNCAST(CDog, (CObject*)NULL));
   EXPECT_TRUE(CRecord().IsSerializable());
 }
 
