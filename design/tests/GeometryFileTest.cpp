@@ -30,6 +30,27 @@ TEST(Coordinate, ParsesWithOrWithoutIndex) {
   EXPECT_STREQ("-1.5\t2.0\t0.0", Coordinate(-1.5, 2, 0).Format(1, 1));
 }
 
+// Archived pointers are re-created through the run-time class; the
+// coordinate itself stores no fields.
+TEST(Coordinate, ArchivedPointerIsRecreated) {
+  CMemFile memory;
+  Coordinate stored(1, 2, 3);
+  {
+    CArchive out(&memory, CArchive::store);
+    out << &stored << &stored;
+  }
+  memory.SeekToBegin();
+  CArchive in(&memory, CArchive::load);
+  Coordinate* first = nullptr;
+  Coordinate* second = nullptr;
+  in >> first >> second;
+  ASSERT_TRUE(first);
+  EXPECT_TRUE(first->IsKindOf(RUNTIME_CLASS(Coordinate)));
+  EXPECT_EQ(0, first->x);
+  EXPECT_EQ(first, second);
+  delete first;
+}
+
 TEST(GeometryFile, SetNameLines) {
   struct Case {
     const char* line;
