@@ -175,6 +175,7 @@ BOOL ListBoxEditorLogic::StartEdit(int nIndex, BOOL bNewItem, LPCTSTR pszInitial
   m_strOldText = m_pRows->GetText(nIndex);
   m_bCancel = FALSE;
   NotifySelChange();
+  m_nPreviousSelection = m_pRows->GetCurrent();
   m_pRows->SetCurrent(nIndex);
   if (!BeginEdit(nIndex, bNewItem, pszInitialText))
     return FALSE;

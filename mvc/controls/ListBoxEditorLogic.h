@@ -54,8 +54,8 @@ class ListBoxEditorLogic {
 
   void AttachRows(IListBoxRows* rows) { m_pRows = rows; }
   IListBoxRows* GetRows() const { return m_pRows; }
-  DWORD GetStyle() const { return m_dwStyle; }
-  void SetStyle(DWORD style) { m_dwStyle = style; }
+  DWORD GetEditorStyle() const { return m_dwStyle; }
+  void SetEditorStyle(DWORD style) { m_dwStyle = style; }
   BOOL HasTrailingRow() const { return (m_dwStyle & kNoTrailingRow) == 0; }
   BOOL IsEditing() const { return m_bEditing; }
   BOOL IsNewItem() const { return m_bNewItem; }
@@ -64,6 +64,8 @@ class ListBoxEditorLogic {
   int GetLastDeleted() const { return m_nLastDeleted; }
   int GetLastMovedTo() const { return m_nMovedTo; }
   const CString& GetOldText() const { return m_strOldText; }
+  // The current row before the running edit began.
+  int GetPreviousSelection() const { return m_nPreviousSelection; }
 
   // Without kNoTrailingRow: the list ends in one empty row.
   void EnsureTrailingRow();
@@ -118,4 +120,5 @@ class ListBoxEditorLogic {
   BOOL m_bCancel = FALSE;
   int m_nLastDeleted = -1;
   int m_nMovedTo = -1;
+  int m_nPreviousSelection = -1;
 };

@@ -106,7 +106,7 @@ struct ListBoxEditorTest : ::testing::Test {
   void Make(DWORD style, std::vector<std::string> texts) {
     for (const std::string& t : texts)
       rows.rows.push_back({t, rows.rows.size() + 100});
-    editor.SetStyle(style);
+    editor.SetEditorStyle(style);
     editor.AttachRows(&rows);
     editor.EnsureTrailingRow();
   }
