@@ -204,6 +204,16 @@ TEST(ChartGenerateTest, MissingMeasurementsAreAddedDisabled) {
   }
 }
 
+TEST(ChartGenerateTest, OneElectrodeMakesNothingPlaced) {
+  // Spacings 0..1 and levels -2..1: the only commands stand on one
+  // electrode and have no pseudo-depth.
+  CVikaChartModel model;
+  model.Attach(CreateElectrodeLayout(5), charttest::MakeAddressMap(8, 1, 4, 1));
+  model.GenerateProtocol("dir/P.ORG");
+  EXPECT_EQ(0, model.GetItems().GetSize());
+  EXPECT_EQ(0, model.GetCount(3));
+}
+
 TEST(ChartGenerateTest, PathWithoutFileNameAddsNothing) {
   CVikaChartModel model;
   model.Attach(CreateElectrodeLayout(1), charttest::MakeAddressMap(8, 1, 4, 8));
