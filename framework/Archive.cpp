@@ -122,7 +122,7 @@ void CArchive::Write(const void* lpBuf, UINT nMax) {
   const BYTE* pSrc = static_cast<const BYTE*>(lpBuf);
   while (nMax > 0) {
     if (m_nBufCur == m_buffer.size())
-      Flush();
+      WriteBuffer();
     size_t n = std::min((size_t)nMax, m_buffer.size() - m_nBufCur);
     std::memcpy(m_buffer.data() + m_nBufCur, pSrc, n);
     m_nBufCur += n;
@@ -131,13 +131,17 @@ void CArchive::Write(const void* lpBuf, UINT nMax) {
   }
 }
 
+void CArchive::WriteBuffer() {
+  if (m_nBufCur > 0)
+    m_pFile->Write(m_buffer.data(), (UINT)m_nBufCur);
+  m_nBufCur = 0;
+}
+
 void CArchive::Flush() {
   if (m_pFile == NULL)
     return;
   if (IsStoring()) {
-    if (m_nBufCur > 0)
-      m_pFile->Write(m_buffer.data(), (UINT)m_nBufCur);
-    m_nBufCur = 0;
+    WriteBuffer();
     m_pFile->Flush();
   } else if (m_nBufCur != m_nBufMax) {
     // Give the unread bytes back so the file is positioned after what was read.

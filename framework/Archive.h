@@ -122,6 +122,7 @@ private:
   ULONGLONG ReadLE(UINT nBytes);
   BOOL ReadByte(BYTE& by);
   bool FillBuffer();
+  void WriteBuffer();
   ULONGLONG BytesLeft() const;
   [[noreturn]] void ThrowArchive(int cause) const;
   void CheckLoading() const;

@@ -40,3 +40,13 @@ void AfxTrace(LPCTSTR lpszFormat, ...)
 #define TRACE3(sz, p1, p2, p3) TRACE(sz, p1, p2, p3)
 
 #define DEBUG_NEW new
+
+// Only NULL is known to be invalid here.
+inline BOOL AfxIsValidAddress(const void* p, UINT_PTR nBytes, BOOL bReadWrite = TRUE) {
+  (void)bReadWrite;
+  return p != NULL || nBytes == 0;
+}
+inline BOOL AfxIsValidString(LPCTSTR psz, int nLength = -1) {
+  (void)nLength;
+  return psz != NULL;
+}

@@ -4,8 +4,7 @@
 
 #include <memory>
 
-namespace {
-
+// At namespace scope: the class list and the archive find classes by name.
 class CAnimal : public CObject {
   DECLARE_DYNAMIC(CAnimal)
 };
@@ -19,8 +18,6 @@ class CRecord : public CObject {
 public:
   int m_nValue = 0;
 };
-
-} // namespace
 
 IMPLEMENT_DYNAMIC(CAnimal, CObject)
 IMPLEMENT_DYNCREATE(CDog, CAnimal)
