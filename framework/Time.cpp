@@ -28,36 +28,63 @@ bool ToGmtTm(time_t t, struct tm& result) {
 
 bool IsZeroStrippable(char ch) { return std::strchr("dHIjmMSUwWyY", ch) != NULL; }
 
-// Rewrites the Windows runtime's '#' flag into plain strftime; the zero
-// stripping of "%#d" and its kin is marked with '\x01' and done afterwards.
+// The conversions both runtimes understand; the Windows runtime stops the
+// program on any other.
+bool IsPortableConversion(char ch) { return ch != '\0' && std::strchr("aAbBcdHIjmMpSUwWxXyYzZ", ch) != NULL; }
+
+// A few common C99 conversions spelled with portable ones.
+const char* ExpandConversion(char ch) {
+  switch (ch) {
+  case 'F': return "%Y-%m-%d";
+  case 'T': return "%H:%M:%S";
+  case 'D': return "%m/%d/%y";
+  case 'R': return "%H:%M";
+  case 'h': return "%b";
+  case 'n': return "\n";
+  case 't': return "\t";
+  default: return NULL;
+  }
+}
+
+// Rewrites a format into what strftime accepts in both builds: the Windows
+// runtime's '#' flag ("%#x" long date, "%#d" without leading zeros; the
+// zero stripping is marked with '\x01' and done afterwards), C99 shorthands
+// expanded, anything unknown kept as literal text.
 std::string TranslateFormat(LPCTSTR lpszFormat) {
   std::string out;
   for (LPCTSTR p = lpszFormat; *p != '\0'; ++p) {
-    if (p[0] != '%' || p[1] == '\0') {
+    if (*p != '%') {
       out += *p;
       continue;
     }
-    if (p[1] == '%') {
+    bool bHash = p[1] == '#';
+    char ch = bHash ? p[2] : p[1];
+    if (ch == '\0') {
+      // A dangling '%' (or "%#") is text.
+      out += bHash ? "%%#" : "%%";
+      p += bHash ? 1 : 0;
+      continue;
+    }
+    p += bHash ? 2 : 1;
+    if (ch == '%') {
       out += "%%";
-      ++p;
-      continue;
-    }
-    if (p[1] != '#' || p[2] == '\0') {
-      out += '%';
-      out += p[1];
-      ++p;
-      continue;
-    }
-    char ch = p[2];
-    p += 2;
-    if (ch == 'x')
+    } else if (bHash && ch == 'x') {
       out += "%A, %B \x01%d, %Y";
-    else if (ch == 'c')
+    } else if (bHash && ch == 'c') {
       out += "%A, %B \x01%d, %Y, %H:%M:%S";
-    else if (IsZeroStrippable(ch))
-      out += std::string("\x01%") + ch;
-    else
-      out += std::string("%") + ch;
+    } else if (IsPortableConversion(ch)) {
+      if (bHash && IsZeroStrippable(ch))
+        out += '\x01';
+      out += '%';
+      out += ch;
+    } else if (const char* pszExpanded = ExpandConversion(ch)) {
+      out += pszExpanded;
+    } else {
+      out += "%%";
+      if (bHash)
+        out += '#';
+      out += ch;
+    }
   }
   return out;
 }

@@ -27,6 +27,9 @@ TEST(TimeTest, FormatUsesTheCLocaleAndTheHashFlag) {
   EXPECT_EQ("Thursday, March 5, 2026", t.Format("%#x"));
   EXPECT_EQ("5/3 7h 100%", t.Format("%#d/%#m %#Hh 100%%"));
   EXPECT_EQ("", t.Format(""));
+  // Shorthands expand; what one runtime lacks stays text instead of failing.
+  EXPECT_EQ("2026-03-05 07:08:09", t.Format("%F %T"));
+  EXPECT_EQ("%k %Q 50%", t.Format("%k %Q 50%"));
   EXPECT_EQ("1970-01-01 00:00:00", CTime(0).FormatGmt("%Y-%m-%d %H:%M:%S"));
 }
 
