@@ -190,6 +190,11 @@ TEST_F(FileTest, GetStatusLooksThePathUpAsGiven) {
   EXPECT_TRUE(CFile::GetStatus(kDir, status));
   EXPECT_NE(0, status.m_attribute & CFile::directory);
   EXPECT_FALSE(CFile::GetStatus(CString(kDir) + "\\", status));
+#ifdef _WIN32
+  EXPECT_FALSE(CFile::GetStatus("C:\\", status));   // a bare drive root
+#else
+  EXPECT_FALSE(CFile::GetStatus("/", status));
+#endif
 }
 
 TEST_F(FileTest, RenameAndRemoveThrowOnFailure) {
