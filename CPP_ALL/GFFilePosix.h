@@ -1,0 +1,33 @@
+// The file engine of the native build, on POSIX files.
+#pragma once
+
+#include "CPP_ALL/GFFileEngine.h"
+
+class GFFilePosix : public GFFileEngine {
+ public:
+  GFFilePosix() = default;
+  ~GFFilePosix() override;
+
+  int Open(const char* name, const char* mode) override;
+  int Close() override;
+  long Seek(long offset, int origin) override;
+  long Tell() override;
+  int SetTime() override;
+  int GetTime() override;
+  long GetSize() override;
+  int Write(const void* buffer, int n) override;
+  int Read(void* buffer, int n) override;
+  int PutChar(int c) override;
+  int GetChar(char* buffer) override;
+  int Flush() override;
+  bool IsOpen() const override { return m_fd >= 0; }
+  bool Exists(const char* name) override;
+
+ protected:
+  void Expand(const std::string& pattern, bool recurse, std::vector<std::string>& out) override;
+
+ private:
+  void ExpandIn(const std::string& dir, const std::string& mask, int depth, bool recurse,
+                std::vector<std::string>& out);
+  int m_fd = -1;
+};

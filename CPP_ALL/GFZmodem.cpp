@@ -1,0 +1,656 @@
+// ZMODEM sender and receiver: the order of frames in each direction, file
+// information, resume and file management, and the retry limits.
+#include "CPP_ALL/GFZmodem.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "CPP_ALL/GFPlatform.h"
+
+namespace {
+constexpr uint32_t kReceiverWait = 6000;
+constexpr int kBackChannelGarbage = 100;
+constexpr int kBackChannelRead = 70;
+// Least time between two repeated position requests.
+constexpr uint32_t kRequestSpacing = 1000;
+const uint8_t kZero[4] = {0, 0, 0, 0};
+}  // namespace
+
+GFZmodem::GFZmodem(GFComStream* stream, GFMonitor* monitor) : GFTransfer(stream, monitor) {
+  m_data.assign(kDataSize, 0);
+  m_monitor->protocol = GFMonitor::kZmodem;
+  m_monitor->checkType = GF_CHECK_CRC32;
+}
+
+GFZmodem::~GFZmodem() = default;
+
+void GFZmodem::SetFileManagement(int option) {
+  static const int kCodes[] = {0, ZMNEWL, ZMAPND, ZMCLOB, ZMDIFF, ZMPROT, ZMNEW};
+  if (option >= 1 && option <= 6) m_fileManagement = kCodes[option];
+}
+
+void GFZmodem::SetReceiveFolder(const char* folder) {
+  m_receiveFolder = folder ? folder : "";
+  if (!m_receiveFolder.empty() && m_receiveFolder.back() != '/' && m_receiveFolder.back() != '\\')
+    m_receiveFolder += '/';
+}
+
+std::string GFZmodem::FileInfo(const char* name, long size, long unixTime) {
+  char tail[64];
+  std::snprintf(tail, sizeof tail, "%ld %lo 0", size, static_cast<unsigned long>(unixTime));
+  std::string info = name;
+  info += '\0';
+  info += tail;
+  info += '\0';
+  return info;
+}
+
+bool GFZmodem::SafeReceiveName(const char* offered, std::string& name) {
+  std::string s = offered ? offered : "";
+  size_t cut = s.find_last_of("/\\:");
+  if (cut != std::string::npos) s.erase(0, cut + 1);
+  if (s.empty() || s.size() > size_t(kMaxNameLength)) return false;
+  // Windows drops trailing dots and blanks, which would turn "..." or
+  // "NUL." into something else than what was checked.
+  if (s.back() == '.' || s.back() == ' ') return false;
+  for (unsigned char c : s)
+    if (c < 0x20 || std::strchr("<>\"|?*", c)) return false;
+  std::string base = s.substr(0, s.find('.'));
+  while (!base.empty() && base.back() == ' ') base.pop_back();
+  for (char& c : base) c = char(std::toupper(static_cast<unsigned char>(c)));
+  static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"};
+  for (const char* device : kDevices)
+    if (base == device) return false;
+  if (base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
+      base[3] >= '0' && base[3] <= '9')
+    return false;
+  name = s;
+  return true;
+}
+
+// ---------------------------------------------------------------- sender
+
+int GFZmodem::Send(const char* fileSpec) {
+  m_monitor->Reset(1);
+  m_finished = false;
+  m_pushback = -1;
+  if (!PrepareEngine()) return m_monitor->result;
+  int rc = m_engine->SetFileList(fileSpec, m_recurse);
+  if (rc != 0) return rc;
+  m_engine->SetQueryOnly(false);
+  m_stream->Purge(0);
+  RunSender();
+  return m_monitor->result;
+}
+
+void GFZmodem::RunSender() {
+  m_monitor->fileName = "<none>";
+  m_monitor->fileTime = -1;
+  m_monitor->direction = 1;
+  if (OpenLink() >= 0) {
+    while (m_monitor->result >= 0 && PrepareFile()) SendFile();
+    if (m_monitor->result >= 0) CloseLink();
+  }
+  Finish();
+  if (m_monitor->result == 0 && m_monitor->fileCount == 0) Fail(GF_NO_FILES_SENT);
+}
+
+int GFZmodem::OpenLink() {
+  SendHexHeader(ZRQINIT, kZero);
+  for (;;) {
+    int type = ReadFrameHeader(true);
+    if (type == ZRINIT) {
+      Message("OpenLink: Got ZRINIT");
+      m_peerBufferSize = m_header[0] + 256 * m_header[1];
+      m_peerFlags = m_header[3];
+      if (!(m_peerFlags & CANFDX)) m_streaming = false;
+      return 0;
+    }
+    if (m_monitor->result < 0) return m_monitor->result;
+    if (type >= 0) {
+      Message("OpenLink: got %d instead of ZRINIT", type);
+      if (CountRetry(GF_TOO_MANY_RETRIES)) return m_monitor->result;
+    }
+    SendHexHeader(ZRQINIT, kZero);
+  }
+}
+
+bool GFZmodem::PrepareFile() {
+  if (!m_engine->NextFile()) return false;
+  if (!OpenFile()) return false;
+  m_engine->GetTime();
+  long time = m_engine->ToUnixSeconds();
+  const char* name = m_engine->GetName();
+  if (m_stripPath) {
+    name = StripPath(name);
+    Message("Stripped filename: %s", name);
+  }
+  m_monitor->fileName = name;
+  m_monitor->fileTime = time;
+  m_info = FileInfo(name, m_monitor->fileSize, time);
+  Message("SendFile: sending filename & size");
+  return true;
+}
+
+int GFZmodem::SendFile() {
+  if (m_peerFlags & CANFC32) Message("Sending with CRC-32");
+  uint8_t data[4] = {0, 0, uint8_t(m_fileManagement), uint8_t(m_requestResume ? ZCRESUM : 0)};
+  bool offer = true;
+  for (;;) {
+    if (offer) {
+      std::memcpy(m_data.data(), m_info.data(), m_info.size());
+      if (SendBinaryHeader(ZFILE, data) < 0 || SendDataSubpacket(int(m_info.size()), ZCRCW) < 0) break;
+      offer = false;
+    }
+    int type = ReadFrameHeader(true);
+    if (type == ZSKIP) {
+      Message("SendFile: received a ZSKIP frame");
+      m_engine->Close();
+      m_fileOpen = false;
+      return 0;
+    }
+    if (type == ZRPOS) {
+      m_pos = HeaderPosition();
+      return SendFileData();
+    }
+    if (type == ZRINIT) continue;
+    if (m_monitor->result < 0) break;
+    if (type == GF_TIMEOUT) {
+      offer = true;  // the offer or its answer was lost
+      continue;
+    }
+    if (type >= 0) {
+      Message("SendFile: read frame type %d", type);
+      if (CountRetry(GF_TOO_MANY_ERRORS)) break;
+    }
+  }
+  return m_monitor->result;
+}
+
+int GFZmodem::SendFileData() {
+  long size = m_monitor->fileSize;
+  bool counted = false;
+  for (;;) {
+    if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
+    m_lastAck = m_pos;
+    m_monitor->bytesDone = m_pos;
+    // Data until the end of the file, each frame followed by the
+    // receiver's answer.
+    while (m_pos < size) {
+      if (SendDataFrame() < 0) return m_monitor->result;
+      if (WaitReceiver() < 0) return m_monitor->result;
+      int type = ReadFrameHeader(true);
+      switch (type) {
+        case ZACK:
+          Message("SendFile: received an ACK frame");
+          m_monitor->retryCount = 0;
+          m_lastAck = std::max(m_lastAck, HeaderPosition());
+          break;
+        case ZRPOS:
+          m_pos = HeaderPosition();
+          Message("SendFileData: ZRPOS location %ld", m_pos);
+          if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
+          m_stream->PurgeOutput();
+          m_reposition = true;
+          m_lastAck = m_pos;
+          m_monitor->bytesDone = m_pos;
+          break;
+        case ZRINIT:
+        case ZSKIP:
+          return Fail(GF_REMOTE_CANCEL);
+        default:
+          if (m_monitor->result < 0) return m_monitor->result;
+          break;
+      }
+    }
+    if (!counted) {
+      ++m_monitor->fileCount;
+      counted = true;
+    }
+    // A short file is not done until the receiver says so: it may still
+    // ask for data again with ZRPOS.
+    uint8_t data[4];
+    Position(m_pos, data);
+    if (SendBinaryHeader(ZEOF, data) < 0) return m_monitor->result;
+    for (bool reposition = false; !reposition;) {
+      int type = ReadFrameHeader(true);
+      if (type == ZRINIT || type == ZSKIP) {
+        m_engine->Close();
+        m_fileOpen = false;
+        return 0;
+      }
+      if (type == ZRPOS) {
+        m_pos = HeaderPosition();
+        Message("SendFileData: ZRPOS location %ld", m_pos);
+        m_stream->PurgeOutput();
+        m_reposition = true;
+        reposition = true;
+        continue;
+      }
+      if (m_monitor->result < 0) return m_monitor->result;
+      if (type == GF_TIMEOUT) {
+        if (SendBinaryHeader(ZEOF, data) < 0) return m_monitor->result;
+      } else if (type >= 0 && type != ZACK) {
+        Message("SendFile: read frame type %d", type);
+        if (CountRetry(GF_TOO_MANY_ERRORS)) return m_monitor->result;
+      }
+    }
+  }
+}
+
+int GFZmodem::SendDataFrame() {
+  uint8_t data[4];
+  Position(m_pos, data);
+  if (SendBinaryHeader(ZDATA, data) < 0) return m_monitor->result;
+  m_reposition = false;
+  long size = m_monitor->fileSize;
+  long sinceHeader = 0;
+  for (;;) {
+    long room = kDataSize;
+    if (m_peerBufferSize) room = std::min(room, m_peerBufferSize - sinceHeader);
+    room = std::min(room, size - m_pos);
+    int n = room > 0 ? m_engine->Read(m_data.data(), int(room)) : 0;
+    if (n <= 0 && room > 0) {
+      Message("SendDataFrame: file read error");
+      return Fail(GF_FILE_READ);
+    }
+    long after = m_pos + n;
+    sinceHeader += n;
+    bool last = after >= size || (m_peerBufferSize && sinceHeader >= m_peerBufferSize);
+    int end;
+    if (m_streaming) end = last || after - m_lastAck >= kWindow ? ZCRCW : ZCRCQ;
+    else end = last ? ZCRCW : ZCRCG;
+    if (SendDataSubpacket(n, end) < 0) return m_monitor->result;
+    m_pos = after;
+    m_monitor->bytesDone = m_pos;
+    ++m_monitor->subpackets;
+    if (CheckAbort()) return m_monitor->result;
+    if (end == ZCRCW) return 0;
+    if (BackChannel()) {
+      if (SendDataSubpacket(0, ZCRCE) < 0) return m_monitor->result;
+      return 0;
+    }
+  }
+}
+
+int GFZmodem::WaitReceiver() {
+  uint32_t start = GFTickCount();
+  while (!Waiting()) {
+    if (CheckAbort()) return m_monitor->result;
+    if (GFElapsed(start, kReceiverWait)) {
+      if (CountRetry(GF_TOO_MANY_RETRIES)) return m_monitor->result;
+      start = GFTickCount();
+    }
+    int idle = m_stream->Pause(GF_WAIT_INPUT, start, int(kReceiverWait));
+    if (idle < 0) return Fail(idle);
+  }
+  return 0;
+}
+
+bool GFZmodem::BackChannel() {
+  int garbage = 0;
+  while (Waiting()) {
+    int c = GetChar(kBackChannelRead);
+    if (c < 0) break;
+    if (c == XON || c == XOFF || c == (XON | 0x80) || c == (XOFF | 0x80)) continue;
+    if (c == ZPAD || c == ZDLE) {
+      Message("BackChannel: backtalk ZCAN/ZPAD");
+      m_pushback = c;  // the header search needs it
+      return true;
+    }
+    if (++garbage % 16 == 1) Message("BackChannel: garbage detected");
+    if (garbage > kBackChannelGarbage) {
+      Message("BackChannel: exceeded garbage count");
+      return true;
+    }
+  }
+  return false;
+}
+
+void GFZmodem::CloseLink() {
+  if (SendHexHeader(ZFIN, kZero) < 0) {
+    Message("Error sending ZFIN frame");
+    m_stream->WriteBuffer("OO", 2);
+    return;
+  }
+  for (;;) {
+    int type = ReadFrameHeader(true);
+    if (type == ZRINIT || type == ZFERR) type = ReadFrameHeader(true);
+    if (type == ZFIN) {
+      m_stream->WriteBuffer("OO", 2);
+      return;
+    }
+    if (m_monitor->result < 0) break;
+    if (type >= 0) {
+      Message("CloseLink: got %d instead of ZFIN", type);
+      if (CountRetry(GF_TOO_MANY_RETRIES)) break;
+    }
+    if (SendHexHeader(ZFIN, kZero) < 0) break;
+  }
+  Message("Error sending ZFIN frame");
+  m_stream->WriteBuffer("OO", 2);
+}
+
+// ---------------------------------------------------------------- file
+
+bool GFZmodem::OpenFile() {
+  m_monitor->bytesDone = 0;
+  if (m_monitor->direction == 1) {
+    if (m_engine->Open(m_engine->GetName(), "rb") != 0) {
+      Message("Failed to open file");
+      Fail(GF_FILE_OPEN);
+      Finish();
+      return false;
+    }
+    m_fileOpen = true;
+    m_engine->ResetSize();
+    m_monitor->fileSize = m_engine->GetSize();
+    return !CheckAbort();
+  }
+
+  const char* path = m_path.c_str();
+  Message("Opening file %s", path);
+  m_appendBase = 0;
+  int zf1 = m_zf1 & 0x1F;
+  bool resume = m_receiverResume || m_zf0 == ZCRESUM;
+  bool exists = m_engine->Exists(path);
+  long localTime = 0;
+  if (exists) {
+    m_engine->SetFileList(path, 0);
+    m_engine->SetQueryOnly(true);
+    m_engine->NextFile();
+    m_engine->SetQueryOnly(false);
+    if (m_engine->GetTime() == 0) localTime = m_engine->ToUnixSeconds();
+  }
+  auto skip = [&]() {
+    if (m_engine->IsOpen()) m_engine->Close();
+    Fail(GF_FILE_SKIPPED);
+    return false;
+  };
+  auto openFailed = [&]() {
+    Message("Failed to open file");
+    Fail(GF_FILE_OPEN);
+    Finish();
+    return false;
+  };
+  auto replace = [&]() {
+    if (m_engine->IsOpen()) m_engine->Close();
+    if (m_engine->Open(path, "wb") != 0) return false;
+    Message("File Opened");
+    m_rxPos = 0;
+    return true;
+  };
+  bool newer = m_offeredTime != -1 && m_offeredTime > localTime;
+
+  if (exists && zf1 == ZMPROT) return skip();
+  if (zf1 == ZMCLOB || (!resume && zf1 == 0) || !exists) {
+    if (!replace()) return openFailed();
+  } else {
+    if (m_engine->Open(path, "ab") != 0) return openFailed();
+    long local = m_engine->Tell();
+    if (local < 0) local = 0;
+    m_rxPos = local;
+    bool ok = true;
+    if (local > m_offeredSize) {
+      if (zf1 == ZMNEWL || zf1 == ZMNEW) {
+        if (!newer) return skip();
+        ok = replace();
+      } else if (zf1 == ZMAPND) {
+        Message("Appending at offset %ld", local);
+        m_appendBase = local;
+        m_rxPos = 0;
+      } else {
+        ok = replace();
+      }
+    } else if (local != 0) {
+      if (resume) {
+        if (local == m_offeredSize) {
+          if (m_offeredTime != -1 && m_offeredTime != localTime) {
+            m_engine->FromUnixSeconds(m_offeredTime);
+            m_engine->SetTime();
+          }
+          return skip();
+        }
+        Message("Resuming at offset %ld", local);
+      } else if (zf1 == ZMAPND) {
+        // The whole offered file goes after the local one.
+        Message("Appending at offset %ld", local);
+        m_appendBase = local;
+        m_rxPos = 0;
+      } else if (zf1 == ZMDIFF) {
+        if (local == m_offeredSize && m_offeredTime == localTime) return skip();
+        ok = replace();
+      } else if (zf1 == ZMNEWL) {
+        if (!newer && m_offeredSize <= local) return skip();
+        ok = replace();
+      } else if (zf1 == ZMNEW) {
+        if (!newer) return skip();
+        ok = replace();
+      } else {
+        ok = replace();
+      }
+    }
+    if (!ok) return openFailed();
+  }
+  m_fileOpen = true;
+  ++m_monitor->fileCount;
+  m_monitor->bytesDone = m_rxPos;
+  return !CheckAbort();
+}
+
+// ---------------------------------------------------------------- receiver
+
+int GFZmodem::Receive(int) {
+  m_monitor->Reset(0);
+  m_finished = false;
+  m_pushback = -1;
+  m_stream->Purge(0);
+  RunReceiver();
+  return m_monitor->result;
+}
+
+void GFZmodem::RunReceiver() {
+  m_monitor->direction = 0;
+  if (!PrepareEngine()) return;
+  for (;;) {
+    int rc = GetFileName();
+    if (rc <= 0 || m_monitor->result < 0) break;
+    if (!ParseFileInfo()) {
+      Message("Refused file name %s", m_fileInfo.c_str());
+      SendFilePosition(ZSKIP, 0);
+      continue;
+    }
+    if (!OpenFile()) {
+      if (m_monitor->result != GF_FILE_SKIPPED) break;
+      Fail(0);
+      SendFilePosition(ZSKIP, 0);
+      continue;
+    }
+    if (ReadFileData() < 0 || m_monitor->result < 0) break;
+    CloseReceivedFile();
+  }
+  Finish();
+}
+
+int GFZmodem::GetFileName() {
+  static const uint8_t kRinit[4] = {0, 0, 0, CANFDX | CANOVIO | CANBRK | CANFC32};
+  Message("GetFileName: sending RINIT");
+  SendHexHeader(ZRINIT, kRinit);
+  for (;;) {
+    int type = ReadFrameHeader(true);
+    switch (type) {
+      case ZSINIT:
+        if (ReadDataSubpacket() >= 0) {
+          Message("GetFileName: good ZSINIT");
+          SendHexHeader(ZACK, kZero);
+        } else {
+          Message("GetFileName: ZSINIT + bad packet");
+          if (CountRetry(GF_TOO_MANY_ERRORS)) return m_monitor->result;
+        }
+        break;
+      case ZFILE: {
+        m_zf0 = m_header[3];
+        m_zf1 = m_header[2];
+        if (ReadDataSubpacket() >= 0) {
+          m_fileInfo.assign(reinterpret_cast<const char*>(m_data.data()), size_t(m_monitor->subpacketBytes));
+          return 1;
+        }
+        if (m_monitor->result < 0) return m_monitor->result;
+        if (CountRetry(GF_TOO_MANY_ERRORS)) return m_monitor->result;
+        break;
+      }
+      case ZFIN:
+        SendHexHeader(ZFIN, kZero);
+        if (m_stream->ReadChar(2000) >= 0) m_stream->ReadChar(500);
+        return 0;
+      case ZRQINIT:
+        Delay(200);
+        if (!m_hexClean) {
+          for (int i = 0; i < 20 && Waiting(); ++i)
+            if (GetChar(0) == '\n') break;
+        }
+        break;
+      default:
+        if (m_monitor->result < 0) return m_monitor->result;
+        if (type >= 0) {
+          Message("GetFileName: frame_type=%d", type);
+          if (CountRetry(GF_TOO_MANY_ERRORS)) return m_monitor->result;
+        }
+        break;
+    }
+    if (m_monitor->result < 0) return m_monitor->result;
+    SendHexHeader(ZRINIT, kRinit);
+  }
+}
+
+bool GFZmodem::ParseFileInfo() {
+  const char* offered = m_fileInfo.c_str();  // ends at the name's NUL
+  size_t nameEnd = std::strlen(offered);
+  std::string name;
+  if (!SafeReceiveName(offered, name)) return false;
+  if (m_stripPath) Message("Stripped filename %s", name.c_str());
+  m_path = m_receiveFolder + name;
+  m_offeredSize = 0;
+  m_offeredTime = -1;
+  if (nameEnd + 1 < m_fileInfo.size()) {
+    std::string rest = m_fileInfo.substr(nameEnd + 1);
+    const char* p = rest.c_str();
+    char* next = nullptr;
+    m_offeredSize = std::strtol(p, &next, 10);
+    if (next != p) {
+      unsigned long t = std::strtoul(next, nullptr, 8);
+      if (t != 0) m_offeredTime = long(t);
+    }
+    if (m_offeredSize < 0) m_offeredSize = 0;
+  }
+  m_monitor->fileName = name;
+  m_monitor->fileSize = m_offeredSize;
+  m_monitor->fileTime = m_offeredTime;
+  return true;
+}
+
+void GFZmodem::EofPortCheckBefore() {
+  if (!m_eofPortCheck) return;
+  // The pause only serves ports that offer the extension.
+  if (m_stream->QueryExtension() != GF_NOT_SUPPORTED) Delay(70);
+}
+
+void GFZmodem::EofPortCheckAfter() {
+  if (m_eofPortCheck) m_stream->ControlExtension();
+}
+
+void GFZmodem::RequestPosition(bool force) {
+  if (!force && !GFElapsed(m_lastRequest, kRequestSpacing)) return;
+  m_lastRequest = GFTickCount();
+  SendFilePosition(ZRPOS, m_rxPos);
+}
+
+int GFZmodem::ReadFileData() {
+  Message("ReadFileData: reading %s", m_monitor->fileName.c_str());
+  m_lastRequest = GFTickCount();
+  if (SendFilePosition(ZRPOS, m_rxPos) < 0) {
+    Message("ReadFileData: Error sending ZRPOS");
+    return m_monitor->result;
+  }
+  for (;;) {
+    if (CheckAbort()) return m_monitor->result;
+    int type = ReadFrameHeader(true);
+    if (type < 0) {
+      if (m_monitor->result < 0) {
+        Message("ReadFileData: Fatal error on header");
+        return m_monitor->result;
+      }
+      // Silence means the request was lost; garbage is mostly data that
+      // was already on its way when we asked.
+      RequestPosition(type == GF_TIMEOUT);
+      continue;
+    }
+    if (type == ZEOF) {
+      if (HeaderPosition() == m_rxPos) return 0;
+      Message("ZEOF at wrong position");
+      continue;
+    }
+    if (type == ZFILE) {
+      // Our ZRPOS was lost and the sender offers the file again.
+      ReadDataSubpacket();
+      RequestPosition(true);
+      continue;
+    }
+    if (type != ZDATA) {
+      Message("ReadFileData: frame_type=%d", type);
+      continue;
+    }
+    if (HeaderPosition() != m_rxPos) {
+      Message("ReadFileData: Mismatch in rx_pos");
+      RequestPosition(false);
+      continue;
+    }
+    EofPortCheckBefore();
+    m_engine->Seek(m_appendBase + m_rxPos, 0);
+    EofPortCheckAfter();
+    Message("NEW BYTE COUNT: %lx", m_rxPos);
+    for (;;) {
+      int end = ReadDataSubpacket();
+      if (end < 0) {
+        if (m_monitor->result < 0) return m_monitor->result;
+        if (CountRetry(GF_TOO_MANY_ERRORS)) return m_monitor->result;
+        m_stream->Purge(0);
+        m_pushback = -1;
+        Message("Sending a new file offset!!!");
+        RequestPosition(true);
+        break;
+      }
+      int n = int(m_monitor->subpacketBytes);
+      Message("ReadFileData: read @%ld", m_rxPos);
+      EofPortCheckBefore();
+      int written = n ? m_engine->Write(m_data.data(), n) : 0;
+      EofPortCheckAfter();
+      if (written != n) {
+        Message("ReadFileData: file write error");
+        return Fail(GF_FILE_WRITE);
+      }
+      m_rxPos += n;
+      m_monitor->bytesDone = m_rxPos;
+      ++m_monitor->subpackets;
+      if (n) m_monitor->retryCount = 0;  // progress: the retries start over
+      if (end == ZCRCQ || end == ZCRCW) {
+        Message("Sending a ZACK");
+        SendFilePosition(ZACK, m_rxPos);
+      }
+      if (end == ZCRCE || end == ZCRCW) break;
+    }
+  }
+}
+
+void GFZmodem::CloseReceivedFile() {
+  if (!m_fileOpen) return;
+  if (m_offeredTime != -1) {
+    m_engine->FromUnixSeconds(m_offeredTime);
+    m_engine->SetTime();
+  }
+  m_engine->Close();
+  m_fileOpen = false;
+}

@@ -1,0 +1,162 @@
+// ZMODEM sender and receiver over a link stream, with its frame layer:
+// headers (hex, binary CRC-16 and CRC-32), escaped data subpackets, pad
+// search, cancel detection and the retry limits.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "CPP_ALL/GFChecksum.h"
+#include "CPP_ALL/GFTransfer.h"
+
+class GFZmodem : public GFTransfer {
+ public:
+  // Frame types.
+  enum {
+    ZRQINIT = 0, ZRINIT = 1, ZSINIT = 2, ZACK = 3, ZFILE = 4, ZSKIP = 5, ZNAK = 6, ZABORT = 7,
+    ZFIN = 8, ZRPOS = 9, ZDATA = 10, ZEOF = 11, ZFERR = 12, ZCRC = 13, ZCHALLENGE = 14,
+    ZCOMPL = 15, ZCAN = 16, ZFREECNT = 17, ZCOMMAND = 18, ZSTDERR = 19,
+  };
+  // Framing characters and subpacket ends.
+  enum {
+    ZPAD = '*', ZDLE = 0x18, ZBIN = 'A', ZHEX = 'B', ZBIN32 = 'C',
+    ZCRCE = 'h', ZCRCG = 'i', ZCRCQ = 'j', ZCRCW = 'k', ZRUB0 = 'l', ZRUB1 = 'm',
+    XON = 0x11, XOFF = 0x13,
+  };
+  // Receiver capabilities (ZRINIT ZF0).
+  enum { CANFDX = 0x01, CANOVIO = 0x02, CANBRK = 0x04, CANFC32 = 0x20 };
+  // File-management codes (ZFILE ZF1, masked with 0x1F).
+  enum { ZMNEWL = 1, ZMCRC = 2, ZMAPND = 3, ZMCLOB = 4, ZMNEW = 5, ZMDIFF = 6, ZMPROT = 7 };
+  static constexpr int ZCRESUM = 3;  // ZFILE ZF0: resume an interrupted file
+
+  static constexpr int kDataSize = 1024;
+  static constexpr int kOutSize = 2060;
+  static constexpr long kWindow = 4096;
+  static constexpr int kGarbageLimit = 2048;
+  static constexpr int kMaxNameLength = 200;
+
+  explicit GFZmodem(GFComStream* stream, GFMonitor* monitor = nullptr);
+  ~GFZmodem() override;
+
+  int Send(const char* fileSpec) override;
+  int Receive(int value) override;
+
+  void SetRecurseSubdirs(bool on) { m_recurse = on; }
+  void SetStripPath(bool on) { m_stripPath = on; }
+  void SetReceiverResume(bool on) { m_receiverResume = on; }
+  void SetRequestResume(bool on) { m_requestResume = on; }
+  void SetStreaming(bool on) { m_streaming = on; }
+  void SetEofPortCheck(bool on) { m_eofPortCheck = on; }
+  void SetFileManagement(int option);
+  void SetRetryLimit(int limit) { m_retryLimit = limit; }
+  // Where received files go; empty is the current folder.
+  void SetReceiveFolder(const char* folder);
+  int GetFileManagement() const { return m_fileManagement; }
+  bool GetStreaming() const { return m_streaming; }
+
+  // Frame layer.
+  int ReadFrameHeader(bool once);
+  // 0 when a ZPAD was seen, else a negative code.
+  int GetPad();
+  int GetHeaderType();
+  int ReadHexFrameHeaderData();
+  int ReadBinaryHeaderData(bool crc32);
+  int ReadByte();
+  int ReadDataSubpacket();
+  int ReadCrc16(int end);
+  int ReadCrc32(int end);
+  int SendHexHeader(int type, const uint8_t data[4]);
+  int SendBinaryHeader(int type, const uint8_t data[4]);
+  int SendDataSubpacket(int length, int end);
+
+  bool OpenFile();
+
+  const uint8_t* HeaderData() const { return m_header; }
+  long HeaderPosition() const;
+  int HeaderFormat() const { return m_headerFormat; }
+  uint8_t* DataBuffer() { return m_data.data(); }
+  const uint8_t* OutputBuffer() const { return m_out; }
+  int OutputCount() const { return m_outCount; }
+  void SetPeerFlags(int flags) { m_peerFlags = flags; }
+
+  // The file-information block of ZFILE: name, NUL, "size octal-time 0".
+  static std::string FileInfo(const char* name, long size, long unixTime);
+  // The offered name reduced to a plain file name, or false when it is not
+  // safe to create (empty, "..", a device name, too long, bad characters).
+  static bool SafeReceiveName(const char* offered, std::string& name);
+
+ private:
+  static void Position(long pos, uint8_t data[4]);
+  // Reads through the one-character push-back of the back channel.
+  int GetChar(int timeout);
+  int Waiting();
+  int ReadHeaderChar();
+  void PutEscaped(uint8_t byte);
+  void PutRaw(uint8_t byte) { m_out[m_outCount++] = byte; }
+  int Flush();
+  int SendFilePosition(int type, long pos);
+  bool CountRetry(int limitCode);
+
+  // Sender.
+  void RunSender();
+  int OpenLink();
+  bool PrepareFile();
+  int SendFile();
+  int SendFileData();
+  int SendDataFrame();
+  int WaitReceiver();
+  bool BackChannel();
+  void CloseLink();
+
+  // Receiver.
+  void RunReceiver();
+  int GetFileName();
+  bool ParseFileInfo();
+  int ReadFileData();
+  // Asks for the data at the bytes received; unless forced, not again
+  // while an earlier request may still be on its way.
+  void RequestPosition(bool force);
+  void CloseReceivedFile();
+  void EofPortCheckBefore();
+  void EofPortCheckAfter();
+
+  bool m_recurse = false;
+  bool m_stripPath = true;
+  bool m_receiverResume = true;
+  bool m_requestResume = false;
+  bool m_streaming = true;
+  bool m_eofPortCheck = false;
+  int m_fileManagement = 0;
+  int m_retryLimit = 10;
+  std::string m_receiveFolder;
+
+  uint8_t m_out[kOutSize];
+  int m_outCount = 0;
+  int m_canCount = 0;
+  int m_garbage = 0;
+  int m_peerFlags = 0;
+  int m_peerBufferSize = 0;
+  uint8_t m_header[4] = {0, 0, 0, 0};
+  int m_headerFormat = 0;
+  bool m_hexClean = false;
+  int m_pushback = -1;
+  GFCrc16 m_crc16;
+  GFCrc32 m_crc32;
+
+  // Sender bookkeeping.
+  long m_pos = 0;
+  long m_lastAck = 0;
+  bool m_reposition = false;
+  std::string m_info;
+
+  // Receiver bookkeeping.
+  int m_zf0 = 0;
+  int m_zf1 = 0;
+  std::string m_fileInfo;
+  std::string m_path;
+  long m_offeredSize = 0;
+  long m_offeredTime = -1;
+  long m_rxPos = 0;
+  long m_appendBase = 0;
+  uint32_t m_lastRequest = 0;  // appended data starts after the local file
+};

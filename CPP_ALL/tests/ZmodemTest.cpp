@@ -1,0 +1,228 @@
+// Our sender against our receiver over the in-memory line: contents, batches,
+// resume and file management, cancels, and a relay that damages bytes.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "CPP_ALL/GFPlatform.h"
+#include "CPP_ALL/GFZmodem.h"
+#include "CPP_ALL/tests/TestPorts.h"
+#include "CPP_ALL/tests/TransferFixture.h"
+
+namespace {
+
+struct Side {
+  std::function<void(GFZmodem&)> setup;
+  RecordingMonitor monitor;
+  int result = 1;
+};
+
+class ZmodemTest : public ::testing::Test {
+ protected:
+  void SetUp() override { GFSetTimeScale(20); }
+  void TearDown() override { GFSetTimeScale(1); }
+
+  // Runs our sender on `spec` against our receiver into `in`.
+  void Run(const std::string& spec) {
+    auto body = [&](GFComLink* port, Side& side, bool send) {
+      GFComStream stream(port);
+      GFZmodem z(&stream, &side.monitor);
+      if (!send) z.SetReceiveFolder(in.path.string().c_str());
+      z.SetRetryLimit(50);
+      if (side.setup) side.setup(z);
+      if (getenv("GF_TRACE")) side.monitor.keep = true;
+      side.result = send ? z.Send(spec.c_str()) : z.Receive(0);
+    };
+    std::thread receiver(body, pair.b.get(), std::ref(rx), false);
+    body(pair.a.get(), tx, true);
+    receiver.join();
+    if (getenv("GF_TRACE")) {
+      for (auto& m : tx.monitor.messages) printf("tx: %s\n", m.c_str());
+      for (auto& m : rx.monitor.messages) printf("rx: %s\n", m.c_str());
+    }
+  }
+
+  TempFolder out{"out"}, in{"in"};
+  MemoryPair pair = MakeMemoryPair();
+  Side tx, rx;
+};
+
+TEST_F(ZmodemTest, FilesArriveByteIdenticalWithTheirTimes) {
+  struct Case {
+    size_t size;
+    bool streaming;
+  } cases[] = {{0, true}, {1, true}, {1024, true}, {1025, true}, {70000, true}, {5000, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.size);
+    std::string data = RandomBytes(c.size, uint32_t(c.size));
+    WriteFile(out / "file.bin", data);
+    auto when = fs::file_time_type::clock::now() - std::chrono::hours(30 * 24);
+    fs::last_write_time(out / "file.bin", when);
+    fs::remove(in / "file.bin");
+    pair = MakeMemoryPair();
+    tx.setup = [&](GFZmodem& z) { z.SetStreaming(c.streaming); };
+    Run((out / "file.bin").string());
+    EXPECT_EQ(tx.result, 0);
+    EXPECT_EQ(rx.result, 0);
+    EXPECT_TRUE(SameBytes(ReadFile(in / "file.bin"), data));
+    auto delta = fs::last_write_time(in / "file.bin") - when;
+    EXPECT_LT(std::chrono::abs(delta), std::chrono::seconds(2));
+  }
+}
+
+TEST_F(ZmodemTest, BatchWithBlanksInNames) {
+  std::vector<std::string> names = {"first file.dat", "second.dat", "third one.g7k"};
+  std::string spec;
+  for (size_t i = 0; i < names.size(); ++i) {
+    WriteFile(out / names[i], RandomBytes(3000 + 100 * i, uint32_t(i)));
+    spec += (i ? ";" : "") + (out / names[i]).string();
+  }
+  Run(spec);
+  EXPECT_EQ(tx.result, 0);
+  EXPECT_EQ(rx.result, 0);
+  EXPECT_EQ(tx.monitor.fileCount, 3);
+  for (const std::string& name : names) EXPECT_TRUE(SameBytes(ReadFile(in / name), ReadFile(out / name))) << name;
+}
+
+TEST_F(ZmodemTest, NothingToSendEndsCleanly) {
+  Run((out / "none*.dat").string());
+  EXPECT_EQ(tx.result, GF_NO_FILES_SENT);
+  EXPECT_EQ(rx.result, 0);
+}
+
+// What the receiver does with a file it already has.
+TEST_F(ZmodemTest, ExistingFiles) {
+  std::string data = RandomBytes(9000, 7);
+  struct Case {
+    const char* name;
+    std::string local;
+    int management;  // option of SetFileManagement, 0 none
+    bool requestResume;
+    bool receiverResume;
+    std::string expected;
+    long bytesSent;  // data the sender had to send
+  } cases[] = {
+      {"resume a partial file", data.substr(0, 4000), 0, false, true, data, 5000},
+      {"resume on request", data.substr(0, 4000), 0, true, false, data, 5000},
+      {"complete file skipped", data, 0, false, true, data, 0},
+      {"replace", "old contents", 3, false, false, data, 9000},
+      {"protect keeps the file", "old contents", 5, false, true, "old contents", 0},
+      {"protect wins over resume", data.substr(0, 10), 5, true, true, data.substr(0, 10), 0},
+      {"no option, no resume: replaced", std::string(20000, 'x'), 0, false, false, data, 9000},
+      {"append", "head", 2, false, false, "head" + data, 9000},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteFile(out / "f.dat", data);
+    WriteFile(in / "f.dat", c.local);
+    pair = MakeMemoryPair();
+    tx.setup = [&](GFZmodem& z) {
+      if (c.management) z.SetFileManagement(c.management);
+      z.SetRequestResume(c.requestResume);
+    };
+    rx.setup = [&](GFZmodem& z) { z.SetReceiverResume(c.receiverResume); };
+    Run((out / "f.dat").string());
+    EXPECT_EQ(rx.result, 0);
+    EXPECT_EQ(tx.result, c.bytesSent == 0 ? GF_NO_FILES_SENT : 0);
+    EXPECT_TRUE(SameBytes(ReadFile(in / "f.dat"), c.expected));
+    if (c.bytesSent > 0) {
+      EXPECT_GE(pair.a->bytesWritten, c.bytesSent);
+      EXPECT_LT(pair.a->bytesWritten, c.bytesSent + 2000);
+    }
+  }
+}
+
+TEST_F(ZmodemTest, CancelFromEitherSide) {
+  WriteFile(out / "big.bin", RandomBytes(200000, 3));
+  struct Case {
+    const char* name;
+    bool senderAborts;
+  } cases[] = {{"sender aborts", true}, {"receiver aborts", false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    pair = MakeMemoryPair();
+    tx.monitor.abortAfter = c.senderAborts ? 50000 : -1;
+    rx.monitor.abortAfter = c.senderAborts ? -1 : 50000;
+    auto start = std::chrono::steady_clock::now();
+    Run((out / "big.bin").string());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_EQ(c.senderAborts ? tx.result : rx.result, GF_USER_ABORT);
+    EXPECT_EQ(c.senderAborts ? rx.result : tx.result, GF_REMOTE_CANCEL);
+  }
+}
+
+// A relay that corrupts, drops or duplicates bytes: the file arrives whole
+// or the transfer fails with a code; it never reports a wrong file as done.
+TEST_F(ZmodemTest, DamagedLine) {
+  std::string data = RandomBytes(60000, 11);
+  WriteFile(out / "noisy.bin", data);
+  struct Case {
+    const char* name;
+    Faults faults;
+  } cases[] = {
+      {"corrupt", {0.0002, 0, 0, 1}},
+      {"drop", {0, 0.0002, 0, 2}},
+      {"duplicate", {0, 0, 0.0002, 3}},
+      {"all three", {0.0001, 0.0001, 0.0001, 4}},
+      {"hopeless", {0.003, 0.003, 0.003, 5}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove(in / "noisy.bin");
+    pair = MakeMemoryPair();
+    pair.a->OutPipe().SetFaults(c.faults);
+    Faults back = c.faults;
+    back.seed += 100;
+    pair.b->OutPipe().SetFaults(back);
+    bool hopeless = std::string(c.name) == "hopeless";
+    tx.setup = rx.setup = [&](GFZmodem& z) { z.SetRetryLimit(hopeless ? 10 : 50); };
+    tx.monitor.keep = rx.monitor.keep = false;
+    Run((out / "noisy.bin").string());
+    EXPECT_GT(pair.a->OutPipe().Damaged(), 0);
+    if (rx.result == 0) {
+      EXPECT_TRUE(SameBytes(ReadFile(in / "noisy.bin"), data));
+    } else {
+      EXPECT_LT(rx.result, 0);
+    }
+    if (!hopeless) {
+      EXPECT_EQ(rx.result, 0);
+      EXPECT_EQ(tx.result, 0);
+    }
+  }
+}
+
+TEST_F(ZmodemTest, DeadLineFailsWithACode) {
+  WriteFile(out / "f.bin", RandomBytes(100000, 5));
+  pair.a->OutPipe().Cut();
+  tx.setup = rx.setup = [](GFZmodem& z) { z.SetRetryLimit(4); };
+  Run((out / "f.bin").string());
+  // The receiver gives up first and cancels; the sender hears the cancel.
+  EXPECT_EQ(rx.result, GF_TOO_MANY_ERRORS);
+  EXPECT_EQ(tx.result, GF_REMOTE_CANCEL);
+}
+
+TEST_F(ZmodemTest, OfferedFoldersAreDropped) {
+  // Offer a name that climbs out of the folder; only the plain name lands.
+  fs::create_directories(out / "sub");
+  WriteFile(out / "sub" / "x.dat", "payload");
+  tx.setup = [&](GFZmodem& z) { z.SetStripPath(false); };
+  Run((out / "sub" / "x.dat").string());
+  EXPECT_EQ(rx.result, 0);
+  EXPECT_TRUE(SameBytes(ReadFile(in / "x.dat"), "payload"));
+  EXPECT_FALSE(fs::exists(in / "sub"));
+}
+
+TEST_F(ZmodemTest, WriteThatNeverCompletesTimesOut) {
+  GFSetTimeScale(1000);
+  GFComStream stream(pair.a.get());
+  RecordingMonitor monitor;
+  GFZmodem z(&stream, &monitor);
+  std::string block(20000, 'z');  // more than the line holds, nobody reads
+  EXPECT_EQ(z.WriteBuffer(block.data(), int(block.size())), GF_BUFFER_FULL);
+  EXPECT_EQ(monitor.result, GF_WRITE_TIMEOUT);
+  EXPECT_TRUE(monitor.Saw("Timeout error sending buffer"));
+  EXPECT_TRUE(monitor.Saw("55 sec to complete WriteBuffer"));
+}
+
+}  // namespace
