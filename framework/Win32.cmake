@@ -44,6 +44,7 @@ g7k_test(framework_win_test WIN32_ONLY GUI
     ${CMAKE_CURRENT_LIST_DIR}/tests/win/WinAppTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/win/DialogTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/win/DocViewTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/win/DrawingTest.cpp
   DEPENDS framework_win)
 
 if(TARGET framework_win)

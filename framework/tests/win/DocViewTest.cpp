@@ -281,3 +281,60 @@ TEST_F(DocView, ScreenshotOfTheFrameWithAChild)
 }
 
 } // namespace
+
+namespace {
+
+class CTestForm : public CFormView
+{
+    DECLARE_DYNCREATE(CTestForm)
+public:
+    CTestForm() : CFormView(IDD_FORM) {}
+    CString m_strName = "form text";
+    int m_nCount = 3;
+    int m_nChanges = 0;
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Text(pDX, IDC_NAME, m_strName);
+        DDX_Text(pDX, IDC_COUNT, m_nCount);
+    }
+    void OnNameChange() { ++m_nChanges; }
+    DECLARE_MESSAGE_MAP()
+};
+
+IMPLEMENT_DYNCREATE(CTestForm, CFormView)
+
+BEGIN_MESSAGE_MAP(CTestForm, CFormView)
+    ON_EN_CHANGE(IDC_NAME, OnNameChange)
+END_MESSAGE_MAP()
+
+TEST_F(DocView, FormViewShowsItsTemplateAndExchangesData)
+{
+    auto* pDoc = (CNoteDoc*)RUNTIME_CLASS(CNoteDoc)->CreateObject();
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(CTestForm);
+    context.m_pCurrentDoc = pDoc;
+    auto* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(nullptr, "Form", WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 300), nullptr, nullptr, 0, &context));
+    pFrame->InitialUpdateFrame(pDoc, TRUE);
+    PumpMessages();
+
+    auto* pForm = dynamic_cast<CTestForm*>(pFrame->GetActiveView());
+    ASSERT_NE(pForm, nullptr);
+    EXPECT_EQ(pForm->GetDocument(), pDoc);
+    CString text;
+    pForm->GetDlgItemText(IDC_NAME, text);
+    EXPECT_EQ(text, "form text");
+    pForm->m_nChanges = 0;
+    pForm->SetDlgItemText(IDC_NAME, "typed");
+    EXPECT_EQ(pForm->m_nChanges, 1);   // the control's notification reached the form's map
+    pForm->SetDlgItemText(IDC_COUNT, "12");
+    EXPECT_TRUE(pForm->UpdateData(TRUE));
+    EXPECT_EQ(pForm->m_strName, "typed");
+    EXPECT_EQ(pForm->m_nCount, 12);
+    CSize total = pForm->GetTotalSize();
+    EXPECT_GT(total.cx, 0);
+    pFrame->DestroyWindow();   // the last view goes, and the document with it
+    PumpMessages();
+}
+
+} // namespace

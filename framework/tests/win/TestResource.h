@@ -6,6 +6,7 @@
 #define IDD_VALUES         200
 #define IDD_PAGE1          201
 #define IDD_PAGE2          202
+#define IDD_FORM           203
 
 #define IDC_COUNT          1001
 #define IDC_NAME           1002
