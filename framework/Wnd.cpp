@@ -815,6 +815,10 @@ int CWnd::RunModalLoop(DWORD)
     MSG msg;
     while (ContinueModal()) {
         while (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            // The owner (a frame with pending layout, say) gets its idle time too.
+            HWND hWndOwner = ::GetWindow(m_hWnd, GW_OWNER);
+            if (hWndOwner != nullptr && lIdleCount == 0)
+                ::SendMessageA(hWndOwner, WM_ENTERIDLE, MSGF_DIALOGBOX, (LPARAM)m_hWnd);
             if (!SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
                 bIdle = false;
             if (!ContinueModal())

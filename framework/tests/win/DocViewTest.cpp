@@ -338,3 +338,33 @@ TEST_F(DocView, FormViewShowsItsTemplateAndExchangesData)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DocView, ClosingTheMainWindowAsksForEveryDocumentThenEndsTheLoop)
+{
+    CNoteDoc* pFirst = NewDoc();
+    CNoteDoc* pSecond = NewDoc();
+    pFirst->SetModifiedFlag();
+    pSecond->SetModifiedFlag();
+    CMainFrame* pMain = MainFrame();
+    {
+        MessageBoxRecorder boxes;
+        boxes.answers = { IDNO, IDCANCEL };   // the second refuses: nothing closes
+        pMain->SendMessage(WM_CLOSE);
+        EXPECT_EQ(boxes.texts.size(), 2u);
+        EXPECT_EQ(theApp.m_pMainWnd, pMain);
+        EXPECT_EQ(CountChildFrames(), 2);
+    }
+    {
+        MessageBoxRecorder boxes;
+        boxes.answers = { IDNO, IDNO };
+        pMain->SendMessage(WM_CLOSE);
+        EXPECT_EQ(theApp.m_pMainWnd, nullptr);   // gone, and the loop was told to quit
+        MSG msg;
+        EXPECT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    }
+    EXPECT_EQ(NoteTemplate()->GetFirstDocPosition(), nullptr);
+}
+
+} // namespace

@@ -172,8 +172,10 @@ CMultiDocTemplate* NoteTemplate()
 
 CMainFrame* MainFrame()
 {
-    static CMainFrame* pFrame = nullptr;
-    if (pFrame == nullptr || !::IsWindow(pFrame->GetSafeHwnd())) {
+    // The frame deletes itself when its window goes, and then the application
+    // forgets it as its main window.
+    auto* pFrame = dynamic_cast<CMainFrame*>(theApp.m_pMainWnd);
+    if (pFrame == nullptr) {
         AfxSetMessageBoxHook(RecordMessageBox);
         pFrame = new CMainFrame;
         if (!pFrame->LoadFrame(IDR_MAINFRAME))
