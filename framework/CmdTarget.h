@@ -122,6 +122,9 @@ public:
     static const AFX_MSGMAP_ENTRY* FindCommandEntry(const AFX_MSGMAP* pMap, UINT nMsg, UINT nCode, UINT nID);
 };
 
+// Marks message handlers in class declarations; it adds nothing.
+#define afx_msg
+
 // Message map declaration and definition.
 #define DECLARE_MESSAGE_MAP() \
 public: \

@@ -76,6 +76,10 @@ void CPrintPreviewWnd::Run(CView* pView)
         pFrame->ClientToScreen(&rect);
     }
     BOOL bPrint = FALSE;
+    // The frame's bars step aside while the preview shows.
+    CPrintPreviewState state;
+    if (pFrame != nullptr)
+        pFrame->OnSetPreviewMode(TRUE, &state);
     {
         CPrintPreviewWnd wnd(pView, &info, hdcRef);
         LPCTSTR lpszClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursorA(nullptr, IDC_ARROW),
@@ -100,6 +104,8 @@ void CPrintPreviewWnd::Run(CView* pView)
             bPrint = wnd.m_bPrint;
         }
     }
+    if (pFrame != nullptr)
+        pFrame->OnSetPreviewMode(FALSE, &state);
     pView->OnEndPrintPreview(&dcRef, &info, CPoint(0, 0), pView);
     dcRef.m_bPrinting = FALSE;
     if (bPrint)
