@@ -101,7 +101,7 @@ TEST(ProtocolListBoxEditor, EditsThroughTheFamilysDialog)
         rows.rows = {{"a", 1}, {"b", 42}, {"", 0}};
         ScriptedEditor editor;
         editor.AttachRows(&rows);
-        editor.SetStyle(ListBoxEditorLogic::kNoTrailingRow);
+        editor.SetEditorStyle(ListBoxEditorLogic::kNoTrailingRow);
         editor.m_strEditedText = "left over";
         editor.nResult = c.nResult;
         editor.pszText = c.pszText;
@@ -109,8 +109,9 @@ TEST(ProtocolListBoxEditor, EditsThroughTheFamilysDialog)
         EXPECT_TRUE(editor.EditCurrentItem(0)) << c.pszCase;
         EXPECT_EQ(c.pszRows, rows.Texts()) << c.pszCase;
         EXPECT_EQ("", editor.strSeenBefore) << c.pszCase << ": the edited text starts empty";
-        if (rows.rows.size() > 1)
+        if (rows.rows.size() > 1) {
             EXPECT_EQ(42u, rows.rows[1].data) << c.pszCase << ": the row keeps its data";
+        }
         EXPECT_FALSE(editor.IsEditing()) << c.pszCase << ": the dialog ended the edit";
     }
 }
@@ -123,7 +124,7 @@ TEST(ProtocolListBoxEditor, EditedRowJoinsAMultipleSelection)
     rows.selected = {0};
     ScriptedEditor editor;
     editor.AttachRows(&rows);
-    editor.SetStyle(ListBoxEditorLogic::kNoTrailingRow);
+    editor.SetEditorStyle(ListBoxEditorLogic::kNoTrailingRow);
     editor.nResult = CProtocolListBoxEditorLogic::DIALOG_OK;
     editor.pszText = "c2";
     rows.current = 2;

@@ -1,0 +1,160 @@
+#include "framework/Framework.h"
+#include "app/G7KWinApp.h"
+#include "app/AboutDlg.h"
+#include "app/G7KCommandLineInfo.h"
+#include "app/MainFrame.h"
+#include "app/SerialSettings.h"
+#include "app/project/ChildFrame.h"
+#include "app/project/ProfileStore.h"
+#include "app/project/ProtocolDoc.h"
+#include "app/project/ProtocolViewport.h"
+#include "res/resource.h"
+
+#include <direct.h>
+
+BEGIN_MESSAGE_MAP(CG7KWinApp, CWinApp)
+    ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+    ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
+    ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
+END_MESSAGE_MAP()
+
+CString LoadResString(UINT nId)
+{
+    CString str;
+    if (!str.LoadString(nId))
+        str.Empty();
+    return str;
+}
+
+CG7KWinApp* GetG7KApp()
+{
+    return static_cast<CG7KWinApp*>(AfxGetApp());
+}
+
+CG7KWinApp::CG7KWinApp() = default;
+
+namespace {
+
+// The families whose own classes are not built yet use the project
+// framework's generic document, frame and view with their own strings.
+struct TemplateEntry { UINT nResource; G7KTemplate nIndex; };
+const TemplateEntry kTemplates[] = {
+    {IDR_CONVERSION_TYPE, TEMPLATE_CONVERSION},
+    {IDR_VIKA_PROJECT_TYPE, TEMPLATE_VIKA},
+    {IDR_POLYVECT_PROJECT_TYPE, TEMPLATE_POLYVECT},
+    {IDR_VIKA_PROTOCOL_TYPE, TEMPLATE_CHART},
+};
+
+// The profile as the project framework reads it: the application's key.
+class CApplicationProfileStore : public CProfileStore
+{
+public:
+    CString GetString(LPCTSTR pszSection, LPCTSTR pszKey, LPCTSTR pszDefault) override
+    {
+        return AfxGetApp()->GetProfileString(pszSection, pszKey, pszDefault);
+    }
+    BOOL WriteString(LPCTSTR pszSection, LPCTSTR pszKey, LPCTSTR pszValue) override
+    {
+        return AfxGetApp()->WriteProfileString(pszSection, pszKey, pszValue);
+    }
+};
+
+CApplicationProfileStore g_applicationProfile;
+
+} // namespace
+
+CMainFrame* CG7KWinApp::CreateMainFrame()
+{
+    return new CMainFrame;
+}
+
+BOOL CG7KWinApp::InitInstance()
+{
+    if (!AfxSocketInit()) {
+        AfxMessageBox(IDS_SOCKETS_INIT_FAILED);
+        return FALSE;
+    }
+    Enable3dControlsStatic();
+
+    SetRegistryKey(GetRegistryKeyName());
+    SetProfileStore(&g_applicationProfile);
+    LoadStdProfileSettings(10);
+    LoadSerialSettings();
+
+    for (const TemplateEntry& entry : kTemplates) {
+        auto* pTemplate = new CMultiDocTemplate(entry.nResource, RUNTIME_CLASS(CProtocolDoc),
+                                                RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CProtocolViewport));
+        AddDocTemplate(pTemplate);
+        m_pTemplates[entry.nIndex] = pTemplate;
+    }
+
+    CMainFrame* pMainFrame = CreateMainFrame();
+    if (!pMainFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE)) {
+        delete pMainFrame;
+        return FALSE;
+    }
+    m_pMainWnd = pMainFrame;
+    pMainFrame->UpdatePortPane(GetSerialPortIndex(), GetSerialBaudRate());
+    pMainFrame->DragAcceptFiles();
+    EnableShellOpen();
+    RegisterShellFileTypes(TRUE);
+
+    m_splash.Show();
+    m_dwStartTick = GetTickCount();
+
+    CG7KCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    if (cmdInfo.m_nShellCommand == CCommandLineInfo::FileNew)
+        cmdInfo.m_nShellCommand = CCommandLineInfo::FileNothing;
+    if (!ProcessShellCommand(cmdInfo))
+        return FALSE;
+
+    pMainFrame->ShowWindow(m_nCmdShow);
+    pMainFrame->UpdateWindow();
+
+    const CString strWorkingDir = GetProfileString("Folders", "WorkingDir", nullptr);
+    if (!strWorkingDir.IsEmpty())
+        _chdir(strWorkingDir);
+    return TRUE;
+}
+
+int CG7KWinApp::ExitInstance()
+{
+    SaveSerialSettings();
+    SetProfileStore(nullptr);
+    return CWinApp::ExitInstance();
+}
+
+// The splash closes by its own timer; idle processing is not kept busy.
+BOOL CG7KWinApp::OnIdle(LONG lCount)
+{
+    return CWinApp::OnIdle(lCount);
+}
+
+BOOL CG7KWinApp::PreTranslateMessage(MSG* pMsg)
+{
+    const BOOL bResult = CWinApp::PreTranslateMessage(pMsg);
+    if (m_splash.Exists()) {
+        switch (pMsg->message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_NCLBUTTONDOWN:
+        case WM_NCRBUTTONDOWN:
+        case WM_NCMBUTTONDOWN:
+            m_splash.Close();
+            break;
+        default:
+            break;
+        }
+    }
+    return bResult;
+}
+
+void CG7KWinApp::OnAppAbout()
+{
+    CAboutDlg dlg;
+    dlg.DoModal();
+}

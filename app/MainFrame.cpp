@@ -1,0 +1,239 @@
+#include "framework/Framework.h"
+#include "app/MainFrame.h"
+#include "app/PropertiesSheet.h"
+#include "app/project/DeleteCommands.h"
+#include "app/project/FileNames.h"
+#include "res/resource.h"
+
+#include <direct.h>
+
+IMPLEMENT_DYNAMIC(CMainFrame, SECMDIFrameWnd)
+
+BEGIN_MESSAGE_MAP(CMainFrame, SECMDIFrameWnd)
+    ON_WM_CREATE()
+    ON_WM_CLOSE()
+    ON_COMMAND(ID_IMPORT_DATA, OnImportData)
+    ON_COMMAND(ID_COM_PORT_SETTINGS, OnComPortSettings)
+    ON_COMMAND(ID_INSTALL_MODULES, OnInstallModules)
+    ON_COMMAND(ID_REMOVE_MODULES, OnRemoveModules)
+    ON_COMMAND(ID_CALIBRATION, OnCalibration)
+    ON_COMMAND(ID_INSTALL_XYZ, OnInstallXyz)
+    ON_COMMAND(ID_PROPERTIES, OnProperties)
+    ON_COMMAND(ID_CUSTOMIZE, OnCustomize)
+    ON_COMMAND(ID_VIEW_TOOLBAR, OnViewToolbar)
+    ON_COMMAND(ID_DELETE_DROPDOWN, OnDeleteDropDown)
+    ON_COMMAND_RANGE(ID_DELETE_CONVERSION_PROJECT, ID_DELETE_VIKA_PROJECTS, OnDeleteCommand)
+    ON_COMMAND_RANGE(ID_DELETE_VIKA_PROTOCOLS, ID_DELETE_VIKA_PROTOCOLS, OnDeleteCommand)
+    ON_COMMAND_RANGE(ID_DELETE_VIKA_ADDRESS_FILES, ID_DELETE_POLYVECT_GEOMETRY, OnDeleteCommand)
+    ON_UPDATE_COMMAND_UI(ID_APP_EXIT, OnUpdateTransferCommand)
+    ON_UPDATE_COMMAND_UI(ID_IMPORT_DATA, OnUpdateTransferCommand)
+    ON_UPDATE_COMMAND_UI(ID_INSTALL_MODULES, OnUpdateTransferCommand)
+    ON_UPDATE_COMMAND_UI(ID_REMOVE_MODULES, OnUpdateTransferCommand)
+    ON_UPDATE_COMMAND_UI(ID_COM_PORT_SETTINGS, OnUpdateTransferCommand)
+    ON_UPDATE_COMMAND_UI(ID_CALIBRATION, OnUpdateTransferCommand)
+    ON_UPDATE_COMMAND_UI(ID_INSTALL_XYZ, OnUpdateTransferCommand)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_DELETE_CONVERSION_PROJECT, ID_DELETE_VIKA_PROJECTS, OnUpdateDeleteCommand)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_DELETE_VIKA_PROTOCOLS, ID_DELETE_VIKA_PROTOCOLS, OnUpdateDeleteCommand)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_DELETE_VIKA_ADDRESS_FILES, ID_DELETE_POLYVECT_GEOMETRY, OnUpdateDeleteCommand)
+END_MESSAGE_MAP()
+
+namespace {
+
+// Goes back to the directory it found when it leaves.
+class CDirectoryKeeper
+{
+public:
+    CDirectoryKeeper()
+    {
+        char sz[MAX_PATH + 1] = "";
+        if (GetCurrentDirectoryA(sizeof sz, sz))
+            m_strSaved = sz;
+    }
+    ~CDirectoryKeeper()
+    {
+        if (!m_strSaved.IsEmpty())
+            SetCurrentDirectoryA(m_strSaved);
+    }
+
+private:
+    CString m_strSaved;
+};
+
+} // namespace
+
+CMainFrame::CMainFrame() = default;
+CMainFrame::~CMainFrame() = default;
+
+int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (SECMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    EnableCustomCaption(TRUE, TRUE);
+    SetCaptionTextAlign(1, TRUE);
+    EnableDocking(CBRS_ALIGN_ANY, 0);
+    LoadBarState("CustomToolBars");
+    return 0;
+}
+
+void CMainFrame::OnClose()
+{
+    if (m_bBusy)
+        return;
+    SaveBarState("CustomToolBars");
+    SECMDIFrameWnd::OnClose();
+}
+
+BOOL CMainFrame::CreateCaptionAppFont(CFont& font)
+{
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return FALSE;
+    metrics.lfCaptionFont.lfItalic = FALSE;
+    return font.CreateFontIndirect(&metrics.lfCaptionFont);
+}
+
+// The pane shows it once the status bar exists; the text is kept until then.
+void CMainFrame::UpdatePortPane(UINT nPortIndex, UINT nBaud)
+{
+    m_strPortPane.Format("Port=COM%u: Baudrate=%u", nPortIndex + 1, nBaud);
+}
+
+// The "Transfer" toolbar comes with the custom toolbars; until then the
+// menu items follow the busy flag through their update handlers.
+void CMainFrame::SetTransferToolbarState() {}
+
+int CMainFrame::RunInstrumentDialog(UINT)
+{
+    AfxMessageBox("This instrument command is not available in this version.", MB_OK | MB_ICONINFORMATION);
+    return IDCANCEL;
+}
+
+int CMainFrame::AskUser(const CString& strQuestion, UINT nType)
+{
+    return AfxMessageBox(strQuestion, nType);
+}
+
+void CMainFrame::RunInstrumentCommand(UINT nCommand, BOOL bTouchToolbar)
+{
+    if (!m_bBusy) {
+        m_bBusy = TRUE;
+        if (bTouchToolbar)
+            SetTransferToolbarState();
+        RunInstrumentDialog(nCommand);
+        m_bBusy = FALSE;
+    }
+    if (bTouchToolbar)
+        SetTransferToolbarState();
+}
+
+void CMainFrame::OnImportData() { RunInstrumentCommand(ID_IMPORT_DATA, TRUE); }
+void CMainFrame::OnComPortSettings() { RunInstrumentCommand(ID_COM_PORT_SETTINGS, FALSE); }
+void CMainFrame::OnInstallModules() { RunInstrumentCommand(ID_INSTALL_MODULES, TRUE); }
+void CMainFrame::OnRemoveModules() { RunInstrumentCommand(ID_REMOVE_MODULES, TRUE); }
+void CMainFrame::OnCalibration() { RunInstrumentCommand(ID_CALIBRATION, TRUE); }
+
+void CMainFrame::OnInstallXyz()
+{
+    // The geometry files are picked from the Vika protocols folder; the
+    // current directory comes back afterwards.
+    CDirectoryKeeper keepDirectory;
+    const CString strFolder = AfxGetApp()->GetProfileString("Folders", "VikaProtocols", "C:\\GVX7000\\Protocol");
+    SetCurrentDirectoryA(strFolder);
+    RunInstrumentCommand(ID_INSTALL_XYZ, TRUE);
+}
+
+void CMainFrame::OnProperties()
+{
+    RunPropertiesSheet(this);
+}
+
+void CMainFrame::OnCustomize() {}
+void CMainFrame::OnViewToolbar() {}
+void CMainFrame::OnDeleteDropDown() {}
+
+void CMainFrame::OnUpdateTransferCommand(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(!m_bBusy);
+}
+
+std::vector<CString> CMainFrame::ChooseFilesToDelete(const DeleteCommand& command)
+{
+    DWORD dwFlags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST;
+    if (command.bMultiple)
+        dwFlags |= OFN_ALLOWMULTISELECT | OFN_EXPLORER;
+    CFileDialog dlg(TRUE, command.pszDefaultExt, nullptr, dwFlags, command.pszFilter, this);
+    std::vector<CString> paths;
+    if (dlg.DoModal() != IDOK)
+        return paths;
+    if (!command.bMultiple) {
+        paths.push_back(dlg.GetPathName());
+        return paths;
+    }
+    for (POSITION pos = dlg.GetStartPosition(); pos != nullptr;) {
+        CString strPath = dlg.GetNextPathName(pos);
+        if (!strPath.IsEmpty())
+            paths.push_back(strPath);
+    }
+    return paths;
+}
+
+void CMainFrame::OnDeleteCommand(UINT nId)
+{
+    const DeleteCommand* pCommand = FindDeleteCommand(nId);
+    if (!pCommand)
+        return;
+    CDirectoryKeeper keepDirectory;
+    if (pCommand->pszFolderKey) {
+        const CString strFolder = AfxGetApp()->GetProfileString("Folders", pCommand->pszFolderKey,
+                                                                pCommand->pszDefaultFolder);
+        SetCurrentDirectoryA(strFolder);
+    }
+    std::vector<CString> paths = ChooseFilesToDelete(*pCommand);
+    if (paths.empty())
+        return;
+    if (AskUser(DeleteQuestion(*pCommand, paths), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    const std::vector<CString> failed = DeleteFilesWithCompanions(*pCommand, paths);
+    if (!failed.empty()) {
+        CString strMessage = "These files could not be deleted:\n";
+        for (const CString& strPath : failed)
+            strMessage += "\n" + strPath;
+        AfxMessageBox(strMessage, MB_OK | MB_ICONEXCLAMATION);
+    }
+}
+
+// A kind of file cannot be deleted from here while a document of that kind
+// is open.
+BOOL CMainFrame::IsDocumentKindOpen(LPCTSTR pszExtension) const
+{
+    CWinApp* pApp = AfxGetApp();
+    for (POSITION posTemplate = pApp->GetFirstDocTemplatePosition(); posTemplate != nullptr;) {
+        CDocTemplate* pTemplate = pApp->GetNextDocTemplate(posTemplate);
+        CString strExtension;
+        if (!pTemplate->GetDocString(strExtension, CDocTemplate::filterExt)
+            || strExtension.CompareNoCase(pszExtension) != 0)
+            continue;
+        if (pTemplate->GetFirstDocPosition() != nullptr)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+void CMainFrame::OnUpdateDeleteCommand(CCmdUI* pCmdUI)
+{
+    LPCTSTR pszKind = ".vkp";
+    switch (pCmdUI->m_nID) {
+    case ID_DELETE_CONVERSION_PROJECT:
+        pszKind = ".dcv";
+        break;
+    case ID_DELETE_POLYVECT_PROTOCOLS:
+    case ID_DELETE_POLYVECT_PROJECTS:
+    case ID_DELETE_POLYVECT_GEOMETRY:
+        pszKind = ".pvp";
+        break;
+    default:
+        break;
+    }
+    pCmdUI->Enable(!IsDocumentKindOpen(pszKind));
+}

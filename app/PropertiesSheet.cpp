@@ -1,0 +1,124 @@
+#include "framework/Framework.h"
+#include "app/PropertiesSheet.h"
+#include "app/MainFrame.h"
+#include "app/SerialSettings.h"
+#include "res/resource.h"
+
+#include <cstdlib>
+#include <direct.h>
+
+BEGIN_MESSAGE_MAP(CDirectoriesPage, CPropertyPage)
+END_MESSAGE_MAP()
+
+BEGIN_MESSAGE_MAP(CCommunicationPage, CPropertyPage)
+END_MESSAGE_MAP()
+
+// In the order the sheet writes them back.
+const FolderSetting FOLDER_SETTINGS[6] = {
+    {"WorkingDir", "C:\\GVX7000\\Projects\\", &CDirectoriesPage::m_strWorkingDir},
+    {"ImportData", "C:\\GVX7000\\Data\\", &CDirectoriesPage::m_strImportData},
+    {"ConversionOutput", "C:\\GVX7000\\Data\\", &CDirectoriesPage::m_strConversionOutput},
+    {"Install", "C:\\GVX7000\\Embedded\\", &CDirectoriesPage::m_strInstall},
+    {"VikaProtocols", "C:\\GVX7000\\Protocol\\", &CDirectoriesPage::m_strVikaProtocols},
+    {"PolyvectProtocols", "C:\\GVX7000\\Polyvect\\", &CDirectoriesPage::m_strPolyvectProtocols},
+};
+
+const char* const CCommunicationPage::PORTS[] = {"COM1:", "COM2:", "COM3:", "COM4:", nullptr};
+const char* const CCommunicationPage::BAUD_RATES[] = {"300", "600", "1200", "2400", "4800", "9600",
+                                                      "19200", "38400", "57600", "115200", nullptr};
+
+CDirectoriesPage::CDirectoriesPage()
+    : CPropertyPage(IDD_FOLDERS_PAGE)
+{
+}
+
+void CDirectoriesPage::DoDataExchange(CDataExchange* pDX)
+{
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_IMPORT_FOLDER, m_strImportData);
+    DDX_Text(pDX, IDC_CONVERSION_FOLDER, m_strConversionOutput);
+    DDX_Text(pDX, IDC_INSTALL_FOLDER, m_strInstall);
+    DDX_Text(pDX, IDC_VIKA_FOLDER, m_strVikaProtocols);
+    DDX_Text(pDX, IDC_POLYVECT_FOLDER, m_strPolyvectProtocols);
+    DDX_Text(pDX, IDC_WORKING_FOLDER, m_strWorkingDir);
+}
+
+CCommunicationPage::CCommunicationPage()
+    : CPropertyPage(IDD_COMMUNICATION_PAGE)
+{
+}
+
+namespace {
+
+// A stored value the list lacks is added, so it shows and survives OK.
+void FillCombo(CComboBox* pCombo, const char* const* ppszItems, const CString& strCurrent)
+{
+    if (!pCombo)
+        return;
+    pCombo->ResetContent();
+    for (; *ppszItems; ++ppszItems)
+        pCombo->AddString(*ppszItems);
+    if (!strCurrent.IsEmpty() && pCombo->FindStringExact(-1, strCurrent) < 0)
+        pCombo->AddString(strCurrent);
+}
+
+} // namespace
+
+BOOL CCommunicationPage::OnInitDialog()
+{
+    FillCombo(static_cast<CComboBox*>(GetDlgItem(IDC_PORT)), PORTS, m_strPort);
+    FillCombo(static_cast<CComboBox*>(GetDlgItem(IDC_BAUDRATE)), BAUD_RATES, m_strBaudRate);
+    return CPropertyPage::OnInitDialog();
+}
+
+void CCommunicationPage::DoDataExchange(CDataExchange* pDX)
+{
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_CBString(pDX, IDC_BAUDRATE, m_strBaudRate);
+    DDX_CBString(pDX, IDC_PORT, m_strPort);
+}
+
+CPropertiesSheet::CPropertiesSheet(CWnd* pParent)
+    : CPropertySheet("Properties", pParent, 0)
+{
+}
+
+int PortIndexFromText(const CString& strPort)
+{
+    if (strPort.GetLength() < 4 || strPort[3] < '0' || strPort[3] > '9')
+        return -1;
+    return std::atoi(static_cast<LPCTSTR>(strPort) + 3) - 1;
+}
+
+int RunPropertiesSheet(CMainFrame* pFrame)
+{
+    CWinApp* pApp = AfxGetApp();
+    CPropertiesSheet sheet(pFrame);
+    CDirectoriesPage folders;
+    CCommunicationPage communication;
+    for (const FolderSetting& setting : FOLDER_SETTINGS)
+        folders.*setting.pField = pApp->GetProfileString("Folders", setting.pszKey, setting.pszDefault);
+    communication.m_strPort.Format("COM%u:", GetSerialPortIndex() + 1);
+    communication.m_strBaudRate.Format("%u", GetSerialBaudRate());
+    sheet.AddPage(&folders);
+    sheet.AddPage(&communication);
+
+    const int nResult = static_cast<int>(sheet.DoModal());
+    if (nResult != IDOK)
+        return nResult;
+
+    for (const FolderSetting& setting : FOLDER_SETTINGS)
+        pApp->WriteProfileString("Folders", setting.pszKey, folders.*setting.pField);
+    const int nPort = PortIndexFromText(communication.m_strPort);
+    const int nBaud = std::atoi(communication.m_strBaudRate);
+    // A text that names no port or rate keeps what was stored.
+    const UINT nNewPort = nPort >= 0 ? static_cast<UINT>(nPort) : GetSerialPortIndex();
+    const UINT nNewBaud = nBaud > 0 ? static_cast<UINT>(nBaud) : GetSerialBaudRate();
+    SetSerialSettings(nNewPort, nNewBaud);
+    ApplySerialBaudRate();
+    if (pFrame)
+        pFrame->UpdatePortPane(nNewPort, nNewBaud);
+    if (!folders.m_strWorkingDir.IsEmpty())
+        _chdir(folders.m_strWorkingDir);
+    return nResult;
+}

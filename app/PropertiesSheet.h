@@ -1,0 +1,60 @@
+// The settings sheet: the working folders and the serial-port settings.
+#pragma once
+
+#include "framework/Framework.h"
+
+class CMainFrame;
+
+class CDirectoriesPage : public CPropertyPage
+{
+public:
+    CDirectoriesPage();
+
+    CString m_strImportData;
+    CString m_strConversionOutput;
+    CString m_strInstall;
+    CString m_strVikaProtocols;
+    CString m_strPolyvectProtocols;
+    CString m_strWorkingDir;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+class CCommunicationPage : public CPropertyPage
+{
+public:
+    CCommunicationPage();
+
+    CString m_strBaudRate;
+    CString m_strPort;
+
+    static const char* const PORTS[];
+    static const char* const BAUD_RATES[];
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+class CPropertiesSheet : public CPropertySheet
+{
+public:
+    explicit CPropertiesSheet(CWnd* pParent);
+};
+
+// The six folders of the page and their profile keys and defaults.
+struct FolderSetting { const char* pszKey; const char* pszDefault; CString CDirectoriesPage::*pField; };
+extern const FolderSetting FOLDER_SETTINGS[6];
+
+// "COM3:" -> 2; the text's number after "COM", less one; -1 without digits.
+int PortIndexFromText(const CString& strPort);
+
+// The Properties command: fills the pages from the profile and the serial
+// settings, runs the sheet and on OK stores and applies what was chosen.
+// Returns the sheet's end code.
+int RunPropertiesSheet(CMainFrame* pFrame);

@@ -1,0 +1,89 @@
+#include "framework/Framework.h"
+#include "app/project/ProtocolDoc.h"
+#include "app/project/ProtocolItem.h"
+#include "app/project/ProtocolListCtrl.h"
+
+IMPLEMENT_DYNCREATE(CProtocolDoc, CDocument)
+
+BEGIN_MESSAGE_MAP(CProtocolDoc, CDocument)
+END_MESSAGE_MAP()
+
+CProtocolDoc::CProtocolDoc()
+    : m_pModel(new CGenericProjectModel)
+{
+}
+
+CProtocolDoc::CProtocolDoc(CProtocolModel* pModel)
+    : m_pModel(pModel ? pModel : new CGenericProjectModel)
+{
+}
+
+CProtocolDoc::~CProtocolDoc()
+{
+    delete m_pModel;
+}
+
+void CProtocolDoc::Serialize(CArchive& ar)
+{
+    m_pModel->Serialize(ar);
+}
+
+BOOL CProtocolDoc::IsModified()
+{
+    return CDocument::IsModified() || m_pModel->IsModified();
+}
+
+void CProtocolDoc::SetModifiedFlag(BOOL bModified)
+{
+    CDocument::SetModifiedFlag(bModified);
+}
+
+BOOL CProtocolDoc::OnNewDocument()
+{
+    return CDocument::OnNewDocument();
+}
+
+BOOL CProtocolDoc::OnSaveDocument(LPCTSTR lpszPathName)
+{
+    const BOOL bSaved = CDocument::OnSaveDocument(lpszPathName);
+    m_pModel->SetModifiedFlag(!bSaved);
+    return bSaved;
+}
+
+namespace {
+
+// Shows the record's name in the first column.
+class CGenericProjectItem : public CProtocolItem
+{
+public:
+    void OnUpdate(rw::ISubject*, rw::Hint) override
+    {
+        if (m_pOwner && m_pSubject && m_pOwner->GetSafeHwnd())
+            m_pOwner->SetItemText(m_nRow, 0, m_pSubject->GetName());
+    }
+};
+
+} // namespace
+
+CGenericProjectModel::CGenericProjectModel()
+{
+    CColumnProperty name(0, LVCFMT_LEFT, 0, FALSE, "Name", "File name");
+    m_columns.SetAt(0, name);
+}
+
+BOOL CGenericProjectModel::AddByFileName(LPCTSTR pszName)
+{
+    if (!pszName || !*pszName || Contains(pszName))
+        return FALSE;
+    auto* pInfo = new CProtocolInfo;
+    pInfo->SetName(pszName);
+    pInfo->SetFolder(GetSourceFolder());
+    AddInfo(pInfo);
+    SetModifiedFlag(TRUE);
+    return TRUE;
+}
+
+CProtocolItem* CGenericProjectModel::CreateItem()
+{
+    return new CGenericProjectItem;
+}

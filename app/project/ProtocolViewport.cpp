@@ -1,0 +1,180 @@
+#include "framework/Framework.h"
+#include "app/project/ProtocolViewport.h"
+#include "app/project/ProtocolController.h"
+#include "app/project/ProtocolDoc.h"
+#include "app/project/ProtocolItem.h"
+#include "res/resource.h"
+
+IMPLEMENT_DYNCREATE(CProtocolViewport, CFormView)
+
+BEGIN_MESSAGE_MAP(CProtocolViewport, CFormView)
+    ON_WM_SIZE()
+    ON_EN_CHANGE(IDC_TARGET_FOLDER, OnTargetChanged)
+    ON_EN_CHANGE(IDC_SOURCE_FOLDER, OnSourceChanged)
+    ON_EN_KILLFOCUS(IDC_TARGET_FOLDER, OnTargetKillFocus)
+    ON_EN_KILLFOCUS(IDC_SOURCE_FOLDER, OnSourceKillFocus)
+END_MESSAGE_MAP()
+
+namespace {
+
+bool IsDirectory(const CString& strPath)
+{
+    if (strPath.IsEmpty())
+        return false;
+    const DWORD dwAttributes = GetFileAttributesA(strPath);
+    return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+} // namespace
+
+CProtocolViewport::CProtocolViewport()
+    : CFormView(IDD_VIKA_FORM)
+{
+}
+
+CProtocolViewport::CProtocolViewport(UINT nFormId, const UINT* pIconIds, UINT nIcons)
+    : CFormView(nFormId)
+    , m_iconIds(pIconIds, pIconIds + (pIconIds ? nIcons : 0))
+{
+}
+
+CProtocolViewport::~CProtocolViewport() = default;
+
+CProtocolModel* CProtocolViewport::GetModel() const
+{
+    auto* pDoc = dynamic_cast<CProtocolDoc*>(GetDocument());
+    return pDoc ? pDoc->GetModel() : nullptr;
+}
+
+void CProtocolViewport::DoDataExchange(CDataExchange* pDX)
+{
+    CFormView::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_TARGET_FOLDER, m_strTargetFolder);
+    DDV_MaxChars(pDX, m_strTargetFolder, 256);
+    if (GetDlgItem(IDC_SOURCE_FOLDER)) {
+        DDX_Text(pDX, IDC_SOURCE_FOLDER, m_strSourceFolder);
+        DDV_MaxChars(pDX, m_strSourceFolder, 256);
+    }
+}
+
+void CProtocolViewport::OnInitialUpdate()
+{
+    if (!m_list.GetSafeHwnd())
+        m_list.SubclassDlgItem(IDC_PROJECT_LIST, this);
+    CFormView::OnInitialUpdate();
+
+    CProtocolModel* pModel = GetModel();
+    if (!m_pController) {
+        m_pController.reset(CreateController());
+        if (m_pController) {
+            m_pController->SetModel(pModel);
+            m_pController->SetViewport(this);
+        }
+    }
+    if (pModel) {
+        if (GetDlgItem(IDC_SOURCE_FOLDER))
+            m_strSourceFolder = pModel->GetSourceFolder();
+        m_strTargetFolder = pModel->GetTargetFolder();
+    }
+    m_list.ModifyStyle(0, LVS_REPORT | LVS_SHOWSELALWAYS);
+    m_list.SetModel(pModel);
+    if (!m_iconIds.empty())
+        m_list.SetIcons(m_iconIds.data(), static_cast<int>(m_iconIds.size()));
+
+    UpdateData(FALSE);
+    GetWindowRect(&m_rectLast);
+    m_bInitialized = TRUE;
+}
+
+BOOL CProtocolViewport::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (m_pController && m_pController->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    return CFormView::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+void CProtocolViewport::ClearList() { m_list.DeleteAllItems(); }
+void CProtocolViewport::RefreshList() { m_list.Rebuild(); }
+CProtocolListCtrl& CProtocolViewport::GetListCtrl() { return m_list; }
+void CProtocolViewport::SetContextMenu(UINT nMenuId) { m_list.SetContextMenu(nMenuId); }
+CProtocolController* CProtocolViewport::CreateController() { return nullptr; }
+
+int CProtocolViewport::GetRowCount()
+{
+    return m_list.GetSafeHwnd() ? m_list.GetItemCount() : 0;
+}
+
+BOOL CProtocolViewport::IsRowSelected(int nRow)
+{
+    return (m_list.GetItemState(nRow, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+}
+
+CProtocolInfo* CProtocolViewport::GetRowInfo(int nRow)
+{
+    auto* pItem = reinterpret_cast<CProtocolItem*>(m_list.GetItemData(nRow));
+    return pItem ? pItem->GetSubject() : nullptr;
+}
+
+// The model follows the field whenever its text names an existing folder.
+void CProtocolViewport::OnFolderChanged(int nControl)
+{
+    CProtocolModel* pModel = GetModel();
+    if (!m_bInitialized || !pModel)
+        return;
+    (nControl == IDC_TARGET_FOLDER ? m_bTargetEdited : m_bSourceEdited) = TRUE;
+    CString strText;
+    GetDlgItemText(nControl, strText);
+    if (!IsDirectory(strText))
+        return;
+    CString& strField = nControl == IDC_TARGET_FOLDER ? m_strTargetFolder : m_strSourceFolder;
+    if (strField != strText)
+        pModel->SetModifiedFlag(TRUE);
+    strField = strText;
+    if (nControl == IDC_TARGET_FOLDER)
+        pModel->SetTargetFolder(strField);
+    else
+        pModel->SetSourceFolder(strField);
+}
+
+// Leaving a field the user changed to a text that names no folder is
+// reported once; the focus goes where the user sent it.
+void CProtocolViewport::OnFolderCommitted(int nControl)
+{
+    BOOL& bEdited = nControl == IDC_TARGET_FOLDER ? m_bTargetEdited : m_bSourceEdited;
+    if (!m_bInitialized || m_bReporting || !bEdited)
+        return;
+    bEdited = FALSE;
+    CString strText;
+    GetDlgItemText(nControl, strText);
+    if (strText.IsEmpty() || IsDirectory(strText))
+        return;
+    CString strMessage;
+    strMessage.Format(nControl == IDC_TARGET_FOLDER ? "Target folder '%s' does not exist!"
+                                                    : "Source folder '%s' does not exist!",
+                      static_cast<LPCTSTR>(strText));
+    m_bReporting = TRUE;
+    AfxMessageBox(strMessage, MB_OK | MB_ICONSTOP);
+    m_bReporting = FALSE;
+}
+
+void CProtocolViewport::OnTargetChanged() { OnFolderChanged(IDC_TARGET_FOLDER); }
+void CProtocolViewport::OnSourceChanged() { OnFolderChanged(IDC_SOURCE_FOLDER); }
+void CProtocolViewport::OnTargetKillFocus() { OnFolderCommitted(IDC_TARGET_FOLDER); }
+void CProtocolViewport::OnSourceKillFocus() { OnFolderCommitted(IDC_SOURCE_FOLDER); }
+
+void CProtocolViewport::OnSize(UINT nType, int cx, int cy)
+{
+    CFormView::OnSize(nType, cx, cy);
+    if (!m_bInitialized || !m_list.GetSafeHwnd())
+        return;
+    CRect rect;
+    GetWindowRect(&rect);
+    CRect listRect;
+    m_list.GetWindowRect(&listRect);
+    ScreenToClient(&listRect);
+    const int nWidth = listRect.Width() + rect.Width() - m_rectLast.Width();
+    const int nHeight = listRect.Height() + rect.Height() - m_rectLast.Height();
+    m_list.SetWindowPos(nullptr, 0, 0, nWidth > 0 ? nWidth : 0, nHeight > 0 ? nHeight : 0,
+                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_rectLast = rect;
+}

@@ -1,0 +1,388 @@
+// The application under Wine: start-up, templates, a project's life, the
+// busy flag, the delete commands, the settings sheet, and a screenshot.
+#include "framework/Framework.h"
+#include "app/G7KCommandLineInfo.h"
+#include "app/G7KWinApp.h"
+#include "app/MainFrame.h"
+#include "app/PropertiesSheet.h"
+#include "app/SerialSettings.h"
+#include "app/project/DeleteCommands.h"
+#include "app/project/ProtocolDoc.h"
+#include "app/project/ProtocolViewport.h"
+#include "app/tests/Screenshot.h"
+#include "res/resource.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+class CRecordingCmdUI : public CCmdUI
+{
+public:
+    void Enable(BOOL bOn = TRUE) override { nEnabled = bOn ? 1 : 0; m_bEnableChanged = TRUE; }
+    int nEnabled = -1;
+};
+
+// Whether the frame would enable a command now.
+int CommandEnabled(CFrameWnd* pFrame, UINT nId)
+{
+    CRecordingCmdUI ui;
+    ui.m_nID = nId;
+    ui.DoUpdate(pFrame, FALSE);
+    return ui.nEnabled;
+}
+
+class CTestFrame : public CMainFrame
+{
+public:
+    int RunInstrumentDialog(UINT nCommand) override
+    {
+        ++nDialogs;
+        bBusyInDialog = IsBusy();
+        nInstallEnabledInDialog = CommandEnabled(this, ID_INSTALL_MODULES);
+        nExitEnabledInDialog = CommandEnabled(this, ID_APP_EXIT);
+        // A second instrument command and a close request while busy.
+        SendMessage(WM_COMMAND, ID_REMOVE_MODULES, 0);
+        SendMessage(WM_CLOSE, 0, 0);
+        bAliveAfterClose = IsWindow(GetSafeHwnd());
+        return IDOK;
+    }
+    int AskUser(const CString& strQuestion, UINT) override
+    {
+        strAsked = strQuestion;
+        return IDYES;
+    }
+    std::vector<CString> ChooseFilesToDelete(const DeleteCommand&) override { return toDelete; }
+
+    int nDialogs = 0;
+    BOOL bBusyInDialog = FALSE;
+    BOOL bAliveAfterClose = FALSE;
+    int nInstallEnabledInDialog = -1;
+    int nExitEnabledInDialog = -1;
+    CString strAsked;
+    std::vector<CString> toDelete;
+};
+
+class CTestApp : public CG7KWinApp
+{
+protected:
+    LPCTSTR GetRegistryKeyName() const override { return "G7K Tests"; }
+    CMainFrame* CreateMainFrame() override { return new CTestFrame; }
+};
+
+CTestApp theApp;
+
+std::string TempFolder()
+{
+    char szTemp[MAX_PATH] = "";
+    GetTempPathA(sizeof szTemp, szTemp);
+    std::string strFolder = std::string(szTemp) + "g7k_shell_test\\";
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    return strFolder;
+}
+
+std::string CurrentDirectory()
+{
+    char sz[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof sz, sz);
+    return sz;
+}
+
+void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!theApp.PreTranslateMessage(&msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    theApp.OnIdle(0);
+}
+
+CTestFrame* Frame() { return static_cast<CTestFrame*>(theApp.m_pMainWnd); }
+
+// Starts the application once for all tests, with a working folder stored.
+class Shell : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        ASSERT_TRUE(AfxWinInit(GetModuleHandleA(nullptr), nullptr, const_cast<LPTSTR>(""), SW_SHOW));
+        s_strWorkingDir = TempFolder() + "work";
+        CreateDirectoryA(s_strWorkingDir.c_str(), nullptr);
+        // Settings of an earlier run do not count.
+        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\G7K Tests");
+        const std::string strKey = std::string("Software\\G7K Tests\\") + theApp.m_pszAppName + "\\Folders";
+        HKEY hKey = nullptr;
+        RegCreateKeyA(HKEY_CURRENT_USER, strKey.c_str(), &hKey);
+        RegSetValueExA(hKey, "WorkingDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(s_strWorkingDir.c_str()),
+                       static_cast<DWORD>(s_strWorkingDir.size() + 1));
+        RegCloseKey(hKey);
+        s_bStarted = theApp.InitInstance();
+    }
+    static void TearDownTestSuite()
+    {
+        if (theApp.m_pMainWnd)
+            theApp.m_pMainWnd->DestroyWindow();
+        theApp.ExitInstance();
+    }
+    void SetUp() override { ASSERT_TRUE(s_bStarted); }
+
+    static BOOL s_bStarted;
+    static std::string s_strWorkingDir;
+};
+
+BOOL Shell::s_bStarted = FALSE;
+std::string Shell::s_strWorkingDir;
+
+} // namespace
+
+TEST_F(Shell, StartsInOrderAndShowsItsMainFrame)
+{
+    EXPECT_STREQ("G7K Tests", theApp.m_pszRegistryKey);
+    CMainFrame* pFrame = Frame();
+    ASSERT_NE(nullptr, pFrame);
+    EXPECT_TRUE(pFrame->IsWindowVisible());
+    EXPECT_STREQ("Port=COM1: Baudrate=38400", pFrame->GetPortPaneText());
+    EXPECT_TRUE(theApp.GetSplashWindow().Exists());
+    EXPECT_EQ(0, theApp.GetOpenDocumentCount()) << "no empty document at start";
+    EXPECT_STRCASEEQ(s_strWorkingDir.c_str(), CurrentDirectory().c_str());
+
+    // The first key press closes the splash window.
+    MSG msg = {pFrame->GetSafeHwnd(), WM_KEYDOWN, VK_SHIFT, 0, 0, {0, 0}};
+    theApp.PreTranslateMessage(&msg);
+    EXPECT_FALSE(theApp.GetSplashWindow().Exists());
+}
+
+TEST_F(Shell, RegistersTheFourTemplatesAtTheirIndices)
+{
+    const struct { G7KTemplate nIndex; const char* pszExt; const char* pszName; } cases[] = {
+        {TEMPLATE_CONVERSION, ".dcv", "Data Conversion Project"},
+        {TEMPLATE_VIKA, ".vkp", "Vika Protocol Project"},
+        {TEMPLATE_CHART, ".org", "Vika Protocol"},
+        {TEMPLATE_POLYVECT, ".pvp", "Polyvect Protocol Project"},
+    };
+    int nRegistered = 0;
+    for (POSITION pos = theApp.GetFirstDocTemplatePosition(); pos != nullptr; theApp.GetNextDocTemplate(pos))
+        ++nRegistered;
+    EXPECT_EQ(4, nRegistered);
+    for (const auto& c : cases) {
+        CMultiDocTemplate* pTemplate = theApp.GetTemplate(c.nIndex);
+        ASSERT_NE(nullptr, pTemplate) << c.pszExt;
+        CString strExt, strName;
+        pTemplate->GetDocString(strExt, CDocTemplate::filterExt);
+        pTemplate->GetDocString(strName, CDocTemplate::fileNewName);
+        EXPECT_STREQ(c.pszExt, strExt);
+        EXPECT_STREQ(c.pszName, strName);
+    }
+}
+
+TEST_F(Shell, ParsesTheAccessParameterOnlyAsAFlag)
+{
+    const struct { const char* pszParam; BOOL bFlag; bool bAdmin; } cases[] = {
+        {"U=530827", FALSE, false},
+        {"U=530827", TRUE, true},
+        {"xxU=530827yy", TRUE, true},
+        {"u=530827", TRUE, false},
+        {"U=53082", TRUE, false},
+    };
+    for (const auto& c : cases) {
+        g_bAdministratorMode = false;
+        CG7KCommandLineInfo info;
+        info.ParseParam(c.pszParam, c.bFlag, TRUE);
+        EXPECT_EQ(c.bAdmin, g_bAdministratorMode) << c.pszParam << " flag " << c.bFlag;
+        if (!c.bFlag) {
+            EXPECT_STREQ(c.pszParam, info.m_strFileName);
+        }
+    }
+    g_bAdministratorMode = false;
+}
+
+TEST_F(Shell, ProjectIsCreatedSavedClosedAndReopened)
+{
+    const std::string strPath = TempFolder() + "Line1.vkp";
+    std::remove(strPath.c_str());
+
+    CDocument* pDocument = theApp.GetTemplate(TEMPLATE_VIKA)->OpenDocumentFile(nullptr);
+    auto* pProject = dynamic_cast<CProtocolDoc*>(pDocument);
+    ASSERT_NE(nullptr, pProject);
+    pProject->GetModel()->SetSourceFolder(TempFolder().c_str());
+    pProject->GetModel()->AddByFileName("A.ORG");
+    pProject->GetModel()->AddByFileName("B.ORG");
+    EXPECT_TRUE(pProject->IsModified());
+    EXPECT_EQ(0, CommandEnabled(Frame(), ID_DELETE_VIKA_PROJECTS)) << "Vika deletes are off while one is open";
+    EXPECT_EQ(1, CommandEnabled(Frame(), ID_DELETE_POLYVECT_PROJECTS));
+    ASSERT_TRUE(pProject->OnSaveDocument(strPath.c_str()));
+    EXPECT_FALSE(pProject->IsModified());
+    pProject->OnCloseDocument();
+    EXPECT_EQ(0, theApp.GetOpenDocumentCount());
+    EXPECT_EQ(1, CommandEnabled(Frame(), ID_DELETE_VIKA_PROJECTS));
+
+    auto* pReopened = dynamic_cast<CProtocolDoc*>(theApp.OpenDocumentFile(strPath.c_str()));
+    ASSERT_NE(nullptr, pReopened);
+    EXPECT_EQ(2, pReopened->GetModel()->GetInfoCount());
+    EXPECT_FALSE(pReopened->IsModified()) << "opening is no change";
+    PumpMessages();
+    POSITION pos = pReopened->GetFirstViewPosition();
+    auto* pView = dynamic_cast<CProtocolViewport*>(pReopened->GetNextView(pos));
+    ASSERT_NE(nullptr, pView);
+    EXPECT_EQ(2, pView->GetListCtrl().GetItemCount());
+    EXPECT_STREQ("A.ORG", pView->GetListCtrl().GetItemText(0, 0));
+
+    for (int i = 0; i < 10; ++i) {
+        Frame()->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PumpMessages();
+        Sleep(50);
+    }
+    // The build tree is a host folder: Wine shows it on drive Z:.
+    const char* pszBinary = getenv("G7K_BINARY_DIR");
+    const std::string strShot = (pszBinary && *pszBinary == '/' ? "Z:" + std::string(pszBinary) : std::string("."))
+                                + "/app_shell_main_frame.bmp";
+    EXPECT_TRUE(SaveWindowBitmap(Frame()->GetSafeHwnd(), strShot.c_str()));
+    pReopened->OnCloseDocument();
+}
+
+TEST_F(Shell, BusyFlagTurnsAwayInstrumentCommandsAndClosing)
+{
+    CTestFrame* pFrame = Frame();
+    pFrame->nDialogs = 0;
+    EXPECT_EQ(1, CommandEnabled(pFrame, ID_INSTALL_MODULES));
+    pFrame->SendMessage(WM_COMMAND, ID_IMPORT_DATA, 0);
+    EXPECT_EQ(1, pFrame->nDialogs) << "the command sent while busy was ignored";
+    EXPECT_TRUE(pFrame->bBusyInDialog);
+    EXPECT_EQ(0, pFrame->nInstallEnabledInDialog);
+    EXPECT_EQ(0, pFrame->nExitEnabledInDialog);
+    EXPECT_TRUE(pFrame->bAliveAfterClose);
+    EXPECT_FALSE(pFrame->IsBusy());
+    EXPECT_EQ(1, CommandEnabled(pFrame, ID_APP_EXIT));
+}
+
+TEST_F(Shell, DeleteCommandAsksAndDeletesTheProtocolWithItsSections)
+{
+    const std::string strFolder = TempFolder();
+    for (const char* pszName : {"P.org", "P.UP", "P.DWN", "P2.org"})
+        std::ofstream(strFolder + pszName) << "x";
+    CTestFrame* pFrame = Frame();
+    pFrame->toDelete = {CString((strFolder + "P.org").c_str())};
+    const std::string strBefore = CurrentDirectory();
+    pFrame->SendMessage(WM_COMMAND, ID_DELETE_VIKA_PROTOCOLS, 0);
+    EXPECT_STREQ("Delete 1 Vika protocol", pFrame->strAsked);
+    EXPECT_EQ(strBefore, CurrentDirectory()) << "the current directory comes back";
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((strFolder + "P.UP").c_str()));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((strFolder + "P.DWN").c_str()));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((strFolder + "P2.org").c_str()));
+}
+
+namespace {
+
+// Plays the user of the settings sheet from a timer inside its modal loop.
+struct SheetScript
+{
+    bool bOk = true;
+    const char* pszWorkingDir = nullptr;
+    const char* pszPort = nullptr;
+    const char* pszBaud = nullptr;
+    bool bDone = false;
+};
+SheetScript* g_pScript = nullptr;
+
+BOOL CALLBACK FindSheet(HWND hWnd, LPARAM lParam)
+{
+    char szTitle[64] = "";
+    GetWindowTextA(hWnd, szTitle, sizeof szTitle);
+    if (std::string(szTitle) == "Properties" && IsWindowVisible(hWnd)) {
+        *reinterpret_cast<HWND*>(lParam) = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindDescendant(HWND hParent, int nId)
+{
+    for (HWND hChild = GetWindow(hParent, GW_CHILD); hChild; hChild = GetWindow(hChild, GW_HWNDNEXT)) {
+        if (GetDlgCtrlID(hChild) == nId)
+            return hChild;
+        if (HWND hFound = FindDescendant(hChild, nId))
+            return hFound;
+    }
+    return nullptr;
+}
+
+void SelectCombo(HWND hSheet, int nId, const char* pszText)
+{
+    HWND hCombo = FindDescendant(hSheet, nId);
+    if (!hCombo)
+        return;
+    SendMessageA(hCombo, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(pszText));
+    SendMessageA(GetParent(hCombo), WM_COMMAND, MAKEWPARAM(nId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(hCombo));
+}
+
+void CALLBACK DriveSheet(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    HWND hSheet = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindSheet, reinterpret_cast<LPARAM>(&hSheet));
+    if (!hSheet || !g_pScript || g_pScript->bDone)
+        return;
+    KillTimer(nullptr, nTimer);
+    g_pScript->bDone = true;
+    if (g_pScript->pszWorkingDir)
+        SetWindowTextA(FindDescendant(hSheet, IDC_WORKING_FOLDER), g_pScript->pszWorkingDir);
+    SendMessageA(hSheet, PSM_SETCURSEL, 1, 0);
+    if (g_pScript->pszPort)
+        SelectCombo(hSheet, IDC_PORT, g_pScript->pszPort);
+    if (g_pScript->pszBaud)
+        SelectCombo(hSheet, IDC_BAUDRATE, g_pScript->pszBaud);
+    SendMessageA(hSheet, PSM_PRESSBUTTON, g_pScript->bOk ? PSBTN_OK : PSBTN_CANCEL, 0);
+}
+
+int RunScriptedSheet(SheetScript& script)
+{
+    g_pScript = &script;
+    SetTimer(nullptr, 0, 200, DriveSheet);
+    const int nResult = RunPropertiesSheet(Frame());
+    g_pScript = nullptr;
+    return nResult;
+}
+
+} // namespace
+
+TEST_F(Shell, SettingsSheetAppliesFoldersAndPortSettings)
+{
+    const std::string strFolder = TempFolder() + "projects";
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    SetSerialSettings(0, 38400);
+
+    SheetScript cancel;
+    cancel.bOk = false;
+    cancel.pszWorkingDir = strFolder.c_str();
+    cancel.pszPort = "COM3:";
+    const std::string strBefore = CurrentDirectory();
+    EXPECT_EQ(IDCANCEL, RunScriptedSheet(cancel));
+    EXPECT_TRUE(cancel.bDone);
+    EXPECT_EQ(0u, GetSerialPortIndex()) << "Cancel changes nothing";
+    EXPECT_EQ(strBefore, CurrentDirectory());
+
+    SheetScript ok;
+    ok.pszWorkingDir = strFolder.c_str();
+    ok.pszPort = "COM3:";
+    ok.pszBaud = "57600";
+    EXPECT_EQ(IDOK, RunScriptedSheet(ok));
+    EXPECT_EQ(2u, GetSerialPortIndex());
+    EXPECT_EQ(57600u, GetSerialBaudRate());
+    EXPECT_STREQ("Port=COM3: Baudrate=57600", Frame()->GetPortPaneText());
+    EXPECT_STREQ(strFolder.c_str(), theApp.GetProfileString("Folders", "WorkingDir"));
+    EXPECT_STRCASEEQ(strFolder.c_str(), CurrentDirectory().c_str());
+
+    // A stored port that is not in the list stays as it is.
+    SetSerialSettings(7, 230400);
+    SheetScript keep;
+    EXPECT_EQ(IDOK, RunScriptedSheet(keep));
+    EXPECT_EQ(7u, GetSerialPortIndex());
+    EXPECT_EQ(230400u, GetSerialBaudRate());
+}
