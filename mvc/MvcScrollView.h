@@ -72,7 +72,7 @@ class MvcScrollView_T : public CScrollView, public MvcWrapper_T<T> {
     return handled;
   }
 
-  void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override {
+  void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) override {
     Viewport::OnPrepareDC(pDC);
     CView::OnPrepareDC(pDC, pInfo);  // with an unknown page count, page 1 only
   }

@@ -197,6 +197,24 @@ TEST_F(ScrollViewGui, PrintingDrawsWhatMeetsThePrintersClipBox) {
   ::DeleteDC(printer);
 }
 
+TEST_F(ScrollViewGui, WithoutBufferingItPaintsDirectly) {
+  auto* plain = new View;
+  plain->EnableBuffering(FALSE);
+  MvcModel other;
+  plain->SetModel(&other);
+  ASSERT_TRUE(plain->Create(WindowClass(), "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &Frame(), 2));
+  ::ShowWindow(view->GetSafeHwnd(), SW_HIDE);
+  plain->OnInitialUpdate();
+  EXPECT_FALSE(plain->HasBuffer());
+  HWND hwnd = plain->GetSafeHwnd();
+  ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  HDC dc = ::GetDC(hwnd);
+  EXPECT_EQ(kGreen, ::GetPixel(dc, 250, 50) & 0xFFFFFF);
+  ::ReleaseDC(hwnd, dc);
+  EXPECT_GT(plain->green->draws, 0);
+  plain->DestroyWindow();
+}
+
 TEST_F(ScrollViewGui, AResizeKeepsABufferLargeEnough) {
   CSize before = view->GetBufferSize();
   ::MoveWindow(view->GetSafeHwnd(), 0, 0, 200, 150, TRUE);  // smaller: kept
