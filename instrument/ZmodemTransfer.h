@@ -1,0 +1,19 @@
+// The two ZMODEM exchanges of a file-transfer command, over the command's
+// link. Each waits for the instrument's closing "!" afterwards. Failures
+// are thrown as GFCommException (or G7KClientException from the closing
+// text); progress and abort go through the monitors.
+#pragma once
+
+#include "framework/Framework.h"
+
+class Command;
+class GFMonitor;
+
+// Receives the files the instrument sends into the current directory.
+// They are written to a staging folder first and moved into place only
+// when the whole transfer succeeded.
+int ReceiveByZmodem(Command& command, GFMonitor& monitor);
+
+// Sends the files of fileSpec, replacing the instrument's copies. The
+// transfer reports to monitor; the closing wait asks abortSource.
+int SendByZmodem(Command& command, const char* fileSpec, GFMonitor* monitor, GFMonitor& abortSource);
