@@ -32,6 +32,18 @@ CDirectoriesPage::CDirectoriesPage()
 {
 }
 
+BOOL CDirectoriesPage::OnInitDialog()
+{
+    const BOOL bResult = CPropertyPage::OnInitDialog();
+    static const UINT s_folderIds[6] = {IDC_WORKING_FOLDER, IDC_IMPORT_FOLDER, IDC_CONVERSION_FOLDER,
+                                        IDC_INSTALL_FOLDER, IDC_VIKA_FOLDER, IDC_POLYVECT_FOLDER};
+    for (int i = 0; i < 6; ++i) {
+        m_browse[i].Initialize(s_folderIds[i], this);
+        m_browse[i].SetDirSelectStyle(2);
+    }
+    return bResult;
+}
+
 void CDirectoriesPage::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);

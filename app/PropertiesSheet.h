@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/Framework.h"
+#include "mvc/controls/BrowseEdit.h"
 
 class CMainFrame;
 
@@ -18,7 +19,10 @@ public:
     CString m_strWorkingDir;
 
 protected:
+    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+
+    SECBrowseDirEdit m_browse[6];
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,6 +1,6 @@
-// The serial-port settings as the shell uses them: loaded at start-up, shown
-// in the port pane, edited in the settings sheet and applied to an open
-// connection.
+// The serial-port settings as the shell uses them (the instrument
+// connection keeps them): loaded at start-up, shown in the port pane, edited
+// in the settings sheet and applied to an open connection.
 #pragma once
 
 #include "framework/Framework.h"

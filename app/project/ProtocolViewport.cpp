@@ -71,6 +71,14 @@ void CProtocolViewport::OnInitialUpdate()
             m_pController->SetViewport(this);
         }
     }
+    if (GetDlgItem(IDC_SOURCE_FOLDER) && !m_browseSource.GetSafeHwnd()) {
+        m_browseSource.Initialize(IDC_SOURCE_FOLDER, this);
+        m_browseSource.SetDirSelectStyle(2);
+    }
+    if (GetDlgItem(IDC_TARGET_FOLDER) && !m_browseTarget.GetSafeHwnd()) {
+        m_browseTarget.Initialize(IDC_TARGET_FOLDER, this);
+        m_browseTarget.SetDirSelectStyle(2);
+    }
     if (pModel) {
         if (GetDlgItem(IDC_SOURCE_FOLDER))
             m_strSourceFolder = pModel->GetSourceFolder();

@@ -5,6 +5,7 @@
 #include "framework/Framework.h"
 #include "app/project/ProtocolCompiler.h"
 #include "app/project/ProtocolListCtrl.h"
+#include "mvc/controls/BrowseEdit.h"
 
 #include <memory>
 #include <vector>
@@ -54,6 +55,8 @@ protected:
     CString m_strSourceFolder;
     std::vector<UINT> m_iconIds;
     CProtocolListCtrl m_list;
+    SECBrowseDirEdit m_browseTarget;
+    SECBrowseDirEdit m_browseSource;
     std::unique_ptr<CProtocolController> m_pController;
     CRect m_rectLast;
     BOOL m_bInitialized = FALSE;

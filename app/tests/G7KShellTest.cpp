@@ -7,6 +7,7 @@
 #include "app/PropertiesSheet.h"
 #include "app/SerialSettings.h"
 #include "app/project/DeleteCommands.h"
+#include "app/project/ProtocolCompiler.h"
 #include "app/project/ProtocolDoc.h"
 #include "app/project/ProtocolViewport.h"
 #include "app/tests/Screenshot.h"
@@ -16,6 +17,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -385,4 +387,72 @@ TEST_F(Shell, SettingsSheetAppliesFoldersAndPortSettings)
     EXPECT_EQ(IDOK, RunScriptedSheet(keep));
     EXPECT_EQ(7u, GetSerialPortIndex());
     EXPECT_EQ(230400u, GetSerialBaudRate());
+}
+
+namespace {
+
+class CFolderRows : public CProtocolRowSource
+{
+public:
+    explicit CFolderRows(CProtocolModel& model) : m_model(model) {}
+    int GetRowCount() override { return m_model.GetInfoCount(); }
+    BOOL IsRowSelected(int) override { return TRUE; }
+    CProtocolInfo* GetRowInfo(int nRow) override
+    {
+        POSITION pos = m_model.GetInfoList().FindIndex(nRow);
+        return pos ? m_model.GetInfoList().GetAt(pos) : nullptr;
+    }
+
+private:
+    CProtocolModel& m_model;
+};
+
+std::string ReadFile(const std::string& strPath)
+{
+    std::ifstream in(strPath);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace
+
+TEST_F(Shell, CompilerRunsTheStandInOrdaAndReportsItsFailures)
+{
+    const char* pszBinary = getenv("G7K_BINARY_DIR");
+    ASSERT_NE(nullptr, pszBinary);
+    const std::string strOrdaFolder = std::string("Z:") + pszBinary + "\\tools\\orda";
+    const std::string strSource = TempFolder() + "protocols dir\\";
+    const std::string strTarget = TempFolder() + "out dir";
+    CreateDirectoryA(strSource.c_str(), nullptr);
+    CreateDirectoryA(strTarget.c_str(), nullptr);
+    std::ofstream(strSource + "A.ORG") << "x";
+    const std::string strDocument = TempFolder() + "Line.1.vkp";
+    const std::string strLog = TempFolder() + "Line.1.Log";
+    const std::string strDatabase = strTarget + "\\PROTOCOL.BIN";
+
+    const struct { const char* pszCase; const char* pszMain; const char* pszExtra; int nResult; bool bDatabase; } cases[] = {
+        {"compiles", strOrdaFolder.c_str(), nullptr, CProtocolCompiler::COMPILE_OK, true},
+        {"missing input", strOrdaFolder.c_str(), "MISSING.ORG", 1, false},
+        {"no program", "C:\\no such folder", nullptr, CProtocolCompiler::COMPILE_NOT_STARTED, false},
+    };
+    for (const auto& c : cases) {
+        DeleteFileA(strDatabase.c_str());
+        DeleteFileA(strLog.c_str());
+        theApp.WriteProfileString("Folders", "Main", c.pszMain);
+        CGenericProjectModel model;
+        model.SetSourceFolder(strSource.c_str());
+        model.SetTargetFolder(strTarget.c_str());
+        model.AddByFileName("A.ORG");
+        if (c.pszExtra)
+            model.AddByFileName(c.pszExtra);
+        CFolderRows rows(model);
+        CProtocolCompiler compiler(&model, &rows, ".ORG");
+        const std::string strBefore = CurrentDirectory();
+        EXPECT_EQ(c.nResult, compiler.Compile("VIKA", strDocument.c_str())) << c.pszCase;
+        EXPECT_EQ(strBefore, CurrentDirectory()) << c.pszCase;
+        EXPECT_EQ(c.bDatabase, GetFileAttributesA(strDatabase.c_str()) != INVALID_FILE_ATTRIBUTES) << c.pszCase;
+        if (c.nResult >= 0) {
+            EXPECT_NE(std::string::npos, ReadFile(strLog).find("Compiling A.ORG")) << c.pszCase;
+        }
+    }
+    theApp.WriteProfileString("Folders", "Main", "");
 }
