@@ -737,7 +737,23 @@ BOOL CWnd::PreTranslateMessage(MSG* pMsg)
     return FALSE;
 }
 
-int CWnd::OnToolHitTest(CPoint, TOOLINFO*) const { return -1; }
+int CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    // The child control under the point, named by its id's string.
+    HWND hWndChild = ::ChildWindowFromPointEx(m_hWnd, point, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (hWndChild == nullptr || hWndChild == m_hWnd)
+        return -1;
+    int nID = ::GetDlgCtrlID(hWndChild);
+    if (nID == 0 || nID == -1)
+        return -1;
+    if (pTI != nullptr) {
+        pTI->hwnd = m_hWnd;
+        pTI->uId = (UINT_PTR)hWndChild;
+        pTI->uFlags |= TTF_IDISHWND;
+        pTI->lpszText = LPSTR_TEXTCALLBACK;
+    }
+    return nID;
+}
 
 CScrollBar* CWnd::GetScrollBarCtrl(int) const { return nullptr; }
 
@@ -1202,6 +1218,13 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
         return;
     AFX_THREAD_STATE* state = AfxGetThreadState();
     auto* pTip = static_cast<CToolTipCtrl*>(state->m_pToolTip);
+    if (pTip != nullptr && !::IsWindow(pTip->m_hWnd)) {
+        // It went with the window that owned it.
+        delete pTip;
+        pTip = nullptr;
+        state->m_pToolTip = nullptr;
+        state->m_hWndLastTipped = nullptr;
+    }
     if (pTip == nullptr) {
         pTip = new CToolTipCtrl;
         if (!pTip->Create(this)) {
@@ -1219,10 +1242,16 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
         pTip->Activate(FALSE);
         return;
     }
-    if (state->m_hWndLastTipped != ti.hwnd || nHit != (int)ti.uId) {
-        pTip->SendMessage(TTM_DELTOOL, 0, (LPARAM)&ti);
+    // One tool at a time: the one under the mouse.
+    static TOOLINFO s_tiLast = {};
+    static int s_nLastHit = -1;
+    if (state->m_hWndLastTipped != ti.hwnd || nHit != s_nLastHit) {
+        if (state->m_hWndLastTipped != nullptr)
+            pTip->SendMessage(TTM_DELTOOL, 0, (LPARAM)&s_tiLast);
         ti.hinst = AfxGetResourceHandle();
         pTip->SendMessage(TTM_ADDTOOL, 0, (LPARAM)&ti);
+        s_tiLast = ti;
+        s_nLastHit = nHit;
         state->m_hWndLastTipped = ti.hwnd;
     }
     pTip->Activate(TRUE);

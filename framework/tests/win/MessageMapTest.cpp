@@ -169,3 +169,31 @@ TEST(WindowClasses, SameAttributesGiveTheSameClass)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Frame, ToolTipsAndPromptsComeFromTheCommandString)
+{
+    CMainFrame* pFrame = MainFrame();
+    ASSERT_NE(pFrame, nullptr);
+    TOOLTIPTEXTA ttt = {};
+    ttt.hdr.hwndFrom = pFrame->m_hWnd;
+    ttt.hdr.idFrom = ID_TEST_VIEWCMD;
+    ttt.hdr.code = TTN_NEEDTEXTA;
+    pFrame->SendMessage(WM_NOTIFY, ID_TEST_VIEWCMD, (LPARAM)&ttt);
+    EXPECT_STREQ(ttt.szText, "View command");
+
+    // The prompt goes to the status line, the child with the status bar's id.
+    CStatic status;
+    ASSERT_TRUE(status.Create("", WS_CHILD, CRect(0, 0, 10, 10), pFrame, AFX_IDW_STATUS_BAR));
+    pFrame->SetMessageText(ID_TEST_VIEWCMD);
+    CString text;
+    status.GetWindowText(text);
+    EXPECT_EQ(text, "Runs the view's command");
+    pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);   // the menu closed
+    status.GetWindowText(text);
+    EXPECT_EQ(text, "Ready");
+    status.DestroyWindow();
+}
+
+} // namespace
