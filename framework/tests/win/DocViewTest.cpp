@@ -368,3 +368,40 @@ TEST_F(DocView, ClosingTheMainWindowAsksForEveryDocumentThenEndsTheLoop)
 }
 
 } // namespace
+
+namespace {
+
+VOID CALLBACK PickSecondType(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    HWND hDlg = ::FindWindowA(nullptr, "New");
+    if (hDlg == nullptr)
+        return;
+    ::KillTimer(nullptr, idEvent);
+    ::SendDlgItemMessageA(hDlg, 100, LB_SETCURSEL, 1, 0);
+    ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+}
+
+TEST(DocManager, NewAsksForTheDocumentTypeWhenThereAreSeveral)
+{
+    CDocManager manager;
+    auto* pFirst = new CMultiDocTemplate(IDR_NOTETYPE, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CNoteFrame),
+                                         RUNTIME_CLASS(CNoteView));
+    auto* pSecond = new CMultiDocTemplate(IDR_NOTETYPE, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CNoteFrame),
+                                          RUNTIME_CLASS(CNoteView));
+    manager.AddDocTemplate(pFirst);
+    EXPECT_EQ(manager.ChooseTemplateForNew(), pFirst);   // one: no question
+    manager.AddDocTemplate(pSecond);
+    UINT_PTR timer = ::SetTimer(nullptr, 0, 50, PickSecondType);
+    EXPECT_EQ(manager.ChooseTemplateForNew(), pSecond);
+    ::KillTimer(nullptr, timer);
+
+    CString name, filter;
+    EXPECT_TRUE(pFirst->GetDocString(name, CDocTemplate::fileNewName));
+    EXPECT_EQ(name, "Note Document");
+    EXPECT_EQ(AfxFilterForTemplate(pFirst), "Note Files (*.note)|*.note|");
+    CDocument* pMatch = nullptr;
+    EXPECT_EQ(pFirst->MatchDocType("C:\\x\\a.NOTE", pMatch), CDocTemplate::yesAttemptNative);
+    EXPECT_EQ(pFirst->MatchDocType("C:\\x.y\\a", pMatch), CDocTemplate::yesAttemptForeign);
+}
+
+} // namespace
