@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <fnmatch.h>
 #include <fstream>
+#include <sstream>
 #include <poll.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -165,20 +166,16 @@ void Instrument::ReloadControl()
 {
     if (controlFile_.empty())
         return;
-    struct stat st{};
-    bool exists = stat(controlFile_.c_str(), &st) == 0;
-    std::time_t mtime = exists ? st.st_mtime : 0;
-    long size = exists ? static_cast<long>(st.st_size) : -1;
-    // mtime has one-second resolution; the size catches most quick rewrites,
-    // and a rewrite within the same second with the same size is rare enough.
-    if (mtime == controlTime_ && size == controlSize_)
+    // Read whole each time: a rewrite within the same second must count too.
+    std::ifstream in(controlFile_, std::ios::binary);
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (content == controlContent_)
         return;
-    controlTime_ = mtime;
-    controlSize_ = size;
+    controlContent_ = content;
     SimSettings next = base_;
-    std::ifstream in(controlFile_);
+    std::istringstream lines(content);
     std::string line, problem;
-    while (std::getline(in, line))
+    while (std::getline(lines, line))
         if (!next.Apply(line, problem))
             Log("control file: %s", problem.c_str());
     settings_ = next;

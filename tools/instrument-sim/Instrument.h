@@ -66,8 +66,7 @@ private:
     SimSettings settings_;
     std::FILE* log_;
     std::string controlFile_;
-    std::time_t controlTime_ = 0;
-    long controlSize_ = -1;
+    std::string controlContent_;
 
     double output_[4] = {-3.903, 201.54, -0.899, 3.3};
     long offset_[4] = {1001740, 1001740, 1001740, 1001740};
