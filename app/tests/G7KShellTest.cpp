@@ -162,6 +162,21 @@ TEST_F(Shell, StartsInOrderAndShowsItsMainFrame)
     EXPECT_FALSE(theApp.GetSplashWindow().Exists());
 }
 
+TEST_F(Shell, SplashWindowClosesByItselfAfterFiveSeconds)
+{
+    CSplashWindow& splash = theApp.GetSplashWindow();
+    ASSERT_TRUE(splash.Show());
+    const DWORD dwStart = GetTickCount();
+    while (splash.Exists() && GetTickCount() - dwStart < 12000) {
+        PumpMessages();
+        Sleep(20);
+    }
+    const DWORD dwElapsed = GetTickCount() - dwStart;
+    EXPECT_FALSE(splash.Exists());
+    EXPECT_GE(dwElapsed, 4900u);
+    EXPECT_LT(dwElapsed, 10000u) << "hiding a window can take Wine two seconds without a window manager";
+}
+
 TEST_F(Shell, RegistersTheFourTemplatesAtTheirIndices)
 {
     const struct { G7KTemplate nIndex; const char* pszExt; const char* pszName; } cases[] = {
