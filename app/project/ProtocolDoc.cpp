@@ -1,5 +1,6 @@
 #include "framework/Framework.h"
 #include "app/project/ProtocolDoc.h"
+#include "app/project/ProjectFileReader.h"
 #include "app/project/ProtocolItem.h"
 #include "app/project/ProtocolListCtrl.h"
 
@@ -48,6 +49,19 @@ BOOL CProtocolDoc::OnSaveDocument(LPCTSTR lpszPathName)
     const BOOL bSaved = CDocument::OnSaveDocument(lpszPathName);
     m_pModel->SetModifiedFlag(!bSaved);
     return bSaved;
+}
+
+void CProtocolDoc::ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving, UINT nIDPDefault)
+{
+    auto* pProjectError = dynamic_cast<CProjectFileException*>(e);
+    if (bSaving || !pProjectError) {
+        CDocument::ReportSaveLoadException(lpszPathName, e, bSaving, nIDPDefault);
+        return;
+    }
+    CString strMessage;
+    strMessage.Format("The project %s cannot be opened.\n\n%s", lpszPathName ? lpszPathName : "",
+                      static_cast<LPCTSTR>(pProjectError->GetReason()));
+    AfxMessageBox(strMessage, MB_OK | MB_ICONEXCLAMATION);
 }
 
 namespace {

@@ -20,6 +20,8 @@ public:
     void SetModifiedFlag(BOOL bModified = TRUE) override;
     BOOL OnNewDocument() override;
     BOOL OnSaveDocument(LPCTSTR lpszPathName) override;
+    // A project file this program cannot read names itself and the reason.
+    void ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving, UINT nIDPDefault) override;
 
     CProtocolModel* GetModel() const { return m_pModel; }
 

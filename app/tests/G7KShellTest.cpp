@@ -72,6 +72,15 @@ public:
 
 class CTestApp : public CG7KWinApp
 {
+public:
+    // Message boxes are recorded, not shown.
+    int DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT) override
+    {
+        strLastMessage = lpszPrompt;
+        return IDOK;
+    }
+    CString strLastMessage;
+
 protected:
     LPCTSTR GetRegistryKeyName() const override { return "G7K Tests"; }
     CMainFrame* CreateMainFrame() override { return new CTestFrame; }
@@ -263,6 +272,23 @@ TEST_F(Shell, ProjectIsCreatedSavedClosedAndReopened)
                                 + "/app_shell_main_frame.bmp";
     EXPECT_TRUE(SaveWindowBitmap(Frame()->GetSafeHwnd(), strShot.c_str()));
     pReopened->OnCloseDocument();
+}
+
+TEST_F(Shell, DamagedProjectIsRefusedWithItsReason)
+{
+    const std::string strPath = TempFolder() + "Damaged.vkp";
+    const struct { const char* pszCase; std::string strBytes; const char* pszReason; } cases[] = {
+        {"other version", std::string("\x00\x02\x00\x00\x00\x00\x00\x00\x00\x00", 10), "version word 512"},
+        {"cut short", std::string("\x00\x01\x00\x00\x05" "C:\\", 8), "ends in the middle"},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(strPath, std::ios::binary) << c.strBytes;
+        theApp.strLastMessage.Empty();
+        EXPECT_EQ(nullptr, theApp.OpenDocumentFile(strPath.c_str())) << c.pszCase;
+        EXPECT_NE(-1, theApp.strLastMessage.Find("Damaged.vkp")) << theApp.strLastMessage;
+        EXPECT_NE(-1, theApp.strLastMessage.Find(c.pszReason)) << theApp.strLastMessage;
+        EXPECT_EQ(0, theApp.GetOpenDocumentCount()) << c.pszCase;
+    }
 }
 
 TEST_F(Shell, BusyFlagTurnsAwayInstrumentCommandsAndClosing)
