@@ -4,6 +4,8 @@
 #include "framework/tests/win/TestApp.h"
 #include "framework/tests/win/PngWriter.h"
 
+#include <shlobj.h>
+
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -402,6 +404,37 @@ TEST(DocManager, NewAsksForTheDocumentTypeWhenThereAreSeveral)
     CDocument* pMatch = nullptr;
     EXPECT_EQ(pFirst->MatchDocType("C:\\x\\a.NOTE", pMatch), CDocTemplate::yesAttemptNative);
     EXPECT_EQ(pFirst->MatchDocType("C:\\x.y\\a", pMatch), CDocTemplate::yesAttemptForeign);
+}
+
+} // namespace
+
+namespace {
+
+HDROP MakeDrop(const CString& path)
+{
+    size_t cb = sizeof(DROPFILES) + path.GetLength() + 2;
+    HGLOBAL hGlobal = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, cb);
+    auto* pDrop = (DROPFILES*)::GlobalLock(hGlobal);
+    pDrop->pFiles = sizeof(DROPFILES);
+    memcpy((char*)pDrop + sizeof(DROPFILES), (LPCTSTR)path, path.GetLength());
+    ::GlobalUnlock(hGlobal);
+    return (HDROP)hGlobal;
+}
+
+TEST_F(DocView, DroppedFilesAreOpened)
+{
+    CNoteDoc* pDoc = NewDoc();
+    pDoc->m_lines = { "dropped" };
+    ASSERT_TRUE(pDoc->DoSave(m_path));
+    pDoc->OnCloseDocument();
+    PumpMessages();
+
+    MainFrame()->SendMessage(WM_DROPFILES, (WPARAM)MakeDrop(m_path));
+    PumpMessages();
+    POSITION pos = NoteTemplate()->GetFirstDocPosition();
+    ASSERT_NE(pos, nullptr);
+    auto* pOpened = (CNoteDoc*)NoteTemplate()->GetNextDoc(pos);
+    EXPECT_EQ(pOpened->m_lines, (std::vector<CString>{ "dropped" }));
 }
 
 } // namespace
