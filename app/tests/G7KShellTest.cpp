@@ -274,6 +274,39 @@ TEST_F(Shell, ProjectIsCreatedSavedClosedAndReopened)
     pReopened->OnCloseDocument();
 }
 
+TEST_F(Shell, FolderFieldsFollowExistingFoldersAndReportMissingOnesOnLeaving)
+{
+    auto* pProject = dynamic_cast<CProtocolDoc*>(theApp.GetTemplate(TEMPLATE_POLYVECT)->OpenDocumentFile(nullptr));
+    ASSERT_NE(nullptr, pProject);
+    POSITION pos = pProject->GetFirstViewPosition();
+    CView* pView = pProject->GetNextView(pos);
+    ASSERT_NE(nullptr, pView);
+    CWnd* pTarget = pView->GetDlgItem(IDC_TARGET_FOLDER);
+    ASSERT_NE(nullptr, pTarget);
+    const std::string strExisting = TempFolder();
+    const auto leaveField = [&] {
+        pView->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TARGET_FOLDER, EN_KILLFOCUS),
+                           reinterpret_cast<LPARAM>(pTarget->GetSafeHwnd()));
+    };
+
+    pTarget->SetWindowText(strExisting.c_str());
+    EXPECT_STREQ(strExisting.c_str(), pProject->GetModel()->GetTargetFolder());
+    EXPECT_TRUE(pProject->IsModified());
+
+    theApp.strLastMessage.Empty();
+    pTarget->SetWindowText("C:\\no such folder");
+    EXPECT_STREQ(strExisting.c_str(), pProject->GetModel()->GetTargetFolder()) << "the model keeps its folder";
+    leaveField();
+    EXPECT_STREQ("Target folder 'C:\\no such folder' does not exist!", theApp.strLastMessage);
+    theApp.strLastMessage.Empty();
+    leaveField();
+    EXPECT_TRUE(theApp.strLastMessage.IsEmpty()) << "reported once, when the value was committed";
+
+    pProject->SetModifiedFlag(FALSE);
+    pProject->GetModel()->SetModifiedFlag(FALSE);
+    pProject->OnCloseDocument();
+}
+
 TEST_F(Shell, DamagedProjectIsRefusedWithItsReason)
 {
     const std::string strPath = TempFolder() + "Damaged.vkp";
