@@ -75,8 +75,6 @@ void CCheckListBox::DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct)
     delete (ItemState*)lpDeleteItemStruct->itemData;
 }
 
-void CCheckListBox::OnDeleteItemState(LPDELETEITEMSTRUCT lpDeleteItemStruct) { DeleteItem(lpDeleteItemStruct); }
-
 void CCheckListBox::SetCheck(int nIndex, int nCheck)
 {
     ItemState* pState = State(nIndex);

@@ -38,7 +38,6 @@ protected:
     ItemState* State(int nIndex) const;
     void ToggleAt(int nIndex);
     int CheckBoxWidth() const;
-    void OnDeleteItemState(LPDELETEITEMSTRUCT lpDeleteItemStruct);
     void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct) override;
     DECLARE_MESSAGE_MAP()
 };

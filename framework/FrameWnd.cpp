@@ -587,7 +587,6 @@ void CFrameWnd::DelayRecalcLayout(BOOL bNotify)
 
 BOOL CFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
 {
-    CRect border, request;
     switch (nBorderCmd) {
     case 1:   // get: the client area the borders may use
         RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, lpRectBorder);

@@ -387,20 +387,6 @@ void CSplitterWnd::DrawTracker(const CRect& rect)
     ::ReleaseDC(m_hWnd, hDC);
 }
 
-void CSplitterWnd::StartTracking(int ht)
-{
-    if (ht == noHit)
-        return;
-    m_htTrack = ht;
-    m_bTracking = TRUE;
-    SetCapture();
-    CPoint pt;
-    ::GetCursorPos(&pt);
-    ScreenToClient(&pt);
-    m_rectTracker = TrackerRectAt(pt);
-    DrawTracker(m_rectTracker);
-}
-
 void CSplitterWnd::OnLButtonDown(UINT, CPoint pt)
 {
     if (m_bTracking)

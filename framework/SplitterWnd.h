@@ -92,7 +92,6 @@ protected:
     void RenumberPanes();
     CRect InsideRect() const;
     CRect SplitBoxRect(bool bVertical) const;
-    void StartTracking(int ht);
     void StopTracking(BOOL bAccept);
     void DrawTracker(const CRect& rect);
     CRect TrackerRectAt(CPoint pt) const;
@@ -111,10 +110,7 @@ protected:
     BOOL m_bTracking = FALSE;
     int m_htTrack = noHit;
     CRect m_rectTracker;
-    CRect m_rectTracker2;
-    CRect m_rectLimit;
     CPoint m_ptTrackOffset;
-    BOOL m_bTracker2 = FALSE;
 
     DECLARE_MESSAGE_MAP()
 };
