@@ -1,5 +1,7 @@
 #include "instrument/TransferStatusDlg.h"
 
+#include "instrument/MessagePump.h"
+
 #include <cctype>
 #include <string>
 
@@ -163,6 +165,13 @@ int CTransferStatusDlg::Progress(int result)
     }
     ScrollLogToEnd();
     return result;
+}
+
+int CTransferStatusDlg::QueryAbort()
+{
+    if (m_hWnd)
+        PumpWaitingMessages(TRUE, FALSE);
+    return m_aborted ? -901 : 0;
 }
 
 void CTransferStatusDlg::Message(const char* text)

@@ -33,7 +33,9 @@ public:
 
     int Progress(int result) override;
     void Message(const char* text) override;
-    int QueryAbort() override { return m_aborted ? -901 : 0; }
+    // Handles waiting messages first: on a fast line the library may not
+    // wait long enough to run its idle hook, and the button must still work.
+    int QueryAbort() override;
     void Notify(int) override {}
 
     // Asks the user to confirm an abort ("Abort job?"); tests replace it.

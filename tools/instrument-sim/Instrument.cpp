@@ -600,7 +600,11 @@ bool Instrument::RunPeer(const std::vector<std::string>& argv, const fs::path& c
         if (poll(p, 2, 200) < 0 && errno != EINTR)
             break;
         if (p[0].revents & (POLLIN | POLLHUP)) {
-            ssize_t n = read(fromChild[0], buffer, sizeof buffer);
+            // Ten bits a byte on the line; small reads keep the pace even.
+            size_t chunk = settings_.baud > 0 ? std::min<size_t>(sizeof buffer, 256) : sizeof buffer;
+            ssize_t n = read(fromChild[0], buffer, chunk);
+            if (n > 0 && settings_.baud > 0)
+                std::this_thread::sleep_for(std::chrono::microseconds(n * 10000000L / settings_.baud));
             if (n <= 0)
                 break;
             line_.Write(buffer, static_cast<size_t>(n));

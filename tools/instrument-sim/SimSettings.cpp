@@ -85,7 +85,7 @@ bool SimSettings::Apply(const std::string& directive, std::string& problem)
     struct Number { const char* name; long* target; long min; };
     long slow = slowMs, type_ = type, conv = converter;
     const Number numbers[] = {
-        {"SERIAL", &serial, 0}, {"FREE", &freeSpace, 0}, {"CUT", &cutAfter, 0},
+        {"SERIAL", &serial, 0}, {"FREE", &freeSpace, 0}, {"CUT", &cutAfter, 0}, {"BAUD", &baud, 0},
         {"SLOW", &slow, 0}, {"TYPE", &type_, 0}, {"CONVERTER", &conv, 0},
     };
     for (const Number& num : numbers) {

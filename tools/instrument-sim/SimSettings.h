@@ -25,6 +25,7 @@ struct SimSettings {
     std::map<std::string, std::string> refusals; // verb -> error text, instead of "#"
     int slowMs = 0;                   // delay before every answer
     long cutAfter = 0;                // bytes of a transfer after which the line dies
+    long baud = 0;                    // pace transfers like a line of this speed (0: no pacing)
 
     // Applies one directive such as "error GID ERR 05" or "slow 6000".
     // Returns false with a message for an unknown or malformed directive.

@@ -34,6 +34,7 @@ const char kUsage[] =
     "  --refuse VERB[=TEXT] answer VERB with an error instead of \"#\"\n"
     "  --slow MS          wait MS milliseconds before every answer\n"
     "  --cut BYTES        cut the line after BYTES bytes of a transfer\n"
+    "  --baud N           pace transfers like a line of N baud\n"
     "\n"
     "The control file takes the same settings without the dashes, e.g.\n"
     "  error GID ERR 05\n"
