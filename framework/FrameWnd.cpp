@@ -431,8 +431,53 @@ BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
 // No help file ships with the program.
 void CFrameWnd::OnHelp() {}
 void CFrameWnd::OnHelpFinder() {}
-void CFrameWnd::OnContextHelp() {}
-void CFrameWnd::OnUpdateContextHelp(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
+
+void CFrameWnd::OnContextHelp()
+{
+    // The help cursor until the next click identifies the target (which
+    // would get its topic, had we a help file), or Escape or the right
+    // button cancels. The bars keep their idle updates meanwhile.
+    if (m_bHelpMode || !IsWindowVisible())
+        return;
+    m_bHelpMode = TRUE;
+    HCURSOR hHelp = ::LoadCursorA(nullptr, IDC_HELP);
+    HCURSOR hOld = ::SetCursor(hHelp);
+    SetCapture();
+    bool bIdle = true;
+    MSG msg;
+    while (::GetCapture() == m_hWnd) {
+        if (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+            bIdle = false;
+        }
+        if (!::GetMessageA(&msg, nullptr, 0, 0)) {
+            ::PostQuitMessage((int)msg.wParam);
+            break;
+        }
+        bool bEnd = msg.message == WM_LBUTTONDOWN || msg.message == WM_NCLBUTTONDOWN ||
+                    msg.message == WM_RBUTTONDOWN || msg.message == WM_NCRBUTTONDOWN ||
+                    (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE);
+        if (bEnd)
+            break;
+        if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) {
+            ::SetCursor(hHelp);
+            continue;
+        }
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+        bIdle = true;
+    }
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    ::SetCursor(hOld);
+    m_bHelpMode = FALSE;
+}
+
+void CFrameWnd::OnUpdateContextHelp(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(TRUE);
+    pCmdUI->SetCheck(m_bHelpMode);
+}
 
 BOOL CFrameWnd::OnBarCheck(UINT nID)
 {

@@ -110,6 +110,7 @@ public:
     int m_nWindow = -1;                         // the ":n" of the title, -1 none
     CString m_strTitle;
     CView* m_pViewActive = nullptr;
+    BOOL m_bHelpMode = FALSE;                   // in the context-help loop
 
     // Handlers (public so that derived maps may name the base's).
     int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -197,3 +197,17 @@ TEST(Frame, ToolTipsAndPromptsComeFromTheCommandString)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Frame, ContextHelpModeEndsAtTheNextClick)
+{
+    CMainFrame* pFrame = MainFrame();
+    ASSERT_NE(pFrame, nullptr);
+    pFrame->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50));
+    pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP);
+    EXPECT_FALSE(pFrame->m_bHelpMode);
+    EXPECT_NE(::GetCapture(), pFrame->m_hWnd);
+}
+
+} // namespace
