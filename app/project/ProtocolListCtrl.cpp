@@ -7,6 +7,7 @@ BEGIN_MESSAGE_MAP(CProtocolListCtrl, CListCtrl)
     ON_NOTIFY_REFLECT(LVN_DELETEITEM, OnDeleteItem)
     ON_NOTIFY_REFLECT(NM_DBLCLK, OnDoubleClick)
     ON_NOTIFY(HDN_ITEMCHANGEDA, 0, OnHeaderItemChanged)
+    ON_NOTIFY(HDN_ITEMCHANGEDW, 0, OnHeaderItemChanged)
     ON_WM_CONTEXTMENU()
 END_MESSAGE_MAP()
 
@@ -199,7 +200,9 @@ void CProtocolListCtrl::OnDoubleClick(NMHDR*, LRESULT* pResult)
 
 void CProtocolListCtrl::OnHeaderItemChanged(NMHDR* pNMHDR, LRESULT* pResult)
 {
-    *pResult = 0;
+    // The list lays its columns out from this notice too.
+    *pResult = Default();
+    // The width sits at the same place in the narrow and the wide form.
     auto* pHeader = reinterpret_cast<NMHEADERA*>(pNMHDR);
     if (!m_pModel || !pHeader->pitem || !(pHeader->pitem->mask & HDI_WIDTH))
         return;

@@ -9,6 +9,8 @@
 #include "app/project/DeleteCommands.h"
 #include "app/project/ProtocolCompiler.h"
 #include "app/project/ProtocolDoc.h"
+#include "app/project/ProtocolItem.h"
+#include "app/project/ProtocolListCtrl.h"
 #include "app/project/ProtocolViewport.h"
 #include "app/tests/Screenshot.h"
 #include "res/resource.h"
@@ -529,4 +531,79 @@ TEST_F(Shell, CompilerRunsTheStandInOrdaAndReportsItsFailures)
         }
     }
     theApp.WriteProfileString("Folders", "Main", "");
+}
+
+namespace {
+
+// A family that sorts its rows by name in the column's direction.
+class CSortedModel : public CGenericProjectModel
+{
+public:
+    PFNPROTOCOLCOMPARE GetCompareFunc() override { return &Compare; }
+
+private:
+    static int CALLBACK Compare(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
+    {
+        auto* pModel = reinterpret_cast<CProtocolModel*>(lParamSort);
+        auto* pItem1 = reinterpret_cast<CProtocolItem*>(lParam1);
+        auto* pItem2 = reinterpret_cast<CProtocolItem*>(lParam2);
+        const int nOrder = pItem1->GetSubject()->GetName().Compare(pItem2->GetSubject()->GetName());
+        return nOrder * pModel->GetSortDirection(static_cast<UINT>(pModel->GetSortColumn()));
+    }
+};
+
+std::string Rows(CListCtrl& list)
+{
+    std::string strRows;
+    for (int i = 0; i < list.GetItemCount(); ++i)
+        strRows += static_cast<LPCTSTR>(list.GetItemText(i, 0));
+    return strRows;
+}
+
+} // namespace
+
+TEST_F(Shell, ListSortsByHeaderClicksAndKeepsDraggedWidths)
+{
+    CSortedModel model;
+    for (const char* pszName : {"b", "a", "c"})
+        model.AddByFileName(pszName);
+    model.SetModifiedFlag(FALSE);
+
+    CProtocolListCtrl list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 300, 200), Frame(), 1228));
+    list.SetModel(&model);
+    EXPECT_EQ("abc", Rows(list));
+
+    const auto clickHeader = [&](int nColumn) {
+        NMLISTVIEW notify = {};
+        notify.hdr.hwndFrom = list.GetSafeHwnd();
+        notify.hdr.idFrom = 1228;
+        notify.hdr.code = LVN_COLUMNCLICK;
+        notify.iItem = -1;
+        notify.iSubItem = nColumn;
+        Frame()->SendMessage(WM_NOTIFY, 1228, reinterpret_cast<LPARAM>(&notify));
+    };
+    clickHeader(0);
+    EXPECT_EQ("cba", Rows(list)) << "a click on the sort column reverses it";
+    EXPECT_TRUE(model.IsModified());
+    clickHeader(0);
+    EXPECT_EQ("abc", Rows(list));
+    EXPECT_EQ(1, model.GetSortDirection(0));
+
+    // The header's change notice stores a new width without marking a change.
+    model.SetModifiedFlag(FALSE);
+    list.SetColumnWidth(0, 123);
+    EXPECT_EQ(123, model.GetColumnWidth(0));
+    EXPECT_FALSE(model.IsModified());
+    EXPECT_EQ(123, list.GetColumnWidth(0)) << "the list itself still follows its header";
+    // A width the model missed is caught up before the next notification.
+    model.SetColumnWidth(0, 50);
+    NMHDR click = {list.GetSafeHwnd(), 1228, static_cast<UINT>(NM_CLICK)};
+    Frame()->SendMessage(WM_NOTIFY, 1228, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(123, model.GetColumnWidth(0));
+    EXPECT_TRUE(model.IsModified());
+
+    model.RemoveAll();
+    EXPECT_EQ(nullptr, reinterpret_cast<CProtocolItem*>(list.GetItemData(0))->GetSubject());
+    list.DestroyWindow();
 }
