@@ -6,8 +6,10 @@ app="$here/build/win/app/G7K.exe"
 run="$here/tools/wine-run.sh"
 
 if [ -n "$DISPLAY" ]; then
+  "$here/tools/wine-windows.sh" desktop
   exec "$run" "$app" "$@"
 fi
+"$here/tools/wine-windows.sh" virtual
 
 shot="$here/build/screenshot.png"
 display=":$(( 90 + $$ % 100 ))"

@@ -21,11 +21,10 @@ if [ -n "$missing" ]; then
 fi
 
 prefix="${WINEPREFIX:-$here/build/wineprefix}"
+wine_env() { WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=d;mshtml=d;winedbg.exe=d" "$@"; }
 if [ ! -f "$prefix/system.reg" ]; then
   echo "Creating the Wine prefix in $prefix"
   mkdir -p "$(dirname "$prefix")"
-  WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=d;mshtml=d" wine wineboot -i >/dev/null 2>&1
-  # Wine paints window frames itself: Xvfb has no window manager to do it.
-  WINEPREFIX="$prefix" WINEDEBUG=-all wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
-  WINEPREFIX="$prefix" wineserver -w
+  wine_env wine wineboot -i >/dev/null 2>&1
+  wine_env wineserver -w
 fi

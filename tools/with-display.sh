@@ -8,10 +8,12 @@
 here=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX="${WINEPREFIX:-$here/build/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree=d;mshtml=d}"
+# winedbg off: a crashed test must fail at once, not wait for a debugger.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree=d;mshtml=d;winedbg.exe=d}"
 
 if [ "$1" != "--inside" ]; then
   wineserver -k </dev/null >/dev/null 2>&1
+  "$here/tools/wine-windows.sh" virtual
   xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" --inside "$@"
   rc=$?
   wineserver -k </dev/null >/dev/null 2>&1
