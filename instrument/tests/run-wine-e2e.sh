@@ -18,6 +18,8 @@ cleanup() {
   kill "$simpid" 2>/dev/null
   wait "$simpid" 2>/dev/null
   rm -f "$WINEPREFIX/dosdevices/com$port"
+  "$here/tools/wine-run.sh" reg delete 'HKLM\Software\Wine\Ports' /v "COM$port" /f \
+    </dev/null >/dev/null 2>&1
   rm -rf "$work"
 }
 trap cleanup EXIT INT TERM
