@@ -33,10 +33,12 @@ ln -sfn "$work/tty" "$WINEPREFIX/dosdevices/com$port"
   </dev/null >/dev/null 2>&1
 
 mkdir -p "$work/pc"
-G7K_SIM_PORT=$((port - 1)) \
-G7K_SIM_DRIVE=$(winepath -w "$work/drive" 2>/dev/null) \
-G7K_SIM_CONTROL=$(winepath -w "$work/control" 2>/dev/null) \
-G7K_SIM_PC=$(winepath -w "$work/pc" 2>/dev/null) \
+[ -e "$work/tty" ] || { echo "the simulator did not start"; exit 1; }
+drive=$(winepath -w "$work/drive" 2>/dev/null)
+control=$(winepath -w "$work/control" 2>/dev/null)
+pc=$(winepath -w "$work/pc" 2>/dev/null)
+[ -n "$drive" ] && [ -n "$control" ] && [ -n "$pc" ] || { echo "winepath failed"; exit 1; }
+G7K_SIM_PORT=$((port - 1)) G7K_SIM_DRIVE=$drive G7K_SIM_CONTROL=$control G7K_SIM_PC=$pc \
   "$here/tools/wine-run.sh" "$exe" "$@"
 rc=$?
 if [ $rc -ne 0 ]; then
