@@ -592,6 +592,7 @@ bool Instrument::RunPeer(const std::vector<std::string>& argv, const fs::path& c
     char buffer[4096];
     // rz waits up to 30 s for the sender's closing "OO" after its ZFIN; a
     // lost "OO" must not hold the line that long, the files are complete.
+    // The grace is generous: a busy machine may be slow to pass the "OO" on.
     const std::string zfin = "\x18" "B08";
     std::string tail;
     auto finished = std::chrono::steady_clock::time_point::max();
@@ -611,7 +612,7 @@ bool Instrument::RunPeer(const std::vector<std::string>& argv, const fs::path& c
             relayed += n;
             tail = (tail + std::string(buffer, static_cast<size_t>(n)));
             if (tail.find(zfin) != std::string::npos && argv[0] == "rz")
-                finished = std::chrono::steady_clock::now() + std::chrono::milliseconds(1500);
+                finished = std::chrono::steady_clock::now() + std::chrono::milliseconds(5000);
             if (tail.size() > 8)
                 tail.erase(0, tail.size() - 8);
         }
