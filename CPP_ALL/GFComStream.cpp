@@ -36,8 +36,9 @@ int GFComStream::Pause(int direction, uint32_t start, int timeout) {
 }
 
 int GFComStream::ReadChar(int timeout) {
-  uint32_t start = GFTickCount();
   int c = m_port->ReadChar();
+  if (c >= 0) return c;
+  uint32_t start = GFTickCount();
   while (c < 0) {
     if (GFElapsed(start, uint32_t(timeout))) return GF_TIMEOUT;
     int idle = Pause(GF_WAIT_INPUT, start, timeout);

@@ -76,12 +76,11 @@ bool GFZmodem::SafeReceiveName(const char* offered, std::string& name) {
 int GFZmodem::Send(const char* fileSpec) {
   m_monitor->Reset(1);
   m_finished = false;
-  m_pushback = -1;
   if (!PrepareEngine()) return m_monitor->result;
   int rc = m_engine->SetFileList(fileSpec, m_recurse);
   if (rc != 0) return rc;
   m_engine->SetQueryOnly(false);
-  m_stream->Purge(0);
+  DropInput();
   RunSender();
   return m_monitor->result;
 }
@@ -183,6 +182,12 @@ int GFZmodem::SendFileData() {
       if (SendDataFrame() < 0) return m_monitor->result;
       if (WaitReceiver() < 0) return m_monitor->result;
       int type = ReadFrameHeader(true);
+      // Acknowledgements that are already here are taken too, so that the
+      // window reflects the latest one.
+      while (type == ZACK && HeaderWaiting()) {
+        m_lastAck = std::max(m_lastAck, HeaderPosition());
+        type = ReadFrameHeader(true);
+      }
       switch (type) {
         case ZACK:
           Message("SendFile: received an ACK frame");
@@ -290,6 +295,22 @@ int GFZmodem::WaitReceiver() {
   return 0;
 }
 
+bool GFZmodem::HeaderWaiting() {
+  while (Waiting()) {
+    int c = GetChar(0);
+    if (c < 0) return false;
+    if (c == ZPAD) {
+      Unget(c);
+      return true;
+    }
+    if (c != XON && c != XOFF && (c & 0x7F) != '\r' && (c & 0x7F) != '\n') {
+      Unget(c);
+      return false;
+    }
+  }
+  return false;
+}
+
 bool GFZmodem::BackChannel() {
   int garbage = 0;
   while (Waiting()) {
@@ -298,7 +319,7 @@ bool GFZmodem::BackChannel() {
     if (c == XON || c == XOFF || c == (XON | 0x80) || c == (XOFF | 0x80)) continue;
     if (c == ZPAD || c == ZDLE) {
       Message("BackChannel: backtalk ZCAN/ZPAD");
-      m_pushback = c;  // the header search needs it
+      Unget(c);  // the header search needs it
       return true;
     }
     if (++garbage % 16 == 1) Message("BackChannel: garbage detected");
@@ -446,8 +467,7 @@ bool GFZmodem::OpenFile() {
 int GFZmodem::Receive(int) {
   m_monitor->Reset(0);
   m_finished = false;
-  m_pushback = -1;
-  m_stream->Purge(0);
+  DropInput();
   RunReceiver();
   return m_monitor->result;
 }
@@ -504,11 +524,13 @@ int GFZmodem::GetFileName() {
       }
       case ZFIN:
         SendHexHeader(ZFIN, kZero);
-        if (m_stream->ReadChar(2000) >= 0) m_stream->ReadChar(500);
+        if (GetChar(2000) >= 0) GetChar(500);
         return 0;
       case ZRQINIT:
-        Delay(200);
+        // Only a header that did not end cleanly leaves a tail to wait for
+        // and drop.
         if (!m_hexClean) {
+          Delay(200);
           for (int i = 0; i < 20 && Waiting(); ++i)
             if (GetChar(0) == '\n') break;
         }
@@ -617,8 +639,7 @@ int GFZmodem::ReadFileData() {
       if (end < 0) {
         if (m_monitor->result < 0) return m_monitor->result;
         if (CountRetry(GF_TOO_MANY_ERRORS)) return m_monitor->result;
-        m_stream->Purge(0);
-        m_pushback = -1;
+        DropInput();
         Message("Sending a new file offset!!!");
         RequestPosition(true);
         break;

@@ -70,6 +70,8 @@ class GFZmodem : public GFTransfer {
   int SendDataSubpacket(int length, int end);
 
   bool OpenFile();
+  // Discards what has arrived, ours and the port's.
+  void DropInput();
 
   const uint8_t* HeaderData() const { return m_header; }
   long HeaderPosition() const;
@@ -87,8 +89,11 @@ class GFZmodem : public GFTransfer {
 
  private:
   static void Position(long pos, uint8_t data[4]);
-  // Reads through the one-character push-back of the back channel.
+  // Reads through our own input buffer: the bytes that have arrived are
+  // taken in one go, not one call per byte.
   int GetChar(int timeout);
+  // Puts back the character GetChar gave last.
+  void Unget(int c);
   int Waiting();
   int ReadHeaderChar();
   void PutEscaped(uint8_t byte);
@@ -106,6 +111,8 @@ class GFZmodem : public GFTransfer {
   int SendDataFrame();
   int WaitReceiver();
   bool BackChannel();
+  // True when the next input (line ends and flow characters skipped) is a pad.
+  bool HeaderWaiting();
   void CloseLink();
 
   // Receiver.
@@ -139,7 +146,9 @@ class GFZmodem : public GFTransfer {
   uint8_t m_header[4] = {0, 0, 0, 0};
   int m_headerFormat = 0;
   bool m_hexClean = false;
-  int m_pushback = -1;
+  uint8_t m_in[4096];
+  int m_inHead = 0;
+  int m_inTail = 0;
   GFCrc16 m_crc16;
   GFCrc32 m_crc32;
 

@@ -48,15 +48,34 @@ long GFZmodem::HeaderPosition() const {
 }
 
 int GFZmodem::GetChar(int timeout) {
-  if (m_pushback >= 0) {
-    int c = m_pushback;
-    m_pushback = -1;
-    return c;
+  if (m_inHead < m_inTail) return m_in[m_inHead++];
+  int n = m_stream->GetPort()->ReadBuffer(m_in, int(sizeof m_in));
+  if (n > 0) {
+    m_inHead = 1;
+    m_inTail = n;
+    return m_in[0];
   }
+  m_inHead = m_inTail = 0;
   return m_stream->ReadChar(timeout);
 }
 
-int GFZmodem::Waiting() { return m_pushback >= 0 ? 1 : m_stream->InputCount(); }
+void GFZmodem::Unget(int c) {
+  if (m_inHead > 0) {
+    m_in[--m_inHead] = uint8_t(c);
+    return;
+  }
+  // It came straight from the stream, so the buffer is empty.
+  m_in[0] = uint8_t(c);
+  m_inHead = 0;
+  m_inTail = 1;
+}
+
+int GFZmodem::Waiting() { return m_inHead < m_inTail ? m_inTail - m_inHead : m_stream->InputCount(); }
+
+void GFZmodem::DropInput() {
+  m_inHead = m_inTail = 0;
+  m_stream->Purge(0);
+}
 
 bool GFZmodem::CountRetry(int limitCode) {
   ++m_monitor->errorCount;

@@ -81,10 +81,16 @@ int TestPort::WriteBuffer(const void* data, int n) {
 
 int TestPort::ReadChar() {
   uint8_t b;
-  return RawRead(&b, 1) == 1 ? b : GF_TIMEOUT;
+  if (RawRead(&b, 1) != 1) return GF_TIMEOUT;
+  ++bytesRead;
+  return b;
 }
 
-int TestPort::ReadBuffer(void* buffer, int n) { return std::max(0, RawRead(static_cast<uint8_t*>(buffer), n)); }
+int TestPort::ReadBuffer(void* buffer, int n) {
+  int got = std::max(0, RawRead(static_cast<uint8_t*>(buffer), n));
+  bytesRead += got;
+  return got;
+}
 
 int TestPort::Purge(int direction, int count) {
   if (direction) return 0;

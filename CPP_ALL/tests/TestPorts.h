@@ -56,6 +56,7 @@ class TestPort : public GFComLink {
   int idleCalls = 0;
   int idleResult = 0;
   long bytesWritten = 0;
+  long bytesRead = 0;
 
  protected:
   virtual int RawWrite(const uint8_t* data, int n) = 0;

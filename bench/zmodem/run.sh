@@ -1,0 +1,9 @@
+#!/bin/sh
+# Builds the ZMODEM benchmark optimised and without sanitizers in its own
+# tree, then runs it: bench/zmodem/run.sh [rounds]
+set -e
+here=$(cd "$(dirname "$0")/../.." && pwd)
+tree=$here/build/bench-zmodem
+cmake -S "$here" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=Release -DG7K_SANITIZE=OFF >/dev/null
+cmake --build "$tree" --target zmodem_bench >/dev/null
+exec "$tree/bench/zmodem/zmodem_bench" "$@"
