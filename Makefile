@@ -45,7 +45,7 @@ check-fuzz: setup
 check: check-native check-win check-fuzz
 
 run: win
-	@tools/run-app.sh
+	@BUILD=$(abspath $(BUILD)) tools/run-app.sh
 
 clean:
 	rm -rf $(NATIVE) $(WIN) $(FUZZ)
