@@ -1,27 +1,26 @@
-// The base of the project families' controllers: the view offers every
-// command to its controller before its own handling. The families add their
-// menu commands in their message maps.
+// The base of the project families' controllers. It is plugged into the
+// family's form view, so its message and command maps see the view's input
+// and commands before the view does; the families add their menu commands.
 #pragma once
 
 #include "framework/Framework.h"
+#include "mvc/MvcController.h"
 #include "app/project/ProtocolModel.h"
 
 class CProtocolViewport;
 
-class CProtocolController : public CCmdTarget
+class CProtocolController : public MvcController
 {
 public:
     CProtocolController() = default;
     ~CProtocolController() override = default;
 
-    void SetModel(CProtocolModel* pModel) { m_pModel = pModel; }
-    CProtocolModel* GetModel() const { return m_pModel; }
-    void SetViewport(CProtocolViewport* pViewport) { m_pViewport = pViewport; }
-    CProtocolViewport* GetViewport() const { return m_pViewport; }
+    // The view's project model and the view itself, as the viewport set them.
+    CProtocolModel* GetModel() const override;
+    CProtocolViewport* GetViewport() const;
+
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
 protected:
-    CProtocolModel* m_pModel = nullptr;
-    CProtocolViewport* m_pViewport = nullptr;
-
     DECLARE_MESSAGE_MAP()
 };

@@ -18,42 +18,47 @@ CProtocolListCtrl::CProtocolListCtrl(UINT nContextMenu)
 
 CProtocolListCtrl::~CProtocolListCtrl()
 {
-    if (m_pModel)
-        m_pModel->RemoveObserver(this);
+    // The rows' items go while this list still handles their deletion.
+    if (GetSafeHwnd())
+        DestroyWindow();
 }
 
-rw::HResult CProtocolListCtrl::QueryInterface(const rw::Guid& iid, void** ppv)
+BOOL CProtocolListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    if (!ppv)
-        return rw::kNoInterface;
-    if (iid == rw::IID_IObserver || iid == rw::IID_IUnknown) {
-        *ppv = static_cast<rw::IObserver*>(this);
-        return rw::kOk;
-    }
-    *ppv = nullptr;
-    return rw::kNoInterface;
+    return CListCtrl::Create(dwStyle, rect, pParentWnd, nID) && SetUpViewport();
 }
 
-void CProtocolListCtrl::OnUpdate(rw::ISubject*, rw::Hint)
+BOOL CProtocolListCtrl::SubclassDlgItem(UINT nID, CWnd* pParent)
 {
-    Rebuild();
+    return CListCtrl::SubclassDlgItem(nID, pParent) && SetUpViewport();
 }
 
-void CProtocolListCtrl::OnSubjectDestroyed(rw::ISubject* pSubject)
+// The viewport covers the list's client area, so mouse input inside it
+// reaches a controller.
+BOOL CProtocolListCtrl::SetUpViewport()
 {
-    if (m_pModel && m_pModel->GetSubject() == pSubject)
-        m_pModel = nullptr;
+    CRect client;
+    GetClientRect(&client);
+    SetSize(client.Width(), client.Height());
+    MvcViewport::Create(this, nullptr);
+    return !GetController() || GetController()->IsPlugged();
 }
 
-void CProtocolListCtrl::SetModel(CProtocolModel* pModel)
+void CProtocolListCtrl::SetModel(MvcModel* pModel)
 {
-    if (m_pModel == pModel)
-        return;
-    if (m_pModel)
-        m_pModel->RemoveObserver(this);
-    m_pModel = pModel;
-    if (m_pModel)
-        m_pModel->AddObserver(this);
+    MvcViewport::SetModel(pModel);
+    if (GetSafeHwnd())
+        OnInitialUpdate();
+}
+
+CProtocolModel* CProtocolListCtrl::GetModel() const
+{
+    return dynamic_cast<CProtocolModel*>(MvcViewport::GetModel());
+}
+
+void CProtocolListCtrl::OnInitialUpdate()
+{
+    MvcViewport::OnInitialUpdate();
     if (!m_images.GetSafeHandle()) {
         m_images.Create(GetSystemMetrics(SM_CXICON) / 2, GetSystemMetrics(SM_CYICON) / 2,
                         ILC_COLOR4 | ILC_MASK, 20, 3);
@@ -61,14 +66,31 @@ void CProtocolListCtrl::SetModel(CProtocolModel* pModel)
     Rebuild();
 }
 
+BOOL CProtocolListCtrl::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_SIZE)
+        SetSize(LOWORD(lParam), HIWORD(lParam));
+    if (MvcViewport::OnWndMsg(message, wParam, lParam, pResult))
+        return TRUE;
+    return CListCtrl::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+BOOL CProtocolListCtrl::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (MvcViewport::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    return CListCtrl::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
 void CProtocolListCtrl::Rebuild()
 {
-    if (!m_pModel || !GetSafeHwnd())
+    CProtocolModel* pModel = GetModel();
+    if (!pModel || !GetSafeHwnd())
         return;
     CWaitCursor wait;
     CRect rect;
     GetWindowRect(&rect);
-    CColumnMap& columns = m_pModel->GetColumnMap();
+    CColumnMap& columns = pModel->GetColumnMap();
 
     while (DeleteColumn(0)) {
     }
@@ -83,11 +105,11 @@ void CProtocolListCtrl::Rebuild()
 
     DeleteAllItems();
     int nRow = 0;
-    CProtocolInfoList& infos = m_pModel->GetInfoList();
+    CProtocolInfoList& infos = pModel->GetInfoList();
     for (POSITION pos = infos.GetHeadPosition(); pos != nullptr; ++nRow) {
         CProtocolInfo* pInfo = infos.GetNext(pos);
         const int nIndex = InsertItem(nRow, pInfo->GetName(), pInfo->GetStatusIcon());
-        CProtocolItem* pItem = m_pModel->CreateItem();
+        CProtocolItem* pItem = pModel->CreateItem();
         if (!pItem)
             continue;
         pItem->AddRef();
@@ -133,13 +155,14 @@ CProtocolItem* CProtocolListCtrl::GetSelectedItem()
 
 void CProtocolListCtrl::SortItems()
 {
-    if (!m_pModel)
+    CProtocolModel* pModel = GetModel();
+    if (!pModel)
         return;
     CWaitCursor wait;
-    PFNPROTOCOLCOMPARE pfnCompare = m_pModel->GetCompareFunc();
+    PFNPROTOCOLCOMPARE pfnCompare = pModel->GetCompareFunc();
     if (!pfnCompare)
         return;
-    CListCtrl::SortItems(reinterpret_cast<PFNLVCOMPARE>(pfnCompare), reinterpret_cast<DWORD_PTR>(m_pModel));
+    CListCtrl::SortItems(reinterpret_cast<PFNLVCOMPARE>(pfnCompare), reinterpret_cast<DWORD_PTR>(pModel));
     RenumberItems();
 }
 
@@ -153,15 +176,16 @@ BOOL CProtocolListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam
 
 void CProtocolListCtrl::SyncColumnWidths()
 {
-    if (!m_pModel || !GetSafeHwnd())
+    CProtocolModel* pModel = GetModel();
+    if (!pModel || !GetSafeHwnd())
         return;
     CHeaderCtrl* pHeader = GetHeaderCtrl();
     const int nColumns = pHeader ? pHeader->GetItemCount() : 0;
     for (int p = 0; p < nColumns; ++p) {
         const int nWidth = GetColumnWidth(p);
-        if (nWidth != m_pModel->GetColumnWidth(static_cast<UINT>(p))) {
-            m_pModel->SetColumnWidth(static_cast<UINT>(p), nWidth);
-            m_pModel->SetModifiedFlag(TRUE);
+        if (nWidth != pModel->GetColumnWidth(static_cast<UINT>(p))) {
+            pModel->SetColumnWidth(static_cast<UINT>(p), nWidth);
+            pModel->SetModifiedFlag(TRUE);
         }
     }
 }
@@ -169,15 +193,16 @@ void CProtocolListCtrl::SyncColumnWidths()
 void CProtocolListCtrl::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = 0;
-    if (!m_pModel)
+    CProtocolModel* pModel = GetModel();
+    if (!pModel)
         return;
     CWaitCursor wait;
     const int nColumn = reinterpret_cast<NMLISTVIEW*>(pNMHDR)->iSubItem;
-    if (nColumn == m_pModel->GetSortColumn()) {
-        m_pModel->ToggleSortDirection(static_cast<UINT>(nColumn));
-        m_pModel->SetModifiedFlag(TRUE);
+    if (nColumn == pModel->GetSortColumn()) {
+        pModel->ToggleSortDirection(static_cast<UINT>(nColumn));
+        pModel->SetModifiedFlag(TRUE);
     }
-    m_pModel->SetSortColumn(nColumn);
+    pModel->SetSortColumn(nColumn);
     SortItems();
 }
 
@@ -204,10 +229,11 @@ void CProtocolListCtrl::OnHeaderItemChanged(NMHDR* pNMHDR, LRESULT* pResult)
     *pResult = Default();
     // The width sits at the same place in the narrow and the wide form.
     auto* pHeader = reinterpret_cast<NMHEADERA*>(pNMHDR);
-    if (!m_pModel || !pHeader->pitem || !(pHeader->pitem->mask & HDI_WIDTH))
+    CProtocolModel* pModel = GetModel();
+    if (!pModel || !pHeader->pitem || !(pHeader->pitem->mask & HDI_WIDTH))
         return;
-    m_pModel->SetColumnWidth(static_cast<UINT>(pHeader->iItem), pHeader->pitem->cxy);
-    Invalidate();
+    pModel->SetColumnWidth(static_cast<UINT>(pHeader->iItem), pHeader->pitem->cxy);
+    CWnd::Invalidate();
 }
 
 void CProtocolListCtrl::OnContextMenu(CWnd*, CPoint point)

@@ -1,13 +1,16 @@
 // A project's list: one row per record, columns from the model's column
-// properties, sorted by the family's compare function.
+// properties, sorted by the family's compare function. It is also an MVC
+// viewport over its own window: its router sees every message and command
+// first, the list's own handling gets what the router leaves.
 #pragma once
 
 #include "framework/Framework.h"
+#include "mvc/MvcViewport.h"
 #include "app/project/ProtocolModel.h"
 
 class CProtocolItem;
 
-class CProtocolListCtrl : public CListCtrl, public rw::IObserver
+class CProtocolListCtrl : public CListCtrl, public MvcViewport
 {
 public:
     explicit CProtocolListCtrl(UINT nContextMenu = 0);
@@ -19,18 +22,28 @@ public:
     virtual CProtocolItem* GetSelectedItem();
     virtual void SortItems();
 
-    // Observes the model and builds the list from it (the list's first update).
-    void SetModel(CProtocolModel* pModel);
-    CProtocolModel* GetModel() const { return m_pModel; }
+    // The list window with its viewport set up over it: made here, or taken
+    // over from a form's control.
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
+    using MvcViewport::Create;
+    using CListCtrl::HitTest;
+    using MvcViewport::HitTest;
+
+    // A model given to a list window is its first update: the rows are
+    // built at once.
+    void SetModel(MvcModel* pModel) override;
+    // The list's model, when it is a project model.
+    CProtocolModel* GetModel() const override;
+    // Makes the small-icon list, then builds the rows.
+    void OnInitialUpdate() override;
     void Rebuild();
 
-    rw::HResult QueryInterface(const rw::Guid& iid, void** ppv) override;
-    int AddRef() override { return 1; }
-    int Release() override { return 1; }
-    void OnUpdate(rw::ISubject* pSubject, rw::Hint hint) override;
-    void OnSubjectDestroyed(rw::ISubject* pSubject) override;
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
 protected:
+    BOOL SetUpViewport();
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     void SyncColumnWidths();
 
@@ -42,7 +55,6 @@ protected:
 
     UINT m_nContextMenu;
     CImageList m_images;
-    CProtocolModel* m_pModel = nullptr;
 
     DECLARE_MESSAGE_MAP()
 };

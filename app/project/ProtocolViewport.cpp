@@ -1,6 +1,5 @@
 #include "framework/Framework.h"
 #include "app/project/ProtocolViewport.h"
-#include "app/project/ProtocolController.h"
 #include "app/project/ProtocolDoc.h"
 #include "app/project/ProtocolItem.h"
 #include "res/resource.h"
@@ -8,6 +7,7 @@
 IMPLEMENT_DYNCREATE(CProtocolViewport, CFormView)
 
 BEGIN_MESSAGE_MAP(CProtocolViewport, CFormView)
+    ON_WM_CREATE()
     ON_WM_SIZE()
     ON_EN_CHANGE(IDC_TARGET_FOLDER, OnTargetChanged)
     ON_EN_CHANGE(IDC_SOURCE_FOLDER, OnSourceChanged)
@@ -42,8 +42,25 @@ CProtocolViewport::~CProtocolViewport() = default;
 
 CProtocolModel* CProtocolViewport::GetModel() const
 {
-    auto* pDoc = dynamic_cast<CProtocolDoc*>(GetDocument());
-    return pDoc ? pDoc->GetModel() : nullptr;
+    return dynamic_cast<CProtocolModel*>(MvcViewport::GetModel());
+}
+
+// The view observes its document's model and sets up its viewport over its
+// own window. Only a controller that cannot plug in fails the creation: the
+// base makes none.
+int CProtocolViewport::OnCreate(LPCREATESTRUCT lpcs)
+{
+    if (CFormView::OnCreate(lpcs) == -1)
+        return -1;
+    if (auto* pDoc = dynamic_cast<CProtocolDoc*>(GetDocument()))
+        SetModel(pDoc->GetModel());
+    CRect client;
+    GetClientRect(&client);
+    SetSize(client.Width(), client.Height());
+    MvcViewport::Create(this, nullptr);
+    if (GetController() && !GetController()->IsPlugged())
+        return -1;
+    return 0;
 }
 
 void CProtocolViewport::DoDataExchange(CDataExchange* pDX)
@@ -62,15 +79,9 @@ void CProtocolViewport::OnInitialUpdate()
     if (!m_list.GetSafeHwnd())
         m_list.SubclassDlgItem(IDC_PROJECT_LIST, this);
     CFormView::OnInitialUpdate();
+    MvcViewport::OnInitialUpdate();
 
     CProtocolModel* pModel = GetModel();
-    if (!m_pController) {
-        m_pController.reset(CreateController());
-        if (m_pController) {
-            m_pController->SetModel(pModel);
-            m_pController->SetViewport(this);
-        }
-    }
     if (GetDlgItem(IDC_SOURCE_FOLDER) && !m_browseSource.GetSafeHwnd()) {
         m_browseSource.Initialize(IDC_SOURCE_FOLDER, this);
         m_browseSource.SetDirSelectStyle(2);
@@ -85,7 +96,7 @@ void CProtocolViewport::OnInitialUpdate()
         m_strTargetFolder = pModel->GetTargetFolder();
     }
     m_list.ModifyStyle(0, LVS_REPORT | LVS_SHOWSELALWAYS);
-    m_list.SetModel(pModel);
+    m_list.SetModel(pModel);  // the list's first update: image list and rows
     if (!m_iconIds.empty())
         m_list.SetIcons(m_iconIds.data(), static_cast<int>(m_iconIds.size()));
 
@@ -94,9 +105,16 @@ void CProtocolViewport::OnInitialUpdate()
     m_bInitialized = TRUE;
 }
 
+BOOL CProtocolViewport::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (MvcViewport::OnWndMsg(message, wParam, lParam, pResult))
+        return TRUE;
+    return CFormView::OnWndMsg(message, wParam, lParam, pResult);
+}
+
 BOOL CProtocolViewport::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
-    if (m_pController && m_pController->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+    if (MvcViewport::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     return CFormView::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
@@ -105,7 +123,7 @@ void CProtocolViewport::ClearList() { m_list.DeleteAllItems(); }
 void CProtocolViewport::RefreshList() { m_list.Rebuild(); }
 CProtocolListCtrl& CProtocolViewport::GetListCtrl() { return m_list; }
 void CProtocolViewport::SetContextMenu(UINT nMenuId) { m_list.SetContextMenu(nMenuId); }
-CProtocolController* CProtocolViewport::CreateController() { return nullptr; }
+BOOL CProtocolViewport::CreateController() { return FALSE; }
 
 int CProtocolViewport::GetRowCount()
 {
@@ -173,6 +191,7 @@ void CProtocolViewport::OnSourceKillFocus() { OnFolderCommitted(IDC_SOURCE_FOLDE
 void CProtocolViewport::OnSize(UINT nType, int cx, int cy)
 {
     CFormView::OnSize(nType, cx, cy);
+    SetSize(cx, cy);
     if (!m_bInitialized || !m_list.GetSafeHwnd())
         return;
     CRect rect;

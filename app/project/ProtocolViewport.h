@@ -1,19 +1,20 @@
 // The form view of a project: the list of records and the target and
 // source folder fields. Families give their form, icons and controller.
+// The view is also an MVC viewport over its own window: the family's
+// controller sees the view's input and commands before the view does.
 #pragma once
 
 #include "framework/Framework.h"
 #include "app/project/ProtocolCompiler.h"
 #include "app/project/ProtocolListCtrl.h"
+#include "mvc/MvcViewport.h"
 #include "mvc/controls/BrowseEdit.h"
 
-#include <memory>
 #include <vector>
 
-class CProtocolController;
 class CProtocolDoc;
 
-class CProtocolViewport : public CFormView, public CProtocolRowSource
+class CProtocolViewport : public CFormView, public MvcViewport, public CProtocolRowSource
 {
     DECLARE_DYNCREATE(CProtocolViewport)
 
@@ -26,21 +27,34 @@ public:
     virtual void RefreshList();
     virtual CProtocolListCtrl& GetListCtrl();
     virtual void SetContextMenu(UINT nMenuId);
-    // Base: no controller; each family makes its own.
-    virtual CProtocolController* CreateController();
 
-    CProtocolModel* GetModel() const;
-    CProtocolController* GetController() const { return m_pController.get(); }
+    // Base: makes no controller and answers 0; each family makes its own
+    // (SetController(new ..., TRUE)) and answers TRUE.
+    BOOL CreateController() override;
+    // The project model of the view's document.
+    CProtocolModel* GetModel() const override;
 
     // The rows, as the compiler reads them.
     int GetRowCount() override;
     BOOL IsRowSelected(int nRow) override;
     CProtocolInfo* GetRowInfo(int nRow) override;
 
+    // The form's and the viewport's initial update, then the fields and
+    // the list.
     void OnInitialUpdate() override;
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
+    using CFormView::OnUpdate;
+    using MvcViewport::OnUpdate;
+    using CFormView::OnPrepareDC;
+    using MvcViewport::OnPrepareDC;
+    using CFormView::Create;
+    using MvcViewport::Create;
+
 protected:
+    int OnCreate(LPCREATESTRUCT lpcs);
+    using MvcViewport::OnCreate;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnFolderChanged(int nControl);
     void OnFolderCommitted(int nControl);
@@ -57,7 +71,6 @@ protected:
     CProtocolListCtrl m_list;
     SECBrowseDirEdit m_browseTarget;
     SECBrowseDirEdit m_browseSource;
-    std::unique_ptr<CProtocolController> m_pController;
     CRect m_rectLast;
     BOOL m_bInitialized = FALSE;
     BOOL m_bReporting = FALSE;
