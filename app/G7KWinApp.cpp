@@ -4,6 +4,7 @@
 #include "app/G7KCommandLineInfo.h"
 #include "app/MainFrame.h"
 #include "app/SerialSettings.h"
+#include "app/UiSeams.h"
 #include "app/project/ChildFrame.h"
 #include "app/project/ProfileStore.h"
 #include "app/project/ProtocolDoc.h"
@@ -78,6 +79,7 @@ BOOL CG7KWinApp::InitInstance()
 
     SetRegistryKey(GetRegistryKeyName());
     SetProfileStore(&g_applicationProfile);
+    InstallUiSeams();
     LoadStdProfileSettings(10);
     LoadSerialSettings();
 
@@ -121,6 +123,7 @@ BOOL CG7KWinApp::InitInstance()
 int CG7KWinApp::ExitInstance()
 {
     SaveSerialSettings();
+    RemoveUiSeams();
     SetProfileStore(nullptr);
     return CWinApp::ExitInstance();
 }

@@ -1,18 +1,23 @@
 // The application under Wine: start-up, templates, a project's life, the
-// busy flag, the delete commands, the settings sheet, and a screenshot.
+// routing of a family's controller, the busy flag, the delete commands, the
+// settings sheet, the seams of the portable cores, and a screenshot.
 #include "framework/Framework.h"
 #include "app/G7KCommandLineInfo.h"
 #include "app/G7KWinApp.h"
 #include "app/MainFrame.h"
 #include "app/PropertiesSheet.h"
 #include "app/SerialSettings.h"
+#include "app/project/ChildFrame.h"
 #include "app/project/DeleteCommands.h"
 #include "app/project/ProtocolCompiler.h"
+#include "app/project/ProtocolController.h"
 #include "app/project/ProtocolDoc.h"
 #include "app/project/ProtocolItem.h"
 #include "app/project/ProtocolListCtrl.h"
 #include "app/project/ProtocolViewport.h"
 #include "app/tests/Screenshot.h"
+#include "chart/ChartHost.h"
+#include "design/DesignUi.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
@@ -606,4 +611,120 @@ TEST_F(Shell, ListSortsByHeaderClicksAndKeepsDraggedWidths)
     model.RemoveAll();
     EXPECT_EQ(nullptr, reinterpret_cast<CProtocolItem*>(list.GetItemData(0))->GetSubject());
     list.DestroyWindow();
+}
+
+namespace {
+
+std::string g_strControllerLog;
+
+// A family's controller: takes the open command and key presses; a size
+// handler in its map is never asked, sizes are the view's.
+class CRecordingController : public CProtocolController
+{
+protected:
+    void OnOpenRecord() { g_strControllerLog += "open;"; }
+    void OnKeyDown(UINT, UINT, UINT) { g_strControllerLog += "key;"; }
+    void OnSize(UINT, int, int) { g_strControllerLog += "size;"; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CRecordingController, CProtocolController)
+    ON_COMMAND(146, OnOpenRecord)
+    ON_WM_KEYDOWN()
+    ON_WM_SIZE()
+END_MESSAGE_MAP()
+
+class CRecordingList : public CProtocolListCtrl
+{
+public:
+    BOOL CreateController() override
+    {
+        SetController(new CRecordingController, TRUE);
+        return TRUE;
+    }
+};
+
+} // namespace
+
+class CRecordingViewport : public CProtocolViewport
+{
+    DECLARE_DYNCREATE(CRecordingViewport)
+
+public:
+    CRecordingViewport() : CProtocolViewport(IDD_VIKA_FORM, nullptr, 0) {}
+    BOOL CreateController() override
+    {
+        SetController(new CRecordingController, TRUE);
+        return TRUE;
+    }
+};
+
+IMPLEMENT_DYNCREATE(CRecordingViewport, CProtocolViewport)
+
+TEST_F(Shell, FamilyControllerSeesTheViewsInputFirstAndLeavesTheRestToTheView)
+{
+    CMultiDocTemplate family(IDR_VIKA_PROJECT_TYPE, RUNTIME_CLASS(CProtocolDoc), RUNTIME_CLASS(CChildFrame),
+                             RUNTIME_CLASS(CRecordingViewport));
+    auto* pProject = dynamic_cast<CProtocolDoc*>(family.OpenDocumentFile(nullptr));
+    ASSERT_NE(nullptr, pProject);
+    pProject->GetModel()->AddByFileName("A.ORG");
+    POSITION pos = pProject->GetFirstViewPosition();
+    auto* pView = dynamic_cast<CRecordingViewport*>(pProject->GetNextView(pos));
+    ASSERT_NE(nullptr, pView);
+    pView->RefreshList();
+    auto* pController = dynamic_cast<CProtocolController*>(pView->GetController());
+    ASSERT_NE(nullptr, pController);
+    EXPECT_EQ(pView, pController->GetViewport());
+    EXPECT_EQ(pProject->GetModel(), pController->GetModel());
+    EXPECT_EQ(pView->GetSafeHwnd(), pController->GetSafeHwnd()) << "plugged into the view";
+
+    // A double click on the one selected row posts the open command to the
+    // view; the controller takes it.
+    g_strControllerLog.clear();
+    CProtocolListCtrl& list = pView->GetListCtrl();
+    NMHDR dblclk = {list.GetSafeHwnd(), IDC_PROJECT_LIST, static_cast<UINT>(NM_DBLCLK)};
+    pView->SendMessage(WM_NOTIFY, IDC_PROJECT_LIST, reinterpret_cast<LPARAM>(&dblclk));
+    PumpMessages();
+    pView->SendMessage(WM_KEYDOWN, VK_F5, 0);
+    EXPECT_EQ("open;key;", g_strControllerLog);
+
+    // What the controller leaves goes to the view: its size, and a folder
+    // field's change notice.
+    pView->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(321, 123));
+    EXPECT_EQ("open;key;", g_strControllerLog);
+    EXPECT_EQ(CSize(321, 123), pView->MvcViewport::GetSize());
+    const std::string strFolder = TempFolder();
+    pView->GetDlgItem(IDC_TARGET_FOLDER)->SetWindowText(strFolder.c_str());
+    EXPECT_STREQ(strFolder.c_str(), pProject->GetModel()->GetTargetFolder());
+
+    // The list is a viewport of its own: its controller first, the list
+    // control for the rest.
+    CRecordingList recording;
+    ASSERT_TRUE(recording.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 200, 100), Frame(), 1228));
+    recording.SetModel(pProject->GetModel());
+    g_strControllerLog.clear();
+    recording.SendMessage(WM_KEYDOWN, VK_F5, 0);
+    EXPECT_EQ("key;", g_strControllerLog);
+    EXPECT_EQ(1, static_cast<int>(recording.SendMessage(LVM_GETITEMCOUNT, 0, 0)));
+    recording.DestroyWindow();
+
+    pProject->SetModifiedFlag(FALSE);
+    pProject->GetModel()->SetModifiedFlag(FALSE);
+    pProject->OnCloseDocument();
+}
+
+TEST_F(Shell, PortableCoresReachTheApplicationThroughTheirSeams)
+{
+    IChartHost* pHost = GetChartHost();
+    ASSERT_NE(nullptr, pHost);
+    pHost->WriteProfileString("Chart", "Seam", "1.5,2");
+    EXPECT_STREQ("1.5,2", theApp.GetProfileString("Chart", "Seam"));
+    CString strValue;
+    EXPECT_TRUE(pHost->GetProfileString("Chart", "Seam", strValue));
+    EXPECT_STREQ("1.5,2", strValue);
+    EXPECT_FALSE(pHost->BeginProgress("Reading protocol:", 0, 6, TRUE, 0x4100, 1)) << "no status bar yet";
+
+    theApp.strLastMessage.Empty();
+    GetDesignUi().ShowError("Bad spacing");
+    EXPECT_STREQ("Bad spacing", theApp.strLastMessage);
 }
