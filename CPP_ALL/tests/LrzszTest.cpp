@@ -139,4 +139,12 @@ TEST_F(LrzszTest, CancelWhileSendingToRz) {
   EXPECT_NE(peerExit, -1);  // rz ended on its own
 }
 
+TEST_F(LrzszTest, CancelWhileReceivingFromSz) {
+  WriteFile(out / "big.bin", RandomBytes(4 << 20, 2));
+  monitor.abortAfter = 200000;
+  EXPECT_EQ(ReceiveFromSz({}, {"big.bin"}), GF_USER_ABORT);
+  EXPECT_NE(peerExit, -1);  // sz ended on its own
+  EXPECT_NE(peerExit, 0);
+}
+
 }  // namespace

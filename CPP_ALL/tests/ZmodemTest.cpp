@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 #include "CPP_ALL/GFPlatform.h"
@@ -211,6 +212,111 @@ TEST_F(ZmodemTest, OfferedFoldersAreDropped) {
   EXPECT_EQ(rx.result, 0);
   EXPECT_TRUE(SameBytes(ReadFile(in / "x.dat"), "payload"));
   EXPECT_FALSE(fs::exists(in / "sub"));
+}
+
+// A receiver that answers ZEOF with ZRPOS gets the data again from there;
+// the sender does not report success on a short file.
+TEST_F(ZmodemTest, SenderHonoursZrposAfterZeof) {
+  std::string data = RandomBytes(3000, 21);
+  WriteFile(out / "f.dat", data);
+  std::thread sender([&] {
+    GFComStream stream(pair.a.get());
+    GFZmodem z(&stream, &tx.monitor);
+    tx.result = z.Send((out / "f.dat").string().c_str());
+  });
+  // The far end, driven by hand through the frame layer.
+  GFComStream stream(pair.b.get());
+  RecordingMonitor monitor;
+  GFZmodem d(&stream, &monitor);
+  auto position = [](long pos) {
+    static uint8_t p[4];
+    for (int i = 0; i < 4; ++i) p[i] = uint8_t(pos >> (8 * i));
+    return p;
+  };
+  // Reads one data frame; returns its start and appends its payload.
+  auto frame = [&](std::string& got, long base) {
+    EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZDATA);
+    long start = d.HeaderPosition();
+    for (int end = 0; end != GFZmodem::ZCRCW && end != GFZmodem::ZCRCE;) {
+      end = d.ReadDataSubpacket();
+      if (end < 0) break;
+      got.append(reinterpret_cast<char*>(d.DataBuffer()), size_t(monitor.subpacketBytes));
+    }
+    d.SendHexHeader(GFZmodem::ZACK, position(base + long(got.size())));
+    return start;
+  };
+  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZRQINIT);
+  d.SendHexHeader(GFZmodem::ZRINIT, position(long(GFZmodem::CANFDX) << 24));
+  int type;
+  while ((type = d.ReadFrameHeader(false)) == GFZmodem::ZRQINIT) {
+  }
+  ASSERT_EQ(type, GFZmodem::ZFILE);
+  ASSERT_EQ(d.ReadDataSubpacket(), GFZmodem::ZCRCW);
+  d.SendHexHeader(GFZmodem::ZRPOS, position(0));
+  std::string first;
+  EXPECT_EQ(frame(first, 0), 0);
+  while (first.size() < data.size()) frame(first, 0);
+  EXPECT_TRUE(SameBytes(first, data));
+  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZEOF);
+  d.SendHexHeader(GFZmodem::ZRPOS, position(1000));
+  std::string again;
+  EXPECT_EQ(frame(again, 1000), 1000);
+  while (1000 + again.size() < data.size()) frame(again, 1000);
+  EXPECT_TRUE(SameBytes(again, data.substr(1000)));
+  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZEOF);
+  d.SendHexHeader(GFZmodem::ZRINIT, position(long(GFZmodem::CANFDX) << 24));
+  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZFIN);
+  d.SendHexHeader(GFZmodem::ZFIN, position(0));
+  sender.join();
+  EXPECT_EQ(tx.result, 0);
+  EXPECT_EQ(tx.monitor.fileCount, 1);
+}
+
+// The receiver's answer to a ZFILE for a file it has: where it asks the data
+// to start, or ZSKIP.
+TEST_F(ZmodemTest, AnswerToAnOfferedFileItHas) {
+  struct Case {
+    const char* name;
+    uint8_t zf1;
+    bool receiverResume;
+    long offered;  // the local file has 12 bytes
+    int answer;
+    long position;
+  } cases[] = {
+      {"unknown option replaces a longer file", 8, true, 5, GFZmodem::ZRPOS, 0},
+      {"protect skips", 7, true, 100, GFZmodem::ZSKIP, 0},
+      {"protect with the skip-missing bit", 0x87, false, 100, GFZmodem::ZSKIP, 0},
+      {"append asks for all of it", 3, false, 100, GFZmodem::ZRPOS, 0},
+      {"resume continues", 0, true, 100, GFZmodem::ZRPOS, 12},
+      {"no option, no resume: replaced", 0, false, 100, GFZmodem::ZRPOS, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteFile(in / "have.dat", "old contents");
+    pair = MakeMemoryPair();
+    std::thread receiver([&] {
+      GFComStream stream(pair.b.get());
+      GFZmodem z(&stream, &rx.monitor);
+      z.SetReceiveFolder(in.path.string().c_str());
+      z.SetReceiverResume(c.receiverResume);
+      rx.result = z.Receive(0);
+    });
+    GFComStream stream(pair.a.get());
+    RecordingMonitor monitor;
+    GFZmodem d(&stream, &monitor);
+    EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZRINIT);
+    const uint8_t options[4] = {0, 0, c.zf1, 0};
+    std::string info = GFZmodem::FileInfo("have.dat", c.offered, 0);
+    std::memcpy(d.DataBuffer(), info.data(), info.size());
+    d.SendBinaryHeader(GFZmodem::ZFILE, options);
+    d.SendDataSubpacket(int(info.size()), GFZmodem::ZCRCW);
+    EXPECT_EQ(d.ReadFrameHeader(false), c.answer);
+    if (c.answer == GFZmodem::ZRPOS) EXPECT_EQ(d.HeaderPosition(), c.position);
+    d.WriteBuffer("\x18\x18\x18\x18\x18\x18\x18\x18", 8);
+    receiver.join();
+    EXPECT_EQ(rx.result, GF_REMOTE_CANCEL);
+    if (c.answer == GFZmodem::ZSKIP) EXPECT_EQ(ReadFile(in / "have.dat"), "old contents");
+  }
 }
 
 TEST_F(ZmodemTest, WriteThatNeverCompletesTimesOut) {
