@@ -236,8 +236,9 @@ CString SECFileSystem::GetCurrentDirectory(const CString& fileSystem) {
   CString current;
   if (fileSystem.IsEmpty())
     return FilePlatform::ReadCurrentDirectory(current) ? current : CString();
-  CString back = GetCurrentFileSystem();
-  if (!FilePlatform::ChangeDirectory(fileSystem))
+  // Come back to the directory we were in, not just to its drive's root.
+  CString back;
+  if (!FilePlatform::ReadCurrentDirectory(back) || !FilePlatform::ChangeDirectory(fileSystem))
     return CString();
   if (!FilePlatform::ReadCurrentDirectory(current))
     current.Empty();

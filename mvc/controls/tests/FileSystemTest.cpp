@@ -176,6 +176,8 @@ TEST_F(FileSystemTest, DirectoriesAndSpace) {
   EXPECT_TRUE(fsys.ChangeDirectory(Path("sub")));
   EXPECT_TRUE(fsys.FileExists("b.Log"));
   EXPECT_TRUE(fsys.ChangeDirectory(before));
+  EXPECT_EQ(0, fsys.GetCurrentDirectory(Path("sub")).CompareNoCase(Path("sub")));
+  EXPECT_STREQ(before, fsys.GetCurrentDirectory());  // the query came back
   EXPECT_FALSE(fsys.ChangeDirectory(Path("missing")));
   EXPECT_NE(~0ull, fsys.GetTotalSpace64(Dir()));
   EXPECT_NE(0xFFFFFFFFu, fsys.GetFreeSpace(Dir()));
