@@ -21,8 +21,19 @@ class MvcBufferedWrapper_T : public V {
   HDC GetBufferDC() const { return m_hMemDC; }
   CSize GetBufferSize() const { return m_szBitmap; }
   void SetExtraBufferSize(int extra) { m_nExtra = extra; }
-  // The wrapper owns the palette from here on.
-  void SetPalette(HPALETTE palette) { m_hPalette = palette; }
+  // The wrapper owns the palette from here on; one set before is deleted,
+  // after the buffer has let go of it.
+  void SetPalette(HPALETTE palette) {
+    if (palette == m_hPalette)
+      return;
+    bool hadBuffer = m_hMemDC != nullptr;
+    FreeBuffer();
+    if (m_hPalette)
+      ::DeleteObject(m_hPalette);
+    m_hPalette = palette;
+    if (hadBuffer)
+      CheckBuffer();
+  }
 
   virtual void RenderToBuffer() {
     if (!m_hMemDC)

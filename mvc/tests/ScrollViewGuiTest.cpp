@@ -228,3 +228,19 @@ TEST_F(ScrollViewGui, AResizeKeepsABufferLargeEnough) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ScrollViewGui, AReplacedPaletteIsDeletedAndTheBufferMadeAgain) {
+  LOGPALETTE entries = {0x300, 1, {{0, 0, 0, 0}}};
+  HPALETTE first = ::CreatePalette(&entries);
+  HPALETTE second = ::CreatePalette(&entries);
+  view->SetPalette(first);
+  view->SetPalette(second);  // the view deletes second with itself
+  EXPECT_EQ(0u, ::GetObjectType(first));
+  EXPECT_EQ(static_cast<DWORD>(OBJ_PAL), ::GetObjectType(second));
+  ASSERT_TRUE(view->HasBuffer());
+  EXPECT_EQ(kRed, Buffer(50, 50));
+}
+
+}  // namespace
