@@ -9,9 +9,10 @@ std::time_t ToTime(const FILETIME& ft) {
   ULARGE_INTEGER v;
   v.LowPart = ft.dwLowDateTime;
   v.HighPart = ft.dwHighDateTime;
-  if (v.QuadPart == 0)
-    return 0;
-  return static_cast<std::time_t>((v.QuadPart - 116444736000000000ULL) / 10000000ULL);
+  const ULONGLONG kUnixEpoch = 116444736000000000ULL;
+  if (v.QuadPart <= kUnixEpoch)
+    return 0;  // unset, or before 1970: no wrap to a far future
+  return static_cast<std::time_t>((v.QuadPart - kUnixEpoch) / 10000000ULL);
 }
 
 void Fill(FileFindData& entry, const WIN32_FIND_DATAA& fd) {
