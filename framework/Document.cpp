@@ -40,8 +40,10 @@ static CString FileTitleOf(LPCTSTR lpszPathName)
 
 void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU)
 {
+    // A result that does not fit leaves the buffer unfilled: keep the name.
     char full[MAX_PATH];
-    if (::GetFullPathNameA(lpszPathName, MAX_PATH, full, nullptr) != 0)
+    DWORD nFull = ::GetFullPathNameA(lpszPathName, MAX_PATH, full, nullptr);
+    if (nFull > 0 && nFull < MAX_PATH)
         m_strPathName = full;
     else
         m_strPathName = lpszPathName;
@@ -169,9 +171,12 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
 {
     // Write beside the target, then replace it: a failure anywhere keeps the
     // old file as it was.
-    char full[MAX_PATH];
-    if (::GetFullPathNameA(lpszPathName, MAX_PATH, full, nullptr) == 0)
-        lstrcpynA(full, lpszPathName, MAX_PATH);
+    // A name too long for the buffer is kept whole, never cut to another name.
+    CString full = lpszPathName;
+    char absolute[MAX_PATH];
+    DWORD nFull = ::GetFullPathNameA(lpszPathName, MAX_PATH, absolute, nullptr);
+    if (nFull > 0 && nFull < MAX_PATH)
+        full = absolute;
     CString dir = full;
     int nSlash = std::max(dir.ReverseFind('\\'), dir.ReverseFind('/'));
     dir = nSlash >= 0 ? dir.Left(nSlash + 1) : CString(".");
