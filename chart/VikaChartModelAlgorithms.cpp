@@ -473,13 +473,19 @@ void CVikaChartModel::GenerateProtocol(const CString& path) {
   }
   generator.SetLevelRange(levelLow, levelHigh);
   generator.SetArrayCode(code);
-  generator.SetChannels(m_nChannels >= 1 ? m_nChannels : 1);
+  // One channel: a merged command can carry an empty pair, which would
+  // make an item of no measurement far off the chart.
   generator.SetReverse(m_properties.m_bReciprocalLayout ? TRUE : FALSE);
 
   std::unique_ptr<SamePlaceSearch> search;
   if (!m_bPlainScan)
     search.reset(new SamePlaceSearch(m_items));
   m_pSearch = search.get();
+  // The search must not outlive this call, however it ends.
+  struct ResetSearch {
+    SamePlaceSearch*& pointer;
+    ~ResetSearch() { pointer = NULL; }
+  } resetSearch{m_pSearch};
   CVikaCommandArray commands;
   for (int s = 0; s < 3; ++s) {
     StepChartProgress();
@@ -517,5 +523,4 @@ void CVikaChartModel::GenerateProtocol(const CString& path) {
       }
     }
   }
-  m_pSearch = NULL;
 }

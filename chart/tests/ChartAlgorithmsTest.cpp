@@ -204,6 +204,24 @@ TEST(ChartGenerateTest, MissingMeasurementsAreAddedDisabled) {
   }
 }
 
+// A two-channel pole-pole protocol: the added measurements are made one
+// channel at a time, so none has an empty potential pair far off the chart.
+TEST(ChartGenerateTest, MultiChannelProtocolAddsOnlyRealMeasurements) {
+  const std::string folder = charttest::FreshFolder("generate_channels");
+  charttest::WriteFile(folder + "LINE.ADR", charttest::AddressFileText(8, 1, 4, 8));
+  charttest::WriteFile(folder + "P.ORG", "4\nLINE.ADR\n1 0 2 0 3 0\n");
+  CVikaChartModel model;
+  ASSERT_TRUE(model.OpenProtocolFiles((folder + "P.ORG").c_str()));
+  ASSERT_EQ(2, model.GetChannels());
+  // Spacings 1..7 at x 1..8-a: 28 in ORG, two of them from the file.
+  EXPECT_EQ(28, model.GetCount(3));
+  for (int i = 0; i < model.GetItems().GetSize(); ++i) {
+    const CVikaChartItem* item = model.GetItems()[i];
+    EXPECT_GT(item->m_nM, 0) << i;
+    EXPECT_LT(item->GetX(), 100.0) << i;
+  }
+}
+
 TEST(ChartGenerateTest, OneElectrodeMakesNothingPlaced) {
   // Spacings 0..1 and levels -2..1: the only commands stand on one
   // electrode and have no pseudo-depth.
