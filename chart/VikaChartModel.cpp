@@ -580,16 +580,25 @@ void CVikaChartModel::Serialize(CArchive& ar) {
   m_strProtocolPath = path;
   WriteProtocolFile(ar, kSectionOrg);
   // The ".ORG" text goes to the archive's file; the other two replace
-  // their files only once written whole.
+  // their files only when both were written whole. Otherwise the save
+  // fails, so the ".ORG" file is not replaced either.
   const CString base = StripExtension(path);
   const CString targets[2] = {base + ".UP", base + ".DWN"};
   const int sections[2] = {kSectionUp, kSectionDwn};
-  for (int i = 0; i < 2; ++i) {
-    const CString temp = targets[i] + ".$$$";
-    if (WriteTextFile(temp, FormatProtocolFile(sections[i])))
-      ReplaceFile(temp, targets[i]);
-    std::remove(temp);
+  CString temps[2];
+  bool ok = true;
+  for (int i = 0; i < 2 && ok; ++i) {
+    temps[i] = targets[i] + ".$$$";
+    ok = WriteTextFile(temps[i], FormatProtocolFile(sections[i]));
   }
+  for (int i = 0; i < 2 && ok; ++i)
+    ok = ReplaceFile(temps[i], targets[i]);
+  for (const CString& temp : temps) {
+    if (!temp.IsEmpty())
+      std::remove(temp);
+  }
+  if (!ok)
+    AfxThrowFileException(CFileException::genericException, -1, base);
 }
 
 void CVikaChartModel::Reload(IVikaChartDocument* document) {

@@ -211,6 +211,24 @@ TEST_F(ChartModelTest, ArchiveLoadAndStore) {
   EXPECT_EQ("1\nLINE.ADR\t\n2\t5\t3\t4\n", ReadFile(Path("B.ORG")));
   EXPECT_EQ("1\nLINE.ADR\t\n", ReadFile(Path("B.UP")));
   EXPECT_EQ("1\nLINE.ADR\t\n", ReadFile(Path("B.DWN")));
+
+  // When ".DWN" cannot be written, ".UP" stays as it was and the store
+  // fails, so the document keeps its old ".ORG" too.
+  std::filesystem::create_directory(Path("B.DWN.$$$"));
+  model.GetItems()[0]->SetEnabled(TRUE);
+  bool failed = false;
+  try {
+    CFile file;
+    ASSERT_TRUE(file.Open(Path("B.NEW").c_str(),
+                          CFile::modeCreate | CFile::modeWrite));
+    CArchive ar(&file, CArchive::store);
+    model.Serialize(ar);
+  } catch (const CFileException&) {
+    failed = true;
+  }
+  EXPECT_TRUE(failed);
+  EXPECT_EQ("1\nLINE.ADR\t\n", ReadFile(Path("B.UP")));
+  EXPECT_FALSE(charttest::FileExists(Path("B.UP.$$$")));
 }
 
 class FakeDocument : public IVikaChartDocument {
