@@ -11,6 +11,16 @@
 #include "CPP_ALL/GFPlatform.h"
 
 namespace {
+// Read-ahead for the time of a data phase.
+class ReadAhead {
+ public:
+  explicit ReadAhead(bool& flag) : m_flag(flag) { m_flag = true; }
+  ~ReadAhead() { m_flag = false; }
+
+ private:
+  bool& m_flag;
+};
+
 constexpr uint32_t kReceiverWait = 6000;
 constexpr int kBackChannelGarbage = 100;
 constexpr int kBackChannelRead = 70;
@@ -170,6 +180,7 @@ int GFZmodem::SendFile() {
 }
 
 int GFZmodem::SendFileData() {
+  ReadAhead readAhead(m_readAhead);
   long size = m_monitor->fileSize;
   bool counted = false;
   for (;;) {
@@ -524,6 +535,8 @@ int GFZmodem::GetFileName() {
       }
       case ZFIN:
         SendHexHeader(ZFIN, kZero);
+        // The sender's "OO"; what follows it (the instrument's closing
+        // reply) stays on the line.
         if (GetChar(2000) >= 0) GetChar(500);
         return 0;
       case ZRQINIT:
@@ -591,6 +604,7 @@ void GFZmodem::RequestPosition(bool force) {
 }
 
 int GFZmodem::ReadFileData() {
+  ReadAhead readAhead(m_readAhead);
   Message("ReadFileData: reading %s", m_monitor->fileName.c_str());
   m_lastRequest = GFTickCount();
   if (SendFilePosition(ZRPOS, m_rxPos) < 0) {

@@ -91,6 +91,9 @@ class GFZmodem : public GFTransfer {
   static void Position(long pos, uint8_t data[4]);
   // Reads through our own input buffer: the bytes that have arrived are
   // taken in one go, not one call per byte.
+  // Reads ahead only in the data phases; outside them nothing past the
+  // character is taken from the port, since what follows the session
+  // belongs to the next reader of the line.
   int GetChar(int timeout);
   // Puts back the character GetChar gave last.
   void Unget(int c);
@@ -146,6 +149,7 @@ class GFZmodem : public GFTransfer {
   uint8_t m_header[4] = {0, 0, 0, 0};
   int m_headerFormat = 0;
   bool m_hexClean = false;
+  bool m_readAhead = false;
   uint8_t m_in[4096];
   int m_inHead = 0;
   int m_inTail = 0;

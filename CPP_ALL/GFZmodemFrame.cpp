@@ -49,7 +49,7 @@ long GFZmodem::HeaderPosition() const {
 
 int GFZmodem::GetChar(int timeout) {
   if (m_inHead < m_inTail) return m_in[m_inHead++];
-  int n = m_stream->GetPort()->ReadBuffer(m_in, int(sizeof m_in));
+  int n = m_readAhead ? m_stream->GetPort()->ReadBuffer(m_in, int(sizeof m_in)) : 0;
   if (n > 0) {
     m_inHead = 1;
     m_inTail = n;

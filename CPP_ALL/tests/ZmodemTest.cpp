@@ -319,6 +319,25 @@ TEST_F(ZmodemTest, AnswerToAnOfferedFileItHas) {
   }
 }
 
+// What the sender puts on the line after its "OO" is left for the next
+// reader (the instrument's closing reply).
+TEST_F(ZmodemTest, ReceiverLeavesWhatFollowsTheSession) {
+  std::thread far([&] {
+    GFComStream stream(pair.a.get());
+    GFZmodem d(&stream);
+    const uint8_t zero[4] = {0, 0, 0, 0};
+    EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZRINIT);
+    d.SendHexHeader(GFZmodem::ZFIN, zero);
+    EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZFIN);
+    d.WriteBuffer("OO!", 3);
+  });
+  GFComStream stream(pair.b.get());
+  GFZmodem z(&stream, &rx.monitor);
+  EXPECT_EQ(z.Receive(0), 0);
+  far.join();
+  EXPECT_EQ(stream.ReadChar(1000), '!');
+}
+
 TEST_F(ZmodemTest, WriteThatNeverCompletesTimesOut) {
   GFSetTimeScale(1000);
   GFComStream stream(pair.a.get());
