@@ -165,7 +165,10 @@ BOOL CVikaProtocolFile::Read(const CString& path) {
     // written back reads back the same.
     const size_t commentStart = text.find_first_not_of(kCommandCharacters);
     if (commentStart != std::string_view::npos) {
-      comments[lineNumber] = ToCString(text.substr(commentStart));
+      // Kept under the line the command is written on: blank lines are not
+      // written back, and the comment must stay with its command.
+      const int writtenLine = 3 + static_cast<int>(commands.GetSize());
+      comments[writtenLine] = ToCString(text.substr(commentStart));
       text = text.substr(0, commentStart);
     }
     const CString line = ToCString(text);

@@ -43,7 +43,8 @@ class CVikaProtocolFile {
   CString m_strAddress;    // address file base name
   CString m_strGeometry;   // geometry base name; empty = none
   CVikaCommandArray m_commands;
-  std::map<int, CString> m_comments;  // by 1-based file line
+  // By 1-based line of the file as written (blank lines are not kept).
+  std::map<int, CString> m_comments;
 
  private:
   BOOL Fail(int line, const char* what);

@@ -1,5 +1,5 @@
 // The protocol section reader, then a write and a second read that must
-// give the same header and commands.
+// give the same header, commands and command comments.
 #include "framework/Framework.h"
 #include "design/VikaProtocolFile.h"
 
@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       again.m_commands.GetSize() != written)
     std::abort();
   for (int i = 0; i < written; ++i)
-    if (!(again.m_commands[i] == file.m_commands[i]))
+    if (!(again.m_commands[i] == file.m_commands[i]) ||
+        again.GetComment(3 + i) != file.GetComment(3 + i))
       std::abort();
   return 0;
 }

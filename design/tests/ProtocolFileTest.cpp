@@ -116,17 +116,18 @@ TEST(VikaProtocolFile, RoundTripKeepsCommandsAndComments) {
   EXPECT_EQ(3, file.m_commands[3].m_nChannels);
   EXPECT_STREQ("// first", file.GetComment(3));
   EXPECT_STREQ("x", file.GetComment(5));
-  EXPECT_STREQ("pole", file.GetComment(7));
+  // The empty line is not written back; the comment stays with its
+  // command, on the line that command is written on.
+  EXPECT_STREQ("pole", file.GetComment(6));
 
   ASSERT_TRUE(file.Write(dir.Path("C.DWN").c_str()));
-  // The empty line is dropped, so the last comment now follows line 7.
   EXPECT_EQ(
       "5\tsecond try\r\n"
       "LINE1\tGEO.XYZ\tsite A\r\n"
       "1\t2\t3\t4\t// first\r\n"
       "2\t3\t4\t5\r\n"
       "12\t7\t8\t9\t10\t11\tx\r\n"
-      "3\t0\t4\t0\t5\t0\t6\t0\r\n",
+      "3\t0\t4\t0\t5\t0\t6\t0\tpole\r\n",
       ReadFile(dir.Path("C.DWN")));
 }
 
