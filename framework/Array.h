@@ -14,6 +14,7 @@
 #include "framework/CollectionHelpers.h"
 #include "framework/Exception.h"
 
+#include <climits>
 #include <cstring>
 #include <new>
 #include <type_traits>
@@ -214,6 +215,8 @@ void CArray<TYPE, ARG_TYPE>::SetAtGrow(int nIndex, ARG_TYPE newElement) {
   if (nIndex < 0)
     return;
   if (nIndex >= m_nSize) {
+    if (nIndex == INT_MAX)
+      AfxThrowMemoryException();  // no size holds that index
     // The argument may refer into this array, which growing can move.
     TYPE copy(newElement);
     SetSize(nIndex + 1, -1);
@@ -236,6 +239,8 @@ int CArray<TYPE, ARG_TYPE>::Append(const CArray& src) {
   int nOldSize = m_nSize;
   if (this == &src)
     return nOldSize;
+  if ((long long)m_nSize + src.m_nSize > INT_MAX)
+    AfxThrowMemoryException();
   SetSize(m_nSize + src.m_nSize);
   for (int i = 0; i < src.m_nSize; ++i)
     m_pData[nOldSize + i] = src.m_pData[i];
@@ -256,6 +261,8 @@ void CArray<TYPE, ARG_TYPE>::InsertAt(int nIndex, ARG_TYPE newElement, int nCoun
   ASSERT(nIndex >= 0 && nCount > 0);
   if (nIndex < 0 || nCount <= 0)
     return;
+  if ((long long)(nIndex > m_nSize ? nIndex : m_nSize) + nCount > INT_MAX)
+    AfxThrowMemoryException();  // the new size would not fit an int
   TYPE copy(newElement);
   if (nIndex >= m_nSize) {
     // Inserting past the end grows the array.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 // Exposes the capacity fields the growth rule is about.
@@ -150,6 +152,12 @@ TEST(ArrayTest, OutOfRangeAccessFailsSafely) {
   EXPECT_EQ(0, a.GetSize());
   a.SetSize(-3);
   EXPECT_EQ(0, a.GetSize());
+  a.Add(1);
+  // Sizes past INT_MAX are refused before any arithmetic wraps.
+  EXPECT_THROW(a.SetAtGrow(INT_MAX, 2), CMemoryException);
+  EXPECT_THROW(a.InsertAt(1, 2, INT_MAX), CMemoryException);
+  EXPECT_THROW(a.InsertAt(INT_MAX, 2, 1), CMemoryException);
+  EXPECT_EQ(1, a.GetSize());
   AfxSetAssertHandler(pfnOld);
 #ifndef NDEBUG
   EXPECT_GE(g_nArrayAsserts, 7);
