@@ -276,15 +276,16 @@ int GFZmodem::SendDataFrame() {
     long after = m_pos + n;
     sinceHeader += n;
     bool last = after >= size || (m_peerBufferSize && sinceHeader >= m_peerBufferSize);
-    int end;
-    if (m_streaming) end = last || after - m_lastAck >= kWindow ? ZCRCW : ZCRCQ;
-    else end = last ? ZCRCW : ZCRCG;
+    int end = last ? ZCRCW : m_streaming ? ZCRCQ : ZCRCG;
     if (SendDataSubpacket(n, end) < 0) return m_monitor->result;
     m_pos = after;
     m_monitor->bytesDone = m_pos;
     ++m_monitor->subpackets;
     if (CheckAbort()) return m_monitor->result;
     if (end == ZCRCW) return 0;
+    // A full window waits for the receiver's acknowledgement, which the
+    // back channel then takes.
+    if (m_streaming && m_pos - m_lastAck >= kWindow && WaitReceiver() < 0) return m_monitor->result;
     if (BackChannel()) {
       if (SendDataSubpacket(0, ZCRCE) < 0) return m_monitor->result;
       return 0;

@@ -103,6 +103,27 @@ TEST_F(ComStreamTest, LineFlagsReportThePendingError) {
   EXPECT_EQ(stream.GetLineFlags(flags), 0);
 }
 
+TEST(ComStream, PutsThePortsOwnSettingsBack) {
+  MemoryPair pair = MakeMemoryPair();
+  pair.a->SetParameters(19200, 'E', 7, 2);
+  pair.a->SetFlowControl(GF_FLOW_XONXOFF, GF_FLOW_CTS);
+  {
+    GFComStream stream(pair.a.get());
+    stream.GetPortSettings()->SetBaudRate(115200);
+    stream.GetLineStatus()->SetFlowControl(GF_FLOW_DTR, GF_FLOW_DSR);
+  }
+  long baud;
+  char parity;
+  int data, stop, in, out;
+  pair.a->GetParameters(baud, parity, data, stop);
+  EXPECT_EQ(baud, 19200);
+  EXPECT_EQ(parity, 'E');
+  EXPECT_EQ(data * 10 + stop, 72);
+  pair.a->GetFlowControl(in, out);
+  EXPECT_EQ(in, GF_FLOW_XONXOFF);
+  EXPECT_EQ(out, GF_FLOW_CTS);
+}
+
 TEST(ComStream, PortWithPendingErrorGetsNoRecords) {
   MemoryPair pair = MakeMemoryPair();
   pair.a->SetPending(GF_OPEN_FAILED);
