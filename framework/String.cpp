@@ -342,8 +342,11 @@ void CString::Format(UINT nFormatID, ...) {
 }
 
 void CString::FormatV(LPCTSTR lpszFormat, va_list argList) {
-  m_str.clear();
-  AppendFormatV(lpszFormat, argList);
+  // Built apart and then swapped in: the format or an argument may be this
+  // string's own text.
+  CString result;
+  result.AppendFormatV(lpszFormat, argList);
+  m_str.swap(result.m_str);
 }
 
 void CString::AppendFormat(LPCTSTR lpszFormat, ...) {
@@ -365,9 +368,11 @@ void CString::AppendFormatV(LPCTSTR lpszFormat, va_list argList) {
     m_str.append(szSmall, (size_t)nLength);
     return;
   }
-  size_t nOld = m_str.size();
-  m_str.resize(nOld + (size_t)nLength);
-  std::vsnprintf(&m_str[nOld], (size_t)nLength + 1, SafeString(lpszFormat), argList);
+  // Into a buffer of its own: growing m_str in place could move text that the
+  // format or an argument still points into.
+  std::string text((size_t)nLength, '\0');
+  std::vsnprintf(&text[0], (size_t)nLength + 1, SafeString(lpszFormat), argList);
+  m_str.append(text);
 }
 
 BOOL CString::LoadString(UINT nID) {

@@ -118,6 +118,15 @@ TEST(StringTest, FormatHasPrintfSemanticsAndNoLengthLimit) {
   EXPECT_EQ(40002, s.GetLength());
   s.AppendFormat("%d", 5);
   EXPECT_EQ('5', s[40002]);
+
+  // The string's own text as an argument, short and past the small buffer.
+  CString self("name");
+  self.Format("%s.bak", (LPCTSTR)self);
+  EXPECT_EQ("name.bak", self);
+  CString doubled(big.c_str());
+  doubled.AppendFormat("%s", (LPCTSTR)doubled);
+  EXPECT_EQ(80000, doubled.GetLength());
+  EXPECT_EQ('z', doubled[79999]);
 }
 
 TEST(StringTest, BufferAccessForSystemCalls) {
