@@ -54,14 +54,15 @@ void CVikaCableItem::SetEnabled(int value) {
 double CVikaCableItem::GetX() const {
   if (m_pAddressMap == NULL)
     return 0.0;
-  const int f = static_cast<int>(m_pAddressMap->m_nFactor);
-  const int move = static_cast<int>(m_pAddressMap->m_nXMove);
+  // The header values come from a file: their product can leave int range.
+  const double f = m_pAddressMap->m_nFactor;
+  const double move = m_pAddressMap->m_nXMove;
   double x = 0;
   if (m_dwState & kSectionDwn)
     x -= f * move;
   else if (m_dwState & kSectionUp)
     x += f * move;
-  return x + static_cast<double>(f) * (m_nElectrode - 1);
+  return x + f * (static_cast<double>(m_nElectrode) - 1);
 }
 
 CString& CVikaCableItem::GetStateText(CString& out) const {
@@ -74,24 +75,36 @@ CString& CVikaCableItem::GetStateText(CString& out) const {
   return out;
 }
 
+namespace {
+// Truncation toward zero, kept in a range where the box arithmetic cannot
+// overflow whatever the address file and the grid say.
+int ToPixel(double v) {
+  if (!(v > -1e9))
+    return -1000000000;
+  if (!(v < 1e9))
+    return 1000000000;
+  return static_cast<int>(v);
+}
+}  // namespace
+
 void CVikaCableItem::CalcPosition(double gridX, double gridY) {
   const double f = m_pAddressMap ? m_pAddressMap->m_nFactor : 0;
   const double move = m_pAddressMap ? m_pAddressMap->m_nXMove : 0;
   double shift = 0;
   int row = 30;  // DWN on top
   if (m_dwState & kSectionOrg) {
-    shift = static_cast<int>(f * gridX * move);
+    shift = ToPixel(f * gridX * move);
     row = 40;
   } else if (m_dwState & kSectionUp) {
-    shift = 2.0 * static_cast<int>(f * gridX * move);
+    shift = 2.0 * ToPixel(f * gridX * move);
     row = 50;
   }
   SetEnabled(1);
-  const double cx = static_cast<int>(shift + f * gridX * m_nElectrode);
+  const double cx = ToPixel(shift + f * gridX * m_nElectrode);
   const double half = f * gridX / 2;
-  m_rcBox.left = static_cast<int>(cx - half);
+  m_rcBox.left = ToPixel(cx - half);
   m_rcBox.top = row - 7;
-  m_rcBox.right = static_cast<int>(cx + half);
+  m_rcBox.right = ToPixel(cx + half);
   m_rcBox.bottom = row;
 }
 

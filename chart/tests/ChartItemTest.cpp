@@ -195,4 +195,17 @@ TEST_F(ChartItemTest, TakeoutPlacementBySection) {
   }
 }
 
+// An address file may hold any roll-along: products that leave the int
+// range neither overflow nor wrap the box round to the other side.
+TEST_F(ChartItemTest, TakeoutOfAHugeRollAlong) {
+  map->m_nFactor = 3;
+  map->m_nXMove = 2000000000u;
+  CVikaCableItem up(map.get(), 1, 1, 1, kSectionUp, 12.0, 12.0);
+  EXPECT_DOUBLE_EQ(6e9, up.GetX());
+  EXPECT_GT(up.m_rcBox.left, 0);
+  EXPECT_LE(up.m_rcBox.left, up.m_rcBox.right);
+  CVikaCableItem dwn(map.get(), 1, 1, 1, kSectionDwn, 12.0, 12.0);
+  EXPECT_DOUBLE_EQ(-6e9, dwn.GetX());
+}
+
 }  // namespace
