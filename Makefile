@@ -12,7 +12,7 @@ TESTS   ?=
 build_targets := $(if $(TARGETS),--target $(TARGETS))
 test_filter   := $(if $(TESTS),-R '$(TESTS)')
 
-.PHONY: all setup native win check check-native check-win check-fuzz run clean
+.PHONY: all setup native win check check-native check-win check-fuzz bench run clean
 
 all: native win
 
@@ -44,8 +44,17 @@ check-fuzz: setup
 
 check: check-native check-win check-fuzz
 
+# Benchmarks, optimised and without sanitizers (not part of check).
+BENCH := $(BUILD)/bench
+bench: setup
+	@cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DG7K_SANITIZE=OFF >/dev/null
+	@cmake --build $(BENCH) -j $(JOBS) --target zmodem_bench design_bench chart_bench
+	$(BENCH)/bench/zmodem/zmodem_bench
+	$(BENCH)/bench/design/design_bench
+	$(BENCH)/chart/chart_bench
+
 run: win
 	@BUILD=$(abspath $(BUILD)) tools/run-app.sh
 
 clean:
-	rm -rf $(NATIVE) $(WIN) $(FUZZ)
+	rm -rf $(NATIVE) $(WIN) $(FUZZ) $(BENCH)
