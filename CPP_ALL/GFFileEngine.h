@@ -1,4 +1,4 @@
-// The file side of a transfer: expands a file specification, opens, reads,
+// The file side of a transfer: expands a list of file names, opens, reads,
 // writes and dates files. GFFileWin32 is the engine of the shipping
 // program; GFFilePosix serves the native build.
 //
@@ -59,7 +59,7 @@ class GFFileEngine {
   virtual bool IsOpen() const = 0;
   virtual bool Exists(const char* name) = 0;
 
-  // The next entry of the file specification, or false at its end.
+  // The next entry of the file list, or false at its end.
   bool NextSpec(std::string& entry);
 
  protected:
