@@ -60,6 +60,14 @@ BOOL CGeometryFile::Read(const CString& path) {
   int found = 0;
   while (found < count && next < lines.size()) {
     const CString name(std::string(designtext::Trim(lines[next++])).c_str());
+    // A second set of one name would silently replace the first one's
+    // points, and saving would then lose them.
+    if (GetSet(name)) {
+      CString text;
+      text.Format("Line %d: the coordinate set %s appears twice.",
+                  static_cast<int>(next), static_cast<LPCTSTR>(name));
+      return Fail(text);
+    }
     CoordinateSet& set = AddSet(name);
     ++found;
     for (; next < lines.size(); ++next) {

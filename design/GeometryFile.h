@@ -12,8 +12,8 @@ class CGeometryFile {
   CGeometryFile();
 
   // Replaces the sets by those of the file; FALSE with GetErrorText() set
-  // (and nothing loaded) when the file cannot be opened or its set count
-  // is missing or does not match the sets it holds.
+  // (and nothing loaded) when the file cannot be opened, its set count
+  // is missing or does not match the sets it holds, or a set name repeats.
   BOOL Read(const CString& path);
   // Writes every set of the list; FALSE when the file cannot be written.
   BOOL Write(const CString& path) const;

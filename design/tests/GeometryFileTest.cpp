@@ -123,6 +123,8 @@ TEST(GeometryFile, MalformedFilesGiveAClearErrorAndLoadNothing) {
       // A set named east reads as a point of the set before it.
       {"2\nA\n1 0 0 0\neast\n1 1 1 1\n",
        "The file announces 2 coordinate sets but holds fewer."},
+      {"2\nA\n1 0 0 0\nA\n1 1 1 1\n",
+       "Line 4: the coordinate set A appears twice."},
   };
   for (const Case& c : cases) {
     WriteFile(dir.Path("bad.xyz"), c.text);
