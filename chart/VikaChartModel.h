@@ -44,7 +44,9 @@ class CVikaChartModel : public CObject,
   // them and marks the takeouts in use; a protocol whose array code has no
   // layout is refused with a silent user exception (the layout factory has
   // shown its message). Storing writes the ".ORG" text into the archive and
-  // the ".UP" and ".DWN" files beside it.
+  // the ".UP" and ".DWN" files beside the archive's file, so their names
+  // come from that file: a save that goes through a temporary file of
+  // another name has to use SaveProtocolFiles with the real path instead.
   void Serialize(CArchive& ar) override;
   virtual void SetModified(BOOL bModified);
   virtual void IncludeInBounds(CVikaChartItem* item);
