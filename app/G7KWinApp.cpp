@@ -69,6 +69,15 @@ CMainFrame* CG7KWinApp::CreateMainFrame()
     return new CMainFrame;
 }
 
+CMainFrame* CG7KWinApp::LoadMainFrame()
+{
+    CMainFrame* pMainFrame = CreateMainFrame();
+    // A frame that fails to load has already deleted itself.
+    if (!pMainFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE))
+        return nullptr;
+    return pMainFrame;
+}
+
 BOOL CG7KWinApp::InitInstance()
 {
     if (!AfxSocketInit()) {
@@ -90,11 +99,9 @@ BOOL CG7KWinApp::InitInstance()
         m_pTemplates[entry.nIndex] = pTemplate;
     }
 
-    CMainFrame* pMainFrame = CreateMainFrame();
-    if (!pMainFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE)) {
-        delete pMainFrame;
+    CMainFrame* pMainFrame = LoadMainFrame();
+    if (!pMainFrame)
         return FALSE;
-    }
     m_pMainWnd = pMainFrame;
     pMainFrame->UpdatePortPane(GetSerialPortIndex(), GetSerialBaudRate());
     pMainFrame->DragAcceptFiles();

@@ -34,6 +34,8 @@ protected:
     // Tests use a key and a frame of their own.
     virtual LPCTSTR GetRegistryKeyName() const { return REGISTRY_KEY; }
     virtual CMainFrame* CreateMainFrame();
+    // The main frame loaded from its resource, or null when it cannot be.
+    CMainFrame* LoadMainFrame();
 
     void OnAppAbout();
 

@@ -52,6 +52,9 @@ public:
     int RunInstrumentDialog(UINT nCommand) override
     {
         ++nDialogs;
+        char szDirectory[MAX_PATH] = "";
+        GetCurrentDirectoryA(sizeof szDirectory, szDirectory);
+        strDirectoryInDialog = szDirectory;
         bBusyInDialog = IsBusy();
         nInstallEnabledInDialog = CommandEnabled(this, ID_INSTALL_MODULES);
         nExitEnabledInDialog = CommandEnabled(this, ID_APP_EXIT);
@@ -74,12 +77,25 @@ public:
     int nInstallEnabledInDialog = -1;
     int nExitEnabledInDialog = -1;
     CString strAsked;
+    CString strDirectoryInDialog;
     std::vector<CString> toDelete;
 };
+
+// A main frame that cannot be created; counts its destructions.
+class CFailingFrame : public CTestFrame
+{
+public:
+    ~CFailingFrame() override { ++s_nDestroyed; }
+    BOOL PreCreateWindow(CREATESTRUCT&) override { return FALSE; }
+    static int s_nDestroyed;
+};
+int CFailingFrame::s_nDestroyed = 0;
 
 class CTestApp : public CG7KWinApp
 {
 public:
+    using CG7KWinApp::LoadMainFrame;
+    bool bFailingFrame = false;
     // Message boxes are recorded, not shown.
     int DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT) override
     {
@@ -90,7 +106,12 @@ public:
 
 protected:
     LPCTSTR GetRegistryKeyName() const override { return "G7K Tests"; }
-    CMainFrame* CreateMainFrame() override { return new CTestFrame; }
+    CMainFrame* CreateMainFrame() override
+    {
+        if (bFailingFrame)
+            return new CFailingFrame;
+        return new CTestFrame;
+    }
 };
 
 CTestApp theApp;
@@ -176,6 +197,15 @@ TEST_F(Shell, StartsInOrderAndShowsItsMainFrame)
     MSG msg = {pFrame->GetSafeHwnd(), WM_KEYDOWN, VK_SHIFT, 0, 0, {0, 0}};
     theApp.PreTranslateMessage(&msg);
     EXPECT_FALSE(theApp.GetSplashWindow().Exists());
+}
+
+TEST_F(Shell, MainFrameThatCannotLoadIsDeletedOnce)
+{
+    CFailingFrame::s_nDestroyed = 0;
+    theApp.bFailingFrame = true;
+    EXPECT_EQ(nullptr, theApp.LoadMainFrame());
+    theApp.bFailingFrame = false;
+    EXPECT_EQ(1, CFailingFrame::s_nDestroyed);
 }
 
 TEST_F(Shell, SplashWindowClosesByItselfAfterFiveSeconds)
@@ -344,6 +374,17 @@ TEST_F(Shell, BusyFlagTurnsAwayInstrumentCommandsAndClosing)
     EXPECT_TRUE(pFrame->bAliveAfterClose);
     EXPECT_FALSE(pFrame->IsBusy());
     EXPECT_EQ(1, CommandEnabled(pFrame, ID_APP_EXIT));
+}
+
+TEST_F(Shell, InstallXyzRunsInTheProtocolFolderAndComesBack)
+{
+    std::string strFolder = TempFolder();
+    strFolder.pop_back();
+    theApp.WriteProfileString("Folders", "VikaProtocols", strFolder.c_str());
+    const std::string strBefore = CurrentDirectory();
+    Frame()->SendMessage(WM_COMMAND, ID_INSTALL_XYZ, 0);
+    EXPECT_STRCASEEQ(strFolder.c_str(), Frame()->strDirectoryInDialog);
+    EXPECT_EQ(strBefore, CurrentDirectory()) << "the current directory comes back";
 }
 
 TEST_F(Shell, DeleteCommandAsksAndDeletesTheProtocolWithItsSections)
