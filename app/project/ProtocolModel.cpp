@@ -9,6 +9,39 @@
 
 IMPLEMENT_SERIAL(CProtocolModel, CObject, VERSIONABLE_SCHEMA)
 
+namespace {
+
+// The status bar's progress while the listed files are read; it ends even
+// when a family's reader throws.
+class CScanProgress
+{
+public:
+    explicit CScanProgress(int nNames)
+        : m_pPane(g_pMainStatusBar)
+    {
+        if (m_pPane)
+            m_pPane->BeginProgress("Scanning files:", 0, nNames > 0 ? nNames : 1, TRUE, 0x4100, 10);
+    }
+    ~CScanProgress()
+    {
+        if (m_pPane)
+            m_pPane->EndProgress();
+    }
+    CScanProgress(const CScanProgress&) = delete;
+    CScanProgress& operator=(const CScanProgress&) = delete;
+
+    void SetPos(int nPos)
+    {
+        if (m_pPane)
+            m_pPane->SetProgressPos(nPos);
+    }
+
+private:
+    CProgressPane* m_pPane;
+};
+
+} // namespace
+
 CProtocolModel::CProtocolModel(UINT nSchema)
     : m_nSchema(nSchema)
     , m_columns(10)
@@ -57,17 +90,14 @@ void CProtocolModel::Load(CArchive& ar)
     m_strTargetFolder = WithTrailingBackslash(contents.strTargetFolder);
 
     const int nNames = static_cast<int>(contents.names.size());
-    CProgressPane* pProgress = g_pMainStatusBar;
-    if (pProgress)
-        pProgress->BeginProgress("Scanning files:", 0, nNames > 0 ? nNames : 1, TRUE, 0x4100, 10);
-    for (int i = 0; i < nNames; ++i) {
-        if (pProgress)
-            pProgress->SetProgressPos(i);
-        if (!contents.names[i].IsEmpty())
-            AddByFileName(contents.names[i]);
+    {
+        CScanProgress progress(nNames);
+        for (int i = 0; i < nNames; ++i) {
+            progress.SetPos(i);
+            if (!contents.names[i].IsEmpty())
+                AddByFileName(contents.names[i]);
+        }
     }
-    if (pProgress)
-        pProgress->EndProgress();
 
     m_columns.RemoveAll();
     UINT nPosition = 0;

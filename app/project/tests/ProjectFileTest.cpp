@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ public:
     BOOL AddByFileName(LPCTSTR pszName) override
     {
         asked.push_back(pszName);
+        if (CString(pszName).Left(5) == "throw")
+            throw std::runtime_error("unreadable");
         if (CString(pszName).Left(3) == "bad" || Contains(pszName))
             return FALSE;
         auto* pInfo = new CProtocolInfo;
@@ -146,6 +149,21 @@ TEST_F(ProjectFile, EmptyProjectShowsARangeOfOneAndSkipsEmptyNames)
     EXPECT_EQ((std::vector<std::string>{"x.org", "bad.org"}), model.asked);
     EXPECT_EQ(1, model.GetInfoCount());
     EXPECT_STREQ("", model.GetSourceFolder()) << "an empty folder stays empty";
+}
+
+TEST_F(ProjectFile, ProgressEndsWhenAFileCannotBeRead)
+{
+    Bytes b;
+    PutDword(b, 256);
+    PutString(b, "");
+    PutString(b, "");
+    PutDword(b, 2);
+    PutString(b, "x.org");
+    PutString(b, "throw.org");
+    PutWord(b, 0);
+    CTestModel model;
+    EXPECT_THROW(LoadFromBytes(b, [&](CArchive& ar) { model.Serialize(ar); }), std::runtime_error);
+    EXPECT_EQ("end", progress.calls.back());
 }
 
 TEST_F(ProjectFile, ColumnMapsAreRenumberedDenselyAndDirectionsRepaired)
