@@ -109,6 +109,8 @@ void CProtocolListCtrl::Rebuild()
     for (POSITION pos = infos.GetHeadPosition(); pos != nullptr; ++nRow) {
         CProtocolInfo* pInfo = infos.GetNext(pos);
         const int nIndex = InsertItem(nRow, pInfo->GetName(), pInfo->GetStatusIcon());
+        if (nIndex < 0)
+            continue;
         CProtocolItem* pItem = pModel->CreateItem();
         if (!pItem)
             continue;
