@@ -308,6 +308,7 @@ TEST_F(Shell, ProjectIsCreatedSavedClosedAndReopened)
     const std::string strShot = (pszBinary && *pszBinary == '/' ? "Z:" + std::string(pszBinary) : std::string("."))
                                 + "/app_shell_main_frame.bmp";
     EXPECT_TRUE(SaveWindowBitmap(Frame()->GetSafeHwnd(), strShot.c_str()));
+    EXPECT_FALSE(pReopened->IsModified()) << "showing and painting the project is no change";
     pReopened->OnCloseDocument();
 }
 
