@@ -1,5 +1,6 @@
 // Our sender against our receiver over the in-memory line: contents, batches,
 // resume and file management, cancels, and a relay that damages bytes.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -198,9 +199,12 @@ TEST_F(ZmodemTest, DeadLineFailsWithACode) {
   pair.a->OutPipe().Cut();
   tx.setup = rx.setup = [](GFZmodem& z) { z.SetRetryLimit(4); };
   Run((out / "f.bin").string());
-  // The receiver gives up first and cancels; the sender hears the cancel.
-  EXPECT_EQ(rx.result, GF_TOO_MANY_ERRORS);
-  EXPECT_EQ(tx.result, GF_REMOTE_CANCEL);
+  // Whichever side runs out of retries first cancels and the other hears
+  // the cancel; which one that is depends on scheduling, not on the code.
+  const auto gaveUpOrHeardCancel = testing::AnyOf(GF_TOO_MANY_ERRORS, GF_REMOTE_CANCEL);
+  EXPECT_THAT(rx.result, gaveUpOrHeardCancel);
+  EXPECT_THAT(tx.result, gaveUpOrHeardCancel);
+  EXPECT_TRUE(rx.result == GF_TOO_MANY_ERRORS || tx.result == GF_TOO_MANY_ERRORS);
 }
 
 TEST_F(ZmodemTest, OfferedFoldersAreDropped) {

@@ -371,6 +371,11 @@ fs::path Instrument::MapPath(const std::string& instrumentPath) const
 
 void Instrument::Dir(const std::string& verb, const std::string& arg)
 {
+    if (const std::string* err = ErrorFor(verb)) {
+        Answer("#" + *err + "!\r\n");
+        Log("> #%s!", err->c_str());
+        return;
+    }
     fs::path folder = MapPath(arg);
     std::string listing = "!\n";
     int count = 0;
@@ -592,7 +597,6 @@ bool Instrument::RunPeer(const std::vector<std::string>& argv, const fs::path& c
     char buffer[4096];
     // rz waits up to 30 s for the sender's closing "OO" after its ZFIN; a
     // lost "OO" must not hold the line that long, the files are complete.
-    // The grace is generous: a busy machine may be slow to pass the "OO" on.
     const std::string zfin = "\x18" "B08";
     std::string tail;
     auto finished = std::chrono::steady_clock::time_point::max();
@@ -612,13 +616,16 @@ bool Instrument::RunPeer(const std::vector<std::string>& argv, const fs::path& c
             relayed += n;
             tail = (tail + std::string(buffer, static_cast<size_t>(n)));
             if (tail.find(zfin) != std::string::npos && argv[0] == "rz")
-                finished = std::chrono::steady_clock::now() + std::chrono::milliseconds(5000);
+                finished = std::chrono::steady_clock::now() + std::chrono::milliseconds(2000);
             if (tail.size() > 8)
                 tail.erase(0, tail.size() - 8);
         }
         if (std::chrono::steady_clock::now() > finished) {
+            // A sender that flushes its line on exit can lose the "OO". The
+            // files are complete; SIGKILL keeps rz from sending a cancel
+            // onto the line, which the PC would read as a reply.
             Log("  no closing OO from the sender");
-            kill(pid, SIGTERM);
+            kill(pid, SIGKILL);
             finished = std::chrono::steady_clock::time_point::max();
         }
         if (p[1].revents & POLLIN) {
