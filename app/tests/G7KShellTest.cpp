@@ -13,6 +13,7 @@
 #include "app/project/ProtocolController.h"
 #include "app/project/ProtocolDoc.h"
 #include "app/project/ProtocolItem.h"
+#include "app/project/ProtocolListBoxEditor.h"
 #include "app/project/ProtocolListCtrl.h"
 #include "app/project/ProtocolViewport.h"
 #include "app/tests/Screenshot.h"
@@ -343,6 +344,31 @@ TEST_F(Shell, FolderFieldsFollowExistingFoldersAndReportMissingOnesOnLeaving)
     pProject->SetModifiedFlag(FALSE);
     pProject->GetModel()->SetModifiedFlag(FALSE);
     pProject->OnCloseDocument();
+}
+
+TEST_F(Shell, ListBoxEditorWithoutAnEditDialogEditsNothing)
+{
+    const int nListId = 4321;
+    HWND hList = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | LBS_NOTIFY, 0, 0, 200, 100, Frame()->GetSafeHwnd(),
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(nListId)), GetModuleHandleA(nullptr),
+                                 nullptr);
+    ASSERT_NE(nullptr, hList);
+    for (const char* pszText : {"a", "b"})
+        SendMessageA(hList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pszText));
+    CProtocolListBoxEditor editor;
+    ASSERT_TRUE(editor.Initialize(Frame(), nListId, 0xF3E));
+    SendMessageA(hList, LB_SETCURSEL, 1, 0);
+    EXPECT_TRUE(editor.EditCurrentItem(0));
+    std::string strRows;
+    const int nCount = static_cast<int>(SendMessageA(hList, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < nCount; ++i) {
+        char szText[64] = "";
+        SendMessageA(hList, LB_GETTEXT, i, reinterpret_cast<LPARAM>(szText));
+        strRows += std::string("[") + szText + "]";
+    }
+    EXPECT_EQ("[a][b]", strRows);
+    editor.DestroyWindow();
+    DestroyWindow(hList);
 }
 
 TEST_F(Shell, DamagedProjectIsRefusedWithItsReason)
