@@ -162,6 +162,8 @@ long Command::Dsk()
     }
     m_reply[n] = '\0';
     m_pLink->Purge(0);
+    // An error reply would otherwise read as no free space at all.
+    CheckReply(m_reply);
     return std::atol(m_reply);
 }
 
@@ -181,8 +183,8 @@ long Command::ReadTypeByte(const char* command)
 {
     Send(command, kAckTimeout);
     int n = m_pLink->ReadBuffer(m_reply, 2, kFixedReplyTimeout);
-    if (n < 0)
-        n = 0;
+    if (n <= 0)
+        throw GFCommException(n < 0 ? n : GF_TIMEOUT);  // not a type of 0
     if (n > 0 && m_reply[0] == 'E')
         ReadRestOfReply(n);  // an error reply: take it whole
     else
@@ -243,6 +245,13 @@ int Command::Dir(const char* folder, CStringArray& list)
     m_pLink->Purge(0);
     if (n <= 1)
         return 0;
+    // A listing starts with "!"; anything else is an error reply, which
+    // must not show up as a file.
+    if (buffer[0] != '!') {
+        std::string head(buffer.data(), static_cast<size_t>(n));
+        size_t end = head.find('!');
+        CheckReply(head.substr(0, end == std::string::npos ? end : end + 1).c_str());
+    }
 
     size_t start = 0;
     std::string text(buffer.data(), static_cast<size_t>(n));

@@ -94,10 +94,13 @@ const Case kCases[] = {
     {"serial_not_a_number", false, {"#N/A    !\r"}, [](Command& c) { return Str(c.Gid()); }, "-1"},
     {"type", false, {"#1!"}, [](Command& c) { return Str(c.Gty()); }, "1"},
     {"type_error", false, {"#ERR 07!\r\n"}, [](Command& c) { return Str(c.Gty()); }, "instrument 'ERR 07!'"},
+    {"type_missing", false, {"#"}, [](Command& c) { return Str(c.Gty()); }, "link -802"},
     {"converter", false, {"#2!"}, [](Command& c) { return Str(c.Gdc()); }, "2"},
     {"converter_error", false, {"#ERR 08!\r\n"}, [](Command& c) { return Str(c.Gdc()); },
      "instrument 'ERR 08!'"},
     {"free_space", false, {"#132767!"}, [](Command& c) { return Str(c.Dsk()); }, "132767"},
+    {"free_space_error", false, {"#ERR 05!\r\n"}, [](Command& c) { return Str(c.Dsk()); },
+     "instrument 'ERR 05!'"},
     {"listing", false, {"#!\nFILE1.G7K 10 2021-03-07 09:05\r\nFILE2.G7K\r\n!\n!\n!\n"},
      [](Command& c) {
          CStringArray list;
@@ -108,6 +111,12 @@ const Case kCases[] = {
          return s;
      },
      "2|FILE1.G7K 10 2021-03-07 09:05|FILE2.G7K"},
+    {"listing_error", false, {"#ERR 05!\r\n"},
+     [](Command& c) {
+         CStringArray list;
+         return Str(c.Dir("C:\\DATA\\RES\\", list));
+     },
+     "instrument 'ERR 05!'"},
     {"long_command_done", false, {"#Removed 2 file(s)!"},
      [](Command& c) { c.Send("RMS", 5000); return Str(c.ReadUntil('!', nullptr)); }, "1"},
     {"long_command_error", false, {"#E12?"},
