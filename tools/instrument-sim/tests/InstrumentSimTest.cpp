@@ -175,6 +175,7 @@ const Exchange kExchanges[] = {
     {"free_space", {"--free", "132767"}, "DSK!", "#132767!"},
     {"empty_folder", {}, "DIR C:\\DATA\\SP\\!", "#!\n!\n!\n!\n"},
     {"missing_folder", {}, "DIR C:\\NOWHERE\\!", "#!\n!\n!\n!\n"},
+    {"listing_error", {"--error", "DIR"}, "DIR C:\\DATA\\SP\\!", "#ERR 05!\r\n"},
     {"unknown_command", {}, "FOO!", "ERR 01!\r\n"},
     {"refused", {"--refuse", "VER"}, "VER!", "ERR 05!\r\n"},
     {"silent", {"--silent"}, "?GID!", ""},
