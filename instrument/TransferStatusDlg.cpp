@@ -28,7 +28,8 @@ CTransferStatusDlg::CTransferStatusDlg(const char* title, CWnd* parent)
     : CDialog(IDD, parent), m_title(title ? title : "")
 {
     m_confirm = [this] {
-        return ::MessageBoxA(m_hWnd, "Abort job?", nullptr, MB_YESNO | MB_ICONQUESTION) == IDYES;
+        // The program's own caption, not the system's "Error".
+        return AfxMessageBox("Abort job?", MB_YESNO | MB_ICONQUESTION) == IDYES;
     };
 }
 
