@@ -92,7 +92,8 @@ BOOL Command::ReadUntil(int endChar, GFMonitor* progress)
 {
     std::string text;
     bool error = false;
-    uint32_t lastByte = GFTickCount();
+    const uint32_t start = GFTickCount();
+    uint32_t lastByte = start;
     for (;;) {
         int c = m_pLink->ReadChar(100);
         if (c == endChar)
@@ -113,6 +114,8 @@ BOOL Command::ReadUntil(int endChar, GFMonitor* progress)
         }
         if (progress && progress->QueryAbort() != 0)
             throw GFCommException(GF_USER_ABORT);
+        if (GFElapsed(start, m_readUntilLimit))
+            throw GFCommException(GF_TIMEOUT);
     }
     // A bare "?" is an error reply without a text, not a success.
     if (error)

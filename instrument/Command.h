@@ -19,6 +19,7 @@ public:
     static constexpr int kReplySize = 512;
     static constexpr int kDirBufferSize = 102400;
     static constexpr DWORD kReadUntilTimeout = 60000;
+    static constexpr DWORD kReadUntilLimit = 600000;
 
     explicit Command(BOOL probe = TRUE);
     Command(const Command&) = delete;
@@ -53,6 +54,9 @@ public:
     BOOL IsFullDialect() const { return m_probeReply == '&'; }
     // Longest silence ReadUntil accepts before it gives up with -802.
     void SetReadUntilTimeout(DWORD ms) { m_readUntilTimeout = ms; }
+    // Longest ReadUntil takes in all, for an instrument that keeps talking
+    // but never ends its text.
+    void SetReadUntilLimit(DWORD ms) { m_readUntilLimit = ms; }
 
 protected:
     GFComStream* m_pLink = nullptr;
@@ -65,4 +69,5 @@ private:
     // Reads on up to "!" after the first bytes of an error reply.
     void ReadRestOfReply(int count);
     DWORD m_readUntilTimeout = kReadUntilTimeout;
+    DWORD m_readUntilLimit = kReadUntilLimit;
 };

@@ -163,6 +163,18 @@ TEST_F(CommandTest, ProbeAnsweredWithAnotherByteIsNotAnInstrument)
     EXPECT_EQ(SerialInterface::GetRefCount(), 0);  // the failed constructor gave its share back
 }
 
+TEST_F(CommandTest, LongCommandThatNeverEndsItsTextStopsAtTheLimit)
+{
+    Script({"#" + std::string(100000, '.')});  // talks on, never "!"
+    Command c(FALSE);
+    c.SetReadUntilLimit(500);
+    c.Send("RMS", 5000);
+    EXPECT_EQ(Outcome([&] { return Str(c.ReadUntil('!', nullptr)); }), "link -802");
+    GFQueueStatus status;
+    port->GetQueueStatus(status);
+    EXPECT_GT(status.inCount, 0);  // given up while the instrument still talked
+}
+
 TEST_F(CommandTest, CommandsGoOutExactlyWithTerminatorAndProbe)
 {
     Script({"&", "#", "#", "#"});
