@@ -23,3 +23,26 @@ TEST(MessagePump, WaitingReturnsOnceAMessageArrives)
     EXPECT_TRUE(::IsWindow(window));
     ::DestroyWindow(window);
 }
+
+namespace {
+
+ULONGLONG ThreadCpuMs()
+{
+    FILETIME created, exited, kernel, user;
+    ::GetThreadTimes(::GetCurrentThread(), &created, &exited, &kernel, &user);
+    auto ticks = [](const FILETIME& t) { return (ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    return (ticks(kernel) + ticks(user)) / 10000;
+}
+
+} // namespace
+
+TEST(MessagePump, WaitingSleepsInsteadOfSpinning)
+{
+    UINT_PTR timer = ::SetTimer(nullptr, 0, 400, nullptr);
+    ULONGLONG cpu = ThreadCpuMs();
+    DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < 380)  // the timer ends it; stray messages may come first
+        PumpWaitingMessages(FALSE, TRUE);
+    ::KillTimer(nullptr, timer);
+    EXPECT_LT(ThreadCpuMs() - cpu, 50u);  // a busy loop burns most of the wait
+}
