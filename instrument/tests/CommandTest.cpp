@@ -1,4 +1,5 @@
 // The command client against a scripted instrument.
+#include "Outcome.h"
 #include "ScriptedPort.h"
 
 #include "CPP_ALL/GFComStream.h"
@@ -23,20 +24,6 @@ class AbortedMonitor : public GFMonitor {
 public:
     int QueryAbort() override { return GF_USER_ABORT; }
 };
-
-// Runs an operation and describes its outcome: the result, or the error.
-std::string Outcome(const std::function<std::string()>& operation)
-{
-    try {
-        return operation();
-    } catch (GFCommException& e) {
-        return "link " + std::to_string(e.GetErrorCode());
-    } catch (G7KClientException& e) {
-        return "instrument '" + std::string(e.GetReply()) + "'";
-    } catch (G7KException& e) {
-        return "error " + std::to_string(e.GetErrorCode());
-    }
-}
 
 class CommandTest : public testing::Test {
 protected:

@@ -9,6 +9,8 @@
 #include "instrument/GFCommException.h"
 #include "instrument/SerialInterface.h"
 #include "instrument/ZmodemTransfer.h"
+#include "tools/instrument-sim/tests/DriveFiles.h"
+#include "tools/instrument-sim/tests/SimProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -27,22 +29,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadFile(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::string WriteRandomFile(const fs::path& p, size_t size, unsigned seed)
-{
-    std::mt19937 gen(seed);
-    std::string data(size, '\0');
-    for (char& c : data)
-        c = static_cast<char>(gen() & 0xFF);
-    fs::create_directories(p.parent_path());
-    std::ofstream(p, std::ios::binary) << data;
-    return data;
-}
+using simtest::ReadFile;
+using simtest::WriteRandomFile;
 
 // The user who presses Abort once enough bytes went through, or once the
 // transfer has stalled for long enough.
@@ -76,7 +64,7 @@ protected:
         }
         fs::current_path(m_oldCwd);
         if (HasFailure())
-            std::printf("simulator log:\n%s", ReadFile(m_dir / "log").c_str());
+            std::printf("simulator log:\n%s", ReadFile(simtest::SimLog(m_dir)).c_str());
         fs::remove_all(m_dir);
         GFSetTimeScale(1);
     }
@@ -88,35 +76,15 @@ protected:
         fs::create_directories(PcFolder());
         m_oldCwd = fs::current_path();
         fs::current_path(PcFolder());
-        fs::path link = m_dir / "tty";
-        std::vector<std::string> args = {INSTRUMENT_SIM, "--link", link.string(), "--drive", Drive().string(),
-                                         "--log", (m_dir / "log").string()};
-        args.insert(args.end(), options.begin(), options.end());
-        m_pid = fork();
-        if (m_pid == 0) {
-            std::vector<char*> argv;
-            for (std::string& a : args)
-                argv.push_back(a.data());
-            argv.push_back(nullptr);
-            int devnull = open("/dev/null", O_WRONLY);
-            dup2(devnull, 1);
-            execv(argv[0], argv.data());
-            _exit(127);
-        }
-        for (int i = 0; i < 100 && !fs::exists(link); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        m_fd = open(link.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        m_pid = simtest::StartSimulator(m_dir, options);
+        m_fd = simtest::OpenSimLine(m_dir, O_NONBLOCK);
         ASSERT_GE(m_fd, 0);
-        termios t{};
-        tcgetattr(m_fd, &t);
-        cfmakeraw(&t);
-        tcsetattr(m_fd, TCSANOW, &t);
         int fd = m_fd;
         SerialInterface::SetPortFactory(
             [fd](int, int, int) { return std::unique_ptr<GFComLink>(new FdPort(fd)); });
     }
 
-    fs::path Drive() const { return m_dir / "drive"; }
+    fs::path Drive() const { return simtest::SimDrive(m_dir); }
     fs::path PcFolder() const { return m_dir / "pc"; }
 
     // What is left in the import folder besides the given files.

@@ -8,6 +8,8 @@
 #include "instrument/GFCommException.h"
 #include "instrument/SerialInterface.h"
 #include "instrument/SerialInterfaceInfo.h"
+#include "instrument/tests/Outcome.h"
+#include "tools/instrument-sim/tests/DriveFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -21,42 +23,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using simtest::ReadFile;
+using simtest::WriteRandomFile;
+
 std::string Env(const char* name)
 {
     const char* v = std::getenv(name);
     return v ? v : "";
-}
-
-std::string ReadFile(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::string WriteRandomFile(const fs::path& p, size_t size, unsigned seed)
-{
-    std::mt19937 gen(seed);
-    std::string data(size, '\0');
-    for (char& c : data)
-        c = static_cast<char>(gen() & 0xFF);
-    fs::create_directories(p.parent_path());
-    std::ofstream(p, std::ios::binary) << data;
-    return data;
-}
-
-// What an operation ended with: its result, or the error it threw.
-template <class F>
-std::string Outcome(F operation)
-{
-    try {
-        return operation();
-    } catch (GFCommException& e) {
-        return "link " + std::to_string(e.GetErrorCode());
-    } catch (G7KClientException& e) {
-        return "instrument '" + std::string(e.GetReply()) + "'";
-    } catch (G7KException& e) {
-        return "error " + std::to_string(e.GetErrorCode());
-    }
 }
 
 CTransferStatusDlg* g_abortTarget = nullptr;

@@ -1,4 +1,7 @@
 // Drives the simulator program over its pseudo-terminal like a client would.
+#include "DriveFiles.h"
+#include "SimProcess.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -19,26 +22,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadFile(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFile(const fs::path& p, const std::string& data)
-{
-    fs::create_directories(p.parent_path());
-    std::ofstream(p, std::ios::binary) << data;
-}
-
-std::string RandomBytes(size_t n, unsigned seed)
-{
-    std::mt19937 gen(seed);
-    std::string s(n, '\0');
-    for (char& c : s)
-        c = static_cast<char>(gen() & 0xFF);
-    return s;
-}
+using simtest::RandomBytes;
+using simtest::ReadFile;
+using simtest::WriteFile;
 
 // One simulator process on a fresh pseudo-terminal and drive folder.
 class Sim {
@@ -49,28 +35,8 @@ public:
                                             std::to_string(counter_++));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
-        link_ = dir_ / "tty";
-        std::vector<std::string> args = {INSTRUMENT_SIM, "--link", link_.string(), "--drive",
-                                         Drive().string(), "--log", (dir_ / "log").string()};
-        args.insert(args.end(), options.begin(), options.end());
-        pid_ = fork();
-        if (pid_ == 0) {
-            std::vector<char*> argv;
-            for (std::string& a : args)
-                argv.push_back(a.data());
-            argv.push_back(nullptr);
-            int devnull = open("/dev/null", O_WRONLY);
-            dup2(devnull, 1);
-            execv(argv[0], argv.data());
-            _exit(127);
-        }
-        for (int i = 0; i < 100 && !fs::exists(link_); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        fd_ = open(link_.c_str(), O_RDWR | O_NOCTTY);
-        termios t{};
-        tcgetattr(fd_, &t);
-        cfmakeraw(&t);
-        tcsetattr(fd_, TCSANOW, &t);
+        pid_ = simtest::StartSimulator(dir_, options);
+        fd_ = simtest::OpenSimLine(dir_);
     }
 
     ~Sim()
@@ -80,11 +46,11 @@ public:
         kill(pid_, SIGTERM);
         waitpid(pid_, nullptr, 0);
         if (testing::Test::HasFailure())
-            std::printf("simulator log:\n%s", ReadFile(dir_ / "log").c_str());
+            std::printf("simulator log:\n%s", ReadFile(simtest::SimLog(dir_)).c_str());
         fs::remove_all(dir_);
     }
 
-    fs::path Drive() const { return dir_ / "drive"; }
+    fs::path Drive() const { return simtest::SimDrive(dir_); }
     fs::path Dir() const { return dir_; }
     int Fd() const { return fd_; }
 
@@ -151,7 +117,7 @@ public:
 
 private:
     static inline int counter_ = 0;
-    fs::path dir_, link_;
+    fs::path dir_;
     pid_t pid_ = -1;
     int fd_ = -1;
 };
