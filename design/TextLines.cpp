@@ -71,12 +71,18 @@ void Scanner::SkipSpace() {
     ++pos_;
 }
 
-bool Scanner::Int(int& value) {
+// Skips white space and one optional '+', which from_chars does not take.
+const char* Scanner::NumberStart() {
   SkipSpace();
   size_t p = pos_;
   if (p < text_.size() && text_[p] == '+')
     ++p;
-  const char* first = text_.data() + p;
+  return text_.data() + p;
+}
+
+template <class T>
+bool Scanner::Integer(T& value) {
+  const char* first = NumberStart();
   const char* last = text_.data() + text_.size();
   auto [next, ec] = std::from_chars(first, last, value);
   if (ec != std::errc())
@@ -85,40 +91,14 @@ bool Scanner::Int(int& value) {
   return true;
 }
 
-bool Scanner::Long(long long& value) {
-  SkipSpace();
-  size_t p = pos_;
-  if (p < text_.size() && text_[p] == '+')
-    ++p;
-  const char* first = text_.data() + p;
-  const char* last = text_.data() + text_.size();
-  auto [next, ec] = std::from_chars(first, last, value);
-  if (ec != std::errc())
-    return false;
-  pos_ = static_cast<size_t>(next - text_.data());
-  return true;
-}
+bool Scanner::Int(int& value) { return Integer(value); }
 
-bool Scanner::Unsigned(unsigned& value) {
-  SkipSpace();
-  size_t p = pos_;
-  if (p < text_.size() && text_[p] == '+')
-    ++p;
-  const char* first = text_.data() + p;
-  const char* last = text_.data() + text_.size();
-  auto [next, ec] = std::from_chars(first, last, value);
-  if (ec != std::errc())
-    return false;
-  pos_ = static_cast<size_t>(next - text_.data());
-  return true;
-}
+bool Scanner::Long(long long& value) { return Integer(value); }
+
+bool Scanner::Unsigned(unsigned& value) { return Integer(value); }
 
 bool Scanner::Double(double& value) {
-  SkipSpace();
-  size_t p = pos_;
-  if (p < text_.size() && text_[p] == '+')
-    ++p;
-  const char* first = text_.data() + p;
+  const char* first = NumberStart();
   const char* last = text_.data() + text_.size();
   double parsed = 0;
   auto [next, ec] = std::from_chars(first, last, parsed, std::chars_format::general);

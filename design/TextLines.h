@@ -38,6 +38,10 @@ class Scanner {
   size_t Position() const { return pos_; }
 
  private:
+  const char* NumberStart();
+  template <class T>
+  bool Integer(T& value);
+
   std::string_view text_;
   size_t pos_ = 0;
 };
