@@ -59,6 +59,27 @@ void BuildTakeoutTables(CVikaCableItemArray& takeouts, TakeoutTable tables[3]) {
   }
 }
 
+// Calls visit with the takeouts (of the item's section) that each electrode
+// of the item is wired to, until visit returns false.
+template <class Visit>
+void VisitTakeoutsOf(const CVikaChartItem* item, const CVikaAddressMap* map,
+                     const TakeoutTable tables[3], Visit visit) {
+  const int s = SectionOf(item->m_dwState);
+  if (s < 0)
+    return;
+  const int electrodes[4] = {item->m_nA, item->m_nB, item->m_nM, item->m_nN};
+  for (int e : electrodes) {
+    Takeout where;
+    if (!TakeoutOf(map, e, where))
+      continue;
+    auto found = tables[s].find(where);
+    if (found == tables[s].end())
+      continue;
+    if (!visit(found->second))
+      return;
+  }
+}
+
 }  // namespace
 
 // The same-place search of GenerateProtocol over the growing item array.
@@ -383,21 +404,12 @@ void CVikaChartModel::ScanProtocolData() {
   BuildTakeoutTables(m_takeouts, tables);
   for (int i = 0; i < m_items.GetSize(); ++i) {
     progress.Step();
-    const CVikaChartItem* item = m_items[i];
-    const int s = SectionOf(item->m_dwState);
-    if (s < 0)
-      continue;
-    const int electrodes[4] = {item->m_nA, item->m_nB, item->m_nM, item->m_nN};
-    for (int e : electrodes) {
-      Takeout where;
-      if (!TakeoutOf(m_pAddressMap, e, where))
-        continue;
-      auto found = tables[s].find(where);
-      if (found == tables[s].end())
-        continue;
-      for (CVikaCableItem* takeout : found->second)
-        takeout->SetEnabled(1);
-    }
+    VisitTakeoutsOf(m_items[i], m_pAddressMap, tables,
+                    [](const std::vector<CVikaCableItem*>& takeouts) {
+                      for (CVikaCableItem* takeout : takeouts)
+                        takeout->SetEnabled(1);
+                      return true;
+                    });
   }
 }
 
@@ -407,25 +419,15 @@ void CVikaChartModel::ApplyTakeoutStates() {
   BuildTakeoutTables(m_takeouts, tables);
   for (int i = 0; i < m_items.GetSize(); ++i) {
     CVikaChartItem* item = m_items[i];
-    const int s = SectionOf(item->m_dwState);
-    if (s < 0)
-      continue;
-    const int electrodes[4] = {item->m_nA, item->m_nB, item->m_nM, item->m_nN};
-    for (int e : electrodes) {
-      Takeout where;
-      if (!TakeoutOf(m_pAddressMap, e, where))
-        continue;
-      auto found = tables[s].find(where);
-      if (found == tables[s].end())
-        continue;
-      bool disabled = false;
-      for (const CVikaCableItem* takeout : found->second)
-        disabled = disabled || !takeout->IsEnabled();
-      if (disabled) {
-        item->SetEnabled(FALSE);
-        break;
-      }
-    }
+    VisitTakeoutsOf(item, m_pAddressMap, tables,
+                    [item](const std::vector<CVikaCableItem*>& takeouts) {
+                      bool disabled = false;
+                      for (const CVikaCableItem* takeout : takeouts)
+                        disabled = disabled || !takeout->IsEnabled();
+                      if (disabled)
+                        item->SetEnabled(FALSE);
+                      return !disabled;
+                    });
   }
 }
 
