@@ -11,6 +11,17 @@ int LastSeparator(const CString& path) {
 
 bool IsDotEntry(const CString& name) { return name == "." || name == ".."; }
 
+// One field of the entry's status; FALSE, value untouched, when there is no entry.
+template <class Field, class Out>
+BOOL GetStatusField(SECFileSystem& fs, const CString& path, Field SECFileSystem::Status::*field,
+                    Out& value) {
+  SECFileSystem::Status status;
+  if (!fs.GetStatus(path, status))
+    return FALSE;
+  value = status.*field;
+  return TRUE;
+}
+
 }  // namespace
 
 SECFileSystem::SECFileSystem() = default;
@@ -46,27 +57,15 @@ BOOL SECFileSystem::DirectoryExists(const CString& path) {
 }
 
 BOOL SECFileSystem::GetFileModifyTime(const CString& path, CTime& time) {
-  Status status;
-  if (!GetStatus(path, status))
-    return FALSE;
-  time = status.modifyTime;
-  return TRUE;
+  return GetStatusField(*this, path, &Status::modifyTime, time);
 }
 
 BOOL SECFileSystem::GetFileCreateTime(const CString& path, CTime& time) {
-  Status status;
-  if (!GetStatus(path, status))
-    return FALSE;
-  time = status.createTime;
-  return TRUE;
+  return GetStatusField(*this, path, &Status::createTime, time);
 }
 
 BOOL SECFileSystem::GetFileAccessTime(const CString& path, CTime& time) {
-  Status status;
-  if (!GetStatus(path, status))
-    return FALSE;
-  time = status.accessTime;
-  return TRUE;
+  return GetStatusField(*this, path, &Status::accessTime, time);
 }
 
 BOOL SECFileSystem::GetFileSize(const CString& path, LONG& size) {
@@ -78,19 +77,11 @@ BOOL SECFileSystem::GetFileSize(const CString& path, LONG& size) {
 }
 
 BOOL SECFileSystem::GetFileSize(const CString& path, ULONGLONG& size) {
-  Status status;
-  if (!GetStatus(path, status))
-    return FALSE;
-  size = status.size;
-  return TRUE;
+  return GetStatusField(*this, path, &Status::size, size);
 }
 
 BOOL SECFileSystem::GetFileAttribute(const CString& path, BYTE& attribute) {
-  Status status;
-  if (!GetStatus(path, status))
-    return FALSE;
-  attribute = status.attribute;
-  return TRUE;
+  return GetStatusField(*this, path, &Status::attribute, attribute);
 }
 
 BOOL SECFileSystem::PassesFilter(DWORD attributes, DWORD mask) {
