@@ -129,6 +129,8 @@ int GFZmodem::ReadFrameHeader(bool once) {
     }
     Message("ReadFrameHeader: Frame type %d", frame);
     if (m_monitor->result < 0) return m_monitor->result;
+    // A silent line counts like a damaged one, or a cut line would keep a
+    // transfer waiting until someone aborts it.
     if (CountRetry(GF_TOO_MANY_ERRORS)) return m_monitor->result;
     if (once) return frame;
   }

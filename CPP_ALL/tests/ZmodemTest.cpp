@@ -207,6 +207,54 @@ TEST_F(ZmodemTest, DeadLineFailsWithACode) {
   EXPECT_TRUE(rx.result == GF_TOO_MANY_ERRORS || tx.result == GF_TOO_MANY_ERRORS);
 }
 
+// A line that goes silent, before the first file or in the middle of one,
+// ends the receive by itself once the retries are spent: nobody has to abort.
+TEST_F(ZmodemTest, ReceiverGivesUpOnASilentLine) {
+  GFSetTimeScale(200);
+  WriteFile(out / "f.bin", RandomBytes(100000, 7));
+  // Cuts the sender's line once `cutAt` bytes are in. Its abort is only a
+  // backstop that turns a receiver waiting forever into a failure.
+  struct CuttingMonitor : RecordingMonitor {
+    int QueryAbort() override {
+      if (line && bytesDone >= cutAt) line->Cut();
+      return std::chrono::steady_clock::now() > backstop ? GF_USER_ABORT : 0;
+    }
+    MemoryPipe* line = nullptr;
+    long cutAt = 0;
+    std::chrono::steady_clock::time_point backstop = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  };
+  for (long cutAt : {0L, 40000L}) {
+    SCOPED_TRACE(cutAt);
+    pair = MakeMemoryPair();
+    CuttingMonitor monitor;
+    monitor.line = &pair.a->OutPipe();
+    monitor.cutAt = cutAt;
+    monitor.keep = false;
+    int result = 1;
+    auto start = std::chrono::steady_clock::now();
+    std::thread receiver([&] {
+      GFComStream stream(pair.b.get());
+      GFZmodem z(&stream, &monitor);
+      z.SetReceiveFolder(in.path.string().c_str());
+      z.SetRetryLimit(4);
+      result = z.Receive(0);
+    });
+    if (cutAt > 0) {
+      GFComStream stream(pair.a.get());
+      GFZmodem z(&stream, &tx.monitor);
+      z.SetRetryLimit(4);
+      tx.monitor.keep = false;
+      tx.result = z.Send((out / "f.bin").string().c_str());
+    }
+    receiver.join();
+    EXPECT_EQ(result, GF_TOO_MANY_ERRORS);
+    EXPECT_GE(monitor.retryCount, 4);
+    EXPECT_GE(monitor.bytesDone, cutAt);
+    EXPECT_LT(monitor.bytesDone, 100000);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+  }
+}
+
 TEST_F(ZmodemTest, OfferedFoldersAreDropped) {
   // Offer a name that climbs out of the folder; only the plain name lands.
   fs::create_directories(out / "sub");
