@@ -82,10 +82,9 @@ int GFComStream::ReadLine(char* buffer, int max, int endChar, int timeout) {
   return count;
 }
 
-int GFComStream::ReadBuffer(void* buffer, int size, int timeout) {
-  if (!buffer || size <= 0) return 0;
+int GFComStream::ReadBuffer(void* buffer, int n, int timeout) {
+  if (!buffer) return 0;
   auto* p = static_cast<char*>(buffer);
-  int n = size - 1;  // room for the NUL
   uint32_t start = GFTickCount();
   int got = std::max(0, m_port->ReadBuffer(p, n));
   while (got < n) {

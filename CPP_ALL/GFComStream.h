@@ -29,9 +29,7 @@ class GFComStream {
   void SetCharDelay(int ms) { m_charDelay = ms; }
 
   int ReadLine(char* buffer, int max, int endChar, int timeout);
-  // Reads up to `size` - 1 bytes (fewer once `timeout` ms have passed) and
-  // NUL-terminates within `size`: a buffer of 10 takes a 9-byte reply.
-  int ReadBuffer(void* buffer, int size, int timeout);
+  int ReadBuffer(void* buffer, int n, int timeout);
   // Terminator: -1 none, -2 LF, -3 CR LF, 0-255 that byte.
   int WriteString(const char* text, int terminator);
   int Printf(const char* format, ...);

@@ -173,7 +173,7 @@ long Command::Dsk()
 long Command::Gid()
 {
     Send("GID", kAckTimeout);
-    int n = m_pLink->ReadBuffer(m_reply, 10, kFixedReplyTimeout);
+    int n = m_pLink->ReadBuffer(m_reply, 9, kFixedReplyTimeout);
     m_reply[n > 7 ? 7 : (n > 0 ? n : 0)] = '\0';
     m_pLink->Purge(0);
     CheckReply(m_reply);
@@ -185,7 +185,7 @@ long Command::Gid()
 long Command::ReadTypeByte(const char* command)
 {
     Send(command, kAckTimeout);
-    int n = m_pLink->ReadBuffer(m_reply, 3, kFixedReplyTimeout);
+    int n = m_pLink->ReadBuffer(m_reply, 2, kFixedReplyTimeout);
     if (n <= 0)
         throw GFCommException(n < 0 ? n : GF_TIMEOUT);  // not a type of 0
     if (n > 0 && m_reply[0] == 'E')

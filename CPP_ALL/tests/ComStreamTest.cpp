@@ -86,22 +86,6 @@ TEST_F(ComStreamTest, ReadBufferReturnsWhatArrived) {
   GFSetTimeScale(1);
 }
 
-// The NUL stays inside the size given; what did not fit stays on the line.
-TEST_F(ComStreamTest, ReadBufferKeepsWithinItsSize) {
-  pair.b->WriteString("123456789");
-  char buffer[8];
-  std::memset(buffer, 'x', sizeof buffer);
-  EXPECT_EQ(stream.ReadBuffer(buffer, 5, 3000), 4);
-  EXPECT_STREQ(buffer, "1234");
-  EXPECT_EQ(buffer[5], 'x');
-  EXPECT_EQ(stream.ReadBuffer(buffer, 1, 3000), 0);
-  EXPECT_EQ(buffer[0], 0);
-  buffer[0] = 'x';
-  EXPECT_EQ(stream.ReadBuffer(buffer, 0, 3000), 0);
-  EXPECT_EQ(buffer[0], 'x');
-  EXPECT_EQ(stream.ReadChar(0), '5');
-}
-
 TEST_F(ComStreamTest, PurgeDrainsAtMostTheCount) {
   pair.b->WriteString("12345");
   EXPECT_EQ(stream.Purge(3), GF_GENERAL);

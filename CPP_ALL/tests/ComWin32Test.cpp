@@ -78,7 +78,7 @@ TEST_F(EchoPort, OpensConfiguresAndEchoes) {
 
     EXPECT_EQ(stream.WriteString("VER", '!'), 4);
     char buffer[16];
-    EXPECT_EQ(stream.ReadBuffer(buffer, 5, 3000), 4);
+    EXPECT_EQ(stream.ReadBuffer(buffer, 4, 3000), 4);
     EXPECT_STREQ(buffer, "VER!");
     EXPECT_EQ(stream.ReadChar(200), GF_TIMEOUT);
   }
