@@ -29,6 +29,7 @@ class GFComStream {
   void SetCharDelay(int ms) { m_charDelay = ms; }
 
   int ReadLine(char* buffer, int max, int endChar, int timeout);
+  // Reads n bytes and ends them with a NUL: the buffer must hold n + 1.
   int ReadBuffer(void* buffer, int n, int timeout);
   // Terminator: -1 none, -2 LF, -3 CR LF, 0-255 that byte.
   int WriteString(const char* text, int terminator);
