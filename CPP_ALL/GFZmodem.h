@@ -65,6 +65,8 @@ class GFZmodem : public GFTransfer {
   int ReadDataSubpacket();
   int ReadCrc16(int end);
   int ReadCrc32(int end);
+  int CheckCrc16Trailer(uint16_t crc, const char* caller);
+  int CheckCrc32Trailer(uint32_t crc, const char* caller);
   int SendHexHeader(int type, const uint8_t data[4]);
   int SendBinaryHeader(int type, const uint8_t data[4]);
   int SendDataSubpacket(int length, int end);

@@ -244,31 +244,9 @@ int GFZmodem::ReadBinaryHeaderData(bool crc32) {
     if (c > 0xFF) return GF_XFER_GENERAL;
     value = uint8_t(c);
   }
-  if (crc32) {
-    uint32_t crc = m_crc32.Compute(v, 5, 0xFFFFFFFFu);
-    for (int i = 0; i < 4; ++i) {
-      int c = ReadByte();
-      if (c < 0) return c;
-      if (c > 0xFF) return GF_XFER_GENERAL;
-      crc = UpdateCrc32(uint8_t(c), crc);
-    }
-    if (crc != kCrc32Residue) {
-      Message("ReadBinaryHeaderData: bad CRC-32");
-      return GF_XFER_GENERAL;
-    }
-  } else {
-    uint16_t crc = uint16_t(m_crc16.Compute(v, 5, 0));
-    for (int i = 0; i < 2; ++i) {
-      int c = ReadByte();
-      if (c < 0) return c;
-      if (c > 0xFF) return GF_XFER_GENERAL;
-      crc = UpdateCrc16(uint8_t(c), crc);
-    }
-    if (crc != 0) {
-      Message("ReadBinaryHeaderData: bad CRC-16");
-      return GF_XFER_GENERAL;
-    }
-  }
+  int rc = crc32 ? CheckCrc32Trailer(m_crc32.Compute(v, 5, 0xFFFFFFFFu), "ReadBinaryHeaderData")
+                 : CheckCrc16Trailer(uint16_t(m_crc16.Compute(v, 5, 0)), "ReadBinaryHeaderData");
+  if (rc < 0) return rc;
   std::memcpy(m_header, v + 1, 4);
   return v[0];
 }
@@ -334,7 +312,17 @@ int GFZmodem::ReadDataSubpacket() {
 
 int GFZmodem::ReadCrc16(int end) {
   uint16_t crc = uint16_t(m_crc16.Compute(m_data.data(), size_t(m_monitor->subpacketBytes), 0));
-  crc = UpdateCrc16(uint8_t(end), crc);
+  return CheckCrc16Trailer(UpdateCrc16(uint8_t(end), crc), "ReadCrc16");
+}
+
+int GFZmodem::ReadCrc32(int end) {
+  uint32_t crc = m_crc32.Compute(m_data.data(), size_t(m_monitor->subpacketBytes), 0xFFFFFFFFu);
+  return CheckCrc32Trailer(UpdateCrc32(uint8_t(end), crc), "ReadCrc32");
+}
+
+// The CRC bytes that end a header or a subpacket, folded into the running
+// CRC: a good frame leaves the CRC's residue. `caller` names it in the log.
+int GFZmodem::CheckCrc16Trailer(uint16_t crc, const char* caller) {
   for (int i = 0; i < 2; ++i) {
     int c = ReadByte();
     if (c < 0) return c;
@@ -342,15 +330,13 @@ int GFZmodem::ReadCrc16(int end) {
     crc = UpdateCrc16(uint8_t(c), crc);
   }
   if (crc != 0) {
-    Message("ReadCrc16: bad CRC-16");
+    Message("%s: bad CRC-16", caller);
     return GF_XFER_GENERAL;
   }
   return 0;
 }
 
-int GFZmodem::ReadCrc32(int end) {
-  uint32_t crc = m_crc32.Compute(m_data.data(), size_t(m_monitor->subpacketBytes), 0xFFFFFFFFu);
-  crc = UpdateCrc32(uint8_t(end), crc);
+int GFZmodem::CheckCrc32Trailer(uint32_t crc, const char* caller) {
   for (int i = 0; i < 4; ++i) {
     int c = ReadByte();
     if (c < 0) return c;
@@ -358,7 +344,7 @@ int GFZmodem::ReadCrc32(int end) {
     crc = UpdateCrc32(uint8_t(c), crc);
   }
   if (crc != kCrc32Residue) {
-    Message("ReadCrc32: bad CRC-32");
+    Message("%s: bad CRC-32", caller);
     return GF_XFER_GENERAL;
   }
   return 0;

@@ -363,11 +363,15 @@ TEST_F(ZmodemTest, AnswerToAnOfferedFileItHas) {
     d.SendBinaryHeader(GFZmodem::ZFILE, options);
     d.SendDataSubpacket(int(info.size()), GFZmodem::ZCRCW);
     EXPECT_EQ(d.ReadFrameHeader(false), c.answer);
-    if (c.answer == GFZmodem::ZRPOS) EXPECT_EQ(d.HeaderPosition(), c.position);
+    if (c.answer == GFZmodem::ZRPOS) {
+      EXPECT_EQ(d.HeaderPosition(), c.position);
+    }
     d.WriteBuffer("\x18\x18\x18\x18\x18\x18\x18\x18", 8);
     receiver.join();
     EXPECT_EQ(rx.result, GF_REMOTE_CANCEL);
-    if (c.answer == GFZmodem::ZSKIP) EXPECT_EQ(ReadFile(in / "have.dat"), "old contents");
+    if (c.answer == GFZmodem::ZSKIP) {
+      EXPECT_EQ(ReadFile(in / "have.dat"), "old contents");
+    }
   }
 }
 
