@@ -177,11 +177,4 @@ TEST(RefCount, ReleaseToZeroDestroys) {
   EXPECT_EQ(1, deaths);
 }
 
-TEST(Guid, IdentifiersAreCompileTimeConstants) {
-  static_assert(rw::IID_IObserver != rw::IID_ISubject, "distinct");
-  static_assert(rw::IID_IObserver.data1 == 0xF0526983, "observer family");
-  static_assert(rw::IID_IUnknown.data4[0] == 0xC0 && rw::IID_IUnknown.data4[7] == 0x46, "root");
-  SUCCEED();
-}
-
 }  // namespace
