@@ -172,7 +172,12 @@ ULONGLONG CArchive::BytesLeft() const {
 
 void CArchive::CheckCount(DWORD nCount, UINT nMinElementSize) {
   CheckLoading();
-  if ((ULONGLONG)nCount * nMinElementSize > BytesLeft())
+  const ULONGLONG nNeeded = (ULONGLONG)nCount * nMinElementSize;
+  // What the buffer holds needs no question to the file, which costs a
+  // system call or two per string.
+  if (nNeeded <= m_nBufMax - m_nBufCur)
+    return;
+  if (nNeeded > BytesLeft())
     ThrowArchive(CArchiveException::endOfFile);
 }
 
