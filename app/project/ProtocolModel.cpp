@@ -90,6 +90,13 @@ void CProtocolModel::Load(CArchive& ar)
     m_strTargetFolder = WithTrailingBackslash(contents.strTargetFolder);
 
     const int nNames = static_cast<int>(contents.names.size());
+    m_pLoadingNames = std::make_unique<std::unordered_set<std::string>>();
+    for (POSITION pos = m_infos.GetHeadPosition(); pos != nullptr;)
+        m_pLoadingNames->insert(NameKey(m_infos.GetNext(pos)->GetName()));
+    struct LoadingNamesEnd {
+        std::unique_ptr<std::unordered_set<std::string>>& names;
+        ~LoadingNamesEnd() { names.reset(); }
+    } loadingNamesEnd{m_pLoadingNames};
     {
         CScanProgress progress(nNames);
         for (int i = 0; i < nNames; ++i) {
@@ -137,8 +144,17 @@ CProtocolInfo* CProtocolModel::FindInfo(LPCTSTR pszName)
     return nullptr;
 }
 
+std::string CProtocolModel::NameKey(LPCTSTR pszName)
+{
+    CString key(pszName);
+    key.MakeLower();
+    return std::string(key.GetString(), key.GetLength());
+}
+
 BOOL CProtocolModel::Contains(LPCTSTR pszName)
 {
+    if (m_pLoadingNames)
+        return m_pLoadingNames->count(NameKey(pszName)) ? TRUE : FALSE;
     for (POSITION pos = m_infos.GetHeadPosition(); pos != nullptr;)
         if (m_infos.GetNext(pos)->GetName().CompareNoCase(pszName) == 0)
             return TRUE;
@@ -183,6 +199,9 @@ void CProtocolModel::ToggleSortDirection(UINT nPosition)
 
 void CProtocolModel::AddInfo(CProtocolInfo* pInfo)
 {
-    if (pInfo)
-        m_infos.AddTail(pInfo);
+    if (!pInfo)
+        return;
+    m_infos.AddTail(pInfo);
+    if (m_pLoadingNames)
+        m_pLoadingNames->insert(NameKey(pInfo->GetName()));
 }

@@ -8,6 +8,10 @@
 #include "app/project/ColumnProperty.h"
 #include "app/project/ProtocolInfo.h"
 
+#include <memory>
+#include <string>
+#include <unordered_set>
+
 class CProtocolItem;
 
 typedef CMap<UINT, UINT, CColumnProperty, CColumnProperty&> CColumnMap;
@@ -58,7 +62,8 @@ public:
     UINT GetSchema() const { return m_nSchema; }
     UINT GetLoadedVersion() const { return m_nLoadedVersion; }
 
-    // Appends a record the model owns from now on.
+    // Appends a record the model owns from now on. Families add their
+    // records through it, so a file being loaded sees every name taken.
     void AddInfo(CProtocolInfo* pInfo);
 
     rw::ISubject* GetSubject() { return static_cast<rw::ISubject*>(static_cast<MvcModel*>(this)); }
@@ -75,4 +80,11 @@ protected:
     int m_nSortColumn = 0;
     CProtocolInfoList m_infos;
     BOOL m_bModified = FALSE;
+
+private:
+    static std::string NameKey(LPCTSTR pszName);
+
+    // While a file is loaded: the names taken so far, in lower case, so each
+    // name is checked in one look-up instead of a scan of the whole list.
+    std::unique_ptr<std::unordered_set<std::string>> m_pLoadingNames;
 };

@@ -238,6 +238,29 @@ TEST_F(ProjectFile, MalformedFilesAreRefusedAndNothingIsLoaded)
     }
 }
 
+TEST_F(ProjectFile, LoadingTakesEachNameOnceWhateverItsCase)
+{
+    Bytes b;
+    PutDword(b, 256);
+    PutString(b, "C:\\Src\\");
+    PutString(b, "C:\\Out\\");
+    PutDword(b, 4);
+    PutString(b, "a.org");
+    PutString(b, "A.ORG");
+    PutString(b, "b.org");
+    PutString(b, "a.org");
+    PutWord(b, 0);
+
+    CTestModel model;
+    model.AddByFileName("B.Org");
+    LoadFromBytes(b, [&](CArchive& ar) { model.Serialize(ar); });
+    EXPECT_EQ(2, model.GetInfoCount());
+    EXPECT_STREQ("a.org", model.GetInfoList().GetTail()->GetName());
+    // After loading, names are looked up in the list itself.
+    EXPECT_TRUE(model.Contains("A.org"));
+    EXPECT_FALSE(model.Contains("c.org"));
+}
+
 TEST_F(ProjectFile, FoldersNamesAndSortDirections)
 {
     CTestModel model;
