@@ -80,6 +80,7 @@ double ElectrodeLayout::GetSpacing() const { return 0; }
 double ElectrodeLayout::GetLevel() const { return 0; }
 double ElectrodeLayout::GetDepth(int, int) const { return 0; }
 BOOL ElectrodeLayout::UsesLevel() const { return TRUE; }
+long long ElectrodeLayout::GetReach(int, int) const { return -1; }
 
 BOOL ElectrodeLayout::ElectrodesExist(const CVikaAddressMap& map,
                                       const int electrodes[4]) const {
@@ -94,17 +95,18 @@ CVikaCommand ElectrodeLayout::MakeFromPattern(const CVikaAddressMap& map,
                                               const long long pattern[4],
                                               long long bound,
                                               BOOL reverse) const {
-  CVikaCommand command(1);
+  // Every path returns a temporary: a named local on the reject paths would
+  // cost a copy of each of the many rejected patterns.
   if (pattern[0] < 1 || bound > static_cast<long long>(map.m_nElectrodes))
-    return command;
+    return CVikaCommand(1);
   int e[4];
   for (int i = 0; i < 4; ++i) {
     if (pattern[i] < INT_MIN || pattern[i] > INT_MAX)
-      return command;
+      return CVikaCommand(1);
     e[i] = static_cast<int>(pattern[i]);
   }
   if (!ElectrodesExist(map, e))
-    return command;
+    return CVikaCommand(1);
   if (reverse) {
     std::swap(e[0], e[2]);
     std::swap(e[1], e[3]);
@@ -121,6 +123,9 @@ CVikaCommand PatternlessLayout::MakeCommand(const CVikaAddressMap&, int, int,
   return CVikaCommand(1);
 }
 
+// No command at all, so no start can be kept.
+long long PatternlessLayout::GetReach(int, int) const { return LLONG_MAX; }
+
 // ---------------------------------------------------------------- types
 
 double Resistance::GetX() const { return 0; }
@@ -132,6 +137,7 @@ double WennerLayout::GetSpacing() const { return std::fabs(P(2) - P(1)); }
 double WennerLayout::GetLevel() const { return 1; }
 double WennerLayout::GetDepth(int a, int) const { return a / kRoot2; }
 BOOL WennerLayout::UsesLevel() const { return FALSE; }
+long long WennerLayout::GetReach(int, int a) const { return 3LL * a; }
 
 BOOL WennerA::ComparePairs(int i, int j, int k, int l) const {
   return i > k && j < l;
@@ -174,6 +180,7 @@ double PolePole::GetSpacing() const { return std::fabs(P(1) - P(0)); }
 double PolePole::GetLevel() const { return 1; }
 double PolePole::GetDepth(int a, int) const { return a / kRoot2; }
 BOOL PolePole::UsesLevel() const { return FALSE; }
+long long PolePole::GetReach(int, int a) const { return a; }
 
 CVikaCommand PolePole::MakeCommand(const CVikaAddressMap& map, int x, int,
                                    int a, BOOL reverse) const {
@@ -196,6 +203,9 @@ double DipoleDipole::GetLevel() const {
 double DipoleDipole::GetDepth(int a, int n) const {
   return a * (n + 1.0) / kRoot2;
 }
+long long DipoleDipole::GetReach(int n, int a) const {
+  return (n + 2LL) * a;
+}
 
 // The bound is the farthest electrode x+(n+2)a: an address file may list
 // entries beyond its electrode count, and those must not reach a protocol.
@@ -217,6 +227,9 @@ double PoleDipole::GetSpacing() const { return std::fabs(P(2) - P(1)); }
 double PoleDipole::GetLevel() const { return Ratio(P(1) - P(0), GetSpacing()); }
 double PoleDipole::GetDepth(int a, int n) const {
   return a * (n + 0.5) / kRoot2;
+}
+long long PoleDipole::GetReach(int n, int a) const {
+  return (n + 1LL) * a;
 }
 
 CVikaCommand PoleDipole::MakeCommand(const CVikaAddressMap& map, int x, int n,
@@ -244,6 +257,9 @@ double Schlumberger::GetLevel() const {
 double Schlumberger::GetDepth(int a, int n) const {
   return (static_cast<double>(a) * n + a / 2.0) / kRoot2;
 }
+long long Schlumberger::GetReach(int n, int a) const {
+  return (2LL * n + 1) * a;
+}
 
 CVikaCommand Schlumberger::MakeCommand(const CVikaAddressMap& map, int x,
                                        int n, int a, BOOL reverse) const {
@@ -258,6 +274,7 @@ double EquatorialDipoleDipole::GetDepth(int a, int n) const {
 }
 
 BOOL Potential::UsesLevel() const { return FALSE; }
+long long Potential::GetReach(int, int a) const { return a; }
 
 CVikaCommand Potential::MakeCommand(const CVikaAddressMap& map, int x, int,
                                     int a, BOOL reverse) const {

@@ -54,6 +54,11 @@ class ElectrodeLayout {
   // Whether the commands depend on the level n; those that do not are made
   // for n = 1 only.
   virtual BOOL UsesLevel() const;
+  // How far past the start electrode x the farthest electrode of the
+  // command for level n and spacing a lies (its other electrodes lie between
+  // x and that one), or -1 when the type does not say. The generator tries
+  // no start whose command would reach past the last electrode.
+  virtual long long GetReach(int n, int a) const;
 
   int GetCode() const { return m_nCode; }
   const CString& GetName() const { return m_strName; }
@@ -79,6 +84,7 @@ class PatternlessLayout : public ElectrodeLayout {
   using ElectrodeLayout::ElectrodeLayout;
   CVikaCommand MakeCommand(const CVikaAddressMap& map, int x, int n, int a,
                            BOOL reverse) const override;
+  long long GetReach(int n, int a) const override;
 };
 
 class Resistance : public PatternlessLayout {
@@ -97,6 +103,7 @@ class WennerLayout : public ElectrodeLayout {
   double GetLevel() const override;
   double GetDepth(int a, int n) const override;
   BOOL UsesLevel() const override;
+  long long GetReach(int n, int a) const override;
 };
 
 class WennerA : public WennerLayout {
@@ -135,6 +142,7 @@ class PolePole : public ElectrodeLayout {
   CVikaCommand MakeCommand(const CVikaAddressMap& map, int x, int n, int a,
                            BOOL reverse) const override;
   BOOL UsesLevel() const override;
+  long long GetReach(int n, int a) const override;
 };
 
 class DipoleDipole : public ElectrodeLayout {
@@ -148,6 +156,7 @@ class DipoleDipole : public ElectrodeLayout {
   double GetDepth(int a, int n) const override;
   CVikaCommand MakeCommand(const CVikaAddressMap& map, int x, int n, int a,
                            BOOL reverse) const override;
+  long long GetReach(int n, int a) const override;
 };
 
 class PoleDipole : public ElectrodeLayout {
@@ -161,6 +170,7 @@ class PoleDipole : public ElectrodeLayout {
   double GetDepth(int a, int n) const override;
   CVikaCommand MakeCommand(const CVikaAddressMap& map, int x, int n, int a,
                            BOOL reverse) const override;
+  long long GetReach(int n, int a) const override;
 };
 
 class SquareLayout : public PatternlessLayout {
@@ -196,6 +206,7 @@ class Schlumberger : public ElectrodeLayout {
   double GetDepth(int a, int n) const override;
   CVikaCommand MakeCommand(const CVikaAddressMap& map, int x, int n, int a,
                            BOOL reverse) const override;
+  long long GetReach(int n, int a) const override;
 };
 
 class Surface : public PatternlessLayout {
@@ -221,6 +232,7 @@ class Potential : public ElectrodeLayout {
   CVikaCommand MakeCommand(const CVikaAddressMap& map, int x, int n, int a,
                            BOOL reverse) const override;
   BOOL UsesLevel() const override;
+  long long GetReach(int n, int a) const override;
 };
 
 class Gradient : public PatternlessLayout {

@@ -41,6 +41,48 @@ long long Span(int lo, int hi) {
   return static_cast<long long>(hi) - lo + 1;
 }
 
+// Whether an electrode leaves the map when the layout moves by `move`.
+// Absent electrodes (<= 0) stay absent and do not count.
+bool RollsOff(int electrode, const CVikaAddressMap& map, long long move) {
+  if (electrode <= 0)
+    return false;
+  const long long shifted = electrode + move;
+  if (shifted < INT_MIN || shifted > INT_MAX)
+    return true;
+  return !map.HasAddress(static_cast<int>(shifted));
+}
+
+// The starts worth trying for one spacing and level, in ascending order.
+// A command's electrodes lie between x and x + reach, so a start is kept
+// only when x + reach is on the layout and, when `rollOff` is given, when an
+// electrode of its span rolls off the map. Without a reach every start is
+// tried.
+void CandidateStarts(const std::vector<int>& starts, long long reach,
+                     long long electrodes, const std::vector<int>* rollOff,
+                     std::vector<int>& out) {
+  out.clear();
+  if (reach < 0) {
+    out = starts;
+    return;
+  }
+  const long long last = electrodes - reach;
+  auto addRange = [&](long long lo, long long hi) {
+    hi = std::min(hi, last);
+    if (lo > hi)
+      return;
+    auto it = std::lower_bound(starts.begin(), starts.end(), lo);
+    for (; it != starts.end() && *it <= hi; ++it)
+      if (out.empty() || *it > out.back())
+        out.push_back(*it);
+  };
+  if (!rollOff) {
+    addRange(LLONG_MIN, last);
+    return;
+  }
+  for (int r : *rollOff)
+    addRange(r - reach, r);
+}
+
 }  // namespace
 
 CVikaProtocolGenerator::CVikaProtocolGenerator()
@@ -134,18 +176,31 @@ int CVikaProtocolGenerator::RunSection(CVikaCommandArray& out,
                        std::max(Span(minA, maxA), 0LL);
   ProgressScope progress(!m_bSilent, 0,
                          static_cast<int>(std::min<double>(range, INT_MAX)));
-  // Every pattern's start electrode has to have an entry, so only the
-  // electrodes of the map are tried as x (in ascending order).
-  std::vector<int> starts;
-  for (const auto& entry : map.GetEntries())
-    if (entry.first >= 1 && entry.first <= electrodes)
-      starts.push_back(entry.first);
+  // Every pattern's electrodes have to have entries, so only the
+  // electrodes of the map are tried as x (in ascending order), and only
+  // those that roll off can make a .UP or .DWN command keep.
+  const long long move = static_cast<long long>(map.m_nXMove) *
+                         (section == SectionUp ? +1 : -1);
+  std::vector<int> starts, rollOff;
+  for (const auto& entry : map.GetEntries()) {
+    if (entry.first < 1 || entry.first > electrodes)
+      continue;
+    starts.push_back(entry.first);
+    if (RollsOff(entry.first, map, move))
+      rollOff.push_back(entry.first);
+  }
 
   long long pass = 0;
   CString text;
+  std::vector<int> candidates;
   for (int a = maxA; a >= minA; --a) {
     for (int n = maxN; n >= minN; --n, ++pass) {
-      for (int x : starts) {
+      const long long reach = layout.GetReach(n, a);
+      if (reach >= electrodes)
+        continue;  // no start leaves room for the command
+      CandidateStarts(starts, reach, electrodes,
+                      section == SectionOrg ? nullptr : &rollOff, candidates);
+      for (int x : candidates) {
         CVikaCommand command = layout.MakeCommand(map, x, n, a, m_bReverse);
         if (!command.m_bValid)
           continue;
@@ -191,15 +246,7 @@ BOOL CVikaProtocolGenerator::IsOutsideAfterShift(const CVikaCommand& command,
   if (direction != 1 && direction != -1)
     return FALSE;
   const long long move = static_cast<long long>(map.m_nXMove) * direction;
-  // Absent electrodes (<= 0) stay absent and are not tested.
-  auto outside = [&](int electrode) {
-    if (electrode <= 0)
-      return false;
-    const long long shifted = electrode + move;
-    if (shifted < INT_MIN || shifted > INT_MAX)
-      return true;
-    return !map.HasAddress(static_cast<int>(shifted));
-  };
+  auto outside = [&](int electrode) { return RollsOff(electrode, map, move); };
   if (outside(command.m_nC1) || outside(command.m_nC2))
     return TRUE;
   const int channels =

@@ -253,3 +253,96 @@ TEST(VikaProtocolSkipList, FindAndNearDuplicates) {
 }
 
 }  // namespace
+
+namespace {
+
+// The same layout without its reach, so the generator tries every start as
+// it did before starts were narrowed.
+class WithoutReach : public ElectrodeLayout {
+ public:
+  explicit WithoutReach(int code)
+      : ElectrodeLayout(code), inner_(CreateElectrodeLayout(code)) {}
+  CVikaCommand MakeCommand(const CVikaAddressMap& map, int x, int n, int a,
+                           BOOL reverse) const override {
+    return inner_->MakeCommand(map, x, n, a, reverse);
+  }
+  BOOL UsesLevel() const override { return inner_->UsesLevel(); }
+
+ private:
+  std::unique_ptr<ElectrodeLayout> inner_;
+};
+
+// Electrodes 1-20 on cables of 5, every 7th missing, every 6th wired to
+// relay 0, and entries numbered 0 and past the count.
+CVikaAddressMap GappedMap(int xMove) {
+  CVikaAddressMap map = MakeMap(4, 5, xMove, 20);
+  CVikaAddressMap gapped;
+  gapped.m_nCables = map.m_nCables;
+  gapped.m_nTakeouts = map.m_nTakeouts;
+  gapped.m_nFactor = 1;
+  gapped.m_nXMove = map.m_nXMove;
+  gapped.m_nElectrodes = map.m_nElectrodes;
+  for (const auto& [electrode, entry] : map.GetEntries()) {
+    if (electrode % 7 == 0)
+      continue;
+    MapItem item = entry;
+    if (electrode % 6 == 0)
+      item.nAddress = 0;
+    gapped.SetAt(electrode, item);
+  }
+  gapped.SetAt(0, MapItem{1, 1, 1});
+  gapped.SetAt(23, MapItem{3, 4, 5});
+  return gapped;
+}
+
+std::string Describe(const CVikaCommandArray& out, int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) {
+    const CVikaCommand& c = out.GetAt(i);
+    text += std::to_string(c.m_bValid) + ":" + std::to_string(c.m_nC1) + "," +
+            std::to_string(c.m_nC2);
+    for (int k = 0; k < CVikaCommand::MaxChannels; ++k)
+      text += "," + std::to_string(c.m_nP1[k]) + "/" + std::to_string(c.m_nP2[k]);
+    text += " ";
+  }
+  return text;
+}
+
+}  // namespace
+
+// Narrowing the starts by each type's reach and by the electrodes that roll
+// off must keep exactly the commands, in the order, of trying every start.
+TEST(ProtocolGeneratorSameness, NarrowedStartsGiveTheSameCommands) {
+  const CVikaAddressMap redundancy = MakeMap(2, 5, 5, 10);
+  for (int code = 0; code <= 15; ++code) {
+    std::unique_ptr<ElectrodeLayout> layout(CreateElectrodeLayout(code));
+    WithoutReach reference(code);
+    for (int xMove : {0, 5, 16, 100}) {
+      const CVikaAddressMap map = GappedMap(xMove);
+      for (int channels : {1, 3, 4}) {
+        for (BOOL reverse : {FALSE, TRUE}) {
+          for (int section = 0; section < 3; ++section) {
+            SCOPED_TRACE(testing::Message()
+                         << ArrayTypeName(code) << " move " << xMove
+                         << " channels " << channels << " reverse " << reverse
+                         << " section " << section);
+            CVikaProtocolGenerator generator;
+            generator.SetArrayCode(code);
+            generator.SetSpacingRange(1, 20);
+            generator.SetLevelRange(1, 8);
+            generator.SetChannels(channels);
+            generator.SetReverse(reverse);
+            const CVikaAddressMap* other = reverse ? &redundancy : nullptr;
+            CVikaCommandArray fast, slow;
+            const int kept = generator.Generate(fast, map, other, *layout, section);
+            const int expected =
+                generator.Generate(slow, map, other, reference, section);
+            ASSERT_EQ(expected, kept);
+            EXPECT_EQ(Describe(slow, std::max(expected, 0)),
+                      Describe(fast, std::max(kept, 0)));
+          }
+        }
+      }
+    }
+  }
+}
