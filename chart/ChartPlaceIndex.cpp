@@ -8,10 +8,11 @@ const double kGridLimit = 1e12;
 }  // namespace
 
 ChartPlaceIndex::ChartPlaceIndex(double tolerance)
-    : m_dTolerance(tolerance), m_dCell(tolerance) {}
+    : m_dTolerance(tolerance), m_dCell(2.5 * tolerance) {}
 
 void ChartPlaceIndex::Clear() {
-  m_cells.clear();
+  m_heads.clear();
+  m_entries.clear();
   m_offGrid.clear();
   m_all.clear();
 }
@@ -35,7 +36,9 @@ void ChartPlaceIndex::Insert(int id, double x, double depth) {
     m_offGrid.push_back(id);
     return;
   }
-  m_cells[Key(Cell(x), Cell(depth))].push_back(id);
+  auto [head, added] = m_heads.try_emplace(Key(Cell(x), Cell(depth)), -1);
+  m_entries.push_back(Entry{id, head->second});
+  head->second = static_cast<int>(m_entries.size()) - 1;
 }
 
 void ChartPlaceIndex::Candidates(double x, double depth,
@@ -52,9 +55,11 @@ void ChartPlaceIndex::Candidates(double x, double depth,
   const std::int64_t y0 = Cell(depth - slackY), y1 = Cell(depth + slackY);
   for (std::int64_t cx = x0; cx <= x1; ++cx) {
     for (std::int64_t cy = y0; cy <= y1; ++cy) {
-      auto it = m_cells.find(Key(cx, cy));
-      if (it != m_cells.end())
-        out.insert(out.end(), it->second.begin(), it->second.end());
+      auto head = m_heads.find(Key(cx, cy));
+      if (head == m_heads.end())
+        continue;
+      for (int k = head->second; k >= 0; k = m_entries[k].next)
+        out.push_back(m_entries[k].id);
     }
   }
   out.insert(out.end(), m_offGrid.begin(), m_offGrid.end());

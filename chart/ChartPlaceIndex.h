@@ -24,9 +24,17 @@ class ChartPlaceIndex {
   std::int64_t Cell(double v) const;
   static std::uint64_t Key(std::int64_t cx, std::int64_t cy);
 
+  // The points of a cell are a chain through m_entries, newest first, so a
+  // cell costs one map slot and no allocation of its own.
+  struct Entry {
+    int id;
+    int next;  // index in m_entries of the cell's previous point, or -1
+  };
+
   double m_dTolerance;
   double m_dCell;
-  std::unordered_map<std::uint64_t, std::vector<int>> m_cells;
+  std::unordered_map<std::uint64_t, int> m_heads;  // cell -> newest entry
+  std::vector<Entry> m_entries;
   std::vector<int> m_offGrid;
   std::vector<int> m_all;
 };

@@ -302,3 +302,10 @@ int CVikaChartItem::CompareBy(const CVikaChartItem* other, DWORD key) const {
   SortSpec spec = {1, {key, 0, 0}};
   return Compare(other, &spec);
 }
+
+int AddGrowing(CVikaChartItemArray& items, CVikaChartItem* item) {
+  const int size = items.GetSize();
+  if (size >= 1024)
+    items.SetSize(size, size);
+  return items.Add(item);
+}

@@ -48,6 +48,11 @@ struct SortSpec {
 class CVikaChartItem;
 using CVikaChartItemArray = CArray<CVikaChartItem*, CVikaChartItem*>;
 
+// Appends with a growth step of the array's own size: the default step stops
+// at 1,024 elements, so filling a chart of 90,000 items would copy the array
+// some 88 times.
+int AddGrowing(CVikaChartItemArray& items, CVikaChartItem* item);
+
 class CVikaChartItem : public CObject, public MvcModel {
   DECLARE_SERIAL(CVikaChartItem)
 

@@ -198,7 +198,7 @@ CVikaChartItem* CVikaChartModel::AddItem(const ChartItemSource& source,
   CVikaChartItem* item =
       new CVikaChartItem(m_pLayout, m_pAddressMap, source, state,
                          m_properties.m_dGridX, m_properties.m_dGridY);
-  m_items.Add(item);
+  AddGrowing(m_items, item);
   IncludeRect(item->m_rcBox);
   const int index = SectionIndex(item->GetSection());
   if (index >= 0) {
@@ -402,7 +402,7 @@ void CVikaChartModel::ReadDataLine(const CString& line, int section,
         m_pLayout, m_pAddressMap, source,
         static_cast<DWORD>(section) | kStateEnabled, m_properties.m_dGridX,
         m_properties.m_dGridY);
-    m_items.Add(item);
+    AddGrowing(m_items, item);
     IncludeRect(item->m_rcBox);
     IncludeInBounds(item);
     ++m_nCounts[index];

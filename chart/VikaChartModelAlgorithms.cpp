@@ -517,7 +517,7 @@ void CVikaChartModel::GenerateProtocol(const CString& path) {
           start = found;
           continue;
         }
-        m_items.Add(item);
+        AddGrowing(m_items, item);
         if (search)
           search->Add(m_items.GetSize() - 1);
         IncludeRect(item->m_rcBox);

@@ -155,9 +155,9 @@ int CVikaProtocolGenerator::RunSection(CVikaCommandArray& out,
                                        const CVikaAddressMap* redundancy,
                                        int section) {
   const CString extension = kExtensions[section];
-  // Collected apart and copied once: growing the array by its fixed step
-  // for every hundred commands is quadratic on large layouts.
-  std::vector<CVikaCommand> commands;
+  // The kept commands go straight into the array, with a growth step of
+  // its own size: the fixed step of a hundred is quadratic on large layouts.
+  out.RemoveAll();
   int kept = 0;
 
   // Spacing and level are at least 1; types whose commands ignore the
@@ -210,7 +210,8 @@ int CVikaProtocolGenerator::RunSection(CVikaCommandArray& out,
             section == SectionOrg ||
             IsOutsideAfterShift(command, map, section == SectionUp ? +1 : -1);
         if (rollsOut && !IsCoveredByRedundancy(command, map, redundancy)) {
-          commands.push_back(command);
+          out.SetSize(kept, std::max(kept, 100));
+          out.Add(command);
           ++kept;
         }
         if (!m_bSilent) {
@@ -227,10 +228,7 @@ int CVikaProtocolGenerator::RunSection(CVikaCommandArray& out,
   }
 
   // The kept commands, then not-valid ones up to at least 200.
-  out.SetSize(0, 100);
   out.SetSize(std::max(kept, 200), 100);
-  for (int i = 0; i < kept; ++i)
-    out[i] = commands[i];
 
   const int merged = MergeChannels(out);
   if (merged > 0)
