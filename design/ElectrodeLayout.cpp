@@ -54,9 +54,11 @@ double ElectrodeLayout::GetLength() const {
 }
 
 void ElectrodeLayout::SetElectrodes(int e1, int e2, int e3, int e4) {
-  m_positions.RemoveAll();
+  // Resized, not emptied: emptying frees the storage on every call.
+  m_positions.SetSize(4);
+  int i = 0;
   for (int e : {e1, e2, e3, e4})
-    m_positions.Add(e < 1 ? DBL_MAX : static_cast<double>(e));
+    m_positions[i++] = e < 1 ? DBL_MAX : static_cast<double>(e);
   for (int i = 0; i < 4; ++i)
     for (int j = i + 1; j < 4; ++j)
       if (m_positions[i] > m_positions[j]) {

@@ -83,21 +83,32 @@ void CVikaAddressMap::Read(const CString& path) {
       continue;
     if (item.nAddress < 1)
       continue;  // an unconnected placeholder
-    m_entries[electrode] = item;
+    SetAt(electrode, item);
   }
 }
 
 BOOL CVikaAddressMap::Lookup(int electrode, MapItem& item) const {
-  auto it = m_entries.find(electrode);
-  if (it == m_entries.end())
+  const MapItem* found = Find(electrode);
+  if (!found)
     return FALSE;
-  item = it->second;
+  item = *found;
   return TRUE;
 }
 
 BOOL CVikaAddressMap::HasAddress(int electrode) const {
+  const MapItem* found = Find(electrode);
+  return found && found->nAddress != 0;
+}
+
+const MapItem* CVikaAddressMap::Find(int electrode) const {
+  if (electrode >= 0 && electrode < kDenseLimit) {
+    if (electrode >= static_cast<int>(m_dense.size()))
+      return nullptr;
+    const DenseEntry& entry = m_dense[electrode];
+    return entry.present ? &entry.item : nullptr;
+  }
   auto it = m_entries.find(electrode);
-  return it != m_entries.end() && it->second.nAddress != 0;
+  return it == m_entries.end() ? nullptr : &it->second;
 }
 
 void CVikaAddressMap::GetRanges(int& minCable, int& maxCable, int& minTakeout,
@@ -114,4 +125,10 @@ void CVikaAddressMap::GetRanges(int& minCable, int& maxCable, int& minTakeout,
 
 void CVikaAddressMap::SetAt(int electrode, const MapItem& item) {
   m_entries[electrode] = item;
+  if (electrode < 0 || electrode >= kDenseLimit)
+    return;
+  if (electrode >= static_cast<int>(m_dense.size()))
+    m_dense.resize(electrode + 1);
+  m_dense[electrode] = DenseEntry{true, item};
 }
+

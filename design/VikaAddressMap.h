@@ -4,6 +4,7 @@
 #include "framework/Framework.h"
 
 #include <map>
+#include <vector>
 
 struct MapItem {
   int nAddress = 0;  // relay address of the selector
@@ -42,7 +43,17 @@ class CVikaAddressMap {
  private:
   void Read(const CString& path);
 
+  // Electrodes below kDenseLimit are also kept in a table by number: the
+  // generator and the chart look electrodes up millions of times.
+  static constexpr int kDenseLimit = 1 << 16;
+  struct DenseEntry {
+    bool present = false;
+    MapItem item;
+  };
+  const MapItem* Find(int electrode) const;
+
   std::map<int, MapItem> m_entries;
+  std::vector<DenseEntry> m_dense;
 };
 
 // The path with ".ADR" appended unless it already ends in it (any case).

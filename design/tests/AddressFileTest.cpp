@@ -60,6 +60,35 @@ TEST(VikaAddressMap, ReadsHeaderAndEntriesWithEitherLineEnd) {
   }
 }
 
+// Small electrode numbers are looked up in a table, others in the map; both
+// must answer alike, also for numbers never set.
+TEST(VikaAddressMap, LookupAnswersAlikeForSmallAndLargeNumbers) {
+  CVikaAddressMap map;
+  map.SetAt(0, MapItem{7, 1, 1});
+  map.SetAt(5, MapItem{0, 1, 5});
+  map.SetAt(70000, MapItem{9, 3, 2});
+  map.SetAt(-3, MapItem{4, 2, 2});
+  map.SetAt(5, MapItem{6, 1, 6});  // replaces
+  const struct {
+    int electrode;
+    bool found;
+    int address;
+  } cases[] = {{0, true, 7},     {5, true, 6},       {70000, true, 9},
+               {-3, true, 4},    {4, false, 0},      {6, false, 0},
+               {65535, false, 0}, {70001, false, 0}, {INT_MIN, false, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.electrode);
+    MapItem item;
+    EXPECT_EQ(c.found, map.Lookup(c.electrode, item) != FALSE);
+    EXPECT_EQ(c.found && c.address != 0, map.HasAddress(c.electrode) != FALSE);
+    if (c.found)
+      EXPECT_EQ(c.address, item.nAddress);
+  }
+  CVikaAddressMap copy = map;
+  EXPECT_TRUE(copy.HasAddress(70000) && copy.HasAddress(0));
+  EXPECT_EQ(4, copy.GetCount());
+}
+
 TEST(VikaAddressMap, YMoveRollsInY) {
   TempDir dir;
   WriteFile(dir.Path("y.adr"), "1 8\n1 20 5\n0\n");
