@@ -1,7 +1,7 @@
 // A geometry file (".XYZ"): named sets of electrode coordinates, in list
 // order, read from and written to text.
 #pragma once
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include <vector>
 

@@ -40,7 +40,7 @@ int main() {
   for (int code : {ArrayDipoleDipole, ArraySchlumberger}) {
     for (int electrodes : {64, 128, 256}) {
       const CVikaAddressMap map = MakeLayout(electrodes);
-      std::unique_ptr<ElectrodeLayout> layout(CreateElectrodeLayout(code));
+      std::unique_ptr<ElectrodeLayout> layout = CreateElectrodeLayout(code);
       CVikaProtocolGenerator generator;
       generator.SetArrayCode(code);
       // Every spacing and level that can fit on the layout.
