@@ -1,7 +1,7 @@
 // One takeout of one cable in one roll-along position, drawn in the rows
 // above the chart items. Enabled takeouts are those the protocol uses.
 #pragma once
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include "chart/VikaChartItem.h"
 

@@ -1,7 +1,7 @@
 // One channel of one protocol line, placed on the chart at its midpoint and
 // pseudo-depth. Items share the model's layout and address map.
 #pragma once
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include "mvc/MvcModel.h"
 

@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "chart/VikaChartModel.h"
 
 #include <cfloat>
@@ -11,16 +11,20 @@
 #include <vector>
 
 #include "chart/ChartHost.h"
+#include "design/DesignUi.h"
 #include "design/ElectrodeLayout.h"
+#include "design/TextLines.h"
 #include "design/VikaAddressMap.h"
 #include "design/VikaCommand.h"
+#include "design/VikaProtocolFile.h"
 #include "design/VikaProtocolGenerator.h"
 
 namespace {
 
 const char kModifiedMarker[] = "   <<< Modified >>> ";
-const char kSeparators[] = " ,\t\n\r";
 const int kMaxChannels = 4;
+// C1, C2 and four pairs: values after them are not read.
+const size_t kMaxValues = 2 + 2 * kMaxChannels;
 
 int SectionIndex(int section) {
   if (section & kSectionOrg)
@@ -32,31 +36,48 @@ int SectionIndex(int section) {
   return -1;
 }
 
-std::vector<std::string> SplitTokens(const char* text) {
-  std::vector<std::string> tokens;
-  std::string current;
-  for (const char* p = text; *p; ++p) {
-    if (std::strchr(kSeparators, *p)) {
-      if (!current.empty())
-        tokens.push_back(current);
-      current.clear();
-    } else {
-      current += *p;
-    }
-  }
-  if (!current.empty())
-    tokens.push_back(current);
-  return tokens;
+std::string_view View(const CString& text) {
+  return static_cast<LPCTSTR>(text);
 }
 
-// Non-numbers give 0, as the instrument's own tools read them.
-int ToInt(const std::string& token) {
-  const long value = std::strtol(token.c_str(), NULL, 10);
-  if (value > INT_MAX)
-    return INT_MAX;
-  if (value < INT_MIN)
-    return INT_MIN;
-  return static_cast<int>(value);
+// The values of a command line. A word that is no whole number reads as 0,
+// as the instrument's own tools read it.
+std::vector<int> CommandValues(const std::vector<std::string_view>& words) {
+  std::vector<int> values;
+  for (std::string_view word : words) {
+    if (values.size() >= kMaxValues)
+      break;
+    int value = 0;
+    if (!CVikaProtocolFile::ReadCommandValue(word, value))
+      value = 0;
+    values.push_back(value);
+  }
+  return values;
+}
+
+// The channels of a line: the values up to the first word that is no
+// number, less C1 and C2 when present, in pairs unless pole-pole.
+int ChannelsOf(const std::vector<std::string_view>& words, int arrayCode) {
+  std::vector<int> values;
+  for (std::string_view word : words) {
+    int value = 0;
+    if (values.size() >= kMaxValues ||
+        !CVikaProtocolFile::ReadCommandValue(word, value))
+      break;
+    values.push_back(value);
+  }
+  int count = 0;
+  for (int value : values) {
+    if (value > 0)
+      ++count;
+  }
+  if (!values.empty() && values[0] > 0)
+    --count;
+  if (arrayCode == ArrayPolePole)
+    return count;
+  if (values.size() > 1 && values[1] > 0)
+    --count;
+  return count / 2;
 }
 
 int LastSeparator(const CString& path) {
@@ -77,59 +98,21 @@ CString FolderOf(const CString& path) {
   return path.Left(LastSeparator(path) + 1);
 }
 
-bool ReadTextLines(const CString& path, std::vector<CString>& lines) {
-  std::FILE* file = std::fopen(path, "rb");
-  if (file == NULL)
-    return false;
-  std::string text;
-  char buffer[4096];
-  size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-    text.append(buffer, got);
-  const bool ok = !std::ferror(file);
-  std::fclose(file);
-  if (!ok)
-    return false;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos)
-      end = text.size();
-    size_t stop = end;
-    if (stop > start && text[stop - 1] == '\r')
-      --stop;
-    lines.push_back(CString(text.substr(start, stop - start).c_str()));
-    start = end + 1;
-  }
-  return true;
-}
-
-CVikaChartModel::LineSource SourceOf(const std::vector<CString>& lines) {
+CVikaChartModel::LineSource SourceOf(const std::vector<std::string>& lines) {
   auto next = std::make_shared<size_t>(0);
   return [&lines, next](CString& line) {
     if (*next >= lines.size())
       return false;
-    line = lines[(*next)++];
+    line = lines[(*next)++].c_str();
     return true;
   };
 }
 
-bool WriteTextFile(const CString& path, const CString& text) {
-  std::FILE* file = std::fopen(path, "wb");
-  if (file == NULL)
-    return false;
-  const size_t length = static_cast<size_t>(text.GetLength());
-  bool ok = std::fwrite(static_cast<LPCTSTR>(text), 1, length, file) == length;
-  ok = (std::fclose(file) == 0) && ok;
-  return ok;
-}
-
-bool ReplaceFile(const CString& from, const CString& to) {
-#ifdef _WIN32
-  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
-#else
-  return std::rename(from, to) == 0;
-#endif
+template <class Item>
+void DeleteAll(CArray<Item*, Item*>& items) {
+  for (int i = 0; i < items.GetSize(); ++i)
+    delete items[i];
+  items.RemoveAll();
 }
 
 }  // namespace
@@ -140,13 +123,11 @@ CVikaChartModel::CVikaChartModel()
     : m_pDocument(NULL),
       m_bModified(FALSE),
       m_nChannels(0),
-      m_nCounts(),
+      m_enabled(),
+      m_total(),
       m_rcExtent(),
-      m_pLayout(NULL),
-      m_pAddressMap(NULL),
       m_sizeVirtual(),
-      m_bPlainScan(FALSE),
-      m_pSearch(NULL) {
+      m_bPlainScan(FALSE) {
   ResetBounds();
   m_sizeVirtual.cx = 120;
   m_sizeVirtual.cy = 100;
@@ -163,49 +144,39 @@ void CVikaChartModel::ResetBounds() {
 }
 
 void CVikaChartModel::DeleteContents() {
-  for (int i = 0; i < m_items.GetSize(); ++i)
-    delete m_items[i];
-  m_items.RemoveAll();
-  for (int i = 0; i < m_takeouts.GetSize(); ++i)
-    delete m_takeouts[i];
-  m_takeouts.RemoveAll();
-  delete m_pLayout;
-  m_pLayout = NULL;
-  delete m_pAddressMap;
-  m_pAddressMap = NULL;
+  DeleteAll(m_items);
+  DeleteAll(m_takeouts);
+  m_layout.reset();
+  m_addressMap.reset();
   m_sizeVirtual.cx = 120;
   m_sizeVirtual.cy = 100;
   m_rcBounds.SetRect(0, 0, 50, 100);
   m_nChannels = 0;
   m_rcExtent = RECT();
   ResetBounds();
-  for (int& count : m_nCounts)
-    count = 0;
+  ClearCounts();
   m_strAddressFile.Empty();
   m_strGeometry.Empty();
 }
 
-void CVikaChartModel::Attach(ElectrodeLayout* layout,
-                             CVikaAddressMap* addressMap) {
+void CVikaChartModel::Attach(std::unique_ptr<ElectrodeLayout> layout,
+                             std::unique_ptr<CVikaAddressMap> addressMap) {
   DeleteContents();
-  m_pLayout = layout;
-  m_pAddressMap = addressMap;
+  m_layout = std::move(layout);
+  m_addressMap = std::move(addressMap);
   BuildCables();
 }
 
 CVikaChartItem* CVikaChartModel::AddItem(const ChartItemSource& source,
                                          DWORD state) {
-  CVikaChartItem* item =
-      new CVikaChartItem(m_pLayout, m_pAddressMap, source, state,
-                         m_properties.m_dGridX, m_properties.m_dGridY);
+  auto owned = std::make_unique<CVikaChartItem>(
+      m_layout.get(), m_addressMap.get(), source, state,
+      m_properties.m_dGridX, m_properties.m_dGridY);
+  CVikaChartItem* item = owned.get();
   AddGrowing(m_items, item);
+  owned.release();
   IncludeRect(item->m_rcBox);
-  const int index = SectionIndex(item->GetSection());
-  if (index >= 0) {
-    ++m_nCounts[3 + index];
-    if (item->IsEnabled())
-      ++m_nCounts[index];
-  }
+  CountItem(item);
   if (item->IsEnabled())
     IncludeInBounds(item);
   return item;
@@ -249,9 +220,11 @@ int CVikaChartModel::RecalcExtents() {
 }
 
 int CVikaChartModel::GetCount(int i) const {
-  if (i < 0 || i >= 6)
-    return -1;
-  return m_nCounts[i];
+  if (i >= 0 && i < 3)
+    return m_enabled[i];
+  if (i >= 3 && i < 6)
+    return m_total[i - 3];
+  return -1;
 }
 
 void CVikaChartModel::IncludeRect(const RECT& rc) {
@@ -266,45 +239,29 @@ void CVikaChartModel::IncludeRect(const RECT& rc) {
   SetVirtualSize(m_rcExtent.right, m_rcExtent.bottom);
 }
 
+void CVikaChartModel::ClearCounts() {
+  for (int s = 0; s < 3; ++s)
+    m_enabled[s] = m_total[s] = 0;
+}
+
+void CVikaChartModel::CountItem(const CVikaChartItem* item) {
+  const int index = SectionIndex(item->GetSection());
+  if (index < 0)
+    return;
+  ++m_total[index];
+  if (item->IsEnabled())
+    ++m_enabled[index];
+}
+
 void CVikaChartModel::UpdateCounts() {
-  for (int& count : m_nCounts)
-    count = 0;
-  for (int i = 0; i < m_items.GetSize(); ++i) {
-    const CVikaChartItem* item = m_items[i];
-    const int index = SectionIndex(item->GetSection());
-    if (index < 0)
-      continue;
-    ++m_nCounts[3 + index];
-    if (item->IsEnabled())
-      ++m_nCounts[index];
-  }
+  ClearCounts();
+  for (int i = 0; i < m_items.GetSize(); ++i)
+    CountItem(m_items[i]);
 }
 
 int CVikaChartModel::CountChannels(const CString& line, int arrayCode) {
-  CString copy = line;
-  copy.TrimLeft();
-  const std::vector<std::string> tokens = SplitTokens(copy);
-  std::vector<int> values;
-  for (const std::string& token : tokens) {
-    if (values.size() >= 10)
-      break;
-    const int value = ToInt(token);
-    if (value == 0 && token[0] != '0')
-      break;
-    values.push_back(value);
-  }
-  int count = 0;
-  for (int value : values) {
-    if (value > 0)
-      ++count;
-  }
-  if (!values.empty() && values[0] > 0)
-    --count;
-  if (arrayCode == ArrayPolePole)
-    return count;
-  if (values.size() > 1 && values[1] > 0)
-    --count;
-  return count / 2;
+  return ChannelsOf(CVikaProtocolFile::SplitCommandLine(View(line)).words,
+                    arrayCode);
 }
 
 CString CVikaChartModel::GetFileFolder(CFile* file) {
@@ -314,19 +271,21 @@ CString CVikaChartModel::GetFileFolder(CFile* file) {
 }
 
 void CVikaChartModel::BuildCables() {
-  if (m_pAddressMap == NULL)
+  if (!m_addressMap)
     return;
   const DWORD sections[3] = {kSectionOrg, kSectionUp, kSectionDwn};
-  const int count = static_cast<int>(m_pAddressMap->m_nElectrodes);
+  const int count = static_cast<int>(m_addressMap->m_nElectrodes);
   for (DWORD section : sections) {
     for (int e = 1; e <= count; ++e) {
       MapItem entry;
-      if (!m_pAddressMap->Lookup(e, entry))
+      if (!m_addressMap->Lookup(e, entry))
         continue;
-      CVikaCableItem* takeout = new CVikaCableItem(
-          m_pAddressMap, e, entry.nCable, entry.nTakeout, section,
+      auto owned = std::make_unique<CVikaCableItem>(
+          m_addressMap.get(), e, entry.nCable, entry.nTakeout, section,
           m_properties.m_dGridX, m_properties.m_dGridY);
+      CVikaCableItem* takeout = owned.get();
       m_takeouts.Add(takeout);
+      owned.release();
       IncludeRect(takeout->m_rcBox);
     }
   }
@@ -334,50 +293,37 @@ void CVikaChartModel::BuildCables() {
 
 void CVikaChartModel::ReadHeader(const LineSource& lines,
                                  const CString& folder) {
-  CString line1;
+  CString line1, comment;
   lines(line1);
-  line1.TrimLeft();
-  const int tab = line1.Find('\t');
-  if (tab >= 0)
-    line1 = line1.Left(tab);
-  const int code = std::atoi(line1);
-  m_pLayout = CreateElectrodeLayout(static_cast<UINT>(code));
-  if (m_pLayout == NULL)
+  // A code line that does not read is code 0, as the instrument's own
+  // tools read it.
+  int code = 0;
+  CVikaProtocolFile::ReadArrayCodeLine(View(line1), code, comment);
+  CString error;
+  m_layout = CreateElectrodeLayout(static_cast<UINT>(code), &error);
+  if (!m_layout) {
+    GetDesignUi().ShowError(error);
     return;
+  }
 
-  CString line2;
+  CString line2, address, geometry;
   lines(line2);
-  line2.Trim();
-  const std::vector<std::string> words = SplitTokens(line2);
-  CString address = words.empty() ? "" : words[0].c_str();
-  const int adr = address.Find(".ADR");
-  if (adr >= 0)
-    address = address.Left(adr);
+  CVikaProtocolFile::ReadNamesLine(View(line2), address, geometry, comment);
   address.MakeUpper();
   m_strAddressFile = address;
-  m_pAddressMap = new CVikaAddressMap(folder + address);
+  m_addressMap = std::make_unique<CVikaAddressMap>(folder + address);
   BuildCables();
-
-  m_strGeometry.Empty();
-  if (words.size() > 1) {
-    CString geometry = words[1].c_str();
-    const int xyz = geometry.Find(".XYZ");
-    if (xyz >= 0) {
-      geometry = geometry.Left(xyz);
-      geometry.MakeUpper();
-      m_strGeometry = geometry;
-    }
-  }
+  geometry.MakeUpper();
+  m_strGeometry = geometry;
 }
 
-void CVikaChartModel::ReadDataLine(const CString& line, int section,
-                                   int lineNumber, int& maxChannels) {
-  const std::vector<std::string> tokens = SplitTokens(line);
+void CVikaChartModel::ReadDataLine(const std::vector<int>& values, int section,
+                                   int lineNumber, int maxChannels) {
   size_t next = 0;
   auto take = [&](int& value) {
-    if (next >= tokens.size())
+    if (next >= values.size())
       return false;
-    value = ToInt(tokens[next++]);
+    value = values[next++];
     return true;
   };
   int c1 = 0, c2 = 0;
@@ -395,17 +341,19 @@ void CVikaChartModel::ReadDataLine(const CString& line, int section,
   for (int k = 0; k < maxChannels; ++k) {
     if (!((c1 > 0 || c2 > 0) && (p1[k] > 0 || p2[k] > 0)))
       continue;
-    if (m_pLayout->ComparePairs(c1, c2, p1[k], p2[k]))
+    if (m_layout->ComparePairs(c1, c2, p1[k], p2[k]))
       m_properties.m_bReciprocalLayout = 1;
     const ChartItemSource source = {c1, c2, p1[k], p2[k], k + 1, lineNumber};
-    CVikaChartItem* item = new CVikaChartItem(
-        m_pLayout, m_pAddressMap, source,
+    auto owned = std::make_unique<CVikaChartItem>(
+        m_layout.get(), m_addressMap.get(), source,
         static_cast<DWORD>(section) | kStateEnabled, m_properties.m_dGridX,
         m_properties.m_dGridY);
+    CVikaChartItem* item = owned.get();
     AddGrowing(m_items, item);
+    owned.release();
     IncludeRect(item->m_rcBox);
     IncludeInBounds(item);
-    ++m_nCounts[index];
+    ++m_enabled[index];
   }
 }
 
@@ -422,7 +370,7 @@ int CVikaChartModel::ReadProtocolFile(const LineSource& lines, int section,
     lines(skipped);
     lines(skipped);
   }
-  if (m_pLayout == NULL)
+  if (!m_layout)
     return -1;
 
   m_properties.m_bReciprocalLayout = 0;
@@ -430,15 +378,17 @@ int CVikaChartModel::ReadProtocolFile(const LineSource& lines, int section,
   int lineCount = 0;
   CString line;
   while (lines(line)) {
-    // Blank and separator-only lines are skipped, so nothing after them is
-    // lost on the next save.
-    if (SplitTokens(line).empty())
+    const ProtocolCommandLine parts =
+        CVikaProtocolFile::SplitCommandLine(View(line));
+    // Lines without a command (blank, separators or a comment alone) are
+    // skipped, so nothing after them is lost on the next save.
+    if (parts.words.empty())
       continue;
-    const int channels = CountChannels(line, m_pLayout->GetCode());
+    const int channels = ChannelsOf(parts.words, m_layout->GetCode());
     if (channels > maxChannels)
       maxChannels = channels < kMaxChannels ? channels : kMaxChannels;
     ++lineCount;
-    ReadDataLine(line, section, lineCount, maxChannels);
+    ReadDataLine(CommandValues(parts.words), section, lineCount, maxChannels);
   }
   return lineCount;
 }
@@ -453,8 +403,8 @@ int CVikaChartModel::ReadProtocolFile(CArchive& ar, int section) {
 }
 
 BOOL CVikaChartModel::ReadSectionFile(const CString& path, int section) {
-  std::vector<CString> lines;
-  if (!ReadTextLines(path, lines))
+  std::vector<std::string> lines;
+  if (!designtext::ReadLines(path, lines))
     return FALSE;
   ReadProtocolFile(SourceOf(lines), section, FolderOf(path));
   return TRUE;
@@ -479,22 +429,21 @@ BOOL CVikaChartModel::LoadProtocol(const LineSource& org,
 
 BOOL CVikaChartModel::OpenProtocolFiles(const CString& path) {
   DeleteContents();
-  std::vector<CString> lines;
-  if (!ReadTextLines(path, lines))
+  std::vector<std::string> lines;
+  if (!designtext::ReadLines(path, lines))
     return FALSE;
   return LoadProtocol(SourceOf(lines), path);
 }
 
-CString CVikaChartModel::FormatProtocolFile(int section) {
-  CString text;
-  if (m_pLayout == NULL || m_pAddressMap == NULL)
-    return text;
-  text.Format("%d\n", m_pLayout->GetCode());
-  text += m_pAddressMap->m_strFileName;
-  text += "\t";
+std::vector<std::string> CVikaChartModel::FormatProtocolLines(int section) {
+  std::vector<std::string> lines;
+  if (!m_layout || !m_addressMap)
+    return lines;
+  lines.push_back(std::to_string(m_layout->GetCode()));
+  CString names = m_addressMap->m_strFileName + "\t";
   if (!m_strGeometry.IsEmpty())
-    text += m_strGeometry + ".XYZ";
-  text += "\n";
+    names += m_strGeometry + ".XYZ";
+  lines.emplace_back(static_cast<LPCTSTR>(names));
 
   CVikaCommandArray commands;
   for (int i = 0; i < m_items.GetSize(); ++i) {
@@ -506,7 +455,7 @@ CString CVikaChartModel::FormatProtocolFile(int section) {
   }
   if (m_nChannels >= 2 && commands.GetSize() > 0) {
     CVikaProtocolGenerator generator;
-    generator.SetArrayCode(m_pLayout->GetCode());
+    generator.SetArrayCode(m_layout->GetCode());
     generator.SetChannels(m_nChannels);
     generator.MergeChannels(commands);
   }
@@ -514,7 +463,8 @@ CString CVikaChartModel::FormatProtocolFile(int section) {
     const CVikaCommand& command = commands[i];
     if (!command.m_bValid)
       break;
-    text.AppendFormat("%d\t%d", command.m_nC1, command.m_nC2);
+    CString text;
+    text.Format("%d\t%d", command.m_nC1, command.m_nC2);
     int channels = command.m_nChannels;
     if (channels < 1)
       channels = 1;
@@ -522,6 +472,15 @@ CString CVikaChartModel::FormatProtocolFile(int section) {
       channels = kMaxChannels;
     for (int k = 0; k < channels; ++k)
       text.AppendFormat("\t%d\t%d", command.m_nP1[k], command.m_nP2[k]);
+    lines.emplace_back(static_cast<LPCTSTR>(text));
+  }
+  return lines;
+}
+
+CString CVikaChartModel::FormatProtocolFile(int section) {
+  CString text;
+  for (const std::string& line : FormatProtocolLines(section)) {
+    text += line.c_str();
     text += "\n";
   }
   return text;
@@ -534,7 +493,7 @@ void CVikaChartModel::WriteProtocolFile(CArchive& ar, int section) {
 }
 
 BOOL CVikaChartModel::SaveProtocolFiles(const CString& path) {
-  if (m_pLayout == NULL || m_pAddressMap == NULL)
+  if (!m_layout || !m_addressMap)
     return FALSE;
   if (m_properties.m_bAutoSort) {
     Sort();
@@ -547,10 +506,11 @@ BOOL CVikaChartModel::SaveProtocolFiles(const CString& path) {
   bool ok = true;
   for (int i = 0; i < 3 && ok; ++i) {
     temps[i] = targets[i] + ".$$$";
-    ok = WriteTextFile(temps[i], FormatProtocolFile(sections[i]));
+    ok = designtext::WriteLinesTo(temps[i], FormatProtocolLines(sections[i]),
+                                  "\n");
   }
   for (int i = 0; i < 3 && ok; ++i)
-    ok = ReplaceFile(temps[i], targets[i]);
+    ok = std::rename(temps[i], targets[i]) == 0;
   for (const CString& temp : temps) {
     if (!temp.IsEmpty())
       std::remove(temp);
@@ -561,44 +521,18 @@ BOOL CVikaChartModel::SaveProtocolFiles(const CString& path) {
 }
 
 void CVikaChartModel::Serialize(CArchive& ar) {
+  if (ar.IsStoring()) {
+    // The archive's file may be a temporary one: files written beside it
+    // would get its name. The three files are saved by SaveProtocolFiles.
+    AfxThrowNotSupportedException();
+  }
   const CString path = ar.GetFile() ? ar.GetFile()->GetFilePath() : CString();
-  if (ar.IsLoading()) {
-    DeleteContents();
-    const LineSource lines = [&ar](CString& line) {
-      return ar.ReadString(line) != FALSE;
-    };
-    if (!LoadProtocol(lines, path))
-      AfxThrowUserException();
-    return;
-  }
-  if (m_pLayout == NULL)
-    return;
-  if (m_properties.m_bAutoSort) {
-    Sort();
-    Optimize();
-  }
-  m_strProtocolPath = path;
-  WriteProtocolFile(ar, kSectionOrg);
-  // The ".ORG" text goes to the archive's file; the other two replace
-  // their files only when both were written whole. Otherwise the save
-  // fails, so the ".ORG" file is not replaced either.
-  const CString base = StripExtension(path);
-  const CString targets[2] = {base + ".UP", base + ".DWN"};
-  const int sections[2] = {kSectionUp, kSectionDwn};
-  CString temps[2];
-  bool ok = true;
-  for (int i = 0; i < 2 && ok; ++i) {
-    temps[i] = targets[i] + ".$$$";
-    ok = WriteTextFile(temps[i], FormatProtocolFile(sections[i]));
-  }
-  for (int i = 0; i < 2 && ok; ++i)
-    ok = ReplaceFile(temps[i], targets[i]);
-  for (const CString& temp : temps) {
-    if (!temp.IsEmpty())
-      std::remove(temp);
-  }
-  if (!ok)
-    AfxThrowFileException(CFileException::genericException, -1, base);
+  DeleteContents();
+  const LineSource lines = [&ar](CString& line) {
+    return ar.ReadString(line) != FALSE;
+  };
+  if (!LoadProtocol(lines, path))
+    AfxThrowUserException();
 }
 
 void CVikaChartModel::Reload(IVikaChartDocument* document) {

@@ -3,7 +3,7 @@
 // roll-along positions, counts, extents and the chart settings, and the
 // operations that order, check and complete the protocol.
 #pragma once
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include "chart/ChartProperties.h"
 #include "chart/VikaCableItem.h"
@@ -11,11 +11,16 @@
 #include "mvc/MvcPresentationModel.h"
 
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "chart/ChartSamePlaceSearch.h"
+#include "design/ElectrodeLayout.h"
+#include "design/VikaAddressMap.h"
 
 class CArchive;
 class CFile;
-class CVikaAddressMap;
-class ElectrodeLayout;
 
 // What the model needs of the document that owns it: the title that
 // carries the modified marker, and the path that Reload reads again.
@@ -42,11 +47,10 @@ class CVikaChartModel : public CObject,
 
   // Loading reads the three files, adds the missing measurements, numbers
   // them and marks the takeouts in use; a protocol whose array code has no
-  // layout is refused with a silent user exception (the layout factory has
-  // shown its message). Storing writes the ".ORG" text into the archive and
-  // the ".UP" and ".DWN" files beside the archive's file, so their names
-  // come from that file: a save that goes through a temporary file of
-  // another name has to use SaveProtocolFiles with the real path instead.
+  // layout is refused with a silent user exception (the message has been
+  // shown). Storing is refused (not supported): the three files are one
+  // set, saved by SaveProtocolFiles under the real path, never beside the
+  // archive's file, which on a framework save is a temporary one.
   void Serialize(CArchive& ar) override;
   virtual void SetModified(BOOL bModified);
   virtual void IncludeInBounds(CVikaChartItem* item);
@@ -69,17 +73,20 @@ class CVikaChartModel : public CObject,
   // FALSE when the ".ORG" file cannot be read or its array code has no
   // layout (the model is then empty).
   BOOL OpenProtocolFiles(const CString& path);
-  // Writes the three files through temporary files that replace the old
-  // ones only when all three were written. FALSE, with the old files left
-  // as they were, when anything fails or the chart has no layout.
+  // Writes the three files as one set: each is written under a temporary
+  // name, then all three replace the old ones together. FALSE, with the old
+  // files left as they were, when anything fails or the chart has no
+  // layout.
   BOOL SaveProtocolFiles(const CString& path);
 
   int ReadProtocolFile(CArchive& ar, int section);
   int ReadProtocolFile(const LineSource& lines, int section,
                        const CString& folder);
   void WriteProtocolFile(CArchive& ar, int section);
-  // The text of one section file, as WriteProtocolFile writes it.
+  // The text of one section file, as WriteProtocolFile writes it, and its
+  // lines.
   CString FormatProtocolFile(int section);
+  std::vector<std::string> FormatProtocolLines(int section);
   static int CountChannels(const CString& line, int arrayCode);
   static CString GetFileFolder(CFile* file);
   void BuildCables();
@@ -107,8 +114,8 @@ class CVikaChartModel : public CObject,
 
   void SetDocument(IVikaChartDocument* document) { m_pDocument = document; }
   ChartProperties& GetProperties() { return m_properties; }
-  ElectrodeLayout* GetLayout() const { return m_pLayout; }
-  CVikaAddressMap* GetAddressMap() const { return m_pAddressMap; }
+  ElectrodeLayout* GetLayout() const { return m_layout.get(); }
+  CVikaAddressMap* GetAddressMap() const { return m_addressMap.get(); }
   CVikaCableItemArray& GetTakeouts() { return m_takeouts; }
   const CString& GetProtocolPath() const { return m_strProtocolPath; }
   const CString& GetAddressFile() const { return m_strAddressFile; }
@@ -125,9 +132,10 @@ class CVikaChartModel : public CObject,
 
   // Empties the model back to its constructed state (the properties stay).
   void DeleteContents();
-  // Takes the layout and the address map (owned from now on) of a chart
-  // built in memory, and builds its takeouts.
-  void Attach(ElectrodeLayout* layout, CVikaAddressMap* addressMap);
+  // Takes the layout and the address map of a chart built in memory, and
+  // builds its takeouts.
+  void Attach(std::unique_ptr<ElectrodeLayout> layout,
+              std::unique_ptr<CVikaAddressMap> addressMap);
   // Appends an item on the model's layout, map and grid, and counts it.
   CVikaChartItem* AddItem(const ChartItemSource& source, DWORD state);
 
@@ -136,8 +144,10 @@ class CVikaChartModel : public CObject,
   BOOL LoadProtocol(const LineSource& org, const CString& path);
   BOOL ReadSectionFile(const CString& path, int section);
   void ReadHeader(const LineSource& lines, const CString& folder);
-  void ReadDataLine(const CString& line, int section, int lineNumber,
-                    int& maxChannels);
+  void ReadDataLine(const std::vector<int>& values, int section,
+                    int lineNumber, int maxChannels);
+  void CountItem(const CVikaChartItem* item);
+  void ClearCounts();
   // The item at the same place as item (or equal to it), searching from
   // start round the array; -1 when there is none.
   int FindSamePlace(const CVikaChartItem* item, int start) const;
@@ -152,18 +162,19 @@ class CVikaChartModel : public CObject,
   ChartProperties m_properties;
   BOOL m_bModified;
   int m_nChannels;
-  int m_nCounts[6];
+  // By section ORG, UP, DWN: the enabled items and all items.
+  int m_enabled[3];
+  int m_total[3];
   CString m_strProtocolPath;
   RECT m_rcExtent;
   CString m_strAddressFile;
   CString m_strGeometry;
-  ElectrodeLayout* m_pLayout;
-  CVikaAddressMap* m_pAddressMap;
+  std::unique_ptr<ElectrodeLayout> m_layout;
+  std::unique_ptr<CVikaAddressMap> m_addressMap;
   CVikaChartItemArray m_items;
   CVikaCableItemArray m_takeouts;
   SIZE m_sizeVirtual;
 
   BOOL m_bPlainScan;
-  class SamePlaceSearch;
-  SamePlaceSearch* m_pSearch;  // alive while GenerateProtocol runs
+  std::unique_ptr<ChartSamePlaceSearch> m_search;  // while GenerateProtocol runs
 };

@@ -1,6 +1,6 @@
 // Sorting, numbering, optimising, duplicate handling, takeout states and
 // the completion of a protocol with the measurements it lacks.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "chart/VikaChartModel.h"
 
 #include <algorithm>
@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "chart/ChartHost.h"
-#include "chart/ChartPlaceIndex.h"
+#include "chart/ChartSamePlaceSearch.h"
 #include "design/ElectrodeLayout.h"
 #include "design/VikaAddressMap.h"
 #include "design/VikaCommand.h"
@@ -82,47 +82,6 @@ void VisitTakeoutsOf(const CVikaChartItem* item, const CVikaAddressMap* map,
 
 }  // namespace
 
-// The same-place search of GenerateProtocol over the growing item array.
-class CVikaChartModel::SamePlaceSearch {
- public:
-  explicit SamePlaceSearch(const CVikaChartItemArray& items) : m_items(items) {
-    for (int i = 0; i < items.GetSize(); ++i)
-      Add(i);
-  }
-  void Add(int index) {
-    m_index.Insert(index, m_items[index]->GetX(), m_items[index]->GetDepth());
-  }
-  // The first match going round the array from start, as a scan would
-  // meet it.
-  int Find(const CVikaChartItem* item, int start) {
-    const int size = m_items.GetSize();
-    if (size == 0)
-      return -1;
-    if (start >= size)
-      start = 0;
-    m_candidates.clear();
-    m_index.Candidates(item->GetX(), item->GetDepth(), m_candidates);
-    int best = -1;
-    int bestDistance = size;
-    for (int index : m_candidates) {
-      const int distance = (index - start + size) % size;
-      if (distance >= bestDistance)
-        continue;
-      const CVikaChartItem* other = m_items[index];
-      if (*other == *item || other->IsSamePlace(item)) {
-        best = index;
-        bestDistance = distance;
-      }
-    }
-    return best;
-  }
-
- private:
-  const CVikaChartItemArray& m_items;
-  ChartPlaceIndex m_index;
-  std::vector<int> m_candidates;
-};
-
 BOOL CVikaChartModel::GetDefaultSortSpec(int arrayCode, SortSpec& spec) {
   const DWORD depthDown = SortSpec::kDepth | SortSpec::kDescending;
   switch (arrayCode) {
@@ -145,7 +104,7 @@ BOOL CVikaChartModel::GetDefaultSortSpec(int arrayCode, SortSpec& spec) {
 void CVikaChartModel::Sort(const SortSpec* spec) {
   SortSpec defaults;
   if (spec == NULL) {
-    if (m_pLayout == NULL || !GetDefaultSortSpec(m_pLayout->GetCode(), defaults))
+    if (!m_layout || !GetDefaultSortSpec(m_layout->GetCode(), defaults))
       return;
     spec = &defaults;
   }
@@ -404,7 +363,7 @@ void CVikaChartModel::ScanProtocolData() {
   BuildTakeoutTables(m_takeouts, tables);
   for (int i = 0; i < m_items.GetSize(); ++i) {
     progress.Step();
-    VisitTakeoutsOf(m_items[i], m_pAddressMap, tables,
+    VisitTakeoutsOf(m_items[i], m_addressMap.get(), tables,
                     [](const std::vector<CVikaCableItem*>& takeouts) {
                       for (CVikaCableItem* takeout : takeouts)
                         takeout->SetEnabled(1);
@@ -419,7 +378,7 @@ void CVikaChartModel::ApplyTakeoutStates() {
   BuildTakeoutTables(m_takeouts, tables);
   for (int i = 0; i < m_items.GetSize(); ++i) {
     CVikaChartItem* item = m_items[i];
-    VisitTakeoutsOf(item, m_pAddressMap, tables,
+    VisitTakeoutsOf(item, m_addressMap.get(), tables,
                     [item](const std::vector<CVikaCableItem*>& takeouts) {
                       bool disabled = false;
                       for (const CVikaCableItem* takeout : takeouts)
@@ -433,8 +392,8 @@ void CVikaChartModel::ApplyTakeoutStates() {
 
 int CVikaChartModel::FindSamePlace(const CVikaChartItem* item,
                                    int start) const {
-  if (m_pSearch)
-    return m_pSearch->Find(item, start);
+  if (m_search)
+    return m_search->Find(item, start);
   const int size = m_items.GetSize();
   if (size == 0)
     return -1;
@@ -454,13 +413,13 @@ void CVikaChartModel::GenerateProtocol(const CString& path) {
   const int separator = std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
   if (separator < 0 || separator + 1 >= path.GetLength())
     return;
-  if (m_pLayout == NULL || m_pAddressMap == NULL)
+  if (!m_layout || !m_addressMap)
     return;
 
-  const int n = static_cast<int>(m_pAddressMap->m_nElectrodes);
+  const int n = static_cast<int>(m_addressMap->m_nElectrodes);
   CVikaProtocolGenerator generator;
   generator.SetSpacingRange(std::min(1, n - 1), std::max(n - 1, 1));
-  const int code = m_pLayout->GetCode();
+  const int code = m_layout->GetCode();
   int levelLow = 1, levelHigh = 1;
   if (code == ArrayDipoleDipole) {
     levelLow = std::min(1, n - 3);
@@ -479,21 +438,19 @@ void CVikaChartModel::GenerateProtocol(const CString& path) {
   // make an item of no measurement far off the chart.
   generator.SetReverse(m_properties.m_bReciprocalLayout ? TRUE : FALSE);
 
-  std::unique_ptr<SamePlaceSearch> search;
   if (!m_bPlainScan)
-    search.reset(new SamePlaceSearch(m_items));
-  m_pSearch = search.get();
+    m_search = std::make_unique<ChartSamePlaceSearch>(m_items);
   // The search must not outlive this call, however it ends.
   struct ResetSearch {
-    SamePlaceSearch*& pointer;
-    ~ResetSearch() { pointer = NULL; }
-  } resetSearch{m_pSearch};
+    std::unique_ptr<ChartSamePlaceSearch>& search;
+    ~ResetSearch() { search.reset(); }
+  } resetSearch{m_search};
   CVikaCommandArray commands;
   for (int s = 0; s < 3; ++s) {
     StepChartProgress();
-    m_nCounts[3 + s] = m_nCounts[s];
+    m_total[s] = m_enabled[s];
     const int made =
-        generator.Generate(commands, *m_pAddressMap, NULL, *m_pLayout, s);
+        generator.Generate(commands, *m_addressMap, NULL, *m_layout, s);
     int start = 0;
     for (int c = 0; c < made && c < commands.GetSize(); ++c) {
       const CVikaCommand& command = commands[c];
@@ -503,25 +460,23 @@ void CVikaChartModel::GenerateProtocol(const CString& path) {
       for (int k = 0; k < channels; ++k) {
         const ChartItemSource source = {command.m_nC1, command.m_nC2,
                                         command.m_nP1[k], command.m_nP2[k],
-                                        k + 1, m_nCounts[3 + s] + 1};
-        CVikaChartItem* item =
-            new CVikaChartItem(m_pLayout, m_pAddressMap, source, kSections[s],
-                               m_properties.m_dGridX, m_properties.m_dGridY);
-        if (!item->m_bPlaced) {
-          delete item;
+                                        k + 1, m_total[s] + 1};
+        auto item = std::make_unique<CVikaChartItem>(
+            m_layout.get(), m_addressMap.get(), source, kSections[s],
+            m_properties.m_dGridX, m_properties.m_dGridY);
+        if (!item->m_bPlaced)
           continue;
-        }
-        const int found = FindSamePlace(item, start);
+        const int found = FindSamePlace(item.get(), start);
         if (found >= 0) {
-          delete item;
           start = found;
           continue;
         }
-        AddGrowing(m_items, item);
-        if (search)
-          search->Add(m_items.GetSize() - 1);
         IncludeRect(item->m_rcBox);
-        ++m_nCounts[3 + s];
+        AddGrowing(m_items, item.get());
+        item.release();
+        if (m_search)
+          m_search->Add(m_items.GetSize() - 1);
+        ++m_total[s];
       }
     }
   }

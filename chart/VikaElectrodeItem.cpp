@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "chart/VikaElectrodeItem.h"
 
 IMPLEMENT_SERIAL(CVikaElectrodeItem, CObject, VERSIONABLE_SCHEMA | 256)

@@ -1,6 +1,6 @@
 // A labelled marker pointing at one electrode of the item under the mouse.
 #pragma once
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include "mvc/MvcModel.h"
 

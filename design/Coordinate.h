@@ -1,6 +1,6 @@
 // One geometry point.
 #pragma once
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 class Coordinate : public CObject {
   DECLARE_SERIAL(Coordinate)

@@ -1,7 +1,7 @@
 // Named sets of electrode coordinates. Index 0 of a set is a zero
 // coordinate that is never shown or written; electrode k stands at index k.
 #pragma once
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include "design/Coordinate.h"
 

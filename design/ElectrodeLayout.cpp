@@ -1,13 +1,13 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "design/ElectrodeLayout.h"
 
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <memory>
 #include <new>
 #include <utility>
 
-#include "design/DesignUi.h"
 #include "design/VikaAddressMap.h"
 
 namespace {
@@ -297,50 +297,42 @@ double Gradient::GetPseudoDepth() const { return (P(2) - P(1)) / kRoot2; }
 
 // ---------------------------------------------------------------- factory
 
-CString ArrayTypeName(int code) {
-  static const char* const kNames[] = {
-      "Resistance",   "Wenner (A)",     "Wenner (B)",   "Wenner (G)",
-      "Pole Pole",    "Dipole Dipole",  "Pole Dipole",  "Square (A)",
-      "Square (B)",   "Square (G)",     "Schlumberger", "Surface",
-      "Tomography",   "Equatorial Dipole Dipole",     "Potential"};
-  if (code >= 0 && code < static_cast<int>(sizeof kNames / sizeof kNames[0]))
-    return CString(kNames[code]);
-  if (code == ArrayLogging)
-    return CString("Logging");
-  return CString("-");
-}
-
-static ElectrodeLayout* NewLayout(UINT code) {
+static std::unique_ptr<ElectrodeLayout> NewLayout(UINT code) {
   switch (code) {
-    case ArrayResistance: return new Resistance;
-    case ArrayWennerA: return new WennerA;
-    case ArrayWennerB: return new WennerB;
-    case ArrayWennerG: return new WennerG;
-    case ArrayPolePole: return new PolePole;
-    case ArrayDipoleDipole: return new DipoleDipole;
-    case ArrayPoleDipole: return new PoleDipole;
-    case ArraySquareA: return new SquareA;
-    case ArraySquareB: return new SquareB;
-    case ArraySquareG: return new SquareG;
-    case ArraySchlumberger: return new Schlumberger;
-    case ArraySurface: return new Surface;
-    case ArrayTomography: return new Tomography;
-    case ArrayEquatorialDipoleDipole: return new EquatorialDipoleDipole;
-    case ArrayPotential: return new Potential;
-    case ArrayGradient: return new Gradient;
+    case ArrayResistance: return std::make_unique<Resistance>();
+    case ArrayWennerA: return std::make_unique<WennerA>();
+    case ArrayWennerB: return std::make_unique<WennerB>();
+    case ArrayWennerG: return std::make_unique<WennerG>();
+    case ArrayPolePole: return std::make_unique<PolePole>();
+    case ArrayDipoleDipole: return std::make_unique<DipoleDipole>();
+    case ArrayPoleDipole: return std::make_unique<PoleDipole>();
+    case ArraySquareA: return std::make_unique<SquareA>();
+    case ArraySquareB: return std::make_unique<SquareB>();
+    case ArraySquareG: return std::make_unique<SquareG>();
+    case ArraySchlumberger: return std::make_unique<Schlumberger>();
+    case ArraySurface: return std::make_unique<Surface>();
+    case ArrayTomography: return std::make_unique<Tomography>();
+    case ArrayEquatorialDipoleDipole: return std::make_unique<EquatorialDipoleDipole>();
+    case ArrayPotential: return std::make_unique<Potential>();
+    case ArrayGradient: return std::make_unique<Gradient>();
     default: return nullptr;
   }
 }
 
-ElectrodeLayout* CreateElectrodeLayout(UINT code) {
+std::unique_ptr<ElectrodeLayout> CreateElectrodeLayout(UINT code,
+                                                       CString* error) {
+  const char* failure = nullptr;
+  std::unique_ptr<ElectrodeLayout> layout;
   if (code > ArrayGradient) {
-    GetDesignUi().ShowError("Unknown array code!");
-    return nullptr;
+    failure = "Unknown array code!";
+  } else {
+    try {
+      layout = NewLayout(code);
+    } catch (const std::bad_alloc&) {
+      failure = "Failed to allocate ElectrodeLayout object!";
+    }
   }
-  try {
-    return NewLayout(code);
-  } catch (const std::bad_alloc&) {
-    GetDesignUi().ShowError("Failed to allocate ElectrodeLayout object!");
-    return nullptr;
-  }
+  if (failure != nullptr && error != nullptr)
+    *error = failure;
+  return layout;
 }

@@ -2,31 +2,14 @@
 // position, pseudo-depth, spacing a and level n, and make the command for a
 // start electrode x, level n and spacing a.
 #pragma once
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
+#include <memory>
+
+#include "design/ArrayCodes.h"
 #include "design/VikaCommand.h"
 
 class CVikaAddressMap;
-
-enum ArrayCode {
-  ArrayResistance = 0,
-  ArrayWennerA = 1,
-  ArrayWennerB = 2,
-  ArrayWennerG = 3,
-  ArrayPolePole = 4,
-  ArrayDipoleDipole = 5,
-  ArrayPoleDipole = 6,
-  ArraySquareA = 7,
-  ArraySquareB = 8,
-  ArraySquareG = 9,
-  ArraySchlumberger = 10,
-  ArraySurface = 11,
-  ArrayTomography = 12,
-  ArrayEquatorialDipoleDipole = 13,
-  ArrayPotential = 14,
-  ArrayGradient = 15,
-  ArrayLogging = 1001,
-};
 
 class ElectrodeLayout {
  public:
@@ -242,9 +225,8 @@ class Gradient : public PatternlessLayout {
   double GetPseudoDepth() const override;
 };
 
-// The display name of an array code; "-" for codes without a name.
-CString ArrayTypeName(int code);
-
-// A new layout for codes 0-15 (the caller deletes it). Any other code shows
-// "Unknown array code!" and gives null.
-ElectrodeLayout* CreateElectrodeLayout(UINT code);
+// A new layout for codes 0-15. Any other code, or no memory, gives null and
+// the message the caller reports in *error (when given): the factory shows
+// nothing itself.
+std::unique_ptr<ElectrodeLayout> CreateElectrodeLayout(UINT code,
+                                                       CString* error = nullptr);

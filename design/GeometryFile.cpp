@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "design/GeometryFile.h"
 
 #include <algorithm>
@@ -47,6 +47,7 @@ BOOL CGeometryFile::Fail(const CString& text) {
 
 BOOL CGeometryFile::Read(const CString& path) {
   m_strError.Empty();
+  m_strWarning.Empty();
   Clear();
   std::vector<std::string> lines;
   if (!designtext::ReadLines(static_cast<LPCTSTR>(path), lines))
@@ -80,12 +81,20 @@ BOOL CGeometryFile::Read(const CString& path) {
       set.Add(point);
     }
   }
-  const bool moreSets = found == count && next < lines.size();
-  if (found != count || moreSets) {
-    CString text;
-    text.Format("The file announces %d coordinate sets but holds %s.", count,
-                moreSets ? "more" : "fewer");
-    return Fail(text);
+  // Every set-name line after the last set read starts a set not read.
+  int held = found;
+  for (; next < lines.size(); ++next) {
+    if (IsSetNameLine(lines[next].c_str()))
+      ++held;
+  }
+  if (held < count) {
+    m_strWarning.Format("The file announces %d coordinate sets but holds %d.",
+                        count, held);
+  } else if (held > count) {
+    m_strWarning.Format(
+        "The file announces %d coordinate sets but holds %d: only the first "
+        "%d are read.",
+        count, held, count);
   }
   return TRUE;
 }

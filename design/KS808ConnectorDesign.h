@@ -1,7 +1,7 @@
 // Which pin of each of the KS808 selector's three cable connectors a relay
 // address reaches.
 #pragma once
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include <map>
 

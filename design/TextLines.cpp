@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "design/TextLines.h"
 
 #ifdef _WIN32
@@ -62,6 +62,17 @@ bool WriteLines(const char* path, const std::vector<std::string>& lines) {
     return false;
   }
   return true;
+}
+
+bool WriteLinesTo(const char* path, const std::vector<std::string>& lines,
+                  std::string_view lineEnd) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out)
+    return false;
+  for (const std::string& line : lines)
+    out << line << lineEnd;
+  out.flush();
+  return static_cast<bool>(out);
 }
 
 void Scanner::SkipSpace() {

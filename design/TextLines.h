@@ -2,7 +2,7 @@
 // Lines are read with LF or CR LF ends and written with CR LF; numbers are
 // parsed and formatted in the C locale whatever the process locale is.
 #pragma once
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include <string>
 #include <string_view>
@@ -17,6 +17,11 @@ bool ReadLines(const char* path, std::vector<std::string>& lines);
 // Writes each line followed by CR LF to a temporary file beside the target
 // and renames it over the target, so a failed write leaves the old file.
 bool WriteLines(const char* path, const std::vector<std::string>& lines);
+
+// Writes each line followed by lineEnd straight to path (no temporary
+// file: for a file that is itself a temporary one of a set being saved).
+bool WriteLinesTo(const char* path, const std::vector<std::string>& lines,
+                  std::string_view lineEnd = "\r\n");
 
 // A cursor over one line of text, for the "%u %u"-style headers.
 class Scanner {

@@ -1,20 +1,10 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "design/VikaAddressFile.h"
 
+#include <climits>
 #include <string>
 
 #include "design/TextLines.h"
-
-using designtext::Scanner;
-
-CVikaAddressFile::CVikaAddressFile()
-    : m_nCables(0),
-      m_nTakeouts(0),
-      m_nFactor(0),
-      m_nXMove(0),
-      m_nYMove(0),
-      m_bYRoll(FALSE),
-      m_nElectrodes(0) {}
 
 CString CVikaAddressFile::LineComment(const CString& line) {
   const std::string_view text = static_cast<LPCTSTR>(line);
@@ -35,19 +25,17 @@ CString CVikaAddressFile::FormatRow(const AddressEntry& entry) {
   return row;
 }
 
-static bool ScanEntry(Scanner& scanner, AddressEntry& entry) {
-  return scanner.Unsigned(entry.nElectrode) &&
-         scanner.Unsigned(entry.nAddress) && scanner.Unsigned(entry.nCable) &&
-         scanner.Char('-') && scanner.Unsigned(entry.nTakeout);
-}
-
 BOOL CVikaAddressFile::ParseRow(const CString& row, AddressEntry& entry,
                                 CString* comment) {
-  Scanner scanner(static_cast<LPCTSTR>(row));
-  AddressEntry parsed;
-  if (!ScanEntry(scanner, parsed))
+  // The editor takes unsigned values only.
+  AddressRow read;
+  if (!ReadAddressRow(static_cast<LPCTSTR>(row), read) ||
+      !read.Within(0, UINT_MAX))
     return FALSE;
-  entry = parsed;
+  entry.nElectrode = static_cast<unsigned>(read.electrode);
+  entry.nAddress = static_cast<unsigned>(read.address);
+  entry.nCable = static_cast<unsigned>(read.cable);
+  entry.nTakeout = static_cast<unsigned>(read.takeout);
   if (comment)
     *comment = LineComment(row);
   return TRUE;
@@ -82,17 +70,14 @@ BOOL CVikaAddressFile::Read(const CString& path) {
     return Fail(static_cast<int>(lines.size()) + 1,
                 "the address file header is incomplete.");
 
-  UINT cables = 0, takeouts = 0, factor = 0, xMove = 0, yMove = 0, count = 0;
-  Scanner line1(lines[0]);
-  if (!line1.Unsigned(cables) || !line1.Unsigned(takeouts))
+  AddressHeader header;
+  if (!header.ReadLine(1, lines[0]))
     return Fail(1, "expected the number of cables and takeouts.");
-  Scanner line2(lines[1]);
-  if (!line2.Unsigned(factor) || !line2.Unsigned(xMove) ||
-      !line2.Unsigned(yMove))
+  if (!header.ReadLine(2, lines[1]))
     return Fail(2, "expected the spacing factor, X-move and Y-move.");
-  Scanner line3(lines[2]);
-  if (!line3.Unsigned(count))
+  if (!header.ReadLine(3, lines[2]))
     return Fail(3, "expected the number of electrodes.");
+  const UINT count = header.m_nElectrodes;
 
   std::vector<CString> rows;
   std::map<int, CString> comments;
@@ -117,15 +102,7 @@ BOOL CVikaAddressFile::Read(const CString& path) {
       comments[lineNumber] = comment;
   }
 
-  m_nCables = cables;
-  m_nTakeouts = takeouts;
-  m_nFactor = factor;
-  m_nXMove = xMove;
-  m_nYMove = yMove;
-  m_bYRoll = yMove > 0;
-  if (m_bYRoll)
-    m_nXMove = 0;
-  m_nElectrodes = count;
+  static_cast<AddressHeader&>(*this) = header;
   m_rows = std::move(rows);
   m_comments = std::move(comments);
   return TRUE;

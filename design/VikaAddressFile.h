@@ -2,10 +2,12 @@
 // header, one row per entry (placeholders included) and the free comment
 // kept for each line number, so a hand-written file keeps its notes.
 #pragma once
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include <map>
 #include <vector>
+
+#include "design/AddressFormat.h"
 
 struct AddressEntry {
   unsigned nElectrode = 0;
@@ -14,11 +16,9 @@ struct AddressEntry {
   unsigned nTakeout = 0;
 };
 
-class CVikaAddressFile {
+class CVikaAddressFile : public AddressHeader {
  public:
-  enum { HeaderLines = 3 };
-
-  CVikaAddressFile();
+  enum { HeaderLines = AddressHeader::Lines };
 
   // Reads the header and the entry lines; FALSE with GetErrorText() set
   // when the file cannot be opened, a header line is missing or a line
@@ -46,13 +46,6 @@ class CVikaAddressFile {
   // white space or "-" to the end; empty for a line of numbers alone.
   static CString LineComment(const CString& line);
 
-  UINT m_nCables;
-  UINT m_nTakeouts;
-  UINT m_nFactor;
-  UINT m_nXMove;
-  UINT m_nYMove;
-  BOOL m_bYRoll;
-  UINT m_nElectrodes;
   std::vector<CString> m_rows;  // entry rows in list order
   std::map<int, CString> m_comments;
 

@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "design/VikaAddressMap.h"
 
 #include <climits>
@@ -7,16 +7,7 @@
 
 #include "design/TextLines.h"
 
-using designtext::Scanner;
-
-CVikaAddressMap::CVikaAddressMap()
-    : m_nCables(0),
-      m_nTakeouts(0),
-      m_nFactor(0),
-      m_nXMove(0),
-      m_nYMove(0),
-      m_bYRoll(FALSE),
-      m_nElectrodes(0) {}
+CVikaAddressMap::CVikaAddressMap() = default;
 
 CVikaAddressMap::CVikaAddressMap(const CString& path) : CVikaAddressMap() {
   Read(path);
@@ -47,43 +38,23 @@ void CVikaAddressMap::Read(const CString& path) {
   std::vector<std::string> lines;
   if (!designtext::ReadLines(static_cast<LPCTSTR>(filePath), lines))
     return;
-  lines.resize(lines.size() < 3 ? 3 : lines.size());
-
-  Scanner line1(lines[0]);
-  unsigned value = 0;
-  if (line1.Unsigned(value)) {
-    m_nCables = value;
-    if (line1.Unsigned(value))
-      m_nTakeouts = value;
+  // The map takes what reads: a missing header field stays 0, and a row
+  // that is no entry is skipped.
+  for (int line = 1; line <= AddressHeader::Lines; ++line) {
+    if (static_cast<size_t>(line) <= lines.size())
+      ReadLine(line, lines[line - 1]);
   }
-  Scanner line2(lines[1]);
-  if (line2.Unsigned(value)) {
-    m_nFactor = value;
-    if (line2.Unsigned(value)) {
-      m_nXMove = value;
-      if (line2.Unsigned(value))
-        m_nYMove = value;
-    }
-  }
-  if (m_nYMove > 0) {
-    m_bYRoll = TRUE;
-    m_nXMove = 0;
-  }
-  Scanner line3(lines[2]);
-  if (line3.Unsigned(value))
-    m_nElectrodes = value;
-
-  for (size_t i = 3; i < lines.size(); ++i) {
-    Scanner entry(lines[i]);
-    int electrode = 0;
-    MapItem item;
-    if (!entry.Int(electrode) || !entry.Int(item.nAddress) ||
-        !entry.Int(item.nCable) || !entry.Char('-') ||
-        !entry.Int(item.nTakeout))
+  for (size_t i = AddressHeader::Lines; i < lines.size(); ++i) {
+    AddressRow row;
+    if (!ReadAddressRow(lines[i], row) || !row.Within(INT_MIN, INT_MAX))
       continue;
-    if (item.nAddress < 1)
+    if (row.address < 1)
       continue;  // an unconnected placeholder
-    SetAt(electrode, item);
+    MapItem item;
+    item.nAddress = static_cast<int>(row.address);
+    item.nCable = static_cast<int>(row.cable);
+    item.nTakeout = static_cast<int>(row.takeout);
+    SetAt(static_cast<int>(row.electrode), item);
   }
 }
 

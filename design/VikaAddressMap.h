@@ -1,10 +1,12 @@
 // A loaded address file: the layout header and the electrode -> selector
 // relay table used by the generator and the chart.
 #pragma once
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include <map>
 #include <vector>
+
+#include "design/AddressFormat.h"
 
 struct MapItem {
   int nAddress = 0;  // relay address of the selector
@@ -12,7 +14,7 @@ struct MapItem {
   int nTakeout = 0;
 };
 
-class CVikaAddressMap {
+class CVikaAddressMap : public AddressHeader {
  public:
   CVikaAddressMap();
   // Reads the file; ".ADR" is appended unless the path already ends in it
@@ -31,13 +33,6 @@ class CVikaAddressMap {
   int GetCount() const { return static_cast<int>(m_entries.size()); }
   const std::map<int, MapItem>& GetEntries() const { return m_entries; }
 
-  UINT m_nCables;
-  UINT m_nTakeouts;
-  UINT m_nFactor;
-  UINT m_nXMove;
-  UINT m_nYMove;
-  BOOL m_bYRoll;
-  UINT m_nElectrodes;
   CString m_strFileName;  // upper case, with ".ADR", without folder
 
  private:

@@ -2,7 +2,7 @@
 // shared by all channels, and a potential pair P1/P2 per receiver channel.
 // Electrodes are 1-based; 0 or a negative number means no electrode.
 #pragma once
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 class CVikaCommand : public CObject {
  public:

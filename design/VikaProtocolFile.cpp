@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "design/VikaProtocolFile.h"
 
 #include <climits>
@@ -10,9 +10,11 @@
 using designtext::Scanner;
 
 namespace {
+const char kAddressExtension[] = ".ADR";
 const char kGeometryExtension[] = ".XYZ";
 const char kNoGeometryMarker[] = "//Address File";
 const char kCommandCharacters[] = "0123456789-, \t";
+const char kCommandSeparators[] = " \t,";
 
 std::string_view View(const CString& text) { return static_cast<LPCTSTR>(text); }
 CString ToCString(std::string_view text) {
@@ -71,16 +73,24 @@ int CVikaProtocolFile::FindCommentStart(const CString& line) {
   return i + 1 == text.size() ? -1 : static_cast<int>(i);
 }
 
-BOOL CVikaProtocolFile::ParseCommand(const CString& text,
-                                     CVikaCommand& command) {
-  const auto words = designtext::SplitWords(View(text), " \t,");
+BOOL CVikaProtocolFile::ReadCommandValue(std::string_view word, int& value) {
+  Scanner scanner(word);
+  int parsed = 0;
+  if (!scanner.Int(parsed) || !scanner.AtEnd())
+    return FALSE;
+  value = parsed;
+  return TRUE;
+}
+
+// C1, C2 and one to four potential pairs, each word a command value.
+static BOOL CommandFromWords(const std::vector<std::string_view>& words,
+                             CVikaCommand& command) {
   const size_t count = words.size();
   if (count < 4 || count % 2 != 0 || count > 2 + 2 * CVikaCommand::MaxChannels)
     return FALSE;
   int values[2 + 2 * CVikaCommand::MaxChannels] = {};
   for (size_t i = 0; i < count; ++i) {
-    Scanner scanner(words[i]);
-    if (!scanner.Int(values[i]) || !scanner.AtEnd())
+    if (!CVikaProtocolFile::ReadCommandValue(words[i], values[i]))
       return FALSE;
   }
   const int channels = static_cast<int>(count - 2) / 2;
@@ -91,6 +101,78 @@ BOOL CVikaProtocolFile::ParseCommand(const CString& text,
   }
   command = CVikaCommand(values[0], values[1], p1, p2, channels);
   return TRUE;
+}
+
+BOOL CVikaProtocolFile::ParseCommand(const CString& text,
+                                     CVikaCommand& command) {
+  return CommandFromWords(designtext::SplitWords(View(text), kCommandSeparators),
+                          command);
+}
+
+BOOL CVikaProtocolFile::ReadArrayCodeLine(std::string_view line, int& code,
+                                          CString& comment) {
+  line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
+  comment.Empty();
+  const size_t tab = line.find('\t');
+  if (tab != std::string_view::npos) {
+    comment = ToCString(line.substr(tab + 1));
+    line = line.substr(0, tab);
+  }
+  long long wide = 0;
+  Scanner scanner(line);
+  if (!scanner.Long(wide) || wide < INT_MIN || wide > UINT_MAX)
+    return FALSE;
+  code = static_cast<int>(static_cast<unsigned>(wide));
+  return TRUE;
+}
+
+void CVikaProtocolFile::ReadNamesLine(std::string_view line, CString& address,
+                                      CString& geometry, CString& comment) {
+  line = designtext::Trim(line);
+  const size_t split = line.find_first_of(" \t");
+  std::string_view first = line.substr(0, split);
+  std::string_view rest = split == std::string_view::npos
+                              ? std::string_view()
+                              : line.substr(split + 1);
+  const size_t adr = designtext::FindNoCase(first, kAddressExtension);
+  if (adr != std::string_view::npos)
+    first = first.substr(0, adr);
+  rest.remove_prefix(std::min(rest.find_first_not_of(" \t"), rest.size()));
+  std::string_view second;
+  const size_t secondEnd = rest.find_first_of(" \t");
+  const std::string_view word = rest.substr(0, secondEnd);
+  const size_t xyz = designtext::FindNoCase(word, kGeometryExtension);
+  if (xyz != std::string_view::npos) {
+    second = word.substr(0, xyz);
+    rest = secondEnd == std::string_view::npos ? std::string_view()
+                                               : rest.substr(secondEnd + 1);
+  }
+  address = ToCString(first);
+  geometry = ToCString(second);
+  comment = ToCString(rest);
+}
+
+ProtocolCommandLine CVikaProtocolFile::SplitCommandLine(std::string_view line) {
+  line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
+  ProtocolCommandLine parts;
+  // Everything from the first character that cannot belong to a command
+  // is the comment, even a single last character, so that every comment
+  // written back reads back the same.
+  const size_t commentStart = line.find_first_not_of(kCommandCharacters);
+  if (commentStart != std::string_view::npos) {
+    parts.comment = line.substr(commentStart);
+    line = line.substr(0, commentStart);
+  }
+  parts.words = designtext::SplitWords(line, kCommandSeparators);
+  return parts;
+}
+
+BOOL CVikaProtocolFile::ReadCommandLine(std::string_view line,
+                                        CVikaCommand& command,
+                                        CString& comment) {
+  const ProtocolCommandLine parts = SplitCommandLine(line);
+  comment = ToCString(parts.comment);
+  return CommandFromWords(parts.words, command);
 }
 
 BOOL CVikaProtocolFile::Fail(int line, const char* what) {
@@ -111,77 +193,37 @@ BOOL CVikaProtocolFile::Read(const CString& path) {
                 "the protocol file header is incomplete.");
 
   std::map<int, CString> comments;
-
-  // Line 1: the array code up to the first tab; the rest is a comment.
-  std::string_view line1 = lines[0];
-  line1.remove_prefix(std::min(line1.find_first_not_of(" \t"), line1.size()));
-  const size_t tab = line1.find('\t');
-  if (tab != std::string_view::npos) {
-    if (tab + 1 < line1.size())
-      comments[1] = ToCString(line1.substr(tab + 1));
-    line1 = line1.substr(0, tab);
-  }
-  // Older files carry an unset code as 4294967295: read it as -1.
-  long long wide = 0;
-  Scanner codeScanner(line1);
-  if (!codeScanner.Long(wide) || wide < INT_MIN || wide > UINT_MAX)
+  int code = 0;
+  CString comment;
+  if (!ReadArrayCodeLine(lines[0], code, comment))
     return Fail(1, "expected the array code.");
-  const int code = static_cast<int>(static_cast<unsigned>(wide));
+  if (!comment.IsEmpty())
+    comments[1] = comment;
 
-  // Line 2: the address name, then the geometry name with ".XYZ" or a
-  // marker or comment.
-  const std::string_view line2 = designtext::Trim(lines[1]);
-  const size_t split = line2.find_first_of(" \t");
-  std::string_view address = line2.substr(0, split);
-  std::string_view rest = split == std::string_view::npos
-                              ? std::string_view()
-                              : line2.substr(split + 1);
-  // Extensions match in any case: file names are not case-sensitive.
-  const size_t adr = designtext::FindNoCase(address, ".ADR");
-  if (adr != std::string_view::npos)
-    address = address.substr(0, adr);
-  rest.remove_prefix(std::min(rest.find_first_not_of(" \t"), rest.size()));
-  std::string_view geometry;
-  const size_t secondEnd = rest.find_first_of(" \t");
-  const std::string_view second = rest.substr(0, secondEnd);
-  const size_t xyz = designtext::FindNoCase(second, kGeometryExtension);
-  if (xyz != std::string_view::npos) {
-    geometry = second.substr(0, xyz);
-    rest = secondEnd == std::string_view::npos ? std::string_view()
-                                               : rest.substr(secondEnd + 1);
-  }
-  if (!rest.empty())
-    comments[2] = ToCString(rest);
+  CString address, geometry;
+  ReadNamesLine(lines[1], address, geometry, comment);
+  if (!comment.IsEmpty())
+    comments[2] = comment;
 
   CVikaCommandArray commands;
   for (size_t i = 2; i < lines.size(); ++i) {
-    const int lineNumber = static_cast<int>(i) + 1;
     if (designtext::Trim(lines[i]).empty())
       continue;
-    std::string_view text = lines[i];
-    text.remove_prefix(text.find_first_not_of(" \t"));
-    // Everything from the first character that cannot belong to a command
-    // is the comment, even a single last character, so that every comment
-    // written back reads back the same.
-    const size_t commentStart = text.find_first_not_of(kCommandCharacters);
-    if (commentStart != std::string_view::npos) {
-      // Kept under the line the command is written on: blank lines are not
-      // written back, and the comment must stay with its command.
-      const int writtenLine = 3 + static_cast<int>(commands.GetSize());
-      comments[writtenLine] = ToCString(text.substr(commentStart));
-      text = text.substr(0, commentStart);
-    }
-    const CString line = ToCString(text);
     CVikaCommand command;
-    if (!ParseCommand(line, command))
-      return Fail(lineNumber,
+    const BOOL read = ReadCommandLine(lines[i], command, comment);
+    // Kept under the line the command is written on: blank lines are not
+    // written back, and the comment must stay with its command.
+    if (!comment.IsEmpty())
+      comments[3 + static_cast<int>(commands.GetSize())] = comment;
+    if (!read)
+      return Fail(static_cast<int>(i) + 1,
                   "expected C1, C2 and one to four pairs of P1 and P2.");
     commands.Add(command);
   }
 
   m_nArrayCode = code;
-  m_strAddress = ToCString(address);
-  m_strGeometry = ToCString(geometry);
+  m_strAddress = address;
+  m_strGeometry = geometry;
   m_commands.RemoveAll();
   m_commands.Append(commands);
   m_comments = std::move(comments);

@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "design/VikaProtocolGenerator.h"
 
 #include <algorithm>
@@ -285,13 +285,13 @@ BOOL CVikaProtocolGenerator::IsCoveredByRedundancy(
   return lookedUp;
 }
 
-int CVikaProtocolGenerator::MergeChannels(CVikaCommandArray& commands) const {
-  const int channels = std::min<int>(m_nChannels, CVikaCommand::MaxChannels);
-  if (channels < 2)
-    return 0;
+namespace {
 
-  // Commands with the same C1 and C2 form one group, in array order; the
-  // groups come out in the order of their first command.
+// The valid commands with the same C1 and C2, as indices in array order.
+// Groups come in the order of their first command; a group whose first
+// command stands after the first not-valid one is left out.
+std::vector<std::vector<int>> GroupByCurrentPair(
+    const CVikaCommandArray& commands) {
   const int size = static_cast<int>(commands.GetSize());
   int end = 0;
   while (end < size && commands[end].m_bValid)
@@ -302,64 +302,92 @@ int CVikaProtocolGenerator::MergeChannels(CVikaCommandArray& commands) const {
     if (command.m_bValid)
       members[{command.m_nC1, command.m_nC2}].push_back(i);
   }
-
-  std::vector<CVikaCommand> result;
+  std::vector<std::vector<int>> groups;
   for (int i = 0; i < end; ++i) {
     auto it = members.find({commands[i].m_nC1, commands[i].m_nC2});
     if (it == members.end() || it->second.front() != i)
       continue;  // merged with an earlier command
-    std::vector<CVikaCommand> group;
-    for (int index : it->second)
-      group.push_back(commands[index]);
+    groups.push_back(std::move(it->second));
     members.erase(it);
+  }
+  return groups;
+}
 
-    size_t next = 0;
-    std::vector<bool> used(group.size(), false);
-    auto takeFirstUnused = [&]() -> const CVikaCommand* {
-      while (next < group.size() && used[next])
-        ++next;
-      if (next == group.size())
-        return nullptr;
-      used[next] = true;
-      return &group[next];
-    };
-    while (const CVikaCommand* first = takeFirstUnused()) {
-      CVikaCommand merged(channels);
-      merged.m_nC1 = first->m_nC1;
-      merged.m_nC2 = first->m_nC2;
-      merged.m_nP1[0] = first->m_nP1[0];
-      merged.m_nP2[0] = first->m_nP2[0];
-      for (int k = 1; k < channels; ++k) {
-        auto clashes = [&](int electrode) {
-          if (electrode <= 0)
-            return false;
-          for (int c = 0; c <= k; ++c)
-            if (merged.m_nP1[c] == electrode || merged.m_nP2[c] == electrode)
-              return true;
+// Joins the one-channel commands of one group into commands of up to
+// channels channels: each takes the first command not used yet, then for
+// every further channel the next one whose potentials clash with none
+// already taken.
+std::vector<CVikaCommand> MergeGroup(const std::vector<CVikaCommand>& group,
+                                     int channels) {
+  std::vector<CVikaCommand> result;
+  size_t next = 0;
+  std::vector<bool> used(group.size(), false);
+  auto takeFirstUnused = [&]() -> const CVikaCommand* {
+    while (next < group.size() && used[next])
+      ++next;
+    if (next == group.size())
+      return nullptr;
+    used[next] = true;
+    return &group[next];
+  };
+  while (const CVikaCommand* first = takeFirstUnused()) {
+    CVikaCommand merged(channels);
+    merged.m_nC1 = first->m_nC1;
+    merged.m_nC2 = first->m_nC2;
+    merged.m_nP1[0] = first->m_nP1[0];
+    merged.m_nP2[0] = first->m_nP2[0];
+    for (int k = 1; k < channels; ++k) {
+      auto clashes = [&](int electrode) {
+        if (electrode <= 0)
           return false;
-        };
-        for (size_t g = next; g < group.size(); ++g) {
-          if (used[g] || !group[g].m_bValid)
-            continue;
-          if (clashes(group[g].m_nP1[0]) || clashes(group[g].m_nP2[0]))
-            continue;
-          merged.m_nP1[k] = group[g].m_nP1[0];
-          merged.m_nP2[k] = group[g].m_nP2[0];
-          used[g] = true;
-          break;
-        }
+        for (int c = 0; c <= k; ++c)
+          if (merged.m_nP1[c] == electrode || merged.m_nP2[c] == electrode)
+            return true;
+        return false;
+      };
+      for (size_t g = next; g < group.size(); ++g) {
+        if (used[g] || !group[g].m_bValid)
+          continue;
+        if (clashes(group[g].m_nP1[0]) || clashes(group[g].m_nP2[0]))
+          continue;
+        merged.m_nP1[k] = group[g].m_nP1[0];
+        merged.m_nP2[k] = group[g].m_nP2[0];
+        used[g] = true;
+        break;
       }
-      merged.m_bValid = TRUE;
-      if (m_bPoleMerge) {
-        // Three pole-pole commands of one C1 become one four-electrode
-        // command on a single selector.
-        merged.m_nC2 = merged.m_nP1[0];
-        merged.m_nP1[0] = merged.m_nP1[1];
-        merged.m_nP2[0] = merged.m_nP1[2];
-        for (int c = 1; c < CVikaCommand::MaxChannels; ++c)
-          merged.m_nP1[c] = merged.m_nP2[c] = 0;
-        merged.m_nChannels = 1;
-      }
+    }
+    merged.m_bValid = TRUE;
+    result.push_back(merged);
+  }
+  return result;
+}
+
+// Three pole-pole commands of one C1 become one four-electrode command on a
+// single selector.
+void ApplyPoleMerge(CVikaCommand& merged) {
+  merged.m_nC2 = merged.m_nP1[0];
+  merged.m_nP1[0] = merged.m_nP1[1];
+  merged.m_nP2[0] = merged.m_nP1[2];
+  for (int c = 1; c < CVikaCommand::MaxChannels; ++c)
+    merged.m_nP1[c] = merged.m_nP2[c] = 0;
+  merged.m_nChannels = 1;
+}
+
+}  // namespace
+
+int CVikaProtocolGenerator::MergeChannels(CVikaCommandArray& commands) const {
+  const int channels = std::min<int>(m_nChannels, CVikaCommand::MaxChannels);
+  if (channels < 2)
+    return 0;
+
+  std::vector<CVikaCommand> result;
+  for (const std::vector<int>& members : GroupByCurrentPair(commands)) {
+    std::vector<CVikaCommand> group;
+    for (int index : members)
+      group.push_back(commands[index]);
+    for (CVikaCommand& merged : MergeGroup(group, channels)) {
+      if (m_bPoleMerge)
+        ApplyPoleMerge(merged);
       result.push_back(merged);
     }
   }

@@ -3,7 +3,7 @@
 // n, less skipped and redundant ones, optionally merged into multi-channel
 // commands, and writes the section file.
 #pragma once
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include "design/VikaCommand.h"
 

@@ -1,7 +1,7 @@
 // The (spacing a, level n) pairs excluded from a generated protocol, each
 // packed as (a << 16) + n.
 #pragma once
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 class ElectrodeLayout;
 

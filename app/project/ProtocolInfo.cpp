@@ -1,6 +1,6 @@
 #include "framework/Framework.h"
 #include "app/project/ProtocolInfo.h"
-#include "design/ElectrodeLayout.h"
+#include "design/ArrayCodes.h"
 
 IMPLEMENT_SERIAL(CProtocolInfo, CObject, VERSIONABLE_SCHEMA)
 

@@ -1,7 +1,7 @@
 // Generates dipole-dipole (one and four channels) and Schlumberger protocols
 // over every spacing and level for layouts of 64, 128 and 256 electrodes, and
 // prints how long each section takes and how many commands it gives.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include <algorithm>
 #include <chrono>

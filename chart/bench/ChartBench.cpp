@@ -2,7 +2,7 @@
 // the missing measurements, numbering, scanning the takeouts) and prints
 // time and item counts per size; up to 128 electrodes the plain every-pair
 // search runs beside the grid search.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include <algorithm>
 #include <chrono>
@@ -33,7 +33,7 @@ std::string WriteProtocol(int electrodes) {
                        charttest::AddressFileText(16, 1, 16, electrodes));
   std::unique_ptr<CVikaAddressMap> map(
       new CVikaAddressMap(CString((folder + "LINE.ADR").c_str())));
-  std::unique_ptr<ElectrodeLayout> layout(CreateElectrodeLayout(5));
+  std::unique_ptr<ElectrodeLayout> layout = CreateElectrodeLayout(5);
   CVikaProtocolGenerator generator;
   generator.SetSpacingRange(1, electrodes - 1);
   generator.SetLevelRange(1, electrodes - 3);

@@ -1,9 +1,10 @@
 // The protocol data-line reader and the algorithms over what it reads:
 // byte 0 picks the array type, the rest are the lines of a ".UP" file.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,8 @@
 
 namespace {
 
-CVikaAddressMap* SmallMap() {
-  CVikaAddressMap* map = new CVikaAddressMap;
+std::unique_ptr<CVikaAddressMap> SmallMap() {
+  auto map = std::make_unique<CVikaAddressMap>();
   map->m_nCables = 2;
   map->m_nTakeouts = 8;
   map->m_nFactor = 2;

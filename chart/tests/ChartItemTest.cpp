@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ class ChartItemTest : public ::testing::Test {
  protected:
   // Wenner A, spacing factor 2, roll-along 8 electrodes, 16 electrodes on
   // cables of 8 takeouts.
-  std::unique_ptr<ElectrodeLayout> layout{CreateElectrodeLayout(1)};
+  std::unique_ptr<ElectrodeLayout> layout = CreateElectrodeLayout(1);
   std::unique_ptr<CVikaAddressMap> map{charttest::MakeAddressMap(8, 2, 8, 16)};
 
   CVikaChartItem Make(DWORD state, int a = 1, int b = 4, int m = 2, int n = 3) {

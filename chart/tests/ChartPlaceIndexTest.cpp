@@ -1,5 +1,5 @@
 // The grid search must give exactly what comparing every pair gives.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include <gtest/gtest.h>
 
@@ -91,7 +91,7 @@ TEST(ChartPlaceIndexTest, GenerationMatchesThePlainScan) {
   std::mt19937 random(7);
   const char* extensions[3] = {".ORG", ".UP", ".DWN"};
   for (int code : {5, 10}) {
-    std::unique_ptr<ElectrodeLayout> layout(CreateElectrodeLayout(code));
+    std::unique_ptr<ElectrodeLayout> layout = CreateElectrodeLayout(code);
     CVikaProtocolGenerator generator;
     generator.SetSpacingRange(1, 19);
     generator.SetLevelRange(1, code == 5 ? 17 : 9);

@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "chart/tests/ChartTestFiles.h"
 
 #include <cstdio>
@@ -55,9 +55,10 @@ std::string AddressFileText(int takeoutsPerCable, int factor, int xMove,
   return out.str();
 }
 
-CVikaAddressMap* MakeAddressMap(int takeoutsPerCable, int factor, int xMove,
-                                int count) {
-  CVikaAddressMap* map = new CVikaAddressMap;
+std::unique_ptr<CVikaAddressMap> MakeAddressMap(int takeoutsPerCable,
+                                                int factor, int xMove,
+                                                int count) {
+  auto map = std::make_unique<CVikaAddressMap>();
   map->m_nCables = (count + takeoutsPerCable - 1) / takeoutsPerCable;
   map->m_nTakeouts = takeoutsPerCable;
   map->m_nFactor = factor;

@@ -1,7 +1,8 @@
 // Files and layouts for the chart tests and the benchmark.
 #pragma once
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,10 @@ bool FileExists(const std::string& path);
 // cables of the given size, relay address = electrode number.
 std::string AddressFileText(int takeoutsPerCable, int factor, int xMove,
                             int count);
-// The same map built in memory (caller owns it).
-CVikaAddressMap* MakeAddressMap(int takeoutsPerCable, int factor, int xMove,
-                                int count);
+// The same map built in memory.
+std::unique_ptr<CVikaAddressMap> MakeAddressMap(int takeoutsPerCable,
+                                                int factor, int xMove,
+                                                int count);
 
 // The data lines of a protocol file (header lines dropped, blank lines
 // skipped), each with its values separated by single blanks.

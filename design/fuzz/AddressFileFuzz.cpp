@@ -1,6 +1,6 @@
 // The address editor's reader, then a write and a second read that must
 // give the same rows.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "design/VikaAddressFile.h"
 
 #include <cstdlib>

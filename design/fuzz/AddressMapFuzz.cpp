@@ -1,6 +1,6 @@
 // The address map reader, then a protocol generated over the map, which
 // must stay within the map's electrodes.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "design/ElectrodeLayout.h"
 #include "design/VikaAddressMap.h"
 #include "design/VikaProtocolGenerator.h"
@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   generator.SetLevelRange(1, 3);
   generator.SetChannels(2);
   const int code = size > 0 ? data[0] % 16 : ArrayDipoleDipole;
-  std::unique_ptr<ElectrodeLayout> layout(CreateElectrodeLayout(code));
+  std::unique_ptr<ElectrodeLayout> layout = CreateElectrodeLayout(code);
   CVikaCommandArray out;
   for (int section = 0; section < 3; ++section) {
     const int count = generator.Generate(out, map, nullptr, *layout, section);

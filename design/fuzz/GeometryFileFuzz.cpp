@@ -1,5 +1,5 @@
 // The geometry file reader, then a write and a second read.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "design/GeometryFile.h"
 
 #include "design/fuzz/FuzzFile.h"

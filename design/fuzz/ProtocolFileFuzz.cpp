@@ -1,6 +1,6 @@
 // The protocol section reader, then a write and a second read that must
 // give the same header, commands and command comments.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "design/VikaProtocolFile.h"
 
 #include <cstdlib>

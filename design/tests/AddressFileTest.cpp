@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "design/VikaAddressFile.h"
 #include "design/VikaAddressMap.h"
 

@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "design/VikaProtocolGenerator.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ class ProtocolGeneratorTest : public testing::Test {
  protected:
   int Run(int code, int section, CVikaCommandArray& out,
           const CVikaAddressMap* redundancy = nullptr) {
-    layout_.reset(CreateElectrodeLayout(code));
+    layout_ = CreateElectrodeLayout(code);
     generator_.SetArrayCode(code);
     return generator_.Generate(out, map_, redundancy, *layout_, section);
   }
@@ -237,7 +237,7 @@ TEST(VikaProtocolSkipList, FindAndNearDuplicates) {
   EXPECT_EQ(nullptr, list.Find(1, 2));
   EXPECT_EQ((2u << 16) + 3u, CVikaProtocolSkipList::Pack(2, 3));
 
-  std::unique_ptr<ElectrodeLayout> dipole(CreateElectrodeLayout(ArrayDipoleDipole));
+  std::unique_ptr<ElectrodeLayout> dipole = CreateElectrodeLayout(ArrayDipoleDipole);
   // Depths a(n + 1): (2, 2) gives 6, (3, 1) gives 6, (1, 4) gives 5.
   CVikaProtocolSkipList pairs;
   pairs.Add(3, 1);
@@ -248,7 +248,7 @@ TEST(VikaProtocolSkipList, FindAndNearDuplicates) {
   EXPECT_FALSE(distant.IsNearDuplicate(2, 2, *dipole, 0.05));
   EXPECT_TRUE(distant.IsNearDuplicate(2, 2, *dipole, 0.2));
   // A zero depth has no near duplicates (and no division by zero).
-  std::unique_ptr<ElectrodeLayout> surface(CreateElectrodeLayout(ArraySurface));
+  std::unique_ptr<ElectrodeLayout> surface = CreateElectrodeLayout(ArraySurface);
   EXPECT_FALSE(distant.IsNearDuplicate(2, 2, *surface, 0.05));
 }
 

@@ -1,7 +1,7 @@
 // Helpers shared by the design tests: a scratch folder, whole-file reads and
 // writes, an in-memory address map and a UI sink that records what it shows.
 #pragma once
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include <string>
 #include <vector>
