@@ -1,5 +1,7 @@
 // Flow-control modes of a port (the initial ones are put back when the
-// record goes) and a packed snapshot of its modem lines and line errors.
+// record goes), a packed snapshot of its modem lines and line errors, and
+// the lines it drives (DTR, RTS, break); what a line is set to is what the
+// snapshot then holds.
 #pragma once
 
 #include <cstdint>

@@ -55,14 +55,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0)
         return 0;
-    GFSetTimeScale(1000);  // the protocol's time-outs in milliseconds
+    GFSetTimeScale(10000);  // the protocol's seconds pass in a tenth of a millisecond
     std::vector<std::string> replies = Replies(data + 1, size - 1);
     SerialInterface::SetPortFactory([&replies](int index, int, int) {
         return std::unique_ptr<GFComLink>(std::make_unique<ScriptedPort>(replies, index));
     });
     try {
         Command command(data[0] & 1);
-        command.SetReadUntilLimit(2000);
+        command.SetReadUntilTimeout(5000);
+        command.SetReadUntilLimit(20000);
         for (int i = 0; i < 2; ++i)
             Operate(command, (data[0] >> (1 + 3 * i)) & 7);
     } catch (G7KException&) {
