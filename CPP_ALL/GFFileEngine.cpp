@@ -1,6 +1,7 @@
 #include "CPP_ALL/GFFileEngine.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "CPP_ALL/GFPlatform.h"
 
@@ -102,4 +103,13 @@ void GFFileEngine::GetDateTime(int& y, int& mo, int& d, int& h, int& mi, int& s)
   h = m_hour;
   mi = m_minute;
   s = m_second;
+}
+
+// "/" too: Win32 accepts it as a separator, and so do the native tests.
+const char* GFNameInPath(const char* path) {
+  const char* cut = std::strrchr(path, '\\');
+  const char* slash = std::strrchr(path, '/');
+  if (slash > cut) cut = slash;
+  if (!cut) cut = std::strrchr(path, ':');
+  return cut ? cut + 1 : path;
 }

@@ -1,6 +1,6 @@
 // The file side of a transfer: expands a list of file names, opens, reads,
-// writes and dates files. GFFileWin32 is the engine of the shipping
-// program; GFFilePosix serves the native build.
+// writes and dates files. GFFileNative is the engine on the system's own
+// files (Win32 in the shipping program, POSIX in the native build).
 //
 // Time convention: the date and time fields hold the file system's local
 // time (what GetTime reads and SetTime writes). ZMODEM carries UTC seconds;
@@ -76,5 +76,9 @@ class GFFileEngine {
   std::deque<std::string> m_pending;
 };
 
-// The platform's engine (GFFileWin32 or GFFilePosix).
+// The platform's engine (a GFFileNative).
 std::unique_ptr<GFFileEngine> GFMakeFileEngine();
+
+// Where the name starts in a path: after the last "\" or "/", or else
+// after a drive's ":"; the path itself when it has no folder part.
+const char* GFNameInPath(const char* path);

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "CPP_ALL/GFFileWin32.h"
+#include "CPP_ALL/GFFileNative.h"
 
 #include <algorithm>
 #include <cctype>
@@ -9,12 +9,10 @@
 #include "CPP_ALL/GFErrors.h"
 #include "CPP_ALL/GFPlatform.h"
 
-std::unique_ptr<GFFileEngine> GFMakeFileEngine() { return std::make_unique<GFFileWin32>(); }
+std::unique_ptr<GFFileEngine> GFMakeFileEngine() { return std::make_unique<GFFileNative>(); }
 
 namespace {
-// FILETIME counts 100 ns ticks from 1601.
-constexpr ULONGLONG kTicksPerSecond = 10000000ULL;
-constexpr LONGLONG kSecondsTo1970 = 11644473600LL;
+HANDLE Handle(intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
 bool WildMatch(const char* mask, const char* name) {
   for (; *mask; ++mask, ++name) {
@@ -32,13 +30,11 @@ bool WildMatch(const char* mask, const char* name) {
 }
 }  // namespace
 
-GFFileWin32::~GFFileWin32() {
-  if (IsOpen()) CloseHandle(m_handle);
+GFFileNative::~GFFileNative() {
+  if (IsOpen()) CloseHandle(Handle(m_handle));
 }
 
-bool GFFileWin32::IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
-
-int GFFileWin32::Open(const char* name, const char* mode) {
+int GFFileNative::Open(const char* name, const char* mode) {
   if (IsOpen()) return GF_FE_ALREADY_OPEN;
   bool append = std::strchr(mode, 'a') != nullptr;
   bool write = std::strchr(mode, 'w') != nullptr;
@@ -54,38 +50,38 @@ int GFFileWin32::Open(const char* name, const char* mode) {
   }
   HANDLE h = CreateFileA(name, access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return GF_FE_OPEN_REFUSED;
-  m_handle = h;
+  m_handle = reinterpret_cast<intptr_t>(h);
   m_name = name;
   ResetSize();
   if (append) SetFilePointer(h, 0, nullptr, FILE_END);
   return 0;
 }
 
-int GFFileWin32::Close() {
+int GFFileNative::Close() {
   if (!IsOpen()) return GF_FE_NOT_OPEN;
-  BOOL ok = CloseHandle(m_handle);
-  m_handle = INVALID_HANDLE_VALUE;
+  BOOL ok = CloseHandle(Handle(m_handle));
+  m_handle = kNoHandle;
   return ok ? 0 : GF_FE_CLOSE_FAILED;
 }
 
-long GFFileWin32::Seek(long offset, int origin) {
+long GFFileNative::Seek(long offset, int origin) {
   if (!IsOpen()) return GF_FE_NOT_OPEN;
   DWORD method = origin == 1 ? FILE_CURRENT : origin == 2 ? FILE_END : FILE_BEGIN;
-  DWORD pos = SetFilePointer(m_handle, offset, nullptr, method);
+  DWORD pos = SetFilePointer(Handle(m_handle), offset, nullptr, method);
   return pos == INVALID_SET_FILE_POINTER ? GF_FE_SEEK_FAILED : long(pos);
 }
 
-long GFFileWin32::Tell() {
+long GFFileNative::Tell() {
   if (!IsOpen()) return GF_FE_NOT_OPEN;
-  DWORD pos = SetFilePointer(m_handle, 0, nullptr, FILE_CURRENT);
+  DWORD pos = SetFilePointer(Handle(m_handle), 0, nullptr, FILE_CURRENT);
   return pos == INVALID_SET_FILE_POINTER ? GF_FE_NO_POSITION : long(pos);
 }
 
-int GFFileWin32::SetTime() {
+int GFFileNative::SetTime() {
   Flush();
-  ULONGLONG ticks = ULONGLONG(LONGLONG(ToUnixSeconds()) + kSecondsTo1970) * kTicksPerSecond;
+  uint64_t ticks = GFFileTimeFromUnix(ToUnixSeconds());
   FILETIME ft{DWORD(ticks), DWORD(ticks >> 32)};
-  if (IsOpen()) return SetFileTime(m_handle, nullptr, nullptr, &ft) ? 0 : GF_GENERAL;
+  if (IsOpen()) return SetFileTime(Handle(m_handle), nullptr, nullptr, &ft) ? 0 : GF_GENERAL;
   HANDLE h = CreateFileA(m_name.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return GF_GENERAL;
@@ -94,24 +90,23 @@ int GFFileWin32::SetTime() {
   return ok ? 0 : GF_GENERAL;
 }
 
-int GFFileWin32::GetTime() {
+int GFFileNative::GetTime() {
   FILETIME ft{};
   if (IsOpen()) {
-    if (!GetFileTime(m_handle, nullptr, nullptr, &ft)) return GF_GENERAL;
+    if (!GetFileTime(Handle(m_handle), nullptr, nullptr, &ft)) return GF_GENERAL;
   } else {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!GetFileAttributesExA(m_name.c_str(), GetFileExInfoStandard, &data)) return GF_GENERAL;
     ft = data.ftLastWriteTime;
   }
-  ULONGLONG ticks = (ULONGLONG(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
-  FromUnixSeconds(long(LONGLONG(ticks / kTicksPerSecond) - kSecondsTo1970));
+  FromUnixSeconds(long(GFUnixFromFileTime((uint64_t(ft.dwHighDateTime) << 32) | ft.dwLowDateTime)));
   return 0;
 }
 
-long GFFileWin32::GetSize() {
+long GFFileNative::GetSize() {
   if (m_size >= 0) return m_size;
   if (IsOpen()) {
-    DWORD size = GetFileSize(m_handle, nullptr);
+    DWORD size = GetFileSize(Handle(m_handle), nullptr);
     if (size == INVALID_FILE_SIZE) return -1;
     return m_size = long(size);
   }
@@ -120,40 +115,40 @@ long GFFileWin32::GetSize() {
   return m_size = long(data.nFileSizeLow);
 }
 
-int GFFileWin32::Write(const void* buffer, int n) {
+int GFFileNative::Write(const void* buffer, int n) {
   DWORD done = 0;
-  if (!IsOpen() || !WriteFile(m_handle, buffer, DWORD(n), &done, nullptr)) return int(done);
+  if (!IsOpen() || !WriteFile(Handle(m_handle), buffer, DWORD(n), &done, nullptr)) return int(done);
   return int(done);
 }
 
-int GFFileWin32::Read(void* buffer, int n) {
+int GFFileNative::Read(void* buffer, int n) {
   DWORD done = 0;
-  if (!IsOpen() || !ReadFile(m_handle, buffer, DWORD(n), &done, nullptr)) return int(done);
+  if (!IsOpen() || !ReadFile(Handle(m_handle), buffer, DWORD(n), &done, nullptr)) return int(done);
   return int(done);
 }
 
-int GFFileWin32::PutChar(int c) {
+int GFFileNative::PutChar(int c) {
   char b = char(c);
   return Write(&b, 1);
 }
 
-int GFFileWin32::GetChar(char* buffer) { return Read(buffer, 1); }
+int GFFileNative::GetChar(char* buffer) { return Read(buffer, 1); }
 
-int GFFileWin32::Flush() { return IsOpen() && FlushFileBuffers(m_handle) ? 0 : GF_GENERAL; }
+int GFFileNative::Flush() { return IsOpen() && FlushFileBuffers(Handle(m_handle)) ? 0 : GF_GENERAL; }
 
-bool GFFileWin32::Exists(const char* name) {
+bool GFFileNative::Exists(const char* name) {
   DWORD attributes = GetFileAttributesA(name);
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void GFFileWin32::Expand(const std::string& pattern, bool recurse, std::vector<std::string>& out) {
-  size_t cut = pattern.find_last_of("\\/:");
-  std::string dir = cut == std::string::npos ? "" : pattern.substr(0, cut + 1);
-  std::string mask = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
+void GFFileNative::Expand(const std::string& pattern, bool recurse, std::vector<std::string>& out) {
+  const char* name = GFNameInPath(pattern.c_str());
+  std::string dir(pattern.c_str(), name);
+  std::string mask(name);
   ExpandIn(dir, mask, 0, recurse, out);
 }
 
-void GFFileWin32::ExpandIn(const std::string& dir, const std::string& mask, int depth, bool recurse,
+void GFFileNative::ExpandIn(const std::string& dir, const std::string& mask, int depth, bool recurse,
                            std::vector<std::string>& out) {
   WIN32_FIND_DATAA data{};
   HANDLE find = FindFirstFileA((dir + "*").c_str(), &data);

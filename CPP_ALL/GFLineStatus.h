@@ -1,5 +1,7 @@
 // Flow-control modes of a port (the initial ones are put back when the
-// record goes) and a packed snapshot of its modem lines and line errors.
+// record goes), a packed snapshot of its modem lines and line errors, and
+// the lines it drives (DTR, RTS, break); what a line is set to is what the
+// snapshot then holds.
 #pragma once
 
 #include <cstdint>
@@ -14,8 +16,18 @@ class GFLineStatus {
   GFLineStatus& operator=(const GFLineStatus&) = delete;
 
   int SetFlowControl(int inMode, int outMode);
+  // The modes the port reports it is using.
+  int GetFlowControl(int& inMode, int& outMode);
   // Re-reads the port's snapshot; 0 or the port's code.
   int Refresh();
+  // Raise (non-zero) or drop (0) a line; the port's answer is the line's
+  // new value, which the snapshot keeps, or a negative code.
+  int SetDTR(int value);
+  int SetRTS(int value);
+  int SetBreak(int value);
+  // Holds a break for `ms` milliseconds, polling the port's idle hook; a
+  // negative idle result ends the break at once and is returned.
+  int SendBreak(int ms);
   // The 2-bit field of a line in the snapshot (see GFComLink's lines).
   int Field(int line) const;
   uint32_t GetPacked() const { return m_packed; }
@@ -30,6 +42,9 @@ class GFLineStatus {
   static const int kFieldLines[16];
 
  private:
+  int SetOutputLine(int line, int value);
+  void StoreField(int line, int value);
+
   int m_initialIn = 0;
   int m_initialOut = 0;
   int m_in = 0;

@@ -16,6 +16,9 @@
 namespace {
 std::atomic<unsigned> g_timeScale{1};
 
+constexpr uint64_t kTicksPerSecond = 10000000ULL;
+constexpr int64_t kSecondsFrom1601To1970 = 11644473600LL;
+
 #ifndef _WIN32
 uint64_t MonotonicMs() {
   timespec ts{};
@@ -51,10 +54,15 @@ void GFSleep(uint32_t ms) {
 #endif
 }
 
+uint64_t GFFileTimeFromUnix(int64_t utcSeconds) {
+  return uint64_t(utcSeconds + kSecondsFrom1601To1970) * kTicksPerSecond;
+}
+
+int64_t GFUnixFromFileTime(uint64_t ticks) { return int64_t(ticks / kTicksPerSecond) - kSecondsFrom1601To1970; }
+
 #ifdef _WIN32
 bool GFUtcToLocal(int64_t utcSeconds, GFDateTime& local) {
-  // FILETIME counts 100 ns ticks from 1601; 11644473600 s lie before 1970.
-  ULONGLONG ticks = ULONGLONG(utcSeconds + 11644473600LL) * 10000000ULL;
+  uint64_t ticks = GFFileTimeFromUnix(utcSeconds);
   FILETIME ft{DWORD(ticks), DWORD(ticks >> 32)};
   SYSTEMTIME utc{}, loc{};
   if (!FileTimeToSystemTime(&ft, &utc) || !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &loc))
@@ -74,8 +82,7 @@ bool GFLocalToUtc(const GFDateTime& local, int64_t& utcSeconds) {
   FILETIME ft{};
   if (!TzSpecificLocalTimeToSystemTime(nullptr, &loc, &utc) || !SystemTimeToFileTime(&utc, &ft))
     return false;
-  ULONGLONG ticks = (ULONGLONG(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
-  utcSeconds = int64_t(ticks / 10000000ULL) - 11644473600LL;
+  utcSeconds = GFUnixFromFileTime((uint64_t(ft.dwHighDateTime) << 32) | ft.dwLowDateTime);
   return true;
 }
 #else

@@ -34,6 +34,11 @@ bool GFUtcToLocal(int64_t utcSeconds, GFDateTime& local);
 // The inverse: a local time to UTC seconds.
 bool GFLocalToUtc(const GFDateTime& local, int64_t& utcSeconds);
 
+// Win32 file times count 100 ns ticks from 1601; these convert them to and
+// from UTC seconds since 1970.
+uint64_t GFFileTimeFromUnix(int64_t utcSeconds);
+int64_t GFUnixFromFileTime(uint64_t ticks);
+
 // Shows "Pure Virtual function called @<source>,<line>" (boxed as "Library
 // Error" on Windows) and ends the process with exit code 1.
 [[noreturn]] void GFFatalError(const char* source, int line);

@@ -177,11 +177,4 @@ bool GFTransfer::WaitQuiet() {
   }
 }
 
-const char* GFTransfer::StripPath(const char* name) {
-  // "/" too: Win32 accepts it as a separator, and so do the native tests.
-  const char* cut = std::strrchr(name, '\\');
-  const char* slash = std::strrchr(name, '/');
-  if (slash > cut) cut = slash;
-  if (!cut) cut = std::strrchr(name, ':');
-  return cut ? cut + 1 : name;
-}
+const char* GFTransfer::StripPath(const char* name) { return GFNameInPath(name); }

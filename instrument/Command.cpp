@@ -25,28 +25,17 @@ constexpr int kFixedReplyTimeout = 3000;
 
 } // namespace
 
-Command::Command(BOOL probe)
+Command::Command(BOOL probe) : m_share(SerialInterface::Acquire()), m_pLink(m_share.GetStream())
 {
-    m_pLink = SerialInterface::Open();
     if (!m_pLink)
         throw GFCommException(GF_OPEN_FAILED);
     m_probeReply = 0;
     GFSleep(100);
-    if (!probe)
-        return;
-    try {
+    if (probe)
         Probe();
-    } catch (...) {
-        // No destructor runs for a half-made object: give the share back.
-        SerialInterface::Close(FALSE);
-        throw;
-    }
 }
 
-Command::~Command()
-{
-    SerialInterface::Close(FALSE);
-}
+Command::~Command() = default;
 
 void Command::Probe()
 {

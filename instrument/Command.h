@@ -9,6 +9,7 @@
 #pragma once
 
 #include "framework/Framework.h"
+#include "instrument/SerialInterface.h"
 
 class GFComStream;
 class GFMonitor;
@@ -59,6 +60,7 @@ public:
     void SetReadUntilLimit(DWORD ms) { m_readUntilLimit = ms; }
 
 protected:
+    SerialShare m_share;  // for the object's life; m_pLink is its stream
     GFComStream* m_pLink = nullptr;
     unsigned char m_probeReply = 0;
     char m_reply[kReplySize] = {};

@@ -24,6 +24,14 @@ static SerialInterface::PortFactory& Factory()
     return factory;
 }
 
+SerialShare::SerialShare() : m_stream(SerialInterface::Open()) {}
+
+SerialShare::~SerialShare()
+{
+    if (m_stream)
+        SerialInterface::Close(FALSE);
+}
+
 void SerialInterface::SetPortFactory(PortFactory factory)
 {
     Factory() = factory ? std::move(factory) : PortFactory(MakeDefaultPort);

@@ -11,10 +11,31 @@
 class GFComLink;
 class GFComStream;
 
+// One share of the connection, given back when the object goes, so that
+// a holder half-made by an exception cannot keep the port open. Only
+// SerialInterface::Acquire makes one.
+class SerialShare {
+public:
+    ~SerialShare();
+    SerialShare(const SerialShare&) = delete;
+    SerialShare& operator=(const SerialShare&) = delete;
+
+    // The connection's stream; null when no port could be made.
+    GFComStream* GetStream() const { return m_stream; }
+
+private:
+    friend class SerialInterface;
+    SerialShare();
+
+    GFComStream* m_stream;
+};
+
 class SerialInterface {
 public:
     static constexpr int kBufferSize = 32768;
 
+    // A share of the connection (see Open) held by the returned object.
+    static SerialShare Acquire() { return SerialShare(); }
     // Acquires the connection; null when the port could not be made.
     // Throws GFCommException when the port or its stream fails.
     static GFComStream* Open();

@@ -9,6 +9,7 @@
 #include "CPP_ALL/GFComStream.h"
 #include "CPP_ALL/GFComWin32.h"
 #include "CPP_ALL/GFZmodem.h"
+#include "CPP_ALL/tests/LineStatusChecks.h"
 #include "CPP_ALL/tests/TransferFixture.h"
 
 namespace {
@@ -97,6 +98,12 @@ TEST_F(EchoPort, OpensConfiguresAndEchoes) {
   EXPECT_EQ(port.WriteChar('x'), 0);
   GFComStream stream(&port);
   EXPECT_EQ(stream.ReadChar(3000), 'x');
+}
+
+TEST_F(EchoPort, LineStatusDrivesTheLines) {
+  GFComWin32 port(MappedIndex(), 4096, 4096);
+  ASSERT_EQ(port.GetError(), 0);
+  ExpectLineStatusDrivesTheLines(port);
 }
 
 class SzPeer : public MappedPort {

@@ -82,6 +82,19 @@ TEST(Platform, AbstractOperationsEndTheProcess) {
 }
 #endif
 
+TEST(Platform, FileTimesCountFrom1601) {
+  struct {
+    int64_t unixSeconds;
+    uint64_t ticks;
+  } cases[] = {{0, 116444736000000000ULL}, {1, 116444736010000000ULL}, {-11644473600LL, 0},
+               {2000000000, 136444736000000000ULL}};
+  for (auto& c : cases) {
+    EXPECT_EQ(GFFileTimeFromUnix(c.unixSeconds), c.ticks) << c.unixSeconds;
+    EXPECT_EQ(GFUnixFromFileTime(c.ticks), c.unixSeconds) << c.unixSeconds;
+  }
+  EXPECT_EQ(GFUnixFromFileTime(116444736009999999ULL), 0);  // part seconds are cut
+}
+
 TEST(Transfer, StripPath) {
   struct {
     const char* in;
@@ -131,17 +144,24 @@ TEST(Zmodem, FileInfoBlock) {
   EXPECT_EQ(info, std::string("DATA.G7K\0" "1234 575360400 0\0", 26));
 }
 
-TEST(Zmodem, FileManagementOptions) {
+// The program's option numbers are not the ZF1 codes they stand for.
+TEST(Zmodem, FileManagementOptionsMapToZf1Codes) {
   auto pair = MakeMemoryPair();
   GFComStream stream(pair.a.get());
   GFZmodem z(&stream);
-  int expected[] = {0, 1, 3, 4, 6, 7, 5};
-  for (int option = 1; option <= 6; ++option) {
-    z.SetFileManagement(option);
-    EXPECT_EQ(z.GetFileManagement(), expected[option]) << option;
+  struct {
+    int option;
+    int code;
+  } cases[] = {{1, GFZmodem::ZMNEWL}, {2, GFZmodem::ZMAPND}, {3, GFZmodem::ZMCLOB},
+               {4, GFZmodem::ZMDIFF}, {5, GFZmodem::ZMPROT}, {6, GFZmodem::ZMNEW}};
+  for (auto& c : cases) {
+    z.SetFileManagement(c.option);
+    EXPECT_EQ(z.GetFileManagement(), c.code) << c.option;
   }
-  z.SetFileManagement(9);
-  EXPECT_EQ(z.GetFileManagement(), 5);
+  for (int outside : {0, 7, -1}) {
+    z.SetFileManagement(outside);
+    EXPECT_EQ(z.GetFileManagement(), GFZmodem::ZMNEW) << outside;  // left as it was
+  }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The file engine of the platform (GFFileWin32 or GFFilePosix).
+// The file engine of the platform (GFFileNative).
 #include <gtest/gtest.h>
 
 #include <cstdlib>

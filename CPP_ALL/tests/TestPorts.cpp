@@ -1,5 +1,7 @@
 #include "CPP_ALL/tests/TestPorts.h"
 
+#include "CPP_ALL/GFLineStatus.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -33,9 +35,24 @@ int TestPort::GetFlowControl(int& in, int& out) {
   return 0;
 }
 
-int TestPort::SetLine(int line, int) {
+int TestPort::SetBreak(int state) {
+  if (state >= 0) m_break = state == 1 ? 1 : 0;
+  return m_break;
+}
+
+int TestPort::SetLine(int line, int value) {
+  if (line == GF_LINE_BREAK) return SetBreak(value);
+  if (value != -1 && line == GF_LINE_DTR) m_dtr = value != 0;
+  if (value != -1 && line == GF_LINE_RTS) m_rts = value != 0;
+  return LineValue(line);
+}
+
+int TestPort::LineValue(int line) const {
   switch (line) {
-    case GF_LINE_DTR: case GF_LINE_RTS: case GF_LINE_CD: case GF_LINE_DSR: case GF_LINE_CTS:
+    case GF_LINE_DTR: return m_dtr;
+    case GF_LINE_RTS: return m_rts;
+    case GF_LINE_BREAK: return m_break;
+    case GF_LINE_CD: case GF_LINE_DSR: case GF_LINE_CTS:
       return 1;
     default:
       return 0;
@@ -59,8 +76,7 @@ void TestPort::GetParameters(long& baud, char& parity, int& dataBits, int& stopB
 
 int TestPort::GetStatusSnapshot(uint32_t& packed) {
   packed = 0;
-  // DTR, RTS, DSR, CTS and carrier detect up.
-  packed |= 1u << 0 | 1u << 2 | 1u << 6 | 1u << 8 | 1u << 12;
+  for (int i = 0; i < 16; ++i) packed |= uint32_t(LineValue(GFLineStatus::kFieldLines[i])) << (2 * i);
   return 0;
 }
 
@@ -215,6 +231,12 @@ void FdPort::RawClearInput() {
 int FdPort::RawWrite(const uint8_t* data, int n) {
   ssize_t w = ::write(m_fd, data, size_t(n));
   return w < 0 ? 0 : int(w);
+}
+
+int FdPort::SetBreak(int state) {
+  if (state < 0) return m_break;
+  if (::ioctl(m_fd, state == 1 ? TIOCSBRK : TIOCCBRK) != 0) return SetError(GF_BREAK_FAILED);
+  return TestPort::SetBreak(state);
 }
 
 void FdPort::WaitReady(int direction, int ms) {

@@ -24,7 +24,8 @@ struct Faults {
 };
 
 // Port behaviour shared by the test ports: parameters, lines and flow
-// control are only kept; data goes through Raw* operations.
+// control are only kept; data goes through Raw* operations. DTR and RTS
+// start raised, as on a port the library opened.
 class TestPort : public GFComLink {
  public:
   explicit TestPort(int index = 0) : GFComLink(index) {}
@@ -37,7 +38,7 @@ class TestPort : public GFComLink {
   int SetBufferSizes(int, int, int) override { return 0; }
   int SetFlowControl(int in, int out) override;
   int GetFlowControl(int& in, int& out) override;
-  int SetBreak(int state) override { return state < 0 ? 0 : state; }
+  int SetBreak(int state) override;
   int SetLine(int line, int value) override;
   int SetParameters(long baud, char parity, int dataBits, int stopBits) override;
   void GetParameters(long& baud, char& parity, int& dataBits, int& stopBits) override;
@@ -64,7 +65,12 @@ class TestPort : public GFComLink {
   virtual int RawAvailable() = 0;
   virtual void RawClearInput() = 0;
 
+  int m_break = 0;
+
  private:
+  int LineValue(int line) const;
+
+  int m_dtr = 1, m_rts = 1;
   long m_baud = 19200;
   char m_parity = 'N';
   int m_dataBits = 8, m_stopBits = 1;
@@ -125,6 +131,8 @@ class FdPort : public TestPort {
  public:
   explicit FdPort(int fd);
   void WaitReady(int direction, int ms) override;
+  // A real break on a terminal; -827 on anything else.
+  int SetBreak(int state) override;
 
  protected:
   int RawWrite(const uint8_t* data, int n) override;

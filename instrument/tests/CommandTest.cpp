@@ -64,6 +64,15 @@ struct Case {
 
 std::string Str(long v) { return std::to_string(v); }
 
+long Baud(GFComLink& port)
+{
+    long baud = 0;
+    char parity = 0;
+    int dataBits = 0, stopBits = 0;
+    port.GetParameters(baud, parity, dataBits, stopBits);
+    return baud;
+}
+
 const Case kCases[] = {
     {"probe_full", true, {"&"}, [](Command& c) { return Str(c.GetProbeReply()); }, "38"},
     {"probe_short", true, {"\0"s}, [](Command& c) { return Str(c.GetProbeReply()); }, "0"},
@@ -195,13 +204,15 @@ TEST_F(CommandTest, ConnectionIsSharedAndConfigured)
     EXPECT_EQ(SerialInterface::GetRefCount(), 1);
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(index, 2);
-    EXPECT_EQ(port->baud, 115200);
-    EXPECT_EQ(port->inFlow, GF_FLOW_DTR);
-    EXPECT_EQ(port->outFlow, GF_FLOW_DSR);
+    EXPECT_EQ(Baud(*port), 115200);
+    int in = 0, out = 0;
+    port->GetFlowControl(in, out);
+    EXPECT_EQ(in, GF_FLOW_DTR);
+    EXPECT_EQ(out, GF_FLOW_DSR);
 
     g_serialInterfaceInfo.SetBaudRate(9600);
     SerialInterface::ApplyBaudRate();
-    EXPECT_EQ(port->baud, 9600);
+    EXPECT_EQ(Baud(*port), 9600);
     first.reset();
     EXPECT_EQ(SerialInterface::GetRefCount(), 0);
     EXPECT_EQ(SerialInterface::GetStream(), nullptr);

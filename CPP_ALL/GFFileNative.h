@@ -1,12 +1,16 @@
-// The file engine of the native build, on POSIX files.
+// The file engine on the system's own files: Win32 file handles in the
+// shipping program (GFFileWin32.cpp), POSIX descriptors in the native build
+// (GFFilePosix.cpp). One declaration, so the two cannot drift apart.
 #pragma once
+
+#include <cstdint>
 
 #include "CPP_ALL/GFFileEngine.h"
 
-class GFFilePosix : public GFFileEngine {
+class GFFileNative : public GFFileEngine {
  public:
-  GFFilePosix() = default;
-  ~GFFilePosix() override;
+  GFFileNative() = default;
+  ~GFFileNative() override;
 
   int Open(const char* name, const char* mode) override;
   int Close() override;
@@ -20,14 +24,17 @@ class GFFilePosix : public GFFileEngine {
   int PutChar(int c) override;
   int GetChar(char* buffer) override;
   int Flush() override;
-  bool IsOpen() const override { return m_fd >= 0; }
+  bool IsOpen() const override { return m_handle != kNoHandle; }
   bool Exists(const char* name) override;
 
  protected:
   void Expand(const std::string& pattern, bool recurse, std::vector<std::string>& out) override;
 
  private:
+  // -1 is both an invalid descriptor and INVALID_HANDLE_VALUE.
+  static constexpr intptr_t kNoHandle = -1;
+
   void ExpandIn(const std::string& dir, const std::string& mask, int depth, bool recurse,
                 std::vector<std::string>& out);
-  int m_fd = -1;
+  intptr_t m_handle = kNoHandle;
 };
