@@ -369,105 +369,94 @@ void GFZmodem::CloseLink() {
 
 // ---------------------------------------------------------------- file
 
+GFZmodem::ReceiveAction GFZmodem::DecideReceiveAction(const ReceiveFacts& f) {
+  using A = ReceiveAction;
+  if (!f.exists) return A::kReplace;
+  if (f.zf1 == ZMPROT) return A::kSkip;
+  if (f.zf1 == ZMCLOB || (!f.resume && f.zf1 == 0)) return A::kReplace;
+  bool newer = f.offeredTime != -1 && f.offeredTime > f.localTime;
+  if (f.localSize > f.offeredSize) {
+    if (f.zf1 == ZMNEWL || f.zf1 == ZMNEW) return newer ? A::kReplace : A::kSkip;
+    return f.zf1 == ZMAPND ? A::kAppend : A::kReplace;
+  }
+  // An empty local file simply grows.
+  if (f.localSize == 0) return A::kResume;
+  if (f.resume) {
+    if (f.localSize != f.offeredSize) return A::kResume;
+    return f.offeredTime != -1 && f.offeredTime != f.localTime ? A::kSkipDated : A::kSkip;
+  }
+  switch (f.zf1) {
+    case ZMAPND:  // the whole offered file goes after the local one
+      return A::kAppend;
+    case ZMDIFF:
+      return f.localSize == f.offeredSize && f.offeredTime == f.localTime ? A::kSkip : A::kReplace;
+    case ZMNEWL:
+      return !newer && f.offeredSize <= f.localSize ? A::kSkip : A::kReplace;
+    case ZMNEW:
+      return newer ? A::kReplace : A::kSkip;
+    default:
+      return A::kReplace;
+  }
+}
+
 bool GFZmodem::OpenFile() {
   m_monitor->bytesDone = 0;
-  if (m_monitor->direction == 1) {
-    if (m_engine->Open(m_engine->GetName(), "rb") != 0) {
-      Message("Failed to open file");
-      Fail(GF_FILE_OPEN);
-      Finish();
-      return false;
-    }
-    m_fileOpen = true;
-    m_engine->ResetSize();
-    m_monitor->fileSize = m_engine->GetSize();
-    return !CheckAbort();
-  }
-
-  const char* path = m_path.c_str();
-  Message("Opening file %s", path);
-  m_appendBase = 0;
-  int zf1 = m_zf1 & 0x1F;
-  bool resume = m_receiverResume || m_zf0 == ZCRESUM;
-  bool exists = m_engine->Exists(path);
-  long localTime = 0;
-  if (exists) {
-    m_engine->SetFileList(path, 0);
-    m_engine->SetQueryOnly(true);
-    m_engine->NextFile();
-    m_engine->SetQueryOnly(false);
-    if (m_engine->GetTime() == 0) localTime = m_engine->ToUnixSeconds();
-  }
-  auto skip = [&]() {
-    if (m_engine->IsOpen()) m_engine->Close();
-    Fail(GF_FILE_SKIPPED);
-    return false;
-  };
-  auto openFailed = [&]() {
+  if (m_monitor->direction == 0) return OpenReceivedFile();
+  if (m_engine->Open(m_engine->GetName(), "rb") != 0) {
     Message("Failed to open file");
     Fail(GF_FILE_OPEN);
     Finish();
     return false;
-  };
-  auto replace = [&]() {
-    if (m_engine->IsOpen()) m_engine->Close();
-    if (m_engine->Open(path, "wb") != 0) return false;
-    Message("File Opened");
-    m_rxPos = 0;
-    return true;
-  };
-  bool newer = m_offeredTime != -1 && m_offeredTime > localTime;
-
-  if (exists && zf1 == ZMPROT) return skip();
-  if (zf1 == ZMCLOB || (!resume && zf1 == 0) || !exists) {
-    if (!replace()) return openFailed();
-  } else {
-    if (m_engine->Open(path, "ab") != 0) return openFailed();
-    long local = m_engine->Tell();
-    if (local < 0) local = 0;
-    m_rxPos = local;
-    bool ok = true;
-    if (local > m_offeredSize) {
-      if (zf1 == ZMNEWL || zf1 == ZMNEW) {
-        if (!newer) return skip();
-        ok = replace();
-      } else if (zf1 == ZMAPND) {
-        Message("Appending at offset %ld", local);
-        m_appendBase = local;
-        m_rxPos = 0;
-      } else {
-        ok = replace();
-      }
-    } else if (local != 0) {
-      if (resume) {
-        if (local == m_offeredSize) {
-          if (m_offeredTime != -1 && m_offeredTime != localTime) {
-            m_engine->FromUnixSeconds(m_offeredTime);
-            m_engine->SetTime();
-          }
-          return skip();
-        }
-        Message("Resuming at offset %ld", local);
-      } else if (zf1 == ZMAPND) {
-        // The whole offered file goes after the local one.
-        Message("Appending at offset %ld", local);
-        m_appendBase = local;
-        m_rxPos = 0;
-      } else if (zf1 == ZMDIFF) {
-        if (local == m_offeredSize && m_offeredTime == localTime) return skip();
-        ok = replace();
-      } else if (zf1 == ZMNEWL) {
-        if (!newer && m_offeredSize <= local) return skip();
-        ok = replace();
-      } else if (zf1 == ZMNEW) {
-        if (!newer) return skip();
-        ok = replace();
-      } else {
-        ok = replace();
-      }
-    }
-    if (!ok) return openFailed();
   }
+  m_fileOpen = true;
+  m_engine->ResetSize();
+  m_monitor->fileSize = m_engine->GetSize();
+  return !CheckAbort();
+}
+
+GFZmodem::ReceiveFacts GFZmodem::LocalFacts() {
+  ReceiveFacts facts;
+  facts.zf1 = m_zf1 & 0x1F;
+  facts.resume = m_receiverResume || m_zf0 == ZCRESUM;
+  facts.offeredSize = m_offeredSize;
+  facts.offeredTime = m_offeredTime;
+  facts.exists = m_engine->Exists(m_path.c_str());
+  if (!facts.exists) return facts;
+  m_engine->SetFileList(m_path.c_str(), 0);
+  m_engine->SetQueryOnly(true);
+  m_engine->NextFile();
+  m_engine->SetQueryOnly(false);
+  if (m_engine->GetTime() == 0) facts.localTime = m_engine->ToUnixSeconds();
+  m_engine->ResetSize();
+  facts.localSize = std::max(0L, m_engine->GetSize());
+  return facts;
+}
+
+bool GFZmodem::OpenReceivedFile() {
+  const char* path = m_path.c_str();
+  Message("Opening file %s", path);
+  ReceiveFacts facts = LocalFacts();
+  ReceiveAction action = DecideReceiveAction(facts);
+  if (action == ReceiveAction::kSkip || action == ReceiveAction::kSkipDated) {
+    if (action == ReceiveAction::kSkipDated) {
+      m_engine->FromUnixSeconds(m_offeredTime);
+      m_engine->SetTime();
+    }
+    Fail(GF_FILE_SKIPPED);
+    return false;
+  }
+  bool replace = action == ReceiveAction::kReplace;
+  m_appendBase = action == ReceiveAction::kAppend ? facts.localSize : 0;
+  m_rxPos = action == ReceiveAction::kResume ? facts.localSize : 0;
+  if (m_engine->Open(path, replace ? "wb" : "ab") != 0) {
+    Message("Failed to open file");
+    Fail(GF_FILE_OPEN);
+    Finish();
+    return false;
+  }
+  if (replace) Message("File Opened");
+  if (m_appendBase) Message("Appending at offset %ld", m_appendBase);
+  if (m_rxPos) Message("Resuming at offset %ld", m_rxPos);
   m_fileOpen = true;
   ++m_monitor->fileCount;
   m_monitor->bytesDone = m_rxPos;

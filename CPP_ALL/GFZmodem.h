@@ -89,6 +89,22 @@ class GFZmodem : public GFTransfer {
   // safe to create (empty, "..", a device name, too long, bad characters).
   static bool SafeReceiveName(const char* offered, std::string& name);
 
+  // What the receiver knows when a file is offered: the file-management
+  // code (ZF1 masked), whether resume is on, and the local and offered
+  // sizes and UTC times (offered time -1 when not given).
+  struct ReceiveFacts {
+    int zf1 = 0;
+    bool resume = false;
+    bool exists = false;
+    long localSize = 0;
+    long localTime = 0;
+    long offeredSize = 0;
+    long offeredTime = -1;
+  };
+  // kSkipDated skips a file that is complete but gives it the offered time.
+  enum class ReceiveAction { kReplace, kResume, kAppend, kSkip, kSkipDated };
+  static ReceiveAction DecideReceiveAction(const ReceiveFacts& facts);
+
  private:
   static void Position(long pos, uint8_t data[4]);
   // Reads through our own input buffer: the bytes that have arrived are
@@ -121,6 +137,8 @@ class GFZmodem : public GFTransfer {
   void CloseLink();
 
   // Receiver.
+  bool OpenReceivedFile();
+  ReceiveFacts LocalFacts();
   void RunReceiver();
   int GetFileName();
   bool ParseFileInfo();

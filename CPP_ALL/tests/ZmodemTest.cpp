@@ -375,6 +375,52 @@ TEST_F(ZmodemTest, AnswerToAnOfferedFileItHas) {
   }
 }
 
+// The receiver's choice for an offered file, from what it knows alone.
+TEST(ZmodemReceiveAction, DecidedFromTheFacts) {
+  using A = GFZmodem::ReceiveAction;
+  const long kOld = 1000, kNew = 2000;
+  struct Case {
+    const char* name;
+    int zf1;
+    bool resume, exists;
+    long localSize, offeredSize, offeredTime;
+    A action;
+  } cases[] = {
+      {"missing file is created", GFZmodem::ZMPROT, true, false, 0, 10, kNew, A::kReplace},
+      {"protect", GFZmodem::ZMPROT, true, true, 5, 10, kNew, A::kSkip},
+      {"clobber", GFZmodem::ZMCLOB, true, true, 5, 10, kOld, A::kReplace},
+      {"no option, no resume", 0, false, true, 5, 10, kOld, A::kReplace},
+      {"resume a partial file", 0, true, true, 5, 10, kOld, A::kResume},
+      {"resume, complete, same time", 0, true, true, 10, 10, kOld, A::kSkip},
+      {"resume, complete, no time", 0, true, true, 10, 10, -1, A::kSkip},
+      {"resume, complete, other time", 0, true, true, 10, 10, kNew, A::kSkipDated},
+      {"resume, empty local file", GFZmodem::ZMNEW, true, true, 0, 10, kOld, A::kResume},
+      {"longer local file replaced", 0, true, true, 20, 10, kOld, A::kReplace},
+      {"longer local, newer only, older offer", GFZmodem::ZMNEW, false, true, 20, 10, kOld, A::kSkip},
+      {"longer local, newer-or-longer, newer offer", GFZmodem::ZMNEWL, false, true, 20, 10, kNew, A::kReplace},
+      {"longer local, append", GFZmodem::ZMAPND, false, true, 20, 10, kOld, A::kAppend},
+      {"append", GFZmodem::ZMAPND, false, true, 5, 10, kOld, A::kAppend},
+      {"different: same size and time", GFZmodem::ZMDIFF, false, true, 10, 10, kOld, A::kSkip},
+      {"different: other time", GFZmodem::ZMDIFF, false, true, 10, 10, kNew, A::kReplace},
+      {"newer-or-longer: longer offer", GFZmodem::ZMNEWL, false, true, 5, 10, kOld, A::kReplace},
+      {"newer-or-longer: same, older", GFZmodem::ZMNEWL, false, true, 10, 10, kOld - 1, A::kSkip},
+      {"newer only: older offer", GFZmodem::ZMNEW, false, true, 5, 10, kOld, A::kSkip},
+      {"newer only: newer offer", GFZmodem::ZMNEW, false, true, 5, 10, kNew, A::kReplace},
+      {"unknown code replaces", GFZmodem::ZMCRC, false, true, 5, 10, kOld, A::kReplace},
+  };
+  for (const Case& c : cases) {
+    GFZmodem::ReceiveFacts facts;
+    facts.zf1 = c.zf1;
+    facts.resume = c.resume;
+    facts.exists = c.exists;
+    facts.localSize = c.localSize;
+    facts.localTime = kOld;
+    facts.offeredSize = c.offeredSize;
+    facts.offeredTime = c.offeredTime;
+    EXPECT_EQ(int(GFZmodem::DecideReceiveAction(facts)), int(c.action)) << c.name;
+  }
+}
+
 // What the sender puts on the line after its "OO" is left for the next
 // reader (the instrument's closing reply).
 TEST_F(ZmodemTest, ReceiverLeavesWhatFollowsTheSession) {
