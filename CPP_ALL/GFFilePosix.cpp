@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "CPP_ALL/GFErrors.h"
@@ -26,6 +27,7 @@ int GFFilePosix::Open(const char* name, const char* mode) {
   int flags = O_RDWR | O_CREAT;
   if (append) flags = O_RDWR | O_CREAT;
   else if (write && !read) flags = O_WRONLY | O_CREAT | O_TRUNC;
+  if (std::strchr(mode, 'x')) flags |= O_EXCL;
   else if (read && !write) flags = O_RDONLY;  // never creates
   m_fd = ::open(name, flags | O_CLOEXEC, 0644);
   if (m_fd < 0) return GF_FE_OPEN_REFUSED;
@@ -112,6 +114,12 @@ bool GFFilePosix::Exists(const char* name) {
   struct stat st{};
   return ::stat(name, &st) == 0 && S_ISREG(st.st_mode);
 }
+
+int GFFilePosix::Rename(const char* from, const char* to) {
+  return ::rename(from, to) == 0 ? 0 : GF_GENERAL;
+}
+
+int GFFilePosix::Remove(const char* name) { return ::unlink(name) == 0 ? 0 : GF_GENERAL; }
 
 void GFFilePosix::Expand(const std::string& pattern, bool recurse, std::vector<std::string>& out) {
   size_t slash = pattern.find_last_of('/');

@@ -22,6 +22,8 @@ class GFFilePosix : public GFFileEngine {
   int Flush() override;
   bool IsOpen() const override { return m_fd >= 0; }
   bool Exists(const char* name) override;
+  int Rename(const char* from, const char* to) override;
+  int Remove(const char* name) override;
 
  protected:
   void Expand(const std::string& pattern, bool recurse, std::vector<std::string>& out) override;

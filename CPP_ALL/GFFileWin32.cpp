@@ -48,6 +48,7 @@ int GFFileWin32::Open(const char* name, const char* mode) {
   if (!append && write && !read) {
     access = GENERIC_WRITE;
     disposition = CREATE_ALWAYS;
+    if (std::strchr(mode, 'x')) disposition = CREATE_NEW;
   } else if (!append && read && !write) {
     access = GENERIC_READ;
     disposition = OPEN_EXISTING;  // reading never creates a file
@@ -140,6 +141,12 @@ int GFFileWin32::PutChar(int c) {
 int GFFileWin32::GetChar(char* buffer) { return Read(buffer, 1); }
 
 int GFFileWin32::Flush() { return IsOpen() && FlushFileBuffers(m_handle) ? 0 : GF_GENERAL; }
+
+int GFFileWin32::Rename(const char* from, const char* to) {
+  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) ? 0 : GF_GENERAL;
+}
+
+int GFFileWin32::Remove(const char* name) { return DeleteFileA(name) ? 0 : GF_GENERAL; }
 
 bool GFFileWin32::Exists(const char* name) {
   DWORD attributes = GetFileAttributesA(name);

@@ -22,6 +22,8 @@ class GFFileWin32 : public GFFileEngine {
   int Flush() override;
   bool IsOpen() const override;
   bool Exists(const char* name) override;
+  int Rename(const char* from, const char* to) override;
+  int Remove(const char* name) override;
 
  protected:
   void Expand(const std::string& pattern, bool recurse, std::vector<std::string>& out) override;

@@ -21,11 +21,26 @@ class ReadAhead {
   bool& m_flag;
 };
 
+// A setting changed for the time of a phase.
+template <typename T>
+class Scoped {
+ public:
+  Scoped(T& value, T now) : m_value(value), m_old(value) { m_value = now; }
+  ~Scoped() { m_value = m_old; }
+
+ private:
+  T& m_value;
+  T m_old;
+};
+
 constexpr uint32_t kReceiverWait = 6000;
 constexpr int kBackChannelGarbage = 100;
 constexpr int kBackChannelRead = 70;
 // Least time between two repeated position requests.
 constexpr uint32_t kRequestSpacing = 1000;
+// One-second pad time-outs before the receiver asks again in the data
+// phase: a lost request or acknowledgement leaves both sides waiting.
+constexpr int kDataPadTimeouts = 2;
 const uint8_t kZero[4] = {0, 0, 0, 0};
 }  // namespace
 
@@ -91,6 +106,8 @@ int GFZmodem::Send(const char* fileSpec) {
   if (rc != 0) return rc;
   m_engine->SetQueryOnly(false);
   DropInput();
+  Scoped<bool> watch(m_watchSilence, true);
+  HeardPeer();
   RunSender();
   return m_monitor->result;
 }
@@ -296,7 +313,7 @@ int GFZmodem::SendDataFrame() {
 int GFZmodem::WaitReceiver() {
   uint32_t start = GFTickCount();
   while (!Waiting()) {
-    if (CheckAbort()) return m_monitor->result;
+    if (CheckAbort() || SilenceLimitPassed()) return m_monitor->result;
     if (GFElapsed(start, kReceiverWait)) {
       if (CountRetry(GF_TOO_MANY_RETRIES)) return m_monitor->result;
       start = GFTickCount();
@@ -448,7 +465,7 @@ bool GFZmodem::OpenReceivedFile() {
   bool replace = action == ReceiveAction::kReplace;
   m_appendBase = action == ReceiveAction::kAppend ? facts.localSize : 0;
   m_rxPos = action == ReceiveAction::kResume ? facts.localSize : 0;
-  if (m_engine->Open(path, replace ? "wb" : "ab") != 0) {
+  if (!OpenReceiveTarget(replace)) {
     Message("Failed to open file");
     Fail(GF_FILE_OPEN);
     Finish();
@@ -463,12 +480,29 @@ bool GFZmodem::OpenReceivedFile() {
   return !CheckAbort();
 }
 
+bool GFZmodem::OpenReceiveTarget(bool replace) {
+  m_tempPath.clear();
+  if (!replace) return m_engine->Open(m_path.c_str(), "ab") == 0;
+  // The file it replaces stays until the new one is whole.
+  for (int i = 0; i < 100; ++i) {
+    std::string temp = m_path + "." + std::to_string(i) + ".part";
+    if (m_engine->Open(temp.c_str(), "wx") == 0) {
+      m_tempPath = temp;
+      return true;
+    }
+    if (!m_engine->Exists(temp.c_str())) return false;
+  }
+  return false;
+}
+
 // ---------------------------------------------------------------- receiver
 
 int GFZmodem::Receive(int) {
   m_monitor->Reset(0);
   m_finished = false;
   DropInput();
+  Scoped<bool> watch(m_watchSilence, true);
+  HeardPeer();
   RunReceiver();
   return m_monitor->result;
 }
@@ -492,6 +526,7 @@ void GFZmodem::RunReceiver() {
     }
     if (ReadFileData() < 0 || m_monitor->result < 0) break;
     CloseReceivedFile();
+    if (m_monitor->result < 0) break;
   }
   Finish();
 }
@@ -589,34 +624,46 @@ void GFZmodem::EofPortCheckAfter() {
 
 void GFZmodem::RequestPosition(bool force) {
   if (!force && !GFElapsed(m_lastRequest, kRequestSpacing)) return;
+  // One error per request, not one per burst of the data that was already
+  // on its way when we asked.
+  if (CountRetry(GF_TOO_MANY_ERRORS)) return;
   m_lastRequest = GFTickCount();
+  m_wrongHeaders = 0;
   SendFilePosition(ZRPOS, m_rxPos);
+}
+
+void GFZmodem::WrongPosition() {
+  if (++m_wrongHeaders >= 2 || GFElapsed(m_lastRequest, kRequestSpacing)) RequestPosition(true);
 }
 
 int GFZmodem::ReadFileData() {
   ReadAhead readAhead(m_readAhead);
+  Scoped<bool> counting(m_countHeaderErrors, false);
+  Scoped<int> padTimeouts(m_padTimeouts, kDataPadTimeouts);
   Message("ReadFileData: reading %s", m_monitor->fileName.c_str());
   m_lastRequest = GFTickCount();
+  m_wrongHeaders = 0;
   if (SendFilePosition(ZRPOS, m_rxPos) < 0) {
     Message("ReadFileData: Error sending ZRPOS");
     return m_monitor->result;
   }
   for (;;) {
-    if (CheckAbort()) return m_monitor->result;
+    if (m_monitor->result < 0 || CheckAbort()) return m_monitor->result;
     int type = ReadFrameHeader(true);
     if (type < 0) {
       if (m_monitor->result < 0) {
         Message("ReadFileData: Fatal error on header");
         return m_monitor->result;
       }
-      // Silence means the request was lost; garbage is mostly data that
-      // was already on its way when we asked.
+      // Silence means the request or an acknowledgement was lost; garbage
+      // is mostly data that was already on its way when we asked.
       RequestPosition(type == GF_TIMEOUT);
       continue;
     }
     if (type == ZEOF) {
       if (HeaderPosition() == m_rxPos) return 0;
       Message("ZEOF at wrong position");
+      WrongPosition();
       continue;
     }
     if (type == ZFILE) {
@@ -631,42 +678,45 @@ int GFZmodem::ReadFileData() {
     }
     if (HeaderPosition() != m_rxPos) {
       Message("ReadFileData: Mismatch in rx_pos");
-      RequestPosition(false);
+      WrongPosition();
       continue;
     }
-    EofPortCheckBefore();
-    m_engine->Seek(m_appendBase + m_rxPos, 0);
-    EofPortCheckAfter();
-    Message("NEW BYTE COUNT: %lx", m_rxPos);
-    for (;;) {
-      int end = ReadDataSubpacket();
-      if (end < 0) {
-        if (m_monitor->result < 0) return m_monitor->result;
-        if (CountRetry(GF_TOO_MANY_ERRORS)) return m_monitor->result;
-        DropInput();
-        Message("Sending a new file offset!!!");
-        RequestPosition(true);
-        break;
-      }
-      int n = int(m_monitor->subpacketBytes);
-      Message("ReadFileData: read @%ld", m_rxPos);
-      EofPortCheckBefore();
-      int written = n ? m_engine->Write(m_data.data(), n) : 0;
-      EofPortCheckAfter();
-      if (written != n) {
-        Message("ReadFileData: file write error");
-        return Fail(GF_FILE_WRITE);
-      }
-      m_rxPos += n;
-      m_monitor->bytesDone = m_rxPos;
-      ++m_monitor->subpackets;
-      if (n) m_monitor->retryCount = 0;  // progress: the retries start over
-      if (end == ZCRCQ || end == ZCRCW) {
-        Message("Sending a ZACK");
-        SendFilePosition(ZACK, m_rxPos);
-      }
-      if (end == ZCRCE || end == ZCRCW) break;
+    if (ReadFrameData() < 0) return m_monitor->result;
+  }
+}
+
+int GFZmodem::ReadFrameData() {
+  EofPortCheckBefore();
+  m_engine->Seek(m_appendBase + m_rxPos, 0);
+  EofPortCheckAfter();
+  Message("NEW BYTE COUNT: %lx", m_rxPos);
+  for (;;) {
+    int end = ReadDataSubpacket();
+    if (end < 0) {
+      if (m_monitor->result < 0) return m_monitor->result;
+      DropInput();
+      Message("Sending a new file offset!!!");
+      RequestPosition(true);
+      return 0;
     }
+    int n = int(m_monitor->subpacketBytes);
+    Message("ReadFileData: read @%ld", m_rxPos);
+    EofPortCheckBefore();
+    int written = n ? m_engine->Write(m_data.data(), n) : 0;
+    EofPortCheckAfter();
+    if (written != n) {
+      Message("ReadFileData: file write error");
+      return Fail(GF_FILE_WRITE);
+    }
+    m_rxPos += n;
+    m_monitor->bytesDone = m_rxPos;
+    ++m_monitor->subpackets;
+    if (n) m_monitor->retryCount = 0;  // progress: the retries start over
+    if (end == ZCRCQ || end == ZCRCW) {
+      Message("Sending a ZACK");
+      SendFilePosition(ZACK, m_rxPos);
+    }
+    if (end == ZCRCE || end == ZCRCW) return 0;
   }
 }
 
@@ -678,4 +728,29 @@ void GFZmodem::CloseReceivedFile() {
   }
   m_engine->Close();
   m_fileOpen = false;
+  if (m_tempPath.empty()) return;
+  if (m_engine->Rename(m_tempPath.c_str(), m_path.c_str()) != 0) {
+    Message("Could not rename %s", m_tempPath.c_str());
+    m_engine->Remove(m_tempPath.c_str());
+    Fail(GF_FILE_WRITE);
+  }
+  m_tempPath.clear();
+}
+
+void GFZmodem::CloseOpenFile() {
+  if (m_monitor->direction != 0) {
+    GFTransfer::CloseOpenFile();
+    return;
+  }
+  if (m_monitor->result >= 0) {
+    CloseReceivedFile();
+    return;
+  }
+  // Not whole: a new file goes, a resumed one stays for the next try; neither
+  // gets the sender's time, which would make it look complete.
+  m_engine->Close();
+  if (m_tempPath.empty()) return;
+  Message("Removing the partial file");
+  m_engine->Remove(m_tempPath.c_str());
+  m_tempPath.clear();
 }
