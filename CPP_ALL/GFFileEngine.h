@@ -26,7 +26,8 @@ class GFFileEngine {
   // names; a name in double quotes may hold any separator).
   virtual int SetFileList(const char* spec, int recurse);
   // Mode letters: "r" read an existing file, "w" create or truncate,
-  // "a" read and write, created when missing, positioned at the end.
+  // "a" read and write, created when missing, positioned at the end;
+  // "x" with "w" creates a new file and fails when the name exists.
   virtual int Open(const char* name, const char* mode) = 0;
   virtual int Close() = 0;
   // The new position, or -953 / -954.
@@ -58,6 +59,9 @@ class GFFileEngine {
   void SetQueryOnly(bool on) { m_queryOnly = on; }
   virtual bool IsOpen() const = 0;
   virtual bool Exists(const char* name) = 0;
+  // Renames a closed file, replacing one of the new name; 0 or a code.
+  virtual int Rename(const char* from, const char* to) = 0;
+  virtual int Remove(const char* name) = 0;
 
   // The next entry of the file list, or false at its end.
   bool NextSpec(std::string& entry);

@@ -26,6 +26,8 @@ class GFFileNative : public GFFileEngine {
   int Flush() override;
   bool IsOpen() const override { return m_handle != kNoHandle; }
   bool Exists(const char* name) override;
+  int Rename(const char* from, const char* to) override;
+  int Remove(const char* name) override;
 
  protected:
   void Expand(const std::string& pattern, bool recurse, std::vector<std::string>& out) override;

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "CPP_ALL/GFErrors.h"
@@ -31,6 +32,7 @@ int GFFileNative::Open(const char* name, const char* mode) {
   if (append) flags = O_RDWR | O_CREAT;
   else if (write && !read) flags = O_WRONLY | O_CREAT | O_TRUNC;
   else if (read && !write) flags = O_RDONLY;  // never creates
+  if (std::strchr(mode, 'x')) flags |= O_EXCL;
   int fd = ::open(name, flags | O_CLOEXEC, 0644);
   if (fd < 0) return GF_FE_OPEN_REFUSED;
   m_handle = fd;
@@ -117,6 +119,12 @@ bool GFFileNative::Exists(const char* name) {
   struct stat st{};
   return ::stat(name, &st) == 0 && S_ISREG(st.st_mode);
 }
+
+int GFFileNative::Rename(const char* from, const char* to) {
+  return ::rename(from, to) == 0 ? 0 : GF_GENERAL;
+}
+
+int GFFileNative::Remove(const char* name) { return ::unlink(name) == 0 ? 0 : GF_GENERAL; }
 
 void GFFileNative::Expand(const std::string& pattern, bool recurse, std::vector<std::string>& out) {
   const char* name = GFNameInPath(pattern.c_str());

@@ -44,6 +44,7 @@ int GFFileNative::Open(const char* name, const char* mode) {
   if (!append && write && !read) {
     access = GENERIC_WRITE;
     disposition = CREATE_ALWAYS;
+    if (std::strchr(mode, 'x')) disposition = CREATE_NEW;
   } else if (!append && read && !write) {
     access = GENERIC_READ;
     disposition = OPEN_EXISTING;  // reading never creates a file
@@ -135,6 +136,12 @@ int GFFileNative::PutChar(int c) {
 int GFFileNative::GetChar(char* buffer) { return Read(buffer, 1); }
 
 int GFFileNative::Flush() { return IsOpen() && FlushFileBuffers(Handle(m_handle)) ? 0 : GF_GENERAL; }
+
+int GFFileNative::Rename(const char* from, const char* to) {
+  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) ? 0 : GF_GENERAL;
+}
+
+int GFFileNative::Remove(const char* name) { return DeleteFileA(name) ? 0 : GF_GENERAL; }
 
 bool GFFileNative::Exists(const char* name) {
   DWORD attributes = GetFileAttributesA(name);

@@ -146,11 +146,7 @@ void GFTransfer::Finish() {
   if (m_finished) return;
   m_finished = true;
   if (m_fileOpen && m_engine) {
-    if (m_monitor->direction == 0 && m_monitor->fileTime != -1) {
-      m_engine->FromUnixSeconds(m_monitor->fileTime);
-      m_engine->SetTime();
-    }
-    m_engine->Close();
+    CloseOpenFile();
     m_fileOpen = false;
   }
   int result = m_monitor->result;
@@ -167,6 +163,14 @@ void GFTransfer::Finish() {
   while (m_stream->InputCount() > 0) {
     if (m_stream->ReadChar(55) < 0) break;
   }
+}
+
+void GFTransfer::CloseOpenFile() {
+  if (m_monitor->direction == 0 && m_monitor->result >= 0 && m_monitor->fileTime != -1) {
+    m_engine->FromUnixSeconds(m_monitor->fileTime);
+    m_engine->SetTime();
+  }
+  m_engine->Close();
 }
 
 bool GFTransfer::WaitQuiet() {

@@ -47,6 +47,9 @@ class GFTransfer {
   GFFileEngine* GetEngine() const { return m_engine; }
 
  protected:
+  // Closes the file still open when the transfer ends; a received file is
+  // dated only when the transfer succeeded.
+  virtual void CloseOpenFile();
   // Sets the monitor's result and returns it.
   int Fail(int code) {
     m_monitor->result = code;

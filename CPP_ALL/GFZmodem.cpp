@@ -21,11 +21,26 @@ class ReadAhead {
   bool& m_flag;
 };
 
+// A setting changed for the time of a phase.
+template <typename T>
+class Scoped {
+ public:
+  Scoped(T& value, T now) : m_value(value), m_old(value) { m_value = now; }
+  ~Scoped() { m_value = m_old; }
+
+ private:
+  T& m_value;
+  T m_old;
+};
+
 constexpr uint32_t kReceiverWait = 6000;
 constexpr int kBackChannelGarbage = 100;
 constexpr int kBackChannelRead = 70;
 // Least time between two repeated position requests.
 constexpr uint32_t kRequestSpacing = 1000;
+// One-second pad time-outs before the receiver asks again in the data
+// phase: a lost request or acknowledgement leaves both sides waiting.
+constexpr int kDataPadTimeouts = 2;
 const uint8_t kZero[4] = {0, 0, 0, 0};
 }  // namespace
 
@@ -91,6 +106,8 @@ int GFZmodem::Send(const char* fileSpec) {
   if (rc != 0) return rc;
   m_engine->SetQueryOnly(false);
   DropInput();
+  Scoped<bool> watch(m_watchSilence, true);
+  HeardPeer();
   RunSender();
   return m_monitor->result;
 }
@@ -296,7 +313,7 @@ int GFZmodem::SendDataFrame() {
 int GFZmodem::WaitReceiver() {
   uint32_t start = GFTickCount();
   while (!Waiting()) {
-    if (CheckAbort()) return m_monitor->result;
+    if (CheckAbort() || SilenceLimitPassed()) return m_monitor->result;
     if (GFElapsed(start, kReceiverWait)) {
       if (CountRetry(GF_TOO_MANY_RETRIES)) return m_monitor->result;
       start = GFTickCount();
@@ -369,109 +386,113 @@ void GFZmodem::CloseLink() {
 
 // ---------------------------------------------------------------- file
 
+GFZmodem::ReceiveAction GFZmodem::DecideReceiveAction(const ReceiveFacts& f) {
+  using A = ReceiveAction;
+  if (!f.exists) return A::kReplace;
+  if (f.zf1 == ZMPROT) return A::kSkip;
+  if (f.zf1 == ZMCLOB || (!f.resume && f.zf1 == 0)) return A::kReplace;
+  bool newer = f.offeredTime != -1 && f.offeredTime > f.localTime;
+  if (f.localSize > f.offeredSize) {
+    if (f.zf1 == ZMNEWL || f.zf1 == ZMNEW) return newer ? A::kReplace : A::kSkip;
+    return f.zf1 == ZMAPND ? A::kAppend : A::kReplace;
+  }
+  // An empty local file simply grows.
+  if (f.localSize == 0) return A::kResume;
+  if (f.resume) {
+    if (f.localSize != f.offeredSize) return A::kResume;
+    return f.offeredTime != -1 && f.offeredTime != f.localTime ? A::kSkipDated : A::kSkip;
+  }
+  switch (f.zf1) {
+    case ZMAPND:  // the whole offered file goes after the local one
+      return A::kAppend;
+    case ZMDIFF:
+      return f.localSize == f.offeredSize && f.offeredTime == f.localTime ? A::kSkip : A::kReplace;
+    case ZMNEWL:
+      return !newer && f.offeredSize <= f.localSize ? A::kSkip : A::kReplace;
+    case ZMNEW:
+      return newer ? A::kReplace : A::kSkip;
+    default:
+      return A::kReplace;
+  }
+}
+
 bool GFZmodem::OpenFile() {
   m_monitor->bytesDone = 0;
-  if (m_monitor->direction == 1) {
-    if (m_engine->Open(m_engine->GetName(), "rb") != 0) {
-      Message("Failed to open file");
-      Fail(GF_FILE_OPEN);
-      Finish();
-      return false;
-    }
-    m_fileOpen = true;
-    m_engine->ResetSize();
-    m_monitor->fileSize = m_engine->GetSize();
-    return !CheckAbort();
-  }
-
-  const char* path = m_path.c_str();
-  Message("Opening file %s", path);
-  m_appendBase = 0;
-  int zf1 = m_zf1 & 0x1F;
-  bool resume = m_receiverResume || m_zf0 == ZCRESUM;
-  bool exists = m_engine->Exists(path);
-  long localTime = 0;
-  if (exists) {
-    m_engine->SetFileList(path, 0);
-    m_engine->SetQueryOnly(true);
-    m_engine->NextFile();
-    m_engine->SetQueryOnly(false);
-    if (m_engine->GetTime() == 0) localTime = m_engine->ToUnixSeconds();
-  }
-  auto skip = [&]() {
-    if (m_engine->IsOpen()) m_engine->Close();
-    Fail(GF_FILE_SKIPPED);
-    return false;
-  };
-  auto openFailed = [&]() {
+  if (m_monitor->direction == 0) return OpenReceivedFile();
+  if (m_engine->Open(m_engine->GetName(), "rb") != 0) {
     Message("Failed to open file");
     Fail(GF_FILE_OPEN);
     Finish();
     return false;
-  };
-  auto replace = [&]() {
-    if (m_engine->IsOpen()) m_engine->Close();
-    if (m_engine->Open(path, "wb") != 0) return false;
-    Message("File Opened");
-    m_rxPos = 0;
-    return true;
-  };
-  bool newer = m_offeredTime != -1 && m_offeredTime > localTime;
-
-  if (exists && zf1 == ZMPROT) return skip();
-  if (zf1 == ZMCLOB || (!resume && zf1 == 0) || !exists) {
-    if (!replace()) return openFailed();
-  } else {
-    if (m_engine->Open(path, "ab") != 0) return openFailed();
-    long local = m_engine->Tell();
-    if (local < 0) local = 0;
-    m_rxPos = local;
-    bool ok = true;
-    if (local > m_offeredSize) {
-      if (zf1 == ZMNEWL || zf1 == ZMNEW) {
-        if (!newer) return skip();
-        ok = replace();
-      } else if (zf1 == ZMAPND) {
-        Message("Appending at offset %ld", local);
-        m_appendBase = local;
-        m_rxPos = 0;
-      } else {
-        ok = replace();
-      }
-    } else if (local != 0) {
-      if (resume) {
-        if (local == m_offeredSize) {
-          if (m_offeredTime != -1 && m_offeredTime != localTime) {
-            m_engine->FromUnixSeconds(m_offeredTime);
-            m_engine->SetTime();
-          }
-          return skip();
-        }
-        Message("Resuming at offset %ld", local);
-      } else if (zf1 == ZMAPND) {
-        // The whole offered file goes after the local one.
-        Message("Appending at offset %ld", local);
-        m_appendBase = local;
-        m_rxPos = 0;
-      } else if (zf1 == ZMDIFF) {
-        if (local == m_offeredSize && m_offeredTime == localTime) return skip();
-        ok = replace();
-      } else if (zf1 == ZMNEWL) {
-        if (!newer && m_offeredSize <= local) return skip();
-        ok = replace();
-      } else if (zf1 == ZMNEW) {
-        if (!newer) return skip();
-        ok = replace();
-      } else {
-        ok = replace();
-      }
-    }
-    if (!ok) return openFailed();
   }
+  m_fileOpen = true;
+  m_engine->ResetSize();
+  m_monitor->fileSize = m_engine->GetSize();
+  return !CheckAbort();
+}
+
+GFZmodem::ReceiveFacts GFZmodem::LocalFacts() {
+  ReceiveFacts facts;
+  facts.zf1 = m_zf1 & 0x1F;
+  facts.resume = m_receiverResume || m_zf0 == ZCRESUM;
+  facts.offeredSize = m_offeredSize;
+  facts.offeredTime = m_offeredTime;
+  facts.exists = m_engine->Exists(m_path.c_str());
+  if (!facts.exists) return facts;
+  m_engine->SetFileList(m_path.c_str(), 0);
+  m_engine->SetQueryOnly(true);
+  m_engine->NextFile();
+  m_engine->SetQueryOnly(false);
+  if (m_engine->GetTime() == 0) facts.localTime = m_engine->ToUnixSeconds();
+  m_engine->ResetSize();
+  facts.localSize = std::max(0L, m_engine->GetSize());
+  return facts;
+}
+
+bool GFZmodem::OpenReceivedFile() {
+  const char* path = m_path.c_str();
+  Message("Opening file %s", path);
+  ReceiveFacts facts = LocalFacts();
+  ReceiveAction action = DecideReceiveAction(facts);
+  if (action == ReceiveAction::kSkip || action == ReceiveAction::kSkipDated) {
+    if (action == ReceiveAction::kSkipDated) {
+      m_engine->FromUnixSeconds(m_offeredTime);
+      m_engine->SetTime();
+    }
+    Fail(GF_FILE_SKIPPED);
+    return false;
+  }
+  bool replace = action == ReceiveAction::kReplace;
+  m_appendBase = action == ReceiveAction::kAppend ? facts.localSize : 0;
+  m_rxPos = action == ReceiveAction::kResume ? facts.localSize : 0;
+  if (!OpenReceiveTarget(replace)) {
+    Message("Failed to open file");
+    Fail(GF_FILE_OPEN);
+    Finish();
+    return false;
+  }
+  if (replace) Message("File Opened");
+  if (m_appendBase) Message("Appending at offset %ld", m_appendBase);
+  if (m_rxPos) Message("Resuming at offset %ld", m_rxPos);
   m_fileOpen = true;
   ++m_monitor->fileCount;
   m_monitor->bytesDone = m_rxPos;
   return !CheckAbort();
+}
+
+bool GFZmodem::OpenReceiveTarget(bool replace) {
+  m_tempPath.clear();
+  if (!replace) return m_engine->Open(m_path.c_str(), "ab") == 0;
+  // The file it replaces stays until the new one is whole.
+  for (int i = 0; i < 100; ++i) {
+    std::string temp = m_path + "." + std::to_string(i) + ".part";
+    if (m_engine->Open(temp.c_str(), "wx") == 0) {
+      m_tempPath = temp;
+      return true;
+    }
+    if (!m_engine->Exists(temp.c_str())) return false;
+  }
+  return false;
 }
 
 // ---------------------------------------------------------------- receiver
@@ -480,6 +501,8 @@ int GFZmodem::Receive(int) {
   m_monitor->Reset(0);
   m_finished = false;
   DropInput();
+  Scoped<bool> watch(m_watchSilence, true);
+  HeardPeer();
   RunReceiver();
   return m_monitor->result;
 }
@@ -503,6 +526,7 @@ void GFZmodem::RunReceiver() {
     }
     if (ReadFileData() < 0 || m_monitor->result < 0) break;
     CloseReceivedFile();
+    if (m_monitor->result < 0) break;
   }
   Finish();
 }
@@ -600,34 +624,46 @@ void GFZmodem::EofPortCheckAfter() {
 
 void GFZmodem::RequestPosition(bool force) {
   if (!force && !GFElapsed(m_lastRequest, kRequestSpacing)) return;
+  // One error per request, not one per burst of the data that was already
+  // on its way when we asked.
+  if (CountRetry(GF_TOO_MANY_ERRORS)) return;
   m_lastRequest = GFTickCount();
+  m_wrongHeaders = 0;
   SendFilePosition(ZRPOS, m_rxPos);
+}
+
+void GFZmodem::WrongPosition() {
+  if (++m_wrongHeaders >= 2 || GFElapsed(m_lastRequest, kRequestSpacing)) RequestPosition(true);
 }
 
 int GFZmodem::ReadFileData() {
   ReadAhead readAhead(m_readAhead);
+  Scoped<bool> counting(m_countHeaderErrors, false);
+  Scoped<int> padTimeouts(m_padTimeouts, kDataPadTimeouts);
   Message("ReadFileData: reading %s", m_monitor->fileName.c_str());
   m_lastRequest = GFTickCount();
+  m_wrongHeaders = 0;
   if (SendFilePosition(ZRPOS, m_rxPos) < 0) {
     Message("ReadFileData: Error sending ZRPOS");
     return m_monitor->result;
   }
   for (;;) {
-    if (CheckAbort()) return m_monitor->result;
+    if (m_monitor->result < 0 || CheckAbort()) return m_monitor->result;
     int type = ReadFrameHeader(true);
     if (type < 0) {
       if (m_monitor->result < 0) {
         Message("ReadFileData: Fatal error on header");
         return m_monitor->result;
       }
-      // Silence means the request was lost; garbage is mostly data that
-      // was already on its way when we asked.
+      // Silence means the request or an acknowledgement was lost; garbage
+      // is mostly data that was already on its way when we asked.
       RequestPosition(type == GF_TIMEOUT);
       continue;
     }
     if (type == ZEOF) {
       if (HeaderPosition() == m_rxPos) return 0;
       Message("ZEOF at wrong position");
+      WrongPosition();
       continue;
     }
     if (type == ZFILE) {
@@ -642,42 +678,45 @@ int GFZmodem::ReadFileData() {
     }
     if (HeaderPosition() != m_rxPos) {
       Message("ReadFileData: Mismatch in rx_pos");
-      RequestPosition(false);
+      WrongPosition();
       continue;
     }
-    EofPortCheckBefore();
-    m_engine->Seek(m_appendBase + m_rxPos, 0);
-    EofPortCheckAfter();
-    Message("NEW BYTE COUNT: %lx", m_rxPos);
-    for (;;) {
-      int end = ReadDataSubpacket();
-      if (end < 0) {
-        if (m_monitor->result < 0) return m_monitor->result;
-        if (CountRetry(GF_TOO_MANY_ERRORS)) return m_monitor->result;
-        DropInput();
-        Message("Sending a new file offset!!!");
-        RequestPosition(true);
-        break;
-      }
-      int n = int(m_monitor->subpacketBytes);
-      Message("ReadFileData: read @%ld", m_rxPos);
-      EofPortCheckBefore();
-      int written = n ? m_engine->Write(m_data.data(), n) : 0;
-      EofPortCheckAfter();
-      if (written != n) {
-        Message("ReadFileData: file write error");
-        return Fail(GF_FILE_WRITE);
-      }
-      m_rxPos += n;
-      m_monitor->bytesDone = m_rxPos;
-      ++m_monitor->subpackets;
-      if (n) m_monitor->retryCount = 0;  // progress: the retries start over
-      if (end == ZCRCQ || end == ZCRCW) {
-        Message("Sending a ZACK");
-        SendFilePosition(ZACK, m_rxPos);
-      }
-      if (end == ZCRCE || end == ZCRCW) break;
+    if (ReadFrameData() < 0) return m_monitor->result;
+  }
+}
+
+int GFZmodem::ReadFrameData() {
+  EofPortCheckBefore();
+  m_engine->Seek(m_appendBase + m_rxPos, 0);
+  EofPortCheckAfter();
+  Message("NEW BYTE COUNT: %lx", m_rxPos);
+  for (;;) {
+    int end = ReadDataSubpacket();
+    if (end < 0) {
+      if (m_monitor->result < 0) return m_monitor->result;
+      DropInput();
+      Message("Sending a new file offset!!!");
+      RequestPosition(true);
+      return 0;
     }
+    int n = int(m_monitor->subpacketBytes);
+    Message("ReadFileData: read @%ld", m_rxPos);
+    EofPortCheckBefore();
+    int written = n ? m_engine->Write(m_data.data(), n) : 0;
+    EofPortCheckAfter();
+    if (written != n) {
+      Message("ReadFileData: file write error");
+      return Fail(GF_FILE_WRITE);
+    }
+    m_rxPos += n;
+    m_monitor->bytesDone = m_rxPos;
+    ++m_monitor->subpackets;
+    if (n) m_monitor->retryCount = 0;  // progress: the retries start over
+    if (end == ZCRCQ || end == ZCRCW) {
+      Message("Sending a ZACK");
+      SendFilePosition(ZACK, m_rxPos);
+    }
+    if (end == ZCRCE || end == ZCRCW) return 0;
   }
 }
 
@@ -689,4 +728,29 @@ void GFZmodem::CloseReceivedFile() {
   }
   m_engine->Close();
   m_fileOpen = false;
+  if (m_tempPath.empty()) return;
+  if (m_engine->Rename(m_tempPath.c_str(), m_path.c_str()) != 0) {
+    Message("Could not rename %s", m_tempPath.c_str());
+    m_engine->Remove(m_tempPath.c_str());
+    Fail(GF_FILE_WRITE);
+  }
+  m_tempPath.clear();
+}
+
+void GFZmodem::CloseOpenFile() {
+  if (m_monitor->direction != 0) {
+    GFTransfer::CloseOpenFile();
+    return;
+  }
+  if (m_monitor->result >= 0) {
+    CloseReceivedFile();
+    return;
+  }
+  // Not whole: a new file goes, a resumed one stays for the next try; neither
+  // gets the sender's time, which would make it look complete.
+  m_engine->Close();
+  if (m_tempPath.empty()) return;
+  Message("Removing the partial file");
+  m_engine->Remove(m_tempPath.c_str());
+  m_tempPath.clear();
 }

@@ -49,6 +49,9 @@ class GFZmodem : public GFTransfer {
   void SetEofPortCheck(bool on) { m_eofPortCheck = on; }
   void SetFileManagement(int option);
   void SetRetryLimit(int limit) { m_retryLimit = limit; }
+  // The transfer ends with GF_TRANSFER_TIMEOUT once nothing valid has come
+  // from the far end for this long, whatever the retry limit.
+  void SetSilenceLimit(uint32_t ms) { m_silenceLimit = ms; }
   // Where received files go; empty is the current folder.
   void SetReceiveFolder(const char* folder);
   int GetFileManagement() const { return m_fileManagement; }
@@ -89,6 +92,22 @@ class GFZmodem : public GFTransfer {
   // safe to create (empty, "..", a device name, too long, bad characters).
   static bool SafeReceiveName(const char* offered, std::string& name);
 
+  // What the receiver knows when a file is offered: the file-management
+  // code (ZF1 masked), whether resume is on, and the local and offered
+  // sizes and UTC times (offered time -1 when not given).
+  struct ReceiveFacts {
+    int zf1 = 0;
+    bool resume = false;
+    bool exists = false;
+    long localSize = 0;
+    long localTime = 0;
+    long offeredSize = 0;
+    long offeredTime = -1;
+  };
+  // kSkipDated skips a file that is complete but gives it the offered time.
+  enum class ReceiveAction { kReplace, kResume, kAppend, kSkip, kSkipDated };
+  static ReceiveAction DecideReceiveAction(const ReceiveFacts& facts);
+
  private:
   static void Position(long pos, uint8_t data[4]);
   // Reads through our own input buffer: the bytes that have arrived are
@@ -106,6 +125,10 @@ class GFZmodem : public GFTransfer {
   int Flush();
   int SendFilePosition(int type, long pos);
   bool CountRetry(int limitCode);
+  // Something valid came from the far end.
+  void HeardPeer();
+  // True (the result set) once the far end has been silent too long.
+  bool SilenceLimitPassed();
 
   // Sender.
   void RunSender();
@@ -121,14 +144,25 @@ class GFZmodem : public GFTransfer {
   void CloseLink();
 
   // Receiver.
+  bool OpenReceivedFile();
+  ReceiveFacts LocalFacts();
   void RunReceiver();
   int GetFileName();
   bool ParseFileInfo();
   int ReadFileData();
+  // The subpackets of one data frame, written as they come.
+  int ReadFrameData();
   // Asks for the data at the bytes received; unless forced, not again
   // while an earlier request may still be on its way.
   void RequestPosition(bool force);
+  // A header for another position than ours: answered unless it may be
+  // one the sender sent before our request reached it.
+  void WrongPosition();
   void CloseReceivedFile();
+  void CloseOpenFile() override;
+  // The name the data is written to: a new unique one next to the final
+  // name when the file is replaced, else the final name.
+  bool OpenReceiveTarget(bool replace);
   void EofPortCheckBefore();
   void EofPortCheckAfter();
 
@@ -140,6 +174,11 @@ class GFZmodem : public GFTransfer {
   bool m_eofPortCheck = false;
   int m_fileManagement = 0;
   int m_retryLimit = 10;
+  uint32_t m_silenceLimit = 60000;
+  uint32_t m_lastHeard = 0;
+  bool m_watchSilence = false;  // only a running transfer has a far end
+  int m_padTimeouts = 10;
+  bool m_countHeaderErrors = true;
   std::string m_receiveFolder;
 
   uint8_t m_out[kOutSize];
@@ -172,6 +211,8 @@ class GFZmodem : public GFTransfer {
   long m_offeredSize = 0;
   long m_offeredTime = -1;
   long m_rxPos = 0;
-  long m_appendBase = 0;
-  uint32_t m_lastRequest = 0;  // appended data starts after the local file
+  long m_appendBase = 0;  // appended data starts after the local file
+  uint32_t m_lastRequest = 0;
+  int m_wrongHeaders = 0;  // headers for another position since our request
+  std::string m_tempPath;  // where a replacing file is written until it is whole
 };

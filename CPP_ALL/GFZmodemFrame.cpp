@@ -9,7 +9,6 @@
 
 namespace {
 constexpr int kPadTimeout = 1000;
-constexpr int kPadTimeouts = 10;
 constexpr int kCanFollowTimeout = 120;
 constexpr int kHeaderCharTimeout = 2500;
 constexpr uint32_t kHexTrailerWait = 55;
@@ -85,6 +84,17 @@ bool GFZmodem::CountRetry(int limitCode) {
   return true;
 }
 
+void GFZmodem::HeardPeer() { m_lastHeard = GFTickCount(); }
+
+bool GFZmodem::SilenceLimitPassed() {
+  if (m_monitor->result < 0) return true;
+  if (!m_watchSilence || !GFElapsed(m_lastHeard, m_silenceLimit)) return false;
+  Message("Nothing valid from the far end for %u s", unsigned(m_silenceLimit / 1000));
+  Fail(GF_TRANSFER_TIMEOUT);
+  Finish();
+  return true;
+}
+
 int GFZmodem::ReadFrameHeader(bool once) {
   m_garbage = 0;
   for (;;) {
@@ -125,13 +135,15 @@ int GFZmodem::ReadFrameHeader(bool once) {
     }
     if (frame >= 0) {
       m_headerFormat = type;
+      HeardPeer();
       return frame;
     }
     Message("ReadFrameHeader: Frame type %d", frame);
-    if (m_monitor->result < 0) return m_monitor->result;
+    if (m_monitor->result < 0 || SilenceLimitPassed()) return m_monitor->result;
     // A silent line counts like a damaged one, or a cut line would keep a
-    // transfer waiting until someone aborts it.
-    if (CountRetry(GF_TOO_MANY_ERRORS)) return m_monitor->result;
+    // transfer waiting until someone aborts it. The data phase counts its
+    // position requests instead.
+    if (m_countHeaderErrors && CountRetry(GF_TOO_MANY_ERRORS)) return m_monitor->result;
     if (once) return frame;
   }
 }
@@ -143,7 +155,8 @@ int GFZmodem::GetPad() {
     if (!Waiting() && CheckAbort()) return m_monitor->result;
     int c = GetChar(kPadTimeout);
     if (c == GF_TIMEOUT) {
-      if (++timeouts >= kPadTimeouts) {
+      if (SilenceLimitPassed()) return m_monitor->result;
+      if (++timeouts >= m_padTimeouts) {
         Message("GetPad: timeout on ZPAD");
         return GF_TIMEOUT;
       }
@@ -307,6 +320,7 @@ int GFZmodem::ReadDataSubpacket() {
   if (end < ZCRCE || end > ZCRCW) return GF_XFER_GENERAL;
   int rc = m_headerFormat == ZBIN32 ? ReadCrc32(end) : ReadCrc16(end);
   if (rc < 0) return rc;
+  HeardPeer();
   return end;
 }
 

@@ -237,6 +237,9 @@ TEST_F(ZmodemTest, ReceiverGivesUpOnASilentLine) {
       GFZmodem z(&stream, &monitor);
       z.SetReceiveFolder(in.path.string().c_str());
       z.SetRetryLimit(4);
+      // The retries end it here, not the silence limit (the scaled waits
+      // last longer than they say).
+      z.SetSilenceLimit(3600000);
       result = z.Receive(0);
     });
     if (cutAt > 0) {
@@ -372,6 +375,257 @@ TEST_F(ZmodemTest, AnswerToAnOfferedFileItHas) {
     if (c.answer == GFZmodem::ZSKIP) {
       EXPECT_EQ(ReadFile(in / "have.dat"), "old contents");
     }
+  }
+}
+
+// The far end of our receiver, a sender driven by hand through the frame
+// layer: it offers a file and sends data frames, good or damaged.
+class HandSender {
+ public:
+  explicit HandSender(GFComLink* port) : m_stream(port), m_d(&m_stream, &m_monitor) {
+    m_d.SetPeerFlags(GFZmodem::CANFDX | GFZmodem::CANFC32);
+  }
+  static const uint8_t* At(long pos) {
+    static uint8_t p[4];
+    for (int i = 0; i < 4; ++i) p[i] = uint8_t(pos >> (8 * i));
+    return p;
+  }
+  void Offer(const char* name, long size) {
+    EXPECT_EQ(m_d.ReadFrameHeader(false), GFZmodem::ZRINIT);
+    std::string info = GFZmodem::FileInfo(name, size, 0);
+    std::memcpy(m_d.DataBuffer(), info.data(), info.size());
+    m_d.SendBinaryHeader(GFZmodem::ZFILE, At(0));
+    m_d.SendDataSubpacket(int(info.size()), GFZmodem::ZCRCW);
+  }
+  // The next header that is not an acknowledgement; the position it asks.
+  long Request() {
+    int type;
+    while ((type = m_d.ReadFrameHeader(false)) == GFZmodem::ZACK) {
+    }
+    EXPECT_EQ(type, GFZmodem::ZRPOS);
+    return m_d.HeaderPosition();
+  }
+  void Frame(long pos) { m_d.SendBinaryHeader(GFZmodem::ZDATA, At(pos)); }
+  void Subpacket(const std::string& data, int end) {
+    std::memcpy(m_d.DataBuffer(), data.data(), data.size());
+    m_d.SendDataSubpacket(int(data.size()), end);
+  }
+  // A subpacket whose CRC does not match.
+  void Damaged() { m_d.WriteBuffer("damaged\x18i\x01\x02\x03\x04", 12); }
+  void Raw(const std::string& bytes) { m_d.WriteBuffer(bytes.data(), int(bytes.size())); }
+  void End(long size) {
+    m_d.SendBinaryHeader(GFZmodem::ZEOF, At(size));
+    EXPECT_EQ(m_d.ReadFrameHeader(false), GFZmodem::ZRINIT);
+    m_d.SendHexHeader(GFZmodem::ZFIN, At(0));
+    EXPECT_EQ(m_d.ReadFrameHeader(false), GFZmodem::ZFIN);
+    m_d.WriteBuffer("OO", 2);
+  }
+
+ private:
+  RecordingMonitor m_monitor;
+  GFComStream m_stream;
+  GFZmodem m_d;
+};
+
+// After one damaged subpacket, the data already on its way (and stray pad
+// and escape bytes in it) is one error, not one per burst of it.
+TEST_F(ZmodemTest, StaleDataAfterOneErrorIsOneError) {
+  std::string data = RandomBytes(2048, 31);
+  std::thread receiver([&] {
+    GFComStream stream(pair.b.get());
+    GFZmodem z(&stream, &rx.monitor);
+    z.SetReceiveFolder(in.path.string().c_str());
+    z.SetRetryLimit(2);
+    rx.result = z.Receive(0);
+  });
+  HandSender far(pair.a.get());
+  far.Offer("f.dat", long(data.size()));
+  EXPECT_EQ(far.Request(), 0);
+  far.Frame(0);
+  far.Damaged();
+  // What the sender had sent before it heard the request: 8 KiB of data
+  // with pads and escapes in it.
+  std::string stale = RandomBytes(8192, 32);
+  for (size_t i = 0; i < stale.size(); i += 700) stale.replace(i, 2, "*\x18");
+  far.Raw(stale);
+  EXPECT_EQ(far.Request(), 0);
+  far.Frame(0);
+  far.Subpacket(data.substr(0, 1024), GFZmodem::ZCRCG);
+  far.Subpacket(data.substr(1024), GFZmodem::ZCRCE);
+  far.End(long(data.size()));
+  receiver.join();
+  EXPECT_EQ(rx.result, 0);
+  EXPECT_TRUE(SameBytes(ReadFile(in / "f.dat"), data));
+}
+
+// A position request that gets lost: the receiver asks again soon when the
+// sender goes on from the wrong place or falls silent, long before its
+// ten-second header wait.
+TEST_F(ZmodemTest, LostPositionRequestIsRepeatedPromptly) {
+  std::string data = RandomBytes(3072, 33);
+  std::thread receiver([&] {
+    GFComStream stream(pair.b.get());
+    GFZmodem z(&stream, &rx.monitor);
+    z.SetReceiveFolder(in.path.string().c_str());
+    rx.result = z.Receive(0);
+  });
+  HandSender far(pair.a.get());
+  far.Offer("f.dat", long(data.size()));
+  EXPECT_EQ(far.Request(), 0);
+  far.Frame(0);
+  far.Subpacket(data.substr(0, 1024), GFZmodem::ZCRCQ);
+  far.Damaged();
+  EXPECT_EQ(far.Request(), 1024);  // this one is "lost"
+  for (int frame = 0; frame < 2; ++frame) {
+    // The sender, not having heard it, goes on with new frames.
+    uint32_t start = GFTickCount();
+    far.Frame(2048 + 1024 * frame);
+    far.Subpacket(data.substr(2048, 1024), GFZmodem::ZCRCW);
+    EXPECT_EQ(far.Request(), 1024);
+    EXPECT_LT(GFTickCount() - start, 4000u) << frame;
+  }
+  far.Frame(1024);
+  far.Subpacket(data.substr(1024, 1024), GFZmodem::ZCRCG);
+  far.Subpacket(data.substr(2048), GFZmodem::ZCRCE);
+  far.End(long(data.size()));
+  receiver.join();
+  EXPECT_EQ(rx.result, 0);
+  EXPECT_TRUE(SameBytes(ReadFile(in / "f.dat"), data));
+}
+
+// With a retry limit that would take hours, a line that goes dead or only
+// carries noise still ends both sides once nothing valid came for the
+// silence limit; a file not received whole is neither left under its name
+// nor dated, and a file it would replace is kept.
+TEST_F(ZmodemTest, SilenceLimitEndsADeadLine) {
+  GFSetTimeScale(200);
+  std::string data = RandomBytes(100000, 9);
+  WriteFile(out / "f.bin", data);
+  struct Case {
+    const char* name;
+    Faults faults;
+    const char* local;  // the receiver's copy, if any
+  } cases[] = {
+      {"cut", {}, nullptr},
+      {"noise only", {0.5, 0, 0, 7}, nullptr},
+      {"cut, a copy to replace", {}, "old copy"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(in.path);
+    fs::create_directories(in.path);
+    if (c.local) WriteFile(in / "f.bin", c.local);
+    pair = MakeMemoryPair();
+    // The line dies once 40,000 bytes are through.
+    struct CuttingMonitor : RecordingMonitor {
+      int QueryAbort() override {
+        if (bytesDone >= 40000) {
+          if (faults.corrupt > 0) line->SetFaults(faults);
+          else line->Cut();
+        }
+        return 0;
+      }
+      MemoryPipe* line = nullptr;
+      Faults faults;
+    };
+    CuttingMonitor cutter;
+    cutter.line = &pair.a->OutPipe();
+    cutter.faults = c.faults;
+    cutter.keep = false;
+    tx.monitor.keep = rx.monitor.keep = false;
+    auto start = std::chrono::steady_clock::now();
+    std::thread receiver([&] {
+      GFComStream stream(pair.b.get());
+      GFZmodem z(&stream, &rx.monitor);
+      z.SetReceiveFolder(in.path.string().c_str());
+      z.SetReceiverResume(false);
+      z.SetRetryLimit(500);
+      z.SetSilenceLimit(20000);
+      rx.result = z.Receive(0);
+    });
+    GFComStream stream(pair.a.get());
+    GFZmodem z(&stream, &cutter);
+    z.SetRetryLimit(500);
+    z.SetSilenceLimit(20000);
+    tx.result = z.Send((out / "f.bin").string().c_str());
+    receiver.join();
+    // 20 s plus the last wait, at 200 times the speed.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    const auto timedOutOrHeardCancel = testing::AnyOf(GF_TRANSFER_TIMEOUT, GF_REMOTE_CANCEL);
+    EXPECT_THAT(rx.result, timedOutOrHeardCancel);
+    EXPECT_THAT(tx.result, timedOutOrHeardCancel);
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(in.path)) names.push_back(entry.path().filename().string());
+    if (c.local) {
+      EXPECT_THAT(names, testing::ElementsAre("f.bin"));
+      EXPECT_EQ(ReadFile(in / "f.bin"), c.local);
+    } else {
+      EXPECT_THAT(names, testing::IsEmpty());
+    }
+  }
+}
+
+// A resumed file that fails again keeps what arrived for the next try, but
+// not the sender's time, which would make it look complete.
+TEST_F(ZmodemTest, FailedResumeKeepsThePartUndated) {
+  std::string data = RandomBytes(100000, 12);
+  WriteFile(out / "f.bin", data);
+  WriteFile(in / "f.bin", data.substr(0, 10000));
+  auto before = fs::last_write_time(in / "f.bin");
+  fs::last_write_time(out / "f.bin", before - std::chrono::hours(48));
+  rx.setup = [](GFZmodem& z) { z.SetReceiverResume(true); };
+  rx.monitor.abortAfter = 50000;
+  Run((out / "f.bin").string());
+  EXPECT_EQ(rx.result, GF_USER_ABORT);
+  std::string part = ReadFile(in / "f.bin");
+  EXPECT_GE(part.size(), 50000u);
+  EXPECT_TRUE(SameBytes(part, data.substr(0, part.size())));
+  EXPECT_GE(fs::last_write_time(in / "f.bin"), before);
+}
+
+// The receiver's choice for an offered file, from what it knows alone.
+TEST(ZmodemReceiveAction, DecidedFromTheFacts) {
+  using A = GFZmodem::ReceiveAction;
+  const long kOld = 1000, kNew = 2000;
+  struct Case {
+    const char* name;
+    int zf1;
+    bool resume, exists;
+    long localSize, offeredSize, offeredTime;
+    A action;
+  } cases[] = {
+      {"missing file is created", GFZmodem::ZMPROT, true, false, 0, 10, kNew, A::kReplace},
+      {"protect", GFZmodem::ZMPROT, true, true, 5, 10, kNew, A::kSkip},
+      {"clobber", GFZmodem::ZMCLOB, true, true, 5, 10, kOld, A::kReplace},
+      {"no option, no resume", 0, false, true, 5, 10, kOld, A::kReplace},
+      {"resume a partial file", 0, true, true, 5, 10, kOld, A::kResume},
+      {"resume, complete, same time", 0, true, true, 10, 10, kOld, A::kSkip},
+      {"resume, complete, no time", 0, true, true, 10, 10, -1, A::kSkip},
+      {"resume, complete, other time", 0, true, true, 10, 10, kNew, A::kSkipDated},
+      {"resume, empty local file", GFZmodem::ZMNEW, true, true, 0, 10, kOld, A::kResume},
+      {"longer local file replaced", 0, true, true, 20, 10, kOld, A::kReplace},
+      {"longer local, newer only, older offer", GFZmodem::ZMNEW, false, true, 20, 10, kOld, A::kSkip},
+      {"longer local, newer-or-longer, newer offer", GFZmodem::ZMNEWL, false, true, 20, 10, kNew, A::kReplace},
+      {"longer local, append", GFZmodem::ZMAPND, false, true, 20, 10, kOld, A::kAppend},
+      {"append", GFZmodem::ZMAPND, false, true, 5, 10, kOld, A::kAppend},
+      {"different: same size and time", GFZmodem::ZMDIFF, false, true, 10, 10, kOld, A::kSkip},
+      {"different: other time", GFZmodem::ZMDIFF, false, true, 10, 10, kNew, A::kReplace},
+      {"newer-or-longer: longer offer", GFZmodem::ZMNEWL, false, true, 5, 10, kOld, A::kReplace},
+      {"newer-or-longer: same, older", GFZmodem::ZMNEWL, false, true, 10, 10, kOld - 1, A::kSkip},
+      {"newer only: older offer", GFZmodem::ZMNEW, false, true, 5, 10, kOld, A::kSkip},
+      {"newer only: newer offer", GFZmodem::ZMNEW, false, true, 5, 10, kNew, A::kReplace},
+      {"unknown code replaces", GFZmodem::ZMCRC, false, true, 5, 10, kOld, A::kReplace},
+  };
+  for (const Case& c : cases) {
+    GFZmodem::ReceiveFacts facts;
+    facts.zf1 = c.zf1;
+    facts.resume = c.resume;
+    facts.exists = c.exists;
+    facts.localSize = c.localSize;
+    facts.localTime = kOld;
+    facts.offeredSize = c.offeredSize;
+    facts.offeredTime = c.offeredTime;
+    EXPECT_EQ(int(GFZmodem::DecideReceiveAction(facts)), int(c.action)) << c.name;
   }
 }
 
