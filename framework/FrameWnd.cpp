@@ -432,43 +432,57 @@ BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
 void CFrameWnd::OnHelp() {}
 void CFrameWnd::OnHelpFinder() {}
 
+namespace {
+
+// Help mode: the help cursor until the next click identifies the target
+// (which would get its topic, had we a help file); Escape or the right
+// button cancels. The frame's bars keep their idle updates meanwhile.
+class CHelpModeLoop : public CCaptureLoop
+{
+public:
+    CHelpModeLoop(CFrameWnd* pFrame, HCURSOR hHelp) : CCaptureLoop(pFrame->m_hWnd), m_pFrame(pFrame), m_hHelp(hHelp) {}
+
+protected:
+    void OnIdle() override { m_pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE); }
+    void OnMove(CPoint) override { ::SetCursor(m_hHelp); }
+    bool OnMessage(const MSG& msg) override
+    {
+        switch (msg.message) {
+        case WM_LBUTTONDOWN:
+        case WM_NCLBUTTONDOWN:
+            End(GetLastPoint());
+            return true;
+        case WM_NCRBUTTONDOWN:
+            Cancel();
+            return true;
+        case WM_NCMOUSEMOVE:
+            ::SetCursor(m_hHelp);
+            return true;
+        }
+        return false;
+    }
+    // Not through PreTranslateMessage: no accelerators in help mode.
+    void DispatchOther(MSG& msg) override
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+
+private:
+    CFrameWnd* m_pFrame;
+    HCURSOR m_hHelp;
+};
+
+} // namespace
+
 void CFrameWnd::OnContextHelp()
 {
-    // The help cursor until the next click identifies the target (which
-    // would get its topic, had we a help file), or Escape or the right
-    // button cancels. The bars keep their idle updates meanwhile.
     if (m_bHelpMode || !IsWindowVisible())
         return;
     m_bHelpMode = TRUE;
     HCURSOR hHelp = ::LoadCursorA(nullptr, IDC_HELP);
     HCURSOR hOld = ::SetCursor(hHelp);
-    SetCapture();
-    bool bIdle = true;
-    MSG msg;
-    while (::GetCapture() == m_hWnd) {
-        if (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
-            bIdle = false;
-        }
-        if (!::GetMessageA(&msg, nullptr, 0, 0)) {
-            ::PostQuitMessage((int)msg.wParam);
-            break;
-        }
-        bool bEnd = msg.message == WM_LBUTTONDOWN || msg.message == WM_NCLBUTTONDOWN ||
-                    msg.message == WM_RBUTTONDOWN || msg.message == WM_NCRBUTTONDOWN ||
-                    (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE);
-        if (bEnd)
-            break;
-        if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) {
-            ::SetCursor(hHelp);
-            continue;
-        }
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-        bIdle = true;
-    }
-    if (::GetCapture() == m_hWnd)
-        ::ReleaseCapture();
+    CHelpModeLoop(this, hHelp).Run();
     ::SetCursor(hOld);
     m_bHelpMode = FALSE;
 }

@@ -9,8 +9,6 @@ BEGIN_MESSAGE_MAP(CSplitterWnd, CWnd)
     ON_WM_PAINT()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
-    ON_WM_LBUTTONUP()
-    ON_WM_MOUSEMOVE()
     ON_WM_SETCURSOR()
     ON_WM_CANCELMODE()
     ON_WM_HSCROLL()
@@ -362,15 +360,30 @@ static bool TracksRow(int ht)
            (ht >= CSplitterWnd::vSplitterBar1 && ht < CSplitterWnd::vSplitterBar1 + 16);
 }
 
+// Rows are tracked along the vertical axis, columns along the horizontal.
+static CAxis TrackAxis(int ht)
+{
+    return TracksRow(ht) ? CAxis::Vertical() : CAxis::Horizontal();
+}
+
+// The row or column above/left of the bar hit, or -1 for a split box.
+static int TrackedBar(int ht)
+{
+    if (ht >= CSplitterWnd::vSplitterBar1 && ht < CSplitterWnd::vSplitterBar1 + 16)
+        return ht - CSplitterWnd::vSplitterBar1;
+    if (ht >= CSplitterWnd::hSplitterBar1 && ht < CSplitterWnd::hSplitterBar1 + 16)
+        return ht - CSplitterWnd::hSplitterBar1;
+    return -1;
+}
+
 CRect CSplitterWnd::TrackerRectAt(CPoint pt) const
 {
+    CAxis axis = TrackAxis(m_htTrack);
     CRect inside = InsideRect();
-    if (TracksRow(m_htTrack)) {
-        int y = std::max((int)inside.top, std::min((int)(pt.y - m_ptTrackOffset.y), (int)inside.bottom - m_cySplitter));
-        return CRect(inside.left, y, inside.right, y + m_cySplitter);
-    }
-    int x = std::max((int)inside.left, std::min((int)(pt.x - m_ptTrackOffset.x), (int)inside.right - m_cxSplitter));
-    return CRect(x, inside.top, x + m_cxSplitter, inside.bottom);
+    int nBar = axis.IsVertical() ? m_cySplitter : m_cxSplitter;
+    int nPos = std::max(axis.MajorStart(inside),
+                        std::min(axis.Major(pt) - axis.Major(m_ptTrackOffset), axis.MajorEnd(inside) - nBar));
+    return axis.MakeRect(nPos, axis.MinorStart(inside), nPos + nBar, axis.MinorEnd(inside));
 }
 
 void CSplitterWnd::DrawTracker(const CRect& rect)
@@ -381,60 +394,69 @@ void CSplitterWnd::DrawTracker(const CRect& rect)
     HDC hDC = ::GetDCEx(m_hWnd, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS | DCX_LOCKWINDOWUPDATE);
     if (hDC == nullptr)
         hDC = ::GetDC(m_hWnd);
-    HGDIOBJ hOld = ::SelectObject(hDC, CDC::GetHalftoneBrush()->m_hObject);
-    ::PatBlt(hDC, rect.left, rect.top, rect.Width(), rect.Height(), PATINVERT);
-    ::SelectObject(hDC, hOld);
+    {
+        CSelectObjectScope brush(hDC, CDC::GetHalftoneBrush()->m_hObject);
+        ::PatBlt(hDC, rect.left, rect.top, rect.Width(), rect.Height(), PATINVERT);
+    }
     ::ReleaseDC(m_hWnd, hDC);
 }
+
+// Follows the mouse with the tracker until the button is released (the new
+// layout) or the drag is cancelled (the old one stays).
+class CSplitterTrackLoop : public CCaptureLoop
+{
+public:
+    explicit CSplitterTrackLoop(CSplitterWnd& splitter) : CCaptureLoop(splitter.m_hWnd), m_splitter(splitter) {}
+
+protected:
+    void OnMove(CPoint pt) override { m_splitter.MoveTracker(pt); }
+    void OnEnd(CPoint pt) override
+    {
+        m_splitter.m_rectTracker = m_splitter.TrackerRectAt(pt);
+        m_splitter.StopTracking(TRUE);
+    }
+    void OnCancel() override { m_splitter.StopTracking(FALSE); }
+
+private:
+    CSplitterWnd& m_splitter;
+};
 
 void CSplitterWnd::OnLButtonDown(UINT, CPoint pt)
 {
     if (m_bTracking)
         return;
     int ht = HitTest(pt);
-    if (ht == noHit)
-        return;
-    m_htTrack = ht;
-    m_ptTrackOffset = CPoint(0, 0);
-    // Dragging a bar keeps the grip point under the mouse.
-    CRect inside = InsideRect();
-    if (ht >= vSplitterBar1 && ht < vSplitterBar1 + 16) {
-        int y = inside.top;
-        for (int row = 0; row <= ht - vSplitterBar1; ++row)
-            y += m_pRowInfo[row].nCurSize + (row < ht - vSplitterBar1 ? m_cySplitterGap : 0);
-        m_ptTrackOffset.y = pt.y - y;
-    } else if (ht >= hSplitterBar1 && ht < hSplitterBar1 + 16) {
-        int x = inside.left;
-        for (int col = 0; col <= ht - hSplitterBar1; ++col)
-            x += m_pColInfo[col].nCurSize + (col < ht - hSplitterBar1 ? m_cxSplitterGap : 0);
-        m_ptTrackOffset.x = pt.x - x;
-    }
-    m_bTracking = TRUE;
-    SetCapture();
-    m_rectTracker = TrackerRectAt(pt);
-    DrawTracker(m_rectTracker);
+    if (ht != noHit)
+        StartTracking(ht, pt);
 }
 
 void CSplitterWnd::OnLButtonDblClk(UINT nFlags, CPoint pt) { OnLButtonDown(nFlags, pt); }
 
-void CSplitterWnd::OnMouseMove(UINT, CPoint pt)
+void CSplitterWnd::StartTracking(int ht, CPoint pt)
 {
-    if (!m_bTracking)
-        return;
+    m_htTrack = ht;
+    m_ptTrackOffset = CPoint(0, 0);
+    // Dragging a bar keeps the grip point under the mouse.
+    int nBar = TrackedBar(ht);
+    if (nBar >= 0) {
+        CAxis axis = TrackAxis(ht);
+        int nBarStart = LineStart(axis, nBar) + LineAlong(axis).info[nBar].nCurSize;
+        m_ptTrackOffset = axis.MakePoint(axis.Major(pt) - nBarStart, 0);
+    }
+    m_bTracking = TRUE;
+    m_rectTracker = TrackerRectAt(pt);
+    DrawTracker(m_rectTracker);
+    CSplitterTrackLoop(*this).Run();   // on return this splitter may be gone
+}
+
+void CSplitterWnd::MoveTracker(CPoint pt)
+{
     CRect rectNew = TrackerRectAt(pt);
     if (rectNew == m_rectTracker)
         return;
     DrawTracker(m_rectTracker);
     m_rectTracker = rectNew;
     DrawTracker(m_rectTracker);
-}
-
-void CSplitterWnd::OnLButtonUp(UINT, CPoint pt)
-{
-    if (!m_bTracking)
-        return;
-    m_rectTracker = TrackerRectAt(pt);
-    StopTracking(TRUE);
 }
 
 void CSplitterWnd::OnCancelMode()
@@ -455,51 +477,40 @@ void CSplitterWnd::StopTracking(BOOL bAccept)
     if (!bAccept)
         return;
 
-    CRect inside = InsideRect();
-    int ht = m_htTrack;
-    if (ht == vSplitterBox) {
-        SplitRow(m_rectTracker.top - inside.top);
+    CAxis axis = TrackAxis(m_htTrack);
+    int nBar = TrackedBar(m_htTrack);
+    if (nBar >= 0) {
+        ApplyBarTracker(axis, nBar);
         return;
     }
-    if (ht == hSplitterBox) {
-        SplitColumn(m_rectTracker.left - inside.left);
-        return;
-    }
-    if (ht >= vSplitterBar1 && ht < vSplitterBar1 + 16) {
-        int row = ht - vSplitterBar1;
-        int yTop = inside.top;
-        for (int i = 0; i < row; ++i)
-            yTop += m_pRowInfo[i].nCurSize + m_cySplitterGap;
-        int cyBefore = m_rectTracker.top - yTop;
-        int cyAfter = (yTop + m_pRowInfo[row].nCurSize + m_cySplitterGap + m_pRowInfo[row + 1].nCurSize) -
-                      (m_rectTracker.top + m_cySplitterGap);
-        // Dragged onto an edge, a dynamic splitter merges the panes.
-        if (m_bDynamic && cyBefore < std::max(m_pRowInfo[row].nMinSize, 1))
-            DeleteRow(row);
-        else if (m_bDynamic && cyAfter < std::max(m_pRowInfo[row + 1].nMinSize, 1))
-            DeleteRow(row + 1);
-        else {
-            m_pRowInfo[row].nIdealSize = std::max(cyBefore, 0);
-            RecalcLayout();
-        }
-        return;
-    }
-    if (ht >= hSplitterBar1 && ht < hSplitterBar1 + 16) {
-        int col = ht - hSplitterBar1;
-        int xLeft = inside.left;
-        for (int i = 0; i < col; ++i)
-            xLeft += m_pColInfo[i].nCurSize + m_cxSplitterGap;
-        int cxBefore = m_rectTracker.left - xLeft;
-        int cxAfter = (xLeft + m_pColInfo[col].nCurSize + m_cxSplitterGap + m_pColInfo[col + 1].nCurSize) -
-                      (m_rectTracker.left + m_cxSplitterGap);
-        if (m_bDynamic && cxBefore < std::max(m_pColInfo[col].nMinSize, 1))
-            DeleteColumn(col);
-        else if (m_bDynamic && cxAfter < std::max(m_pColInfo[col + 1].nMinSize, 1))
-            DeleteColumn(col + 1);
-        else {
-            m_pColInfo[col].nIdealSize = std::max(cxBefore, 0);
-            RecalcLayout();
-        }
+    int nBefore = axis.MajorStart(m_rectTracker) - axis.MajorStart(InsideRect());
+    if (m_htTrack == vSplitterBox)
+        SplitRow(nBefore);
+    else if (m_htTrack == hSplitterBox)
+        SplitColumn(nBefore);
+}
+
+// A bar dropped where the tracker is: the panes either side get the new
+// sizes, or, dragged onto an edge, a dynamic splitter merges them.
+void CSplitterWnd::ApplyBarTracker(CAxis axis, int nBar)
+{
+    CLine line = LineAlong(axis);
+    int nStart = LineStart(axis, nBar);
+    int nTracker = axis.MajorStart(m_rectTracker);
+    int nBefore = nTracker - nStart;
+    int nAfter = (nStart + line.info[nBar].nCurSize + line.nGap + line.info[nBar + 1].nCurSize) - (nTracker + line.nGap);
+    int nMerge = -1;
+    if (m_bDynamic && nBefore < std::max(line.info[nBar].nMinSize, 1))
+        nMerge = nBar;
+    else if (m_bDynamic && nAfter < std::max(line.info[nBar + 1].nMinSize, 1))
+        nMerge = nBar + 1;
+    if (nMerge < 0) {
+        line.info[nBar].nIdealSize = std::max(nBefore, 0);
+        RecalcLayout();
+    } else if (axis.IsVertical()) {
+        DeleteRow(nMerge);
+    } else {
+        DeleteColumn(nMerge);
     }
 }
 
@@ -533,87 +544,80 @@ CCreateContext* CSplitterWnd::MakeContextFromPane(CCreateContext& context)
     return &context;
 }
 
-BOOL CSplitterWnd::SplitRow(int cyBefore)
+CSplitterWnd::CLine CSplitterWnd::LineAlong(CAxis axis)
 {
-    if (!m_bDynamic || m_nRows >= m_nMaxRows || m_pDynamicViewClass == nullptr)
-        return FALSE;
-    CRect inside = InsideRect();
-    int cyAfter = inside.Height() - cyBefore - m_cySplitterGap;
-    if (cyBefore < std::max(m_pRowInfo[0].nMinSize, 1) || cyAfter < std::max(m_pRowInfo[0].nMinSize, 1))
-        return FALSE;   // no room for two panes
-    int rowNew = m_nRows;
-    m_pRowInfo[rowNew - 1].nIdealSize = cyBefore;
-    m_pRowInfo[rowNew].nMinSize = m_pRowInfo[0].nMinSize;
-    if (m_bHasVScroll && !CreateScrollBarCtrl(SBS_VERT, AFX_IDW_VSCROLL_FIRST + rowNew))
-        return FALSE;
-    m_nRows++;
-    // The new row starts where the pane above it was scrolled to.
-    if (m_bHasVScroll) {
-        SCROLLINFO si = {};
-        if (CScrollBar* pOld = ScrollBar(AFX_IDW_VSCROLL_FIRST + rowNew - 1)) {
-            pOld->GetScrollInfo(&si, SIF_ALL);
-            si.fMask = SIF_ALL;
-            if (CScrollBar* pNew = ScrollBar(AFX_IDW_VSCROLL_FIRST + rowNew))
-                pNew->SetScrollInfo(&si, TRUE);
-        }
-    }
-    for (int col = 0; col < m_nCols; ++col) {
-        CCreateContext context;
-        if (!CreateView(rowNew, col, m_pDynamicViewClass, CSize(0, 0), MakeContextFromPane(context))) {
-            for (int c = 0; c < col; ++c)
-                DeleteView(rowNew, c);
-            m_nRows--;
-            if (CScrollBar* pBar = ScrollBar(AFX_IDW_VSCROLL_FIRST + rowNew)) {
-                m_scrollBars.erase(std::remove(m_scrollBars.begin(), m_scrollBars.end(), pBar), m_scrollBars.end());
-                delete pBar;
-            }
-            RecalcLayout();
-            return FALSE;
-        }
-        if (CWnd* pPane = GetPane(rowNew, col))
-            pPane->SendMessage(WM_INITIALUPDATE);
-    }
-    RecalcLayout();
-    return TRUE;
+    if (axis.IsVertical())
+        return {m_pRowInfo, m_nRows, m_nMaxRows, m_cySplitterGap, m_bHasVScroll, SBS_VERT, AFX_IDW_VSCROLL_FIRST};
+    return {m_pColInfo, m_nCols, m_nMaxCols, m_cxSplitterGap, m_bHasHScroll, SBS_HORZ, AFX_IDW_HSCROLL_FIRST};
 }
 
-BOOL CSplitterWnd::SplitColumn(int cxBefore)
+int CSplitterWnd::LineStart(CAxis axis, int nIndex) const
 {
-    if (!m_bDynamic || m_nCols >= m_nMaxCols || m_pDynamicViewClass == nullptr)
+    const std::vector<CRowColInfo>& info = axis.IsVertical() ? m_pRowInfo : m_pColInfo;
+    int nGap = axis.IsVertical() ? m_cySplitterGap : m_cxSplitterGap;
+    int nPos = axis.MajorStart(InsideRect());
+    for (int i = 0; i < nIndex; ++i)
+        nPos += info[i].nCurSize + nGap;
+    return nPos;
+}
+
+void CSplitterWnd::DestroyScrollBar(UINT nID)
+{
+    CScrollBar* pBar = ScrollBar(nID);
+    if (pBar == nullptr)
+        return;
+    m_scrollBars.erase(std::remove(m_scrollBars.begin(), m_scrollBars.end(), pBar), m_scrollBars.end());
+    delete pBar;
+}
+
+static void CopyScrollInfo(CScrollBar* pFrom, CScrollBar* pTo)
+{
+    if (pFrom == nullptr || pTo == nullptr)
+        return;
+    SCROLLINFO si = {};
+    pFrom->GetScrollInfo(&si, SIF_ALL);
+    si.fMask = SIF_ALL;
+    pTo->SetScrollInfo(&si, TRUE);
+}
+
+BOOL CSplitterWnd::SplitRow(int cyBefore) { return SplitLine(CAxis::Vertical(), cyBefore); }
+BOOL CSplitterWnd::SplitColumn(int cxBefore) { return SplitLine(CAxis::Horizontal(), cxBefore); }
+
+// Adds a row or column after the last one, nBefore from the inside's start,
+// with a new view in each of its panes.
+BOOL CSplitterWnd::SplitLine(CAxis axis, int nBefore)
+{
+    CLine line = LineAlong(axis);
+    if (!m_bDynamic || line.nCount >= line.nMax || m_pDynamicViewClass == nullptr)
         return FALSE;
-    CRect inside = InsideRect();
-    int cxAfter = inside.Width() - cxBefore - m_cxSplitterGap;
-    if (cxBefore < std::max(m_pColInfo[0].nMinSize, 1) || cxAfter < std::max(m_pColInfo[0].nMinSize, 1))
+    int nAfter = axis.MajorExtent(InsideRect()) - nBefore - line.nGap;
+    int nMin = std::max(line.info[0].nMinSize, 1);
+    if (nBefore < nMin || nAfter < nMin)
+        return FALSE;   // no room for two panes
+    int nNew = line.nCount;
+    line.info[nNew - 1].nIdealSize = nBefore;
+    line.info[nNew].nMinSize = line.info[0].nMinSize;
+    if (line.bScrollBars && !CreateScrollBarCtrl(line.dwBarStyle, line.nFirstBarID + nNew))
         return FALSE;
-    int colNew = m_nCols;
-    m_pColInfo[colNew - 1].nIdealSize = cxBefore;
-    m_pColInfo[colNew].nMinSize = m_pColInfo[0].nMinSize;
-    if (m_bHasHScroll && !CreateScrollBarCtrl(SBS_HORZ, AFX_IDW_HSCROLL_FIRST + colNew))
-        return FALSE;
-    m_nCols++;
-    if (m_bHasHScroll) {
-        SCROLLINFO si = {};
-        if (CScrollBar* pOld = ScrollBar(AFX_IDW_HSCROLL_FIRST + colNew - 1)) {
-            pOld->GetScrollInfo(&si, SIF_ALL);
-            si.fMask = SIF_ALL;
-            if (CScrollBar* pNew = ScrollBar(AFX_IDW_HSCROLL_FIRST + colNew))
-                pNew->SetScrollInfo(&si, TRUE);
-        }
-    }
-    for (int row = 0; row < m_nRows; ++row) {
+    line.nCount++;
+    // The new line starts where the one before it was scrolled to.
+    if (line.bScrollBars)
+        CopyScrollInfo(ScrollBar(line.nFirstBarID + nNew - 1), ScrollBar(line.nFirstBarID + nNew));
+    int nOthers = LineAlong(axis.Across()).nCount;
+    for (int nOther = 0; nOther < nOthers; ++nOther) {
+        CPoint cell = axis.MakePoint(nNew, nOther);   // x the column, y the row
         CCreateContext context;
-        if (!CreateView(row, colNew, m_pDynamicViewClass, CSize(0, 0), MakeContextFromPane(context))) {
-            for (int r = 0; r < row; ++r)
-                DeleteView(r, colNew);
-            m_nCols--;
-            if (CScrollBar* pBar = ScrollBar(AFX_IDW_HSCROLL_FIRST + colNew)) {
-                m_scrollBars.erase(std::remove(m_scrollBars.begin(), m_scrollBars.end(), pBar), m_scrollBars.end());
-                delete pBar;
+        if (!CreateView(cell.y, cell.x, m_pDynamicViewClass, CSize(0, 0), MakeContextFromPane(context))) {
+            for (int nDone = 0; nDone < nOther; ++nDone) {
+                CPoint done = axis.MakePoint(nNew, nDone);
+                DeleteView(done.y, done.x);
             }
+            line.nCount--;
+            DestroyScrollBar(line.nFirstBarID + nNew);
             RecalcLayout();
             return FALSE;
         }
-        if (CWnd* pPane = GetPane(row, colNew))
+        if (CWnd* pPane = GetPane(cell.y, cell.x))
             pPane->SendMessage(WM_INITIALUPDATE);
     }
     RecalcLayout();
@@ -640,16 +644,6 @@ void CSplitterWnd::DeleteView(int row, int col)
     pPane->DestroyWindow();
 }
 
-static void CopyScrollInfo(CScrollBar* pFrom, CScrollBar* pTo)
-{
-    if (pFrom == nullptr || pTo == nullptr)
-        return;
-    SCROLLINFO si = {};
-    pFrom->GetScrollInfo(&si, SIF_ALL);
-    si.fMask = SIF_ALL;
-    pTo->SetScrollInfo(&si, TRUE);
-}
-
 void CSplitterWnd::DeleteRow(int rowDelete)
 {
     if (m_nRows <= 1 || rowDelete < 0 || rowDelete >= m_nRows)
@@ -667,12 +661,8 @@ void CSplitterWnd::DeleteRow(int rowDelete)
         m_pRowInfo[row - 1] = m_pRowInfo[row];
     }
     m_nRows--;
-    if (m_bHasVScroll) {
-        if (CScrollBar* pBar = ScrollBar(AFX_IDW_VSCROLL_FIRST + m_nRows)) {
-            m_scrollBars.erase(std::remove(m_scrollBars.begin(), m_scrollBars.end(), pBar), m_scrollBars.end());
-            delete pBar;
-        }
-    }
+    if (m_bHasVScroll)
+        DestroyScrollBar(AFX_IDW_VSCROLL_FIRST + m_nRows);
     RecalcLayout();
 }
 
@@ -692,12 +682,8 @@ void CSplitterWnd::DeleteColumn(int colDelete)
         m_pColInfo[col - 1] = m_pColInfo[col];
     }
     m_nCols--;
-    if (m_bHasHScroll) {
-        if (CScrollBar* pBar = ScrollBar(AFX_IDW_HSCROLL_FIRST + m_nCols)) {
-            m_scrollBars.erase(std::remove(m_scrollBars.begin(), m_scrollBars.end(), pBar), m_scrollBars.end());
-            delete pBar;
-        }
-    }
+    if (m_bHasHScroll)
+        DestroyScrollBar(AFX_IDW_HSCROLL_FIRST + m_nCols);
     RecalcLayout();
 }
 

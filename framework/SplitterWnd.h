@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/Wnd.h"
+#include "framework/Geometry.h"
 
 #include <vector>
 
@@ -62,8 +63,6 @@ public:
     void OnPaint();
     void OnLButtonDown(UINT nFlags, CPoint pt);
     void OnLButtonDblClk(UINT nFlags, CPoint pt);
-    void OnLButtonUp(UINT nFlags, CPoint pt);
-    void OnMouseMove(UINT nFlags, CPoint pt);
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     void OnCancelMode();
     void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
@@ -84,6 +83,22 @@ protected:
         int nIdealSize = 0;
         int nCurSize = 0;
     };
+    // The rows (laid out along the vertical axis) or the columns (along the
+    // horizontal one), so that one body serves both.
+    struct CLine
+    {
+        std::vector<CRowColInfo>& info;
+        int& nCount;
+        int nMax;
+        int nGap;            // between two panes
+        BOOL bScrollBars;
+        DWORD dwBarStyle;
+        UINT nFirstBarID;
+    };
+    CLine LineAlong(CAxis axis);
+    int LineStart(CAxis axis, int nIndex) const;   // where row/column nIndex starts
+    BOOL SplitLine(CAxis axis, int nBefore);
+    void DestroyScrollBar(UINT nID);
 
     BOOL CreateCommon(CWnd* pParentWnd, SIZE sizeMin, DWORD dwStyle, UINT nID);
     BOOL CreateScrollBarCtrl(DWORD dwStyle, UINT nID);
@@ -92,7 +107,10 @@ protected:
     void RenumberPanes();
     CRect InsideRect() const;
     CRect SplitBoxRect(bool bVertical) const;
+    void StartTracking(int ht, CPoint pt);
+    void MoveTracker(CPoint pt);
     void StopTracking(BOOL bAccept);
+    void ApplyBarTracker(CAxis axis, int nBar);
     void DrawTracker(const CRect& rect);
     CRect TrackerRectAt(CPoint pt) const;
     CCreateContext* MakeContextFromPane(CCreateContext& context);
@@ -112,5 +130,6 @@ protected:
     CRect m_rectTracker;
     CPoint m_ptTrackOffset;
 
+    friend class CSplitterTrackLoop;
     DECLARE_MESSAGE_MAP()
 };

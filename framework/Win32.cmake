@@ -27,6 +27,8 @@ g7k_library(framework_win WIN32_ONLY
     ${CMAKE_CURRENT_LIST_DIR}/SplitterWnd.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrintPreview.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogTemplate.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CaptureLoop.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ControlNotify.cpp
   DEPENDS framework comctl32 comdlg32 gdi32 ole32 shell32 uuid winspool ws2_32)
 
 # WinMain for programs built on the application object; a separate library
@@ -45,6 +47,7 @@ g7k_test(framework_win_test WIN32_ONLY GUI
     ${CMAKE_CURRENT_LIST_DIR}/tests/win/DialogTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/win/DocViewTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/win/DrawingTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/win/ControlKitTest.cpp
   DEPENDS framework_win)
 
 if(TARGET framework_win)

@@ -81,3 +81,45 @@ TEST(RectTest, PointAndSizeArithmetic) {
   EXPECT_EQ(CSize(-1, -1), CSize(2, 3) - CSize(3, 4));
   EXPECT_TRUE(CSize(1, 1) != CSize(1, 2));
 }
+
+// One table for both orientations: what each axis reads from the same
+// rect, point and size, and what it builds back.
+TEST(AxisTest, ReadsAndBuildsAlongAndAcross) {
+  const CRect rc(10, 20, 110, 70);
+  const CPoint pt(3, 4);
+  const CSize size(30, 40);
+  struct Row {
+    CAxis axis;
+    int majorStart, majorEnd, minorStart, minorEnd, majorExtent, minorExtent;
+    int ptMajor, ptMinor, sizeMajor, sizeMinor;
+    CRect transposed;
+  };
+  const Row rows[] = {
+      {CAxis::Horizontal(), 10, 110, 20, 70, 100, 50, 3, 4, 30, 40, CRect(10, 20, 110, 70)},
+      {CAxis::Vertical(), 20, 70, 10, 110, 50, 100, 4, 3, 40, 30, CRect(20, 10, 70, 110)},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.axis.IsVertical() ? "vertical" : "horizontal");
+    const CAxis& a = row.axis;
+    EXPECT_EQ(row.majorStart, a.MajorStart(rc));
+    EXPECT_EQ(row.majorEnd, a.MajorEnd(rc));
+    EXPECT_EQ(row.minorStart, a.MinorStart(rc));
+    EXPECT_EQ(row.minorEnd, a.MinorEnd(rc));
+    EXPECT_EQ(row.majorExtent, a.MajorExtent(rc));
+    EXPECT_EQ(row.minorExtent, a.MinorExtent(rc));
+    EXPECT_EQ(row.ptMajor, a.Major(pt));
+    EXPECT_EQ(row.ptMinor, a.Minor(pt));
+    EXPECT_EQ(row.sizeMajor, a.Major(size));
+    EXPECT_EQ(row.sizeMinor, a.Minor(size));
+    // Building from the parts read gives the original back.
+    EXPECT_EQ(rc, a.MakeRect(a.MajorStart(rc), a.MinorStart(rc), a.MajorEnd(rc), a.MinorEnd(rc)));
+    EXPECT_EQ(pt, a.MakePoint(a.Major(pt), a.Minor(pt)));
+    EXPECT_EQ(size, a.MakeSize(a.Major(size), a.Minor(size)));
+    EXPECT_EQ(row.transposed, a.Transpose(rc));
+    EXPECT_EQ(rc, a.Transpose(a.Transpose(rc)));
+    EXPECT_EQ(pt, a.Transpose(a.Transpose(pt)));
+    // Across swaps the roles.
+    EXPECT_EQ(a.MinorExtent(rc), a.Across().MajorExtent(rc));
+    EXPECT_EQ(a.Major(pt), a.Across().Minor(pt));
+  }
+}

@@ -205,12 +205,13 @@ TEST_F(DocView, PopupMenuItemsFollowTheirHandlers)
     EXPECT_FALSE(grayed(ID_TEST_DOCCMD));
 }
 
-// Drags from one client point to another of the splitter, as the mouse would.
+// Drags from one client point to another of the splitter, as the mouse would:
+// the move and the release wait in the queue for the tracking loop.
 void Drag(CSplitterWnd& splitter, CPoint from, CPoint to)
 {
+    splitter.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+    splitter.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
     splitter.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
-    splitter.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
-    splitter.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
     PumpMessages();
 }
 
@@ -264,6 +265,28 @@ TEST_F(DocView, DynamicSplitterSplitsIntoFourViewsAndMergesBack)
     EXPECT_EQ(splitter.GetRowCount(), 1);
     EXPECT_EQ(pDoc->m_viewList.size(), 2u);
     EXPECT_NE(pFrame->GetActiveView(), nullptr);
+}
+
+TEST_F(DocView, SplitterDragCancelledByEscapeOrTheRightButtonKeepsTheLayout)
+{
+    CNoteDoc* pDoc = NewDoc();
+    CNoteFrame* pFrame = FrameOf(pDoc);
+    pFrame->MDIMaximize();
+    PumpMessages();
+    CSplitterWnd& splitter = pFrame->m_wndSplitter;
+    CRect client;
+    splitter.GetClientRect(&client);
+    int cxBar = ::GetSystemMetrics(SM_CXVSCROLL);
+    for (UINT cancel : {(UINT)WM_KEYDOWN, (UINT)WM_RBUTTONDOWN}) {
+        splitter.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.right / 2, client.bottom / 2));
+        splitter.PostMessage(cancel, cancel == WM_KEYDOWN ? VK_ESCAPE : MK_RBUTTON, 0);
+        splitter.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(client.right / 2, client.bottom / 2));
+        splitter.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - cxBar / 2, 2));
+        PumpMessages();
+        EXPECT_EQ(splitter.GetRowCount(), 1);
+        EXPECT_NE(::GetCapture(), splitter.m_hWnd);
+    }
+    EXPECT_EQ(pDoc->m_viewList.size(), 1u);
 }
 
 TEST_F(DocView, ScreenshotOfTheFrameWithAChild)

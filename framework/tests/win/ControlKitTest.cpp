@@ -1,0 +1,228 @@
+// The helpers every control is built from: the capture loop, the DC scopes
+// and the notifications that report whether the sender survived.
+#include "framework/tests/win/TestApp.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// A plain window that counts the WM_USER messages it is given and, as a
+// parent, answers WM_NOTIFY/WM_COMMAND (destroying the sender when asked).
+struct TestWindowState
+{
+    int nUser = 0;
+    bool bDestroySender = false;
+    NMHDR lastHdr = {};
+    WPARAM lastCommand = 0;
+};
+TestWindowState g_state;
+
+LRESULT CALLBACK TestWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_USER:
+        ++g_state.nUser;
+        return 0;
+    case WM_NOTIFY:
+        g_state.lastHdr = *(NMHDR*)lParam;
+        if (g_state.bDestroySender)
+            ::DestroyWindow(g_state.lastHdr.hwndFrom);
+        return 42;
+    case WM_COMMAND:
+        g_state.lastCommand = wParam;
+        if (g_state.bDestroySender)
+            ::DestroyWindow((HWND)lParam);
+        return 0;
+    }
+    return ::DefWindowProcA(hWnd, message, wParam, lParam);
+}
+
+HWND CreateTestWindow(HWND hParent = nullptr, int nID = 0)
+{
+    static const char* const kClass = "G7KControlKitTest";
+    WNDCLASSA wc = {};
+    if (!::GetClassInfoA(::GetModuleHandleA(nullptr), kClass, &wc)) {
+        wc.lpfnWndProc = TestWndProc;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = kClass;
+        wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+        ::RegisterClassA(&wc);
+    }
+    DWORD dwStyle = hParent != nullptr ? WS_CHILD | WS_VISIBLE : WS_POPUP | WS_VISIBLE;
+    return ::CreateWindowExA(0, kClass, "", dwStyle, 10, 10, 200, 150, hParent, (HMENU)(INT_PTR)nID,
+                             ::GetModuleHandleA(nullptr), nullptr);
+}
+
+// Records what the loop told it; optional actions for the idle and move hooks.
+class CRecordingLoop : public CCaptureLoop
+{
+public:
+    using CCaptureLoop::CCaptureLoop;
+    std::string log;
+    int nIdle = 0;
+    int nEndAfterIdles = 0;     // End from OnIdle after this many calls
+    bool bReleaseOnMove = false;
+
+protected:
+    void OnMove(CPoint pt) override
+    {
+        log += "move(" + std::to_string(pt.x) + "," + std::to_string(pt.y) + ") ";
+        if (bReleaseOnMove)
+            ::ReleaseCapture();
+    }
+    void OnIdle() override
+    {
+        if (++nIdle == nEndAfterIdles)
+            End(CPoint(-1, -1));
+    }
+    void OnEnd(CPoint pt) override
+    {
+        log += "end(" + std::to_string(pt.x) + "," + std::to_string(pt.y) + ")";
+        EXPECT_NE(::GetCapture(), GetWindow());   // released first
+    }
+    void OnCancel() override { log += "cancel"; }
+};
+
+struct PostedMessage
+{
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+TEST(CaptureLoop, EndsCancelsAndDispatchesByTheMessagesPosted)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<PostedMessage> posted;
+        bool bReleaseOnMove;
+        bool bEnded;
+        const char* log;
+        int nUser;
+    };
+    const Case cases[] = {
+        {"moves then release",
+         {{WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 6)}, {WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(7, -2)},
+          {WM_LBUTTONUP, 0, MAKELPARAM(8, 9)}},
+         false, true, "move(5,6) move(7,-2) end(8,9)", 0},
+        {"escape", {{WM_MOUSEMOVE, 0, MAKELPARAM(1, 1)}, {WM_KEYDOWN, VK_ESCAPE, 0}}, false, false,
+         "move(1,1) cancel", 0},
+        {"right button", {{WM_RBUTTONDOWN, MK_RBUTTON, 0}, {WM_LBUTTONUP, 0, 0}}, false, false, "cancel", 0},
+        {"other messages are dispatched",
+         {{WM_USER, 0, 0}, {WM_KEYDOWN, 'A', 0}, {WM_USER, 0, 0}, {WM_LBUTTONUP, 0, MAKELPARAM(3, 4)}},
+         false, true, "end(3,4)", 2},
+        {"capture lost", {{WM_MOUSEMOVE, 0, MAKELPARAM(2, 2)}, {WM_LBUTTONUP, 0, 0}}, true, false,
+         "move(2,2) cancel", 0},
+    };
+    HWND hWnd = CreateTestWindow();
+    ASSERT_NE(hWnd, nullptr);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PumpMessages();
+        g_state = TestWindowState();
+        for (const PostedMessage& m : c.posted)
+            ::PostMessageA(hWnd, m.message, m.wParam, m.lParam);
+        CRecordingLoop loop(hWnd);
+        loop.bReleaseOnMove = c.bReleaseOnMove;
+        EXPECT_EQ(loop.Run(), c.bEnded);
+        EXPECT_EQ(loop.log, c.log);
+        EXPECT_EQ(g_state.nUser, c.nUser);
+        EXPECT_NE(::GetCapture(), hWnd);
+    }
+    ::DestroyWindow(hWnd);
+}
+
+TEST(CaptureLoop, QuitCancelsAndIsPostedAgain)
+{
+    HWND hWnd = CreateTestWindow();
+    PumpMessages();
+    ::PostQuitMessage(7);
+    CRecordingLoop loop(hWnd);
+    EXPECT_FALSE(loop.Run());
+    EXPECT_EQ(loop.log, "cancel");
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 7u);
+    ::DestroyWindow(hWnd);
+}
+
+TEST(CaptureLoop, IdleHookRunsWhileNoInputArrives)
+{
+    HWND hWnd = CreateTestWindow();
+    PumpMessages();
+    CRecordingLoop loop(hWnd);
+    loop.SetIdleInterval(5);
+    loop.nEndAfterIdles = 3;   // an autoscroll that stops after three steps
+    EXPECT_TRUE(loop.Run());
+    EXPECT_EQ(loop.nIdle, 3);
+    EXPECT_EQ(loop.log, "end(-1,-1)");
+    ::DestroyWindow(hWnd);
+}
+
+TEST(GdiScopes, RestoreWhatWasSelectedAndSaved)
+{
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    HGDIOBJ hPenBefore = ::GetCurrentObject(dc, OBJ_PEN);
+    CPen pen(PS_SOLID, 1, RGB(255, 0, 0));
+    CBrush brush(RGB(0, 255, 0));
+    {
+        CSelectObjectScope selectPen(dc, pen);
+        CSelectObjectScope selectBrush(dc.m_hDC, brush.m_hObject);
+        CSelectObjectScope selectNothing(dc, (HGDIOBJ)nullptr);
+        EXPECT_EQ(::GetCurrentObject(dc, OBJ_PEN), pen.m_hObject);
+        EXPECT_EQ(::GetCurrentObject(dc, OBJ_BRUSH), brush.m_hObject);
+        EXPECT_EQ(selectPen.GetOld(), hPenBefore);
+    }
+    EXPECT_EQ(::GetCurrentObject(dc, OBJ_PEN), hPenBefore);
+    EXPECT_NE(::GetCurrentObject(dc, OBJ_BRUSH), brush.m_hObject);
+
+    {
+        CSaveDCScope save(dc);
+        dc.SetMapMode(MM_LOMETRIC);
+        dc.SelectObject(&pen);
+        {
+            CSaveDCScope inner(dc.m_hDC);
+            dc.SetBkMode(TRANSPARENT);
+        }
+        EXPECT_EQ(dc.GetBkMode(), OPAQUE);
+        EXPECT_EQ(dc.GetMapMode(), MM_LOMETRIC);
+    }
+    EXPECT_EQ(dc.GetMapMode(), MM_TEXT);
+    EXPECT_EQ(::GetCurrentObject(dc, OBJ_PEN), hPenBefore);
+}
+
+TEST(ControlNotify, TellsWhetherTheSenderSurvivedItsParent)
+{
+    HWND hParent = CreateTestWindow();
+    for (bool bDestroy : {false, true}) {
+        SCOPED_TRACE(bDestroy ? "parent destroys the sender" : "sender survives");
+        g_state = TestWindowState();
+        g_state.bDestroySender = bDestroy;
+        HWND hCtrl = CreateTestWindow(hParent, 1234);
+        NMHDR hdr = {};
+        LRESULT lResult = 0;
+        EXPECT_EQ(SendNotifyToParent(hCtrl, hdr, LVN_ITEMCHANGED, &lResult), !bDestroy);
+        EXPECT_EQ(lResult, 42);
+        EXPECT_EQ(g_state.lastHdr.hwndFrom, hCtrl);
+        EXPECT_EQ(g_state.lastHdr.idFrom, 1234u);
+        EXPECT_EQ(g_state.lastHdr.code, (UINT)LVN_ITEMCHANGED);
+
+        if (!bDestroy) {
+            g_state.bDestroySender = true;
+            EXPECT_FALSE(SendCommandToParent(hCtrl, BN_CLICKED));
+            EXPECT_EQ(g_state.lastCommand, MAKEWPARAM(1234, BN_CLICKED));
+        }
+        EXPECT_FALSE(::IsWindow(hCtrl));
+    }
+    HWND hCtrl = CreateTestWindow(hParent, 7);
+    g_state = TestWindowState();
+    EXPECT_TRUE(SendCommandToParent(hCtrl, LBN_SELCHANGE));
+    EXPECT_EQ(g_state.lastCommand, MAKEWPARAM(7, LBN_SELCHANGE));
+    ::DestroyWindow(hParent);
+}
+
+} // namespace
