@@ -6,7 +6,7 @@
 #include "framework/Framework.h"
 
 #include "CPP_ALL/GFMonitor.h"
-#include "instrument/InstrumentRes.h"
+#include "res/InstrumentRes.h"
 #include "mvc/controls/ProgressCtrl.h"
 
 #include <functional>

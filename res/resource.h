@@ -1,5 +1,20 @@
-// Resource ids of the application (menus, dialogs, strings, icons, commands).
+// Resource ids of the program. Every resource lives in res/: G7K.rc holds
+// the application's own and includes one fragment per subsystem, which has
+// its own id header. Ranges by subsystem (resource ids must be unique in the
+// program; control ids only within their dialog):
+//
+//   subsystem          resources      controls    commands     header
+//   application        100-299        1000-1399   32768-32999  resource.h
+//   instrument         136 (*)        1000-1099   -            InstrumentRes.h
+//   common controls    20500-20599    -           -            ControlsRes.h
+//   framework          0xE000-0xEFFF (standard commands, strings)  G7K.rc
+//
+// (*) the transfer-status dialog keeps the number it has always had, inside
+// the application's block; new instrument resources take 20600-20699.
 #pragma once
+
+#include "ControlsRes.h"
+#include "InstrumentRes.h"
 
 // Main frame, document templates, menus and forms.
 #define IDR_MAINFRAME                 128

@@ -1,141 +1,128 @@
 #include "mvc/controls/ListBoxEditor.h"
 
+#include "framework/CaptureLoop.h"
+#include "framework/ControlNotify.h"
+#include "framework/GdiScopes.h"
 #include "mvc/controls/DialogIds.h"
+#include "res/ControlsRes.h"
 
 #include <commctrl.h>
 
-#include <string>
-#include <vector>
+#include <algorithm>
 
 namespace {
 
-const UINT kBitmapIds[] = {20516, 20517, 20518, 20519};
-const UINT kTipIds[] = {20531, 20532, 20533, 20534};
+const UINT kBitmapIds[] = {IDB_LISTBOX_NEW, IDB_LISTBOX_DELETE, IDB_LISTBOX_MOVE_UP, IDB_LISTBOX_MOVE_DOWN};
+const UINT kTipIds[] = {IDS_LISTBOX_NEW, IDS_LISTBOX_DELETE, IDS_LISTBOX_MOVE_UP, IDS_LISTBOX_MOVE_DOWN};
 const char* const kTipTexts[] = {"New (Insert)", "Delete (Delete)", "Move Up (Alt+Up Arrow)",
                                  "Move Down (Alt+Down Arrow)"};
 const UINT kShowBits[] = {0x100, 0x200, 0x400, 0x800};
+const int kGlyphWidth = 16;
+const int kGlyphHeight = 15;
 const int kDropDelay = 250;
 const int kScrollStart = 300;
 const int kScrollMin = 50;
 const int kScrollStep = 50;
+const UINT kDragIdleInterval = 10;
 
-// A list box's rows through its messages.
+// A list box's rows through its wrapper.
 class ListBoxRows : public IListBoxRows {
  public:
-  explicit ListBoxRows(HWND list) : m_hList(list) {}
-  int GetCount() const override { return Send(LB_GETCOUNT); }
+  explicit ListBoxRows(CListBox& list) : m_list(list) {}
+  int GetCount() const override { return m_list.GetCount(); }
   CString GetText(int index) const override {
-    int length = Send(LB_GETTEXTLEN, index);
-    if (length <= 0)
-      return CString();
-    std::vector<char> buffer(length + 1);
-    Send(LB_GETTEXT, index, reinterpret_cast<LPARAM>(buffer.data()));
-    return CString(buffer.data());
+    CString text;
+    m_list.GetText(index, text);
+    return text;
   }
-  int InsertString(int index, const CString& text) override {
-    return Send(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(text)));
-  }
-  void DeleteString(int index) override { Send(LB_DELETESTRING, index); }
-  DWORD_PTR GetItemData(int index) const override {
-    return static_cast<DWORD_PTR>(::SendMessageA(m_hList, LB_GETITEMDATA, index, 0));
-  }
-  void SetItemData(int index, DWORD_PTR data) override { ::SendMessageA(m_hList, LB_SETITEMDATA, index, data); }
-  BOOL IsMultipleSelection() const override {
-    return (::GetWindowLongPtrA(m_hList, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
-  }
+  int InsertString(int index, const CString& text) override { return m_list.InsertString(index, text); }
+  void DeleteString(int index) override { m_list.DeleteString(index); }
+  DWORD_PTR GetItemData(int index) const override { return m_list.GetItemData(index); }
+  void SetItemData(int index, DWORD_PTR data) override { m_list.SetItemData(index, data); }
+  BOOL IsMultipleSelection() const override { return (m_list.GetStyle() & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0; }
   int GetCurrent() const override {
     if (!IsMultipleSelection())
-      return Send(LB_GETCURSEL);
-    int caret = Send(LB_GETCARETINDEX);
+      return m_list.GetCurSel();
+    int caret = m_list.GetCaretIndex();
     return caret >= 0 && caret < GetCount() ? caret : -1;
   }
   void SetCurrent(int index) override {
     if (!IsMultipleSelection()) {
-      Send(LB_SETCURSEL, static_cast<WPARAM>(index));
+      m_list.SetCurSel(index);
       return;
     }
     if (index < 0)
       return;
-    Send(LB_SETSEL, TRUE, index);
-    Send(LB_SETCARETINDEX, index, FALSE);
+    m_list.SetSel(index, TRUE);
+    m_list.SetCaretIndex(index, FALSE);
   }
-  BOOL GetSel(int index) const override { return Send(LB_GETSEL, index) > 0; }
+  BOOL GetSel(int index) const override { return m_list.GetSel(index) > 0; }
   void SetSel(int index, BOOL bSelect) override {
     if (IsMultipleSelection())
-      Send(LB_SETSEL, bSelect, index);
+      m_list.SetSel(index, bSelect);
     else if (bSelect)
-      Send(LB_SETCURSEL, index);
+      m_list.SetCurSel(index);
   }
-  int GetTopIndex() const override { return Send(LB_GETTOPINDEX); }
-  void SetTopIndex(int index) override { Send(LB_SETTOPINDEX, index); }
+  int GetTopIndex() const override { return m_list.GetTopIndex(); }
+  void SetTopIndex(int index) override { m_list.SetTopIndex(index); }
   void SetRedraw(BOOL bRedraw) override {
-    Send(WM_SETREDRAW, bRedraw);
+    m_list.SetRedraw(bRedraw);
     if (bRedraw)
-      ::InvalidateRect(m_hList, nullptr, TRUE);
+      m_list.Invalidate();
   }
 
  private:
-  int Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-    return static_cast<int>(::SendMessageA(m_hList, message, wParam, lParam));
-  }
-  HWND m_hList;
+  CListBox& m_list;
 };
 
+// The font a window draws its text with, or null for the system font.
+HGDIOBJ FontOf(const CWnd& wnd) {
+  CFont* font = wnd.GetFont();
+  return font ? font->GetSafeHandle() : nullptr;
+}
+
 // A plain glyph for a header button whose bitmap resource is missing.
-HBITMAP DrawGlyph(int button) {
-  HDC screen = ::GetDC(nullptr);
-  HDC dc = ::CreateCompatibleDC(screen);
-  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 16, 15);
-  ::ReleaseDC(nullptr, screen);
-  HGDIOBJ old = ::SelectObject(dc, bitmap);
-  RECT all = {0, 0, 16, 15};
-  ::FillRect(dc, &all, ::GetSysColorBrush(COLOR_BTNFACE));
-  HBRUSH ink = ::CreateSolidBrush(::GetSysColor(COLOR_BTNTEXT));
-  HGDIOBJ oldBrush = ::SelectObject(dc, ink);
-  HGDIOBJ oldPen = ::SelectObject(dc, ::GetStockObject(NULL_PEN));
+void DrawGlyph(int button, CBitmap& bitmap) {
+  CClientDC screen(nullptr);
+  CDC dc;
+  if (!dc.CreateCompatibleDC(&screen) || !bitmap.CreateCompatibleBitmap(&screen, kGlyphWidth, kGlyphHeight))
+    return;
+  CBrush ink(::GetSysColor(COLOR_BTNTEXT));
+  CSelectObjectScope selectBitmap(dc, bitmap);
+  CSelectObjectScope selectBrush(dc, ink);
+  CSelectObjectScope selectPen(dc, ::GetStockObject(NULL_PEN));
+  dc.FillSolidRect(0, 0, kGlyphWidth, kGlyphHeight, ::GetSysColor(COLOR_BTNFACE));
   switch (button) {
     case SECListBoxEditor::kNew: {
-      RECT box = {3, 2, 12, 13};
-      ::FrameRect(dc, &box, ink);
-      RECT line = {5, 5, 10, 6};
-      ::FillRect(dc, &line, ink);
+      CRect box(3, 2, 12, 13);
+      dc.FrameRect(&box, &ink);
+      CRect line(5, 5, 10, 6);
+      dc.FillRect(&line, &ink);
       break;
     }
     case SECListBoxEditor::kDelete:
       for (int i = 0; i < 8; ++i) {
-        RECT a = {4 + i, 3 + i, 6 + i, 5 + i}, b = {11 - i, 3 + i, 13 - i, 5 + i};
-        ::FillRect(dc, &a, ink);
-        ::FillRect(dc, &b, ink);
+        CRect a(4 + i, 3 + i, 6 + i, 5 + i), b(11 - i, 3 + i, 13 - i, 5 + i);
+        dc.FillRect(&a, &ink);
+        dc.FillRect(&b, &ink);
       }
       break;
     case SECListBoxEditor::kMoveUp: {
       POINT up[] = {{8, 3}, {13, 9}, {3, 9}};
-      ::Polygon(dc, up, 3);
+      dc.Polygon(up, 3);
       break;
     }
     default: {
       POINT down[] = {{3, 5}, {13, 5}, {8, 11}};
-      ::Polygon(dc, down, 3);
+      dc.Polygon(down, 3);
       break;
     }
   }
-  ::SelectObject(dc, oldPen);
-  ::SelectObject(dc, oldBrush);
-  ::DeleteObject(ink);
-  ::SelectObject(dc, old);
-  ::DeleteDC(dc);
-  return bitmap;
 }
 
-HBITMAP LoadButtonBitmap(int button) {
-  auto bitmap = static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kBitmapIds[button]),
-                                                  IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
-  return bitmap ? bitmap : DrawGlyph(button);
-}
-
-CSize BitmapSize(HBITMAP bitmap) {
+CSize BitmapSize(const CBitmap& bitmap) {
   BITMAP info = {};
-  ::GetObjectA(bitmap, sizeof(info), &info);
+  bitmap.GetObject(sizeof(info), &info);
   return CSize(info.bmWidth, info.bmHeight);
 }
 
@@ -148,20 +135,22 @@ CString TipText(int button) {
 
 bool KeyDown(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
 
+bool IsEditControl(const CWnd& wnd) {
+  char cls[16] = {};
+  ::GetClassNameA(wnd.GetSafeHwnd(), cls, sizeof(cls));
+  return lstrcmpiA(cls, "Edit") == 0;
+}
+
 // Moves the focus to the next (previous) control of the dialog; an edit
 // there gets all its text selected.
-void MoveFocus(HWND from, BOOL bPrevious) {
-  HWND dialog = ::GetParent(from);
-  HWND next = ::GetNextDlgTabItem(dialog, from, bPrevious);
+void MoveFocus(CWnd& from, BOOL bPrevious) {
+  CWnd* dialog = from.GetParent();
+  CWnd* next = dialog ? dialog->GetNextDlgTabItem(&from, bPrevious) : nullptr;
   if (!next)
     return;
-  ::SetFocus(next);
-  char cls[16] = {};
-  ::GetClassNameA(next, cls, sizeof(cls));
-  if (lstrcmpiA(cls, "Edit") == 0) {
-    ::SendMessageA(next, EM_SETSEL, 0, -1);
-    ::SendMessageA(next, EM_SCROLLCARET, 0, 0);
-  }
+  next->SetFocus();
+  if (IsEditControl(*next))
+    static_cast<CEdit*>(next)->SetSel(0, -1);
 }
 
 }  // namespace
@@ -169,218 +158,281 @@ void MoveFocus(HWND from, BOOL bPrevious) {
 // ---------------------------------------------------------------------------
 // The in-place edit.
 
+BEGIN_MESSAGE_MAP(SECListBoxEdit, CEdit)
+  ON_WM_GETDLGCODE()
+  ON_WM_KEYDOWN()
+  ON_WM_CHAR()
+  ON_WM_KILLFOCUS()
+END_MESSAGE_MAP()
+
 SECListBoxEdit::SECListBoxEdit(SECListBoxEditor* editor, int row, BOOL bNewItem, int previousSelection, UINT buttonId)
     : m_pEditor(editor), m_nRow(row), m_bNewItem(bNewItem), m_nPreviousSelection(previousSelection),
       m_nButtonId(buttonId) {}
 
-BOOL SECListBoxEdit::Create(HWND hList, const CRect& rect, LPCTSTR pszInitialText) {
-  if (!CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, rect, CWnd::FromHandle(hList), kId))
+BOOL SECListBoxEdit::Create(CListBox& list, const CRect& rect, LPCTSTR pszInitialText) {
+  if (!CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, rect, &list, kId))
     return FALSE;
-  ::SendMessageA(m_hWnd, WM_SETFONT, ::SendMessageA(hList, WM_GETFONT, 0, 0), FALSE);
+  SetFont(list.GetFont(), FALSE);
   if (pszInitialText) {
-    ::SetWindowTextA(m_hWnd, pszInitialText);
-    int length = ::GetWindowTextLengthA(m_hWnd);
-    ::SendMessageA(m_hWnd, EM_SETSEL, length, length);
+    SetWindowText(pszInitialText);
+    int length = GetWindowTextLength();
+    SetSel(length, length, TRUE);
   } else {
-    ::SetWindowTextA(m_hWnd, m_pEditor->GetRows()->GetText(m_nRow));
-    ::SendMessageA(m_hWnd, EM_SETSEL, 0, -1);
+    SetWindowText(m_pEditor->GetRows()->GetText(m_nRow));
+    SetSel(0, -1, TRUE);
   }
-  ::SetFocus(m_hWnd);
+  SetFocus();
   return TRUE;
 }
 
-void SECListBoxEdit::End(BOOL bCommit) {
+BOOL SECListBoxEdit::End(BOOL bCommit) {
   if (m_bEnded)
-    return;
+    return TRUE;
   m_bEnded = TRUE;
   m_pEditor->SetCancel(FALSE);
   if (bCommit) {
-    int length = ::GetWindowTextLengthA(m_hWnd);
-    std::vector<char> text(length + 1);
-    ::GetWindowTextA(m_hWnd, text.data(), length + 1);
-    m_pEditor->CommitEditText(m_nRow, text.data());
+    CString text;
+    GetWindowText(text);
+    m_pEditor->CommitEditText(m_nRow, text);
   } else {
     m_pEditor->CancelEdit(m_nRow, m_bNewItem, m_nPreviousSelection);
   }
-  // Posted: the notice destroys this edit, which must not happen while it is
-  // still handling a message.
-  HWND list = ::GetParent(m_hWnd);
-  NMHDR* notice = new NMHDR{m_hWnd, kId, kEndNotice};
-  if (!::PostMessageA(list, WM_NOTIFY, kId, reinterpret_cast<LPARAM>(notice)))
-    delete notice;
+  // The list box ends the edit on this notice and destroys this window.
+  NMHDR notice = {};
+  return SendNotifyToParent(m_hWnd, notice, kEndNotice);
 }
 
 void SECListBoxEdit::EndAndMoveFocus(BOOL bPrevious) {
-  HWND list = ::GetParent(m_hWnd);
+  CWnd* list = GetParent();
   End(TRUE);
-  MoveFocus(list, bPrevious);
+  MoveFocus(*list, bPrevious);
 }
 
 BOOL SECListBoxEdit::SpaceAdvances() const {
   if (!m_pEditor->GetAutoAdvance())
     return FALSE;
-  DWORD start = 0, end = 0;
-  ::SendMessageA(m_hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  int start = 0, end = 0;
+  GetSel(start, end);
   if (start != end)
     return FALSE;
-  int length = ::GetWindowTextLengthA(m_hWnd);
-  std::vector<char> text(length + 1);
-  ::GetWindowTextA(m_hWnd, text.data(), length + 1);
-  int trimmed = length;
+  CString text;
+  GetWindowText(text);
+  int trimmed = text.GetLength();
   while (trimmed > 0 && text[trimmed - 1] == ' ')
     --trimmed;
-  return static_cast<int>(start) - trimmed >= m_pEditor->GetAutoAdvanceSpaces() - 1;
+  return start - trimmed >= m_pEditor->GetAutoAdvanceSpaces() - 1;
 }
 
-LRESULT SECListBoxEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_GETDLGCODE:
-      return DLGC_WANTALLKEYS;
-    case WM_KEYDOWN: {
-      if (m_bEnded)
-        return 0;
-      HWND list = ::GetParent(m_hWnd);
-      switch (wParam) {
-        case VK_RETURN:
-          End(TRUE);
-          return 0;
-        case VK_ESCAPE:
-          End(FALSE);
-          return 0;
-        case VK_F2:
-          if (m_nButtonId) {
-            ::SetFocus(::GetDlgItem(list, m_nButtonId));
-            ::PostMessageA(list, WM_COMMAND, MAKEWPARAM(m_nButtonId, BN_CLICKED),
-                           reinterpret_cast<LPARAM>(::GetDlgItem(list, m_nButtonId)));
-          }
-          return 0;
-        case VK_UP:
-        case VK_DOWN:
-        case VK_PRIOR:
-        case VK_NEXT:
-        case VK_HOME:
-        case VK_END:
-          End(TRUE);
-          ::PostMessageA(list, WM_KEYDOWN, wParam, lParam);
-          return 0;
-        case VK_TAB:
-          EndAndMoveFocus(KeyDown(VK_SHIFT));
-          return 0;
-        default:
-          break;
+CWnd* SECListBoxEdit::EditButton() const {
+  if (!m_nButtonId)
+    return nullptr;
+  CWnd* list = GetParent();
+  return list ? list->GetDlgItem(static_cast<int>(m_nButtonId)) : nullptr;
+}
+
+UINT SECListBoxEdit::OnGetDlgCode() { return DLGC_WANTALLKEYS; }
+
+void SECListBoxEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+  if (m_bEnded)
+    return;
+  CWnd* list = GetParent();  // the subclassed list box: it outlives this edit
+  switch (nChar) {
+    case VK_RETURN:
+      End(TRUE);
+      return;
+    case VK_ESCAPE:
+      End(FALSE);
+      return;
+    case VK_F2:
+      if (CWnd* button = EditButton()) {
+        button->SetFocus();
+        list->PostMessage(WM_COMMAND, MAKEWPARAM(m_nButtonId, BN_CLICKED), reinterpret_cast<LPARAM>(button->GetSafeHwnd()));
       }
-      break;
-    }
-    case WM_CHAR:
-      if (wParam == VK_RETURN || wParam == VK_ESCAPE || wParam == VK_TAB)
-        return 0;  // handled on key down; no beep
-      if (wParam == ' ' && !m_bEnded && SpaceAdvances()) {
-        EndAndMoveFocus(FALSE);
-        return 0;
-      }
-      break;
-    case WM_KILLFOCUS: {
-      HWND to = reinterpret_cast<HWND>(wParam);
-      HWND button = m_nButtonId ? ::GetDlgItem(::GetParent(m_hWnd), m_nButtonId) : nullptr;
-      if (!m_bEnded && (!to || to != button))
-        End(TRUE);
-      break;
-    }
+      return;
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_HOME:
+    case VK_END:
+      End(TRUE);
+      list->PostMessage(WM_KEYDOWN, nChar, MAKELPARAM(nRepCnt, nFlags));
+      return;
+    case VK_TAB:
+      EndAndMoveFocus(KeyDown(VK_SHIFT));
+      return;
     default:
-      break;
+      Default();
   }
-  return CEdit::WindowProc(message, wParam, lParam);
+}
+
+void SECListBoxEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
+  if (nChar == VK_RETURN || nChar == VK_ESCAPE || nChar == VK_TAB)
+    return;  // handled on key down; no beep
+  if (nChar == ' ' && !m_bEnded && SpaceAdvances()) {
+    EndAndMoveFocus(FALSE);
+    return;
+  }
+  Default();
+}
+
+void SECListBoxEdit::OnKillFocus(CWnd* pNewWnd) {
+  // The edit lets go of the focus first: ending may destroy it.
+  Default();
+  CWnd* button = EditButton();
+  if (!m_bEnded && (!pNewWnd || !button || pNewWnd->GetSafeHwnd() != button->GetSafeHwnd()))
+    End(TRUE);
 }
 
 // ---------------------------------------------------------------------------
 // The list box subclass.
 
-LRESULT SECListBoxEditorHelper::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  if (m_pEditor->OnListMessage(message, wParam, lParam, result))
-    return result;
-  return CListBox::WindowProc(message, wParam, lParam);
+BEGIN_MESSAGE_MAP(SECListBoxEditorHelper, CListBox)
+  ON_WM_CHAR()
+  ON_WM_KEYDOWN()
+  ON_WM_SYSKEYDOWN()
+  ON_WM_LBUTTONDBLCLK()
+  ON_WM_LBUTTONDOWN()
+  ON_WM_SETFOCUS()
+  ON_WM_KILLFOCUS()
+  ON_NOTIFY(SECListBoxEdit::kEndNotice, SECListBoxEdit::kId, OnEditEnded)
+  ON_BN_CLICKED(SECListBoxEditor::kEditButtonId, OnEditButtonClicked)
+  ON_MESSAGE(SECListBoxEditor::kCancelMessage, OnCancelMessage)
+END_MESSAGE_MAP()
+
+void SECListBoxEditorHelper::OnChar(UINT nChar, UINT, UINT) {
+  if (!m_pEditor->OnListChar(nChar))
+    Default();
+}
+
+void SECListBoxEditorHelper::OnKeyDown(UINT nChar, UINT, UINT) {
+  if (!m_pEditor->OnListKeyDown(nChar))
+    Default();
+}
+
+void SECListBoxEditorHelper::OnSysKeyDown(UINT nChar, UINT, UINT) {
+  if (!m_pEditor->OnListSysKeyDown(nChar))
+    Default();
+}
+
+void SECListBoxEditorHelper::OnLButtonDblClk(UINT, CPoint) { m_pEditor->EditCurrentItem(0); }
+
+void SECListBoxEditorHelper::OnLButtonDown(UINT nFlags, CPoint point) { m_pEditor->OnListLButtonDown(nFlags, point); }
+
+void SECListBoxEditorHelper::OnSetFocus(CWnd* pOldWnd) {
+  if (m_pEditor->GetSafeHwnd())
+    m_pEditor->SendMessage(WM_SETFOCUS, reinterpret_cast<WPARAM>(AfxGetSafeHwnd(pOldWnd)));
+  Default();
+}
+
+void SECListBoxEditorHelper::OnKillFocus(CWnd* pNewWnd) {
+  if (m_pEditor->GetSafeHwnd())
+    m_pEditor->SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(AfxGetSafeHwnd(pNewWnd)));
+  Default();
+}
+
+void SECListBoxEditorHelper::OnEditEnded(NMHDR* pNotice, LRESULT* pResult) {
+  *pResult = 0;
+  m_pEditor->OnEditEnded(pNotice->hwndFrom);
+}
+
+void SECListBoxEditorHelper::OnEditButtonClicked() { m_pEditor->OnEditButton(); }
+
+LRESULT SECListBoxEditorHelper::OnCancelMessage(WPARAM wParam, LPARAM) {
+  m_pEditor->SetCancel(static_cast<BOOL>(wParam));
+  return 0;
 }
 
 // ---------------------------------------------------------------------------
 // The editor.
 
+BEGIN_MESSAGE_MAP(SECListBoxEditor, CWnd)
+  ON_WM_PAINT()
+  ON_WM_NCHITTEST()
+  ON_WM_LBUTTONDOWN()
+  ON_WM_MOUSEMOVE()
+  ON_WM_LBUTTONUP()
+  ON_WM_CAPTURECHANGED()
+  ON_WM_SIZE()
+  ON_WM_MOVE()
+END_MESSAGE_MAP()
+
 SECListBoxEditor::SECListBoxEditor() = default;
 
 SECListBoxEditor::~SECListBoxEditor() {
   DestroyEditButton();
-  if (m_pEdit) {
-    m_pEdit->DestroyWindow();
-    delete m_pEdit;
-  }
+  // Out of m_pEdit first: the end notice its lost focus sends finds no edit.
+  if (std::unique_ptr<SECListBoxEdit> edit = std::move(m_pEdit))
+    edit->DestroyWindow();
   if (m_pHelper && m_pHelper->GetSafeHwnd())
     m_pHelper->UnsubclassWindow();
-  for (HBITMAP bitmap : m_hBitmaps)
-    if (bitmap)
-      ::DeleteObject(bitmap);
 }
 
-HWND SECListBoxEditor::ListHwnd() const { return m_pHelper ? m_pHelper->GetSafeHwnd() : nullptr; }
+void SECListBoxEditor::LoadButtonBitmaps() {
+  for (int i = 0; i < kButtonCount; ++i) {
+    if (m_bitmaps[i].GetSafeHandle())
+      continue;
+    if (!m_bitmaps[i].LoadMappedBitmap(kBitmapIds[i]))
+      DrawGlyph(i, m_bitmaps[i]);
+  }
+}
 
 BOOL SECListBoxEditor::Initialize(CWnd* pParent, UINT nID, DWORD dwStyle) {
   if (!pParent)
     return FALSE;
-  HWND dialog = pParent->GetSafeHwnd();
-  HWND list = ::GetDlgItem(dialog, static_cast<int>(nID));
+  CWnd* list = pParent->GetDlgItem(static_cast<int>(nID));
   if (!list)
     return FALSE;
   SetEditorStyle(dwStyle);
-  for (int i = 0; i < kButtonCount; ++i)
-    if (!m_hBitmaps[i])
-      m_hBitmaps[i] = LoadButtonBitmap(i);
+  LoadButtonBitmaps();
 
-  UINT headerId = SECFindUnusedControlId(dialog);
+  UINT headerId = SECFindUnusedControlId(pParent->GetSafeHwnd());
   LPCTSTR cls = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW), ::GetSysColorBrush(COLOR_BTNFACE));
   CRect rcList;
-  ::GetWindowRect(list, &rcList);
-  ::MapWindowPoints(nullptr, dialog, reinterpret_cast<LPPOINT>(&rcList), 2);
+  list->GetWindowRect(&rcList);
+  pParent->ScreenToClient(&rcList);
   if (!CreateEx(WS_EX_STATICEDGE, cls, "", WS_CHILD, CRect(rcList.left, rcList.top, rcList.right, rcList.top + 1),
                 pParent, headerId))
     return FALSE;
-  ::SendMessageA(m_hWnd, WM_SETFONT, ::SendMessageA(dialog, WM_GETFONT, 0, 0), FALSE);
-
+  SetFont(pParent->GetFont(), FALSE);
   m_nHeaderHeight = CalcHeaderHeight();
-  int gap = 2 * ::GetSystemMetrics(SM_CYBORDER);
-  HWND before = ::GetWindow(list, GW_HWNDPREV);
-  ::SetWindowPos(m_hWnd, before ? before : HWND_TOP, rcList.left, rcList.top, rcList.Width(), m_nHeaderHeight,
-                 SWP_NOACTIVATE);
-  ::SetWindowPos(list, nullptr, rcList.left, rcList.top + m_nHeaderHeight + gap, rcList.Width(),
-                 rcList.Height() - m_nHeaderHeight - gap, SWP_NOZORDER | SWP_NOACTIVATE);
 
   SetButtonFlags(dwStyle);
+  CWnd* before = list->GetWindow(GW_HWNDPREV);
   m_pHelper = std::make_unique<SECListBoxEditorHelper>(this);
-  m_pHelper->SubclassWindow(list);
-  m_pListRows = std::make_unique<ListBoxRows>(list);
+  m_pHelper->SubclassWindow(list->GetSafeHwnd());
+  PlaceHeaderAndList(rcList, before ? before : &CWnd::wndTop);
+  m_pListRows = std::make_unique<ListBoxRows>(*m_pHelper);
   AttachRows(m_pListRows.get());
   LayoutButtons();
 
-  if ((dwStyle & kHeaderButtons) && (dwStyle & kToolTips)) {
-    m_hToolTip = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr, nullptr, nullptr);
+  if ((dwStyle & kHeaderButtons) && (dwStyle & kToolTips) && m_wndToolTip.Create(this, TTS_ALWAYSTIP))
     UpdateToolTips();
-  }
   EnsureTrailingRow();
   Notify(kSelChange, TRUE);
-  ::ShowWindow(m_hWnd, SW_SHOW);
+  ShowWindow(SW_SHOW);
   m_bInitialized = TRUE;
   return TRUE;
 }
 
+void SECListBoxEditor::PlaceHeaderAndList(const CRect& area, const CWnd* pInsertAfter) {
+  int gap = 2 * ::GetSystemMetrics(SM_CYBORDER);
+  UINT order = pInsertAfter ? 0 : SWP_NOZORDER;
+  SetWindowPos(pInsertAfter, area.left, area.top, area.Width(), m_nHeaderHeight, order | SWP_NOACTIVATE);
+  m_pHelper->SetWindowPos(nullptr, area.left, area.top + m_nHeaderHeight + gap, area.Width(),
+                          area.Height() - m_nHeaderHeight - gap, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 int SECListBoxEditor::CalcHeaderHeight() {
-  HDC dc = ::GetDC(m_hWnd);
-  HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
-  TEXTMETRICA tm = {};
-  ::GetTextMetricsA(dc, &tm);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(m_hWnd, dc);
+  TEXTMETRIC tm = {};
+  {
+    CClientDC dc(this);
+    CSelectObjectScope font(dc, FontOf(*this));
+    dc.GetTextMetrics(&tm);
+  }
   int height = tm.tmHeight + 4 * ::GetSystemMetrics(SM_CYBORDER);
-  for (HBITMAP bitmap : m_hBitmaps)
-    if (bitmap)
+  for (const CBitmap& bitmap : m_bitmaps)
+    if (bitmap.GetSafeHandle())
       height = std::max(height, static_cast<int>(BitmapSize(bitmap).cy) + 2);
   return height;
 }
@@ -392,102 +444,85 @@ void SECListBoxEditor::SetButtonFlags(DWORD dwStyle) {
 
 void SECListBoxEditor::LayoutButtons() {
   CRect client;
-  ::GetClientRect(m_hWnd, &client);
+  GetClientRect(&client);
   int right = client.right;
   for (int i = kButtonCount - 1; i >= 0; --i) {
     m_rcButtons[i].SetRectEmpty();
     if (!m_bShowButton[i])
       continue;
-    int width = BitmapSize(m_hBitmaps[i]).cx;
+    int width = BitmapSize(m_bitmaps[i]).cx;
     m_rcButtons[i] = CRect(right - width, 0, right, client.bottom);
     right -= width;
   }
 }
 
 void SECListBoxEditor::UpdateToolTips() {
-  if (!m_hToolTip || !(GetEditorStyle() & kHeaderButtons) || !(GetEditorStyle() & kToolTips))
+  if (!m_wndToolTip.GetSafeHwnd() || !(GetEditorStyle() & kHeaderButtons) || !(GetEditorStyle() & kToolTips))
     return;
   for (int i = 0; i < kButtonCount; ++i) {
-    TOOLINFOA tool = {};
-    tool.cbSize = sizeof(tool);
-    tool.hwnd = m_hWnd;
-    tool.uId = kTipIds[i];
-    ::SendMessageA(m_hToolTip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    if (!m_bShowButton[i])
-      continue;
-    CString text = TipText(i);
-    tool.uFlags = TTF_SUBCLASS;
-    tool.rect = m_rcButtons[i];
-    tool.lpszText = const_cast<LPSTR>(static_cast<LPCTSTR>(text));
-    ::SendMessageA(m_hToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    m_wndToolTip.DelTool(this, kTipIds[i]);
+    if (m_bShowButton[i])
+      m_wndToolTip.AddTool(this, TipText(i), &m_rcButtons[i], kTipIds[i]);
   }
-  ::SendMessageA(m_hToolTip, TTM_ACTIVATE, TRUE, 0);
+  m_wndToolTip.Activate(TRUE);
 }
 
 void SECListBoxEditor::RecalcLayout() {
-  HWND list = ListHwnd();
-  if (!list)
+  if (!m_pHelper || !m_pHelper->GetSafeHwnd())
     return;
   CRect rc;
-  ::GetWindowRect(m_hWnd, &rc);
-  HWND dialog = ::GetParent(m_hWnd);
-  ::MapWindowPoints(nullptr, dialog, reinterpret_cast<LPPOINT>(&rc), 2);
+  GetWindowRect(&rc);
+  GetParent()->ScreenToClient(&rc);
   if (rc.Height() <= m_nHeaderHeight)
     return;
-  int gap = 2 * ::GetSystemMetrics(SM_CYBORDER);
-  ::SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, rc.Width(), m_nHeaderHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-  ::SetWindowPos(list, nullptr, rc.left, rc.top + m_nHeaderHeight + gap, rc.Width(),
-                 rc.Height() - m_nHeaderHeight - gap, SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceHeaderAndList(rc, nullptr);
   LayoutButtons();
   UpdateToolTips();
-  ::InvalidateRect(m_hWnd, nullptr, TRUE);
-  ::InvalidateRect(list, nullptr, TRUE);
+  Invalidate();
+  m_pHelper->Invalidate();
 }
 
 void SECListBoxEditor::Notify(int code, BOOL bPost) {
-  HWND list = ListHwnd();
-  HWND dialog = list ? ::GetParent(list) : nullptr;
+  CWnd* dialog = m_pHelper && m_pHelper->GetSafeHwnd() ? m_pHelper->GetParent() : nullptr;
   if (!dialog)
     return;
-  WPARAM wParam = MAKEWPARAM(::GetDlgCtrlID(list), code);
-  if (bPost)
-    ::PostMessageA(dialog, WM_COMMAND, wParam, reinterpret_cast<LPARAM>(list));
-  else
-    ::SendMessageA(dialog, WM_COMMAND, wParam, reinterpret_cast<LPARAM>(list));
+  if (!bPost) {
+    SendCommandToParent(m_pHelper->GetSafeHwnd(), static_cast<UINT>(code));
+    return;
+  }
+  dialog->PostMessage(WM_COMMAND, MAKEWPARAM(m_pHelper->GetDlgCtrlID(), code),
+                      reinterpret_cast<LPARAM>(m_pHelper->GetSafeHwnd()));
 }
 
 BOOL SECListBoxEditor::BeginEdit(int nIndex, BOOL bNewItem, LPCTSTR pszInitialText) {
-  HWND list = ListHwnd();
-  if (!list || m_pEdit)
+  if (!m_pHelper || !m_pHelper->GetSafeHwnd() || m_pEdit)
     return FALSE;
-  int previous = GetPreviousSelection();
+  CListBox& list = *m_pHelper;
   CRect rc;
-  ::SendMessageA(list, LB_GETITEMRECT, nIndex, reinterpret_cast<LPARAM>(&rc));
+  list.GetItemRect(nIndex, &rc);
   rc.InflateRect(0, 2);
   UINT buttonId = 0;
   CRect rcButton;
   if (GetEditorStyle() & kEditButton) {
-    HDC dc = ::GetDC(list);
-    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(list, WM_GETFONT, 0, 0)));
-    SIZE dots = {}, blank = {};
-    ::GetTextExtentPoint32A(dc, "...", 3, &dots);
-    ::GetTextExtentPoint32A(dc, " ", 1, &blank);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(list, dc);
+    CSize dots, blank;
+    {
+      CClientDC dc(&list);
+      CSelectObjectScope font(dc, FontOf(list));
+      dots = dc.GetTextExtent("...", 3);
+      blank = dc.GetTextExtent(" ", 1);
+    }
     int width = dots.cx + 2 * (blank.cx + ::GetSystemMetrics(SM_CXBORDER));
     rcButton = CRect(rc.right - width, rc.top, rc.right, rc.bottom);
     rc.right -= width;
     buttonId = kEditButtonId;
   }
-  m_pEdit = new SECListBoxEdit(this, nIndex, bNewItem, previous, buttonId);
+  m_pEdit = std::make_unique<SECListBoxEdit>(this, nIndex, bNewItem, GetPreviousSelection(), buttonId);
   if (buttonId) {
-    m_btnEdit.CreateEx(0, "BUTTON", "...", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, rcButton, m_pHelper.get(),
-                       kEditButtonId);
-    ::SendMessageA(m_btnEdit.GetSafeHwnd(), WM_SETFONT, ::SendMessageA(list, WM_GETFONT, 0, 0), FALSE);
+    m_btnEdit.Create("...", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, rcButton, &list, kEditButtonId);
+    m_btnEdit.SetFont(list.GetFont(), FALSE);
   }
   if (!m_pEdit->Create(list, rc, pszInitialText)) {
-    delete m_pEdit;
-    m_pEdit = nullptr;
+    m_pEdit.reset();
     DestroyEditButton();
     return FALSE;
   }
@@ -503,19 +538,25 @@ void SECListBoxEditor::EndEdit() {
   DestroyEditButton();
   if (!m_pEdit)
     return;
-  SECListBoxEdit* edit = m_pEdit;
-  m_pEdit = nullptr;
-  if (!edit->HasEnded())
-    edit->End(TRUE);
-  edit->DestroyWindow();
-  delete edit;
+  // The edit's own key or focus handler may be what ended it, and it is
+  // still running: only the window goes now, the object when the next edit
+  // ends.
+  m_pEndedEdit = std::move(m_pEdit);
+  if (!m_pEndedEdit->HasEnded())
+    m_pEndedEdit->End(TRUE);
+  m_pEndedEdit->DestroyWindow();
   ListBoxEditorLogic::EndEdit();
+}
+
+void SECListBoxEditor::OnEditEnded(HWND hEdit) {
+  if (m_pEdit && m_pEdit->GetSafeHwnd() == hEdit)
+    EndEdit();
 }
 
 BOOL SECListBoxEditor::EditCurrentItem(UINT nChar) {
   if (nChar == ' ' || nChar == VK_BACK) {
     if (m_bAutoAdvance) {
-      MoveFocus(ListHwnd(), nChar == VK_BACK);
+      MoveFocus(*m_pHelper, nChar == VK_BACK);
       return FALSE;
     }
     nChar = 0;
@@ -547,179 +588,153 @@ int SECListBoxEditor::ButtonAt(CPoint point) const {
   return -1;
 }
 
-void SECListBoxEditor::PaintHeader() {
-  PAINTSTRUCT ps;
-  HDC dc = ::BeginPaint(m_hWnd, &ps);
+void SECListBoxEditor::OnPaint() {
+  CPaintDC dc(this);
   CRect client;
-  ::GetClientRect(m_hWnd, &client);
-  ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
-  int length = ::GetWindowTextLengthA(m_hWnd);
-  if (length > 0) {
-    std::vector<char> caption(length + 1);
-    ::GetWindowTextA(m_hWnd, caption.data(), length + 1);
-    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
-    ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-    CRect text = client;
-    text.left += 2 * ::GetSystemMetrics(SM_CXBORDER);
-    ::DrawTextA(dc, caption.data(), length, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
-    ::SelectObject(dc, old);
-  }
-  if (GetEditorStyle() & kHeaderButtons) {
-    HDC mem = ::CreateCompatibleDC(dc);
-    for (int i = 0; i < kButtonCount; ++i) {
-      if (!m_bShowButton[i] || !m_hBitmaps[i])
-        continue;
-      HGDIOBJ old = ::SelectObject(mem, m_hBitmaps[i]);
-      CSize size = BitmapSize(m_hBitmaps[i]);
-      const CRect& rc = m_rcButtons[i];
-      int sunk = (m_nPressed == i && m_bPressedIn) ? 1 : 0;
-      ::BitBlt(dc, rc.left + sunk, rc.top + (rc.Height() - size.cy) / 2 + sunk, size.cx, size.cy, mem, 0, 0, SRCCOPY);
-      if (sunk) {
-        CRect edge = rc;
-        ::DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
-      }
-      ::SelectObject(mem, old);
-    }
-    ::DeleteDC(mem);
-  }
-  ::EndPaint(m_hWnd, &ps);
+  GetClientRect(&client);
+  dc.FillSolidRect(&client, ::GetSysColor(COLOR_BTNFACE));
+  PaintCaption(dc, client);
+  if (GetEditorStyle() & kHeaderButtons)
+    PaintButtons(dc);
 }
 
-LRESULT SECListBoxEditor::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT:
-      PaintHeader();
-      return 0;
-    case WM_NCHITTEST:
-      return HTCLIENT;
-    case WM_LBUTTONDOWN: {
-      int button = ButtonAt(CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
-      if (button < 0 || m_pEdit)
-        return 0;
-      m_nPressed = button;
-      m_bPressedIn = TRUE;
-      ::SetCapture(m_hWnd);
-      ::InvalidateRect(m_hWnd, &m_rcButtons[button], FALSE);
-      return 0;
-    }
-    case WM_MOUSEMOVE:
-      if (m_nPressed >= 0) {
-        BOOL in = m_rcButtons[m_nPressed].PtInRect(CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
-        if (in != m_bPressedIn) {
-          m_bPressedIn = in;
-          ::InvalidateRect(m_hWnd, &m_rcButtons[m_nPressed], FALSE);
-        }
-      }
-      return 0;
-    case WM_LBUTTONUP:
-    case WM_CAPTURECHANGED:
-      if (m_nPressed >= 0) {
-        int button = m_nPressed;
-        BOOL run = message == WM_LBUTTONUP &&
-                   m_rcButtons[button].PtInRect(CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
-        m_nPressed = -1;
-        m_bPressedIn = FALSE;
-        if (::GetCapture() == m_hWnd)
-          ::ReleaseCapture();
-        ::InvalidateRect(m_hWnd, &m_rcButtons[button], FALSE);
-        if (run)
-          RunCommand(button);
-      }
-      return 0;
-    case WM_SIZE:
-    case WM_MOVE:
-      if (m_bInitialized)
-        RecalcLayout();
-      break;
-    default:
-      break;
-  }
-  return CWnd::WindowProc(message, wParam, lParam);
+void SECListBoxEditor::PaintCaption(CDC& dc, const CRect& client) {
+  CString caption;
+  GetWindowText(caption);
+  if (caption.IsEmpty())
+    return;
+  CSaveDCScope saved(dc);
+  dc.SelectObject(FontOf(*this));
+  dc.SetBkMode(TRANSPARENT);
+  dc.SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
+  CRect text = client;
+  text.left += 2 * ::GetSystemMetrics(SM_CXBORDER);
+  dc.DrawText(caption, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
 }
 
-BOOL SECListBoxEditor::OnListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  result = 0;
+void SECListBoxEditor::PaintButtons(CDC& dc) {
+  CDC mem;
+  if (!mem.CreateCompatibleDC(&dc))
+    return;
+  for (int i = 0; i < kButtonCount; ++i) {
+    if (!m_bShowButton[i] || !m_bitmaps[i].GetSafeHandle())
+      continue;
+    CSelectObjectScope select(mem, m_bitmaps[i]);
+    CSize size = BitmapSize(m_bitmaps[i]);
+    CRect rc = m_rcButtons[i];
+    int sunk = (m_nPressed == i && m_bPressedIn) ? 1 : 0;
+    dc.BitBlt(rc.left + sunk, rc.top + (rc.Height() - size.cy) / 2 + sunk, size.cx, size.cy, &mem, 0, 0, SRCCOPY);
+    if (sunk)
+      dc.DrawEdge(&rc, BDR_SUNKENOUTER, BF_RECT);
+  }
+}
+
+LRESULT SECListBoxEditor::OnNcHitTest(CPoint) { return HTCLIENT; }
+
+void SECListBoxEditor::OnLButtonDown(UINT, CPoint point) {
+  int button = ButtonAt(point);
+  if (button < 0 || m_pEdit)
+    return;
+  m_nPressed = button;
+  m_bPressedIn = TRUE;
+  SetCapture();
+  InvalidateRect(&m_rcButtons[button], FALSE);
+}
+
+void SECListBoxEditor::OnMouseMove(UINT, CPoint point) {
+  if (m_wndToolTip.GetSafeHwnd()) {
+    MSG msg = *GetCurrentMessage();
+    m_wndToolTip.RelayEvent(&msg);
+  }
+  if (m_nPressed < 0)
+    return;
+  BOOL in = m_rcButtons[m_nPressed].PtInRect(point);
+  if (in == m_bPressedIn)
+    return;
+  m_bPressedIn = in;
+  InvalidateRect(&m_rcButtons[m_nPressed], FALSE);
+}
+
+void SECListBoxEditor::OnLButtonUp(UINT, CPoint point) {
+  if (m_nPressed >= 0)
+    ReleaseButton(m_rcButtons[m_nPressed].PtInRect(point));
+}
+
+void SECListBoxEditor::OnCaptureChanged(CWnd*) {
+  if (m_nPressed >= 0)
+    ReleaseButton(FALSE);
+}
+
+void SECListBoxEditor::ReleaseButton(BOOL bRun) {
+  int button = m_nPressed;
+  m_nPressed = -1;  // before the capture goes: its loss ends no press twice
+  m_bPressedIn = FALSE;
+  if (GetCapture() == this)
+    ::ReleaseCapture();
+  InvalidateRect(&m_rcButtons[button], FALSE);
+  if (bRun)
+    RunCommand(button);
+}
+
+void SECListBoxEditor::OnSize(UINT nType, int cx, int cy) {
+  if (m_bInitialized)
+    RecalcLayout();
+  CWnd::OnSize(nType, cx, cy);
+}
+
+void SECListBoxEditor::OnMove(int x, int y) {
+  if (m_bInitialized)
+    RecalcLayout();
+  CWnd::OnMove(x, y);
+}
+
+BOOL SECListBoxEditor::OnListChar(UINT nChar) {
+  if (!(GetEditorStyle() & kTypeToEdit) || KeyDown(VK_CONTROL) || (nChar < ' ' && nChar != VK_BACK))
+    return FALSE;
+  EditCurrentItem(nChar);
+  return TRUE;
+}
+
+BOOL SECListBoxEditor::OnListKeyDown(UINT nChar) {
   DWORD style = GetEditorStyle();
-  switch (message) {
-    case WM_CHAR:
-      if ((style & kTypeToEdit) && !KeyDown(VK_CONTROL) && (wParam >= ' ' || wParam == VK_BACK)) {
-        EditCurrentItem(static_cast<UINT>(wParam));
-        return TRUE;
-      }
-      return FALSE;
-    case WM_KEYDOWN:
-      if ((style & kKeys) && wParam == VK_INSERT) {
-        NewItem();
-        return TRUE;
-      }
-      if ((style & kKeys) && wParam == VK_DELETE) {
-        DeleteSelected();
-        return TRUE;
-      }
-      if ((style & kEditButton) && wParam == VK_F2) {
-        EditCurrentItem(0);
-        return TRUE;
-      }
-      return FALSE;
-    case WM_SYSKEYDOWN:
-      if ((style & kKeys) && (wParam == VK_UP || wParam == VK_DOWN)) {
-        wParam == VK_UP ? MoveUp() : MoveDown();
-        return TRUE;
-      }
-      return FALSE;
-    case WM_LBUTTONDBLCLK:
-      EditCurrentItem(0);
-      return TRUE;
-    case WM_LBUTTONDOWN:
-      OnListLButtonDown(wParam, lParam);
-      return TRUE;
-    case WM_NOTIFY: {
-      auto* notice = reinterpret_cast<NMHDR*>(lParam);
-      if (wParam != SECListBoxEdit::kId || !notice || notice->code != SECListBoxEdit::kEndNotice)
-        return FALSE;
-      HWND from = notice->hwndFrom;
-      delete notice;  // posted by the edit, which made it
-      if (!m_pEdit || m_pEdit->GetSafeHwnd() == from)  // not a late notice of an earlier edit
-        EndEdit();
-      return TRUE;
-    }
-    case WM_COMMAND:
-      if (LOWORD(wParam) == kEditButtonId) {
-        OnEditButton();
-        return TRUE;
-      }
-      return FALSE;
-    case kCancelMessage:
-      SetCancel(static_cast<BOOL>(wParam));
-      return TRUE;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      if (m_hWnd)
-        ::SendMessageA(m_hWnd, message, wParam, 0);
-      return FALSE;
-    default:
-      return FALSE;
+  if ((style & kKeys) && nChar == VK_INSERT) {
+    NewItem();
+    return TRUE;
   }
+  if ((style & kKeys) && nChar == VK_DELETE) {
+    DeleteSelected();
+    return TRUE;
+  }
+  if ((style & kEditButton) && nChar == VK_F2) {
+    EditCurrentItem(0);
+    return TRUE;
+  }
+  return FALSE;
 }
 
-void SECListBoxEditor::OnListLButtonDown(WPARAM wParam, LPARAM lParam) {
-  HWND list = ListHwnd();
+BOOL SECListBoxEditor::OnListSysKeyDown(UINT nChar) {
+  if (!(GetEditorStyle() & kKeys) || (nChar != VK_UP && nChar != VK_DOWN))
+    return FALSE;
+  nChar == VK_UP ? MoveUp() : MoveDown();
+  return TRUE;
+}
+
+void SECListBoxEditor::OnListLButtonDown(UINT, CPoint point) {
   BOOL wasEditing = m_pEdit != nullptr;
   if (m_pEdit) {
-    BOOL hasText = ::GetWindowTextLengthA(m_pEdit->GetSafeHwnd()) > 0;
+    BOOL hasText = m_pEdit->GetWindowTextLength() > 0;
     if (!m_pEdit->HasEnded())
       m_pEdit->End(hasText);
     EndEdit();
-    if (::GetFocus() != list)
+    if (GetFocus() != m_pHelper.get())
       return;  // the ending took the focus away: the press is swallowed
   }
   int before = GetRows()->GetCurrent();
-  m_pHelper->CListBox::WindowProc(WM_LBUTTONDOWN, wParam, lParam);
+  m_pHelper->Default();
   if ((GetEditorStyle() & kDrag) && !wasEditing) {
     int current = GetRows()->GetCurrent();
     if (current >= 0 && !IsTrailingRow(current))
-      RunDrag(CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
+      RunDrag(point);
   }
   int after = GetRows()->GetCurrent();
   if (!wasEditing && before >= 0 && after >= 0 && before != after)
@@ -727,138 +742,135 @@ void SECListBoxEditor::OnListLButtonDown(WPARAM wParam, LPARAM lParam) {
 }
 
 // ---------------------------------------------------------------------------
-// Dragging a row: a hidden window holds the mouse while a local loop follows
-// the pointer and shows the insertion point.
+// Dragging a row: a hidden window holds the mouse while the capture loop
+// follows the pointer, shows the insertion point and scrolls the list while
+// the pointer is held above or below it.
 
 namespace {
 
 const char kDragClass[] = "SECListBoxDragWnd";
 
-void RegisterDragClass() {
-  static bool registered = false;
-  if (registered)
-    return;
+bool RegisterDragClass() {
+  HINSTANCE instance = ::GetModuleHandleA(nullptr);
   WNDCLASSA wc = {};
+  if (::GetClassInfoA(instance, kDragClass, &wc))
+    return true;
   wc.style = CS_HREDRAW | CS_VREDRAW;
   wc.lpfnWndProc = ::DefWindowProcA;
-  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.hInstance = instance;
   wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
   wc.lpszClassName = kDragClass;
-  registered = ::RegisterClassA(&wc) != 0;
+  return ::RegisterClassA(&wc) != 0;
 }
 
-// The grey insertion line, drawn and erased by inverting.
-void InvertMarker(HWND list, int y) {
-  if (y < 0)
-    return;
-  CRect client;
-  ::GetClientRect(list, &client);
-  HDC dc = ::GetDC(list);
-  HGDIOBJ old = ::SelectObject(dc, ::GetStockObject(GRAY_BRUSH));
-  ::PatBlt(dc, client.left, y - 1, client.Width(), 2, PATINVERT);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(list, dc);
-}
+class RowDragLoop : public CCaptureLoop {
+ public:
+  RowDragLoop(SECListBoxEditor& editor, CListBox& list, CWnd& drag, CPoint press)
+      : CCaptureLoop(drag.GetSafeHwnd()), m_editor(editor), m_list(list), m_drag(drag), m_press(press),
+        m_pointer(press), m_pressTick(::GetTickCount()), m_lastScroll(m_pressTick),
+        m_source(editor.GetRows()->GetCurrent()) {
+    SetIdleInterval(kDragIdleInterval);
+  }
+
+ protected:
+  void OnMove(CPoint point) override {
+    m_pointer = InList(point);
+    int dx = m_pointer.x - m_press.x, dy = m_pointer.y - m_press.y;
+    int dragX = ::GetSystemMetrics(SM_CXDRAG), dragY = ::GetSystemMetrics(SM_CYDRAG);
+    if (!m_moved && dx * dx + dy * dy > dragX * dragX + dragY * dragY)
+      m_moved = true;
+    bool outside = !ListClient().PtInRect(m_pointer);
+    if (outside && !m_outside)
+      m_interval = kScrollStart;
+    m_outside = outside;
+    if (m_moved)
+      Track();
+  }
+  void OnIdle() override {
+    CRect client = ListClient();
+    bool above = m_pointer.y < 0, below = m_pointer.y >= client.bottom;
+    DWORD now = ::GetTickCount();
+    if (!m_moved || !(above || below) || now - m_pressTick <= static_cast<DWORD>(kDropDelay) ||
+        now - m_lastScroll < static_cast<DWORD>(m_interval))
+      return;
+    ShowMarker(-1);
+    m_list.SetTopIndex(std::max(0, m_list.GetTopIndex() + (above ? -1 : 1)));
+    m_list.UpdateWindow();
+    Track();
+    m_lastScroll = now;
+    m_interval = std::max(kScrollMin, m_interval - kScrollStep);
+  }
+  void OnEnd(CPoint point) override {
+    m_pointer = InList(point);
+    ShowMarker(-1);
+    if (m_moved && ::GetTickCount() - m_pressTick > static_cast<DWORD>(kDropDelay))
+      m_editor.DropRow(m_source, m_target);
+  }
+  void OnCancel() override { ShowMarker(-1); }
+
+ private:
+  CPoint InList(CPoint point) const {
+    m_drag.MapWindowPoints(&m_list, &point, 1);
+    return point;
+  }
+  CRect ListClient() const {
+    CRect client;
+    m_list.GetClientRect(&client);
+    return client;
+  }
+  // Follows the pointer: the drop target and its insertion line.
+  void Track() {
+    int count = m_editor.GetRows()->GetCount();
+    int height = std::max(1, m_list.GetItemHeight(0));
+    int top = m_list.GetTopIndex();
+    int row = m_pointer.y < 0 ? -1 : top + m_pointer.y / height;
+    BOOL lower = m_pointer.y >= 0 && (m_pointer.y % height) >= height / 2;
+    m_target = m_editor.DragTarget(row >= count ? count : row, lower);
+    int line = m_target == ListBoxEditorLogic::kNoTarget
+                   ? -1
+                   : (m_target == ListBoxEditorLogic::kAfterLast ? count : m_target) - top;
+    ShowMarker(line < 0 ? -1 : line * height);
+  }
+  void ShowMarker(int y) {
+    if (y == m_marker)
+      return;
+    InvertMarker(m_marker);
+    m_marker = y;
+    InvertMarker(m_marker);
+  }
+  // The grey insertion line, drawn and erased by inverting.
+  void InvertMarker(int y) {
+    if (y < 0)
+      return;
+    CRect client = ListClient();
+    CClientDC dc(&m_list);
+    CSelectObjectScope brush(dc, ::GetStockObject(GRAY_BRUSH));
+    dc.PatBlt(client.left, y - 1, client.Width(), 2, PATINVERT);
+  }
+
+  SECListBoxEditor& m_editor;
+  CListBox& m_list;
+  CWnd& m_drag;
+  const CPoint m_press;
+  CPoint m_pointer;
+  const DWORD m_pressTick;
+  DWORD m_lastScroll;
+  const int m_source;
+  int m_target = ListBoxEditorLogic::kNoTarget;
+  int m_marker = -1;
+  int m_interval = kScrollStart;
+  bool m_moved = false;
+  bool m_outside = false;
+};
 
 }  // namespace
 
 void SECListBoxEditor::RunDrag(CPoint press) {
-  HWND list = ListHwnd();
-  RegisterDragClass();
-  HWND drag = ::CreateWindowExA(0, kDragClass, "", WS_POPUP, 0, 0, 0, 0, list, nullptr, ::GetModuleHandleA(nullptr),
-                                nullptr);
-  if (!drag)
+  CWnd drag;
+  if (!RegisterDragClass() ||
+      !drag.CreateEx(0, kDragClass, "", WS_POPUP, 0, 0, 0, 0, m_pHelper->GetSafeHwnd(), nullptr))
     return;
-  ::SetCapture(drag);
-  const DWORD pressTick = ::GetTickCount();
-  DWORD releaseTick = pressTick;
-  const int source = GetRows()->GetCurrent();
-  int target = kNoTarget;
-  int marker = -1;
-  bool moved = false, cancelled = false, outside = false;
-  int interval = kScrollStart;
-  DWORD lastScroll = pressTick;
-  CPoint pointer = press;
-  const int dragX = ::GetSystemMetrics(SM_CXDRAG), dragY = ::GetSystemMetrics(SM_CYDRAG);
-
-  auto track = [&]() {
-    int count = GetRows()->GetCount();
-    int height = std::max(1, static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, 0, 0)));
-    int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-    int row = pointer.y < 0 ? -1 : top + pointer.y / height;
-    BOOL lower = pointer.y >= 0 && (pointer.y % height) >= height / 2;
-    target = DragTarget(row >= count ? count : row, lower);
-    int line = target == kNoTarget ? -1 : (target == kAfterLast ? count : target) - top;
-    int y = line < 0 ? -1 : line * height;
-    if (y != marker) {
-      InvertMarker(list, marker);
-      marker = y;
-      InvertMarker(list, marker);
-    }
-  };
-
-  for (;;) {
-    MSG msg;
-    if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      CRect client;
-      ::GetClientRect(list, &client);
-      DWORD now = ::GetTickCount();
-      bool above = pointer.y < 0, below = pointer.y >= client.bottom;
-      if (moved && (above || below) && now - pressTick > static_cast<DWORD>(kDropDelay) &&
-          now - lastScroll >= static_cast<DWORD>(interval)) {
-        int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-        InvertMarker(list, marker);
-        marker = -1;
-        ::SendMessageA(list, LB_SETTOPINDEX, std::max(0, top + (above ? -1 : 1)), 0);
-        ::UpdateWindow(list);
-        track();
-        lastScroll = now;
-        interval = std::max(kScrollMin, interval - kScrollStep);
-      }
-      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-      continue;
-    }
-    if (msg.message == WM_QUIT) {
-      cancelled = true;
-      ::PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    if ((msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) && msg.wParam == VK_ESCAPE) {
-      cancelled = true;
-      break;
-    }
-    if (msg.message == WM_MOUSEMOVE || msg.message == WM_LBUTTONUP) {
-      POINT pt = {static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))};
-      ::MapWindowPoints(msg.hwnd, list, &pt, 1);
-      pointer = pt;
-      if (msg.message == WM_LBUTTONUP) {
-        releaseTick = ::GetTickCount();
-        break;
-      }
-      int dx = pointer.x - press.x, dy = pointer.y - press.y;
-      if (!moved && dx * dx + dy * dy > dragX * dragX + dragY * dragY)
-        moved = true;
-      CRect client;
-      ::GetClientRect(list, &client);
-      bool nowOutside = !client.PtInRect(pointer);
-      if (nowOutside && !outside)
-        interval = kScrollStart;
-      outside = nowOutside;
-      if (moved)
-        track();
-      continue;
-    }
-    CWinThread* thread = AfxGetThread();
-    if (!thread || !thread->PreTranslateMessage(&msg)) {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
-    }
-  }
-  InvertMarker(list, marker);
-  if (::GetCapture() == drag)
-    ::ReleaseCapture();
-  ::DestroyWindow(drag);
-  if (moved && !cancelled && releaseTick - pressTick > static_cast<DWORD>(kDropDelay))
-    DropRow(source, target);
+  RowDragLoop(*this, *m_pHelper, drag, press).Run();
+  drag.DestroyWindow();
 }

@@ -1,6 +1,14 @@
 // The editable list box: a header strip with command buttons above a
 // dialog's list box, an in-place edit over one row, keys and row dragging.
-// The row rules live in ListBoxEditorLogic; this is their window side.
+// The row rules live in ListBoxEditorLogic; this is their window side. It is
+// the worked example of the control pattern (docs/control-pattern.md).
+//
+// Not yet:
+// - a header button press is tracked by the header's own capture handlers,
+//   not by a capture loop;
+// - the rules are not told when a sent notification destroyed the list box:
+//   they go on, and their calls then reach no window;
+// - no drag cursor: the pointer keeps the arrow while a row is dragged.
 #pragma once
 
 #include "framework/Framework.h"
@@ -17,7 +25,17 @@ class SECListBoxEditorHelper : public CListBox {
   explicit SECListBoxEditorHelper(SECListBoxEditor* editor) : m_pEditor(editor) {}
 
  protected:
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnSetFocus(CWnd* pOldWnd);
+  afx_msg void OnKillFocus(CWnd* pNewWnd);
+  afx_msg void OnEditEnded(NMHDR* pNotice, LRESULT* pResult);
+  afx_msg void OnEditButtonClicked();
+  afx_msg LRESULT OnCancelMessage(WPARAM wParam, LPARAM lParam);
+  DECLARE_MESSAGE_MAP()
 
  private:
   SECListBoxEditor* m_pEditor;
@@ -30,18 +48,24 @@ class SECListBoxEdit : public CEdit {
   static constexpr UINT kEndNotice = 1000;
 
   SECListBoxEdit(SECListBoxEditor* editor, int row, BOOL bNewItem, int previousSelection, UINT buttonId);
-  BOOL Create(HWND hList, const CRect& rect, LPCTSTR pszInitialText);
+  BOOL Create(CListBox& list, const CRect& rect, LPCTSTR pszInitialText);
   // Enter writes the text into the row; Escape cancels. Either way the list
-  // box is told the edit has ended.
-  void End(BOOL bCommit);
+  // box is told the edit has ended, and it destroys this window: FALSE when
+  // it did, and the caller must not touch the window again.
+  BOOL End(BOOL bCommit);
   BOOL HasEnded() const { return m_bEnded; }
 
  protected:
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  afx_msg UINT OnGetDlgCode();
+  afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnKillFocus(CWnd* pNewWnd);
+  DECLARE_MESSAGE_MAP()
 
  private:
   void EndAndMoveFocus(BOOL bPrevious);
   BOOL SpaceAdvances() const;
+  CWnd* EditButton() const;
 
   SECListBoxEditor* m_pEditor;
   int m_nRow;
@@ -77,35 +101,53 @@ class SECListBoxEditor : public CWnd, public ListBoxEditorLogic {
   BOOL IsInitialized() const { return m_bInitialized; }
   BOOL GetAutoAdvance() const { return m_bAutoAdvance; }
   int GetAutoAdvanceSpaces() const { return m_nAutoAdvanceSpaces; }
-  SECListBoxEdit* GetEdit() const { return m_pEdit; }
+  SECListBoxEdit* GetEdit() const { return m_pEdit.get(); }
   CRect GetButtonRect(int button) const { return m_rcButtons[button]; }
   // Runs a header button's command.
   BOOL RunCommand(int button);
 
-  // Called by the list box subclass.
-  BOOL OnListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // What the list box subclass passes on; FALSE leaves the message to the
+  // list box.
+  BOOL OnListChar(UINT nChar);
+  BOOL OnListKeyDown(UINT nChar);
+  BOOL OnListSysKeyDown(UINT nChar);
+  void OnListLButtonDown(UINT nFlags, CPoint point);
+  void OnEditEnded(HWND hEdit);
 
  protected:
   BOOL BeginEdit(int nIndex, BOOL bNewItem, LPCTSTR pszInitialText) override;
   void Notify(int code, BOOL bPost) override;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  afx_msg void OnPaint();
+  afx_msg LRESULT OnNcHitTest(CPoint point);
+  afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+  afx_msg void OnCaptureChanged(CWnd* pWnd);
+  afx_msg void OnSize(UINT nType, int cx, int cy);
+  afx_msg void OnMove(int x, int y);
+  DECLARE_MESSAGE_MAP()
 
  private:
-  void PaintHeader();
+  void LoadButtonBitmaps();
+  void PaintCaption(CDC& dc, const CRect& client);
+  void PaintButtons(CDC& dc);
   int ButtonAt(CPoint point) const;
-  void OnListLButtonDown(WPARAM wParam, LPARAM lParam);
+  // Ends a header button press; the command runs when bRun is set.
+  void ReleaseButton(BOOL bRun);
+  void PlaceHeaderAndList(const CRect& area, const CWnd* pInsertAfter);
   void RunDrag(CPoint press);
   void DestroyEditButton();
-  HWND ListHwnd() const;
 
-  CWnd m_btnEdit;
-  HWND m_hToolTip = nullptr;
-  SECListBoxEdit* m_pEdit = nullptr;
+  CButton m_btnEdit;
+  CToolTipCtrl m_wndToolTip;
+  std::unique_ptr<SECListBoxEdit> m_pEdit;
+  std::unique_ptr<SECListBoxEdit> m_pEndedEdit;  // its window is gone; see EndEdit
   std::unique_ptr<SECListBoxEditorHelper> m_pHelper;
   std::unique_ptr<IListBoxRows> m_pListRows;
   CRect m_rcButtons[kButtonCount];
   BOOL m_bShowButton[kButtonCount] = {TRUE, TRUE, TRUE, TRUE};
-  HBITMAP m_hBitmaps[kButtonCount] = {};
+  CBitmap m_bitmaps[kButtonCount];
   BOOL m_bInitialized = FALSE;
   int m_nHeaderHeight = 0;
   BOOL m_bAutoAdvance = FALSE;

@@ -1,5 +1,6 @@
 #include "framework/Framework.h"
 #include "app/project/ProtocolListBoxEditorLogic.h"
+#include "mvc/controls/FakeListBoxRows.h"
 
 #include <gtest/gtest.h>
 
@@ -8,65 +9,6 @@
 #include <vector>
 
 namespace {
-
-class Rows : public IListBoxRows
-{
-public:
-    struct Row { std::string text; DWORD_PTR data; };
-    int GetCount() const override { return static_cast<int>(rows.size()); }
-    CString GetText(int i) const override { return CString(rows.at(i).text.c_str()); }
-    int InsertString(int i, const CString& text) override
-    {
-        if (i < 0 || i > GetCount())
-            i = GetCount();
-        rows.insert(rows.begin() + i, Row{static_cast<LPCTSTR>(text), 0});
-        std::set<int> moved;
-        for (int s : selected)
-            moved.insert(s >= i ? s + 1 : s);
-        selected = moved;
-        return i;
-    }
-    void DeleteString(int i) override
-    {
-        rows.erase(rows.begin() + i);
-        std::set<int> moved;
-        for (int s : selected)
-            if (s != i)
-                moved.insert(s > i ? s - 1 : s);
-        selected = moved;
-        if (current >= GetCount())
-            current = -1;
-    }
-    DWORD_PTR GetItemData(int i) const override { return rows.at(i).data; }
-    void SetItemData(int i, DWORD_PTR d) override { rows.at(i).data = d; }
-    BOOL IsMultipleSelection() const override { return multi; }
-    int GetCurrent() const override { return current; }
-    void SetCurrent(int i) override { current = i; }
-    BOOL GetSel(int i) const override { return selected.count(i) ? TRUE : FALSE; }
-    void SetSel(int i, BOOL b) override
-    {
-        if (b)
-            selected.insert(i);
-        else
-            selected.erase(i);
-    }
-    int GetTopIndex() const override { return 0; }
-    void SetTopIndex(int) override {}
-    void SetRedraw(BOOL) override {}
-
-    std::string Texts() const
-    {
-        std::string s;
-        for (const Row& r : rows)
-            s += "[" + r.text + "]";
-        return s;
-    }
-
-    std::vector<Row> rows;
-    std::set<int> selected;
-    int current = -1;
-    BOOL multi = FALSE;
-};
 
 // A family whose dialog ends with a scripted code and text.
 class ScriptedEditor : public CProtocolListBoxEditorLogic
@@ -97,7 +39,7 @@ TEST(ProtocolListBoxEditor, EditsThroughTheFamilysDialog)
         {"OK with no text removes the row", CProtocolListBoxEditorLogic::DIALOG_OK, nullptr, "[a]"},
     };
     for (const auto& c : cases) {
-        Rows rows;
+        FakeListBoxRows rows;
         rows.rows = {{"a", 1}, {"b", 42}, {"", 0}};
         ScriptedEditor editor;
         editor.AttachRows(&rows);
@@ -118,7 +60,7 @@ TEST(ProtocolListBoxEditor, EditsThroughTheFamilysDialog)
 
 TEST(ProtocolListBoxEditor, EditedRowJoinsAMultipleSelection)
 {
-    Rows rows;
+    FakeListBoxRows rows;
     rows.multi = TRUE;
     rows.rows = {{"a", 0}, {"b", 0}, {"c", 0}};
     rows.selected = {0};

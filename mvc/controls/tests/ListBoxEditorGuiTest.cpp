@@ -141,6 +141,19 @@ TEST_F(ListBoxEditorGui, HeaderButtonsRunTheirCommands) {
   EXPECT_EQ("[alpha][gamma][beta][]", Rows());
 }
 
+TEST_F(ListBoxEditorGui, HeaderShowsTheButtonBitmapsOfTheResources) {
+  HWND header = editor.GetSafeHwnd();
+  ::RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  CRect rc = editor.GetButtonRect(SECListBoxEditor::kNew);
+  int top = rc.top + (rc.Height() - 15) / 2;
+  HDC dc = ::GetDC(header);
+  COLORREF face = ::GetPixel(dc, rc.left + 1, top + 1);
+  COLORREF ink = ::GetPixel(dc, rc.left + 6, top + 7);  // a line only the bitmap has
+  ::ReleaseDC(header, dc);
+  EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), face);
+  EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), ink);
+}
+
 // Releases the button a while after the press, from inside the drag loop.
 void CALLBACK ReleaseLater(HWND, UINT, UINT_PTR id, DWORD) {
   ::KillTimer(nullptr, id);

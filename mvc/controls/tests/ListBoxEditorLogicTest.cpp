@@ -1,3 +1,4 @@
+#include "mvc/controls/FakeListBoxRows.h"
 #include "mvc/controls/ListBoxEditorLogic.h"
 
 #include <gtest/gtest.h>
@@ -7,64 +8,6 @@
 #include <vector>
 
 namespace {
-
-// A list box as plain rows.
-class Rows : public IListBoxRows {
- public:
-  struct Row {
-    std::string text;
-    DWORD_PTR data;
-  };
-  int GetCount() const override { return static_cast<int>(rows.size()); }
-  CString GetText(int i) const override { return CString(rows.at(i).text.c_str()); }
-  int InsertString(int i, const CString& text) override {
-    if (i < 0 || i > GetCount())
-      i = GetCount();
-    rows.insert(rows.begin() + i, Row{static_cast<LPCTSTR>(text), 0});
-    return i;
-  }
-  void DeleteString(int i) override {
-    rows.erase(rows.begin() + i);
-    std::set<int> moved;
-    for (int s : selected)
-      if (s != i)
-        moved.insert(s > i ? s - 1 : s);
-    selected = moved;
-    if (current >= GetCount())
-      current = -1;
-  }
-  DWORD_PTR GetItemData(int i) const override { return rows.at(i).data; }
-  void SetItemData(int i, DWORD_PTR d) override { rows.at(i).data = d; }
-  BOOL IsMultipleSelection() const override { return multi; }
-  int GetCurrent() const override { return current; }
-  void SetCurrent(int i) override {
-    current = i;
-    if (multi && i >= 0)
-      selected.insert(i);
-  }
-  BOOL GetSel(int i) const override { return selected.count(i) ? TRUE : FALSE; }
-  void SetSel(int i, BOOL b) override {
-    if (b)
-      selected.insert(i);
-    else
-      selected.erase(i);
-  }
-  int GetTopIndex() const override { return 0; }
-  void SetTopIndex(int) override {}
-  void SetRedraw(BOOL) override {}
-
-  std::string Texts() const {
-    std::string s;
-    for (const Row& r : rows)
-      s += "[" + r.text + "]";
-    return s;
-  }
-
-  std::vector<Row> rows;
-  int current = -1;
-  bool multi = false;
-  std::set<int> selected;
-};
 
 class Editor : public ListBoxEditorLogic {
  public:
@@ -110,7 +53,7 @@ struct ListBoxEditorTest : ::testing::Test {
     editor.AttachRows(&rows);
     editor.EnsureTrailingRow();
   }
-  Rows rows;
+  FakeListBoxRows rows;
   Editor editor;
 };
 
@@ -181,7 +124,7 @@ TEST_F(ListBoxEditorTest, EditingRows) {
       {kTrailing, 1, "q", false, "[a][q][]", "R1:q "},
   };
   for (const Case& c : cases) {
-    Rows fresh;
+    FakeListBoxRows fresh;
     rows = fresh;
     editor.log.clear();
     editor.veto = c.veto;
@@ -259,7 +202,7 @@ TEST_F(ListBoxEditorTest, DroppingRows) {
       {3, 0, FALSE, "[a][b][c][]"},  // the trailing row is never dragged
   };
   for (const Case& c : cases) {
-    Rows fresh;
+    FakeListBoxRows fresh;
     rows = fresh;
     editor.log.clear();
     Make(kTrailing, {"a", "b", "c"});
@@ -280,7 +223,7 @@ TEST_F(ListBoxEditorTest, DragTargets) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(c.target, editor.DragTarget(c.hit, c.lower)) << c.hit;
-  Rows fresh;
+  FakeListBoxRows fresh;
   rows = fresh;
   Make(kPlain, {"a", "b"});
   EXPECT_EQ(ListBoxEditorLogic::kAfterLast, editor.DragTarget(1, TRUE));

@@ -1,4 +1,4 @@
-// Resource identifiers of the instrument windows.
+// Resource ids of the instrument windows (ranges in resource.h).
 #pragma once
 
 #define IDD_TRANSFER_STATUS 136
