@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/ChartHost.h"
+#include "framework/HostServices.h"
 #include "design/ElectrodeLayout.h"
 #include "design/VikaAddressMap.h"
 #include "design/VikaCommand.h"
@@ -411,7 +411,7 @@ void CVikaChartModel::ReadDataLine(const CString& line, int section,
 
 int CVikaChartModel::ReadProtocolFile(const LineSource& lines, int section,
                                       const CString& folder) {
-  StepChartProgress();
+  GetHostServices().StepProgress();
   const int index = SectionIndex(section);
   if (index < 0)
     return -1;
@@ -462,7 +462,7 @@ BOOL CVikaChartModel::ReadSectionFile(const CString& path, int section) {
 
 BOOL CVikaChartModel::LoadProtocol(const LineSource& org,
                                    const CString& path) {
-  ChartProgress progress("Reading protocol:", 0, 6);
+  ProgressScope progress("Reading protocol:", 0, 6);
   m_strProtocolPath = path;
   if (ReadProtocolFile(org, kSectionOrg, FolderOf(path)) < 0) {
     DeleteContents();

@@ -7,7 +7,7 @@
 #include <new>
 #include <utility>
 
-#include "design/DesignUi.h"
+#include "framework/HostServices.h"
 #include "design/VikaAddressMap.h"
 
 namespace {
@@ -315,13 +315,14 @@ static ElectrodeLayout* NewLayout(UINT code) {
 
 ElectrodeLayout* CreateElectrodeLayout(UINT code) {
   if (code > ArrayGradient) {
-    GetDesignUi().ShowError("Unknown array code!");
+    GetHostServices().ReportError("Unknown array code!", HostIcon::Stop);
     return nullptr;
   }
   try {
     return NewLayout(code);
   } catch (const std::bad_alloc&) {
-    GetDesignUi().ShowError("Failed to allocate ElectrodeLayout object!");
+    GetHostServices().ReportError("Failed to allocate ElectrodeLayout object!",
+                                  HostIcon::Stop);
     return nullptr;
   }
 }
