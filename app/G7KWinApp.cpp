@@ -4,9 +4,7 @@
 #include "app/G7KCommandLineInfo.h"
 #include "app/MainFrame.h"
 #include "app/SerialSettings.h"
-#include "app/UiSeams.h"
 #include "app/project/ChildFrame.h"
-#include "app/project/ProfileStore.h"
 #include "app/project/ProtocolDoc.h"
 #include "app/project/ProtocolViewport.h"
 #include "res/resource.h"
@@ -46,22 +44,6 @@ const TemplateEntry kTemplates[] = {
     {IDR_VIKA_PROTOCOL_TYPE, TEMPLATE_CHART},
 };
 
-// The profile as the project framework reads it: the application's key.
-class CApplicationProfileStore : public CProfileStore
-{
-public:
-    CString GetString(LPCTSTR pszSection, LPCTSTR pszKey, LPCTSTR pszDefault) override
-    {
-        return AfxGetApp()->GetProfileString(pszSection, pszKey, pszDefault);
-    }
-    BOOL WriteString(LPCTSTR pszSection, LPCTSTR pszKey, LPCTSTR pszValue) override
-    {
-        return AfxGetApp()->WriteProfileString(pszSection, pszKey, pszValue);
-    }
-};
-
-CApplicationProfileStore g_applicationProfile;
-
 } // namespace
 
 CMainFrame* CG7KWinApp::CreateMainFrame()
@@ -87,8 +69,7 @@ BOOL CG7KWinApp::InitInstance()
     Enable3dControlsStatic();
 
     SetRegistryKey(GetRegistryKeyName());
-    SetProfileStore(&g_applicationProfile);
-    InstallUiSeams();
+    InstallHostServices(&m_hostServices);
     LoadStdProfileSettings(10);
     LoadSerialSettings();
 
@@ -130,8 +111,7 @@ BOOL CG7KWinApp::InitInstance()
 int CG7KWinApp::ExitInstance()
 {
     SaveSerialSettings();
-    RemoveUiSeams();
-    SetProfileStore(nullptr);
+    InstallHostServices(nullptr);
     return CWinApp::ExitInstance();
 }
 

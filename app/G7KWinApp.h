@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/Framework.h"
+#include "app/ApplicationHostServices.h"
 #include "app/SplashWindow.h"
 
 class CMainFrame;
@@ -40,6 +41,7 @@ protected:
     void OnAppAbout();
 
     CSplashWindow m_splash;
+    CApplicationHostServices m_hostServices;
     DWORD m_dwStartTick = 0;
     CMultiDocTemplate* m_pTemplates[TEMPLATE_COUNT] = {};
 

@@ -1,7 +1,11 @@
 // The chart settings, kept in the profile: read when the record is made and
-// written back when it goes, so changes persist across sessions.
+// written back when it goes, so changes persist across sessions. A value
+// read outside its sane range (a grid of 0, a separation of 1e300, a flag
+// of 7, NaN) falls back to its default, so the chart's extents stay sound.
 #pragma once
 #include "framework/Framework.h"
+
+class CProfileStore;
 
 class ChartProperties {
  public:
@@ -16,8 +20,15 @@ class ChartProperties {
   CString ToProfileString() const;
   void SetDefaults();
 
+  // Through the host's profile, or the given store.
   void Load();
   void Save() const;
+  void Load(CProfileStore& store);
+  void Save(CProfileStore& store) const;
+
+  // The grid range the grid dialog allows, in logical pixels per unit.
+  static constexpr double kMinGrid = 5.0;
+  static constexpr double kMaxGrid = 100.0;
 
   int m_bReciprocalLayout;
   int m_bShowIndex;

@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/ChartHost.h"
-#include "design/DesignUi.h"
+#include "framework/HostServices.h"
 #include "design/ElectrodeLayout.h"
 #include "design/TextLines.h"
 #include "design/VikaAddressMap.h"
@@ -302,7 +301,7 @@ void CVikaChartModel::ReadHeader(const LineSource& lines,
   CString error;
   m_layout = CreateElectrodeLayout(static_cast<UINT>(code), &error);
   if (!m_layout) {
-    GetDesignUi().ShowError(error);
+    GetHostServices().ReportError(error, HostIcon::Stop);
     return;
   }
 
@@ -359,7 +358,7 @@ void CVikaChartModel::ReadDataLine(const std::vector<int>& values, int section,
 
 int CVikaChartModel::ReadProtocolFile(const LineSource& lines, int section,
                                       const CString& folder) {
-  StepChartProgress();
+  GetHostServices().StepProgress();
   const int index = SectionIndex(section);
   if (index < 0)
     return -1;
@@ -412,7 +411,7 @@ BOOL CVikaChartModel::ReadSectionFile(const CString& path, int section) {
 
 BOOL CVikaChartModel::LoadProtocol(const LineSource& org,
                                    const CString& path) {
-  ChartProgress progress("Reading protocol:", 0, 6);
+  ProgressScope progress("Reading protocol:", 0, 6);
   m_strProtocolPath = path;
   if (ReadProtocolFile(org, kSectionOrg, FolderOf(path)) < 0) {
     DeleteContents();

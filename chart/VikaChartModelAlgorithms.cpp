@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "chart/ChartHost.h"
+#include "framework/HostServices.h"
 #include "chart/ChartSamePlaceSearch.h"
 #include "design/ElectrodeLayout.h"
 #include "design/VikaAddressMap.h"
@@ -111,7 +111,7 @@ void CVikaChartModel::Sort(const SortSpec* spec) {
   const int n = m_items.GetSize();
   if (n < 2 || spec->nCount <= 0)
     return;
-  ChartWaitCursor wait;
+  WaitCursorScope wait;
   // The classic in-place heap sort on a[1..n]. It is not stable, and the
   // order it leaves equal items in decides the line order of the written
   // files, so it is kept exactly.
@@ -152,7 +152,7 @@ void CVikaChartModel::Sort(const SortSpec* spec) {
 }
 
 void CVikaChartModel::Renumber(BOOL bEnabledFirst) {
-  ChartWaitCursor wait;
+  WaitCursorScope wait;
   int counters[3] = {0, 0, 0};
   auto number = [&](bool enabledOnly, bool disabledOnly) {
     for (int i = 0; i < m_items.GetSize(); ++i) {
@@ -175,7 +175,7 @@ void CVikaChartModel::Renumber(BOOL bEnabledFirst) {
 }
 
 void CVikaChartModel::Optimize() {
-  ChartWaitCursor wait;
+  WaitCursorScope wait;
   std::vector<CVikaChartItem*> output;
   output.reserve(m_items.GetSize());
   for (DWORD section : kSections) {
@@ -233,9 +233,9 @@ void CVikaChartModel::Optimize() {
 }
 
 int CVikaChartModel::Validate() {
-  ChartWaitCursor wait;
+  WaitCursorScope wait;
   const int n = m_items.GetSize();
-  ChartProgress progress("Validating...", 0, n - 1);
+  ProgressScope progress("Validating...", 0, n - 1);
   for (int i = 0; i < n; ++i)
     m_items[i]->ClearDuplicates();
   int pairs = 0;
@@ -287,7 +287,7 @@ void CVikaChartModel::RemoveDuplicates() {
   const SortSpec spec = {
       2, {SortSpec::kSection, SortSpec::kSpacing | SortSpec::kDescending, 0}};
   const int total = CountItemsWithDuplicates();
-  ChartProgress progress("Removing duplicates:", 0, total);
+  ProgressScope progress("Removing duplicates:", 0, total);
 
   // Deleted items leave a hole that is closed at the end, so finding an
   // item in the array costs a lookup, not a scan; the number of items that
@@ -355,8 +355,8 @@ void CVikaChartModel::RemoveDuplicates() {
 }
 
 void CVikaChartModel::ScanProtocolData() {
-  ChartWaitCursor wait;
-  ChartProgress progress("Scanning protocol data:", 0, m_items.GetSize());
+  WaitCursorScope wait;
+  ProgressScope progress("Scanning protocol data:", 0, m_items.GetSize());
   for (int i = 0; i < m_takeouts.GetSize(); ++i)
     m_takeouts[i]->SetEnabled(0);
   TakeoutTable tables[3];
@@ -373,7 +373,7 @@ void CVikaChartModel::ScanProtocolData() {
 }
 
 void CVikaChartModel::ApplyTakeoutStates() {
-  ChartWaitCursor wait;
+  WaitCursorScope wait;
   TakeoutTable tables[3];
   BuildTakeoutTables(m_takeouts, tables);
   for (int i = 0; i < m_items.GetSize(); ++i) {
@@ -447,7 +447,7 @@ void CVikaChartModel::GenerateProtocol(const CString& path) {
   } resetSearch{m_search};
   CVikaCommandArray commands;
   for (int s = 0; s < 3; ++s) {
-    StepChartProgress();
+    GetHostServices().StepProgress();
     m_total[s] = m_enabled[s];
     const int made =
         generator.Generate(commands, *m_addressMap, NULL, *m_layout, s);

@@ -1,13 +1,14 @@
 #include "framework/Portable.h"
 #include "design/VikaProtocolGenerator.h"
+#include "framework/HostServices.h"
 
 #include <algorithm>
 #include <climits>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
-#include "design/DesignUi.h"
 #include "design/ElectrodeLayout.h"
 #include "design/VikaAddressMap.h"
 #include "design/VikaProtocolFile.h"
@@ -16,26 +17,6 @@
 namespace {
 
 const char* const kExtensions[] = {".ORG", ".UP", ".DWN"};
-
-// Closes the progress window however the section run ends.
-class ProgressScope {
- public:
-  ProgressScope(bool shown, int lower, int upper) : shown_(shown) {
-    if (shown_)
-      GetDesignUi().BeginProgress(lower, upper);
-  }
-  ~ProgressScope() {
-    if (shown_)
-      GetDesignUi().EndProgress();
-  }
-  void Set(int position, const CString& text) const {
-    if (shown_)
-      GetDesignUi().SetProgress(position, text);
-  }
-
- private:
-  bool shown_;
-};
 
 long long Span(int lo, int hi) {
   return static_cast<long long>(hi) - lo + 1;
@@ -114,9 +95,9 @@ int CVikaProtocolGenerator::Generate(CVikaCommandArray& out,
                                      const CVikaAddressMap& map,
                                      const CVikaAddressMap* redundancy,
                                      ElectrodeLayout& layout, int section) {
-  DesignWaitCursor wait;
+  WaitCursorScope wait;
   if (map.m_nElectrodes < 1) {
-    GetDesignUi().ShowError("Address file is invalid.");
+    GetHostServices().ReportError("Address file is invalid.", HostIcon::Stop);
     return 0;
   }
   out.RemoveAll();
@@ -174,8 +155,11 @@ int CVikaProtocolGenerator::RunSection(CVikaCommandArray& out,
   const double range = static_cast<double>(electrodes) *
                        std::max(Span(minN, maxN), 0LL) *
                        std::max(Span(minA, maxA), 0LL);
-  ProgressScope progress(!m_bSilent, 0,
-                         static_cast<int>(std::min<double>(range, INT_MAX)));
+  // The progress window closes however the section run ends.
+  std::optional<ProgressScope> progress;
+  if (!m_bSilent)
+    progress.emplace(nullptr, 0,
+                     static_cast<int>(std::min<double>(range, INT_MAX)), 10);
   // Every pattern's electrodes have to have entries, so only the
   // electrodes of the map are tried as x (in ascending order), and only
   // those that roll off can make a .UP or .DWN command keep.
@@ -220,8 +204,8 @@ int CVikaProtocolGenerator::RunSection(CVikaCommandArray& out,
                       static_cast<LPCTSTR>(m_strName),
                       static_cast<LPCTSTR>(extension),
                       static_cast<unsigned>(kept));
-          progress.Set(static_cast<int>(std::min<long long>(tried, INT_MAX)),
-                       text);
+          progress->SetPos(static_cast<int>(std::min<long long>(tried, INT_MAX)));
+          progress->SetText(text);
         }
       }
     }
@@ -410,8 +394,9 @@ BOOL CVikaProtocolGenerator::WriteProtocolFile(const CVikaCommandArray& commands
   if (!empty)
     file.m_commands.Append(commands);
   if (!file.Write(m_strFolder + m_strName + extension, empty)) {
-    GetDesignUi().ShowError(
-        "File Write Error!\n\nCould not open file. It may be read-only.");
+    GetHostServices().ReportError(
+        "File Write Error!\n\nCould not open file. It may be read-only.",
+        HostIcon::Stop);
     return FALSE;
   }
   return TRUE;

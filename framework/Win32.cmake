@@ -6,6 +6,8 @@ g7k_library(framework_win WIN32_ONLY
     ${CMAKE_CURRENT_LIST_DIR}/Wnd.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WinThread.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WinApp.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RegKey.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RegistryProfileStore.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GdiObject.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DC.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Menu.cpp

@@ -1,5 +1,6 @@
 #include "framework/Framework.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -260,12 +261,59 @@ BOOL CWinApp::PreTranslateMessage(MSG* pMsg) { return CWinThread::PreTranslateMe
 
 // Profile -------------------------------------------------------------------------
 
+namespace {
+
+// The settings in an .ini file beside the program: numbers are kept as text.
+class CIniProfileStore : public CProfileStore
+{
+public:
+    explicit CIniProfileStore(const CString& strPath) : m_strPath(strPath) {}
+
+    CString GetString(LPCTSTR pszSection, LPCTSTR pszKey, LPCTSTR pszDefault) override
+    {
+        char buffer[4096];
+        ::GetPrivateProfileStringA(pszSection, pszKey, pszDefault != nullptr ? pszDefault : "", buffer, sizeof buffer,
+                                   m_strPath);
+        return buffer;
+    }
+    BOOL WriteString(LPCTSTR pszSection, LPCTSTR pszKey, LPCTSTR pszValue) override
+    {
+        return ::WritePrivateProfileStringA(pszSection, pszKey, pszValue, m_strPath);
+    }
+    UINT GetInt(LPCTSTR pszSection, LPCTSTR pszKey, int nDefault) override
+    {
+        return ::GetPrivateProfileIntA(pszSection, pszKey, nDefault, m_strPath);
+    }
+    BOOL WriteInt(LPCTSTR pszSection, LPCTSTR pszKey, int nValue) override
+    {
+        CString text;
+        text.Format("%d", nValue);
+        return WriteString(pszSection, pszKey, text);
+    }
+
+private:
+    CString m_strPath;
+};
+
+CString IniPath(LPCTSTR lpszProfileName)
+{
+    CString name = lpszProfileName != nullptr ? lpszProfileName : "";
+    if (name.Find('.') < 0)
+        name += ".INI";
+    return name;
+}
+
+CNullProfileStore g_noProfile;
+
+} // namespace
+
 void CWinApp::SetRegistryKey(LPCTSTR lpszRegistryKey)
 {
     FreeString(m_pszRegistryKey);
     m_pszRegistryKey = DupString(lpszRegistryKey);
     FreeString(m_pszProfileName);
     m_pszProfileName = DupString(m_pszAppName);
+    m_pRegistryProfile.reset();
 }
 
 void CWinApp::SetRegistryKey(UINT nIDRegistryKey)
@@ -275,155 +323,87 @@ void CWinApp::SetRegistryKey(UINT nIDRegistryKey)
     SetRegistryKey(key);
 }
 
-HKEY CWinApp::OpenKeyChain(bool bCreate)
+CRegistryProfileStore* CWinApp::RegistryProfile()
 {
     if (m_pszRegistryKey == nullptr || m_pszProfileName == nullptr)
         return nullptr;
-    CString path;
-    path.Format("Software\\%s\\%s", m_pszRegistryKey, m_pszProfileName);
-    HKEY hKey = nullptr;
-    LONG rc = bCreate ? ::RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                          KEY_READ | KEY_WRITE, nullptr, &hKey, nullptr)
-                      : ::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ | KEY_WRITE, &hKey);
-    return rc == ERROR_SUCCESS ? hKey : nullptr;
+    if (!m_pRegistryProfile) {
+        CString path;
+        path.Format("Software\\%s\\%s", m_pszRegistryKey, m_pszProfileName);
+        m_pRegistryProfile = std::make_unique<CRegistryProfileStore>(HKEY_CURRENT_USER, path);
+    }
+    return m_pRegistryProfile.get();
 }
 
-HKEY CWinApp::GetAppRegistryKey() { return OpenKeyChain(true); }
+CProfileStore& CWinApp::GetProfileStore()
+{
+    if (m_pszRegistryKey != nullptr) {
+        CRegistryProfileStore* pRegistry = RegistryProfile();
+        return pRegistry != nullptr ? static_cast<CProfileStore&>(*pRegistry) : g_noProfile;
+    }
+    if (!m_pIniProfile)
+        m_pIniProfile = std::make_unique<CIniProfileStore>(IniPath(m_pszProfileName ? m_pszProfileName : m_pszExeName));
+    return *m_pIniProfile;
+}
+
+HKEY CWinApp::GetAppRegistryKey()
+{
+    CRegistryProfileStore* pRegistry = RegistryProfile();
+    CRegKey key;
+    if (pRegistry == nullptr || pRegistry->CreateAppKey(key) != ERROR_SUCCESS)
+        return nullptr;
+    return key.Detach();
+}
 
 HKEY CWinApp::GetSectionKey(LPCTSTR lpszSection)
 {
-    HKEY hAppKey = GetAppRegistryKey();
-    if (hAppKey == nullptr)
+    CRegistryProfileStore* pRegistry = RegistryProfile();
+    CRegKey key;
+    if (pRegistry == nullptr || pRegistry->CreateSectionKey(lpszSection, key) != ERROR_SUCCESS)
         return nullptr;
-    HKEY hSectionKey = nullptr;
-    ::RegCreateKeyExA(hAppKey, lpszSection, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
-                      &hSectionKey, nullptr);
-    ::RegCloseKey(hAppKey);
-    return hSectionKey;
-}
-
-static CString IniPath(LPCTSTR lpszProfileName)
-{
-    CString name = lpszProfileName != nullptr ? lpszProfileName : "";
-    if (name.Find('.') < 0)
-        name += ".INI";
-    return name;
+    return key.Detach();
 }
 
 UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault)
 {
-    if (m_pszRegistryKey == nullptr)
-        return ::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, IniPath(m_pszProfileName ? m_pszProfileName : m_pszExeName));
-    HKEY hKey = GetSectionKey(lpszSection);
-    if (hKey == nullptr)
-        return (UINT)nDefault;
-    DWORD dwValue = 0, dwType = 0, dwCount = sizeof(DWORD);
-    LONG rc = ::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, (LPBYTE)&dwValue, &dwCount);
-    ::RegCloseKey(hKey);
-    if (rc != ERROR_SUCCESS || dwType != REG_DWORD || dwCount != sizeof(DWORD))
-        return (UINT)nDefault;
-    return (UINT)dwValue;
+    return GetProfileStore().GetInt(lpszSection, lpszEntry, nDefault);
 }
 
 BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue)
 {
-    if (m_pszRegistryKey == nullptr) {
-        CString text;
-        text.Format("%d", nValue);
-        return ::WritePrivateProfileStringA(lpszSection, lpszEntry, text, IniPath(m_pszProfileName ? m_pszProfileName : m_pszExeName));
-    }
-    HKEY hKey = GetSectionKey(lpszSection);
-    if (hKey == nullptr)
-        return FALSE;
-    DWORD dwValue = (DWORD)nValue;
-    LONG rc = ::RegSetValueExA(hKey, lpszEntry, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof dwValue);
-    ::RegCloseKey(hKey);
-    return rc == ERROR_SUCCESS;
+    return GetProfileStore().WriteInt(lpszSection, lpszEntry, nValue);
 }
 
 CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
 {
-    CString strDefault = lpszDefault != nullptr ? lpszDefault : "";
-    if (m_pszRegistryKey == nullptr) {
-        char buffer[4096];
-        ::GetPrivateProfileStringA(lpszSection, lpszEntry, strDefault, buffer, sizeof buffer,
-                                   IniPath(m_pszProfileName ? m_pszProfileName : m_pszExeName));
-        return buffer;
-    }
-    HKEY hKey = GetSectionKey(lpszSection);
-    if (hKey == nullptr)
-        return strDefault;
-    DWORD dwType = 0, dwCount = 0;
-    LONG rc = ::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount);
-    CString value;
-    if (rc == ERROR_SUCCESS && dwType == REG_SZ) {
-        std::vector<char> data(dwCount + 1, '\0');
-        rc = ::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, (LPBYTE)data.data(), &dwCount);
-        value = data.data();
-    }
-    ::RegCloseKey(hKey);
-    if (rc != ERROR_SUCCESS || dwType != REG_SZ)
-        return strDefault;
-    return value;
+    return GetProfileStore().GetString(lpszSection, lpszEntry, lpszDefault);
 }
 
 BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue)
 {
-    if (m_pszRegistryKey == nullptr)
-        return ::WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, IniPath(m_pszProfileName ? m_pszProfileName : m_pszExeName));
-    if (lpszEntry == nullptr) {
-        // No entry: the whole section goes.
-        HKEY hAppKey = GetAppRegistryKey();
-        if (hAppKey == nullptr)
-            return FALSE;
-        LONG rc = ::RegDeleteKeyA(hAppKey, lpszSection);
-        ::RegCloseKey(hAppKey);
-        return rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND;
-    }
-    HKEY hKey = GetSectionKey(lpszSection);
-    if (hKey == nullptr)
-        return FALSE;
-    LONG rc;
-    if (lpszValue == nullptr)
-        rc = ::RegDeleteValueA(hKey, lpszEntry);
-    else
-        rc = ::RegSetValueExA(hKey, lpszEntry, 0, REG_SZ, (const BYTE*)lpszValue, (DWORD)strlen(lpszValue) + 1);
-    ::RegCloseKey(hKey);
-    return rc == ERROR_SUCCESS;
+    return GetProfileStore().WriteString(lpszSection, lpszEntry, lpszValue);
 }
 
 BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, BYTE** ppData, UINT* pBytes)
 {
     *ppData = nullptr;
     *pBytes = 0;
+    std::vector<BYTE> data;
     if (m_pszRegistryKey == nullptr) {
         // Each byte is two letters 'A'+nibble, low nibble first.
         CString text = GetProfileString(lpszSection, lpszEntry);
         if (text.IsEmpty() || text.GetLength() % 2 != 0)
             return FALSE;
-        UINT n = (UINT)text.GetLength() / 2;
-        *ppData = new BYTE[n];
-        for (UINT i = 0; i < n; ++i)
-            (*ppData)[i] = (BYTE)(((text[2 * i + 1] - 'A') << 4) | (text[2 * i] - 'A'));
-        *pBytes = n;
-        return TRUE;
+        for (int i = 0; i + 1 < text.GetLength(); i += 2)
+            data.push_back((BYTE)(((text[i + 1] - 'A') << 4) | (text[i] - 'A')));
+    } else {
+        CRegistryProfileStore* pRegistry = RegistryProfile();
+        if (pRegistry == nullptr || !pRegistry->GetBinary(lpszSection, lpszEntry, data))
+            return FALSE;
     }
-    HKEY hKey = GetSectionKey(lpszSection);
-    if (hKey == nullptr)
-        return FALSE;
-    DWORD dwType = 0, dwCount = 0;
-    LONG rc = ::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount);
-    if (rc == ERROR_SUCCESS && dwType == REG_BINARY) {
-        *ppData = new BYTE[dwCount ? dwCount : 1];
-        rc = ::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, *ppData, &dwCount);
-    }
-    ::RegCloseKey(hKey);
-    if (rc != ERROR_SUCCESS || dwType != REG_BINARY) {
-        delete[] *ppData;
-        *ppData = nullptr;
-        return FALSE;
-    }
-    *pBytes = dwCount;
+    *ppData = new BYTE[data.empty() ? 1 : data.size()];
+    std::copy(data.begin(), data.end(), *ppData);
+    *pBytes = (UINT)data.size();
     return TRUE;
 }
 
@@ -437,12 +417,8 @@ BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE 
         }
         return WriteProfileString(lpszSection, lpszEntry, text);
     }
-    HKEY hKey = GetSectionKey(lpszSection);
-    if (hKey == nullptr)
-        return FALSE;
-    LONG rc = ::RegSetValueExA(hKey, lpszEntry, 0, REG_BINARY, pData, nBytes);
-    ::RegCloseKey(hKey);
-    return rc == ERROR_SUCCESS;
+    CRegistryProfileStore* pRegistry = RegistryProfile();
+    return pRegistry != nullptr && pRegistry->WriteBinary(lpszSection, lpszEntry, pData, nBytes);
 }
 
 void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)

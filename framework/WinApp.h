@@ -4,7 +4,9 @@
 
 #include "framework/WinThread.h"
 #include "framework/String.h"
+#include "framework/RegistryProfileStore.h"
 
+#include <memory>
 #include <vector>
 
 class CDocument;
@@ -94,9 +96,12 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // Profile: HKEY_CURRENT_USER\Software\<company>\<application>\<section>
-    // once SetRegistryKey was called, else an .ini file.
+    // once SetRegistryKey was called, else an .ini file. The functions below
+    // read and write through GetProfileStore.
     void SetRegistryKey(LPCTSTR lpszRegistryKey);
     void SetRegistryKey(UINT nIDRegistryKey);
+    CProfileStore& GetProfileStore();
+    // The keys are made when missing; the caller closes them.
     HKEY GetAppRegistryKey();
     HKEY GetSectionKey(LPCTSTR lpszSection);
     UINT GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault);
@@ -167,7 +172,10 @@ protected:
 
 private:
     BOOL m_bShellOpen = FALSE;
-    HKEY OpenKeyChain(bool bCreate);
+    // The registry store once a registry key is set, else the .ini store.
+    std::unique_ptr<CRegistryProfileStore> m_pRegistryProfile;
+    std::unique_ptr<CProfileStore> m_pIniProfile;
+    CRegistryProfileStore* RegistryProfile();
 };
 
 CWinApp* AfxGetApp();
@@ -194,6 +202,9 @@ int AfxShowMessageBox(HWND hWndOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UIN
 void AfxFormatString1(CString& rString, UINT nIDS, LPCTSTR lpsz1);
 void AfxFormatString2(CString& rString, UINT nIDS, LPCTSTR lpsz1, LPCTSTR lpsz2);
 
+// The wait cursor of the application object for the lifetime of a scope.
+// The application's host services show their wait cursor through the same
+// count (DoWaitCursor).
 class CWaitCursor
 {
 public:

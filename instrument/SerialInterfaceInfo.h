@@ -4,6 +4,8 @@
 
 #include "framework/Framework.h"
 
+class CProfileStore;
+
 class SerialInterfaceInfo {
 public:
     static constexpr int kDefaultPort = 0;
@@ -17,9 +19,12 @@ public:
 
     // Read at start-up and written back by the application's exit path
     // (not by a destructor of a global, which runs after the application
-    // object and its profile are gone). Win32 build only.
+    // object and its profile are gone), through the host's profile.
     void LoadFromProfile();
     void SaveToProfile() const;
+    // "ComPort" and "Baudrate" numbers of the section.
+    void LoadFrom(CProfileStore& store);
+    void SaveTo(CProfileStore& store) const;
 
 private:
     int m_portIndex = kDefaultPort;

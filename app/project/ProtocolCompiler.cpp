@@ -1,7 +1,7 @@
 #include "framework/Framework.h"
 #include "app/project/ProtocolCompiler.h"
 #include "app/project/FileNames.h"
-#include "app/project/ProfileStore.h"
+#include "framework/HostServices.h"
 
 #include <chrono>
 #include <cstdio>
@@ -101,19 +101,6 @@ private:
     CString m_strSaved;
 };
 
-// The wait cursor while the compiler runs (the thread is blocked meanwhile).
-class CHourglass
-{
-public:
-#ifdef _WIN32
-    CHourglass() : m_hPrevious(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
-    ~CHourglass() { SetCursor(m_hPrevious); }
-
-private:
-    HCURSOR m_hPrevious;
-#endif
-};
-
 bool FileExists(const CString& strPath)
 {
     FILE* pFile = std::fopen(strPath, "rb");
@@ -209,7 +196,8 @@ int CProtocolCompiler::WriteInputList(CString& strListPath, BOOL bSelectedOnly, 
 
 int CProtocolCompiler::Compile(const CString& strType, const CString& strDocumentPath)
 {
-    CHourglass wait;
+    // The thread is blocked while the compiler runs.
+    WaitCursorScope wait;
     CCurrentDirectoryGuard restoreDirectory;
     if (m_pModel && !m_pModel->GetSourceFolder().IsEmpty())
         ChangeDirectory(m_pModel->GetSourceFolder());
@@ -225,7 +213,7 @@ int CProtocolCompiler::Compile(const CString& strType, const CString& strDocumen
     strOutput = ShortName(WithTrailingBackslash(strOutput) + ".");
     NormalizePath(strOutput);
 
-    const CString strMain = GetProfileStore().GetString("Folders", "Main", "");
+    const CString strMain = GetHostServices().Profile().GetString("Folders", "Main", "");
     const CString strCommand = BuildCommandLine(strMain, strType, strListPath, strLogName, strOutput);
 
     CProcessRunner& runner = m_pRunner ? *m_pRunner : GetSystemProcessRunner();

@@ -1,46 +1,13 @@
 #include "framework/Framework.h"
+#include "framework/HostServices.h"
 #include "app/project/ProtocolModel.h"
 #include "app/project/FileNames.h"
 #include "app/project/ProjectFileReader.h"
-#include "app/project/ProgressPane.h"
 
 #include <algorithm>
 #include <vector>
 
 IMPLEMENT_SERIAL(CProtocolModel, CObject, VERSIONABLE_SCHEMA)
-
-namespace {
-
-// The status bar's progress while the listed files are read; it ends even
-// when a family's reader throws.
-class CScanProgress
-{
-public:
-    explicit CScanProgress(int nNames)
-        : m_pPane(g_pMainStatusBar)
-    {
-        if (m_pPane)
-            m_pPane->BeginProgress("Scanning files:", 0, nNames > 0 ? nNames : 1, TRUE, 0x4100, 10);
-    }
-    ~CScanProgress()
-    {
-        if (m_pPane)
-            m_pPane->EndProgress();
-    }
-    CScanProgress(const CScanProgress&) = delete;
-    CScanProgress& operator=(const CScanProgress&) = delete;
-
-    void SetPos(int nPos)
-    {
-        if (m_pPane)
-            m_pPane->SetProgressPos(nPos);
-    }
-
-private:
-    CProgressPane* m_pPane;
-};
-
-} // namespace
 
 CProtocolModel::CProtocolModel(UINT nSchema)
     : m_nSchema(nSchema)
@@ -98,7 +65,8 @@ void CProtocolModel::Load(CArchive& ar)
         ~LoadingNamesEnd() { names.reset(); }
     } loadingNamesEnd{m_pLoadingNames};
     {
-        CScanProgress progress(nNames);
+        // Ends even when a family's reader throws.
+        ProgressScope progress("Scanning files:", 0, nNames > 0 ? nNames : 1, 10);
         for (int i = 0; i < nNames; ++i) {
             progress.SetPos(i);
             if (!contents.names[i].IsEmpty())

@@ -17,8 +17,7 @@
 #include "app/project/ProtocolListCtrl.h"
 #include "app/project/ProtocolViewport.h"
 #include "app/tests/Screenshot.h"
-#include "chart/ChartHost.h"
-#include "design/DesignUi.h"
+#include "framework/HostServices.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
@@ -781,18 +780,47 @@ TEST_F(Shell, FamilyControllerSeesTheViewsInputFirstAndLeavesTheRestToTheView)
     pProject->OnCloseDocument();
 }
 
+// The status bar's progress pane as the host drives it.
+class CRecordingPane : public IProgressPane
+{
+public:
+    BOOL BeginProgress(LPCTSTR pszText, int nLower, int nUpper, BOOL bSetPos, DWORD dwStyle, int nStep) override
+    {
+        log += std::string("begin ") + pszText + " " + std::to_string(nLower) + ".." + std::to_string(nUpper) + " "
+               + std::to_string(bSetPos) + " " + std::to_string(dwStyle) + " " + std::to_string(nStep) + ";";
+        return TRUE;
+    }
+    void SetProgressPos(int nPos) override { log += "pos " + std::to_string(nPos) + ";"; }
+    void StepProgress() override { log += "step;"; }
+    void EndProgress() override { log += "end;"; }
+    std::string log;
+};
+
 TEST_F(Shell, PortableCoresReachTheApplicationThroughTheirSeams)
 {
-    IChartHost* pHost = GetChartHost();
-    ASSERT_NE(nullptr, pHost);
-    pHost->WriteProfileString("Chart", "Seam", "1.5,2");
+    IHostServices& host = GetHostServices();
+    EXPECT_TRUE(host.Profile().WriteString("Chart", "Seam", "1.5,2"));
     EXPECT_STREQ("1.5,2", theApp.GetProfileString("Chart", "Seam"));
-    CString strValue;
-    EXPECT_TRUE(pHost->GetProfileString("Chart", "Seam", strValue));
-    EXPECT_STREQ("1.5,2", strValue);
-    EXPECT_FALSE(pHost->BeginProgress("Reading protocol:", 0, 6, TRUE, 0x4100, 1)) << "no status bar yet";
+    EXPECT_STREQ("1.5,2", host.Profile().GetString("Chart", "Seam", ""));
+    EXPECT_FALSE(host.BeginProgress("Reading protocol:", 0, 6, 1)) << "no status bar yet";
+
+    CRecordingPane pane;
+    g_pMainStatusBar = &pane;
+    {
+        ProgressScope progress("Reading protocol:", 0, 6);
+        progress.Step();
+        progress.SetPos(3);
+    }
+    g_pMainStatusBar = nullptr;
+    EXPECT_EQ("begin Reading protocol: 0..6 1 16640 1;step;pos 3;end;", pane.log);
+
+    {
+        WaitCursorScope wait;
+        EXPECT_EQ(1, theApp.m_nWaitCursorCount);
+    }
+    EXPECT_EQ(0, theApp.m_nWaitCursorCount);
 
     theApp.strLastMessage.Empty();
-    GetDesignUi().ShowError("Bad spacing");
+    host.ReportError("Bad spacing", HostIcon::Stop);
     EXPECT_STREQ("Bad spacing", theApp.strLastMessage);
 }

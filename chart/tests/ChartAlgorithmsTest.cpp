@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "chart/ChartHost.h"
+#include "framework/HostServices.h"
+#include "framework/MemoryProfileStore.h"
 #include "chart/VikaChartModel.h"
 #include "chart/tests/ChartTestFiles.h"
 #include "design/ElectrodeLayout.h"
@@ -246,11 +247,12 @@ TEST(ChartGenerateTest, PathWithoutFileNameAddsNothing) {
 
 namespace {
 
-// Records what the model shows and stores through the host.
-class RecordingHost : public IChartHost {
+// Records what the model shows through the host; the settings live in
+// memory.
+class RecordingHost : public CSilentHostServices {
  public:
-  BOOL BeginProgress(LPCTSTR text, int lower, int upper, BOOL, DWORD style,
-                     int) override {
+  RecordingHost() : CSilentHostServices(&profile) {}
+  BOOL BeginProgress(LPCTSTR text, int lower, int upper, int) override {
     log += std::string("begin ") + text + " " + std::to_string(lower) + ".." +
            std::to_string(upper) + ";";
     return TRUE;
@@ -258,27 +260,20 @@ class RecordingHost : public IChartHost {
   void SetProgressPos(int pos) override { log += "pos " + std::to_string(pos) + ";"; }
   void StepProgress() override { ++steps; }
   void EndProgress() override { log += "end;"; }
-  BOOL GetProfileString(LPCTSTR section, LPCTSTR key, CString& value) override {
-    value = "3.5,1.0,0,20,24,0,1";
-    read = std::string(section) + "/" + key;
-    return TRUE;
-  }
-  void WriteProfileString(LPCTSTR, LPCTSTR, LPCTSTR value) override {
-    written = value;
-  }
-  std::string log, read, written;
+  CMemoryProfileStore profile;
+  std::string log;
   int steps = 0;
 };
 
 class ChartHostTest : public ChartDuplicatesTest {
  protected:
   void SetUp() override {
-    previous = SetChartHost(&host);
+    previous = InstallHostServices(&host);
     ChartDuplicatesTest::SetUp();
   }
-  void TearDown() override { SetChartHost(previous); }
+  void TearDown() override { InstallHostServices(previous); }
   RecordingHost host;
-  IChartHost* previous = NULL;
+  IHostServices* previous = NULL;
 };
 
 TEST_F(ChartHostTest, RemovingDuplicatesReportsProgress) {
@@ -300,16 +295,16 @@ TEST_F(ChartHostTest, RemovingDuplicatesReportsProgress) {
 }
 
 TEST_F(ChartHostTest, PropertiesComeFromTheProfile) {
+  host.profile.WriteString("VikaChartModel", "Properties", "3.5,1.0,0,20,24,0,1");
   {
     CVikaChartModel other;
     ChartProperties& properties = other.GetProperties();
-    EXPECT_EQ("VikaChartModel/Properties", host.read);
     EXPECT_DOUBLE_EQ(3.5, properties.m_dTakeoutSeparation);
     EXPECT_DOUBLE_EQ(24.0, properties.m_dGridY);
     EXPECT_EQ(1, properties.m_bReciprocalLayout);
     properties.m_bShowIndex = 1;
   }
-  EXPECT_EQ("3.5,1.0,0,20,24,1,1", host.written);
+  EXPECT_EQ("VikaChartModel/Properties=3.5,1.0,0,20,24,1,1\n", host.profile.Dump());
 }
 
 TEST_F(ChartHostTest, LoadingReportsProgress) {

@@ -10,7 +10,7 @@
 
 #include "chart/VikaChartModel.h"
 #include "chart/tests/ChartTestFiles.h"
-#include "design/DesignUi.h"
+#include "framework/HostServices.h"
 #include "design/ElectrodeLayout.h"
 #include "design/VikaAddressMap.h"
 #include "design/VikaProtocolGenerator.h"
@@ -157,17 +157,15 @@ TEST_F(ChartModelTest, ReciprocalPropertyFollowsLastFileRead) {
 }
 
 // The messages the design core reports while the chart reads.
-class ErrorRecorder : public DesignUi {
+class ErrorRecorder : public CSilentHostServices {
  public:
-  ErrorRecorder() : previous_(SetDesignUi(this)) {}
-  ~ErrorRecorder() override { SetDesignUi(previous_); }
-  void ShowError(const CString& text) override {
-    errors.emplace_back(static_cast<LPCTSTR>(text));
-  }
+  ErrorRecorder() : previous_(InstallHostServices(this)) {}
+  ~ErrorRecorder() override { InstallHostServices(previous_); }
+  void ReportError(LPCTSTR text, HostIcon) override { errors.emplace_back(text); }
   std::vector<std::string> errors;
 
  private:
-  DesignUi* previous_;
+  IHostServices* previous_;
 };
 
 TEST_F(ChartModelTest, ArrayCodeWithoutLayoutIsRefused) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "design/DesignUi.h"
+#include "framework/HostServices.h"
 #include "design/VikaAddressMap.h"
 
 class TempDir {
@@ -32,24 +32,21 @@ std::string ReadFile(const std::string& path);
 CVikaAddressMap MakeMap(int cables, int takeouts, int xMove, int electrodes,
                         int count = -1);
 
-class RecordingUi : public DesignUi {
+class RecordingUi : public CSilentHostServices {
  public:
-  RecordingUi() : previous_(SetDesignUi(this)) {}
-  ~RecordingUi() override { SetDesignUi(previous_); }
+  RecordingUi() : previous_(InstallHostServices(this)) {}
+  ~RecordingUi() override { InstallHostServices(previous_); }
 
-  void ShowError(const CString& text) override {
-    errors.emplace_back(static_cast<LPCTSTR>(text));
-  }
+  void ReportError(LPCTSTR text, HostIcon) override { errors.emplace_back(text); }
   void BeginWaitCursor() override { ++waitDepth; ++waits; }
   void EndWaitCursor() override { --waitDepth; }
-  void BeginProgress(int lower, int upper) override {
+  BOOL BeginProgress(LPCTSTR, int lower, int upper, int) override {
     progressRanges.emplace_back(lower, upper);
     ++openProgress;
+    return TRUE;
   }
-  void SetProgress(int position, const CString& text) override {
-    lastPosition = position;
-    progressTexts.emplace_back(static_cast<LPCTSTR>(text));
-  }
+  void SetProgressPos(int position) override { lastPosition = position; }
+  void SetProgressText(LPCTSTR text) override { progressTexts.emplace_back(text); }
   void EndProgress() override { --openProgress; }
 
   std::vector<std::string> errors;
@@ -61,5 +58,5 @@ class RecordingUi : public DesignUi {
   int openProgress = 0;
 
  private:
-  DesignUi* previous_;
+  IHostServices* previous_;
 };

@@ -1,4 +1,5 @@
 // The serial settings in the application profile.
+#include "framework/HostServices.h"
 #include "instrument/SerialInterfaceInfo.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,9 @@ TEST(SerialInterfaceInfo, EmptyProfileGivesDefaultsAndSavedValuesComeBack)
     CWinApp app("G7KSerialProfileTest");
     app.SetRegistryKey("G7KTests");
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\G7KTests");
+    // The application's host reads the application object's profile.
+    CSilentHostServices host(&app.GetProfileStore());
+    CHostServicesScope installed(host);
 
     SerialInterfaceInfo info;
     info.SetPortIndex(5);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/Framework.h"
+#include "framework/HostServices.h"
 
 enum : DWORD {
     SEC_PROGRESS_VERTICAL = 0x01,
@@ -20,7 +21,7 @@ enum : DWORD {
 class SECProgressCtrl : public CProgressCtrl {
 public:
     static constexpr UINT_PTR kTimerId = 256;
-    static constexpr DWORD kDefaultStyle = 0x4100;
+    static constexpr DWORD kDefaultStyle = kPercentProgressStyle;
 
     SECProgressCtrl() = default;
 

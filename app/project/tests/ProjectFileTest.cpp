@@ -1,5 +1,5 @@
 #include "framework/Framework.h"
-#include "app/project/ProgressPane.h"
+#include "framework/HostServices.h"
 #include "app/project/ProjectFileReader.h"
 #include "app/project/ProtocolItem.h"
 #include "app/project/ProtocolModel.h"
@@ -34,13 +34,13 @@ public:
     std::vector<std::string> asked;
 };
 
-class CRecordingProgress : public CProgressPane
+class CRecordingProgress : public CSilentHostServices
 {
 public:
-    BOOL BeginProgress(LPCTSTR pszText, int nLower, int nUpper, BOOL bSetPos, DWORD dwStyle, int nStep) override
+    BOOL BeginProgress(LPCTSTR pszText, int nLower, int nUpper, int nStep) override
     {
         calls.push_back(std::string("begin ") + pszText + " " + std::to_string(nLower) + ".." + std::to_string(nUpper)
-                        + " " + std::to_string(bSetPos) + " " + std::to_string(dwStyle) + " " + std::to_string(nStep));
+                        + " " + std::to_string(nStep));
         return TRUE;
     }
     void SetProgressPos(int nPos) override { calls.push_back("pos " + std::to_string(nPos)); }
@@ -52,8 +52,8 @@ public:
 class ProjectFile : public ::testing::Test
 {
 protected:
-    void SetUp() override { g_pMainStatusBar = &progress; }
-    void TearDown() override { g_pMainStatusBar = nullptr; }
+    void SetUp() override { InstallHostServices(&progress); }
+    void TearDown() override { InstallHostServices(nullptr); }
 
     static void AddColumn(CProtocolModel& model, UINT nPosition, UINT nId, int nWidth, LPCTSTR pszHeading)
     {
@@ -125,7 +125,7 @@ TEST_F(ProjectFile, SavesTheExampleBytesAndLoadsThemBack)
     EXPECT_EQ(0, loaded.GetSortColumn());
     EXPECT_FALSE(loaded.IsModified()) << "opening a project is not a change";
     EXPECT_EQ(ExampleProject(), SaveModel(loaded));
-    EXPECT_EQ((std::vector<std::string>{"begin Scanning files: 0..2 1 16640 10", "pos 0", "pos 1", "end"}),
+    EXPECT_EQ((std::vector<std::string>{"begin Scanning files: 0..2 10", "pos 0", "pos 1", "end"}),
               progress.calls);
 }
 
@@ -133,7 +133,7 @@ TEST_F(ProjectFile, EmptyProjectShowsARangeOfOneAndSkipsEmptyNames)
 {
     CTestModel empty;
     LoadFromBytes(SaveModel(empty), [&](CArchive& ar) { empty.Serialize(ar); });
-    EXPECT_EQ("begin Scanning files: 0..1 1 16640 10", progress.calls.front());
+    EXPECT_EQ("begin Scanning files: 0..1 10", progress.calls.front());
 
     Bytes b;
     PutDword(b, 256);

@@ -1,6 +1,7 @@
 #include "framework/Framework.h"
 #include "app/project/FileNames.h"
-#include "app/project/ProfileStore.h"
+#include "framework/HostServices.h"
+#include "framework/MemoryProfileStore.h"
 #include "app/project/ProtocolCompiler.h"
 
 #include <gtest/gtest.h>
@@ -156,7 +157,8 @@ TEST(ProtocolCompiler, CompileReportsEveryWayOfFailing)
 {
     TempFolder temp;
     CMemoryProfileStore profile;
-    SetProfileStore(&profile);
+    CSilentHostServices host(&profile);
+    CHostServicesScope installed(host);
     const std::string strLog = temp.Path("Line1.Log");
 
     const struct { const char* pszCase; int nExit; bool bWritesLog; int nResult; } cases[] = {
@@ -188,7 +190,6 @@ TEST(ProtocolCompiler, CompileReportsEveryWayOfFailing)
         std::filesystem::remove(strLog);
         EXPECT_TRUE(std::filesystem::is_empty(temp.Path())) << c.pszCase << ": the list file is removed";
     }
-    SetProfileStore(nullptr);
 }
 
 TEST(ProtocolCompiler, MainFolderIsPutBeforeTheProgram)
@@ -196,7 +197,8 @@ TEST(ProtocolCompiler, MainFolderIsPutBeforeTheProgram)
     TempFolder temp;
     CMemoryProfileStore profile;
     profile.WriteString("Folders", "Main", "C:\\G7K\\");
-    SetProfileStore(&profile);
+    CSilentHostServices host(&profile);
+    CHostServicesScope installed(host);
     CFakeRows rows({{"a.org", true}});
     CProtocolCompiler compiler(&rows.Model(), &rows, ".ORG");
     compiler.SetTempFolder(temp.Path().c_str());
@@ -204,7 +206,6 @@ TEST(ProtocolCompiler, MainFolderIsPutBeforeTheProgram)
     compiler.SetRunner(&runner);
     compiler.Compile("PV", "x.pvp");
     EXPECT_EQ(0u, runner.strCommand.find("\"C:\\G7K\\ORDA\" -t=PV ")) << runner.strCommand;
-    SetProfileStore(nullptr);
 
     CFakeRows none({});
     CProtocolCompiler nothing(&none.Model(), &none, ".ORG");

@@ -1,4 +1,0 @@
-#include "framework/Framework.h"
-#include "app/project/ProgressPane.h"
-
-CProgressPane* g_pMainStatusBar = nullptr;
