@@ -406,8 +406,12 @@ void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
         }
         CString current;
         GetWindowText(current);
-        if (current != text)
-            SetWindowText(text);
+        if (current == text)
+            return;
+        SetWindowText(text);
+        // The client's Window menu copied the old title when the child was made.
+        if (CMDIFrameWnd* pMDIFrame = GetMDIFrame())
+            ::SendMessageA(pMDIFrame->m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
     }
 }
 

@@ -796,3 +796,60 @@ TEST_F(Shell, PortableCoresReachTheApplicationThroughTheirSeams)
     GetDesignUi().ShowError("Bad spacing");
     EXPECT_STREQ("Bad spacing", theApp.strLastMessage);
 }
+
+namespace {
+
+// The text of the last item of the frame's "Window" menu.
+std::string LastWindowMenuItem(CFrameWnd* pFrame)
+{
+    HMENU hBar = ::GetMenu(pFrame->GetSafeHwnd());
+    for (int i = 0; hBar && i < GetMenuItemCount(hBar); ++i) {
+        char szText[64] = "";
+        GetMenuStringA(hBar, i, szText, sizeof szText, MF_BYPOSITION);
+        if (std::string(szText) != "&Window")
+            continue;
+        HMENU hPopup = GetSubMenu(hBar, i);
+        const int nLast = GetMenuItemCount(hPopup) - 1;
+        GetMenuStringA(hPopup, nLast, szText, sizeof szText, MF_BYPOSITION);
+        return szText;
+    }
+    return std::string();
+}
+
+bool HasVisibleButtonRightOf(HWND hParent, HWND hEdit)
+{
+    RECT rcEdit;
+    GetWindowRect(hEdit, &rcEdit);
+    for (HWND hChild = GetWindow(hParent, GW_CHILD); hChild; hChild = GetWindow(hChild, GW_HWNDNEXT)) {
+        char szClass[16] = "";
+        GetClassNameA(hChild, szClass, sizeof szClass);
+        RECT rc;
+        GetWindowRect(hChild, &rc);
+        if (lstrcmpiA(szClass, "Button") == 0 && (GetWindowLongA(hChild, GWL_STYLE) & WS_VISIBLE)
+            && rc.top == rcEdit.top && rc.left >= rcEdit.right)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// What a user meets on opening a new project: the browse buttons, no
+// question on closing it untouched, its title in the Window menu.
+TEST_F(Shell, NewProjectWindowHasBrowseButtonsItsMenuTitleAndNoChange)
+{
+    CDocument* pDocument = theApp.GetTemplate(TEMPLATE_VIKA)->OpenDocumentFile(nullptr);
+    ASSERT_NE(nullptr, pDocument);
+    PumpMessages();
+    POSITION pos = pDocument->GetFirstViewPosition();
+    CView* pView = pDocument->GetNextView(pos);
+    ASSERT_NE(nullptr, pView);
+    for (int nId : {IDC_SOURCE_FOLDER, IDC_TARGET_FOLDER})
+        EXPECT_TRUE(HasVisibleButtonRightOf(pView->GetSafeHwnd(), pView->GetDlgItem(nId)->GetSafeHwnd())) << nId;
+    EXPECT_NE(std::string::npos, LastWindowMenuItem(Frame()).find(static_cast<LPCTSTR>(pDocument->GetTitle())))
+        << LastWindowMenuItem(Frame());
+    Frame()->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages();
+    EXPECT_FALSE(pDocument->IsModified()) << "opening a window is no change";
+    pDocument->OnCloseDocument();
+}
