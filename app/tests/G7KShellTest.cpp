@@ -454,6 +454,8 @@ struct SheetScript
     const char* pszPort = nullptr;
     const char* pszBaud = nullptr;
     bool bDone = false;
+    RECT rcSheet = {};
+    int nBrowseButtons = 0;
 };
 SheetScript* g_pScript = nullptr;
 
@@ -466,6 +468,22 @@ BOOL CALLBACK FindSheet(HWND hWnd, LPARAM lParam)
         return FALSE;
     }
     return TRUE;
+}
+
+bool HasVisibleButtonRightOf(HWND hParent, HWND hEdit)
+{
+    RECT rcEdit;
+    GetWindowRect(hEdit, &rcEdit);
+    for (HWND hChild = GetWindow(hParent, GW_CHILD); hChild; hChild = GetWindow(hChild, GW_HWNDNEXT)) {
+        char szClass[16] = "";
+        GetClassNameA(hChild, szClass, sizeof szClass);
+        RECT rc;
+        GetWindowRect(hChild, &rc);
+        if (lstrcmpiA(szClass, "Button") == 0 && (GetWindowLongA(hChild, GWL_STYLE) & WS_VISIBLE)
+            && rc.top == rcEdit.top && rc.left >= rcEdit.right)
+            return true;
+    }
+    return false;
 }
 
 HWND FindDescendant(HWND hParent, int nId)
@@ -496,6 +514,11 @@ void CALLBACK DriveSheet(HWND, UINT, UINT_PTR nTimer, DWORD)
         return;
     KillTimer(nullptr, nTimer);
     g_pScript->bDone = true;
+    GetWindowRect(hSheet, &g_pScript->rcSheet);
+    for (int nId : {IDC_WORKING_FOLDER, IDC_IMPORT_FOLDER, IDC_POLYVECT_FOLDER}) {
+        HWND hEdit = FindDescendant(hSheet, nId);
+        g_pScript->nBrowseButtons += hEdit && HasVisibleButtonRightOf(GetParent(hEdit), hEdit) ? 1 : 0;
+    }
     if (g_pScript->pszWorkingDir)
         SetWindowTextA(FindDescendant(hSheet, IDC_WORKING_FOLDER), g_pScript->pszWorkingDir);
     SendMessageA(hSheet, PSM_SETCURSEL, 1, 0);
@@ -530,6 +553,12 @@ TEST_F(Shell, SettingsSheetAppliesFoldersAndPortSettings)
     const std::string strBefore = CurrentDirectory();
     EXPECT_EQ(IDCANCEL, RunScriptedSheet(cancel));
     EXPECT_TRUE(cancel.bDone);
+    CRect rcFrame;
+    Frame()->GetWindowRect(&rcFrame);
+    const CPoint ptCentre = CRect(cancel.rcSheet).CenterPoint();
+    EXPECT_LE(abs(ptCentre.x - rcFrame.CenterPoint().x), 1) << "centred on the main window";
+    EXPECT_LE(abs(ptCentre.y - rcFrame.CenterPoint().y), 1) << "centred on the main window";
+    EXPECT_EQ(3, cancel.nBrowseButtons) << "folder fields have their browse buttons";
     EXPECT_EQ(0u, GetSerialPortIndex()) << "Cancel changes nothing";
     EXPECT_EQ(strBefore, CurrentDirectory());
 
@@ -828,22 +857,6 @@ std::string LastWindowMenuItem(CFrameWnd* pFrame)
         return szText;
     }
     return std::string();
-}
-
-bool HasVisibleButtonRightOf(HWND hParent, HWND hEdit)
-{
-    RECT rcEdit;
-    GetWindowRect(hEdit, &rcEdit);
-    for (HWND hChild = GetWindow(hParent, GW_CHILD); hChild; hChild = GetWindow(hChild, GW_HWNDNEXT)) {
-        char szClass[16] = "";
-        GetClassNameA(hChild, szClass, sizeof szClass);
-        RECT rc;
-        GetWindowRect(hChild, &rc);
-        if (lstrcmpiA(szClass, "Button") == 0 && (GetWindowLongA(hChild, GWL_STYLE) & WS_VISIBLE)
-            && rc.top == rcEdit.top && rc.left >= rcEdit.right)
-            return true;
-    }
-    return false;
 }
 
 } // namespace
