@@ -313,6 +313,7 @@ TEST_F(Shell, ProjectIsCreatedSavedClosedAndReopened)
     EXPECT_EQ(2, pView->GetListCtrl().GetItemCount());
     EXPECT_STREQ("A.ORG", pView->GetListCtrl().GetItemText(0, 0));
 
+    theApp.GetSplashWindow().Close();  // it stays on top of the picture
     for (int i = 0; i < 10; ++i) {
         Frame()->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         PumpMessages();
@@ -879,4 +880,21 @@ TEST_F(Shell, NewProjectWindowHasBrowseButtonsItsMenuTitleAndNoChange)
     PumpMessages();
     EXPECT_FALSE(pDocument->IsModified()) << "opening a window is no change";
     pDocument->OnCloseDocument();
+}
+
+// Wine draws the caption buttons with Marlett; without it they show letters.
+TEST_F(Shell, CaptionButtonFontIsInstalled)
+{
+    HFONT hFont = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, 0, 0, 0, 0, "Marlett");
+    HDC hdc = GetDC(nullptr);
+    HGDIOBJ hOld = SelectObject(hdc, hFont);
+    std::vector<char> metrics(GetOutlineTextMetricsA(hdc, 0, nullptr) + 1);
+    auto* pMetrics = reinterpret_cast<OUTLINETEXTMETRICA*>(metrics.data());
+    const bool bMetrics = metrics.size() > sizeof(OUTLINETEXTMETRICA)
+                          && GetOutlineTextMetricsA(hdc, static_cast<UINT>(metrics.size()), pMetrics);
+    const std::string strFamily = bMetrics ? metrics.data() + reinterpret_cast<INT_PTR>(pMetrics->otmpFamilyName) : "";
+    SelectObject(hdc, hOld);
+    ReleaseDC(nullptr, hdc);
+    DeleteObject(hFont);
+    EXPECT_EQ("Marlett", strFamily) << "another font stands in for it";
 }
