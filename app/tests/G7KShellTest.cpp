@@ -898,3 +898,52 @@ TEST_F(Shell, CaptionButtonFontIsInstalled)
     DeleteObject(hFont);
     EXPECT_EQ("Marlett", strFamily) << "another font stands in for it";
 }
+
+namespace {
+
+// The gap between the list's bottom-right corner and the view's.
+CSize ListGap(CProtocolViewport* pView)
+{
+    CRect client, list;
+    pView->GetClientRect(&client);
+    pView->GetListCtrl().GetWindowRect(&list);
+    pView->ScreenToClient(&list);
+    return CSize(client.right - list.right, client.bottom - list.bottom);
+}
+
+} // namespace
+
+// The list fills its view at every size, comes back after the window was
+// small, and fills each pane of a split.
+TEST_F(Shell, ProjectListFollowsItsWindowAndPanes)
+{
+    CDocument* pDocument = theApp.GetTemplate(TEMPLATE_VIKA)->OpenDocumentFile(nullptr);
+    ASSERT_NE(nullptr, pDocument);
+    POSITION pos = pDocument->GetFirstViewPosition();
+    auto* pView = dynamic_cast<CProtocolViewport*>(pDocument->GetNextView(pos));
+    ASSERT_NE(nullptr, pView);
+    CFrameWnd* pChild = pView->GetParentFrame();
+    const struct { int cx, cy; bool bFits; } sizes[] = {{800, 600, true}, {250, 150, false}, {800, 600, true}};
+    for (const auto& s : sizes) {
+        pChild->SetWindowPos(nullptr, 0, 0, s.cx, s.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PumpMessages();
+        if (!s.bFits)
+            continue;
+        const CSize gap = ListGap(pView);
+        EXPECT_TRUE(gap.cx >= 0 && gap.cx < 20 && gap.cy >= 0 && gap.cy < 20) << gap.cx << "," << gap.cy;
+    }
+
+    auto* pSplitter = dynamic_cast<CSplitterWnd*>(pView->GetParent());
+    ASSERT_NE(nullptr, pSplitter);
+    CRect rcSplitter;
+    pSplitter->GetClientRect(&rcSplitter);
+    ASSERT_TRUE(pSplitter->SplitRow(rcSplitter.Height() / 2));
+    PumpMessages();
+    for (int nRow = 0; nRow < 2; ++nRow) {
+        auto* pPane = dynamic_cast<CProtocolViewport*>(pSplitter->GetPane(nRow, 0));
+        ASSERT_NE(nullptr, pPane) << nRow;
+        const CSize gap = ListGap(pPane);
+        EXPECT_TRUE(gap.cx >= 0 && gap.cx < 20 && gap.cy >= 0 && gap.cy < 20) << nRow << ": " << gap.cx << "," << gap.cy;
+    }
+    pDocument->OnCloseDocument();
+}
