@@ -947,3 +947,50 @@ TEST_F(Shell, ProjectListFollowsItsWindowAndPanes)
     }
     pDocument->OnCloseDocument();
 }
+
+namespace {
+
+// The pixels the screen shows in a rectangle (screen coordinates).
+std::vector<BYTE> ScreenPixels(const CRect& rect)
+{
+    HDC hScreen = GetDC(nullptr);
+    HDC hMemory = CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = CreateCompatibleBitmap(hScreen, rect.Width(), rect.Height());
+    HGDIOBJ hOld = SelectObject(hMemory, hBitmap);
+    BitBlt(hMemory, 0, 0, rect.Width(), rect.Height(), hScreen, rect.left, rect.top, SRCCOPY);
+    SelectObject(hMemory, hOld);
+    BITMAPINFOHEADER info = {sizeof info, rect.Width(), rect.Height(), 1, 32, BI_RGB};
+    std::vector<BYTE> pixels(static_cast<size_t>(rect.Width()) * rect.Height() * 4);
+    GetDIBits(hMemory, hBitmap, 0, rect.Height(), pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    DeleteObject(hBitmap);
+    DeleteDC(hMemory);
+    ReleaseDC(nullptr, hScreen);
+    return pixels;
+}
+
+} // namespace
+
+// Closing a maximised child maximises the next one, which moves: what it
+// shows then is what it paints, not bits left from before.
+TEST_F(Shell, NextChildAfterClosingAMaximisedOneIsPaintedWhole)
+{
+    theApp.GetSplashWindow().Close();
+    CDocument* pNext = theApp.GetTemplate(TEMPLATE_VIKA)->OpenDocumentFile(nullptr);
+    CDocument* pMaximised = theApp.GetTemplate(TEMPLATE_VIKA)->OpenDocumentFile(nullptr);
+    ASSERT_TRUE(pNext && pMaximised);
+    PumpMessages();
+    POSITION pos = pMaximised->GetFirstViewPosition();
+    static_cast<CMDIChildWnd*>(pMaximised->GetNextView(pos)->GetParentFrame())->MDIMaximize();
+    PumpMessages();
+    pMaximised->OnCloseDocument();
+    PumpMessages();
+    pos = pNext->GetFirstViewPosition();
+    CView* pView = pNext->GetNextView(pos);
+    CRect rect;
+    pView->GetWindowRect(&rect);
+    rect.right = rect.left + 40;  // the labels' side, away from any caret
+    const std::vector<BYTE> shown = ScreenPixels(rect);
+    Frame()->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_TRUE(shown == ScreenPixels(rect)) << "stale bits at the left edge";
+    pNext->OnCloseDocument();
+}
