@@ -23,9 +23,11 @@ native: setup
 	@cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DG7K_SANITIZE=ON >/dev/null
 	@cmake --build $(NATIVE) -j $(JOBS) $(build_targets)
 
-win: setup
-	@cmake -S . -B $(WIN) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+configure_win = cmake -S . -B $(WIN) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake >/dev/null
+
+win: setup
+	@$(configure_win)
 	@cmake --build $(WIN) -j $(JOBS) $(build_targets)
 
 check-native: native
@@ -55,7 +57,11 @@ bench: setup
 	cd $(BENCH) && bench/framework/framework_bench
 	cd $(BENCH) && bench/project/project_bench
 
-run: win
+# Builds only what it runs (the application and the instrument simulator);
+# the tests and benchmarks are built by `make check` and `make bench`.
+run: setup
+	@$(configure_win)
+	@cmake --build $(WIN) -j $(JOBS) --target G7K instrument-sim-host
 	@BUILD=$(abspath $(BUILD)) tools/run-app.sh
 
 clean:

@@ -89,8 +89,7 @@ BOOL CG7KWinApp::InitInstance()
     EnableShellOpen();
     RegisterShellFileTypes(TRUE);
 
-    m_splash.Show();
-    m_dwStartTick = GetTickCount();
+    ShowSplash();
 
     CG7KCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
@@ -115,10 +114,28 @@ int CG7KWinApp::ExitInstance()
     return CWinApp::ExitInstance();
 }
 
-// The splash closes by its own timer; idle processing is not kept busy.
+void CG7KWinApp::ShowSplash()
+{
+    m_splash.Show();
+    m_bSplashRaised = FALSE;
+    m_dwStartTick = m_pfnTickCount();
+}
+
+// The splash's timer brings an idle pass every half second, so idle
+// processing need not spin while the splash waits.
 BOOL CG7KWinApp::OnIdle(LONG lCount)
 {
-    return CWinApp::OnIdle(lCount);
+    const BOOL bResult = CWinApp::OnIdle(lCount);
+    if (!m_splash.Exists())
+        return bResult;
+    if (m_pfnTickCount() - m_dwStartTick > CSplashWindow::SHOW_MS) {
+        m_splash.Close();
+    } else if (!m_bSplashRaised) {
+        // The main frame came up after it.
+        m_splash.Raise();
+        m_bSplashRaised = TRUE;
+    }
+    return bResult;
 }
 
 BOOL CG7KWinApp::PreTranslateMessage(MSG* pMsg)

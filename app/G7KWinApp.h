@@ -27,6 +27,8 @@ public:
 
     CMultiDocTemplate* GetTemplate(G7KTemplate nIndex) const { return m_pTemplates[nIndex]; }
     CSplashWindow& GetSplashWindow() { return m_splash; }
+    // The clock of the splash's five seconds (GetTickCount unless a test sets one).
+    void SetTickSource(DWORD (*pfnTickCount)()) { m_pfnTickCount = pfnTickCount; }
 
     // The registry key under which all profile data lives.
     static constexpr const char* REGISTRY_KEY = "Norvik Instrument AB";
@@ -38,11 +40,15 @@ protected:
     // The main frame loaded from its resource, or null when it cannot be.
     CMainFrame* LoadMainFrame();
 
+    // Shows the splash window and starts its five seconds.
+    void ShowSplash();
     void OnAppAbout();
 
     CSplashWindow m_splash;
     CApplicationHostServices m_hostServices;
     DWORD m_dwStartTick = 0;
+    DWORD (*m_pfnTickCount)() = &::GetTickCount;
+    BOOL m_bSplashRaised = FALSE;
     CMultiDocTemplate* m_pTemplates[TEMPLATE_COUNT] = {};
 
     DECLARE_MESSAGE_MAP()

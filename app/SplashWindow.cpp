@@ -2,10 +2,6 @@
 #include "app/SplashWindow.h"
 #include "res/resource.h"
 
-BEGIN_MESSAGE_MAP(CSplashWindow, CDialog)
-    ON_WM_TIMER()
-END_MESSAGE_MAP()
-
 CSplashWindow::CSplashWindow(CWnd* pParent)
     : CDialog(IDD_SPLASH, pParent)
 {
@@ -15,10 +11,22 @@ BOOL CSplashWindow::Show()
 {
     if (!Create(IDD_SPLASH, nullptr))
         return FALSE;
-    ShowWindow(SW_SHOW);
+    // It has no owner: without topmost the main frame, shown and activated
+    // next, would cover it.
+    ::SetWindowPos(GetSafeHwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     UpdateWindow();
-    SetTimer(1, SHOW_MS, nullptr);
+    SetTimer(1, WAKE_MS, nullptr);
     return TRUE;
+}
+
+// Wine without a window manager leaves the main frame above it on the screen
+// all the same; mapping it again puts it on top there too.
+void CSplashWindow::Raise()
+{
+    if (!Exists())
+        return;
+    ::SetWindowPos(GetSafeHwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+    ::SetWindowPos(GetSafeHwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void CSplashWindow::Close()
@@ -28,9 +36,4 @@ void CSplashWindow::Close()
     DestroyWindow();
     if (CWnd* pMain = AfxGetMainWnd())
         pMain->UpdateWindow();
-}
-
-void CSplashWindow::OnTimer(UINT_PTR)
-{
-    Close();
 }

@@ -406,8 +406,12 @@ void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
         }
         CString current;
         GetWindowText(current);
-        if (current != text)
-            SetWindowText(text);
+        if (current == text)
+            return;
+        SetWindowText(text);
+        // The client's Window menu copied the old title when the child was made.
+        if (CMDIFrameWnd* pMDIFrame = GetMDIFrame())
+            ::SendMessageA(pMDIFrame->m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
     }
 }
 
@@ -458,7 +462,14 @@ void CMDIChildWnd::OnSize(UINT nType, int cx, int cy)
         pFrame->m_nIdleFlags |= idleTitle;
 }
 
-void CMDIChildWnd::OnWindowPosChanging(WINDOWPOS* lpWndPos) { Default(); }
+// A child moved by the client (maximised in place of a closed one, tiled)
+// paints itself anew: the bits under its old place may be another child's.
+void CMDIChildWnd::OnWindowPosChanging(WINDOWPOS* lpWndPos)
+{
+    if ((lpWndPos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
+        lpWndPos->flags |= SWP_NOCOPYBITS;
+    Default();
+}
 
 void CMDIChildWnd::OnDestroy()
 {

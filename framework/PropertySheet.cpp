@@ -254,6 +254,10 @@ int CPropertySheet::DoModal()
     g_pSheetInit = nullptr;
     if (hWnd != nullptr && m_hWnd == nullptr)
         SubclassWindow(hWnd);
+    // Over its owner, as a modal dialog opens; its size is known only now,
+    // and nothing is painted yet.
+    if (hWnd != nullptr && hWndOwner != nullptr)
+        CenterWindow();
 
     if (hWnd != nullptr) {
         // The sheet is done when it has no current page.

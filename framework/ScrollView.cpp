@@ -134,14 +134,20 @@ void CScrollView::UpdateBars()
         CRect rc;
         GetClientRect(&rc);
         SCROLLINFO si = {};
-        si.fMask = SIF_PAGE | SIF_RANGE;
         si.nMin = 0;
+        // A splitter's bar stays (it carries the split box): greyed when the
+        // whole fits, not live with nothing to scroll.
+        const auto barMask = [this](int nBar) -> UINT {
+            return SIF_PAGE | SIF_RANGE | (GetScrollBarCtrl(nBar) != nullptr ? SIF_DISABLENOSCROLL : 0);
+        };
         if (HasBar(SB_HORZ)) {
+            si.fMask = barMask(SB_HORZ);
             si.nMax = m_totalDev.cx > 0 ? m_totalDev.cx - 1 : 0;
             si.nPage = (UINT)(rc.Width() > 0 ? rc.Width() : 0);
             SetScrollInfo(SB_HORZ, &si, TRUE);
         }
         if (HasBar(SB_VERT)) {
+            si.fMask = barMask(SB_VERT);
             si.nMax = m_totalDev.cy > 0 ? m_totalDev.cy - 1 : 0;
             si.nPage = (UINT)(rc.Height() > 0 ? rc.Height() : 0);
             SetScrollInfo(SB_VERT, &si, TRUE);

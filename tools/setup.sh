@@ -28,3 +28,12 @@ if [ ! -f "$prefix/system.reg" ]; then
   wine_env wine wineboot -i >/dev/null 2>&1
   wine_env wineserver -w
 fi
+
+# Wine draws the caption buttons with the Marlett font; this Wine does not
+# find its own copy (fonts-wine) and shows the letters "0 1 r" instead, so the
+# prefix gets the font in its Fonts folder.
+fonts="$prefix/drive_c/windows/Fonts"
+if [ ! -f "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+  mkdir -p "$fonts"
+  cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+fi

@@ -89,7 +89,7 @@ void CProtocolListCtrl::Rebuild()
         return;
     CWaitCursor wait;
     CRect rect;
-    GetWindowRect(&rect);
+    GetClientRect(&rect);
     CColumnMap& columns = pModel->GetColumnMap();
 
     while (DeleteColumn(0)) {
@@ -99,7 +99,11 @@ void CProtocolListCtrl::Rebuild()
         CColumnProperty prop;
         if (!columns.Lookup(static_cast<UINT>(p), prop))
             continue;
+        // A column without a width shares the client area; the model learns
+        // that width unmodified, so it is no change the user made.
         const int nWidth = prop.GetWidth() >= 1 ? prop.GetWidth() : rect.Width() / nColumns;
+        if (prop.GetWidth() < 1)
+            pModel->SetColumnWidth(static_cast<UINT>(p), nWidth);
         InsertColumn(p, prop.GetHeading(), prop.GetAlignment(), nWidth, p);
     }
 

@@ -102,7 +102,46 @@ void CProtocolViewport::OnInitialUpdate()
 
     UpdateData(FALSE);
     GetWindowRect(&m_rectLast);
+    if (!m_bInitialized)
+        RememberListPlace();
     m_bInitialized = TRUE;
+    LayOutList();
+}
+
+// The list's place in the form as the template has it; the form scrolls only
+// when the window is smaller than its fields and a few rows of the list.
+void CProtocolViewport::RememberListPlace()
+{
+    int nMapMode = MM_TEXT;
+    SIZE sizeTotal, sizePage, sizeLine;
+    GetDeviceScrollSizes(nMapMode, sizeTotal, sizePage, sizeLine);
+    CRect rect;
+    m_list.GetWindowRect(&rect);
+    ScreenToClient(&rect);
+    rect.OffsetRect(GetDeviceScrollPosition());
+    m_ptListOrigin = rect.TopLeft();
+    m_sizeListMargin = CSize(sizeTotal.cx - rect.right, sizeTotal.cy - rect.bottom);
+    const int nMinHeight = rect.Height() < MIN_LIST_HEIGHT ? rect.Height() : MIN_LIST_HEIGHT;
+    SetScrollSizes(MM_TEXT, CSize(sizeTotal.cx, rect.top + nMinHeight + m_sizeListMargin.cy));
+}
+
+// The list fills the form to its template margins, at any size: it is worked
+// out from the window each time, so no shrinking is ever lost.
+void CProtocolViewport::LayOutList()
+{
+    if (!m_bInitialized || !m_list.GetSafeHwnd())
+        return;
+    int nMapMode = MM_TEXT;
+    SIZE sizeTotal, sizePage, sizeLine;
+    GetDeviceScrollSizes(nMapMode, sizeTotal, sizePage, sizeLine);
+    CRect client;
+    GetClientRect(&client);
+    const int nWidth = (client.Width() > sizeTotal.cx ? client.Width() : sizeTotal.cx) - m_sizeListMargin.cx
+                       - m_ptListOrigin.x;
+    const int nHeight = (client.Height() > sizeTotal.cy ? client.Height() : sizeTotal.cy) - m_sizeListMargin.cy
+                        - m_ptListOrigin.y;
+    m_list.SetWindowPos(nullptr, 0, 0, nWidth > 0 ? nWidth : 0, nHeight > 0 ? nHeight : 0,
+                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 BOOL CProtocolViewport::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -192,16 +231,8 @@ void CProtocolViewport::OnSize(UINT nType, int cx, int cy)
 {
     CFormView::OnSize(nType, cx, cy);
     SetSize(cx, cy);
-    if (!m_bInitialized || !m_list.GetSafeHwnd())
+    if (!m_bInitialized)
         return;
-    CRect rect;
-    GetWindowRect(&rect);
-    CRect listRect;
-    m_list.GetWindowRect(&listRect);
-    ScreenToClient(&listRect);
-    const int nWidth = listRect.Width() + rect.Width() - m_rectLast.Width();
-    const int nHeight = listRect.Height() + rect.Height() - m_rectLast.Height();
-    m_list.SetWindowPos(nullptr, 0, 0, nWidth > 0 ? nWidth : 0, nHeight > 0 ? nHeight : 0,
-                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    m_rectLast = rect;
+    LayOutList();
+    GetWindowRect(&m_rectLast);
 }

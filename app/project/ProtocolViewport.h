@@ -60,6 +60,8 @@ protected:
     void OnFolderCommitted(int nControl);
 
     void OnSize(UINT nType, int cx, int cy);
+    void RememberListPlace();
+    void LayOutList();
     void OnTargetChanged();
     void OnSourceChanged();
     void OnTargetKillFocus();
@@ -72,6 +74,10 @@ protected:
     SECBrowseDirEdit m_browseTarget;
     SECBrowseDirEdit m_browseSource;
     CRect m_rectLast;
+    // The list's top-left corner and its gap to the form's right and bottom.
+    CPoint m_ptListOrigin;
+    CSize m_sizeListMargin;
+    static constexpr int MIN_LIST_HEIGHT = 60;
     BOOL m_bInitialized = FALSE;
     BOOL m_bReporting = FALSE;
     BOOL m_bTargetEdited = FALSE;

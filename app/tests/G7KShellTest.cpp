@@ -95,6 +95,7 @@ class CTestApp : public CG7KWinApp
 {
 public:
     using CG7KWinApp::LoadMainFrame;
+    using CG7KWinApp::ShowSplash;
     bool bFailingFrame = false;
     // Message boxes are recorded, not shown.
     int DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT) override
@@ -208,19 +209,32 @@ TEST_F(Shell, MainFrameThatCannotLoadIsDeletedOnce)
     EXPECT_EQ(1, CFailingFrame::s_nDestroyed);
 }
 
-TEST_F(Shell, SplashWindowClosesByItselfAfterFiveSeconds)
+namespace {
+DWORD g_dwTestTick = 0;
+DWORD TestTick() { return g_dwTestTick; }
+} // namespace
+
+TEST_F(Shell, SplashWindowShowsAboveTheMainFrameAndClosesOnTheFirstIdlePassAfterFiveSeconds)
 {
     CSplashWindow& splash = theApp.GetSplashWindow();
-    ASSERT_TRUE(splash.Show());
-    const DWORD dwStart = GetTickCount();
-    while (splash.Exists() && GetTickCount() - dwStart < 12000) {
-        PumpMessages();
-        Sleep(20);
+    theApp.SetTickSource(&TestTick);
+    g_dwTestTick = 0xFFFFF000u;  // the counter wraps in the middle
+    theApp.ShowSplash();
+    ASSERT_TRUE(splash.Exists());
+    Frame()->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    Frame()->SetActiveWindow();
+    CRect rect;
+    splash.GetWindowRect(&rect);
+    const HWND hTop = WindowFromPoint(rect.CenterPoint());
+    EXPECT_TRUE(hTop == splash.GetSafeHwnd() || IsChild(splash.GetSafeHwnd(), hTop)) << "hidden by the main frame";
+
+    const struct { DWORD dwElapsed; bool bShown; } cases[] = {{0, true}, {4999, true}, {5000, true}, {5001, false}};
+    for (const auto& c : cases) {
+        g_dwTestTick = 0xFFFFF000u + c.dwElapsed;
+        theApp.OnIdle(0);
+        EXPECT_EQ(c.bShown, !!splash.Exists()) << c.dwElapsed << " ms";
     }
-    const DWORD dwElapsed = GetTickCount() - dwStart;
-    EXPECT_FALSE(splash.Exists());
-    EXPECT_GE(dwElapsed, 4900u);
-    EXPECT_LT(dwElapsed, 10000u) << "hiding a window can take Wine two seconds without a window manager";
+    theApp.SetTickSource(&GetTickCount);
 }
 
 TEST_F(Shell, RegistersTheFourTemplatesAtTheirIndices)
@@ -298,6 +312,7 @@ TEST_F(Shell, ProjectIsCreatedSavedClosedAndReopened)
     EXPECT_EQ(2, pView->GetListCtrl().GetItemCount());
     EXPECT_STREQ("A.ORG", pView->GetListCtrl().GetItemText(0, 0));
 
+    theApp.GetSplashWindow().Close();  // it stays on top of the picture
     for (int i = 0; i < 10; ++i) {
         Frame()->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         PumpMessages();
@@ -439,6 +454,8 @@ struct SheetScript
     const char* pszPort = nullptr;
     const char* pszBaud = nullptr;
     bool bDone = false;
+    RECT rcSheet = {};
+    int nBrowseButtons = 0;
 };
 SheetScript* g_pScript = nullptr;
 
@@ -451,6 +468,22 @@ BOOL CALLBACK FindSheet(HWND hWnd, LPARAM lParam)
         return FALSE;
     }
     return TRUE;
+}
+
+bool HasVisibleButtonRightOf(HWND hParent, HWND hEdit)
+{
+    RECT rcEdit;
+    GetWindowRect(hEdit, &rcEdit);
+    for (HWND hChild = GetWindow(hParent, GW_CHILD); hChild; hChild = GetWindow(hChild, GW_HWNDNEXT)) {
+        char szClass[16] = "";
+        GetClassNameA(hChild, szClass, sizeof szClass);
+        RECT rc;
+        GetWindowRect(hChild, &rc);
+        if (lstrcmpiA(szClass, "Button") == 0 && (GetWindowLongA(hChild, GWL_STYLE) & WS_VISIBLE)
+            && rc.top == rcEdit.top && rc.left >= rcEdit.right)
+            return true;
+    }
+    return false;
 }
 
 HWND FindDescendant(HWND hParent, int nId)
@@ -481,6 +514,11 @@ void CALLBACK DriveSheet(HWND, UINT, UINT_PTR nTimer, DWORD)
         return;
     KillTimer(nullptr, nTimer);
     g_pScript->bDone = true;
+    GetWindowRect(hSheet, &g_pScript->rcSheet);
+    for (int nId : {IDC_WORKING_FOLDER, IDC_IMPORT_FOLDER, IDC_POLYVECT_FOLDER}) {
+        HWND hEdit = FindDescendant(hSheet, nId);
+        g_pScript->nBrowseButtons += hEdit && HasVisibleButtonRightOf(GetParent(hEdit), hEdit) ? 1 : 0;
+    }
     if (g_pScript->pszWorkingDir)
         SetWindowTextA(FindDescendant(hSheet, IDC_WORKING_FOLDER), g_pScript->pszWorkingDir);
     SendMessageA(hSheet, PSM_SETCURSEL, 1, 0);
@@ -515,6 +553,12 @@ TEST_F(Shell, SettingsSheetAppliesFoldersAndPortSettings)
     const std::string strBefore = CurrentDirectory();
     EXPECT_EQ(IDCANCEL, RunScriptedSheet(cancel));
     EXPECT_TRUE(cancel.bDone);
+    CRect rcFrame;
+    Frame()->GetWindowRect(&rcFrame);
+    const CPoint ptCentre = CRect(cancel.rcSheet).CenterPoint();
+    EXPECT_LE(abs(ptCentre.x - rcFrame.CenterPoint().x), 1) << "centred on the main window";
+    EXPECT_LE(abs(ptCentre.y - rcFrame.CenterPoint().y), 1) << "centred on the main window";
+    EXPECT_EQ(3, cancel.nBrowseButtons) << "folder fields have their browse buttons";
     EXPECT_EQ(0u, GetSerialPortIndex()) << "Cancel changes nothing";
     EXPECT_EQ(strBefore, CurrentDirectory());
 
@@ -823,4 +867,158 @@ TEST_F(Shell, PortableCoresReachTheApplicationThroughTheirSeams)
     theApp.strLastMessage.Empty();
     host.ReportError("Bad spacing", HostIcon::Stop);
     EXPECT_STREQ("Bad spacing", theApp.strLastMessage);
+}
+
+namespace {
+
+// The text of the last item of the frame's "Window" menu.
+std::string LastWindowMenuItem(CFrameWnd* pFrame)
+{
+    HMENU hBar = ::GetMenu(pFrame->GetSafeHwnd());
+    for (int i = 0; hBar && i < GetMenuItemCount(hBar); ++i) {
+        char szText[64] = "";
+        GetMenuStringA(hBar, i, szText, sizeof szText, MF_BYPOSITION);
+        if (std::string(szText) != "&Window")
+            continue;
+        HMENU hPopup = GetSubMenu(hBar, i);
+        const int nLast = GetMenuItemCount(hPopup) - 1;
+        GetMenuStringA(hPopup, nLast, szText, sizeof szText, MF_BYPOSITION);
+        return szText;
+    }
+    return std::string();
+}
+
+} // namespace
+
+// What a user meets on opening a new project: the browse buttons, no
+// question on closing it untouched, its title in the Window menu.
+TEST_F(Shell, NewProjectWindowHasBrowseButtonsItsMenuTitleAndNoChange)
+{
+    CDocument* pDocument = theApp.GetTemplate(TEMPLATE_VIKA)->OpenDocumentFile(nullptr);
+    ASSERT_NE(nullptr, pDocument);
+    PumpMessages();
+    POSITION pos = pDocument->GetFirstViewPosition();
+    CView* pView = pDocument->GetNextView(pos);
+    ASSERT_NE(nullptr, pView);
+    for (int nId : {IDC_SOURCE_FOLDER, IDC_TARGET_FOLDER})
+        EXPECT_TRUE(HasVisibleButtonRightOf(pView->GetSafeHwnd(), pView->GetDlgItem(nId)->GetSafeHwnd())) << nId;
+    EXPECT_NE(std::string::npos, LastWindowMenuItem(Frame()).find(static_cast<LPCTSTR>(pDocument->GetTitle())))
+        << LastWindowMenuItem(Frame());
+    Frame()->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages();
+    EXPECT_FALSE(pDocument->IsModified()) << "opening a window is no change";
+    pDocument->OnCloseDocument();
+}
+
+// Wine draws the caption buttons with Marlett; without it they show letters.
+TEST_F(Shell, CaptionButtonFontIsInstalled)
+{
+    HFONT hFont = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, 0, 0, 0, 0, "Marlett");
+    HDC hdc = GetDC(nullptr);
+    HGDIOBJ hOld = SelectObject(hdc, hFont);
+    std::vector<char> metrics(GetOutlineTextMetricsA(hdc, 0, nullptr) + 1);
+    auto* pMetrics = reinterpret_cast<OUTLINETEXTMETRICA*>(metrics.data());
+    const bool bMetrics = metrics.size() > sizeof(OUTLINETEXTMETRICA)
+                          && GetOutlineTextMetricsA(hdc, static_cast<UINT>(metrics.size()), pMetrics);
+    const std::string strFamily = bMetrics ? metrics.data() + reinterpret_cast<INT_PTR>(pMetrics->otmpFamilyName) : "";
+    SelectObject(hdc, hOld);
+    ReleaseDC(nullptr, hdc);
+    DeleteObject(hFont);
+    EXPECT_EQ("Marlett", strFamily) << "another font stands in for it";
+}
+
+namespace {
+
+// The gap between the list's bottom-right corner and the view's.
+CSize ListGap(CProtocolViewport* pView)
+{
+    CRect client, list;
+    pView->GetClientRect(&client);
+    pView->GetListCtrl().GetWindowRect(&list);
+    pView->ScreenToClient(&list);
+    return CSize(client.right - list.right, client.bottom - list.bottom);
+}
+
+} // namespace
+
+// The list fills its view at every size, comes back after the window was
+// small, and fills each pane of a split.
+TEST_F(Shell, ProjectListFollowsItsWindowAndPanes)
+{
+    CDocument* pDocument = theApp.GetTemplate(TEMPLATE_VIKA)->OpenDocumentFile(nullptr);
+    ASSERT_NE(nullptr, pDocument);
+    POSITION pos = pDocument->GetFirstViewPosition();
+    auto* pView = dynamic_cast<CProtocolViewport*>(pDocument->GetNextView(pos));
+    ASSERT_NE(nullptr, pView);
+    CFrameWnd* pChild = pView->GetParentFrame();
+    const struct { int cx, cy; bool bFits; } sizes[] = {{800, 600, true}, {250, 150, false}, {800, 600, true}};
+    for (const auto& s : sizes) {
+        pChild->SetWindowPos(nullptr, 0, 0, s.cx, s.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PumpMessages();
+        if (!s.bFits)
+            continue;
+        const CSize gap = ListGap(pView);
+        EXPECT_TRUE(gap.cx >= 0 && gap.cx < 20 && gap.cy >= 0 && gap.cy < 20) << gap.cx << "," << gap.cy;
+    }
+
+    auto* pSplitter = dynamic_cast<CSplitterWnd*>(pView->GetParent());
+    ASSERT_NE(nullptr, pSplitter);
+    CRect rcSplitter;
+    pSplitter->GetClientRect(&rcSplitter);
+    ASSERT_TRUE(pSplitter->SplitRow(rcSplitter.Height() / 2));
+    PumpMessages();
+    for (int nRow = 0; nRow < 2; ++nRow) {
+        auto* pPane = dynamic_cast<CProtocolViewport*>(pSplitter->GetPane(nRow, 0));
+        ASSERT_NE(nullptr, pPane) << nRow;
+        const CSize gap = ListGap(pPane);
+        EXPECT_TRUE(gap.cx >= 0 && gap.cx < 20 && gap.cy >= 0 && gap.cy < 20) << nRow << ": " << gap.cx << "," << gap.cy;
+    }
+    pDocument->OnCloseDocument();
+}
+
+namespace {
+
+// The pixels the screen shows in a rectangle (screen coordinates).
+std::vector<BYTE> ScreenPixels(const CRect& rect)
+{
+    HDC hScreen = GetDC(nullptr);
+    HDC hMemory = CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = CreateCompatibleBitmap(hScreen, rect.Width(), rect.Height());
+    HGDIOBJ hOld = SelectObject(hMemory, hBitmap);
+    BitBlt(hMemory, 0, 0, rect.Width(), rect.Height(), hScreen, rect.left, rect.top, SRCCOPY);
+    SelectObject(hMemory, hOld);
+    BITMAPINFOHEADER info = {sizeof info, rect.Width(), rect.Height(), 1, 32, BI_RGB};
+    std::vector<BYTE> pixels(static_cast<size_t>(rect.Width()) * rect.Height() * 4);
+    GetDIBits(hMemory, hBitmap, 0, rect.Height(), pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    DeleteObject(hBitmap);
+    DeleteDC(hMemory);
+    ReleaseDC(nullptr, hScreen);
+    return pixels;
+}
+
+} // namespace
+
+// Closing a maximised child maximises the next one, which moves: what it
+// shows then is what it paints, not bits left from before.
+TEST_F(Shell, NextChildAfterClosingAMaximisedOneIsPaintedWhole)
+{
+    theApp.GetSplashWindow().Close();
+    CDocument* pNext = theApp.GetTemplate(TEMPLATE_VIKA)->OpenDocumentFile(nullptr);
+    CDocument* pMaximised = theApp.GetTemplate(TEMPLATE_VIKA)->OpenDocumentFile(nullptr);
+    ASSERT_TRUE(pNext && pMaximised);
+    PumpMessages();
+    POSITION pos = pMaximised->GetFirstViewPosition();
+    static_cast<CMDIChildWnd*>(pMaximised->GetNextView(pos)->GetParentFrame())->MDIMaximize();
+    PumpMessages();
+    pMaximised->OnCloseDocument();
+    PumpMessages();
+    pos = pNext->GetFirstViewPosition();
+    CView* pView = pNext->GetNextView(pos);
+    CRect rect;
+    pView->GetWindowRect(&rect);
+    rect.right = rect.left + 40;  // the labels' side, away from any caret
+    const std::vector<BYTE> shown = ScreenPixels(rect);
+    Frame()->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_TRUE(shown == ScreenPixels(rect)) << "stale bits at the left edge";
+    pNext->OnCloseDocument();
 }

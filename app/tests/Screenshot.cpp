@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-bool SaveWindowBitmap(HWND hWnd, const char* pszPath)
+bool SaveWindowBitmap(HWND hWnd, const char* pszPath, bool bRedraw)
 {
     RECT rect;
     if (!GetWindowRect(hWnd, &rect))
@@ -12,7 +12,8 @@ bool SaveWindowBitmap(HWND hWnd, const char* pszPath)
     const int cy = rect.bottom - rect.top;
     if (cx <= 0 || cy <= 0)
         return false;
-    RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    if (bRedraw)
+        RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
 
     HDC hScreen = GetDC(nullptr);
     HDC hMemory = CreateCompatibleDC(hScreen);

@@ -3,4 +3,6 @@
 
 #include <windows.h>
 
-bool SaveWindowBitmap(HWND hWnd, const char* pszPath);
+// bRedraw: paint everything first; without it the picture shows what the
+// program itself left on the screen.
+bool SaveWindowBitmap(HWND hWnd, const char* pszPath, bool bRedraw = true);

@@ -85,7 +85,10 @@ BOOL SECBrowseEditBase::Initialize(UINT nID, CWnd* pDialog) {
   HWND button = m_pButton->GetSafeHwnd();
   ::SetWindowPos(button, m_hWnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   ::EnableWindow(button, ::IsWindowEnabled(m_hWnd));
-  ::ShowWindow(button, ::IsWindowVisible(m_hWnd) ? SW_SHOW : SW_HIDE);
+  // The edit's own style, not IsWindowVisible: a form or page not shown yet
+  // has visible edits, and children get no word when their parent shows.
+  const bool visible = (::GetWindowLongA(m_hWnd, GWL_STYLE) & WS_VISIBLE) != 0;
+  ::ShowWindow(button, visible ? SW_SHOW : SW_HIDE);
   return TRUE;
 }
 
