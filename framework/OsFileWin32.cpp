@@ -4,6 +4,7 @@
 #include "framework/OsFile.h"
 
 #include "framework/File.h"
+#include "framework/PathNames.h"
 
 namespace OsFile {
 namespace {
@@ -21,7 +22,7 @@ time_t ToTime(const FILETIME& fileTime) {
   ULONGLONG nIntervals = ((ULONGLONG)fileTime.dwHighDateTime << 32) | fileTime.dwLowDateTime;
   if (nIntervals == 0)
     return 0;
-  return (time_t)((LONGLONG)(nIntervals / 10000000ULL) - 11644473600LL);
+  return (time_t)FileTimeToUnix(nIntervals);
 }
 
 } // namespace
