@@ -9,9 +9,8 @@
 #include "app/project/ProfileStore.h"
 #include "app/project/ProtocolDoc.h"
 #include "app/project/ProtocolViewport.h"
+#include "framework/OsFile.h"
 #include "res/resource.h"
-
-#include <direct.h>
 
 BEGIN_MESSAGE_MAP(CG7KWinApp, CWinApp)
     ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
@@ -123,7 +122,7 @@ BOOL CG7KWinApp::InitInstance()
 
     const CString strWorkingDir = GetProfileString("Folders", "WorkingDir", nullptr);
     if (!strWorkingDir.IsEmpty())
-        _chdir(strWorkingDir);
+        OsFile::ChangeDirectory(strWorkingDir);
     return TRUE;
 }
 

@@ -1,10 +1,11 @@
 // The win build's side of the file seam: the Win32 ANSI file API.
-#ifdef _WIN32
-
 #include "framework/OsFile.h"
 
 #include "framework/File.h"
 #include "framework/PathNames.h"
+
+#include <cctype>
+#include <cstring>
 
 namespace OsFile {
 namespace {
@@ -189,6 +190,85 @@ bool FindFiles(LPCTSTR lpszPattern, std::vector<FindData>& entries, Error& error
 
 char PathSeparator() { return '\\'; }
 
-} // namespace OsFile
+bool GetAttributes(LPCTSTR lpszPath, DWORD& dwAttributes) {
+  DWORD dwFound = ::GetFileAttributesA(lpszPath);
+  if (dwFound == INVALID_FILE_ATTRIBUTES)
+    return false;
+  dwAttributes = dwFound;
+  return true;
+}
 
-#endif // _WIN32
+bool CreateFolder(LPCTSTR lpszPath, Error& error) { return ::CreateDirectoryA(lpszPath, NULL) || Fail(error); }
+
+CString CurrentDirectory() {
+  std::vector<char> buffer(MAX_PATH);
+  for (;;) {
+    DWORD dwLength = ::GetCurrentDirectoryA((DWORD)buffer.size(), buffer.data());
+    if (dwLength == 0)
+      return CString();
+    if (dwLength < buffer.size())
+      return CString(buffer.data());
+    buffer.resize(dwLength + 1);
+  }
+}
+
+bool ChangeDirectory(LPCTSTR lpszPath) {
+  return lpszPath != NULL && *lpszPath != '\0' && ::SetCurrentDirectoryA(lpszPath);
+}
+
+CString CurrentDriveRoot() {
+  CString strCurrent = CurrentDirectory();
+  if (strCurrent.GetLength() < 2 || strCurrent[1] != ':')
+    return CString();
+  CString strRoot;
+  strRoot += (char)tolower((unsigned char)strCurrent[0]);
+  strRoot += ":\\";
+  return strRoot;
+}
+
+CString TempFolder() {
+  char szPath[MAX_PATH + 1] = "";
+  DWORD dwLength = ::GetTempPathA(sizeof szPath, szPath);
+  if (dwLength > 0 && dwLength < sizeof szPath)
+    return CString(szPath);
+  return CString(".\\");
+}
+
+bool DiskSpace(LPCTSTR lpszRoot, ULONGLONG& nFree, ULONGLONG& nTotal) {
+  ULARGE_INTEGER available, total, free;
+  if (!::GetDiskFreeSpaceExA(lpszRoot != NULL && *lpszRoot != '\0' ? lpszRoot : NULL, &available, &total, &free))
+    return false;
+  nFree = available.QuadPart;
+  nTotal = total.QuadPart;
+  return true;
+}
+
+CString ShortPath(LPCTSTR lpszPath) {
+  char szShort[MAX_PATH + 1] = "";
+  DWORD dwLength = ::GetShortPathNameA(lpszPath, szShort, sizeof szShort);
+  if (dwLength > 0 && dwLength < sizeof szShort)
+    return CString(szShort);
+  return CString(lpszPath);
+}
+
+bool RunProcess(LPCTSTR lpszCommandLine, int& nExitCode) {
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi = {};
+  // CreateProcess may write into the line: give it a copy.
+  std::vector<char> line(lpszCommandLine, lpszCommandLine + strlen(lpszCommandLine) + 1);
+  if (!::CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, CREATE_NO_WINDOW, NULL, NULL, &si, &pi))
+    return false;
+  ::WaitForSingleObject(pi.hProcess, INFINITE);
+  DWORD dwExit = 1;
+  ::GetExitCodeProcess(pi.hProcess, &dwExit);
+  ::CloseHandle(pi.hThread);
+  ::CloseHandle(pi.hProcess);
+  nExitCode = (int)dwExit;
+  return true;
+}
+
+QuietErrors::QuietErrors() : m_nPrevious(::SetErrorMode(SEM_FAILCRITICALERRORS)) {}
+QuietErrors::~QuietErrors() { ::SetErrorMode(m_nPrevious); }
+
+} // namespace OsFile
