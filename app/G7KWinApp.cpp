@@ -7,9 +7,8 @@
 #include "app/project/ChildFrame.h"
 #include "app/project/ProtocolDoc.h"
 #include "app/project/ProtocolViewport.h"
+#include "framework/OsFile.h"
 #include "res/resource.h"
-
-#include <direct.h>
 
 BEGIN_MESSAGE_MAP(CG7KWinApp, CWinApp)
     ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
@@ -103,7 +102,7 @@ BOOL CG7KWinApp::InitInstance()
 
     const CString strWorkingDir = GetProfileString("Folders", "WorkingDir", nullptr);
     if (!strWorkingDir.IsEmpty())
-        _chdir(strWorkingDir);
+        OsFile::ChangeDirectory(strWorkingDir);
     return TRUE;
 }
 

@@ -1,21 +1,25 @@
 # Helpers shared by every folder's CMakeLists.txt.
 #
-#   g7k_library(name [WIN32_ONLY] SOURCES ... [WIN32_SOURCES ...] [DEPENDS ...])
+#   g7k_library(name [WIN32_ONLY] SOURCES ... [WIN32_SOURCES ...] [POSIX_SOURCES ...] [DEPENDS ...])
 #     A static library. Portable libraries build in both trees; WIN32_SOURCES
-#     are added in the win build only; WIN32_ONLY libraries exist only there.
+#     are added in the win build only, POSIX_SOURCES in the native build only;
+#     WIN32_ONLY libraries exist only in the win build. Platform twins are
+#     Xxx.h + XxxWin32.cpp + XxxPosix.cpp, picked here and never by #ifdef.
 #
 #   g7k_test(name [WIN32_ONLY] [GUI] SOURCES ... [DEPENDS ...])
 #     A GoogleTest executable registered with CTest. GUI tests open windows
 #     and are labelled "gui" (the win tests run under Xvfb).
 
 function(g7k_library name)
-  cmake_parse_arguments(A "WIN32_ONLY" "" "SOURCES;WIN32_SOURCES;DEPENDS" ${ARGN})
+  cmake_parse_arguments(A "WIN32_ONLY" "" "SOURCES;WIN32_SOURCES;POSIX_SOURCES;DEPENDS" ${ARGN})
   if(A_WIN32_ONLY AND NOT WIN32)
     return()
   endif()
   set(srcs ${A_SOURCES})
   if(WIN32)
     list(APPEND srcs ${A_WIN32_SOURCES})
+  else()
+    list(APPEND srcs ${A_POSIX_SOURCES})
   endif()
   add_library(${name} STATIC ${srcs})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})

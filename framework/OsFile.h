@@ -1,6 +1,6 @@
-// The one seam between the file classes and the operating system: the win
-// build uses the Win32 file API, the native build POSIX. Nothing outside
-// framework/ should need this header.
+// The program's one seam to the operating system for files, folders and
+// processes: the win build uses the Win32 API (OsFileWin32.cpp), the native
+// build POSIX (OsFilePosix.cpp). Paths may use "\" or "/" in both.
 #pragma once
 
 #include "framework/Types.h"
@@ -30,7 +30,17 @@ bool SetLength(Handle hFile, ULONGLONG nLength, Error& error);
 bool Flush(Handle hFile, Error& error);
 
 bool Remove(LPCTSTR lpszFileName, Error& error);
+// Moves a file to a name no file has yet; an existing file there stays.
 bool Rename(LPCTSTR lpszOldName, LPCTSTR lpszNewName, Error& error);
+// Moves a file over another in one step: the target is either the old file
+// or the new one, never missing. Folders are never moved or replaced.
+bool Replace(LPCTSTR lpszSource, LPCTSTR lpszTarget, Error& error);
+// Creates an empty file only where no file or folder of that name exists.
+bool CreateNew(LPCTSTR lpszFileName, Error& error);
+// Whether a failure was a name that is already taken.
+bool AlreadyExists(const Error& error);
+// The running process, for names that must not clash with another's.
+unsigned long ProcessId();
 
 // The absolute form of a path (both separators accepted natively).
 bool FullPath(LPCTSTR lpszPath, CString& rFullPath);
@@ -52,5 +62,38 @@ bool FindFiles(LPCTSTR lpszPattern, std::vector<FindData>& entries, Error& error
 
 // The separator paths are built with.
 char PathSeparator();
+
+// The attribute word (CFile::Attribute bits) of a file or folder.
+bool GetAttributes(LPCTSTR lpszPath, DWORD& dwAttributes);
+bool CreateFolder(LPCTSTR lpszPath, Error& error);
+
+// The process's current directory; empty when it cannot be read.
+CString CurrentDirectory();
+bool ChangeDirectory(LPCTSTR lpszPath);
+// Root of the current drive ("c:\"), or "/" where there are no drives.
+CString CurrentDriveRoot();
+// The folder for temporary files, ending in a separator.
+CString TempFolder();
+// Free space (for this user) and total size of the volume of a root.
+bool DiskSpace(LPCTSTR lpszRoot, ULONGLONG& nFree, ULONGLONG& nTotal);
+// The 8.3 form of an existing path where the system has one, else the path.
+CString ShortPath(LPCTSTR lpszPath);
+
+// Starts the program of a command line (no command interpreter; the line is
+// passed on exactly as given) and waits for it to end. False when it could
+// not be started; otherwise nExitCode is its exit status.
+bool RunProcess(LPCTSTR lpszCommandLine, int& nExitCode);
+
+// The system's critical-error boxes are off for the life of the object.
+class QuietErrors {
+public:
+  QuietErrors();
+  ~QuietErrors();
+  QuietErrors(const QuietErrors&) = delete;
+  QuietErrors& operator=(const QuietErrors&) = delete;
+
+private:
+  UINT m_nPrevious = 0;
+};
 
 } // namespace OsFile

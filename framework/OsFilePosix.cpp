@@ -1,21 +1,27 @@
 // The native build's side of the file seam: POSIX calls. Paths may use '\\'
 // or '/' as the separator; names in searches are compared without regard to
 // case, as on the shipping system.
-#ifndef _WIN32
-
 #include "framework/OsFile.h"
 
 #include "framework/File.h"
 #include "framework/FileFind.h"
+#include "framework/PathNames.h"
+#include "framework/ProcessRunner.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <spawn.h>
 #include <string>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
 
 namespace OsFile {
 namespace {
@@ -174,6 +180,31 @@ bool Rename(LPCTSTR lpszOldName, LPCTSTR lpszNewName, Error& error) {
   return ::rename(oldPath.c_str(), newPath.c_str()) == 0 || Fail(error);
 }
 
+bool Replace(LPCTSTR lpszSource, LPCTSTR lpszTarget, Error& error) {
+  std::string source = ToNativePath(lpszSource);
+  std::string target = ToNativePath(lpszTarget);
+  struct stat st;
+  struct stat stSource;
+  if ((::lstat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) ||
+      (::lstat(source.c_str(), &stSource) == 0 && S_ISDIR(stSource.st_mode))) {
+    error.cause = CFileException::accessDenied;
+    error.osError = EISDIR;
+    return false;
+  }
+  return ::rename(source.c_str(), target.c_str()) == 0 || Fail(error);
+}
+
+bool CreateNew(LPCTSTR lpszFileName, Error& error) {
+  int fd = ::open(ToNativePath(lpszFileName).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0)
+    return Fail(error);
+  return Close(fd, error);
+}
+
+bool AlreadyExists(const Error& error) { return error.osError == EEXIST; }
+
+unsigned long ProcessId() { return (unsigned long)::getpid(); }
+
 bool FullPath(LPCTSTR lpszPath, CString& rFullPath) {
   std::string path = ToNativePath(lpszPath);
   if (path.empty())
@@ -258,6 +289,81 @@ bool FindFiles(LPCTSTR lpszPattern, std::vector<FindData>& entries, Error& error
 
 char PathSeparator() { return '/'; }
 
-} // namespace OsFile
+bool GetAttributes(LPCTSTR lpszPath, DWORD& dwAttributes) {
+  std::string path = ToNativePath(lpszPath);
+  struct stat st;
+  if (path.empty() || ::stat(path.c_str(), &st) != 0)
+    return false;
+  dwAttributes = AttributesOf(static_cast<LPCTSTR>(FileNamePart(path.c_str())), st);
+  return true;
+}
 
-#endif // !_WIN32
+bool CreateFolder(LPCTSTR lpszPath, Error& error) {
+  return ::mkdir(ToNativePath(lpszPath).c_str(), 0777) == 0 || Fail(error);
+}
+
+CString CurrentDirectory() {
+  std::vector<char> buffer(256);
+  while (::getcwd(buffer.data(), buffer.size()) == NULL) {
+    if (errno != ERANGE)
+      return CString();
+    buffer.resize(buffer.size() * 2);
+  }
+  return CString(buffer.data());
+}
+
+bool ChangeDirectory(LPCTSTR lpszPath) {
+  std::string path = ToNativePath(lpszPath);
+  return !path.empty() && ::chdir(path.c_str()) == 0;
+}
+
+CString CurrentDriveRoot() { return CString("/"); }
+
+CString TempFolder() {
+  const char* pszFolder = ::getenv("TMPDIR");
+  return WithSeparator(pszFolder != NULL && *pszFolder != '\0' ? pszFolder : "/tmp");
+}
+
+bool DiskSpace(LPCTSTR lpszRoot, ULONGLONG& nFree, ULONGLONG& nTotal) {
+  struct statvfs vfs;
+  if (::statvfs(ToNativePath(lpszRoot).c_str(), &vfs) != 0)
+    return false;
+  nFree = (ULONGLONG)vfs.f_bavail * vfs.f_frsize;
+  nTotal = (ULONGLONG)vfs.f_blocks * vfs.f_frsize;
+  return true;
+}
+
+CString ShortPath(LPCTSTR lpszPath) { return CString(lpszPath); }
+
+bool RunProcess(LPCTSTR lpszCommandLine, int& nExitCode) {
+  std::vector<std::string> args;
+  for (const CString& strArg : SplitCommandLine(lpszCommandLine))
+    args.push_back(static_cast<LPCTSTR>(strArg));
+  if (args.empty())
+    return false;
+  args[0] = ToNativePath(args[0].c_str());
+  std::vector<char*> argv;
+  for (std::string& arg : args)
+    argv.push_back(&arg[0]);
+  argv.push_back(NULL);
+  pid_t pid = 0;
+  if (::posix_spawnp(&pid, argv[0], NULL, NULL, argv.data(), environ) != 0)
+    return false;
+  int nStatus = 0;
+  while (::waitpid(pid, &nStatus, 0) < 0) {
+    if (errno != EINTR)
+      return false;
+  }
+  if (WIFEXITED(nStatus)) {
+    nExitCode = WEXITSTATUS(nStatus);
+    return true;
+  }
+  // Ended by a signal: the status a shell would report.
+  nExitCode = 128 + WTERMSIG(nStatus);
+  return true;
+}
+
+QuietErrors::QuietErrors() = default;
+QuietErrors::~QuietErrors() = default;
+
+} // namespace OsFile

@@ -1,9 +1,11 @@
 // The win build's side of the file seam: the Win32 ANSI file API.
-#ifdef _WIN32
-
 #include "framework/OsFile.h"
 
 #include "framework/File.h"
+#include "framework/PathNames.h"
+
+#include <cctype>
+#include <cstring>
 
 namespace OsFile {
 namespace {
@@ -15,13 +17,18 @@ bool Fail(Error& error) {
   return false;
 }
 
+bool IsFolder(LPCTSTR lpszPath) {
+  DWORD dwAttributes = ::GetFileAttributesA(lpszPath);
+  return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 HANDLE ToHandle(Handle hFile) { return reinterpret_cast<HANDLE>(hFile); }
 
 time_t ToTime(const FILETIME& fileTime) {
   ULONGLONG nIntervals = ((ULONGLONG)fileTime.dwHighDateTime << 32) | fileTime.dwLowDateTime;
   if (nIntervals == 0)
     return 0;
-  return (time_t)((LONGLONG)(nIntervals / 10000000ULL) - 11644473600LL);
+  return (time_t)FileTimeToUnix(nIntervals);
 }
 
 } // namespace
@@ -119,6 +126,29 @@ bool Rename(LPCTSTR lpszOldName, LPCTSTR lpszNewName, Error& error) {
   return ::MoveFileA(lpszOldName, lpszNewName) || Fail(error);
 }
 
+bool Replace(LPCTSTR lpszSource, LPCTSTR lpszTarget, Error& error) {
+  // Some systems would move a folder over a file: refuse it everywhere.
+  if (IsFolder(lpszSource) || IsFolder(lpszTarget)) {
+    error.cause = CFileException::accessDenied;
+    error.osError = ERROR_ACCESS_DENIED;
+    return false;
+  }
+  return ::MoveFileExA(lpszSource, lpszTarget, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) || Fail(error);
+}
+
+bool CreateNew(LPCTSTR lpszFileName, Error& error) {
+  HANDLE hFile = ::CreateFileA(lpszFileName, GENERIC_WRITE, 0, NULL, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, NULL);
+  if (hFile == INVALID_HANDLE_VALUE)
+    return Fail(error);
+  return Close(reinterpret_cast<Handle>(hFile), error);
+}
+
+bool AlreadyExists(const Error& error) {
+  return error.osError == ERROR_FILE_EXISTS || error.osError == ERROR_ALREADY_EXISTS;
+}
+
+unsigned long ProcessId() { return ::GetCurrentProcessId(); }
+
 bool FullPath(LPCTSTR lpszPath, CString& rFullPath) {
   if (lpszPath == NULL || *lpszPath == '\0')
     return false;
@@ -160,6 +190,85 @@ bool FindFiles(LPCTSTR lpszPattern, std::vector<FindData>& entries, Error& error
 
 char PathSeparator() { return '\\'; }
 
-} // namespace OsFile
+bool GetAttributes(LPCTSTR lpszPath, DWORD& dwAttributes) {
+  DWORD dwFound = ::GetFileAttributesA(lpszPath);
+  if (dwFound == INVALID_FILE_ATTRIBUTES)
+    return false;
+  dwAttributes = dwFound;
+  return true;
+}
 
-#endif // _WIN32
+bool CreateFolder(LPCTSTR lpszPath, Error& error) { return ::CreateDirectoryA(lpszPath, NULL) || Fail(error); }
+
+CString CurrentDirectory() {
+  std::vector<char> buffer(MAX_PATH);
+  for (;;) {
+    DWORD dwLength = ::GetCurrentDirectoryA((DWORD)buffer.size(), buffer.data());
+    if (dwLength == 0)
+      return CString();
+    if (dwLength < buffer.size())
+      return CString(buffer.data());
+    buffer.resize(dwLength + 1);
+  }
+}
+
+bool ChangeDirectory(LPCTSTR lpszPath) {
+  return lpszPath != NULL && *lpszPath != '\0' && ::SetCurrentDirectoryA(lpszPath);
+}
+
+CString CurrentDriveRoot() {
+  CString strCurrent = CurrentDirectory();
+  if (strCurrent.GetLength() < 2 || strCurrent[1] != ':')
+    return CString();
+  CString strRoot;
+  strRoot += (char)tolower((unsigned char)strCurrent[0]);
+  strRoot += ":\\";
+  return strRoot;
+}
+
+CString TempFolder() {
+  char szPath[MAX_PATH + 1] = "";
+  DWORD dwLength = ::GetTempPathA(sizeof szPath, szPath);
+  if (dwLength > 0 && dwLength < sizeof szPath)
+    return CString(szPath);
+  return CString(".\\");
+}
+
+bool DiskSpace(LPCTSTR lpszRoot, ULONGLONG& nFree, ULONGLONG& nTotal) {
+  ULARGE_INTEGER available, total, free;
+  if (!::GetDiskFreeSpaceExA(lpszRoot != NULL && *lpszRoot != '\0' ? lpszRoot : NULL, &available, &total, &free))
+    return false;
+  nFree = available.QuadPart;
+  nTotal = total.QuadPart;
+  return true;
+}
+
+CString ShortPath(LPCTSTR lpszPath) {
+  char szShort[MAX_PATH + 1] = "";
+  DWORD dwLength = ::GetShortPathNameA(lpszPath, szShort, sizeof szShort);
+  if (dwLength > 0 && dwLength < sizeof szShort)
+    return CString(szShort);
+  return CString(lpszPath);
+}
+
+bool RunProcess(LPCTSTR lpszCommandLine, int& nExitCode) {
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi = {};
+  // CreateProcess may write into the line: give it a copy.
+  std::vector<char> line(lpszCommandLine, lpszCommandLine + strlen(lpszCommandLine) + 1);
+  if (!::CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, CREATE_NO_WINDOW, NULL, NULL, &si, &pi))
+    return false;
+  ::WaitForSingleObject(pi.hProcess, INFINITE);
+  DWORD dwExit = 1;
+  ::GetExitCodeProcess(pi.hProcess, &dwExit);
+  ::CloseHandle(pi.hThread);
+  ::CloseHandle(pi.hProcess);
+  nExitCode = (int)dwExit;
+  return true;
+}
+
+QuietErrors::QuietErrors() : m_nPrevious(::SetErrorMode(SEM_FAILCRITICALERRORS)) {}
+QuietErrors::~QuietErrors() { ::SetErrorMode(m_nPrevious); }
+
+} // namespace OsFile

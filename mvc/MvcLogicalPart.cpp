@@ -281,8 +281,3 @@ void MvcLogicalPart::ComputeDCExtents(CSize dcWindowExt, CSize dcViewportExt, CS
   if (ownExtents || m_nMapMode == kMapText)
     viewportExt = CorrectForDevice(viewportExt, screenPpi, targetPpi);
 }
-
-#ifndef MVC_WINDOW_SIDE
-// No device contexts without the window side.
-void MvcLogicalPart::OnPrepareDC(CDC*) {}
-#endif

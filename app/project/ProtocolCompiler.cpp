@@ -1,37 +1,15 @@
 #include "framework/Framework.h"
 #include "app/project/ProtocolCompiler.h"
-#include "app/project/FileNames.h"
 #include "framework/HostServices.h"
+#include "framework/OsFile.h"
+#include "framework/PathNames.h"
+#include "framework/ProfileStore.h"
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <thread>
 
-#ifdef _WIN32
-#include <io.h>
-#include <direct.h>
-#else
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
-#include <fcntl.h>
-
 namespace {
-
-CString TempFolder()
-{
-#ifdef _WIN32
-    char szPath[MAX_PATH + 1] = "";
-    const DWORD n = GetTempPathA(sizeof szPath, szPath);
-    if (n > 0 && n < sizeof szPath)
-        return szPath;
-    return ".\\";
-#else
-    const char* psz = getenv("TMPDIR");
-    return CString(psz && *psz ? psz : "/tmp") + "/";
-#endif
-}
 
 // A fresh "ZEZ" file that did not exist before: never reuses someone
 // else's file of the same name.
@@ -44,57 +22,28 @@ FILE* CreateListFile(const CString& strFolder, CString& strPath)
         CString strName;
         strName.Format("ZEZ%05X", (nSeed + ++s_nCounter * 7919u) & 0xFFFFF);
         strPath = WithSeparator(strFolder) + strName;
-#ifdef _WIN32
-        const int fd = _open(strPath, _O_WRONLY | _O_CREAT | _O_EXCL | _O_TEXT, 0600);
-#else
-        const int fd = open(strPath, O_WRONLY | O_CREAT | O_EXCL, 0600);
-#endif
-        if (fd < 0)
+        OsFile::Error error;
+        if (!OsFile::CreateNew(strPath, error))
             continue;
-        FILE* pFile = fdopen(fd, "w");
+        // The file is ours now; the list is text in the system's line ends.
+        FILE* pFile = std::fopen(strPath, "w");
         if (pFile)
             return pFile;
-#ifdef _WIN32
-        _close(fd);
-#else
-        close(fd);
-#endif
         std::remove(strPath);
     }
     strPath.Empty();
     return nullptr;
 }
 
-CString CurrentDirectory()
-{
-    char szPath[4096] = "";
-#ifdef _WIN32
-    if (!_getcwd(szPath, sizeof szPath))
-#else
-    if (!getcwd(szPath, sizeof szPath))
-#endif
-        return CString();
-    return szPath;
-}
-
-int ChangeDirectory(const CString& strFolder)
-{
-#ifdef _WIN32
-    return _chdir(strFolder);
-#else
-    return chdir(strFolder);
-#endif
-}
-
 // Goes back to the directory it found when it leaves.
 class CCurrentDirectoryGuard
 {
 public:
-    CCurrentDirectoryGuard() : m_strSaved(CurrentDirectory()) {}
+    CCurrentDirectoryGuard() : m_strSaved(OsFile::CurrentDirectory()) {}
     ~CCurrentDirectoryGuard()
     {
         if (!m_strSaved.IsEmpty())
-            ChangeDirectory(m_strSaved);
+            OsFile::ChangeDirectory(m_strSaved);
     }
 
 private:
@@ -112,45 +61,7 @@ bool FileExists(const CString& strPath)
 
 CString Quoted(const CString& str) { return "\"" + str + "\""; }
 
-class CSystemProcessRunner : public CProcessRunner
-{
-public:
-    int Run(const CString& strCommandLine) override
-    {
-#ifdef _WIN32
-        STARTUPINFOA si = {};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi = {};
-        CString strLine = strCommandLine;
-        if (!CreateProcessA(nullptr, strLine.GetBuffer(strLine.GetLength() + 1), nullptr, nullptr,
-                            FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi)) {
-            strLine.ReleaseBuffer();
-            return NOT_STARTED;
-        }
-        strLine.ReleaseBuffer();
-        WaitForSingleObject(pi.hProcess, INFINITE);
-        DWORD dwExit = 1;
-        GetExitCodeProcess(pi.hProcess, &dwExit);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-        return static_cast<int>(dwExit);
-#else
-        const int nStatus = std::system(strCommandLine);
-        if (nStatus == -1 || !WIFEXITED(nStatus))
-            return NOT_STARTED;
-        const int nExit = WEXITSTATUS(nStatus);
-        return nExit == 127 ? NOT_STARTED : nExit;
-#endif
-    }
-};
-
 } // namespace
-
-CProcessRunner& GetSystemProcessRunner()
-{
-    static CSystemProcessRunner s_runner;
-    return s_runner;
-}
 
 CProtocolCompiler::CProtocolCompiler(CProtocolModel* pModel, CProtocolRowSource* pRows,
                                      LPCTSTR pszDefaultExtension)
@@ -165,7 +76,7 @@ CProtocolCompiler::~CProtocolCompiler() = default;
 int CProtocolCompiler::WriteInputList(CString& strListPath, BOOL bSelectedOnly, BOOL bKeepPath)
 {
     CString strPath;
-    FILE* pFile = CreateListFile(m_strTempFolder.IsEmpty() ? TempFolder() : m_strTempFolder, strPath);
+    FILE* pFile = CreateListFile(m_strTempFolder.IsEmpty() ? OsFile::TempFolder() : m_strTempFolder, strPath);
     if (!pFile)
         return 0;
 
@@ -179,7 +90,7 @@ int CProtocolCompiler::WriteInputList(CString& strListPath, BOOL bSelectedOnly, 
             continue;
         CString strName = pInfo->GetName();
         if (!bKeepPath)
-            strName = strName.Mid(strName.ReverseFind('\\') + 1);
+            strName = FileNamePart(strName);
         if (strName.Find('.') < 0)
             strName += m_strDefaultExtension;
         std::fprintf(pFile, "%s\n", static_cast<LPCTSTR>(ShortName(strName)));
@@ -200,7 +111,7 @@ int CProtocolCompiler::Compile(const CString& strType, const CString& strDocumen
     WaitCursorScope wait;
     CCurrentDirectoryGuard restoreDirectory;
     if (m_pModel && !m_pModel->GetSourceFolder().IsEmpty())
-        ChangeDirectory(m_pModel->GetSourceFolder());
+        OsFile::ChangeDirectory(m_pModel->GetSourceFolder());
 
     CString strListPath;
     if (WriteInputList(strListPath, FALSE, FALSE) == 0)
@@ -253,13 +164,4 @@ CString CProtocolCompiler::BuildCommandLine(const CString& strMainFolder, const 
         + " -o=" + Quoted(strOutputName);
 }
 
-CString CProtocolCompiler::ShortName(const CString& strPath)
-{
-#ifdef _WIN32
-    char szShort[MAX_PATH + 1] = "";
-    const DWORD n = GetShortPathNameA(strPath, szShort, sizeof szShort);
-    if (n > 0 && n < sizeof szShort)
-        return szShort;
-#endif
-    return strPath;
-}
+CString CProtocolCompiler::ShortName(const CString& strPath) { return OsFile::ShortPath(strPath); }

@@ -4,6 +4,7 @@
 
 #include "framework/Framework.h"
 #include "app/project/ProtocolModel.h"
+#include "framework/ProcessRunner.h"
 
 #include <vector>
 
@@ -16,16 +17,6 @@ public:
     virtual int GetRowCount() = 0;
     virtual BOOL IsRowSelected(int nRow) = 0;
     virtual CProtocolInfo* GetRowInfo(int nRow) = 0;
-};
-
-// Starts a program and waits for it. Tests put a fake one in.
-class CProcessRunner
-{
-public:
-    static constexpr int NOT_STARTED = -1;
-    virtual ~CProcessRunner() = default;
-    // The program's exit status, or NOT_STARTED.
-    virtual int Run(const CString& strCommandLine) = 0;
 };
 
 class CProtocolCompiler
@@ -64,6 +55,3 @@ protected:
     CProcessRunner* m_pRunner = nullptr;
     CString m_strTempFolder;
 };
-
-// The system's runner: starts the program itself (no command interpreter).
-CProcessRunner& GetSystemProcessRunner();

@@ -1,7 +1,7 @@
 #include "framework/Framework.h"
 #include "framework/HostServices.h"
 #include "app/project/ProtocolModel.h"
-#include "app/project/FileNames.h"
+#include "framework/PathNames.h"
 #include "app/project/ProjectFileReader.h"
 
 #include <algorithm>

@@ -1,13 +1,6 @@
 #include "mvc/controls/FileSystem.h"
 
-#include <algorithm>
-#include <climits>
-
 namespace {
-
-int LastSeparator(const CString& path) {
-  return std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
-}
 
 bool IsDotEntry(const CString& name) { return name == "." || name == ".."; }
 
@@ -26,22 +19,22 @@ BOOL GetStatusField(SECFileSystem& fs, const CString& path, Field SECFileSystem:
 
 SECFileSystem::SECFileSystem() = default;
 
-SECFileSystem::~SECFileSystem() = default;  // the search closes with m_search
+SECFileSystem::~SECFileSystem() = default;
 
 BOOL SECFileSystem::GetStatus(const CString& path, Status& status) {
   CString absolute;
-  if (!FilePlatform::MakeAbsolute(path, absolute))
+  if (!OsFile::FullPath(path, absolute))
     return FALSE;
-  FileSearch lookup;
-  FileFindData entry;
-  if (!lookup.Start(path, entry))
+  std::vector<OsFile::FindData> entries;
+  OsFile::Error error;
+  if (!OsFile::FindFiles(path, entries, error))
     return FALSE;
-  lookup.Close();
-  status.modifyTime = CTime(entry.writeTime);
-  status.createTime = CTime(entry.creationTime ? entry.creationTime : entry.writeTime);
-  status.accessTime = CTime(entry.accessTime ? entry.accessTime : entry.writeTime);
-  status.size = entry.size;
-  status.attribute = static_cast<BYTE>(entry.attributes & 0x7F);
+  const OsFile::FindData& entry = entries.front();
+  status.modifyTime = CTime(entry.tLastWrite);
+  status.createTime = CTime(entry.tCreation ? entry.tCreation : entry.tLastWrite);
+  status.accessTime = CTime(entry.tLastAccess ? entry.tLastAccess : entry.tLastWrite);
+  status.size = entry.nSize;
+  status.attribute = static_cast<BYTE>(entry.dwAttributes & 0x7F);
   status.fullName = absolute;
   return TRUE;
 }
@@ -53,7 +46,7 @@ BOOL SECFileSystem::FileExists(const CString& path) {
 
 BOOL SECFileSystem::DirectoryExists(const CString& path) {
   DWORD attributes = 0;
-  return FilePlatform::GetAttributes(path, attributes) && (attributes & kDirectory) != 0;
+  return OsFile::GetAttributes(path, attributes) && (attributes & kDirectory) != 0;
 }
 
 BOOL SECFileSystem::GetFileModifyTime(const CString& path, CTime& time) {
@@ -95,16 +88,22 @@ BOOL SECFileSystem::PassesFilter(DWORD attributes, DWORD mask) {
 
 BOOL SECFileSystem::GetNextFileName(CString& name, const CString& spec, DWORD mask) {
   name.Empty();
-  BOOL found = spec.IsEmpty() ? m_search.Next(m_found) : m_search.Start(spec, m_found);
-  if (!found)
+  if (!spec.IsEmpty()) {
+    OsFile::Error error;
+    m_nextFound = 0;
+    if (!OsFile::FindFiles(spec, m_found, error))
+      m_found.clear();
+  }
+  if (m_nextFound >= m_found.size())
     return FALSE;
-  if (PassesFilter(m_found.attributes, mask))
-    name = m_found.name;
+  const OsFile::FindData& entry = m_found[m_nextFound++];
+  if (PassesFilter(entry.dwAttributes, mask))
+    name = entry.strName;
   return TRUE;
 }
 
 CString* SECFileSystem::GetNextMatch(const CString& spec, DWORD mask) {
-  FilePlatform::QuietErrors quiet;
+  OsFile::QuietErrors quiet;
   CString name;
   CString next = spec;
   while (GetNextFileName(name, next, mask)) {
@@ -125,7 +124,7 @@ CStringList* SECFileSystem::GetFileList(const CString& spec, DWORD mask) {
     if (!name.IsEmpty() && !IsDotEntry(name))
       list->AddTail(directory + name);
   }
-  m_search.Close();
+  m_found.clear();
   return list;
 }
 
@@ -143,7 +142,7 @@ CStringList* SECFileSystem::GetSubdirList(const CString& directory, BOOL bFullPa
     if (GetStatus(parent + name, status) && (status.attribute & kDirectory))
       list->AddTail(bFullPaths ? parent + name : name);
   }
-  m_search.Close();
+  m_found.clear();
   return list;
 }
 
@@ -164,16 +163,10 @@ CStringList* SECFileSystem::GetDirectory(const CString& spec, DWORD mask, BOOL b
   return list;
 }
 
-CString SECFileSystem::GetFileName(const CString& path) {
-  int at = LastSeparator(path);
-  return at < 0 ? path : path.Mid(at + 1);
-}
+CString SECFileSystem::GetFileName(const CString& path) { return FileNamePart(path); }
 
 CString SECFileSystem::GetPath(const CString& path, BOOL bIncludeDrive) {
-  int at = LastSeparator(path);
-  if (at < 0)
-    return CString();
-  CString directory = path.Left(at + 1);
+  CString directory = FolderPart(path);
   if (!bIncludeDrive) {
     int colon = directory.Find(':');
     if (colon >= 0)
@@ -189,7 +182,8 @@ CString SECFileSystem::AppendPaths(const CString& path, const CString& name) {
 }
 
 BOOL SECFileSystem::DeleteFile(const CString& path) {
-  return FilePlatform::RemoveFile(path);
+  OsFile::Error error;
+  return OsFile::Remove(path, error);
 }
 
 BOOL SECFileSystem::DeleteFiles(const CString& spec, DWORD mask) {
@@ -207,33 +201,33 @@ BOOL SECFileSystem::RenameFile(const CString& oldPath, const CString& newPath) {
     return TRUE;
   if (!FileExists(oldPath) || FileExists(newPath))
     return FALSE;
-  return FilePlatform::MoveFileTo(oldPath, newPath);
+  OsFile::Error error;
+  return OsFile::Rename(oldPath, newPath, error);
 }
 
 BOOL SECFileSystem::MakeDirectory(const CString& path) {
-  return FilePlatform::MakeDirectory(path);
+  OsFile::Error error;
+  return OsFile::CreateFolder(path, error);
 }
 
 CString SECFileSystem::GetCurrentFileSystem() {
-  return FilePlatform::GetCurrentDriveRoot();
+  return OsFile::CurrentDriveRoot();
 }
 
 BOOL SECFileSystem::ChangeDirectory(const CString& path) {
-  return FilePlatform::ChangeDirectory(path);
+  return OsFile::ChangeDirectory(path);
 }
 
 CString SECFileSystem::GetCurrentDirectory(const CString& fileSystem) {
-  FilePlatform::QuietErrors quiet;
-  CString current;
+  OsFile::QuietErrors quiet;
   if (fileSystem.IsEmpty())
-    return FilePlatform::ReadCurrentDirectory(current) ? current : CString();
+    return OsFile::CurrentDirectory();
   // Come back to the directory we were in, not just to its drive's root.
-  CString back;
-  if (!FilePlatform::ReadCurrentDirectory(back) || !FilePlatform::ChangeDirectory(fileSystem))
+  const CString back = OsFile::CurrentDirectory();
+  if (back.IsEmpty() || !OsFile::ChangeDirectory(fileSystem))
     return CString();
-  if (!FilePlatform::ReadCurrentDirectory(current))
-    current.Empty();
-  FilePlatform::ChangeDirectory(back);
+  const CString current = OsFile::CurrentDirectory();
+  OsFile::ChangeDirectory(back);
   return current;
 }
 
@@ -246,13 +240,13 @@ DWORD Clamp32(ULONGLONG bytes) {
 }  // namespace
 
 ULONGLONG SECFileSystem::GetFreeSpace64(const CString& root) {
-  std::uint64_t freeBytes = 0, totalBytes = 0;
-  return FilePlatform::GetDiskSpace(root, freeBytes, totalBytes) ? freeBytes : ~0ull;
+  ULONGLONG freeBytes = 0, totalBytes = 0;
+  return OsFile::DiskSpace(root, freeBytes, totalBytes) ? freeBytes : ~0ull;
 }
 
 ULONGLONG SECFileSystem::GetTotalSpace64(const CString& root) {
-  std::uint64_t freeBytes = 0, totalBytes = 0;
-  return FilePlatform::GetDiskSpace(root, freeBytes, totalBytes) ? totalBytes : ~0ull;
+  ULONGLONG freeBytes = 0, totalBytes = 0;
+  return OsFile::DiskSpace(root, freeBytes, totalBytes) ? totalBytes : ~0ull;
 }
 
 DWORD SECFileSystem::GetFreeSpace(const CString& root) {

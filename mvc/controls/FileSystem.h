@@ -5,9 +5,11 @@
 #pragma once
 
 #include "framework/Framework.h"
-#include "mvc/controls/FileSearch.h"
+#include "framework/OsFile.h"
+#include "framework/PathNames.h"
 
 #include <cstdint>
+#include <vector>
 
 #ifdef GetFreeSpace
 #undef GetFreeSpace  // a 16-bit leftover of the platform headers
@@ -80,10 +82,11 @@ class SECFileSystem : public CObject {
 
   // The attribute filter of the listings.
   static BOOL PassesFilter(DWORD attributes, DWORD mask);
-  static bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+  static bool IsSeparator(char c) { return IsPathSeparator(c); }
 
  private:
-  FileSearch m_search;
-  FileFindData m_found;
+  // The entries of the open search and the next one to hand out.
+  std::vector<OsFile::FindData> m_found;
+  size_t m_nextFound = 0;
   const DWORD m_dwBufferLength = 1024;
 };

@@ -1,7 +1,7 @@
 #include "framework/Framework.h"
-#include "app/project/FileNames.h"
 #include "framework/HostServices.h"
 #include "framework/MemoryProfileStore.h"
+#include "framework/PathNames.h"
 #include "app/project/ProtocolCompiler.h"
 
 #include <gtest/gtest.h>
@@ -143,6 +143,18 @@ TEST(ProtocolCompiler, InputListHoldsTheChosenRowsWithDefaultExtensions)
         EXPECT_EQ(c.pszText, text.str());
         std::remove(strList);
     }
+
+    // Both separators end the folder part of a name.
+    CFakeRows slashed({{"D:/Q/four.org", true}, {"E:\\R/S\\five", true}});
+    CProtocolCompiler fromSlashed(&slashed.Model(), &slashed, ".ORG");
+    fromSlashed.SetTempFolder(temp.Path().c_str());
+    CString strSlashedList;
+    ASSERT_EQ(2, fromSlashed.WriteInputList(strSlashedList, TRUE, FALSE));
+    std::ifstream slashedIn(static_cast<LPCTSTR>(strSlashedList));
+    std::stringstream slashedText;
+    slashedText << slashedIn.rdbuf();
+    EXPECT_EQ("four.org\nfive.ORG\n", slashedText.str());
+    std::remove(strSlashedList);
 
     CFakeRows none({{"a", false}});
     CProtocolCompiler empty(&none.Model(), &none, ".ORG");

@@ -1,5 +1,5 @@
 // The native build has no serial port of its own: tests install theirs.
-#include "instrument/SerialInterface.h"
+#include "instrument/SerialPort.h"
 
 #include "CPP_ALL/GFComLink.h"
 

@@ -1,7 +1,5 @@
 #include "instrument/MessagePump.h"
 
-#ifdef _WIN32
-
 BOOL PumpWaitingMessages(BOOL dispatch, BOOL wait)
 {
     if (wait)
@@ -31,12 +29,3 @@ BOOL PumpWaitingMessages(BOOL dispatch, BOOL wait)
         ::PostQuitMessage(static_cast<int>(quitCode));
     return closing;
 }
-
-#else
-
-BOOL PumpWaitingMessages(BOOL, BOOL)
-{
-    return FALSE;
-}
-
-#endif

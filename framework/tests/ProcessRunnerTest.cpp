@@ -1,0 +1,39 @@
+#include "framework/Framework.h"
+#include "framework/ProcessRunner.h"
+
+#include <gtest/gtest.h>
+
+TEST(ProcessRunner, CommandLinesSplitAsTheStartedProgramSplitsThem) {
+  struct Case {
+    const char* line;
+    std::vector<const char*> args;
+  };
+  const Case cases[] = {
+    {"", {}},
+    {"  ORDA  ", {"ORDA"}},
+    {"ORDA -t=VIKA -i=\"c:\\tmp\\ZEZ01\"", {"ORDA", "-t=VIKA", "-i=c:\\tmp\\ZEZ01"}},
+    {"\"c:\\main dir\\ORDA\" -o=\"out dir\\.\"", {"c:\\main dir\\ORDA", "-o=out dir\\."}},
+    {"a\\\\b c\\\\\\\"d", {"a\\\\b", "c\\\"d"}},         // backslashes before a quote halve
+    {"\"a\\\\\" b", {"a\\", "b"}},
+    {"\"\" x", {"", "x"}},
+    {"\"say \"\"hi\"\"\"", {"say \"hi\""}},
+    {"tab\tseparated", {"tab", "separated"}},
+  };
+  for (const Case& c : cases) {
+    std::vector<CString> args = SplitCommandLine(c.line);
+    ASSERT_EQ(c.args.size(), args.size()) << c.line;
+    for (size_t i = 0; i < args.size(); ++i)
+      EXPECT_STREQ(c.args[i], args[i]) << c.line;
+  }
+}
+
+TEST(ProcessRunner, SystemRunnerReturnsTheProgramsExitStatus) {
+#ifdef _WIN32
+  const char* exitThree = "cmd.exe /c exit 3";
+#else
+  const char* exitThree = "sh -c \"exit 3\"";
+#endif
+  CProcessRunner& runner = GetSystemProcessRunner();
+  EXPECT_EQ(3, runner.Run(exitThree));
+  EXPECT_EQ(CProcessRunner::NOT_STARTED, runner.Run("\"no such folder\\no such program\" x"));
+}
