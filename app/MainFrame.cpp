@@ -2,7 +2,6 @@
 #include "app/MainFrame.h"
 #include "app/PropertiesSheet.h"
 #include "app/project/DeleteCommands.h"
-#include "app/project/FileNames.h"
 #include "res/resource.h"
 
 #include <direct.h>

@@ -1,9 +1,6 @@
 #include "framework/Portable.h"
 #include "design/TextLines.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
+#include "framework/FileReplacement.h"
 
 #include <charconv>
 #include <cmath>
@@ -37,31 +34,22 @@ bool ReadLines(const char* path, std::vector<std::string>& lines) {
 }
 
 bool WriteLines(const char* path, const std::vector<std::string>& lines) {
-  const std::string temp = std::string(path) + ".tmp";
+  CFileReplacement replacement;
+  OsFile::Error error;
+  if (!replacement.Add(path, error))
+    return false;
   {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    std::ofstream out(static_cast<LPCTSTR>(replacement.GetTempPath(0)),
+                      std::ios::binary | std::ios::trunc);
     if (!out)
       return false;
     for (const std::string& line : lines)
       out << line << "\r\n";
     out.flush();
-    if (!out) {
-      out.close();
-      std::remove(temp.c_str());
+    if (!out)
       return false;
-    }
   }
-#ifdef _WIN32
-  const bool renamed =
-      MoveFileExA(temp.c_str(), path, MOVEFILE_REPLACE_EXISTING) != 0;
-#else
-  const bool renamed = std::rename(temp.c_str(), path) == 0;
-#endif
-  if (!renamed) {
-    std::remove(temp.c_str());
-    return false;
-  }
-  return true;
+  return replacement.Commit(error);
 }
 
 bool WriteLinesTo(const char* path, const std::vector<std::string>& lines,

@@ -1,4 +1,6 @@
 #include "framework/Framework.h"
+#include "framework/FileReplacement.h"
+#include "framework/PathNames.h"
 
 #include <algorithm>
 
@@ -33,9 +35,7 @@ static CString FileTitleOf(LPCTSTR lpszPathName)
     char title[MAX_PATH] = {};
     if (::GetFileTitleA(lpszPathName, title, MAX_PATH) == 0)
         return title;
-    CString path = lpszPathName;
-    int nSlash = std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
-    return path.Mid(nSlash + 1);
+    return FileNamePart(lpszPathName);
 }
 
 void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU)
@@ -177,14 +177,12 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
     DWORD nFull = ::GetFullPathNameA(lpszPathName, MAX_PATH, absolute, nullptr);
     if (nFull > 0 && nFull < MAX_PATH)
         full = absolute;
-    CString dir = full;
-    int nSlash = std::max(dir.ReverseFind('\\'), dir.ReverseFind('/'));
-    dir = nSlash >= 0 ? dir.Left(nSlash + 1) : CString(".");
-    char tempPath[MAX_PATH];
-    if (::GetTempFileNameA(dir, "sav", 0, tempPath) == 0) {
+    CFileReplacement replacement;
+    OsFile::Error error;
+    if (!replacement.Add(full, error)) {
         CFileException fe;
         fe.m_cause = CFileException::accessDenied;
-        fe.m_lOsError = (LONG)::GetLastError();
+        fe.m_lOsError = error.osError;
         fe.m_strFileName = full;
         ReportSaveLoadException(full, &fe, TRUE, 0);
         return FALSE;
@@ -192,8 +190,7 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
 
     CFile file;
     CFileException fe;
-    if (!file.Open(tempPath, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &fe)) {
-        ::DeleteFileA(tempPath);
+    if (!file.Open(replacement.GetTempPath(0), CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &fe)) {
         fe.m_strFileName = full;
         ReportSaveLoadException(full, &fe, TRUE, 0);
         return FALSE;
@@ -207,16 +204,13 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
         file.Close();
     } catch (CException& e) {
         file.Abort();
-        ::DeleteFileA(tempPath);
         ReportSaveLoadException(full, &e, TRUE, 0);
         return FALSE;
     }
-    if (!::MoveFileExA(tempPath, full, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DWORD dwError = ::GetLastError();
-        ::DeleteFileA(tempPath);
+    if (!replacement.Commit(error)) {
         CFileException rename;
-        rename.m_cause = dwError == ERROR_ACCESS_DENIED ? CFileException::accessDenied : CFileException::genericException;
-        rename.m_lOsError = (LONG)dwError;
+        rename.m_cause = error.osError == ERROR_ACCESS_DENIED ? CFileException::accessDenied : CFileException::genericException;
+        rename.m_lOsError = error.osError;
         rename.m_strFileName = full;
         ReportSaveLoadException(full, &rename, TRUE, 0);
         return FALSE;

@@ -1,6 +1,7 @@
 #include "framework/File.h"
 
 #include "framework/OsFile.h"
+#include "framework/PathNames.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,8 +10,8 @@ IMPLEMENT_DYNAMIC(CFile, CObject)
 
 CString AfxGetFileName(LPCTSTR lpszPathName) {
   CString strPath(lpszPathName);
-  size_t nSeparator = strPath.str().find_last_of("\\/:");
-  return nSeparator == std::string::npos ? strPath : strPath.Mid((int)nSeparator + 1);
+  // A drive's ":" ends the folder part too ("c:name").
+  return strPath.Mid(std::max(FileNameStart(strPath), strPath.ReverseFind(':') + 1));
 }
 
 CString AfxGetFileTitle(LPCTSTR lpszPathName) {

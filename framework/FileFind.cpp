@@ -1,6 +1,7 @@
 #include "framework/FileFind.h"
 
 #include "framework/File.h"
+#include "framework/PathNames.h"
 
 #include <cctype>
 
@@ -64,8 +65,8 @@ BOOL CFileFind::FindFile(LPCTSTR pstrName, DWORD) {
   if (!OsFile::FullPath(strPattern, strFull))
     return FALSE;
   // The root is the folder part, with no trailing separator.
-  size_t nSeparator = strFull.str().find_last_of("\\/");
-  m_strRoot = nSeparator == std::string::npos ? CString() : strFull.Left((int)nSeparator);
+  const CString strFolder = FolderPart(strFull);
+  m_strRoot = strFolder.IsEmpty() ? strFolder : strFolder.Left(strFolder.GetLength() - 1);
   OsFile::Error error;
   if (!OsFile::FindFiles(strPattern, m_entries, error)) {
     Close();

@@ -30,7 +30,17 @@ bool SetLength(Handle hFile, ULONGLONG nLength, Error& error);
 bool Flush(Handle hFile, Error& error);
 
 bool Remove(LPCTSTR lpszFileName, Error& error);
+// Moves a file to a name no file has yet; an existing file there stays.
 bool Rename(LPCTSTR lpszOldName, LPCTSTR lpszNewName, Error& error);
+// Moves a file over another in one step: the target is either the old file
+// or the new one, never missing. Folders are never moved or replaced.
+bool Replace(LPCTSTR lpszSource, LPCTSTR lpszTarget, Error& error);
+// Creates an empty file only where no file or folder of that name exists.
+bool CreateNew(LPCTSTR lpszFileName, Error& error);
+// Whether a failure was a name that is already taken.
+bool AlreadyExists(const Error& error);
+// The running process, for names that must not clash with another's.
+unsigned long ProcessId();
 
 // The absolute form of a path (both separators accepted natively).
 bool FullPath(LPCTSTR lpszPath, CString& rFullPath);

@@ -174,6 +174,31 @@ bool Rename(LPCTSTR lpszOldName, LPCTSTR lpszNewName, Error& error) {
   return ::rename(oldPath.c_str(), newPath.c_str()) == 0 || Fail(error);
 }
 
+bool Replace(LPCTSTR lpszSource, LPCTSTR lpszTarget, Error& error) {
+  std::string source = ToNativePath(lpszSource);
+  std::string target = ToNativePath(lpszTarget);
+  struct stat st;
+  struct stat stSource;
+  if ((::lstat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) ||
+      (::lstat(source.c_str(), &stSource) == 0 && S_ISDIR(stSource.st_mode))) {
+    error.cause = CFileException::accessDenied;
+    error.osError = EISDIR;
+    return false;
+  }
+  return ::rename(source.c_str(), target.c_str()) == 0 || Fail(error);
+}
+
+bool CreateNew(LPCTSTR lpszFileName, Error& error) {
+  int fd = ::open(ToNativePath(lpszFileName).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0)
+    return Fail(error);
+  return Close(fd, error);
+}
+
+bool AlreadyExists(const Error& error) { return error.osError == EEXIST; }
+
+unsigned long ProcessId() { return (unsigned long)::getpid(); }
+
 bool FullPath(LPCTSTR lpszPath, CString& rFullPath) {
   std::string path = ToNativePath(lpszPath);
   if (path.empty())

@@ -4,6 +4,7 @@
 #include "framework/OsFile.h"
 
 #include "framework/File.h"
+#include "framework/PathNames.h"
 
 namespace OsFile {
 namespace {
@@ -15,13 +16,18 @@ bool Fail(Error& error) {
   return false;
 }
 
+bool IsFolder(LPCTSTR lpszPath) {
+  DWORD dwAttributes = ::GetFileAttributesA(lpszPath);
+  return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 HANDLE ToHandle(Handle hFile) { return reinterpret_cast<HANDLE>(hFile); }
 
 time_t ToTime(const FILETIME& fileTime) {
   ULONGLONG nIntervals = ((ULONGLONG)fileTime.dwHighDateTime << 32) | fileTime.dwLowDateTime;
   if (nIntervals == 0)
     return 0;
-  return (time_t)((LONGLONG)(nIntervals / 10000000ULL) - 11644473600LL);
+  return (time_t)FileTimeToUnix(nIntervals);
 }
 
 } // namespace
@@ -118,6 +124,29 @@ bool Remove(LPCTSTR lpszFileName, Error& error) { return ::DeleteFileA(lpszFileN
 bool Rename(LPCTSTR lpszOldName, LPCTSTR lpszNewName, Error& error) {
   return ::MoveFileA(lpszOldName, lpszNewName) || Fail(error);
 }
+
+bool Replace(LPCTSTR lpszSource, LPCTSTR lpszTarget, Error& error) {
+  // Some systems would move a folder over a file: refuse it everywhere.
+  if (IsFolder(lpszSource) || IsFolder(lpszTarget)) {
+    error.cause = CFileException::accessDenied;
+    error.osError = ERROR_ACCESS_DENIED;
+    return false;
+  }
+  return ::MoveFileExA(lpszSource, lpszTarget, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) || Fail(error);
+}
+
+bool CreateNew(LPCTSTR lpszFileName, Error& error) {
+  HANDLE hFile = ::CreateFileA(lpszFileName, GENERIC_WRITE, 0, NULL, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, NULL);
+  if (hFile == INVALID_HANDLE_VALUE)
+    return Fail(error);
+  return Close(reinterpret_cast<Handle>(hFile), error);
+}
+
+bool AlreadyExists(const Error& error) {
+  return error.osError == ERROR_FILE_EXISTS || error.osError == ERROR_ALREADY_EXISTS;
+}
+
+unsigned long ProcessId() { return ::GetCurrentProcessId(); }
 
 bool FullPath(LPCTSTR lpszPath, CString& rFullPath) {
   if (lpszPath == NULL || *lpszPath == '\0')

@@ -1,6 +1,7 @@
 #include "framework/Time.h"
 
 #include "framework/Archive.h"
+#include "framework/PathNames.h"
 
 #include <cstring>
 #include <string>
@@ -168,7 +169,7 @@ CTime::CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, int
 CTime::CTime(const FILETIME& fileTime, int) {
   // 100-ns intervals since 1601 to seconds since 1970, both UTC.
   ULONGLONG nIntervals = ((ULONGLONG)fileTime.dwHighDateTime << 32) | fileTime.dwLowDateTime;
-  m_time = Wrap32((int64_t)(nIntervals / 10000000ULL) - 11644473600LL);
+  m_time = Wrap32(FileTimeToUnix(nIntervals));
 }
 
 CTime::CTime(const SYSTEMTIME& sysTime, int nDST)

@@ -5,50 +5,6 @@
 #include <filesystem>
 #include <system_error>
 
-namespace {
-
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-
-} // namespace
-
-int FileNameStart(const CString& strPath)
-{
-    for (int i = strPath.GetLength() - 1; i >= 0; --i)
-        if (IsSeparator(strPath[i]))
-            return i + 1;
-    return 0;
-}
-
-CString FileNamePart(const CString& strPath) { return strPath.Mid(FileNameStart(strPath)); }
-CString FolderPart(const CString& strPath) { return strPath.Left(FileNameStart(strPath)); }
-
-CString FileStem(const CString& strPath)
-{
-    const int nStart = FileNameStart(strPath);
-    const int nDot = strPath.ReverseFind('.');
-    if (nDot < nStart)
-        return strPath;
-    return strPath.Left(nDot);
-}
-
-CString WithTrailingBackslash(const CString& strFolder)
-{
-    if (strFolder.IsEmpty() || strFolder[strFolder.GetLength() - 1] == '\\')
-        return strFolder;
-    return strFolder + "\\";
-}
-
-CString WithSeparator(const CString& strFolder)
-{
-    if (strFolder.IsEmpty() || IsSeparator(strFolder[strFolder.GetLength() - 1]))
-        return strFolder;
-#ifdef _WIN32
-    return strFolder + "\\";
-#else
-    return strFolder + "/";
-#endif
-}
-
 bool IsProjectLog(const CString& strStem, const CString& strFileName)
 {
     const int nStem = strStem.GetLength();

@@ -1,6 +1,6 @@
 #include "framework/Framework.h"
 #include "app/project/ProtocolCompiler.h"
-#include "app/project/FileNames.h"
+#include "framework/PathNames.h"
 #include "app/project/ProfileStore.h"
 
 #include <chrono>

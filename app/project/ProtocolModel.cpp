@@ -1,6 +1,6 @@
 #include "framework/Framework.h"
 #include "app/project/ProtocolModel.h"
-#include "app/project/FileNames.h"
+#include "framework/PathNames.h"
 #include "app/project/ProjectFileReader.h"
 #include "app/project/ProgressPane.h"
 

@@ -1,5 +1,5 @@
 #include "framework/Framework.h"
-#include "app/project/FileNames.h"
+#include "framework/PathNames.h"
 #include "app/project/ProfileStore.h"
 #include "app/project/ProtocolCompiler.h"
 

@@ -113,7 +113,7 @@ TEST_F(DocView, FailedSaveKeepsTheOldFile)
     EXPECT_EQ(ReadFile(m_path), before);
     // No temporary file is left beside it.
     WIN32_FIND_DATAA fd;
-    HANDLE hFind = ::FindFirstFileA(CString(m_path.Left(m_path.ReverseFind('\\'))) + "\\sav*.tmp", &fd);
+    HANDLE hFind = ::FindFirstFileA(CString(m_path.Left(m_path.ReverseFind('\\'))) + "\\~*.g7k-tmp", &fd);
     EXPECT_EQ(hFind, INVALID_HANDLE_VALUE);
     if (hFind != INVALID_HANDLE_VALUE)
         ::FindClose(hFind);
