@@ -2,15 +2,12 @@
 #include "chart/VikaChartModel.h"
 
 #include <cfloat>
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/HostServices.h"
+#include "framework/PathNames.h"
 #include "design/ElectrodeLayout.h"
 #include "design/TextLines.h"
 #include "design/VikaAddressMap.h"
@@ -77,24 +74,6 @@ int ChannelsOf(const std::vector<std::string_view>& words, int arrayCode) {
   if (values.size() > 1 && values[1] > 0)
     --count;
   return count / 2;
-}
-
-int LastSeparator(const CString& path) {
-  const int back = path.ReverseFind('\\');
-  const int slash = path.ReverseFind('/');
-  return back > slash ? back : slash;
-}
-
-// The path without its extension (a dot in a folder name is no extension).
-CString StripExtension(const CString& path) {
-  const int dot = path.ReverseFind('.');
-  if (dot < 0 || dot < LastSeparator(path))
-    return path;
-  return path.Left(dot);
-}
-
-CString FolderOf(const CString& path) {
-  return path.Left(LastSeparator(path) + 1);
 }
 
 CVikaChartModel::LineSource SourceOf(const std::vector<std::string>& lines) {
@@ -266,7 +245,7 @@ int CVikaChartModel::CountChannels(const CString& line, int arrayCode) {
 CString CVikaChartModel::GetFileFolder(CFile* file) {
   if (file == NULL)
     return CString();
-  return FolderOf(file->GetFilePath());
+  return FolderPart(file->GetFilePath());
 }
 
 void CVikaChartModel::BuildCables() {
@@ -405,7 +384,7 @@ BOOL CVikaChartModel::ReadSectionFile(const CString& path, int section) {
   std::vector<std::string> lines;
   if (!designtext::ReadLines(path, lines))
     return FALSE;
-  ReadProtocolFile(SourceOf(lines), section, FolderOf(path));
+  ReadProtocolFile(SourceOf(lines), section, FolderPart(path));
   return TRUE;
 }
 
@@ -413,11 +392,11 @@ BOOL CVikaChartModel::LoadProtocol(const LineSource& org,
                                    const CString& path) {
   ProgressScope progress("Reading protocol:", 0, 6);
   m_strProtocolPath = path;
-  if (ReadProtocolFile(org, kSectionOrg, FolderOf(path)) < 0) {
+  if (ReadProtocolFile(org, kSectionOrg, FolderPart(path)) < 0) {
     DeleteContents();
     return FALSE;
   }
-  const CString base = StripExtension(path);
+  const CString base = FileStem(path);
   ReadSectionFile(base + ".UP", kSectionUp);
   ReadSectionFile(base + ".DWN", kSectionDwn);
   GenerateProtocol(path);
@@ -498,25 +477,17 @@ BOOL CVikaChartModel::SaveProtocolFiles(const CString& path) {
     Sort();
     Optimize();
   }
-  const CString base = StripExtension(path);
-  const CString targets[3] = {path, base + ".UP", base + ".DWN"};
-  const int sections[3] = {kSectionOrg, kSectionUp, kSectionDwn};
-  CString temps[3];
-  bool ok = true;
-  for (int i = 0; i < 3 && ok; ++i) {
-    temps[i] = targets[i] + ".$$$";
-    ok = designtext::WriteLinesTo(temps[i], FormatProtocolLines(sections[i]),
-                                  "\n");
-  }
-  for (int i = 0; i < 3 && ok; ++i)
-    ok = std::rename(temps[i], targets[i]) == 0;
-  for (const CString& temp : temps) {
-    if (!temp.IsEmpty())
-      std::remove(temp);
-  }
-  if (ok)
-    m_strProtocolPath = path;
-  return ok ? TRUE : FALSE;
+  // The three files are one set: all of them are replaced or none.
+  const CString base = FileStem(path);
+  const std::vector<designtext::LineFile> files = {
+      {static_cast<LPCTSTR>(path), FormatProtocolLines(kSectionOrg)},
+      {static_cast<LPCTSTR>(base + ".UP"), FormatProtocolLines(kSectionUp)},
+      {static_cast<LPCTSTR>(base + ".DWN"), FormatProtocolLines(kSectionDwn)},
+  };
+  if (!designtext::WriteLineFiles(files, "\n"))
+    return FALSE;
+  m_strProtocolPath = path;
+  return TRUE;
 }
 
 void CVikaChartModel::Serialize(CArchive& ar) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/HostServices.h"
+#include "framework/PathNames.h"
 #include "chart/ChartSamePlaceSearch.h"
 #include "design/ElectrodeLayout.h"
 #include "design/VikaAddressMap.h"
@@ -410,8 +411,8 @@ int CVikaChartModel::FindSamePlace(const CVikaChartItem* item,
 }
 
 void CVikaChartModel::GenerateProtocol(const CString& path) {
-  const int separator = std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
-  if (separator < 0 || separator + 1 >= path.GetLength())
+  // Only a path with a folder and a file name is a protocol's.
+  if (FolderPart(path).IsEmpty() || FileNamePart(path).IsEmpty())
     return;
   if (!m_layout || !m_addressMap)
     return;

@@ -1,5 +1,6 @@
 #include "framework/Portable.h"
 #include "design/TextLines.h"
+
 #include "framework/FileReplacement.h"
 
 #include <charconv>
@@ -33,24 +34,7 @@ bool ReadLines(const char* path, std::vector<std::string>& lines) {
   return true;
 }
 
-bool WriteLines(const char* path, const std::vector<std::string>& lines) {
-  CFileReplacement replacement;
-  OsFile::Error error;
-  if (!replacement.Add(path, error))
-    return false;
-  {
-    std::ofstream out(static_cast<LPCTSTR>(replacement.GetTempPath(0)),
-                      std::ios::binary | std::ios::trunc);
-    if (!out)
-      return false;
-    for (const std::string& line : lines)
-      out << line << "\r\n";
-    out.flush();
-    if (!out)
-      return false;
-  }
-  return replacement.Commit(error);
-}
+namespace {
 
 bool WriteLinesTo(const char* path, const std::vector<std::string>& lines,
                   std::string_view lineEnd) {
@@ -61,6 +45,26 @@ bool WriteLinesTo(const char* path, const std::vector<std::string>& lines,
     out << line << lineEnd;
   out.flush();
   return static_cast<bool>(out);
+}
+
+}  // namespace
+
+bool WriteLines(const char* path, const std::vector<std::string>& lines) {
+  return WriteLineFiles({{path, lines}});
+}
+
+bool WriteLineFiles(const std::vector<LineFile>& files,
+                    std::string_view lineEnd) {
+  CFileReplacement replacement;
+  OsFile::Error error;
+  for (const LineFile& file : files) {
+    if (!replacement.Add(file.path.c_str(), error))
+      return false;
+    const CString& temp = replacement.GetTempPath(replacement.GetCount() - 1);
+    if (!WriteLinesTo(temp, file.lines, lineEnd))
+      return false;
+  }
+  return replacement.Commit(error);
 }
 
 void Scanner::SkipSpace() {

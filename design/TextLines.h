@@ -15,13 +15,19 @@ namespace designtext {
 bool ReadLines(const char* path, std::vector<std::string>& lines);
 
 // Writes each line followed by CR LF to a temporary file beside the target
-// and renames it over the target, so a failed write leaves the old file.
+// and moves it over the target, so a failed write leaves the old file.
 bool WriteLines(const char* path, const std::vector<std::string>& lines);
 
-// Writes each line followed by lineEnd straight to path (no temporary
-// file: for a file that is itself a temporary one of a set being saved).
-bool WriteLinesTo(const char* path, const std::vector<std::string>& lines,
-                  std::string_view lineEnd = "\r\n");
+// One file of a set that is written together.
+struct LineFile {
+  std::string path;
+  std::vector<std::string> lines;
+};
+// Writes every file of the set, each line followed by lineEnd, under
+// temporary names beside the targets, then replaces the targets together:
+// either every target has its new lines or (false) every one is as it was.
+bool WriteLineFiles(const std::vector<LineFile>& files,
+                    std::string_view lineEnd = "\r\n");
 
 // A cursor over one line of text, for the "%u %u"-style headers.
 class Scanner {

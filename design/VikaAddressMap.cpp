@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/PathNames.h"
 #include "design/TextLines.h"
 
 CVikaAddressMap::CVikaAddressMap() = default;
@@ -20,14 +21,6 @@ CString AddressFilePath(const CString& path) {
   if (!designtext::EndsWithNoCase(static_cast<LPCTSTR>(path), ".ADR"))
     result += ".ADR";
   return result;
-}
-
-static CString FileNamePart(const CString& path) {
-  int slash = path.ReverseFind('\\');
-  int other = path.ReverseFind('/');
-  if (other > slash)
-    slash = other;
-  return path.Mid(slash + 1);
 }
 
 void CVikaAddressMap::Read(const CString& path) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/PathNames.h"
 #include "design/TextLines.h"
 
 using designtext::Scanner;
@@ -37,13 +38,7 @@ void CVikaProtocolFile::SetComment(int line, const CString& comment) {
 }
 
 CString CVikaProtocolFile::AddressBaseName(const CString& path) {
-  int slash = path.ReverseFind('\\');
-  const int other = path.ReverseFind('/');
-  if (other > slash)
-    slash = other;
-  CString name = path.Mid(slash + 1);
-  const int dot = name.ReverseFind('.');
-  return dot >= 0 ? name.Left(dot) : name;
+  return FileStem(FileNamePart(path));
 }
 
 BOOL CVikaProtocolFile::HasGeometry(const CString& geometry) {

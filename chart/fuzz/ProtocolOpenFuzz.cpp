@@ -13,15 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "framework/OsFile.h"
 #include "chart/VikaChartModel.h"
 #include "design/VikaAddressMap.h"
-
-#ifdef _WIN32
-#include <process.h>
-#define getpid _getpid
-#else
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -68,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   static const std::filesystem::path folder =
       std::filesystem::temp_directory_path() /
-      ("g7k_chart_fuzz_" + std::to_string(getpid()));
+      ("g7k_chart_fuzz_" + std::to_string(OsFile::ProcessId()));
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
 

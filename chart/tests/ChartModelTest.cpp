@@ -5,6 +5,7 @@
 #include <cfloat>
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,13 @@ class ChartModelTest : public ::testing::Test {
   }
   std::string Path(const char* name) const { return folder + name; }
   BOOL Open(const char* name) { return model.OpenProtocolFiles(Path(name).c_str()); }
+  // The names in the folder: a save leaves no temporary or backup file.
+  std::set<std::string> Names() const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+      names.insert(entry.path().filename().string());
+    return names;
+  }
 
   std::string folder;
   CVikaChartModel model;
@@ -89,7 +97,8 @@ TEST_F(ChartModelTest, HandWrittenFilesRoundTrip) {
   EXPECT_EQ("1\nLINE.ADR\tGEO.XYZ\n1\t4\t2\t3\n2\t5\t3\t4\n3\t6\t4\t5\n", org);
   EXPECT_EQ("1\nLINE.ADR\tGEO.XYZ\n9\t12\t10\t11\n", ReadFile(Path("P.UP")));
   EXPECT_EQ("1\nLINE.ADR\tGEO.XYZ\n", ReadFile(Path("P.DWN")));
-  EXPECT_FALSE(charttest::FileExists(Path("P.ORG.$$$")));
+  EXPECT_EQ((std::set<std::string>{"LINE.ADR", "P.DWN", "P.ORG", "P.UP"}),
+            Names());
 
   // The written files read back to the same measurements.
   CVikaChartModel again;
@@ -195,6 +204,8 @@ TEST_F(ChartModelTest, ArrayCodeWithoutLayoutIsRefused) {
   EXPECT_TRUE(refused);
 }
 
+// The three files are one set: when the last one cannot be replaced, the
+// first two keep their old text as well.
 TEST_F(ChartModelTest, FailedSaveLeavesTheOldFiles) {
   const std::string org = "1\nLINE.ADR\n1 4 2 3\n";
   const std::string up = "1\nLINE.ADR\n9 12 10 11\n";
@@ -202,13 +213,20 @@ TEST_F(ChartModelTest, FailedSaveLeavesTheOldFiles) {
   WriteFile(Path("S.UP"), up);
   ASSERT_TRUE(Open("S.ORG"));
   model.GetItems()[0]->SetEnabled(FALSE);
-  // The ".DWN" file cannot be written: a folder stands in its way.
-  std::filesystem::create_directory(Path("S.DWN.$$$"));
+  // A folder stands where the ".DWN" file goes.
+  std::filesystem::create_directory(Path("S.DWN"));
   EXPECT_FALSE(model.SaveProtocolFiles(Path("S.ORG").c_str()));
   EXPECT_EQ(org, ReadFile(Path("S.ORG")));
   EXPECT_EQ(up, ReadFile(Path("S.UP")));
-  EXPECT_FALSE(charttest::FileExists(Path("S.ORG.$$$")));
-  EXPECT_FALSE(charttest::FileExists(Path("S.UP.$$$")));
+  EXPECT_TRUE(std::filesystem::is_directory(Path("S.DWN")));
+  EXPECT_EQ((std::set<std::string>{"LINE.ADR", "S.DWN", "S.ORG", "S.UP"}),
+            Names());
+
+  std::filesystem::remove(Path("S.DWN"));
+  ASSERT_TRUE(model.SaveProtocolFiles(Path("S.ORG").c_str()));
+  EXPECT_EQ("1\nLINE.ADR\t\n", ReadFile(Path("S.ORG")));
+  EXPECT_EQ("1\nLINE.ADR\t\n9\t12\t10\t11\n", ReadFile(Path("S.UP")));
+  EXPECT_EQ("1\nLINE.ADR\t\n", ReadFile(Path("S.DWN")));
 }
 
 TEST_F(ChartModelTest, ArchiveLoadsButDoesNotStore) {

@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <filesystem>
+#include <string>
 
 #include "design/tests/TestFiles.h"
 
@@ -226,6 +227,31 @@ TEST(VikaAddressFile, MalformedFilesGiveAClearError) {
   EXPECT_FALSE(file.Read(dir.Path("missing.ADR").c_str()));
   EXPECT_STREQ("The address file could not be opened.", file.GetErrorText());
   EXPECT_FALSE(file.Write(dir.Path("no/such/folder.ADR").c_str()));
+}
+
+// One row grammar, two policies: the editor takes unsigned values only and
+// keeps placeholders; the map takes signed values within int range and
+// leaves placeholders out.
+TEST(AddressFormat, EditorAndMapReadTheSameRows) {
+  TempDir dir;
+  struct Case {
+    const char* row;
+    bool editor;
+    bool map;
+  } cases[] = {
+      {"3 3 1-3", true, true},          {"-3 3 1-3", false, true},
+      {"3 3 1--3", false, true},        {"3 0 1-3", true, false},
+      {"3 -3 1-3", false, false},       {"4294967295 3 1-3", true, false},
+      {"3 3 1 3", false, false},        {"3 3 1-3 note", true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.row);
+    AddressEntry entry;
+    EXPECT_EQ(c.editor, CVikaAddressFile::ParseRow(c.row, entry) != FALSE);
+    WriteFile(dir.Path("row.ADR"), std::string("1 8\n1 0 0\n1\n") + c.row + "\n");
+    const CVikaAddressMap map(dir.Path("row").c_str());
+    EXPECT_EQ(c.map ? 1 : 0, map.GetCount());
+  }
 }
 
 TEST(VikaAddressFile, RowsAndComments) {
