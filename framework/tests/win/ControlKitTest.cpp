@@ -195,6 +195,24 @@ TEST(GdiScopes, RestoreWhatWasSelectedAndSaved)
     EXPECT_EQ(::GetCurrentObject(dc, OBJ_PEN), hPenBefore);
 }
 
+TEST(GdiScopes, SavingAPreviewDCRestoresBothItsContexts)
+{
+    CDC output, attrib;
+    ASSERT_TRUE(output.CreateCompatibleDC(nullptr));
+    ASSERT_TRUE(attrib.CreateCompatibleDC(nullptr));
+    ::SaveDC(output);   // the two save stacks need not be alike
+    CDC preview;
+    preview.m_hDC = output.m_hDC;
+    preview.m_hAttribDC = attrib.m_hDC;
+    {
+        CSaveDCScope save(preview);
+        preview.SetMapMode(MM_LOMETRIC);   // reaches both
+    }
+    EXPECT_EQ(::GetMapMode(output), MM_TEXT);
+    EXPECT_EQ(::GetMapMode(attrib), MM_TEXT);
+    preview.m_hDC = preview.m_hAttribDC = nullptr;
+}
+
 TEST(ControlNotify, TellsWhetherTheSenderSurvivedItsParent)
 {
     HWND hParent = CreateTestWindow();
