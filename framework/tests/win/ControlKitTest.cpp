@@ -64,6 +64,7 @@ public:
     int nIdle = 0;
     int nEndAfterIdles = 0;     // End from OnIdle after this many calls
     bool bReleaseOnMove = false;
+    bool bDestroyOnMove = false;
 
 protected:
     void OnMove(CPoint pt) override
@@ -71,6 +72,8 @@ protected:
         log += "move(" + std::to_string(pt.x) + "," + std::to_string(pt.y) + ") ";
         if (bReleaseOnMove)
             ::ReleaseCapture();
+        if (bDestroyOnMove)
+            ::DestroyWindow(GetWindow());
     }
     void OnIdle() override
     {
@@ -147,6 +150,17 @@ TEST(CaptureLoop, QuitCancelsAndIsPostedAgain)
     ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 7u);
     ::DestroyWindow(hWnd);
+}
+
+TEST(CaptureLoop, AWindowDestroyedDuringTheLoopGetsNoHook)
+{
+    HWND hWnd = CreateTestWindow();
+    PumpMessages();
+    ::PostMessageA(hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+    CRecordingLoop loop(hWnd);
+    loop.bDestroyOnMove = true;
+    EXPECT_FALSE(loop.Run());
+    EXPECT_EQ(loop.log, "move(4,4) ");   // no cancel: its owner may be gone
 }
 
 TEST(CaptureLoop, IdleHookRunsWhileNoInputArrives)
