@@ -71,25 +71,29 @@ private:
 
 // Saves the whole DC state (objects, modes, mapping, clipping) and restores
 // exactly that state when the scope ends, however much was changed between.
+// Through a CDC both the output and the attribute DC are saved, each with
+// its own saved-state index (while printing or previewing they differ).
 class CSaveDCScope
 {
 public:
-    explicit CSaveDCScope(CDC& dc) : m_pDC(&dc), m_nSaved(dc.SaveDC()) {}
-    explicit CSaveDCScope(HDC hDC) : m_hDC(hDC), m_nSaved(hDC != nullptr ? ::SaveDC(hDC) : 0) {}
+    explicit CSaveDCScope(CDC& dc) : CSaveDCScope(dc.m_hDC, dc.m_hAttribDC != dc.m_hDC ? dc.m_hAttribDC : nullptr) {}
+    explicit CSaveDCScope(HDC hDC, HDC hSecondDC = nullptr) : m_saved{Save(hDC), Save(hSecondDC)} {}
     ~CSaveDCScope()
     {
-        if (m_nSaved == 0)
-            return;
-        if (m_pDC != nullptr)
-            m_pDC->RestoreDC(m_nSaved);
-        else
-            ::RestoreDC(m_hDC, m_nSaved);
+        for (const Saved& saved : m_saved) {
+            if (saved.nIndex != 0)
+                ::RestoreDC(saved.hDC, saved.nIndex);
+        }
     }
     CSaveDCScope(const CSaveDCScope&) = delete;
     CSaveDCScope& operator=(const CSaveDCScope&) = delete;
 
 private:
-    CDC* m_pDC = nullptr;
-    HDC m_hDC = nullptr;
-    int m_nSaved;
+    struct Saved
+    {
+        HDC hDC;
+        int nIndex;   // 0: nothing saved
+    };
+    static Saved Save(HDC hDC) { return {hDC, hDC != nullptr ? ::SaveDC(hDC) : 0}; }
+    Saved m_saved[2];
 };

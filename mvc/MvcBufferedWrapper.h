@@ -5,42 +5,39 @@
 #include "framework/Framework.h"
 #include "mvc/MvcViewport.h"
 
+#include <memory>
+#include <optional>
+
 template <class V>
 class MvcBufferedWrapper_T : public V {
  public:
   explicit MvcBufferedWrapper_T(MvcVisualPart* parent = nullptr) : V(parent) {}
-  ~MvcBufferedWrapper_T() override {
-    FreeBuffer();
-    if (m_hPalette)
-      ::DeleteObject(m_hPalette);
-  }
+  ~MvcBufferedWrapper_T() override { FreeBuffer(); }
 
   void EnableBuffering(BOOL bEnable) { m_bBuffered = bEnable; }
   BOOL IsBuffering() const { return m_bBuffered; }
-  BOOL HasBuffer() const { return m_hMemDC != nullptr; }
-  HDC GetBufferDC() const { return m_hMemDC; }
+  BOOL HasBuffer() const { return m_pBuffer != nullptr; }
+  HDC GetBufferDC() const { return m_pBuffer ? m_pBuffer->dc.m_hDC : nullptr; }
   CSize GetBufferSize() const { return m_szBitmap; }
   void SetExtraBufferSize(int extra) { m_nExtra = extra; }
   // The wrapper owns the palette from here on; one set before is deleted,
   // after the buffer has let go of it.
   void SetPalette(HPALETTE palette) {
-    if (palette == m_hPalette)
+    if (palette == m_palette.m_hObject)
       return;
-    bool hadBuffer = m_hMemDC != nullptr;
+    bool hadBuffer = HasBuffer();
     FreeBuffer();
-    if (m_hPalette)
-      ::DeleteObject(m_hPalette);
-    m_hPalette = palette;
+    m_palette.DeleteObject();
+    m_palette.Attach(palette);
     if (hadBuffer)
       CheckBuffer();
   }
 
   virtual void RenderToBuffer() {
-    if (!m_hMemDC)
+    if (!m_pBuffer)
       return;
-    CDC dc;
-    dc.Attach(m_hMemDC);
-    int saved = ::SaveDC(m_hMemDC);
+    CDC& dc = m_pBuffer->dc;
+    CSaveDCScope saved(dc.m_hDC);
     this->OnPrepareDC(&dc);
     CRect area;
     HWND hwnd = Hwnd();
@@ -51,8 +48,6 @@ class MvcBufferedWrapper_T : public V {
     area.NormalizeRect();
     EraseBackground(&dc, area);
     V::Draw(&dc);
-    ::RestoreDC(m_hMemDC, saved);
-    dc.Detach();
     m_rcPending.SetRectEmpty();
   }
 
@@ -64,25 +59,24 @@ class MvcBufferedWrapper_T : public V {
     CRect area;
     if (!area.IntersectRect(&bounds, &rect))
       return;
-    if (!m_hMemDC) {
+    if (!m_pBuffer) {
       V::Draw(pDC);
       return;
     }
     HDC target = pDC->m_hDC;
-    int savedTarget = ::SaveDC(target);
-    int savedMem = ::SaveDC(m_hMemDC);
-    for (HDC hdc : {target, m_hMemDC}) {
+    HDC memory = m_pBuffer->dc.m_hDC;
+    CSaveDCScope savedTarget(target);  // puts the palette and map mode back
+    CSaveDCScope savedMemory(memory);
+    for (HDC hdc : {target, memory}) {
       ::SetMapMode(hdc, MM_TEXT);
       ::SetViewportOrgEx(hdc, 0, 0, nullptr);
       ::SetWindowOrgEx(hdc, 0, 0, nullptr);
     }
-    if (m_hPalette) {
-      ::SelectPalette(target, m_hPalette, FALSE);
+    if (m_palette.m_hObject) {
+      ::SelectPalette(target, m_palette, FALSE);
       ::RealizePalette(target);
     }
-    ::BitBlt(target, area.left, area.top, area.Width(), area.Height(), m_hMemDC, area.left, area.top, SRCCOPY);
-    ::RestoreDC(m_hMemDC, savedMem);
-    ::RestoreDC(target, savedTarget);  // puts the palette and map mode back
+    ::BitBlt(target, area.left, area.top, area.Width(), area.Height(), memory, area.left, area.top, SRCCOPY);
   }
 
   virtual void BlitAll(CDC* pDC) { BlitBuffer(pDC, this->GetBounds()); }
@@ -152,7 +146,7 @@ class MvcBufferedWrapper_T : public V {
   // draws into it.
   void CheckBuffer() {
     CSize size = this->GetSize();
-    if (m_hMemDC && (m_szBitmap.cx < size.cx || m_szBitmap.cy < size.cy))
+    if (m_pBuffer && (m_szBitmap.cx < size.cx || m_szBitmap.cy < size.cy))
       FreeBuffer();
     CreateBuffer();
     RenderToBuffer();
@@ -166,7 +160,7 @@ class MvcBufferedWrapper_T : public V {
 
   void CreateBuffer() {
     HWND hwnd = Hwnd();
-    if (!m_bBuffered || m_hMemDC || !hwnd)
+    if (!m_bBuffered || m_pBuffer || !hwnd)
       return;
     CSize size = this->GetSize();
     if (size.cx < 1 || size.cy < 1)
@@ -174,46 +168,45 @@ class MvcBufferedWrapper_T : public V {
     HDC window = ::GetWindowDC(hwnd);
     if (!window)
       return;
-    m_hMemDC = ::CreateCompatibleDC(window);
-    if (m_hMemDC && m_hPalette) {
-      m_hOldPalette = ::SelectPalette(m_hMemDC, m_hPalette, FALSE);
-      ::RealizePalette(m_hMemDC);
-    }
     CSize bitmapSize(size.cx + m_nExtra, size.cy + m_nExtra);
-    m_hBitmap = m_hMemDC ? ::CreateCompatibleBitmap(window, bitmapSize.cx, bitmapSize.cy) : nullptr;
+    m_pBuffer = MakeBuffer(window, bitmapSize);  // none: draw straight to the screen
     ::ReleaseDC(hwnd, window);
-    if (!m_hBitmap) {
-      FreeBuffer();  // draw straight to the screen instead
-      return;
-    }
-    m_hOldBitmap = static_cast<HBITMAP>(::SelectObject(m_hMemDC, m_hBitmap));
-    m_szBitmap = bitmapSize;
+    if (m_pBuffer)
+      m_szBitmap = bitmapSize;
   }
 
-  // Puts the memory DC's own bitmap and palette back before deleting ours.
   void FreeBuffer() {
-    if (m_hMemDC) {
-      if (m_hOldBitmap)
-        ::SelectObject(m_hMemDC, m_hOldBitmap);
-      if (m_hOldPalette)
-        ::SelectPalette(m_hMemDC, m_hOldPalette, FALSE);
-      ::DeleteDC(m_hMemDC);
-    }
-    if (m_hBitmap)
-      ::DeleteObject(m_hBitmap);
-    m_hMemDC = nullptr;
-    m_hBitmap = nullptr;
-    m_hOldBitmap = nullptr;
-    m_hOldPalette = nullptr;
+    m_pBuffer.reset();
     m_szBitmap = CSize(0, 0);
   }
 
+  // The off-screen bitmap selected into its memory DC (with the palette,
+  // when there is one). Members go in reverse order: the selections are
+  // undone first, then the DC is deleted, then the bitmap.
+  struct Buffer {
+    CBitmap bitmap;
+    CDC dc;
+    std::optional<CSelectPaletteScope> selectPalette;
+    std::optional<CSelectObjectScope> selectBitmap;
+  };
+
+  std::unique_ptr<Buffer> MakeBuffer(HDC window, CSize bitmapSize) const {
+    auto buffer = std::make_unique<Buffer>();
+    if (!buffer->dc.Attach(::CreateCompatibleDC(window)))
+      return nullptr;
+    if (m_palette.m_hObject) {
+      buffer->selectPalette.emplace(buffer->dc.m_hDC, static_cast<HPALETTE>(m_palette), FALSE);
+      ::RealizePalette(buffer->dc.m_hDC);
+    }
+    if (!buffer->bitmap.Attach(::CreateCompatibleBitmap(window, bitmapSize.cx, bitmapSize.cy)))
+      return nullptr;
+    buffer->selectBitmap.emplace(buffer->dc.m_hDC, buffer->bitmap.m_hObject);
+    return buffer;
+  }
+
   BOOL m_bBuffered = TRUE;
-  HDC m_hMemDC = nullptr;
-  HBITMAP m_hBitmap = nullptr;
-  HPALETTE m_hPalette = nullptr;
-  HBITMAP m_hOldBitmap = nullptr;
-  HPALETTE m_hOldPalette = nullptr;
+  std::unique_ptr<Buffer> m_pBuffer;
+  CPalette m_palette;  // owned: set through SetPalette
   int m_nExtra = 0;
   CSize m_szBitmap{0, 0};
   CRect m_rcPending{0, 0, 0, 0};

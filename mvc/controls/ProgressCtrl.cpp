@@ -198,7 +198,7 @@ void SECProgressCtrl::DrawBarText(CDC& dc, float percent, const CRect& backgroun
     if (text.IsEmpty())
         return;
     HFONT font = m_font ? m_font : reinterpret_cast<HFONT>(::SendMessage(m_hWnd, WM_GETFONT, 0, 0));
-    HGDIOBJ oldFont = font ? ::SelectObject(dc.GetSafeHdc(), font) : nullptr;
+    CSelectObjectScope selectFont(dc.GetSafeHdc(), font);
     UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
     if (m_barStyle & SEC_PROGRESS_TEXT_LEFT)
         format |= DT_LEFT;
@@ -211,14 +211,11 @@ void SECProgressCtrl::DrawBarText(CDC& dc, float percent, const CRect& backgroun
     struct Pass { const CRect& clip; COLORREF color; };
     const Pass passes[] = {{bar, m_backgroundColor}, {background, m_barColor}};
     for (const Pass& pass : passes) {
-        int saved = dc.SaveDC();
+        CSaveDCScope saved(dc);
         dc.IntersectClipRect(&pass.clip);
         dc.SetTextColor(pass.color);
         dc.DrawText(text, &area, format);
-        dc.RestoreDC(saved);
     }
-    if (oldFont)
-        ::SelectObject(dc.GetSafeHdc(), oldFont);
 }
 
 BOOL SECProgressCtrl::DrawOffscreen(CDC& dc, float percent, const CRect& bar, const CRect& background)
@@ -229,12 +226,11 @@ BOOL SECProgressCtrl::DrawOffscreen(CDC& dc, float percent, const CRect& bar, co
     CBitmap bitmap;
     if (!bitmap.CreateCompatibleBitmap(&dc, m_client.Width(), m_client.Height()))
         return FALSE;
-    CBitmap* old = memory.SelectObject(&bitmap);
+    CSelectObjectScope selectBitmap(memory, bitmap);
     FillBackground(memory, background);
     FillBar(memory, bar);
     DrawBarText(memory, percent, background, bar);
     dc.BitBlt(m_client.left, m_client.top, m_client.Width(), m_client.Height(), &memory, 0, 0, SRCCOPY);
-    memory.SelectObject(old);
     return TRUE;
 }
 
@@ -273,13 +269,8 @@ LRESULT SECProgressCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT: {
         if (IsNative())
             break;
-        PAINTSTRUCT ps;
-        HDC hdc = ::BeginPaint(m_hWnd, &ps);
-        CDC dc;
-        dc.Attach(hdc);
+        CPaintDC dc(this);
         Draw(dc);
-        dc.Detach();
-        ::EndPaint(m_hWnd, &ps);
         return 0;
     }
     case WM_SIZE:

@@ -64,6 +64,7 @@ public:
     int nIdle = 0;
     int nEndAfterIdles = 0;     // End from OnIdle after this many calls
     bool bReleaseOnMove = false;
+    bool bDestroyOnMove = false;
 
 protected:
     void OnMove(CPoint pt) override
@@ -71,6 +72,8 @@ protected:
         log += "move(" + std::to_string(pt.x) + "," + std::to_string(pt.y) + ") ";
         if (bReleaseOnMove)
             ::ReleaseCapture();
+        if (bDestroyOnMove)
+            ::DestroyWindow(GetWindow());
     }
     void OnIdle() override
     {
@@ -149,6 +152,17 @@ TEST(CaptureLoop, QuitCancelsAndIsPostedAgain)
     ::DestroyWindow(hWnd);
 }
 
+TEST(CaptureLoop, AWindowDestroyedDuringTheLoopGetsNoHook)
+{
+    HWND hWnd = CreateTestWindow();
+    PumpMessages();
+    ::PostMessageA(hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+    CRecordingLoop loop(hWnd);
+    loop.bDestroyOnMove = true;
+    EXPECT_FALSE(loop.Run());
+    EXPECT_EQ(loop.log, "move(4,4) ");   // no cancel: its owner may be gone
+}
+
 TEST(CaptureLoop, IdleHookRunsWhileNoInputArrives)
 {
     HWND hWnd = CreateTestWindow();
@@ -193,6 +207,24 @@ TEST(GdiScopes, RestoreWhatWasSelectedAndSaved)
     }
     EXPECT_EQ(dc.GetMapMode(), MM_TEXT);
     EXPECT_EQ(::GetCurrentObject(dc, OBJ_PEN), hPenBefore);
+}
+
+TEST(GdiScopes, SavingAPreviewDCRestoresBothItsContexts)
+{
+    CDC output, attrib;
+    ASSERT_TRUE(output.CreateCompatibleDC(nullptr));
+    ASSERT_TRUE(attrib.CreateCompatibleDC(nullptr));
+    ::SaveDC(output);   // the two save stacks need not be alike
+    CDC preview;
+    preview.m_hDC = output.m_hDC;
+    preview.m_hAttribDC = attrib.m_hDC;
+    {
+        CSaveDCScope save(preview);
+        preview.SetMapMode(MM_LOMETRIC);   // reaches both
+    }
+    EXPECT_EQ(::GetMapMode(output), MM_TEXT);
+    EXPECT_EQ(::GetMapMode(attrib), MM_TEXT);
+    preview.m_hDC = preview.m_hAttribDC = nullptr;
 }
 
 TEST(ControlNotify, TellsWhetherTheSenderSurvivedItsParent)
