@@ -22,6 +22,7 @@
 #include "framework/WinThread.h"
 #include "framework/WinApp.h"
 #include "framework/Controls.h"
+#include "framework/ToolTipOwner.h"
 #include "framework/CheckListBox.h"
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"

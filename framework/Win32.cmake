@@ -29,6 +29,7 @@ g7k_library(framework_win WIN32_ONLY
     ${CMAKE_CURRENT_LIST_DIR}/DialogTemplate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CaptureLoop.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ControlNotify.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ToolTipOwner.cpp
   DEPENDS framework comctl32 comdlg32 gdi32 ole32 shell32 uuid winspool ws2_32)
 
 # WinMain for programs built on the application object; a separate library

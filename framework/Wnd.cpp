@@ -1,4 +1,5 @@
 #include "framework/Framework.h"
+#include "framework/HandleMap.h"
 
 #include <list>
 #include <unordered_map>
@@ -16,9 +17,9 @@ std::unordered_map<HWND, CWnd*>& PermanentMap()
     return map;
 }
 
-std::unordered_map<HWND, CWnd*>& TemporaryMap()
+CTempHandleMap<HWND, CWnd>& TemporaryMap()
 {
-    static std::unordered_map<HWND, CWnd*> map;
+    static CTempHandleMap<HWND, CWnd> map;
     return map;
 }
 
@@ -105,6 +106,7 @@ const TCHAR _afxWndControlBar[] = "AfxControlBar42s";
 
 AFX_THREAD_STATE* AfxGetThreadState()
 {
+    PermanentMap();   // made first, so it outlives the state's tool-tip window
     static AFX_THREAD_STATE state;
     return &state;
 }
@@ -142,12 +144,9 @@ CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
     if (CWnd* pWnd = FromHandlePermanent(hWnd))
         return pWnd;
     auto& temps = TemporaryMap();
-    auto it = temps.find(hWnd);
-    if (it != temps.end())
-        return it->second;
-    CWnd* pWnd = new CTempWnd(hWnd);
-    temps.emplace(hWnd, pWnd);
-    return pWnd;
+    if (CWnd* pWnd = temps.Lookup(hWnd))
+        return pWnd;
+    return temps.Add(hWnd, std::make_unique<CTempWnd>(hWnd));
 }
 
 CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
@@ -157,14 +156,7 @@ CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
     return it == map.end() ? nullptr : it->second;
 }
 
-void PASCAL CWnd::DeleteTempMap()
-{
-    auto& temps = TemporaryMap();
-    std::unordered_map<HWND, CWnd*> doomed;
-    doomed.swap(temps);
-    for (auto& entry : doomed)
-        delete entry.second;
-}
+void PASCAL CWnd::DeleteTempMap() { TemporaryMap().Clear(); }
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
@@ -663,8 +655,8 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
             return TRUE;   // disabled: swallow it
         nCode = CN_COMMAND;
     } else {
-        if (AfxGetThreadState()->m_hWndLastTipped == hWndCtrl)
-            AfxGetThreadState()->m_hWndLastTipped = nullptr;
+        if (CToolTipOwner* pTips = AfxGetThreadState()->m_pToolTips.get())
+            pTips->ForgetTipped(hWndCtrl);
         LRESULT lResult = 0;
         CWnd* pChild = FromHandlePermanent(hWndCtrl);
         if (pChild != nullptr && pChild->OnChildNotify(WM_COMMAND, wParam, lParam, &lResult))
@@ -1211,51 +1203,10 @@ BOOL CWnd::EnableToolTips(BOOL bEnable)
 
 void CWnd::FilterToolTipMessage(MSG* pMsg)
 {
-    // The tool-tip control of the thread is created on first use and shown for
-    // whatever OnToolHitTest reports under the mouse.
     if (pMsg->message != WM_MOUSEMOVE && pMsg->message != WM_LBUTTONDOWN && pMsg->message != WM_LBUTTONUP &&
         pMsg->message != WM_RBUTTONDOWN && pMsg->message != WM_MBUTTONDOWN)
         return;
-    AFX_THREAD_STATE* state = AfxGetThreadState();
-    auto* pTip = static_cast<CToolTipCtrl*>(state->m_pToolTip);
-    if (pTip != nullptr && !::IsWindow(pTip->m_hWnd)) {
-        // It went with the window that owned it.
-        delete pTip;
-        pTip = nullptr;
-        state->m_pToolTip = nullptr;
-        state->m_hWndLastTipped = nullptr;
-    }
-    if (pTip == nullptr) {
-        pTip = new CToolTipCtrl;
-        if (!pTip->Create(this)) {
-            delete pTip;
-            return;
-        }
-        state->m_pToolTip = pTip;
-    }
-    CPoint point = pMsg->pt;
-    ScreenToClient(&point);
-    TOOLINFO ti = {};
-    ti.cbSize = sizeof(TOOLINFO);
-    int nHit = OnToolHitTest(point, &ti);
-    if (nHit == -1) {
-        pTip->Activate(FALSE);
-        return;
-    }
-    // One tool at a time: the one under the mouse.
-    static TOOLINFO s_tiLast = {};
-    static int s_nLastHit = -1;
-    if (state->m_hWndLastTipped != ti.hwnd || nHit != s_nLastHit) {
-        if (state->m_hWndLastTipped != nullptr)
-            pTip->SendMessage(TTM_DELTOOL, 0, (LPARAM)&s_tiLast);
-        ti.hinst = AfxGetResourceHandle();
-        pTip->SendMessage(TTM_ADDTOOL, 0, (LPARAM)&ti);
-        s_tiLast = ti;
-        s_nLastHit = nHit;
-        state->m_hWndLastTipped = ti.hwnd;
-    }
-    pTip->Activate(TRUE);
-    pTip->RelayEvent(pMsg);
+    CToolTipOwner::ForThread().FilterMessage(this, pMsg);
 }
 
 // Data exchange -------------------------------------------------------------

@@ -8,6 +8,8 @@
 #include "framework/String.h"
 #include "framework/Geometry.h"
 
+#include <memory>
+
 class CDC;
 class CFont;
 class CMenu;
@@ -16,6 +18,7 @@ class CFrameWnd;
 class CDataExchange;
 class CRgn;
 struct CCreateContext;
+class CToolTipOwner;
 class CWnd;
 
 // The handle of a window object that may be null.
@@ -348,8 +351,7 @@ struct AFX_THREAD_STATE
     HHOOK m_hHookOldCbtFilter = nullptr;
     CFrameWnd* m_pRoutingFrame = nullptr;
     int m_nDispatchDepth = 0;      // nesting of the window procedure
-    CWnd* m_pToolTip = nullptr;
-    HWND m_hWndLastTipped = nullptr;
+    std::unique_ptr<CToolTipOwner> m_pToolTips;   // created on first use
 };
 AFX_THREAD_STATE* AfxGetThreadState();
 

@@ -225,4 +225,75 @@ TEST(ControlNotify, TellsWhetherTheSenderSurvivedItsParent)
     ::DestroyWindow(hParent);
 }
 
+TEST(ToolTipOwner, AddsReplacesAndRemovesToolsOfWindowsItDoesNotDieWith)
+{
+    CToolTipOwner tips;
+    HWND hFirst = CreateTestWindow();
+    HWND hSecond = CreateTestWindow();
+    CRect rect(0, 0, 20, 10);
+    EXPECT_TRUE(tips.AddTool(hFirst, 1, "New", &rect));
+    EXPECT_TRUE(tips.AddTool(hFirst, 1, "New (Insert)", &rect));   // replaces
+    EXPECT_TRUE(tips.AddTool(hFirst, 2, "Delete"));
+    EXPECT_TRUE(tips.AddTool(hSecond, 1, LPSTR_TEXTCALLBACK));
+    EXPECT_EQ(tips.GetToolCount(), 3);
+    tips.RemoveTool(hFirst, 2);
+    EXPECT_EQ(tips.GetToolCount(), 2);
+
+    HWND hTip = tips.GetControl()->m_hWnd;
+    tips.RemoveTools(hFirst);
+    ::DestroyWindow(hFirst);
+    EXPECT_EQ(tips.GetToolCount(), 1);
+    EXPECT_TRUE(::IsWindow(hTip));   // not owned by the window that went
+    EXPECT_EQ(tips.GetControl()->m_hWnd, hTip);
+
+    // Destroyed from outside: made again, empty.
+    ::DestroyWindow(hTip);
+    EXPECT_TRUE(tips.AddTool(hSecond, 5, "again"));
+    EXPECT_EQ(tips.GetToolCount(), 1);
+    EXPECT_FALSE(tips.AddTool(hFirst, 1, "gone"));
+    ::DestroyWindow(hSecond);
+}
+
+// Reports tool 1 in the left half of its client area, tool 2 in the right
+// half and nothing below y 50.
+class CHalvesWnd : public CWnd
+{
+public:
+    int OnToolHitTest(CPoint point, TOOLINFO* pTI) const override
+    {
+        if (point.y >= 50)
+            return -1;
+        int nHit = point.x < 100 ? 1 : 2;
+        pTI->hwnd = m_hWnd;
+        pTI->uId = nHit;
+        pTI->rect = CRect(nHit == 1 ? 0 : 100, 0, nHit == 1 ? 100 : 200, 50);
+        pTI->lpszText = LPSTR_TEXTCALLBACK;
+        return nHit;
+    }
+};
+
+TEST(ToolTipOwner, HitTestRelayKeepsOnlyTheToolUnderTheMouse)
+{
+    CHalvesWnd wnd;
+    ASSERT_TRUE(wnd.Attach(CreateTestWindow()));
+    CToolTipOwner tips;
+    HWND hOther = CreateTestWindow();
+    tips.AddTool(hOther, 9, "fixed");
+    auto moveTo = [&](int x, int y) {
+        CPoint pt(x, y);
+        wnd.ClientToScreen(&pt);
+        MSG msg = {wnd.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(x, y), 0, pt};
+        tips.FilterMessage(&wnd, &msg);
+    };
+    struct Step { int x, y, nTools; };
+    const Step steps[] = {{10, 10, 2}, {20, 10, 2}, {150, 10, 2}, {150, 60, 1}, {10, 10, 2}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(std::to_string(step.x) + "," + std::to_string(step.y));
+        moveTo(step.x, step.y);
+        EXPECT_EQ(tips.GetToolCount(), step.nTools);
+    }
+    ::DestroyWindow(wnd.Detach());
+    ::DestroyWindow(hOther);
+}
+
 } // namespace
