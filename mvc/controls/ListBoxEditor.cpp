@@ -3,6 +3,7 @@
 #include "framework/CaptureLoop.h"
 #include "framework/ControlNotify.h"
 #include "framework/GdiScopes.h"
+#include "framework/ToolTipOwner.h"
 #include "mvc/controls/DialogIds.h"
 #include "res/ControlsRes.h"
 
@@ -355,6 +356,7 @@ BEGIN_MESSAGE_MAP(SECListBoxEditor, CWnd)
   ON_WM_CAPTURECHANGED()
   ON_WM_SIZE()
   ON_WM_MOVE()
+  ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 SECListBoxEditor::SECListBoxEditor() = default;
@@ -366,6 +368,8 @@ SECListBoxEditor::~SECListBoxEditor() {
     edit->DestroyWindow();
   if (m_pHelper && m_pHelper->GetSafeHwnd())
     m_pHelper->UnsubclassWindow();
+  if (m_hWnd)
+    CToolTipOwner::ForThread().RemoveTools(m_hWnd);
 }
 
 void SECListBoxEditor::LoadButtonBitmaps() {
@@ -406,8 +410,7 @@ BOOL SECListBoxEditor::Initialize(CWnd* pParent, UINT nID, DWORD dwStyle) {
   AttachRows(m_pListRows.get());
   LayoutButtons();
 
-  if ((dwStyle & kHeaderButtons) && (dwStyle & kToolTips) && m_wndToolTip.Create(this, TTS_ALWAYSTIP))
-    UpdateToolTips();
+  UpdateToolTips();
   EnsureTrailingRow();
   Notify(kSelChange, TRUE);
   ShowWindow(SW_SHOW);
@@ -456,15 +459,17 @@ void SECListBoxEditor::LayoutButtons() {
   }
 }
 
+// The tips go to the thread's one tool-tip window, which watches the header.
 void SECListBoxEditor::UpdateToolTips() {
-  if (!m_wndToolTip.GetSafeHwnd() || !(GetEditorStyle() & kHeaderButtons) || !(GetEditorStyle() & kToolTips))
+  if (!m_hWnd || !(GetEditorStyle() & kHeaderButtons) || !(GetEditorStyle() & kToolTips))
     return;
+  CToolTipOwner& tips = CToolTipOwner::ForThread();
   for (int i = 0; i < kButtonCount; ++i) {
-    m_wndToolTip.DelTool(this, kTipIds[i]);
     if (m_bShowButton[i])
-      m_wndToolTip.AddTool(this, TipText(i), &m_rcButtons[i], kTipIds[i]);
+      tips.AddTool(m_hWnd, kTipIds[i], TipText(i), &m_rcButtons[i]);
+    else
+      tips.RemoveTool(m_hWnd, kTipIds[i]);
   }
-  m_wndToolTip.Activate(TRUE);
 }
 
 void SECListBoxEditor::RecalcLayout() {
@@ -642,10 +647,6 @@ void SECListBoxEditor::OnLButtonDown(UINT, CPoint point) {
 }
 
 void SECListBoxEditor::OnMouseMove(UINT, CPoint point) {
-  if (m_wndToolTip.GetSafeHwnd()) {
-    MSG msg = *GetCurrentMessage();
-    m_wndToolTip.RelayEvent(&msg);
-  }
   if (m_nPressed < 0)
     return;
   BOOL in = m_rcButtons[m_nPressed].PtInRect(point);
@@ -686,6 +687,11 @@ void SECListBoxEditor::OnMove(int x, int y) {
   if (m_bInitialized)
     RecalcLayout();
   CWnd::OnMove(x, y);
+}
+
+void SECListBoxEditor::OnDestroy() {
+  CToolTipOwner::ForThread().RemoveTools(m_hWnd);
+  CWnd::OnDestroy();
 }
 
 BOOL SECListBoxEditor::OnListChar(UINT nChar) {

@@ -126,6 +126,7 @@ class SECListBoxEditor : public CWnd, public ListBoxEditorLogic {
   afx_msg void OnCaptureChanged(CWnd* pWnd);
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnMove(int x, int y);
+  afx_msg void OnDestroy();
   DECLARE_MESSAGE_MAP()
 
  private:
@@ -140,7 +141,6 @@ class SECListBoxEditor : public CWnd, public ListBoxEditorLogic {
   void DestroyEditButton();
 
   CButton m_btnEdit;
-  CToolTipCtrl m_wndToolTip;
   std::unique_ptr<SECListBoxEdit> m_pEdit;
   std::unique_ptr<SECListBoxEdit> m_pEndedEdit;  // its window is gone; see EndEdit
   std::unique_ptr<SECListBoxEditorHelper> m_pHelper;
