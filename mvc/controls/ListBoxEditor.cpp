@@ -7,8 +7,6 @@
 #include "mvc/controls/DialogIds.h"
 #include "res/ControlsRes.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 namespace {
@@ -445,17 +443,19 @@ void SECListBoxEditor::SetButtonFlags(DWORD dwStyle) {
     m_bShowButton[i] = (dwStyle & kShowBits[i]) != 0;
 }
 
+// Along the header from its far end back: Move Down, Move Up, Delete, New.
 void SECListBoxEditor::LayoutButtons() {
+  const CAxis along = CAxis::Horizontal();
   CRect client;
   GetClientRect(&client);
-  int right = client.right;
+  int end = along.MajorEnd(client);
   for (int i = kButtonCount - 1; i >= 0; --i) {
     m_rcButtons[i].SetRectEmpty();
     if (!m_bShowButton[i])
       continue;
-    int width = BitmapSize(m_bitmaps[i]).cx;
-    m_rcButtons[i] = CRect(right - width, 0, right, client.bottom);
-    right -= width;
+    int extent = along.Major(BitmapSize(m_bitmaps[i]));
+    m_rcButtons[i] = along.MakeRect(end - extent, along.MinorStart(client), end, along.MinorEnd(client));
+    end -= extent;
   }
 }
 

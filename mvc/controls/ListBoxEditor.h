@@ -75,6 +75,9 @@ class SECListBoxEdit : public CEdit {
   BOOL m_bEnded = FALSE;
 };
 
+// The header strip above the list box: caption, command buttons and their
+// tips; it runs the in-place edit and row drags. It owns the edit, the list
+// box subclass and the bitmaps; the rows stay the dialog's data.
 class SECListBoxEditor : public CWnd, public ListBoxEditorLogic {
  public:
   enum Button { kNew, kDelete, kMoveUp, kMoveDown, kButtonCount };
