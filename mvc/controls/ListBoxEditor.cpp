@@ -3,10 +3,9 @@
 #include "framework/CaptureLoop.h"
 #include "framework/ControlNotify.h"
 #include "framework/GdiScopes.h"
+#include "framework/ToolTipOwner.h"
 #include "mvc/controls/DialogIds.h"
 #include "res/ControlsRes.h"
-
-#include <commctrl.h>
 
 #include <algorithm>
 
@@ -355,6 +354,7 @@ BEGIN_MESSAGE_MAP(SECListBoxEditor, CWnd)
   ON_WM_CAPTURECHANGED()
   ON_WM_SIZE()
   ON_WM_MOVE()
+  ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 SECListBoxEditor::SECListBoxEditor() = default;
@@ -366,6 +366,8 @@ SECListBoxEditor::~SECListBoxEditor() {
     edit->DestroyWindow();
   if (m_pHelper && m_pHelper->GetSafeHwnd())
     m_pHelper->UnsubclassWindow();
+  if (m_hWnd)
+    CToolTipOwner::ForThread().RemoveTools(m_hWnd);
 }
 
 void SECListBoxEditor::LoadButtonBitmaps() {
@@ -406,8 +408,7 @@ BOOL SECListBoxEditor::Initialize(CWnd* pParent, UINT nID, DWORD dwStyle) {
   AttachRows(m_pListRows.get());
   LayoutButtons();
 
-  if ((dwStyle & kHeaderButtons) && (dwStyle & kToolTips) && m_wndToolTip.Create(this, TTS_ALWAYSTIP))
-    UpdateToolTips();
+  UpdateToolTips();
   EnsureTrailingRow();
   Notify(kSelChange, TRUE);
   ShowWindow(SW_SHOW);
@@ -442,29 +443,33 @@ void SECListBoxEditor::SetButtonFlags(DWORD dwStyle) {
     m_bShowButton[i] = (dwStyle & kShowBits[i]) != 0;
 }
 
+// Along the header from its far end back: Move Down, Move Up, Delete, New.
 void SECListBoxEditor::LayoutButtons() {
+  const CAxis along = CAxis::Horizontal();
   CRect client;
   GetClientRect(&client);
-  int right = client.right;
+  int end = along.MajorEnd(client);
   for (int i = kButtonCount - 1; i >= 0; --i) {
     m_rcButtons[i].SetRectEmpty();
     if (!m_bShowButton[i])
       continue;
-    int width = BitmapSize(m_bitmaps[i]).cx;
-    m_rcButtons[i] = CRect(right - width, 0, right, client.bottom);
-    right -= width;
+    int extent = along.Major(BitmapSize(m_bitmaps[i]));
+    m_rcButtons[i] = along.MakeRect(end - extent, along.MinorStart(client), end, along.MinorEnd(client));
+    end -= extent;
   }
 }
 
+// The tips go to the thread's one tool-tip window, which watches the header.
 void SECListBoxEditor::UpdateToolTips() {
-  if (!m_wndToolTip.GetSafeHwnd() || !(GetEditorStyle() & kHeaderButtons) || !(GetEditorStyle() & kToolTips))
+  if (!m_hWnd || !(GetEditorStyle() & kHeaderButtons) || !(GetEditorStyle() & kToolTips))
     return;
+  CToolTipOwner& tips = CToolTipOwner::ForThread();
   for (int i = 0; i < kButtonCount; ++i) {
-    m_wndToolTip.DelTool(this, kTipIds[i]);
     if (m_bShowButton[i])
-      m_wndToolTip.AddTool(this, TipText(i), &m_rcButtons[i], kTipIds[i]);
+      tips.AddTool(m_hWnd, kTipIds[i], TipText(i), &m_rcButtons[i]);
+    else
+      tips.RemoveTool(m_hWnd, kTipIds[i]);
   }
-  m_wndToolTip.Activate(TRUE);
 }
 
 void SECListBoxEditor::RecalcLayout() {
@@ -642,10 +647,6 @@ void SECListBoxEditor::OnLButtonDown(UINT, CPoint point) {
 }
 
 void SECListBoxEditor::OnMouseMove(UINT, CPoint point) {
-  if (m_wndToolTip.GetSafeHwnd()) {
-    MSG msg = *GetCurrentMessage();
-    m_wndToolTip.RelayEvent(&msg);
-  }
   if (m_nPressed < 0)
     return;
   BOOL in = m_rcButtons[m_nPressed].PtInRect(point);
@@ -686,6 +687,11 @@ void SECListBoxEditor::OnMove(int x, int y) {
   if (m_bInitialized)
     RecalcLayout();
   CWnd::OnMove(x, y);
+}
+
+void SECListBoxEditor::OnDestroy() {
+  CToolTipOwner::ForThread().RemoveTools(m_hWnd);
+  CWnd::OnDestroy();
 }
 
 BOOL SECListBoxEditor::OnListChar(UINT nChar) {

@@ -75,6 +75,9 @@ class SECListBoxEdit : public CEdit {
   BOOL m_bEnded = FALSE;
 };
 
+// The header strip above the list box: caption, command buttons and their
+// tips; it runs the in-place edit and row drags. It owns the edit, the list
+// box subclass and the bitmaps; the rows stay the dialog's data.
 class SECListBoxEditor : public CWnd, public ListBoxEditorLogic {
  public:
   enum Button { kNew, kDelete, kMoveUp, kMoveDown, kButtonCount };
@@ -126,6 +129,7 @@ class SECListBoxEditor : public CWnd, public ListBoxEditorLogic {
   afx_msg void OnCaptureChanged(CWnd* pWnd);
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnMove(int x, int y);
+  afx_msg void OnDestroy();
   DECLARE_MESSAGE_MAP()
 
  private:
@@ -140,7 +144,6 @@ class SECListBoxEditor : public CWnd, public ListBoxEditorLogic {
   void DestroyEditButton();
 
   CButton m_btnEdit;
-  CToolTipCtrl m_wndToolTip;
   std::unique_ptr<SECListBoxEdit> m_pEdit;
   std::unique_ptr<SECListBoxEdit> m_pEndedEdit;  // its window is gone; see EndEdit
   std::unique_ptr<SECListBoxEditorHelper> m_pHelper;

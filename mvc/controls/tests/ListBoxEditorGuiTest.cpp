@@ -1,4 +1,5 @@
 #include "mvc/controls/ListBoxEditor.h"
+#include "framework/ToolTipOwner.h"
 #include "mvc/controls/tests/GuiHelpers.h"
 
 #include <gtest/gtest.h>
@@ -152,6 +153,13 @@ TEST_F(ListBoxEditorGui, HeaderShowsTheButtonBitmapsOfTheResources) {
   ::ReleaseDC(header, dc);
   EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), face);
   EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), ink);
+}
+
+TEST_F(ListBoxEditorGui, ButtonTipsLiveAsLongAsTheHeader) {
+  CToolTipOwner& tips = CToolTipOwner::ForThread();
+  EXPECT_EQ(SECListBoxEditor::kButtonCount, tips.GetToolCount());
+  ::DestroyWindow(editor.GetSafeHwnd());
+  EXPECT_EQ(0, tips.GetToolCount());
 }
 
 // Releases the button a while after the press, from inside the drag loop.
