@@ -63,6 +63,8 @@ class TestPort : public GFComLink {
   virtual int RawRead(uint8_t* data, int n) = 0;
   virtual int RawAvailable() = 0;
   virtual void RawClearInput() = 0;
+  // What was written and not yet taken by the line (a driver's purge).
+  virtual void RawClearOutput() {}
 
  private:
   long m_baud = 19200;
@@ -131,6 +133,7 @@ class FdPort : public TestPort {
   int RawRead(uint8_t* data, int n) override;
   int RawAvailable() override;
   void RawClearInput() override;
+  void RawClearOutput() override;
 
  private:
   void Fill();

@@ -599,7 +599,7 @@ TEST_F(ZmodemTest, SlidingWindowKeepsOneFrame) {
 // Each repositioning halves the sender's subpackets, down to 32 bytes; a
 // clean run doubles them again.
 TEST_F(ZmodemTest, SubpacketsShrinkOnErrorsAndGrowBack) {
-  std::string data = RandomBytes(40000, 42);
+  std::string data = RandomBytes(300000, 42);
   WriteFile(out / "f.dat", data);
   std::thread sender([&] {
     GFComStream stream(pair.a.get());
