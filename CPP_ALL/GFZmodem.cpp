@@ -36,8 +36,14 @@ class Scoped {
 constexpr uint32_t kReceiverWait = 6000;
 constexpr int kBackChannelGarbage = 100;
 constexpr int kBackChannelRead = 70;
-// Least time between two repeated position requests.
+// Subpacket sizes: halved at each repositioning down to the least, doubled
+// once that many of them have been acknowledged without one.
+constexpr int kLeastBlock = 32;
+constexpr int kGrowAfter = 16;
+// Least time between two repeated position requests, and the bounds of
+// the time the sender is given to answer one (twice its last answer).
 constexpr uint32_t kRequestSpacing = 1000;
+constexpr uint32_t kLeastAnswerWait = 100;
 // One-second pad time-outs before the receiver asks again in the data
 // phase: a lost request or acknowledgement leaves both sides waiting.
 constexpr int kDataPadTimeouts = 2;
@@ -108,6 +114,9 @@ int GFZmodem::Send(const char* fileSpec) {
   DropInput();
   Scoped<bool> watch(m_watchSilence, true);
   HeardPeer();
+  m_blockSize = kDataSize;
+  m_cleanFrom = 0;
+  m_pendingHeader = kNoHeader;
   RunSender();
   return m_monitor->result;
 }
@@ -204,17 +213,21 @@ int GFZmodem::SendFileData() {
     if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
     m_lastAck = m_pos;
     m_monitor->bytesDone = m_pos;
-    // Data until the end of the file, each frame followed by the
-    // receiver's answer.
+    // Data until the end of the file; a frame ends at a header from the
+    // receiver other than an acknowledgement, which is then taken here.
     while (m_pos < size) {
       if (SendDataFrame() < 0) return m_monitor->result;
-      if (WaitReceiver() < 0) return m_monitor->result;
-      int type = ReadFrameHeader(true);
-      // Acknowledgements that are already here are taken too, so that the
-      // window reflects the latest one.
-      while (type == ZACK && HeaderWaiting()) {
-        m_lastAck = std::max(m_lastAck, HeaderPosition());
+      int type = m_pendingHeader;
+      m_pendingHeader = kNoHeader;
+      if (type == kNoHeader) {
+        if (WaitReceiver() < 0) return m_monitor->result;
         type = ReadFrameHeader(true);
+        // Acknowledgements that are already here are taken too, so that
+        // the window reflects the latest one.
+        while (type == ZACK && HeaderWaiting()) {
+          m_lastAck = std::max(m_lastAck, HeaderPosition());
+          type = ReadFrameHeader(true);
+        }
       }
       switch (type) {
         case ZACK:
@@ -230,6 +243,9 @@ int GFZmodem::SendFileData() {
           m_reposition = true;
           m_lastAck = m_pos;
           m_monitor->bytesDone = m_pos;
+          // Shorter subpackets lose less to each damaged byte.
+          m_blockSize = std::max(kLeastBlock, m_blockSize / 2);
+          m_cleanFrom = m_pos;
           break;
         case ZRINIT:
         case ZSKIP:
@@ -282,7 +298,7 @@ int GFZmodem::SendDataFrame() {
   long size = m_monitor->fileSize;
   long sinceHeader = 0;
   for (;;) {
-    long room = kDataSize;
+    long room = m_blockSize;
     if (m_peerBufferSize) room = std::min(room, m_peerBufferSize - sinceHeader);
     room = std::min(room, size - m_pos);
     int n = room > 0 ? m_engine->Read(m_data.data(), int(room)) : 0;
@@ -298,15 +314,41 @@ int GFZmodem::SendDataFrame() {
     m_pos = after;
     m_monitor->bytesDone = m_pos;
     ++m_monitor->subpackets;
+    if (m_lastAck - m_cleanFrom >= long(kGrowAfter) * m_blockSize && m_blockSize < kDataSize) {
+      m_blockSize *= 2;
+      m_cleanFrom = m_lastAck;
+    }
     if (CheckAbort()) return m_monitor->result;
     if (end == ZCRCW) return 0;
-    // A full window waits for the receiver's acknowledgement, which the
-    // back channel then takes.
-    if (m_streaming && m_pos - m_lastAck >= kWindow && WaitReceiver() < 0) return m_monitor->result;
-    if (BackChannel()) {
-      if (SendDataSubpacket(0, ZCRCE) < 0) return m_monitor->result;
+    int stop = TakeBackChannel();
+    if (stop < 0) return m_monitor->result;
+    if (stop > 0) return SendDataSubpacket(0, ZCRCE) < 0 ? m_monitor->result : 0;
+  }
+}
+
+int GFZmodem::TakeBackChannel() {
+  for (;;) {
+    // A full window waits for the receiver's acknowledgement.
+    bool full = m_streaming && m_pos - m_lastAck >= kWindow;
+    if (full && WaitReceiver() < 0) return m_monitor->result;
+    int back = BackChannel();
+    if (back == kQuiet) {
+      if (full) continue;
       return 0;
     }
+    if (back == kNoise) return 1;
+    Message("BackChannel: backtalk ZCAN/ZPAD");
+    int type = ReadFrameHeader(true);
+    if (type == ZACK) {
+      m_lastAck = std::max(m_lastAck, HeaderPosition());
+      m_monitor->retryCount = 0;
+      continue;
+    }
+    if (m_monitor->result < 0) return m_monitor->result;
+    // Anything else (a damaged header too) ends the frame; the next one
+    // starts with a header the receiver can check its position against.
+    m_pendingHeader = type;
+    return 1;
   }
 }
 
@@ -340,24 +382,23 @@ bool GFZmodem::HeaderWaiting() {
   return false;
 }
 
-bool GFZmodem::BackChannel() {
+int GFZmodem::BackChannel() {
   int garbage = 0;
   while (Waiting()) {
     int c = GetChar(kBackChannelRead);
     if (c < 0) break;
     if (c == XON || c == XOFF || c == (XON | 0x80) || c == (XOFF | 0x80)) continue;
     if (c == ZPAD || c == ZDLE) {
-      Message("BackChannel: backtalk ZCAN/ZPAD");
       Unget(c);  // the header search needs it
-      return true;
+      return kHeader;
     }
     if (++garbage % 16 == 1) Message("BackChannel: garbage detected");
     if (garbage > kBackChannelGarbage) {
       Message("BackChannel: exceeded garbage count");
-      return true;
+      return kNoise;
     }
   }
-  return false;
+  return kQuiet;
 }
 
 void GFZmodem::CloseLink() {
@@ -633,7 +674,8 @@ void GFZmodem::RequestPosition(bool force) {
 }
 
 void GFZmodem::WrongPosition() {
-  if (++m_wrongHeaders >= 2 || GFElapsed(m_lastRequest, kRequestSpacing)) RequestPosition(true);
+  if (m_wrongHeaders < 0) m_wrongHeaders = 0;
+  if (++m_wrongHeaders >= 2 || GFElapsed(m_lastRequest, m_answerWait)) RequestPosition(true);
 }
 
 int GFZmodem::ReadFileData() {
@@ -672,6 +714,11 @@ int GFZmodem::ReadFileData() {
       RequestPosition(true);
       continue;
     }
+    if (type == ZNAK) {
+      // The sender could not read our last header.
+      RequestPosition(true);
+      continue;
+    }
     if (type != ZDATA) {
       Message("ReadFileData: frame_type=%d", type);
       continue;
@@ -680,6 +727,13 @@ int GFZmodem::ReadFileData() {
       Message("ReadFileData: Mismatch in rx_pos");
       WrongPosition();
       continue;
+    }
+    if (m_wrongHeaders >= 0) {
+      // The sender answered our request: that is how long a stale header
+      // may still come after the next one.
+      uint32_t took = GFTickCount() - m_lastRequest;
+      m_answerWait = std::min(kRequestSpacing, std::max(kLeastAnswerWait, 2 * took));
+      m_wrongHeaders = -1;
     }
     if (ReadFrameData() < 0) return m_monitor->result;
   }

@@ -138,7 +138,14 @@ class GFZmodem : public GFTransfer {
   int SendFileData();
   int SendDataFrame();
   int WaitReceiver();
-  bool BackChannel();
+  // What the receiver has sent while we send: nothing, a header (left for
+  // the header search) or only noise.
+  enum { kQuiet, kHeader, kNoise };
+  int BackChannel();
+  // Takes acknowledgements from the back channel, waiting while the window
+  // is full: 0 to go on with the frame, 1 to end it (another header is
+  // pending), or the error.
+  int TakeBackChannel();
   // True when the next input (line ends and flow characters skipped) is a pad.
   bool HeaderWaiting();
   void CloseLink();
@@ -201,6 +208,10 @@ class GFZmodem : public GFTransfer {
   long m_pos = 0;
   long m_lastAck = 0;
   bool m_reposition = false;
+  static constexpr int kNoHeader = -1000;
+  int m_pendingHeader = kNoHeader;  // read while sending, not yet acted on
+  int m_blockSize = kDataSize;
+  long m_cleanFrom = 0;  // acknowledged since then without a repositioning
   std::string m_info;
 
   // Receiver bookkeeping.
@@ -213,6 +224,7 @@ class GFZmodem : public GFTransfer {
   long m_rxPos = 0;
   long m_appendBase = 0;  // appended data starts after the local file
   uint32_t m_lastRequest = 0;
-  int m_wrongHeaders = 0;  // headers for another position since our request
+  int m_wrongHeaders = 0;  // headers for another position since our request; -1 answered
+  uint32_t m_answerWait = 1000;
   std::string m_tempPath;  // where a replacing file is written until it is whole
 };

@@ -1,10 +1,12 @@
 // Interoperation with lrzsz over a pseudo-terminal: sz sends to our
 // receiver, rz receives from our sender.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
 
 #include "CPP_ALL/GFZmodem.h"
+#include "CPP_ALL/tests/LineRelay.h"
 #include "CPP_ALL/tests/TestPorts.h"
 #include "CPP_ALL/tests/TransferFixture.h"
 
@@ -145,6 +147,49 @@ TEST_F(LrzszTest, CancelWhileReceivingFromSz) {
   EXPECT_EQ(ReceiveFromSz({}, {"big.bin"}), GF_USER_ABORT);
   EXPECT_NE(peerExit, -1);  // sz ended on its own
   EXPECT_NE(peerExit, 0);
+}
+
+// Through a relay that paces, delays and damages bytes (fixed seeds; a
+// faster pace and small files than the field's): a damaged line completes
+// both ways, a dead one ends both sides with a code within the silence
+// limit and leaves no file behind on our side. Never a wrong file as done.
+TEST_F(LrzszTest, RelayedLineDamagedOrCut) {
+  WriteFile(out / "f.bin", RandomBytes(48 * 1024, 77));
+  struct Case {
+    const char* name;
+    bool send;
+    LineShape shape;
+  } cases[] = {
+      {"to rz, 0.03% damage", true, {115200, 2, 0.0003, 1, -1}},
+      {"from sz, 0.03% damage", false, {115200, 2, 0.0003, 2, -1}},
+      {"to rz, cut", true, {115200, 2, 0, 3, 20000}},
+      {"from sz, cut", false, {115200, 2, 0, 4, 20000}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::path to = in / c.name;
+    fs::create_directories(to);
+    bool cut = c.shape.cutAfter >= 0;
+    auto setup = [&](GFZmodem& z) {
+      z.SetRetryLimit(500);
+      if (cut) z.SetSilenceLimit(3000);
+    };
+    RelayRun r = c.send ? OursToRz("f.bin", out.path.string(), to.string(), c.shape, cut ? 100 : 20000, setup)
+                        : SzToOurs("f.bin", out.path.string(), to.string(), c.shape, cut ? 100 : 20000, setup);
+    if (r.ours == 0) EXPECT_TRUE(r.same);
+    if (!cut) {
+      EXPECT_EQ(r.ours, 0);
+      EXPECT_EQ(r.peer, 0);
+      EXPECT_LT(r.oursSeconds, 60);
+      continue;
+    }
+    EXPECT_THAT(r.ours, testing::AnyOf(GF_TRANSFER_TIMEOUT, GF_REMOTE_CANCEL));
+    EXPECT_LT(r.oursSeconds, 3 + 10);
+    if (!c.send) {
+      EXPECT_FALSE(fs::exists(to / "f.bin"));
+      EXPECT_FALSE(r.strays);
+    }
+  }
 }
 
 }  // namespace

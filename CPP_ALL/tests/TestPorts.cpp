@@ -109,7 +109,10 @@ int TestPort::ReadBuffer(void* buffer, int n) {
 }
 
 int TestPort::Purge(int direction, int count) {
-  if (direction) return 0;
+  if (direction) {
+    if (count == 0) RawClearOutput();
+    return 0;
+  }
   if (count == 0) {
     RawClearInput();
     return 0;
@@ -227,6 +230,8 @@ void FdPort::RawClearInput() {
   while (::read(m_fd, scratch, sizeof scratch) > 0) {
   }
 }
+
+void FdPort::RawClearOutput() { ::tcflush(m_fd, TCOFLUSH); }
 
 int FdPort::RawWrite(const uint8_t* data, int n) {
   ssize_t w = ::write(m_fd, data, size_t(n));

@@ -64,6 +64,8 @@ class TestPort : public GFComLink {
   virtual int RawRead(uint8_t* data, int n) = 0;
   virtual int RawAvailable() = 0;
   virtual void RawClearInput() = 0;
+  // What was written and not yet taken by the line (a driver's purge).
+  virtual void RawClearOutput() {}
 
   int m_break = 0;
 
@@ -139,6 +141,7 @@ class FdPort : public TestPort {
   int RawRead(uint8_t* data, int n) override;
   int RawAvailable() override;
   void RawClearInput() override;
+  void RawClearOutput() override;
 
  private:
   void Fill();

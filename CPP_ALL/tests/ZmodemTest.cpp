@@ -583,6 +583,70 @@ TEST_F(ZmodemTest, FailedResumeKeepsThePartUndated) {
   EXPECT_GE(fs::last_write_time(in / "f.bin"), before);
 }
 
+// Acknowledgements come back while the sender goes on: one data frame
+// carries the whole file on a clean line, not one frame per window.
+TEST_F(ZmodemTest, SlidingWindowKeepsOneFrame) {
+  std::string data = RandomBytes(200000, 41);
+  WriteFile(out / "f.bin", data);
+  Run((out / "f.bin").string());
+  EXPECT_EQ(rx.result, 0);
+  EXPECT_TRUE(SameBytes(ReadFile(in / "f.bin"), data));
+  int frames = 0;
+  for (const std::string& m : rx.monitor.messages) frames += m.find("NEW BYTE COUNT") == 0;
+  EXPECT_EQ(frames, 1);
+}
+
+// Each repositioning halves the sender's subpackets, down to 32 bytes; a
+// clean run doubles them again.
+TEST_F(ZmodemTest, SubpacketsShrinkOnErrorsAndGrowBack) {
+  std::string data = RandomBytes(300000, 42);
+  WriteFile(out / "f.dat", data);
+  std::thread sender([&] {
+    GFComStream stream(pair.a.get());
+    GFZmodem z(&stream, &tx.monitor);
+    tx.result = z.Send((out / "f.dat").string().c_str());
+  });
+  GFComStream stream(pair.b.get());
+  RecordingMonitor monitor;
+  GFZmodem d(&stream, &monitor);
+  const uint8_t* (*at)(long) = HandSender::At;
+  const uint8_t flags[4] = {0, 0, 0, GFZmodem::CANFDX | GFZmodem::CANFC32};
+  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZRQINIT);
+  d.SendHexHeader(GFZmodem::ZRINIT, flags);
+  int type;
+  while ((type = d.ReadFrameHeader(false)) == GFZmodem::ZRQINIT) {
+  }
+  ASSERT_EQ(type, GFZmodem::ZFILE);
+  ASSERT_EQ(d.ReadDataSubpacket(), GFZmodem::ZCRCW);
+  // Asks for `pos` and returns the sizes of the first `count` subpackets
+  // of the frame that answers, acknowledging each.
+  auto sizes = [&](long pos, int count) {
+    d.SendHexHeader(GFZmodem::ZRPOS, at(pos));
+    std::vector<long> got;
+    while (d.ReadFrameHeader(false) != GFZmodem::ZDATA || d.HeaderPosition() != pos) {
+    }
+    for (int i = 0; i < count; ++i) {
+      if (d.ReadDataSubpacket() < 0) break;
+      got.push_back(monitor.subpacketBytes);
+      pos += monitor.subpacketBytes;
+      d.SendHexHeader(GFZmodem::ZACK, at(pos));
+    }
+    return got;
+  };
+  EXPECT_THAT(sizes(0, 2), testing::ElementsAre(1024, 1024));
+  EXPECT_THAT(sizes(1000, 1), testing::ElementsAre(512));
+  EXPECT_THAT(sizes(1000, 1), testing::ElementsAre(256));
+  for (int i = 0; i < 4; ++i) sizes(1000, 1);
+  std::vector<long> run = sizes(1000, 200);
+  ASSERT_EQ(run.size(), 200u);
+  EXPECT_EQ(run[0], 32);
+  EXPECT_EQ(run[15], 32);
+  EXPECT_GT(*std::max_element(run.begin(), run.end()), 32);
+  d.WriteBuffer("\x18\x18\x18\x18\x18\x18\x18\x18", 8);
+  sender.join();
+  EXPECT_EQ(tx.result, GF_REMOTE_CANCEL);
+}
+
 // The receiver's choice for an offered file, from what it knows alone.
 TEST(ZmodemReceiveAction, DecidedFromTheFacts) {
   using A = GFZmodem::ReceiveAction;

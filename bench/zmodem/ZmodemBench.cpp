@@ -16,7 +16,11 @@
 #include <random>
 #include <string>
 
+#include <thread>
+#include <vector>
+
 #include "CPP_ALL/GFZmodem.h"
+#include "CPP_ALL/tests/LineRelay.h"
 #include "CPP_ALL/tests/TestPorts.h"
 
 namespace fs = std::filesystem;
@@ -129,6 +133,134 @@ void Print(const char* name, const Result& r, const Result* reference) {
   std::printf("%s\n", r.ok ? "" : "  FAILED");
 }
 
+// ---------------------------------------------------------------- paced line
+
+// 256 KiB over 115200 baud 8N1 (11,520 bytes/s), 4 ms each way, five seeds
+// of damage: lrzsz to lrzsz beside our sender to rz and sz to our receiver,
+// with the library's defaults and with the program's retry limit (500).
+constexpr size_t kPacedSize = 256 * 1024;
+constexpr int kSeeds = 5;
+constexpr int kPeerCap = 300000;  // lrzsz runs still going then count as running
+
+enum Column { kLrzsz, kOursToRz, kOursToRz500, kSzToOurs, kSzToOurs500, kColumns };
+const char* const kColumnNames[kColumns] = {"lrzsz to lrzsz", "ours to rz", "ours to rz (500)", "sz to ours",
+                                            "sz to ours (500)"};
+
+struct Outcome {
+  bool complete = false;
+  bool wrong = false;   // reported success with a wrong file
+  bool running = false; // still going at the cap
+  int code = 0;
+  double seconds = 0;   // until the file was complete, else until it ended
+  double efficiency = 0;
+};
+
+// lrzsz's own figure: the file's size over the rate rz reports.
+double RzSeconds(const fs::path& log) {
+  std::ifstream in(log, std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(in)), {});
+  size_t at = text.rfind("BPS:");
+  long bps = at == std::string::npos ? 0 : std::atol(text.c_str() + at + 4);
+  return bps > 0 ? double(kPacedSize) / double(bps) : 0;
+}
+
+Outcome RunPaced(Column column, const fs::path& src, const fs::path& root, LineShape shape) {
+  fs::path dst = root / "in";
+  fs::create_directories(dst);
+  TraceMonitor monitor;
+  auto setup = [&](GFZmodem& z) {
+    if (column == kOursToRz500 || column == kSzToOurs500) z.SetRetryLimit(500);
+  };
+  std::string from = src.string(), to = dst.string();
+  RelayRun r;
+  Outcome o;
+  if (column == kLrzsz) {
+    r = SzToRz("paced.bin", from, to, shape, kPeerCap);
+    o.running = r.ours == -1;
+    o.complete = r.ours == 0 && r.same;
+    o.wrong = r.ours == 0 && !r.same;
+    o.code = r.ours;
+    o.seconds = o.complete ? RzSeconds(root / "rz.log") : r.oursSeconds;
+  } else if (column == kOursToRz || column == kOursToRz500) {
+    r = OursToRz("paced.bin", from, to, shape, 10000, setup, &monitor);
+    o.complete = r.ours == 0 && r.same;
+    o.wrong = r.ours == 0 && !r.same;
+    o.code = r.ours;
+    o.seconds = r.oursSeconds;
+  } else {
+    r = SzToOurs("paced.bin", from, to, shape, 10000, setup, &monitor);
+    o.complete = r.ours == 0 && r.same;
+    o.wrong = (r.ours == 0 && !r.same) || (r.ours != 0 && fs::exists(dst / "paced.bin"));
+    o.code = r.ours;
+    o.seconds = o.complete && monitor.fileDone > 0 ? monitor.fileDone : r.oursSeconds;
+  }
+  if (r.wire > 0) o.efficiency = 100.0 * double(kPacedSize) / double(r.wire);
+  fs::remove_all(root);
+  return o;
+}
+
+void PacedRow(const char* name, const fs::path& src, const fs::path& root, LineShape shape, int seeds,
+              const double* clean) {
+  std::vector<Outcome> outcomes(size_t(kColumns * seeds));
+  std::vector<std::thread> runs;
+  for (int c = 0; c < kColumns; ++c)
+    for (int seed = 0; seed < seeds; ++seed)
+      runs.emplace_back([&, c, seed] {
+        LineShape s = shape;
+        s.seed = uint32_t(seed + 1);
+        outcomes[size_t(c * seeds + seed)] =
+            RunPaced(Column(c), src, root / (std::to_string(c) + "_" + std::to_string(seed)), s);
+      });
+  for (std::thread& t : runs) t.join();
+  std::printf("%s\n", name);
+  for (int c = 0; c < kColumns; ++c) {
+    int complete = 0, running = 0, wrong = 0;
+    double worst = 0;
+    std::string codes;
+    for (int seed = 0; seed < seeds; ++seed) {
+      const Outcome& o = outcomes[size_t(c * seeds + seed)];
+      complete += o.complete;
+      running += o.running;
+      wrong += o.wrong;
+      if (o.complete) worst = std::max(worst, o.seconds);
+      char one[48];
+      std::snprintf(one, sizeof one, " %s%d@%.0fs", o.complete ? "ok" : o.running ? "run" : "err", o.code, o.seconds);
+      codes += one;
+    }
+    std::printf("  %-18s %d of %d complete, %d running, %d wrong", kColumnNames[c], complete, seeds, running, wrong);
+    if (complete && clean && clean[c] > 0) std::printf(", slowest x%.2f of clean", worst / clean[c]);
+    std::printf(" |%s\n", codes.c_str());
+  }
+}
+
+void PacedTable(const fs::path& root) {
+  fs::path src = root / "paced_src";
+  fs::create_directories(src);
+  {
+    std::mt19937 random(7);
+    std::string data(kPacedSize, '\0');
+    for (char& c : data) c = char(random());
+    std::ofstream(src / "paced.bin", std::ios::binary) << data;
+  }
+  std::printf("\n256 KiB random file, 115200 baud 8N1 (11,520 bytes/s), 4 ms each way:\n");
+  // Clean: speed and wire efficiency, one at a time.
+  double clean[kColumns] = {};
+  for (int c = 0; c < kColumns; ++c) {
+    Outcome o = RunPaced(Column(c), src, root / ("clean" + std::to_string(c)), LineShape{});
+    clean[c] = o.seconds;
+    std::printf("  clean %-18s %7.2f s%s", kColumnNames[c], o.seconds, o.complete ? "" : "  FAILED");
+    if (c != kLrzsz && clean[kLrzsz] > 0) std::printf("  x%.3f of lrzsz", clean[kLrzsz] / o.seconds);
+    if (o.efficiency > 0) std::printf("  wire efficiency %.1f%%", o.efficiency);
+    std::printf("\n");
+  }
+  PacedRow("0.1% damage (half flipped, half dropped, both ways):", src, root, LineShape{11520, 4, 0.001}, kSeeds,
+           clean);
+  PacedRow("1% damage:", src, root, LineShape{11520, 4, 0.01}, kSeeds, clean);
+  LineShape cut;
+  cut.cutAfter = 100000;
+  PacedRow("line cut after 100,000 bytes:", src, root, cut, 1, nullptr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -158,6 +290,7 @@ int main(int argc, char** argv) {
   Print("sz -> rz (lrzsz)", best[0], nullptr);
   Print("our sender -> rz", best[1], &best[0]);
   Print("sz -> our receiver", best[2], &best[0]);
+  if (!(argc > 2 && std::strcmp(argv[2], "fast") == 0)) PacedTable(root);
   fs::remove_all(root);
   return best[0].ok && best[1].ok && best[2].ok ? 0 : 1;
 }

@@ -1,0 +1,200 @@
+#include "CPP_ALL/tests/LineRelay.h"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "CPP_ALL/tests/TestPorts.h"
+
+namespace {
+constexpr int kFifo = 64;  // bytes the UART takes before the driver holds back
+
+int64_t Now() {
+  return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+void NonBlocking(int fd) { ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK); }
+}  // namespace
+
+PtyPair::PtyPair() {
+  m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
+  if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0) return;
+  m_slave = ::open(::ptsname(m_master), O_RDWR | O_NOCTTY);
+  if (m_slave < 0) return;
+  termios t{};
+  ::tcgetattr(m_slave, &t);
+  ::cfmakeraw(&t);
+  ::tcsetattr(m_slave, TCSANOW, &t);
+  NonBlocking(m_master);
+  NonBlocking(m_slave);
+}
+
+PtyPair::~PtyPair() {
+  if (m_slave >= 0) ::close(m_slave);
+  if (m_master >= 0) ::close(m_master);
+}
+
+LineRelay::LineRelay(int a, int b, const LineShape& shape) : m_shape(shape) {
+  NonBlocking(a);
+  NonBlocking(b);
+  m_dir[0].from = a;
+  m_dir[0].to = b;
+  m_dir[0].random = shape.seed * 2654435761u + 1;
+  m_dir[1].from = b;
+  m_dir[1].to = a;
+  m_dir[1].random = shape.seed * 40503u + 7;
+  m_thread = std::thread([this] { Run(); });
+}
+
+LineRelay::~LineRelay() {
+  m_stop = true;
+  m_thread.join();
+}
+
+bool LineRelay::Hit(Direction& d, double p) {
+  // xorshift: the same damage for the same seed on every machine.
+  d.random ^= d.random << 13;
+  d.random ^= d.random >> 7;
+  d.random ^= d.random << 17;
+  return double(d.random % 1000000007u) / 1000000007.0 < p;
+}
+
+void LineRelay::Take(Direction& d, int64_t now) {
+  const int64_t perByte = 1000000 / m_shape.bytesPerSecond;
+  d.wireFree = std::max(d.wireFree, now);
+  int room = kFifo - int((d.wireFree - now) / perByte);
+  if (room <= 0) return;
+  uint8_t buffer[kFifo];
+  ssize_t n = ::read(d.from, buffer, size_t(room));
+  for (ssize_t i = 0; i < n; ++i) {
+    d.wireFree += perByte;
+    long carried = ++m_carried;
+    if (m_shape.cutAfter >= 0 && carried > m_shape.cutAfter) continue;
+    uint8_t value = buffer[i];
+    if (Hit(d, m_shape.damage)) {
+      ++m_damaged;
+      if (d.random & 0x100) continue;  // dropped
+      value ^= uint8_t(1u << (d.random >> 9 & 7));
+    }
+    d.queue.push_back({value, d.wireFree + m_shape.latencyMs * 1000});
+  }
+}
+
+void LineRelay::Deliver(Direction& d, int64_t now) {
+  uint8_t buffer[4096];
+  size_t n = 0;
+  while (n < sizeof buffer && n < d.queue.size() && d.queue[n].due <= now) {
+    buffer[n] = d.queue[n].value;
+    ++n;
+  }
+  if (n == 0) return;
+  ssize_t w = ::write(d.to, buffer, n);
+  if (w > 0) d.queue.erase(d.queue.begin(), d.queue.begin() + w);
+}
+
+void LineRelay::Run() {
+  while (!m_stop) {
+    int64_t now = Now();
+    for (Direction& d : m_dir) {
+      Take(d, now);
+      Deliver(d, now);
+    }
+    ::usleep(300);
+  }
+}
+
+namespace {
+bool SameFile(const std::string& a, const std::string& b) {
+  std::ifstream x(a, std::ios::binary), y(b, std::ios::binary);
+  if (!x || !y) return false;
+  return std::equal(std::istreambuf_iterator<char>(x), {}, std::istreambuf_iterator<char>(y), {});
+}
+
+double Since(int64_t start) { return double(Now() - start) / 1e6; }
+
+void Finish(RelayRun& r, const std::string& name, const std::string& from, const std::string& to) {
+  r.same = SameFile(from + "/" + name, to + "/" + name);
+  for (const auto& e : std::filesystem::directory_iterator(to)) {
+    std::string n = e.path().filename().string();
+    if (n != name && n.find(name) == 0) r.strays = true;
+  }
+}
+}  // namespace
+
+RelayRun OursToRz(const std::string& name, const std::string& from, const std::string& to, const LineShape& shape,
+                  int peerWaitMs, const std::function<void(GFZmodem&)>& setup, GFMonitor* monitor) {
+  RelayRun r;
+  PtyPeer rz;
+  PtyPair ours;
+  rz.Start({"rz", "-y"}, to, to + "/../rz.log");
+  int64_t start = Now();
+  {
+    LineRelay line(ours.Master(), rz.Master(), shape);
+    FdPort port(ours.Slave());
+    GFComStream stream(&port);
+    GFZmodem z(&stream, monitor);
+    if (setup) setup(z);
+    r.ours = z.Send((from + "/" + name).c_str());
+    r.oursSeconds = Since(start);
+    r.peer = rz.Wait(peerWaitMs);
+    r.seconds = Since(start);
+    r.wire = port.bytesWritten + port.bytesRead;
+    r.damaged = line.Damaged();
+  }
+  Finish(r, name, from, to);
+  return r;
+}
+
+RelayRun SzToOurs(const std::string& name, const std::string& from, const std::string& to, const LineShape& shape,
+                  int peerWaitMs, const std::function<void(GFZmodem&)>& setup, GFMonitor* monitor) {
+  RelayRun r;
+  PtyPeer sz;
+  PtyPair ours;
+  sz.Start({"sz", name}, from, to + "/../sz.log");
+  int64_t start = Now();
+  {
+    LineRelay line(sz.Master(), ours.Master(), shape);
+    FdPort port(ours.Slave());
+    GFComStream stream(&port);
+    GFZmodem z(&stream, monitor);
+    z.SetReceiveFolder(to.c_str());
+    z.SetReceiverResume(false);
+    if (setup) setup(z);
+    r.ours = z.Receive(0);
+    r.oursSeconds = Since(start);
+    r.peer = sz.Wait(peerWaitMs);
+    r.seconds = Since(start);
+    r.wire = port.bytesWritten + port.bytesRead;
+    r.damaged = line.Damaged();
+  }
+  Finish(r, name, from, to);
+  return r;
+}
+
+RelayRun SzToRz(const std::string& name, const std::string& from, const std::string& to, const LineShape& shape,
+                int waitMs) {
+  RelayRun r;
+  PtyPeer sz, rz;
+  rz.Start({"rz", "-y"}, to, to + "/../rz.log");
+  sz.Start({"sz", name}, from, to + "/../sz.log");
+  int64_t start = Now();
+  {
+    LineRelay line(sz.Master(), rz.Master(), shape);
+    r.ours = rz.Wait(waitMs);
+    r.oursSeconds = Since(start);
+    r.peer = sz.Wait(r.ours == -1 ? 0 : 10000);
+    r.seconds = Since(start);
+    r.damaged = line.Damaged();
+  }
+  Finish(r, name, from, to);
+  return r;
+}
+#endif

@@ -1,0 +1,94 @@
+// A serial line between two pseudo-terminals, for ZMODEM against lrzsz on
+// a line like the field's: bytes are paced at a baud rate (the sender's
+// UART holds a small FIFO, the rest waits in its driver), arrive after a
+// latency, and are damaged (half flipped, half dropped) at a rate from a
+// fixed seed; the line can go dead after a number of bytes.
+#pragma once
+
+#ifndef _WIN32
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "CPP_ALL/GFZmodem.h"
+
+struct LineShape {
+  long bytesPerSecond = 11520;  // 115200 baud 8N1
+  int latencyMs = 4;            // each way
+  double damage = 0;            // share of bytes flipped or dropped
+  uint32_t seed = 1;
+  long cutAfter = -1;           // bytes through (both ways) before it dies
+};
+
+// The master and raw slave of a fresh pseudo-terminal.
+class PtyPair {
+ public:
+  PtyPair();
+  ~PtyPair();
+  PtyPair(const PtyPair&) = delete;
+  PtyPair& operator=(const PtyPair&) = delete;
+  int Master() const { return m_master; }
+  int Slave() const { return m_slave; }  // non-blocking
+
+ private:
+  int m_master = -1;
+  int m_slave = -1;
+};
+
+class LineRelay {
+ public:
+  // Relays between two non-blocking descriptors until destroyed.
+  LineRelay(int a, int b, const LineShape& shape);
+  ~LineRelay();
+  LineRelay(const LineRelay&) = delete;
+  LineRelay& operator=(const LineRelay&) = delete;
+  long Carried() const { return m_carried; }
+  long Damaged() const { return m_damaged; }
+
+ private:
+  struct Byte {
+    uint8_t value;
+    int64_t due;  // microseconds
+  };
+  struct Direction {
+    int from, to;
+    std::deque<Byte> queue;
+    int64_t wireFree = 0;  // when the UART has sent what it holds
+    uint64_t random;
+  };
+  void Run();
+  void Take(Direction& d, int64_t now);
+  void Deliver(Direction& d, int64_t now);
+  bool Hit(Direction& d, double p);
+
+  LineShape m_shape;
+  Direction m_dir[2];
+  std::atomic<bool> m_stop{false};
+  std::atomic<long> m_carried{0};
+  std::atomic<long> m_damaged{0};
+  std::thread m_thread;
+};
+
+// One file over a relayed line: our sender to rz, sz to our receiver, or
+// sz to rz. `ours` is our result (for sz to rz, rz's exit code, -1 when
+// it was still running at the end of the wait); `peer` the peer's exit code.
+struct RelayRun {
+  int ours = 1;
+  int peer = -2;
+  double oursSeconds = 0;  // until our side (rz for lrzsz) ended
+  double seconds = 0;      // until both ended
+  bool same = false;       // the file arrived whole
+  bool strays = false;     // other files named after it were left behind
+  long wire = 0;           // bytes our port carried, both ways
+  long damaged = 0;
+};
+RelayRun OursToRz(const std::string& name, const std::string& from, const std::string& to, const LineShape& shape,
+                  int peerWaitMs, const std::function<void(GFZmodem&)>& setup = nullptr, GFMonitor* monitor = nullptr);
+RelayRun SzToOurs(const std::string& name, const std::string& from, const std::string& to, const LineShape& shape,
+                  int peerWaitMs, const std::function<void(GFZmodem&)>& setup = nullptr, GFMonitor* monitor = nullptr);
+RelayRun SzToRz(const std::string& name, const std::string& from, const std::string& to, const LineShape& shape,
+                int waitMs);
+#endif
