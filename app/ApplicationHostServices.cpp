@@ -27,7 +27,8 @@ void CApplicationHostServices::ReportError(LPCTSTR pszText, HostIcon icon)
 
 BOOL CApplicationHostServices::BeginProgress(LPCTSTR pszText, int nLower, int nUpper, int nStep)
 {
-    return g_pMainStatusBar && g_pMainStatusBar->BeginProgress(pszText, nLower, nUpper, TRUE, kPercentProgressStyle, nStep);
+    return g_pMainStatusBar
+        && g_pMainStatusBar->BeginProgress(pszText, nLower, nUpper, TRUE, kPercentProgressStyle, nStep);
 }
 
 void CApplicationHostServices::SetProgressPos(int nPos)

@@ -5,6 +5,7 @@
 #include "app/MainFrame.h"
 #include "app/SerialSettings.h"
 #include "app/project/ChildFrame.h"
+#include "app/project/FolderSettings.h"
 #include "app/project/ProtocolDoc.h"
 #include "app/project/ProtocolViewport.h"
 #include "framework/OsFile.h"
@@ -100,7 +101,7 @@ BOOL CG7KWinApp::InitInstance()
     pMainFrame->ShowWindow(m_nCmdShow);
     pMainFrame->UpdateWindow();
 
-    const CString strWorkingDir = GetProfileString("Folders", "WorkingDir", nullptr);
+    const CString strWorkingDir = CFolderSettings::Read(GetProfileStore(), "WorkingDir", nullptr);
     if (!strWorkingDir.IsEmpty())
         OsFile::ChangeDirectory(strWorkingDir);
     return TRUE;

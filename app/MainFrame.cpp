@@ -2,6 +2,8 @@
 #include "app/MainFrame.h"
 #include "app/PropertiesSheet.h"
 #include "app/project/DeleteCommands.h"
+#include "app/project/FolderSettings.h"
+#include "framework/HostServices.h"
 #include "res/resource.h"
 
 #include <direct.h>
@@ -141,7 +143,8 @@ void CMainFrame::OnInstallXyz()
     // The geometry files are picked from the Vika protocols folder; the
     // current directory comes back afterwards.
     CDirectoryKeeper keepDirectory;
-    const CString strFolder = AfxGetApp()->GetProfileString("Folders", "VikaProtocols", "C:\\GVX7000\\Protocol");
+    const CString strFolder =
+        CFolderSettings::Read(GetHostServices().Profile(), "VikaProtocols", "C:\\GVX7000\\Protocol");
     SetCurrentDirectoryA(strFolder);
     RunInstrumentCommand(ID_INSTALL_XYZ, TRUE);
 }
@@ -188,8 +191,8 @@ void CMainFrame::OnDeleteCommand(UINT nId)
         return;
     CDirectoryKeeper keepDirectory;
     if (pCommand->pszFolderKey) {
-        const CString strFolder = AfxGetApp()->GetProfileString("Folders", pCommand->pszFolderKey,
-                                                                pCommand->pszDefaultFolder);
+        const CString strFolder = CFolderSettings::Read(GetHostServices().Profile(), pCommand->pszFolderKey,
+                                                        pCommand->pszDefaultFolder);
         SetCurrentDirectoryA(strFolder);
     }
     std::vector<CString> paths = ChooseFilesToDelete(*pCommand);

@@ -2,6 +2,7 @@
 #include "app/PropertiesSheet.h"
 #include "app/MainFrame.h"
 #include "app/SerialSettings.h"
+#include "framework/HostServices.h"
 #include "res/resource.h"
 
 #include <cstdlib>
@@ -13,14 +14,13 @@ END_MESSAGE_MAP()
 BEGIN_MESSAGE_MAP(CCommunicationPage, CPropertyPage)
 END_MESSAGE_MAP()
 
-// In the order the sheet writes them back.
 const FolderSetting FOLDER_SETTINGS[6] = {
-    {"WorkingDir", "C:\\GVX7000\\Projects\\", &CDirectoriesPage::m_strWorkingDir},
-    {"ImportData", "C:\\GVX7000\\Data\\", &CDirectoriesPage::m_strImportData},
-    {"ConversionOutput", "C:\\GVX7000\\Data\\", &CDirectoriesPage::m_strConversionOutput},
-    {"Install", "C:\\GVX7000\\Embedded\\", &CDirectoriesPage::m_strInstall},
-    {"VikaProtocols", "C:\\GVX7000\\Protocol\\", &CDirectoriesPage::m_strVikaProtocols},
-    {"PolyvectProtocols", "C:\\GVX7000\\Polyvect\\", &CDirectoriesPage::m_strPolyvectProtocols},
+    {CFolderSettings::WorkingDir, &CDirectoriesPage::m_strWorkingDir},
+    {CFolderSettings::ImportData, &CDirectoriesPage::m_strImportData},
+    {CFolderSettings::ConversionOutput, &CDirectoriesPage::m_strConversionOutput},
+    {CFolderSettings::Install, &CDirectoriesPage::m_strInstall},
+    {CFolderSettings::VikaProtocols, &CDirectoriesPage::m_strVikaProtocols},
+    {CFolderSettings::PolyvectProtocols, &CDirectoriesPage::m_strPolyvectProtocols},
 };
 
 const char* const CCommunicationPage::PORTS[] = {"COM1:", "COM2:", "COM3:", "COM4:", nullptr};
@@ -104,12 +104,14 @@ int PortIndexFromText(const CString& strPort)
 
 int RunPropertiesSheet(CMainFrame* pFrame)
 {
-    CWinApp* pApp = AfxGetApp();
+    CProfileStore& profile = GetHostServices().Profile();
+    CFolderSettings settings;
+    settings.Load(profile);
     CPropertiesSheet sheet(pFrame);
     CDirectoriesPage folders;
     CCommunicationPage communication;
     for (const FolderSetting& setting : FOLDER_SETTINGS)
-        folders.*setting.pField = pApp->GetProfileString("Folders", setting.pszKey, setting.pszDefault);
+        folders.*setting.pField = settings[setting.folder];
     communication.m_strPort.Format("COM%u:", GetSerialPortIndex() + 1);
     communication.m_strBaudRate.Format("%u", GetSerialBaudRate());
     sheet.AddPage(&folders);
@@ -120,7 +122,8 @@ int RunPropertiesSheet(CMainFrame* pFrame)
         return nResult;
 
     for (const FolderSetting& setting : FOLDER_SETTINGS)
-        pApp->WriteProfileString("Folders", setting.pszKey, folders.*setting.pField);
+        settings[setting.folder] = folders.*setting.pField;
+    settings.Save(profile);
     const int nPort = PortIndexFromText(communication.m_strPort);
     const int nBaud = std::atoi(communication.m_strBaudRate);
     // A text that names no port or rate keeps what was stored.

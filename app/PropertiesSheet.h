@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/Framework.h"
+#include "app/project/FolderSettings.h"
 #include "mvc/controls/BrowseEdit.h"
 
 class CMainFrame;
@@ -51,8 +52,8 @@ public:
     explicit CPropertiesSheet(CWnd* pParent);
 };
 
-// The six folders of the page and their profile keys and defaults.
-struct FolderSetting { const char* pszKey; const char* pszDefault; CString CDirectoriesPage::*pField; };
+// The six folders of the page and the folder settings they show.
+struct FolderSetting { CFolderSettings::Folder folder; CString CDirectoriesPage::*pField; };
 extern const FolderSetting FOLDER_SETTINGS[6];
 
 // "COM3:" -> 2; the text's number after "COM", less one; -1 without digits.

@@ -76,7 +76,8 @@ std::string CMemoryProfileStore::Dump() const
     for (const auto& section : m_sections) {
         for (const auto& entry : section.second) {
             text += section.first + "/" + entry.first + "=";
-            text += entry.second.bNumber ? "#" + std::to_string(static_cast<int>(entry.second.dwNumber)) : entry.second.strText;
+            const Value& value = entry.second;
+            text += value.bNumber ? "#" + std::to_string(static_cast<int>(value.dwNumber)) : value.strText;
             text += "\n";
         }
     }

@@ -71,57 +71,16 @@ void CCommandLineInfo::ParseLast(BOOL bLast)
         m_nShellCommand = FileOpen;
 }
 
-// Recent files ------------------------------------------------------------------
-
-CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize)
-    : m_nStart(nStart), m_strSectionName(lpszSection), m_strEntryFormat(lpszEntryFormat), m_nSize(nSize)
-{
-}
-
-void CRecentFileList::Add(LPCTSTR lpszPathName)
-{
-    if (lpszPathName == nullptr || *lpszPathName == '\0' || m_nSize <= 0)
-        return;
-    CString path = lpszPathName;
-    for (size_t i = 0; i < m_arrNames.size(); ++i) {
-        if (m_arrNames[i].CompareNoCase(path) == 0) {
-            m_arrNames.erase(m_arrNames.begin() + (long)i);
-            break;
-        }
-    }
-    m_arrNames.insert(m_arrNames.begin(), path);
-    if ((int)m_arrNames.size() > m_nSize)
-        m_arrNames.resize(m_nSize);
-}
-
-void CRecentFileList::Remove(int nIndex)
-{
-    if (nIndex >= 0 && nIndex < (int)m_arrNames.size())
-        m_arrNames.erase(m_arrNames.begin() + nIndex);
-}
+// Recent files: the application's profile and the menu -------------------------
 
 void CRecentFileList::ReadList()
 {
-    m_arrNames.clear();
-    CWinApp* pApp = AfxGetApp();
-    for (int i = 0; i < m_nSize; ++i) {
-        CString entry;
-        entry.Format(m_strEntryFormat, i + 1);
-        CString path = pApp->GetProfileString(m_strSectionName, entry);
-        if (!path.IsEmpty())
-            m_arrNames.push_back(path);
-    }
+    ReadList(AfxGetApp()->GetProfileStore());
 }
 
 void CRecentFileList::WriteList()
 {
-    CWinApp* pApp = AfxGetApp();
-    pApp->WriteProfileString(m_strSectionName, nullptr, nullptr);   // forget the old list
-    for (int i = 0; i < (int)m_arrNames.size(); ++i) {
-        CString entry;
-        entry.Format(m_strEntryFormat, i + 1);
-        pApp->WriteProfileString(m_strSectionName, entry, m_arrNames[i]);
-    }
+    WriteList(AfxGetApp()->GetProfileStore());
 }
 
 void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI)
@@ -564,12 +523,9 @@ static void SetClassesValue(LPCTSTR lpszKey, LPCTSTR lpszValueName, LPCTSTR lpsz
 {
     CString path;
     path.Format("Software\\Classes\\%s", lpszKey);
-    HKEY hKey = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &hKey,
-                          nullptr) != ERROR_SUCCESS)
-        return;
-    ::RegSetValueExA(hKey, lpszValueName, 0, REG_SZ, (const BYTE*)lpszValue, (DWORD)strlen(lpszValue) + 1);
-    ::RegCloseKey(hKey);
+    CRegKey key;
+    if (key.Create(HKEY_CURRENT_USER, path, KEY_WRITE) == ERROR_SUCCESS)
+        key.SetValue(lpszValueName, lpszValue);
 }
 
 void CWinApp::RegisterShellFileTypes(BOOL bCompat)

@@ -4,6 +4,7 @@
 
 #include "framework/WinThread.h"
 #include "framework/String.h"
+#include "framework/RecentFileList.h"
 #include "framework/RegistryProfileStore.h"
 
 #include <memory>
@@ -38,33 +39,6 @@ protected:
     void ParseParamFlag(const char* pszParam);
     void ParseParamNotFlag(const char* pszParam);
     void ParseLast(BOOL bLast);
-};
-
-// The most recently used files, kept in the profile.
-class CRecentFileList
-{
-public:
-    CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize);
-
-    int GetSize() const { return m_nSize; }
-    int GetCount() const { return (int)m_arrNames.size(); }
-    const CString& operator[](int nIndex) const { return m_arrNames[nIndex]; }
-    // Moves (or adds) the path to the front; the oldest one falls off.
-    void Add(LPCTSTR lpszPathName);
-    void Remove(int nIndex);
-    void ReadList();
-    void WriteList();
-    // Puts the list into the menu in place of the first item's position.
-    void UpdateMenu(CCmdUI* pCmdUI);
-
-    UINT m_nStart;
-    CString m_strSectionName;
-    CString m_strEntryFormat;
-    CString m_strOriginal;   // the menu text shown while the list is empty
-
-private:
-    int m_nSize;
-    std::vector<CString> m_arrNames;
 };
 
 class CWinApp : public CWinThread

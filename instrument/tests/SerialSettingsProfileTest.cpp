@@ -6,27 +6,37 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <vector>
+
 namespace {
 
 TEST(SerialSettingsProfile, KeysOfTheComPortSettingsSection)
 {
+    // What the profile holds: a value of "#n" is the number n.
+    struct Value { const char* section; const char* key; const char* value; };
     struct Case {
         const char* name;
-        void (*fill)(CMemoryProfileStore&);
+        std::vector<Value> values;
         int port;
         long baud;
     };
     const Case cases[] = {
-        {"empty", [](CMemoryProfileStore&) {}, 0, 38400},
-        {"both", [](CMemoryProfileStore& s) { s.WriteInt("ComPortSettings", "ComPort", 2); s.WriteInt("ComPortSettings", "Baudrate", 115200); }, 2, 115200},
-        {"names without regard to case", [](CMemoryProfileStore& s) { s.WriteInt("comportsettings", "COMPORT", 3); }, 3, 38400},
-        {"text is no number", [](CMemoryProfileStore& s) { s.WriteString("ComPortSettings", "Baudrate", "9600"); }, 0, 38400},
-        {"other section", [](CMemoryProfileStore& s) { s.WriteInt("Settings", "ComPort", 1); }, 0, 38400},
+        {"empty", {}, 0, 38400},
+        {"both", {{"ComPortSettings", "ComPort", "#2"}, {"ComPortSettings", "Baudrate", "#115200"}}, 2, 115200},
+        {"names without regard to case", {{"comportsettings", "COMPORT", "#3"}}, 3, 38400},
+        {"text is no number", {{"ComPortSettings", "Baudrate", "9600"}}, 0, 38400},
+        {"other section", {{"Settings", "ComPort", "#1"}}, 0, 38400},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         CMemoryProfileStore store;
-        c.fill(store);
+        for (const Value& v : c.values) {
+            if (v.value[0] == '#')
+                store.WriteInt(v.section, v.key, std::atoi(v.value + 1));
+            else
+                store.WriteString(v.section, v.key, v.value);
+        }
         SerialInterfaceInfo info;
         info.SetPortIndex(7);
         info.LoadFrom(store);

@@ -86,6 +86,33 @@ TEST_F(Profile, ValuesRoundTripUnderTheCompanyKeyAndMissingOnesGiveTheDefault)
     EXPECT_EQ(theApp.GetProfileString("Section", "Text", "gone"), "gone");
 }
 
+TEST_F(Profile, RegKeyClosesItsOwnKeyAndReadsOnlyTheTypeAsked)
+{
+    CRegKey key;
+    ASSERT_EQ(key.Create(HKEY_CURRENT_USER, "Software\\G7K Framework Tests\\Keys"), ERROR_SUCCESS);
+    EXPECT_EQ(key.SetValue("Text", "abc"), ERROR_SUCCESS);
+    EXPECT_EQ(key.SetValue("Number", DWORD(42)), ERROR_SUCCESS);
+    CString strValue = "kept";
+    DWORD dwValue = 7;
+    EXPECT_EQ(key.QueryString("Number", strValue), ERROR_INVALID_DATATYPE);
+    EXPECT_EQ(key.QueryDWORD("Text", dwValue), ERROR_INVALID_DATATYPE);
+    EXPECT_EQ(strValue, "kept");
+    EXPECT_EQ(dwValue, 7u);
+    EXPECT_EQ(key.QueryString("Text", strValue), ERROR_SUCCESS);
+    EXPECT_EQ(strValue, "abc");
+    EXPECT_EQ(key.QueryDWORD("Number", dwValue), ERROR_SUCCESS);
+    EXPECT_EQ(dwValue, 42u);
+
+    // A failed open keeps the key that is open; a move hands it over.
+    EXPECT_NE(key.Open(HKEY_CURRENT_USER, "Software\\G7K Framework Tests\\Missing"), ERROR_SUCCESS);
+    ASSERT_TRUE(key.IsOpen());
+    CRegKey moved(std::move(key));
+    EXPECT_FALSE(key.IsOpen());
+    EXPECT_EQ(moved.QueryDWORD("Number", dwValue), ERROR_SUCCESS);
+    moved.Close();
+    EXPECT_FALSE(moved.IsOpen());
+}
+
 TEST_F(Profile, RecentFilesKeepTheNewestFirstAndSurviveARestart)
 {
     theApp.LoadStdProfileSettings(3);
