@@ -3,7 +3,7 @@
 // read outside its sane range (a grid of 0, a separation of 1e300, a flag
 // of 7, NaN) falls back to its default, so the chart's extents stay sound.
 #pragma once
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 class CProfileStore;
 

@@ -8,7 +8,7 @@
 // instrument) and G7KClientException (the instrument's error reply).
 #pragma once
 
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "instrument/SerialInterface.h"
 
 class GFComStream;

@@ -2,7 +2,7 @@
 // the program's exception family.
 #pragma once
 
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include "app/G7KException.h"
 

@@ -3,7 +3,7 @@
 // destroys them.
 #pragma once
 
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include <functional>
 #include <memory>

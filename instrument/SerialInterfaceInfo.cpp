@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "instrument/SerialInterfaceInfo.h"
 
 #include "framework/HostServices.h"

@@ -2,7 +2,7 @@
 // COM port index (0 is COM1) and the baud rate.
 #pragma once
 
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 class CProfileStore;
 

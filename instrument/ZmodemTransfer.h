@@ -4,7 +4,7 @@
 // text); progress and abort go through the monitors.
 #pragma once
 
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 class Command;
 class GFMonitor;

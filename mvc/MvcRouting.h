@@ -2,7 +2,7 @@
 // offers them.
 #pragma once
 
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "mvc/Interfaces.h"
 
 // Mouse, key, command, cursor, timer, context-menu and control-colour

@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "app/project/ColumnProperty.h"
 
 IMPLEMENT_SERIAL(CColumnProperty, CObject, VERSIONABLE_SCHEMA)

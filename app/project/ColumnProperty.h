@@ -2,7 +2,7 @@
 // width, sort direction and captions. Stored inside every project file.
 #pragma once
 
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 class CColumnProperty : public CObject
 {

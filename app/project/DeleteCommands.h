@@ -2,7 +2,7 @@
 // and which companion files go with each deleted file.
 #pragma once
 
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include <vector>
 

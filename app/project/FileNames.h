@@ -2,7 +2,7 @@
 // frame's delete commands; the path vocabulary itself is the framework's.
 #pragma once
 
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "framework/PathNames.h"
 
 #include <vector>

@@ -2,7 +2,7 @@
 // length checked against what the file really holds.
 #pragma once
 
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "app/project/ColumnProperty.h"
 
 #include <vector>

@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "app/project/ProtocolCompiler.h"
 #include "framework/HostServices.h"
 #include "framework/OsFile.h"

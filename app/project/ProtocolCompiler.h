@@ -2,7 +2,7 @@
 // files and names its log after the project document.
 #pragma once
 
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "app/project/ProtocolModel.h"
 #include "framework/ProcessRunner.h"
 

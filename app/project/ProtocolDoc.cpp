@@ -87,14 +87,7 @@ CGenericProjectModel::CGenericProjectModel()
 
 BOOL CGenericProjectModel::AddByFileName(LPCTSTR pszName)
 {
-    if (!pszName || !*pszName || Contains(pszName))
-        return FALSE;
-    auto* pInfo = new CProtocolInfo;
-    pInfo->SetName(pszName);
-    pInfo->SetFolder(GetSourceFolder());
-    AddInfo(pInfo);
-    SetModifiedFlag(TRUE);
-    return TRUE;
+    return AddNamedRecord(pszName);
 }
 
 CProtocolItem* CGenericProjectModel::CreateItem()

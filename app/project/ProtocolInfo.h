@@ -2,7 +2,7 @@
 // their file's header into it and add fields of their own.
 #pragma once
 
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "mvc/MvcModel.h"
 
 class CProtocolInfo : public CObject, public MvcModel

@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "app/project/ProtocolItem.h"
 
 rw::HResult CProtocolItem::QueryInterface(const rw::Guid& iid, void** ppv)

@@ -2,7 +2,7 @@
 // cells. Families override OnUpdate to write their column texts.
 #pragma once
 
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "mvc/Interfaces.h"
 #include "app/project/ProtocolModel.h"
 

@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "framework/HostServices.h"
 #include "app/project/ProtocolModel.h"
 #include "framework/PathNames.h"
@@ -163,6 +163,18 @@ void CProtocolModel::ToggleSortDirection(UINT nPosition)
         return;
     prop.ToggleSortDirection();
     m_columns.SetAt(nPosition, prop);
+}
+
+BOOL CProtocolModel::AddNamedRecord(LPCTSTR pszName)
+{
+    if (!pszName || !*pszName || Contains(pszName))
+        return FALSE;
+    auto* pInfo = new CProtocolInfo;
+    pInfo->SetName(pszName);
+    pInfo->SetFolder(GetSourceFolder());
+    AddInfo(pInfo);
+    SetModifiedFlag(TRUE);
+    return TRUE;
 }
 
 void CProtocolModel::AddInfo(CProtocolInfo* pInfo)

@@ -3,7 +3,7 @@
 // from it and fill the hooks (make a record, make a list row, compare rows).
 #pragma once
 
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "mvc/MvcModel.h"
 #include "app/project/ColumnProperty.h"
 #include "app/project/ProtocolInfo.h"
@@ -69,6 +69,9 @@ public:
     rw::ISubject* GetSubject() { return static_cast<rw::ISubject*>(static_cast<MvcModel*>(this)); }
 
 protected:
+    // Adds a plain record for a file name the model does not hold yet and
+    // marks the model changed; FALSE for an empty or known name.
+    BOOL AddNamedRecord(LPCTSTR pszName);
     void Store(CArchive& ar);
     void Load(CArchive& ar);
 

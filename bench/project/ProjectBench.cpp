@@ -1,7 +1,7 @@
 // Loads project files of 1,000 to 32,000 names into a family that refuses
 // names it has already, and prints the time per name and its ratio to the
 // smallest project's.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include <chrono>
 #include <cstdio>
@@ -14,15 +14,7 @@ namespace {
 class CBenchModel : public CProtocolModel
 {
 public:
-    BOOL AddByFileName(LPCTSTR pszName) override
-    {
-        if (Contains(pszName))
-            return FALSE;
-        auto* pInfo = new CProtocolInfo;
-        pInfo->SetName(pszName);
-        AddInfo(pInfo);
-        return TRUE;
-    }
+    BOOL AddByFileName(LPCTSTR pszName) override { return AddNamedRecord(pszName); }
 };
 
 // The project file: version, folders, the names, no columns.

@@ -1,6 +1,6 @@
 // The chart settings' profile value: its key, and values out of their
 // sane range falling back to the defaults.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "chart/ChartProperties.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // collections' Serialize, and text lines. Bad input must end in
 // CArchiveException (or CMemoryException), never in a crash, a leak or a
 // huge allocation.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include <cstdint>
 #include <set>

@@ -2,7 +2,7 @@
 // mode and the buffer size of the fgets-like reader; the rest is the file.
 // Both readers must give back exactly the file's text: CR LF read as LF in
 // text mode, and the string reader drops the CR before each line end.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "framework/StdioFile.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 // The host seam (silent by default, one host at a time, scopes that end
 // what they begin) and the memory settings store's registry rules.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "framework/HostServices.h"
 #include "framework/MemoryProfileStore.h"
 

@@ -1,7 +1,7 @@
 // Every member of the collection templates compiles for the kinds of
 // element the program uses: records copied by value and passed by non-const
 // reference, numbers, strings, handles and typed pointers.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include <gtest/gtest.h>
 

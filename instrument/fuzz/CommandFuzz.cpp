@@ -2,7 +2,7 @@
 // The first byte picks the probe and the operation; the rest, cut at each
 // 0xFF, gives one reply per command. Every operation must end in a result
 // or in one of the client's exceptions, and give its share back.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include "CPP_ALL/GFPlatform.h"
 #include "app/G7KException.h"

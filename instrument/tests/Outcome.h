@@ -2,7 +2,7 @@
 // tests can compare: its result, or the error it threw.
 #pragma once
 
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include "app/G7KClientException.h"
 #include "instrument/GFCommException.h"

@@ -1,5 +1,5 @@
 // The serial settings' keys in the profile, against the memory store.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "framework/HostServices.h"
 #include "framework/MemoryProfileStore.h"
 #include "instrument/SerialInterfaceInfo.h"

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the project file loader: it must either load or
 // refuse with its own exception, never crash or run away with memory.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "app/project/ProjectFileReader.h"
 #include "app/project/ProtocolModel.h"
 

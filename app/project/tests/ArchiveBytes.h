@@ -1,7 +1,7 @@
 // Small helpers of the project tests: run a Serialize into bytes and back.
 #pragma once
 
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 #include <cstdio>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "app/project/ColumnProperty.h"
 #include "app/project/tests/ArchiveBytes.h"
 

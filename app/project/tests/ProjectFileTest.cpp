@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "framework/HostServices.h"
 #include "app/project/ProjectFileReader.h"
 #include "app/project/ProtocolItem.h"
@@ -13,7 +13,8 @@
 
 namespace {
 
-// A family that takes every name but those starting with "bad".
+// A family that takes every name but those starting with "bad", and cannot
+// read those starting with "throw".
 class CTestModel : public CProtocolModel
 {
 public:
@@ -22,14 +23,9 @@ public:
         asked.push_back(pszName);
         if (CString(pszName).Left(5) == "throw")
             throw std::runtime_error("unreadable");
-        if (CString(pszName).Left(3) == "bad" || Contains(pszName))
+        if (CString(pszName).Left(3) == "bad")
             return FALSE;
-        auto* pInfo = new CProtocolInfo;
-        pInfo->SetName(pszName);
-        pInfo->SetFolder(GetSourceFolder());
-        AddInfo(pInfo);
-        SetModifiedFlag(TRUE);
-        return TRUE;
+        return AddNamedRecord(pszName);
     }
     std::vector<std::string> asked;
 };
