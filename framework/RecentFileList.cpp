@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "framework/RecentFileList.h"
 #include "framework/ProfileStore.h"
 

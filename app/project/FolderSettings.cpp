@@ -1,4 +1,4 @@
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "app/project/FolderSettings.h"
 #include "framework/ProfileStore.h"
 

@@ -3,7 +3,7 @@
 // folders that other commands read with defaults of their own.
 #pragma once
 
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 
 class CProfileStore;
 

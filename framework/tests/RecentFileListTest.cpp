@@ -1,5 +1,5 @@
 // The recent-file list's keys in the profile, against the memory store.
-#include "framework/Framework.h"
+#include "framework/Portable.h"
 #include "framework/MemoryProfileStore.h"
 #include "framework/RecentFileList.h"
 
