@@ -1,4 +1,5 @@
 // The serial settings in the application profile.
+#include "framework/Framework.h"
 #include "framework/HostServices.h"
 #include "instrument/SerialInterfaceInfo.h"
 
