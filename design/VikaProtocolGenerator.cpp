@@ -4,8 +4,9 @@
 
 #include <algorithm>
 #include <climits>
-#include <map>
+#include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -17,6 +18,10 @@
 namespace {
 
 const char* const kExtensions[] = {".ORG", ".UP", ".DWN"};
+
+// At most this many commands are set aside before generating (some 50 bytes
+// each); a larger protocol grows by as many again.
+const long long kMaxPresize = 1 << 18;
 
 long long Span(int lo, int hi) {
   return static_cast<long long>(hi) - lo + 1;
@@ -36,10 +41,12 @@ bool RollsOff(int electrode, const CVikaAddressMap& map, long long move) {
 // The starts worth trying for one spacing and level, in ascending order.
 // A command's electrodes lie between x and x + reach, so a start is kept
 // only when x + reach is on the layout and, when `rollOff` is given, when an
-// electrode of its span rolls off the map. Without a reach every start is
-// tried.
+// electrode of its span lies in one of those runs of electrodes that roll
+// off the map. Without a reach every start is tried.
+using ElectrodeRuns = std::vector<std::pair<int, int>>;  // first, last
+
 void CandidateStarts(const std::vector<int>& starts, long long reach,
-                     long long electrodes, const std::vector<int>* rollOff,
+                     long long electrodes, const ElectrodeRuns* rollOff,
                      std::vector<int>& out) {
   out.clear();
   if (reach < 0) {
@@ -60,8 +67,20 @@ void CandidateStarts(const std::vector<int>& starts, long long reach,
     addRange(LLONG_MIN, last);
     return;
   }
-  for (int r : *rollOff)
-    addRange(r - reach, r);
+  for (const auto& [runFirst, runLast] : *rollOff)
+    addRange(runFirst - reach, runLast);
+}
+
+// The electrodes (ascending) as runs of consecutive numbers.
+ElectrodeRuns RunsOf(const std::vector<int>& electrodes) {
+  ElectrodeRuns runs;
+  for (int e : electrodes) {
+    if (!runs.empty() && static_cast<long long>(runs.back().second) + 1 == e)
+      runs.back().second = e;
+    else
+      runs.emplace_back(e, e);
+  }
+  return runs;
 }
 
 }  // namespace
@@ -136,8 +155,6 @@ int CVikaProtocolGenerator::RunSection(CVikaCommandArray& out,
                                        const CVikaAddressMap* redundancy,
                                        int section) {
   const CString extension = kExtensions[section];
-  // The kept commands go straight into the array, with a growth step of
-  // its own size: the fixed step of a hundred is quadratic on large layouts.
   out.RemoveAll();
   int kept = 0;
 
@@ -174,16 +191,35 @@ int CVikaProtocolGenerator::RunSection(CVikaCommandArray& out,
       rollOff.push_back(entry.first);
   }
 
+  // The kept commands go straight into the array, sized once from the
+  // starts that will be tried: growing it as commands come moves every
+  // command several times and touches fresh memory each time.
+  std::vector<int> candidates;
+  const bool rollOffOnly = section != SectionOrg;
+  const ElectrodeRuns rollOffRuns = RunsOf(rollOff);
+  long long bound = 0;
+  for (int a = maxA; a >= minA; --a) {
+    for (int n = maxN; n >= minN; --n) {
+      const long long reach = layout.GetReach(n, a);
+      if (reach >= electrodes)
+        continue;
+      CandidateStarts(starts, reach, electrodes,
+                      rollOffOnly ? &rollOffRuns : nullptr, candidates);
+      bound += static_cast<long long>(candidates.size());
+    }
+  }
+  out.SetSize(0, static_cast<int>(std::clamp<long long>(bound, 100,
+                                                        kMaxPresize)));
+
   long long pass = 0;
   CString text;
-  std::vector<int> candidates;
   for (int a = maxA; a >= minA; --a) {
     for (int n = maxN; n >= minN; --n, ++pass) {
       const long long reach = layout.GetReach(n, a);
       if (reach >= electrodes)
         continue;  // no start leaves room for the command
       CandidateStarts(starts, reach, electrodes,
-                      section == SectionOrg ? nullptr : &rollOff, candidates);
+                      rollOffOnly ? &rollOffRuns : nullptr, candidates);
       for (int x : candidates) {
         CVikaCommand command = layout.MakeCommand(map, x, n, a, m_bReverse);
         if (!command.m_bValid)
@@ -194,7 +230,6 @@ int CVikaProtocolGenerator::RunSection(CVikaCommandArray& out,
             section == SectionOrg ||
             IsOutsideAfterShift(command, map, section == SectionUp ? +1 : -1);
         if (rollsOut && !IsCoveredByRedundancy(command, map, redundancy)) {
-          out.SetSize(kept, std::max(kept, 100));
           out.Add(command);
           ++kept;
         }
@@ -280,15 +315,21 @@ std::vector<std::vector<int>> GroupByCurrentPair(
   int end = 0;
   while (end < size && commands[end].m_bValid)
     ++end;
-  std::map<std::pair<int, int>, std::vector<int>> members;
+  auto pair = [&](int i) {
+    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(
+                commands[i].m_nC1))
+            << 32) |
+           static_cast<std::uint32_t>(commands[i].m_nC2);
+  };
+  std::unordered_map<std::uint64_t, std::vector<int>> members;
+  members.reserve(static_cast<size_t>(end));
   for (int i = 0; i < size; ++i) {
-    const CVikaCommand& command = commands[i];
-    if (command.m_bValid)
-      members[{command.m_nC1, command.m_nC2}].push_back(i);
+    if (commands[i].m_bValid)
+      members[pair(i)].push_back(i);
   }
   std::vector<std::vector<int>> groups;
   for (int i = 0; i < end; ++i) {
-    auto it = members.find({commands[i].m_nC1, commands[i].m_nC2});
+    auto it = members.find(pair(i));
     if (it == members.end() || it->second.front() != i)
       continue;  // merged with an earlier command
     groups.push_back(std::move(it->second));
@@ -304,15 +345,29 @@ std::vector<std::vector<int>> GroupByCurrentPair(
 std::vector<CVikaCommand> MergeGroup(const std::vector<CVikaCommand>& group,
                                      int channels) {
   std::vector<CVikaCommand> result;
-  size_t next = 0;
-  std::vector<bool> used(group.size(), false);
+  // The commands not used yet, as a list in group order, so that each scan
+  // passes over unused commands only (used ones made it quadratic).
+  const size_t size = group.size();
+  std::vector<size_t> after(size), before(size);
+  for (size_t g = 0; g < size; ++g) {
+    after[g] = g + 1;
+    before[g] = g == 0 ? size : g - 1;
+  }
+  size_t head = size == 0 ? size : 0;
+  auto use = [&](size_t g) {
+    if (before[g] == size)
+      head = after[g];
+    else
+      after[before[g]] = after[g];
+    if (after[g] != size)
+      before[after[g]] = before[g];
+  };
   auto takeFirstUnused = [&]() -> const CVikaCommand* {
-    while (next < group.size() && used[next])
-      ++next;
-    if (next == group.size())
+    if (head == size)
       return nullptr;
-    used[next] = true;
-    return &group[next];
+    const size_t first = head;
+    use(first);
+    return &group[first];
   };
   while (const CVikaCommand* first = takeFirstUnused()) {
     CVikaCommand merged(channels);
@@ -329,14 +384,14 @@ std::vector<CVikaCommand> MergeGroup(const std::vector<CVikaCommand>& group,
             return true;
         return false;
       };
-      for (size_t g = next; g < group.size(); ++g) {
-        if (used[g] || !group[g].m_bValid)
+      for (size_t g = head; g != size; g = after[g]) {
+        if (!group[g].m_bValid)
           continue;
         if (clashes(group[g].m_nP1[0]) || clashes(group[g].m_nP2[0]))
           continue;
         merged.m_nP1[k] = group[g].m_nP1[0];
         merged.m_nP2[k] = group[g].m_nP2[0];
-        used[g] = true;
+        use(g);
         break;
       }
     }
