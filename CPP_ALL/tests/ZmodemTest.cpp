@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <thread>
 
 #include "CPP_ALL/GFPlatform.h"
@@ -43,6 +44,17 @@ class ZmodemTest : public ::testing::Test {
       for (auto& m : tx.monitor.messages) printf("tx: %s\n", m.c_str());
       for (auto& m : rx.monitor.messages) printf("rx: %s\n", m.c_str());
     }
+  }
+
+  // Starts our receiver into `in` in a thread of its own, `setup` applied.
+  std::thread StartReceiver(std::function<void(GFZmodem&)> setup = nullptr) {
+    return std::thread([this, setup] {
+      GFComStream stream(pair.b.get());
+      GFZmodem z(&stream, &rx.monitor);
+      z.SetReceiveFolder(in.path.string().c_str());
+      if (setup) setup(z);
+      rx.result = z.Receive(0);
+    });
   }
 
   TempFolder out{"out"}, in{"in"};
@@ -349,12 +361,8 @@ TEST_F(ZmodemTest, AnswerToAnOfferedFileItHas) {
     SCOPED_TRACE(c.name);
     WriteFile(in / "have.dat", "old contents");
     pair = MakeMemoryPair();
-    std::thread receiver([&] {
-      GFComStream stream(pair.b.get());
-      GFZmodem z(&stream, &rx.monitor);
-      z.SetReceiveFolder(in.path.string().c_str());
+    std::thread receiver = StartReceiver([&](GFZmodem& z) {
       z.SetReceiverResume(c.receiverResume);
-      rx.result = z.Receive(0);
     });
     GFComStream stream(pair.a.get());
     RecordingMonitor monitor;
@@ -431,12 +439,8 @@ class HandSender {
 // and escape bytes in it) is one error, not one per burst of it.
 TEST_F(ZmodemTest, StaleDataAfterOneErrorIsOneError) {
   std::string data = RandomBytes(2048, 31);
-  std::thread receiver([&] {
-    GFComStream stream(pair.b.get());
-    GFZmodem z(&stream, &rx.monitor);
-    z.SetReceiveFolder(in.path.string().c_str());
+  std::thread receiver = StartReceiver([&](GFZmodem& z) {
     z.SetRetryLimit(2);
-    rx.result = z.Receive(0);
   });
   HandSender far(pair.a.get());
   far.Offer("f.dat", long(data.size()));
@@ -463,12 +467,7 @@ TEST_F(ZmodemTest, StaleDataAfterOneErrorIsOneError) {
 // ten-second header wait.
 TEST_F(ZmodemTest, LostPositionRequestIsRepeatedPromptly) {
   std::string data = RandomBytes(3072, 33);
-  std::thread receiver([&] {
-    GFComStream stream(pair.b.get());
-    GFZmodem z(&stream, &rx.monitor);
-    z.SetReceiveFolder(in.path.string().c_str());
-    rx.result = z.Receive(0);
-  });
+  std::thread receiver = StartReceiver();
   HandSender far(pair.a.get());
   far.Offer("f.dat", long(data.size()));
   EXPECT_EQ(far.Request(), 0);
@@ -534,14 +533,10 @@ TEST_F(ZmodemTest, SilenceLimitEndsADeadLine) {
     cutter.keep = false;
     tx.monitor.keep = rx.monitor.keep = false;
     auto start = std::chrono::steady_clock::now();
-    std::thread receiver([&] {
-      GFComStream stream(pair.b.get());
-      GFZmodem z(&stream, &rx.monitor);
-      z.SetReceiveFolder(in.path.string().c_str());
+    std::thread receiver = StartReceiver([&](GFZmodem& z) {
       z.SetReceiverResume(false);
       z.SetRetryLimit(500);
       z.SetSilenceLimit(20000);
-      rx.result = z.Receive(0);
     });
     GFComStream stream(pair.a.get());
     GFZmodem z(&stream, &cutter);
