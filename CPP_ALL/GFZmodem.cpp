@@ -295,7 +295,6 @@ int GFZmodem::SendDataFrame() {
   Position(m_pos, data);
   if (SendBinaryHeader(ZDATA, data) < 0) return m_monitor->result;
   m_reposition = false;
-  m_lastQuery = m_pos;
   long size = m_monitor->fileSize;
   long sinceHeader = 0;
   for (;;) {
@@ -310,11 +309,7 @@ int GFZmodem::SendDataFrame() {
     long after = m_pos + n;
     sinceHeader += n;
     bool last = after >= size || (m_peerBufferSize && sinceHeader >= m_peerBufferSize);
-    // An acknowledgement every half window keeps the window open with half
-    // the back-channel traffic of one per subpacket.
-    bool ask = m_streaming && after - m_lastQuery >= kWindow / 2;
-    int end = last ? ZCRCW : ask ? ZCRCQ : ZCRCG;
-    if (ask) m_lastQuery = after;
+    int end = last ? ZCRCW : m_streaming ? ZCRCQ : ZCRCG;
     if (SendDataSubpacket(n, end) < 0) return m_monitor->result;
     m_pos = after;
     m_monitor->bytesDone = m_pos;

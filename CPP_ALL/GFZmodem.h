@@ -212,7 +212,6 @@ class GFZmodem : public GFTransfer {
   int m_pendingHeader = kNoHeader;  // read while sending, not yet acted on
   int m_blockSize = kDataSize;
   long m_cleanFrom = 0;  // acknowledged since then without a repositioning
-  long m_lastQuery = 0;  // end of the last subpacket that asked for an acknowledgement
   std::string m_info;
 
   // Receiver bookkeeping.
