@@ -4,8 +4,9 @@
 // size 0 frees the storage; the first block is max(new size, step) (exactly
 // the new size when the step is 0); within capacity nothing moves and
 // shrinking keeps the capacity; otherwise the step is m_nGrowBy or, when 0,
-// m_nSize / 8 clamped to 4..1024, and the new capacity is max(new size,
-// old capacity + step). New elements are zero-filled, then default-built.
+// m_nSize / 8 but at least 4, and the new capacity is max(new size,
+// old capacity + step). The automatic step has no upper cap: a fixed step
+// makes adding one by one quadratic in large arrays. New elements are zero-filled, then default-built.
 //
 // An index out of range asserts in debug builds; in release builds reads
 // give a default element, writes are dropped.
@@ -158,7 +159,7 @@ void CArray<TYPE, ARG_TYPE>::SetSize(int nNewSize, int nGrowBy) {
   int nStep = m_nGrowBy;
   if (nStep == 0) {
     nStep = m_nSize / 8;
-    nStep = nStep < 4 ? 4 : (nStep > 1024 ? 1024 : nStep);
+    nStep = nStep < 4 ? 4 : nStep;
   }
   long long nGrown = (long long)m_nMaxSize + nStep;
   int nNewMax = nNewSize > nGrown ? nNewSize : (int)(nGrown > 0x7FFFFFFF ? 0x7FFFFFFF : nGrown);

@@ -40,12 +40,12 @@ TEST(ArrayTest, FirstBlockIsTheLargerOfSizeAndStep) {
   EXPECT_EQ(40, b.MaxSize());
 }
 
-TEST(ArrayTest, StepZeroGrowsByAnEighthClampedTo4And1024) {
+TEST(ArrayTest, StepZeroGrowsByAnEighthAndAtLeast4) {
   struct Case {
     int nFrom;
     int nExpectedMax;   // capacity after adding one element to a full array
   };
-  const Case cases[] = {{1, 5}, {8, 12}, {40, 45}, {100, 112}, {9000, 10024}};
+  const Case cases[] = {{1, 5}, {8, 12}, {40, 45}, {100, 112}, {9000, 10125}, {400000, 450000}};
   for (const Case& c : cases) {
     CProbeArray<int, int> a;
     a.SetSize(c.nFrom);
