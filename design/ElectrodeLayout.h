@@ -40,7 +40,8 @@ class ElectrodeLayout {
   // How far past the start electrode x the farthest electrode of the
   // command for level n and spacing a lies (its other electrodes lie between
   // x and that one), or -1 when the type does not say. The generator tries
-  // no start whose command would reach past the last electrode.
+  // no start whose command would reach past the last electrode, and skips
+  // the levels that cannot fit: a reach never falls as n grows.
   virtual long long GetReach(int n, int a) const;
 
   int GetCode() const { return m_nCode; }

@@ -83,6 +83,29 @@ ElectrodeRuns RunsOf(const std::vector<int>& electrodes) {
   return runs;
 }
 
+// The highest level in [minN, maxN] whose command for spacing a fits on the
+// layout, or minN - 1 when none does. Reaches never fall as n grows, so a
+// binary search finds it and the levels above it are never visited: walking
+// every (a, n) pair costs the square of the electrode count.
+int HighestFittingLevel(const ElectrodeLayout& layout, int a, int minN,
+                        int maxN, long long electrodes) {
+  auto fits = [&](int n) {
+    const long long reach = layout.GetReach(n, a);
+    return reach < electrodes;
+  };
+  if (!fits(minN))
+    return minN - 1;
+  int lo = minN, hi = maxN;  // fits(lo) holds
+  while (lo < hi) {
+    const int mid = lo + (hi - lo + 1) / 2;
+    if (fits(mid))
+      lo = mid;
+    else
+      hi = mid - 1;
+  }
+  return lo;
+}
+
 }  // namespace
 
 CVikaProtocolGenerator::CVikaProtocolGenerator()
@@ -199,10 +222,9 @@ int CVikaProtocolGenerator::RunSection(CVikaCommandArray& out,
   const ElectrodeRuns rollOffRuns = RunsOf(rollOff);
   long long bound = 0;
   for (int a = maxA; a >= minA; --a) {
-    for (int n = maxN; n >= minN; --n) {
+    const int topN = HighestFittingLevel(layout, a, minN, maxN, electrodes);
+    for (int n = topN; n >= minN; --n) {
       const long long reach = layout.GetReach(n, a);
-      if (reach >= electrodes)
-        continue;
       CandidateStarts(starts, reach, electrodes,
                       rollOffOnly ? &rollOffRuns : nullptr, candidates);
       bound += static_cast<long long>(candidates.size());
@@ -214,10 +236,10 @@ int CVikaProtocolGenerator::RunSection(CVikaCommandArray& out,
   long long pass = 0;
   CString text;
   for (int a = maxA; a >= minA; --a) {
-    for (int n = maxN; n >= minN; --n, ++pass) {
+    const int topN = HighestFittingLevel(layout, a, minN, maxN, electrodes);
+    pass += maxN - std::max(topN, minN - 1);  // levels with no room
+    for (int n = topN; n >= minN; --n, ++pass) {
       const long long reach = layout.GetReach(n, a);
-      if (reach >= electrodes)
-        continue;  // no start leaves room for the command
       CandidateStarts(starts, reach, electrodes,
                       rollOffOnly ? &rollOffRuns : nullptr, candidates);
       for (int x : candidates) {
