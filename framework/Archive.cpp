@@ -76,9 +76,15 @@ UINT CArchive::GetObjectSchema() {
   return nResult;
 }
 
+UINT CArchive::ReadFile(void* lpBuf, UINT nCount) {
+  const UINT n = m_pFile->Read(lpBuf, nCount);
+  m_nFilePosition += n;
+  return n;
+}
+
 bool CArchive::FillBuffer() {
   m_nBufCur = 0;
-  m_nBufMax = m_pFile->Read(m_buffer.data(), (UINT)m_buffer.size());
+  m_nBufMax = ReadFile(m_buffer.data(), (UINT)m_buffer.size());
   return m_nBufMax > 0;
 }
 
@@ -90,7 +96,7 @@ UINT CArchive::Read(void* lpBuf, UINT nMax) {
     if (m_nBufCur == m_nBufMax) {
       // Large reads go straight to the file.
       if (nMax - nRead >= m_buffer.size()) {
-        UINT n = m_pFile->Read(pDest + nRead, nMax - nRead);
+        UINT n = ReadFile(pDest + nRead, nMax - nRead);
         nRead += n;
         break;
       }
@@ -147,6 +153,7 @@ void CArchive::Flush() {
     // Give the unread bytes back so the file is positioned after what was read.
     m_pFile->Seek(-(LONGLONG)(m_nBufMax - m_nBufCur), CFile::current);
     m_nBufCur = m_nBufMax = 0;
+    m_bFileSpanKnown = false;
   }
 }
 
@@ -164,9 +171,13 @@ void CArchive::Abort() {
 }
 
 ULONGLONG CArchive::BytesLeft() const {
-  ULONGLONG nLength = m_pFile->GetLength();
-  ULONGLONG nPosition = m_pFile->GetPosition();
-  ULONGLONG nInFile = nLength > nPosition ? nLength - nPosition : 0;
+  if (!m_bFileSpanKnown) {
+    m_nFileLength = m_pFile->GetLength();
+    m_nFilePosition = m_pFile->GetPosition();
+    m_bFileSpanKnown = true;
+  }
+  const ULONGLONG nInFile =
+      m_nFileLength > m_nFilePosition ? m_nFileLength - m_nFilePosition : 0;
   return nInFile + (m_nBufMax - m_nBufCur);
 }
 

@@ -122,6 +122,7 @@ private:
   ULONGLONG ReadLE(UINT nBytes);
   BOOL ReadByte(BYTE& by);
   bool FillBuffer();
+  UINT ReadFile(void* lpBuf, UINT nCount);
   void WriteBuffer();
   ULONGLONG BytesLeft() const;
   [[noreturn]] void ThrowArchive(int cause) const;
@@ -139,6 +140,12 @@ private:
   std::vector<BYTE> m_buffer;
   size_t m_nBufCur = 0;      // next byte to read or write
   size_t m_nBufMax = 0;      // bytes valid (loading)
+  // Where the file ends and where its next read starts, learnt at the first
+  // bounds check of a load and kept up to date by the archive's own reads:
+  // asking the file costs two system calls per buffer.
+  mutable bool m_bFileSpanKnown = false;
+  mutable ULONGLONG m_nFileLength = 0;
+  mutable ULONGLONG m_nFilePosition = 0;
   UINT m_nObjectSchema = (UINT)-1;
   UINT m_nObjectDepth = 0;   // objects being read inside one another
 
