@@ -453,3 +453,39 @@ TEST(ArchiveTest, WritingToALoadingArchiveIsRefused) {
   Bytes bytes = {1, 2, 3, 4};
   EXPECT_EQ(CArchiveException::readOnly, ArchiveCause(bytes, [](CArchive& ar) { ar << (BYTE)1; }));
 }
+
+// Long strings are read past the buffer straight from the file, short ones
+// through it; the bounds check must follow both to the very end.
+TEST(ArchiveTest, BoundsFollowBufferedAndDirectReads) {
+  const int lengths[] = {3, 300, 5000, 9000};
+  std::vector<CString> strings;
+  for (int i = 0; i < 200; ++i)
+    strings.push_back(CString(static_cast<char>('a' + i % 26), lengths[i % 4]));
+  const Bytes bytes = Store([&](CArchive& ar) {
+    for (const CString& s : strings)
+      ar << s;
+  });
+
+  Load(bytes, [&](CArchive& ar) {
+    CString s;
+    for (const CString& expected : strings) {
+      ar >> s;
+      ASSERT_EQ(expected, s);
+    }
+  });
+
+  const Bytes cut(bytes.begin(), bytes.end() - 10);
+  size_t read = 0;
+  int cause = -1;
+  try {
+    Load(cut, [&](CArchive& ar) {
+      CString s;
+      for (; read < strings.size(); ++read)
+        ar >> s;
+    });
+  } catch (CArchiveException& e) {
+    cause = e.m_cause;
+  }
+  EXPECT_EQ(CArchiveException::endOfFile, cause);
+  EXPECT_EQ(strings.size() - 1, read);
+}
