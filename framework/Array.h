@@ -4,9 +4,11 @@
 // size 0 frees the storage; the first block is max(new size, step) (exactly
 // the new size when the step is 0); within capacity nothing moves and
 // shrinking keeps the capacity; otherwise the step is m_nGrowBy or, when 0,
-// m_nSize / 8 but at least 4, and the new capacity is max(new size,
-// old capacity + step). The automatic step has no upper cap: a fixed step
-// makes adding one by one quadratic in large arrays. New elements are zero-filled, then default-built.
+// m_nSize / 8 but at least 4 up to 8,192 elements and m_nSize / 2 past
+// them, and the new capacity is max(new size, old capacity + step). The
+// automatic step has no upper cap: a fixed step makes adding one by one
+// quadratic in large arrays, and the steeper step past 8,192 keeps the
+// copies per element few once the array no longer fits in the caches. New elements are zero-filled, then default-built.
 //
 // An index out of range asserts in debug builds; in release builds reads
 // give a default element, writes are dropped.
@@ -72,6 +74,12 @@ private:
   // Where out-of-range reads and writes go in release builds.
   static TYPE& Scratch();
 };
+
+inline int ArrayAutomaticStep(int nSize) {
+  if (nSize > 8192)
+    return nSize / 2;
+  return nSize / 8 < 4 ? 4 : nSize / 8;
+}
 
 template <class TYPE, class ARG_TYPE>
 TYPE& CArray<TYPE, ARG_TYPE>::Scratch() {
@@ -157,10 +165,8 @@ void CArray<TYPE, ARG_TYPE>::SetSize(int nNewSize, int nGrowBy) {
   }
 
   int nStep = m_nGrowBy;
-  if (nStep == 0) {
-    nStep = m_nSize / 8;
-    nStep = nStep < 4 ? 4 : nStep;
-  }
+  if (nStep == 0)
+    nStep = ArrayAutomaticStep(m_nSize);
   long long nGrown = (long long)m_nMaxSize + nStep;
   int nNewMax = nNewSize > nGrown ? nNewSize : (int)(nGrown > 0x7FFFFFFF ? 0x7FFFFFFF : nGrown);
   TYPE* pNewData = Allocate(nNewMax);

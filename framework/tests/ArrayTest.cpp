@@ -40,12 +40,12 @@ TEST(ArrayTest, FirstBlockIsTheLargerOfSizeAndStep) {
   EXPECT_EQ(40, b.MaxSize());
 }
 
-TEST(ArrayTest, StepZeroGrowsByAnEighthAndAtLeast4) {
+TEST(ArrayTest, StepZeroGrowsByAnEighthAndAtLeast4ThenByHalfPast8192) {
   struct Case {
     int nFrom;
     int nExpectedMax;   // capacity after adding one element to a full array
   };
-  const Case cases[] = {{1, 5}, {8, 12}, {40, 45}, {100, 112}, {9000, 10125}, {400000, 450000}};
+  const Case cases[] = {{1, 5}, {8, 12}, {40, 45}, {100, 112}, {8192, 9216}, {8193, 12289}, {9000, 13500}, {400000, 600000}};
   for (const Case& c : cases) {
     CProbeArray<int, int> a;
     a.SetSize(c.nFrom);
