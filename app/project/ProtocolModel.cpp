@@ -58,6 +58,8 @@ void CProtocolModel::Load(CArchive& ar)
 
     const int nNames = static_cast<int>(contents.names.size());
     m_pLoadingNames = std::make_unique<std::unordered_set<std::string>>();
+    // Sized once: rehashing as it fills walks every name again.
+    m_pLoadingNames->reserve((size_t)m_infos.GetCount() + (size_t)nNames);
     for (POSITION pos = m_infos.GetHeadPosition(); pos != nullptr;)
         m_pLoadingNames->insert(NameKey(m_infos.GetNext(pos)->GetName()));
     struct LoadingNamesEnd {
