@@ -16,6 +16,7 @@ public:
 
     // Creates the window from its template; the caller shows it.
     BOOL Create();
+    using CDialog::Create;
 
     void SetRange(int nLower, int nUpper) { m_progress.SetRange(nLower, nUpper); }
     // A non-empty text becomes the bar's text; the bar is repainted at once.

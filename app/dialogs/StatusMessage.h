@@ -18,6 +18,7 @@ public:
 
     // Creates the window from its template; the caller shows it.
     BOOL Create();
+    using CDialog::Create;
 
     // The caller brings its own line breaks.
     void AppendText(const CString& strText);
