@@ -728,9 +728,9 @@ void SECListBaseC::UpdateVertScrollBar(int nCount) {
   GetItemAreaRect(&before);
   int nHeight = AreaHeight(*this);
   CListRowGeometry rows = RowsOf(*this);
-  BOOL bAllFit = m_nTopIndex == 0 ? rows.FirstHiddenIndex(0, nHeight) >= nCount &&
-                                        rows.RangeHeight(0, nCount, FALSE) <= nHeight
-                                  : FALSE;
+  // Walks only the rows that fit: the last one lies wholly inside the area.
+  BOOL bAllFit = m_nTopIndex == 0 && rows.LastVisibleIndex(0, nHeight) >= nCount - 1 &&
+                 rows.RangeHeight(0, nCount, FALSE) <= nHeight;
   if (nCount > 0 && !bAllFit) {
     int nLastTop = rows.LastPageTop(nHeight);
     if (m_nTopIndex > nLastTop)

@@ -102,6 +102,8 @@ int CListRowGeometry::CountRowsInHeight(int nHeight, int nFrom, BOOL bDown) cons
 int CListRowGeometry::TopToShowRange(int nTop, int nHeight, int nFirst, int nLast) const {
   if (nFirst >= nTop && nLast <= LastVisibleIndex(nTop, nHeight))
     return nTop;
+  if (nFirst < nTop)
+    return nFirst;
   // Counted back from nFirst by the height the range leaves free.
   int nFree = nHeight - RangeHeight(nFirst, nLast, TRUE);
   int nNewTop = nFirst;
