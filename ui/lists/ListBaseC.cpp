@@ -455,8 +455,10 @@ BOOL SECListBaseC::GetItem(LVITEM* pItem, BOOL bCopyText, BOOL bNotify) {
   return TRUE;
 }
 
+// Setting a cell's text stores it even over a callback: a new cell asks the
+// parent only until its text is set.
 BOOL SECListBaseC::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText) {
-  return SetItem(nItem, nSubItem, LVIF_TEXT, lpszText, 0, 0, 0, 0);
+  return SetItem(nItem, nSubItem, LVIF_TEXT | LVIF_DI_SETITEM, lpszText, 0, 0, 0, 0);
 }
 
 int SECListBaseC::GetItemText(int nItem, int nSubItem, LPTSTR lpszBuffer, int cchBuffer) {
