@@ -206,6 +206,20 @@ TEST_F(ListGui, ClicksSelectAndNotify) {
   EXPECT_TRUE(parent.Got(NM_RCLICK));
 }
 
+TEST_F(ListGui, TheResizeCursorShowsOverAHeaderDivider) {
+  int x = list.GetColumnRight(0);
+  list.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(x, 5));
+  list.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(list.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  HCURSOR resize = ::LoadCursor(::GetModuleHandleA(nullptr), MAKEINTRESOURCE(SECListBaseC::kResizeCursorId));
+  ASSERT_NE(nullptr, resize);
+  EXPECT_EQ(resize, ::GetCursor());
+  UINT flags = 0;
+  EXPECT_EQ(0, list.HitTest(x + 3, 5, &flags));
+  EXPECT_EQ(static_cast<UINT>(SEC_LVHT_ONDIVIDER), flags);
+  EXPECT_EQ(1, list.HitTest(x + 20, 5, &flags));
+  EXPECT_EQ(static_cast<UINT>(SEC_LVHT_ONHEADER), flags);
+}
+
 TEST_F(ListGui, TypeAheadFindsTheLabel) {
   Type("row1");
   EXPECT_EQ(10, list.GetFocusItem());
