@@ -662,8 +662,40 @@ void SECListBaseC::DrawHeaderImage(CDC* pDC, int nColumn, CRect& rcText, int nTe
                    ILD_TRANSPARENT);
 }
 
+// The caller owns the image list.
 CImageList* SECListBaseC::CreateHeaderDragImage(int nColumn) {
-  return nullptr;
+  const SECListColumn* pColumn = GetColumnAt(nColumn);
+  if (pColumn == nullptr || m_hWnd == nullptr || GetColumnWidth(nColumn) <= 0)
+    return nullptr;
+  CRect cell(0, 0, GetColumnWidth(nColumn), m_nHeaderHeight);
+  CClientDC screen(this);
+  HDC hMem = ::CreateCompatibleDC(screen.m_hDC);
+  HBITMAP hBitmap = ::CreateCompatibleBitmap(screen.m_hDC, cell.Width(), cell.Height());
+  if (hMem == nullptr || hBitmap == nullptr) {
+    if (hBitmap != nullptr)
+      ::DeleteObject(hBitmap);
+    if (hMem != nullptr)
+      ::DeleteDC(hMem);
+    return nullptr;
+  }
+  {
+    CSelectObjectScope bitmap(hMem, hBitmap);
+    CSelectObjectScope font(hMem, GetHeaderFont());
+    HBRUSH hBrush = ::CreateSolidBrush(RGB(110, 110, 110));
+    ::FillRect(hMem, &cell, hBrush);
+    ::DeleteObject(hBrush);
+    ::SetBkMode(hMem, TRANSPARENT);
+    ::SetTextColor(hMem, RGB(255, 255, 255));
+    CRect text(cell.left + 6, cell.top, cell.right - 6, cell.bottom);
+    ::DrawTextA(hMem, pColumn->heading.c_str(), static_cast<int>(pColumn->heading.size()), &text,
+                DT_NOPREFIX | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | AlignFlags(pColumn->fmt));
+  }
+  auto pList = std::make_unique<CImageList>();
+  BOOL bMade = pList->Create(cell.Width(), cell.Height(), ILC_COLOR24 | ILC_MASK, 1, 1) &&
+               ::ImageList_AddMasked(pList->GetSafeHandle(), hBitmap, ::GetSysColor(COLOR_BTNFACE)) >= 0;
+  ::DeleteObject(hBitmap);
+  ::DeleteDC(hMem);
+  return bMade ? pList.release() : nullptr;
 }
 
 // Scroll bars ----------------------------------------------------------------

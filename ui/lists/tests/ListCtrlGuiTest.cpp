@@ -318,6 +318,47 @@ TEST_F(ListGui, MovingAColumnCarriesItsCells) {
   EXPECT_FALSE(list.MoveColumn(0, 2));
 }
 
+TEST_F(ListGui, DraggingAHeaderButtonReordersTheColumns) {
+  list.ModifyListCtrlStyleEx(0, LVXS_HEADERDRAGDROP);
+  CPoint from(list.GetColumnLeft(2) + 20, 8);
+  CPoint to(list.GetColumnLeft(1) + 10, 8);  // left half of "Size": before it
+  list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+  list.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(from.x - 30, from.y));
+  list.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+  list.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+  Pump();
+  EXPECT_EQ(CString("Date"), list.GetColumnHeading(1));
+  EXPECT_EQ(CString("Size"), list.GetColumnHeading(2));
+  EXPECT_EQ("200", Text(2, list.GetColumnSubItem(2)));
+  EXPECT_FALSE(parent.Got(LVN_COLUMNCLICK));
+  // Dropped on its own place: nothing moves, and nothing goes before column 0.
+  CPoint own(list.GetColumnLeft(2) + 20, 8);
+  list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(own.x, own.y));
+  list.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(own.x + 5, own.y));
+  list.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, own.y));
+  list.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, own.y));
+  EXPECT_EQ(CString("Size"), list.GetColumnHeading(2));
+  EXPECT_EQ(CString("Name"), list.GetColumnHeading(0));
+}
+
+TEST_F(ListGui, ASlowSecondClickEditsTheLabelAndADoubleClickDoesNot) {
+  Click(LabelPoint(4));
+  Click(LabelPoint(4));  // arms the 500 ms timer
+  ::Sleep(650);
+  Pump();
+  ASSERT_NE(nullptr, list.GetEditControl()->m_hWnd);
+  EXPECT_EQ(4, list.GetEditingItem());
+  list.EndLabelEdit(FALSE);
+  Pump();
+  Click(LabelPoint(6));
+  Click(LabelPoint(6));
+  list.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(LabelPoint(6).x, LabelPoint(6).y));
+  ::Sleep(650);
+  Pump();
+  EXPECT_EQ(nullptr, list.GetEditControl()->m_hWnd);
+  EXPECT_TRUE(parent.Got(NM_DBLCLK));
+}
+
 TEST_F(ListGui, TipsShowTheWholeOfAClippedLabel) {
   list.SetFlyByTips(TRUE);
   list.SetItemText(6, 0, "a label far too long to fit into its narrow column of the list");
