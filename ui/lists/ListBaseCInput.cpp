@@ -71,9 +71,8 @@ class CColumnResizeLoop : public CCaptureLoop {
     Invert();
   }
   void Invert() {
-    HDC hDC = ::GetDC(GetWindow());
-    ::PatBlt(hDC, m_nX - 1, m_nTop, 2, m_nBottom - m_nTop, DSTINVERT);
-    ::ReleaseDC(GetWindow(), hDC);
+    CClientDC dc(CWnd::FromHandle(GetWindow()));
+    dc.PatBlt(m_nX - 1, m_nTop, 2, m_nBottom - m_nTop, DSTINVERT);
   }
 
   int m_nLeft;
