@@ -1,0 +1,17 @@
+# The tree control's rules, nodes and sub-item texts: portable, tested in
+# the native tree.
+g7k_library(ui_tree
+  SOURCES
+    TreeNode.cpp
+    SubItemTextStorage.cpp
+    TreeLogic.cpp
+  DEPENDS framework)
+
+# The fake list rows the tree's rules are tested with.
+g7k_library(ui_tree_fakes SOURCES FakeTreeRows.cpp DEPENDS ui_tree)
+
+g7k_test(ui_tree_test
+  SOURCES
+    tests/TreeNodeTest.cpp
+    tests/TreeLogicTest.cpp
+  DEPENDS ui_tree ui_tree_fakes)
