@@ -491,16 +491,22 @@ BOOL TreeLogic::HideItem(HTREEITEM hItem, BOOL bHide) {
 }
 
 _Node* TreeLogic::NodeAt(int row) const {
+  FlushDeferredRows();
   if (m_pRows == nullptr || row < 0 || row >= m_pRows->GetRowCount())
     return nullptr;
   return m_pRows->GetRowNode(row);
 }
 
 int TreeLogic::RowOf(_Node* node) const {
+  FlushDeferredRows();
   if (m_pRows == nullptr || !IsVisible(node))
     return -1;
+  return FindRowFrom(node, node->m_nRowHint);
+}
+
+int TreeLogic::FindRowFrom(_Node* node, int hint) const {
   const int count = m_pRows->GetRowCount();
-  const int hint = std::min(std::max(node->m_nRowHint, 0), count - 1);
+  hint = std::min(std::max(hint, 0), count - 1);
   // Rows above the node come and go, so it is near where it was last seen.
   for (int distance = 0; hint + distance < count || hint - distance >= 0; ++distance) {
     for (int row : {hint + distance, hint - distance}) {
@@ -653,6 +659,10 @@ BOOL TreeLogic::ExpandNode(_Node* node) {
   if (node->FirstChild() == nullptr)
     return FALSE;
   node->SetExpanded(TRUE);
+  if (m_defer.top != nullptr) {
+    m_defer.dirty = true;
+    return TRUE;
+  }
   int row = RowOf(node);
   if (row < 0)
     return TRUE;
@@ -664,20 +674,38 @@ BOOL TreeLogic::ExpandNode(_Node* node) {
   return TRUE;
 }
 
+void TreeLogic::MoveCaretOutOf(_Node* node) {
+  if (m_pRows == nullptr)
+    return;
+  // The rows hold only live nodes even while their changes wait, so the
+  // caret's node can be read without bringing the rows up to date first.
+  const int focus = m_pRows->GetFocusRow();
+  if (focus < 0 || focus >= m_pRows->GetRowCount())
+    return;
+  _Node* caret = m_pRows->GetRowNode(focus);
+  if (!IsDescendant(node, caret))
+    return;
+  int row = RowOf(node);
+  if (row < 0)
+    return;
+  OnSelChanging(caret, node, TVC_BYMOUSE);
+  m_pRows->SetFocusRow(row);
+  OnSelChanged(caret, node, TVC_BYMOUSE);
+}
+
 void TreeLogic::CollapseNode(_Node* node, UINT nCode) {
   if (node->IsExpanded()) {
-    int row = RowOf(node);
-    _Node* caret = m_pRows != nullptr ? NodeAt(m_pRows->GetFocusRow()) : nullptr;
-    if (row >= 0 && caret != nullptr && IsDescendant(node, caret)) {
-      OnSelChanging(caret, node, TVC_BYMOUSE);
-      m_pRows->SetFocusRow(row);
-      OnSelChanged(caret, node, TVC_BYMOUSE);
+    MoveCaretOutOf(node);
+    if (m_defer.top != nullptr) {
+      node->SetExpanded(FALSE);
+      m_defer.dirty = true;
+    } else {
+      int row = RowOf(node);
+      int count = row >= 0 ? CountVisibleBranch(node) : 0;
+      node->SetExpanded(FALSE);
+      if (count > 0)
+        m_pRows->DeleteRows(row + 1, count);
     }
-    row = RowOf(node);
-    int count = row >= 0 ? CountVisibleBranch(node) : 0;
-    node->SetExpanded(FALSE);
-    if (count > 0)
-      m_pRows->DeleteRows(row + 1, count);
   }
   if ((nCode & TVE_COLLAPSERESET) == 0)
     return;
@@ -685,12 +713,66 @@ void TreeLogic::CollapseNode(_Node* node, UINT nCode) {
     DeleteItem(child->GetHandle());
 }
 
+void TreeLogic::BeginDeferRows(_Node* top) {
+  if (m_defer.depth++ == 0 && m_pRows != nullptr)
+    m_defer.top = top;
+}
+
+void TreeLogic::EndDeferRows() {
+  if (--m_defer.depth > 0)
+    return;
+  FlushDeferredRows();
+  m_defer.top = nullptr;
+}
+
+void TreeLogic::FlushDeferredRows() const {
+  if (!m_defer.dirty)
+    return;
+  m_defer.dirty = false;
+  _Node* top = m_defer.top;
+  const bool root = top == m_pRoot.get();
+  if (!root && m_live.count(top) == 0)
+    return;  // the owner deleted the branch while told of it
+  // The branch's own row is untouched by changes below it.
+  int first = 0;
+  if (!root) {
+    if (!IsVisible(top))
+      return;
+    first = FindRowFrom(top, top->m_nRowHint) + 1;
+    if (first == 0)
+      return;
+  }
+  const int count = m_pRows->GetRowCount();
+  int end = first;
+  while (end < count && (root || IsDescendant(top, m_pRows->GetRowNode(end))))
+    ++end;
+  const int focus = m_pRows->GetFocusRow();
+  _Node* caret = focus >= 0 && focus < count ? m_pRows->GetRowNode(focus) : nullptr;
+  std::vector<_Node*> rows;
+  if (root || top->IsExpanded())
+    AppendVisibleBranch(top, rows);
+  if (end > first)
+    m_pRows->DeleteRows(first, end - first);
+  m_pRows->InsertRows(first, rows);
+  int row = first;
+  for (_Node* inserted : rows)
+    inserted->m_nRowHint = row++;
+  if (caret != nullptr && IsVisible(caret)) {
+    int caretRow = FindRowFrom(caret, caret->m_nRowHint);
+    if (caretRow >= 0 && caretRow != m_pRows->GetFocusRow())
+      m_pRows->SetFocusRow(caretRow);
+  }
+}
+
 void TreeLogic::ExpandBranch(HTREEITEM hItem) {
   _Node* top = NodeOrRoot(hItem);
   if (top == nullptr)
     return;
-  if (top != m_pRoot.get() && !Expand(hItem, TVE_EXPAND))
+  BeginDeferRows(top);
+  if (top != m_pRoot.get() && !Expand(hItem, TVE_EXPAND)) {
+    EndDeferRows();
     return;
+  }
   _Node* node = top->FirstChild();
   while (node != nullptr) {
     BOOL expanded = Expand(node->GetHandle(), TVE_EXPAND);
@@ -699,6 +781,7 @@ void TreeLogic::ExpandBranch(HTREEITEM hItem) {
     else
       node = NextSkippingChildren(node, top);
   }
+  EndDeferRows();
 }
 
 void TreeLogic::CollapseBranch(HTREEITEM hItem) {
@@ -711,9 +794,11 @@ void TreeLogic::CollapseBranch(HTREEITEM hItem) {
       expanded.push_back(static_cast<_Node*>(p)->GetHandle());
   }
   // Deepest first: every node comes after its descendants in reverse order.
+  BeginDeferRows(top);
   for (auto it = expanded.rbegin(); it != expanded.rend(); ++it)
     Expand(*it, TVE_COLLAPSE);
   Expand(hItem, TVE_COLLAPSE);
+  EndDeferRows();
 }
 
 BOOL TreeLogic::MakeVisible(HTREEITEM hItem) {

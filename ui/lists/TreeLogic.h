@@ -159,7 +159,16 @@ class TreeLogic {
   int CountVisibleBranch(_Node* node) const;
   BOOL ExpandNode(_Node* node);
   void CollapseNode(_Node* node, UINT nCode);
+  // The caret inside node's branch moves to node, with both notices.
+  void MoveCaretOutOf(_Node* node);
   void RebuildBranchRows(_Node* node);
+  // A branch-wide expand or collapse changes the rows of the branch once, at
+  // the end, instead of once per node: each change in the middle of the
+  // rows moves every row below it.
+  void BeginDeferRows(_Node* top);
+  void EndDeferRows();
+  void FlushDeferredRows() const;
+  int FindRowFrom(_Node* node, int hint) const;
   void MirrorOnRow(_Node* node, const TVITEM& item, ItemChange* change);
   HTREEITEM SelectedFrom(int row, int step) const;
 
@@ -168,4 +177,10 @@ class TreeLogic {
   std::unordered_set<const _Node*> m_live;
   std::unique_ptr<SECSubItemTextStorage> m_pStorage;
   int m_nIndent = 20;
+  struct DeferredRows {
+    _Node* top = nullptr;
+    int depth = 0;
+    bool dirty = false;
+  };
+  mutable DeferredRows m_defer;
 };

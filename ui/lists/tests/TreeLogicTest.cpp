@@ -342,10 +342,14 @@ TEST_F(TreeLogicTest, BranchesExpandAndCollapseWhole) {
   tree.ExpandBranch(TVI_ROOT);
   EXPECT_EQ("a a1 a11 a2 b b1 c", rows.Labels());
   ExpectRowsInStep();
+  tree.SelectCaret(a11, TVC_UNKNOWN);
   tree.log.clear();
   tree.CollapseBranch(a);
   EXPECT_EQ("a b b1 c", rows.Labels());
-  EXPECT_EQ("expanding a1 1; expanded a1; expanding a 1; expanded a; ", tree.log);
+  EXPECT_EQ("expanding a1 1; selchanging a11>a1 1; selchanged; expanded a1; "
+            "expanding a 1; selchanging a1>a 1; selchanged; expanded a; ",
+            tree.log);
+  EXPECT_EQ(a, tree.GetNextItem(nullptr, TVGN_CARET));
   tree.Expand(a, TVE_EXPAND);
   EXPECT_EQ("a a1 a2 b b1 c", rows.Labels());
   ExpectRowsInStep();
