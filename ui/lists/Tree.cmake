@@ -5,6 +5,7 @@ g7k_library(ui_tree
     TreeNode.cpp
     SubItemTextStorage.cpp
     TreeLogic.cpp
+    TreeGeometry.cpp
   DEPENDS framework)
 
 # The fake list rows the tree's rules are tested with.
@@ -14,4 +15,5 @@ g7k_test(ui_tree_test
   SOURCES
     tests/TreeNodeTest.cpp
     tests/TreeLogicTest.cpp
+    tests/TreeGeometryTest.cpp
   DEPENDS ui_tree ui_tree_fakes)
