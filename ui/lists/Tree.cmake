@@ -17,3 +17,11 @@ g7k_test(ui_tree_test
     tests/TreeLogicTest.cpp
     tests/TreeGeometryTest.cpp
   DEPENDS ui_tree ui_tree_fakes)
+
+# The tree window on the list engine.
+g7k_library(ui_tree_win WIN32_ONLY
+  SOURCES
+    TreeBaseC.cpp
+    TreeBaseCPaint.cpp
+    TreeCtrl.cpp
+  DEPENDS ui_tree ui_lists)
