@@ -25,3 +25,9 @@ g7k_library(ui_tree_win WIN32_ONLY
     TreeBaseCPaint.cpp
     TreeCtrl.cpp
   DEPENDS ui_tree ui_lists)
+
+g7k_test(ui_tree_gui_test WIN32_ONLY GUI
+  SOURCES
+    tests/TreeCtrlGuiTest.cpp
+    ${PROJECT_SOURCE_DIR}/framework/tests/win/PngWriter.cpp
+  DEPENDS ui_tree_win)

@@ -166,7 +166,7 @@ int SECTreeBaseC::GetButtonRect(RECT* pRect, int nRow, _Node* pNode) {
     return 0;
   CRect area;
   GetItemAreaRect(&area);
-  const int top = area.top + GetRowTop(nRow) - GetRowTop(GetTopIndex());
+  const int top = area.top + GetRowTop(nRow);
   const int height = GetRowPitch(nRow);
   const int left = GetColumnLeft(0);
   TreeRowInput in = RowInput(pNode, IsSelected(nRow), left, top, height);
