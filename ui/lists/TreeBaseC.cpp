@@ -171,8 +171,13 @@ HTREEITEM SECTreeBaseC::InsertItem(LPTVINSERTSTRUCT lpInsertStruct) {
   if (lpInsertStruct == nullptr)
     return nullptr;
   HTREEITEM hItem = m_pLogic->InsertItem(*lpInsertStruct);
-  if (hItem != nullptr)
-    AfterChange(GetAutoUpdate());
+  if (hItem == nullptr || m_hWnd == nullptr || RowOfItem(hItem) < 0)
+    return hItem;
+  // Laying out after every insert would cost a pass per item; the layout
+  // follows with auto-update, an expansion or the next size change.
+  if (GetAutoUpdate())
+    RecalcLayout();
+  Invalidate();
   return hItem;
 }
 
@@ -337,6 +342,20 @@ void SECTreeBaseC::RedrawItem(HTREEITEM hItem) {
     RedrawItems(row);
 }
 
+BOOL SECTreeBaseC::SetItemStateEx(TVITEM* pItem, SECListStateExChange* pChange) {
+  if (pItem == nullptr || pChange == nullptr || !m_pLogic->IsItem(pItem->hItem))
+    return FALSE;
+  if ((pChange->mask & 1) == 0)
+    return TRUE;
+  const DWORD mask = pChange->stateMask;
+  if (mask & SEC_TVIS_DISABLED)
+    m_pLogic->DisableItem(pItem->hItem, (pChange->state & SEC_TVIS_DISABLED) != 0);
+  if (mask & SEC_TVIS_HIDDEN)
+    m_pLogic->HideItem(pItem->hItem, (pChange->state & SEC_TVIS_HIDDEN) != 0);
+  AfterChange(TRUE);
+  return TRUE;
+}
+
 BOOL SECTreeBaseC::DisableItem(HTREEITEM hItem, BOOL bDisable) {
   if (!m_pLogic->DisableItem(hItem, bDisable))
     return FALSE;
@@ -414,7 +433,7 @@ BOOL SECTreeBaseC::Select(HTREEITEM hItem, UINT nCode) {
   const int row = RowOfItem(hItem);
   switch (nCode) {
     case TVGN_CARET:
-      return m_pLogic->SelectCaret(hItem, TVC_UNKNOWN);
+      return CaretTo(m_pLogic->Node(hItem), TVC_UNKNOWN);
     case TVGN_DROPHILITE: {
       const BOOL bMoved = GetDropHilite() != row;
       SetDropHilite(row);
@@ -448,14 +467,15 @@ BOOL SECTreeBaseC::SelectItem(HTREEITEM hItem) {
   return TRUE;
 }
 
-void SECTreeBaseC::CaretTo(_Node* pNode, int nAction) {
+BOOL SECTreeBaseC::CaretTo(_Node* pNode, int nAction) {
   if (pNode == nullptr || !m_pLogic->SelectCaret(pNode->GetHandle(), nAction))
-    return;
+    return FALSE;
   int row = m_pLogic->RowOf(pNode);
   if (m_hWnd != nullptr && row >= 0) {
     SECListBaseC::EnsureVisible(row, FALSE);
     Invalidate();
   }
+  return TRUE;
 }
 
 int SECTreeBaseC::OnSelChanging(int nItem, int nOld, BOOL bMouse) {
@@ -798,7 +818,7 @@ void SECTreeBaseC::OnKeyLeft(int nItem, int, BOOL, BOOL, UINT, UINT) {
     return;
   }
   if (node->Parent() != m_pLogic->GetRoot())
-    CaretTo(node->Parent(), TVC_BYKEYBOARD);
+    CaretTo(node->Parent(), TVC_UNKNOWN);
 }
 
 void SECTreeBaseC::OnKeyBack(int nItem, int nSubItem, BOOL bShift, BOOL bCtrl, UINT nRepeat, UINT nFlags) {
@@ -814,7 +834,7 @@ void SECTreeBaseC::OnKeyRight(int nItem, int, BOOL, BOOL, UINT, UINT) {
       Expand(node->GetHandle(), TVE_EXPAND);
     return;
   }
-  CaretTo(node->FirstChild(), TVC_BYKEYBOARD);
+  CaretTo(node->FirstChild(), TVC_UNKNOWN);
 }
 
 void SECTreeBaseC::OnKeyMultiply(int nItem, int, BOOL, BOOL, UINT, UINT) {

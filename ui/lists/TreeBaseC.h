@@ -104,6 +104,9 @@ class SECTreeBaseC : public SECListCtrl {
   HTREEITEM HitTest(TVHITTESTINFO* pInfo);
   HTREEITEM HitTest(CPoint point, UINT* pFlags = nullptr);
   BOOL DisableItem(HTREEITEM hItem, BOOL bDisable);
+  // The node's own disabled (0x100) and hidden (0x200) flags under the
+  // change's mask; a hidden item and its branch lose their rows.
+  virtual BOOL SetItemStateEx(TVITEM* pItem, SECListStateExChange* pChange);
   BOOL IsItemDisabled(HTREEITEM hItem) const { return m_pLogic->IsItemDisabled(hItem); }
   BOOL IsItemHidden(HTREEITEM hItem) const { return m_pLogic->IsItemHidden(hItem); }
   int GetCount(HTREEITEM hItem = nullptr, BOOL bRecursive = FALSE, BOOL bExpandedOnly = FALSE) const {
@@ -200,7 +203,7 @@ class SECTreeBaseC : public SECListCtrl {
   TreeRowLayout StoredLayout(const SECListItem& row, int left, int top, int height) const;
   BOOL LinesAtRoot() const;
   void AfterChange(BOOL bRedraw);
-  void CaretTo(_Node* pNode, int nAction);
+  BOOL CaretTo(_Node* pNode, int nAction);
   void ApplyTreeStyleEx();
 
  private:

@@ -31,7 +31,9 @@ class NotifyParent : public CWnd {
     return CreateEx(0, cls, "Tree", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 480, 360),
                     nullptr, 0);
   }
-  int Count(int code) const { return static_cast<int>(std::count(codes.begin(), codes.end(), code)); }
+  int Count(UINT code) const {
+    return static_cast<int>(std::count(codes.begin(), codes.end(), static_cast<int>(code)));
+  }
 
   std::vector<int> codes;
   std::vector<UINT> expandActions;
@@ -46,8 +48,8 @@ class NotifyParent : public CWnd {
     if (message != WM_NOTIFY)
       return CWnd::WindowProc(message, wParam, lParam);
     auto* hdr = reinterpret_cast<NMHDR*>(lParam);
-    int code = static_cast<int>(hdr->code);
-    codes.push_back(code);
+    const UINT code = hdr->code;
+    codes.push_back(static_cast<int>(code));
     if (code == TVN_ITEMEXPANDINGA)
       expandActions.push_back(reinterpret_cast<NMTREEVIEWA*>(lParam)->action);
     if (code == TVN_DELETEITEMA)
@@ -244,6 +246,30 @@ TEST_F(TreeGui, ClicksHitButtonsStateImagesAndLabels) {
   Click(label.CenterPoint());
   EXPECT_EQ(file, tree.GetSelectedItem());
   EXPECT_EQ(nullptr, tree.HitTest(CPoint(5, 290), &flags));
+}
+
+TEST_F(TreeGui, SingleExpandCollapsesTheBranchLeftAndHiddenItemsLoseTheirRows) {
+  tree.ModifyTreeStyle(0, TVS_SINGLEEXPAND, TRUE);
+  Click(Label(folders[0]).CenterPoint());
+  EXPECT_EQ(folders[0], tree.GetSelectedItem());
+  EXPECT_EQ(13, tree.GetItemCount());  // the root's branch holds the click
+  Click(Label(folders[1]).CenterPoint());
+  EXPECT_EQ(folders[1], tree.GetSelectedItem());
+  EXPECT_EQ(10, tree.GetItemCount());
+  EXPECT_FALSE(tree.GetItemState(folders[0], TVIS_EXPANDED));
+  EXPECT_TRUE(tree.GetItemState(folders[1], TVIS_EXPANDED));
+  TVITEM item{};
+  item.hItem = folders[2];
+  SECListStateExChange hide;
+  hide.mask = 1;
+  hide.state = SEC_TVIS_HIDDEN;
+  hide.stateMask = SEC_TVIS_HIDDEN;
+  tree.SetItemStateEx(&item, &hide);
+  EXPECT_EQ(6, tree.GetItemCount());
+  EXPECT_TRUE(tree.IsItemHidden(tree.GetChildItem(folders[2])));
+  hide.state = 0;
+  tree.SetItemStateEx(&item, &hide);
+  EXPECT_EQ(10, tree.GetItemCount());
 }
 
 TEST_F(TreeGui, PaintsLinesButtonsStateImagesAndOverlaysAndWritesAScreenshot) {
