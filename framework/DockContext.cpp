@@ -111,6 +111,7 @@ void CDockContext::StartDrag(CPoint pt)
     if (m_pDockSite == nullptr)
         return;
     m_bDragging = TRUE;
+    m_dwDockStyle = m_pBar->m_dwDockStyle;
     m_dwStyle = m_pBar->m_dwStyle & CBRS_ALIGN_ANY;
     m_bFlip = FALSE;
     m_bForceFrame = IsKeyDown(VK_CONTROL);

@@ -86,6 +86,7 @@ void SECControlBar::EnableDocking(DWORD dwDockStyle)
     m_dwDockStyle = dwDockStyle;
     if (m_pDockContext == nullptr)
         m_pDockContext = CreateDockContext();
+    m_pDockContext->m_dwDockStyle = dwDockStyle;
     if (m_hWndOwner == nullptr)
         m_hWndOwner = ::GetParent(m_hWnd);
 }
