@@ -1,4 +1,9 @@
 #include "framework/Framework.h"
+#include "framework/ControlBar.h"
+#include "framework/DockBar.h"
+#include "framework/DockContext.h"
+#include "framework/DockState.h"
+#include "framework/MiniDockFrameWnd.h"
 
 #include <algorithm>
 
@@ -495,6 +500,10 @@ void CFrameWnd::OnUpdateContextHelp(CCmdUI* pCmdUI)
 
 BOOL CFrameWnd::OnBarCheck(UINT nID)
 {
+    if (CControlBar* pControlBar = GetControlBar(nID)) {
+        ShowControlBar(pControlBar, !pControlBar->IsVisible(), FALSE);
+        return TRUE;
+    }
     CWnd* pBar = GetDescendantWindow(nID, TRUE);
     if (pBar == nullptr)
         return FALSE;
@@ -505,6 +514,10 @@ BOOL CFrameWnd::OnBarCheck(UINT nID)
 
 void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
 {
+    if (CControlBar* pControlBar = GetControlBar(pCmdUI->m_nID)) {
+        pCmdUI->SetCheck(pControlBar->IsVisible());
+        return;
+    }
     CWnd* pBar = GetDescendantWindow(pCmdUI->m_nID, TRUE);
     if (pBar == nullptr) {
         pCmdUI->ContinueRouting();
@@ -752,4 +765,272 @@ void CFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
             hMenuAlt = m_hMenuDefault;
     }
     ::SetMenu(m_hWnd, hMenuAlt);
+}
+
+// Docking -------------------------------------------------------------------
+
+const DWORD CFrameWnd::dwDockBarMap[4][2] = {
+    {AFX_IDW_DOCKBAR_TOP, CBRS_TOP},
+    {AFX_IDW_DOCKBAR_BOTTOM, CBRS_BOTTOM},
+    {AFX_IDW_DOCKBAR_LEFT, CBRS_LEFT},
+    {AFX_IDW_DOCKBAR_RIGHT, CBRS_RIGHT},
+};
+
+void CFrameWnd::EnableDocking(DWORD dwDockStyle)
+{
+    m_pFloatingFrameClass = RUNTIME_CLASS(CMiniDockFrameWnd);
+    for (const auto& entry : dwDockBarMap) {
+        if (!(entry[1] & dwDockStyle & CBRS_ALIGN_ANY) || GetControlBar(entry[0]) != nullptr)
+            continue;
+        auto* pDock = new CDockBar;   // deletes itself with its window
+        if (!pDock->Create(this, WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CHILD | WS_VISIBLE | entry[1], entry[0])) {
+            delete pDock;
+            AfxThrowResourceException();
+        }
+    }
+}
+
+CControlBar* CFrameWnd::GetControlBar(UINT nID)
+{
+    if (nID == 0)
+        return nullptr;
+    POSITION pos = m_listControlBars.GetHeadPosition();
+    while (pos != nullptr) {
+        auto* pBar = (CControlBar*)m_listControlBars.GetNext(pos);
+        if ((UINT)pBar->GetDlgCtrlID() == nID)
+            return pBar;
+    }
+    return nullptr;
+}
+
+void CFrameWnd::AddControlBar(CControlBar* pBar)
+{
+    if (m_listControlBars.Find(pBar) == nullptr)
+        m_listControlBars.AddTail(pBar);
+}
+
+void CFrameWnd::RemoveControlBar(CControlBar* pBar)
+{
+    POSITION pos = m_listControlBars.Find(pBar);
+    if (pos != nullptr)
+        m_listControlBars.RemoveAt(pos);
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)
+{
+    CDockBar* pDockBar = nDockBarID == 0 ? nullptr : dynamic_cast<CDockBar*>(GetControlBar(nDockBarID));
+    DockControlBar(pBar, pDockBar, lpRect);
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+{
+    if (pDockBar == nullptr) {
+        for (const auto& entry : dwDockBarMap) {
+            if (entry[1] & pBar->m_dwDockStyle & CBRS_ALIGN_ANY) {
+                pDockBar = dynamic_cast<CDockBar*>(GetControlBar(entry[0]));
+                if (pDockBar != nullptr)
+                    break;
+            }
+        }
+    }
+    if (pDockBar == nullptr)
+        return;   // docking not enabled for any of the bar's sides
+    pDockBar->DockControlBar(pBar, lpRect);
+}
+
+void CFrameWnd::ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+{
+    if (pDockBar == nullptr) {
+        DockControlBar(pBar, pDockBar, lpRect);
+        return;
+    }
+    pDockBar->ReDockControlBar(pBar, lpRect);
+}
+
+CMiniDockFrameWnd* CFrameWnd::CreateFloatingFrame(DWORD dwStyle)
+{
+    CRuntimeClass* pClass = m_pFloatingFrameClass != nullptr ? m_pFloatingFrameClass : RUNTIME_CLASS(CMiniDockFrameWnd);
+    CObject* pObject = pClass->CreateObject();
+    auto* pFrame = dynamic_cast<CMiniDockFrameWnd*>(pObject);
+    if (pFrame == nullptr) {
+        delete pObject;
+        AfxThrowResourceException();
+    }
+    if (!pFrame->Create(this, dwStyle)) {
+        if (pFrame->m_hWnd != nullptr)
+            pFrame->DestroyWindow();   // deletes it
+        else
+            delete pFrame;
+        AfxThrowResourceException();
+    }
+    return pFrame;
+}
+
+void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
+{
+    // Alone in its floating frame and the same way round: the frame moves.
+    if (pBar->IsFloating()) {
+        CDockBar* pDockBar = pBar->m_pDockBar;
+        auto* pFrame = dynamic_cast<CMiniDockFrameWnd*>(pDockBar->GetParent());
+        if (pFrame != nullptr && pDockBar->GetDockedCount() == 1 &&
+            IsHorzBarStyle(pDockBar->m_dwStyle) == IsHorzBarStyle(dwStyle)) {
+            pFrame->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            pFrame->RecalcLayout(TRUE);
+            pFrame->UpdateWindow();
+            return;
+        }
+    }
+    CMiniDockFrameWnd* pFrame = CreateFloatingFrame(dwStyle | (pBar->m_dwStyle & CBRS_SIZE_DYNAMIC));
+    pFrame->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pFrame->GetDockBar()->DockControlBar(pBar);
+    pFrame->RecalcLayout(TRUE);
+    if (pBar->GetStyle() & WS_VISIBLE) {
+        pFrame->ShowWindow(SW_SHOWNA);
+        pFrame->UpdateWindow();
+    }
+    RecalcLayout();
+}
+
+void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
+{
+    // A floating bar changes at once: its frame shows with it.
+    if (pBar->IsFloating()) {
+        pBar->DelayShow(bShow);
+        pBar->RecalcDelayShow(nullptr);
+        CDockBar* pDockBar = pBar->m_pDockBar;
+        if (auto* pFrame = dynamic_cast<CMiniDockFrameWnd*>(pDockBar->GetParent())) {
+            pFrame->RecalcLayout(TRUE);
+            pFrame->ShowWindow(pDockBar->GetDockedVisibleCount() > 0 ? SW_SHOWNA : SW_HIDE);
+        }
+        return;
+    }
+    pBar->DelayShow(bShow);
+    if (bDelay) {
+        DelayRecalcLayout();
+        return;
+    }
+    pBar->RecalcDelayShow(nullptr);
+    RecalcLayout();
+}
+
+DWORD CFrameWnd::CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar)
+{
+    for (const auto& entry : dwDockBarMap) {
+        if (!(entry[1] & dwDockStyle & CBRS_ALIGN_ANY))
+            continue;
+        auto* pDockBar = dynamic_cast<CDockBar*>(GetControlBar(entry[0]));
+        if (pDockBar == nullptr || !pDockBar->IsWindowVisible())
+            continue;
+        CRect rectBar;
+        pDockBar->GetWindowRect(&rectBar);
+        // An empty dock bar is a line along the frame's edge.
+        if (rectBar.Width() == 0)
+            rectBar.right++;
+        if (rectBar.Height() == 0)
+            rectBar.bottom++;
+        CRect rectHit;
+        if (rectHit.IntersectRect(&rectBar, &rect)) {
+            if (ppDockBar != nullptr)
+                *ppDockBar = pDockBar;
+            return entry[1] & CBRS_ALIGN_ANY;
+        }
+    }
+    return 0;
+}
+
+// Bar state -----------------------------------------------------------------
+
+void CFrameWnd::GetDockState(CDockState& state) const
+{
+    state.Clear();
+    POSITION pos = m_listControlBars.GetHeadPosition();
+    while (pos != nullptr) {
+        auto* pBar = (CControlBar*)m_listControlBars.GetNext(pos);
+        auto* pInfo = new CControlBarInfo;
+        state.m_arrBarInfo.Add(pInfo);
+        pBar->GetBarInfo(pInfo);
+    }
+}
+
+namespace {
+
+// At least the caption of a floating frame stays on the screen.
+CPoint OnScreen(CPoint pt)
+{
+    CRect screen(::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN), 0, 0);
+    screen.right = screen.left + ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    screen.bottom = screen.top + ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    const int kKeep = 40;
+    pt.x = std::clamp<LONG>(pt.x, screen.left, std::max<LONG>(screen.left, screen.right - kKeep));
+    pt.y = std::clamp<LONG>(pt.y, screen.top, std::max<LONG>(screen.top, screen.bottom - kKeep));
+    return pt;
+}
+
+} // namespace
+
+void CFrameWnd::SetDockState(const CDockState& state)
+{
+    // The bars first: floating frames for floating dock bars, the frame's
+    // own bars by id. Records of bars that no longer exist are left out.
+    std::vector<CMiniDockFrameWnd*> floatingFrames;
+    for (int i = 0; i < state.GetCount(); i++) {
+        CControlBarInfo* pInfo = state.GetAt(i);
+        pInfo->m_pBar = nullptr;
+        if (pInfo->m_bDockBar && pInfo->m_bFloating) {
+            CMiniDockFrameWnd* pFrame = CreateFloatingFrame(pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
+            floatingFrames.push_back(pFrame);
+            pInfo->m_pBar = pFrame->GetDockBar();
+        } else {
+            pInfo->m_pBar = GetControlBar(pInfo->m_nBarID);
+        }
+    }
+    // Dock bars take their bars, then each bar its own state.
+    for (int nPass = 0; nPass < 2; nPass++) {
+        for (int i = 0; i < state.GetCount(); i++) {
+            CControlBarInfo* pInfo = state.GetAt(i);
+            if (pInfo->m_pBar != nullptr && (pInfo->m_pBar->IsDockBar() == (nPass == 0)))
+                pInfo->m_pBar->SetBarInfo(pInfo, this);
+        }
+    }
+    for (int i = 0; i < state.GetCount(); i++) {
+        CControlBarInfo* pInfo = state.GetAt(i);
+        if (!pInfo->m_bDockBar || !pInfo->m_bFloating || pInfo->m_pBar == nullptr)
+            continue;
+        auto* pDockBar = static_cast<CDockBar*>(pInfo->m_pBar);
+        auto* pFrame = static_cast<CMiniDockFrameWnd*>(pDockBar->GetParent());
+        if (pDockBar->GetDockedCount() == 0) {
+            pFrame->DestroyWindow();
+            pInfo->m_pBar = nullptr;
+            continue;
+        }
+        CPoint pt = OnScreen(pInfo->m_pointPos);
+        pFrame->SetWindowPos(nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        pFrame->RecalcLayout(TRUE);
+        if (pDockBar->GetDockedVisibleCount() > 0)
+            pFrame->ShowWindow(SW_SHOWNA);
+    }
+    // Floating frames left empty by the bars that moved go too.
+    POSITION pos = m_listControlBars.GetHeadPosition();
+    while (pos != nullptr) {
+        auto* pBar = (CControlBar*)m_listControlBars.GetNext(pos);
+        auto* pDockBar = dynamic_cast<CDockBar*>(pBar);
+        if (pDockBar != nullptr && pDockBar->m_bFloating && pDockBar->GetDockedCount() == 0)
+            pDockBar->GetParent()->PostMessage(WM_CLOSE);
+    }
+    RecalcLayout();
+    DelayRecalcLayout();
+}
+
+void CFrameWnd::LoadBarState(LPCTSTR lpszProfileName)
+{
+    CDockState state;
+    state.LoadState(lpszProfileName);
+    SetDockState(state);
+}
+
+void CFrameWnd::SaveBarState(LPCTSTR lpszProfileName) const
+{
+    CDockState state;
+    GetDockState(state);
+    state.SaveState(lpszProfileName);
 }

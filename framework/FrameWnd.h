@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/Wnd.h"
+#include "framework/BarStyles.h"
 #include "framework/Collections.h"
 
 #include <vector>
@@ -10,6 +11,10 @@
 class CView;
 class CDocument;
 class CDocTemplate;
+class CControlBar;
+class CDockBar;
+class CDockState;
+class CMiniDockFrameWnd;
 
 // What a new frame needs to create its view.
 struct CCreateContext
@@ -71,6 +76,38 @@ public:
     virtual void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
     BOOL OnBarCheck(UINT nID);
     void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+
+    // Docking. EnableDocking makes a dock bar for each side asked for
+    // (AFX_IDW_DOCKBAR_TOP, _BOTTOM, _LEFT, _RIGHT, from dwDockBarMap); bars
+    // then dock into them, float in CMiniDockFrameWnd frames (or
+    // m_pFloatingFrameClass) and are shown and hidden through the frame.
+    void EnableDocking(DWORD dwDockStyle);
+    // nDockBarID 0 picks the first dock bar the bar may dock on. lpRect is
+    // the drop place in screen coordinates (none: a new last row).
+    virtual void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    virtual void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // Back at the bar's placeholder in pDockBar when it has one.
+    virtual void ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // Floats the bar with its window's top-left at point (screen); dwStyle's
+    // CBRS_ALIGN_* gives the orientation.
+    virtual void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    // bDelay: at the next layout (idle), together with other changes.
+    virtual void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    CControlBar* GetControlBar(UINT nID);
+    virtual void AddControlBar(CControlBar* pBar);
+    virtual void RemoveControlBar(CControlBar* pBar);
+    // The bar layout in the profile under lpszProfileName.
+    virtual void LoadBarState(LPCTSTR lpszProfileName);
+    virtual void SaveBarState(LPCTSTR lpszProfileName) const;
+    virtual void GetDockState(CDockState& state) const;
+    // Bars that no longer exist are left out; floating frames are kept on
+    // the screen.
+    virtual void SetDockState(const CDockState& state);
+    // The dock bar a rectangle (screen) would dock into, or null.
+    DWORD CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar = nullptr);
+    // Dock bar ids and their alignment bits, in the order they are tried.
+    static const DWORD dwDockBarMap[4][2];
 
     // Title and menu.
     virtual void OnUpdateFrameTitle(BOOL bAddToTitle);

@@ -32,6 +32,12 @@ g7k_library(framework_win WIN32_ONLY
     ${CMAKE_CURRENT_LIST_DIR}/CaptureLoop.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ControlNotify.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ToolTipOwner.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ControlBar.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DockBar.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DockContext.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MiniFrameWnd.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MiniDockFrameWnd.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DialogBar.cpp
   DEPENDS framework comctl32 comdlg32 gdi32 ole32 shell32 uuid winspool ws2_32)
 
 # WinMain for programs built on the application object; a separate library
