@@ -1,5 +1,6 @@
 #include "framework/Framework.h"
 #include "app/MainFrame.h"
+#include "app/ApplicationHostServices.h"
 #include "app/PropertiesSheet.h"
 #include "app/project/DeleteCommands.h"
 #include "app/project/FolderSettings.h"
@@ -13,6 +14,7 @@ IMPLEMENT_DYNAMIC(CMainFrame, SECMDIFrameWnd)
 BEGIN_MESSAGE_MAP(CMainFrame, SECMDIFrameWnd)
     ON_WM_CREATE()
     ON_WM_CLOSE()
+    ON_WM_DESTROY()
     ON_COMMAND(ID_IMPORT_DATA, OnImportData)
     ON_COMMAND(ID_COM_PORT_SETTINGS, OnComPortSettings)
     ON_COMMAND(ID_INSTALL_MODULES, OnInstallModules)
@@ -75,9 +77,44 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     EnableCustomCaption(TRUE, TRUE);
     SetCaptionTextAlign(1, TRUE);
+    if (!CreateStatusBar())
+        return -1;
+    g_pMainStatusBar = &m_wndStatusBar;
     EnableDocking(CBRS_ALIGN_ANY, 0);
     LoadBarState("CustomToolBars");
     return 0;
+}
+
+// Message pane, port pane, then the key indicators; the port pane is as
+// wide as the longest text it shows.
+BOOL CMainFrame::CreateStatusBar()
+{
+    static const UINT indicators[] = {ID_SEPARATOR, ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
+                                      ID_INDICATOR_SCRL};
+    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
+        !m_wndStatusBar.SetIndicators(indicators, (int)(sizeof indicators / sizeof indicators[0])))
+        return FALSE;
+    CClientDC dc(&m_wndStatusBar);
+    CFont* pFont = m_wndStatusBar.GetFont();
+    CFont* pOldFont = pFont != nullptr ? dc.SelectObject(pFont) : nullptr;
+    CSize size = dc.GetTextExtent("Port=COM1: Baudrate=115200");
+    if (pOldFont != nullptr)
+        dc.SelectObject(pOldFont);
+    UINT nID, nStyle;
+    int cxWidth;
+    m_wndStatusBar.GetPaneInfo(1, nID, nStyle, cxWidth);
+    m_wndStatusBar.SetPaneInfo(1, nID, nStyle, size.cx);
+    if (!m_strPortPane.IsEmpty())
+        m_wndStatusBar.SetPaneText(1, m_strPortPane);
+    return TRUE;
+}
+
+// Nothing may report progress to a status bar that is gone.
+void CMainFrame::OnDestroy()
+{
+    if (g_pMainStatusBar == &m_wndStatusBar)
+        g_pMainStatusBar = nullptr;
+    SECMDIFrameWnd::OnDestroy();
 }
 
 void CMainFrame::OnClose()
@@ -98,10 +135,12 @@ BOOL CMainFrame::CreateCaptionAppFont(CFont& font)
     return font.CreateFontIndirect(&metrics.lfCaptionFont);
 }
 
-// The pane shows it once the status bar exists; the text is kept until then.
+// The text is kept for a status bar that does not exist yet.
 void CMainFrame::UpdatePortPane(UINT nPortIndex, UINT nBaud)
 {
     m_strPortPane.Format("Port=COM%u: Baudrate=%u", nPortIndex + 1, nBaud);
+    if (m_wndStatusBar.m_hWnd != nullptr && m_wndStatusBar.GetPaneCount() > 1)
+        m_wndStatusBar.SetPaneText(1, m_strPortPane, TRUE);
 }
 
 // The "Transfer" toolbar comes with the custom toolbars; until then the

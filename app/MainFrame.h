@@ -5,6 +5,7 @@
 
 #include "framework/Framework.h"
 #include "ui/frames/SECMDIFrameWnd.h"
+#include "ui/frames/SECCustomStatusBar.h"
 
 #include <vector>
 
@@ -24,6 +25,7 @@ public:
 
     BOOL IsBusy() const { return m_bBusy; }
     const CString& GetPortPaneText() const { return m_strPortPane; }
+    SECCustomStatusBar& GetStatusBar() { return m_wndStatusBar; }
 
     // Runs the modal dialog of an instrument command. The dialogs come with
     // the instrument issue; until then this tells the user so.
@@ -36,6 +38,8 @@ public:
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnClose();
+    void OnDestroy();
+    BOOL CreateStatusBar();
     void OnImportData();
     void OnComPortSettings();
     void OnInstallModules();
@@ -55,6 +59,7 @@ protected:
 
     BOOL m_bBusy = FALSE;
     CString m_strPortPane;
+    SECCustomStatusBar m_wndStatusBar;
 
     DECLARE_MESSAGE_MAP()
 };

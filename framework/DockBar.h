@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/ControlBar.h"
+#include "framework/BarLayout.h"
 
 class CDockBar : public CControlBar
 {
