@@ -7,6 +7,8 @@
 #include "framework/HostServices.h"
 #include "framework/PathNames.h"
 
+#include "framework/OsFile.h"
+
 #include <algorithm>
 
 IMPLEMENT_SERIAL(CConversionModel, CProtocolModel, VERSIONABLE_SCHEMA)
@@ -227,4 +229,36 @@ int CALLBACK CConversionModel::CompareItems(LPARAM lParam1, LPARAM lParam2, LPAR
     if (!pInfo1 || !pInfo2)
         return 0;
     return pModel->CompareInfos(*pInfo1, *pInfo2);
+}
+
+namespace {
+
+bool PathExists(const CString& strPath)
+{
+    DWORD dwAttributes = 0;
+    return OsFile::GetAttributes(strPath, dwAttributes);
+}
+
+} // namespace
+
+CConversionModel::RenameResult CConversionModel::RenameDataFile(CConversionInfo* pInfo, const CString& strNewTitle)
+{
+    if (!pInfo || strNewTitle.IsEmpty() || strNewTitle.FindOneOf(".\\/:") >= 0)
+        return RENAME_FAILED;
+    CConversionInfo* pHolder = FindByTitle(strNewTitle);
+    if (pHolder && pHolder != pInfo)
+        return RENAME_TITLE_TAKEN;
+    const CString strOldPath = pInfo->GetPath();
+    const CString strNewPath = pInfo->GetFolder() + strNewTitle + ".G7K";
+    OsFile::Error error;
+    if (!OsFile::Rename(strOldPath, strNewPath, error))
+        return RENAME_FAILED;
+    const CString strOldLog = CConversionInfo::LogFileOf(strOldPath);
+    if (PathExists(strOldLog))
+        OsFile::Rename(strOldLog, CConversionInfo::LogFileOf(strNewPath), error);
+    if (!PathExists(strNewPath))
+        return RENAME_FAILED;
+    RemoveByName(pInfo->GetTitle());
+    AddByFileName(strNewPath);
+    return RENAME_OK;
 }

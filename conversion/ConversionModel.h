@@ -52,6 +52,12 @@ public:
     virtual CString ExtractTitle(const CString& strPath);
 
     void ResetColumns();
+
+    enum RenameResult { RENAME_OK, RENAME_TITLE_TAKEN, RENAME_FAILED };
+    // Gives a data file (and its log) a new title in its folder and puts
+    // the renamed file in the record's place. A title another record holds
+    // is refused before anything is renamed.
+    RenameResult RenameDataFile(CConversionInfo* pInfo, const CString& strNewTitle);
     ConversionAddSummary AddPaths(CStringList* pPaths);
     const ConversionAddSummary& GetLastAddSummary() const { return m_lastSummary; }
     // The record of a title (letter case ignored), or null.

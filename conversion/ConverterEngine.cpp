@@ -142,7 +142,7 @@ void CConverterEngine::CollectOutput(const CString& strListFile, const CString& 
     std::ifstream list(static_cast<LPCTSTR>(strListFile));
     if (!list)
         return;
-    const CString strStamp = MakeTimeStamp(m_pfnNow());
+    const CString strStamp = MakeTimeStamp(m_pfnNow ? m_pfnNow() : CTime::GetCurrentTime());
     const CString strFolder =
         WithTrailingBackslash(m_pConversionModel ? m_pConversionModel->GetTargetFolder() : CString());
     std::string line;

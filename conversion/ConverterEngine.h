@@ -43,7 +43,7 @@ public:
     static CString MakeConverterLogName(const CString& strDocumentPath);
     // The stamp of a run: "%Y.%m.%d.%H.%M.%S" of local time.
     static CString MakeTimeStamp(const CTime& time);
-    // The time the stamp is taken from (tests fix it).
+    // The time the stamp is taken from (tests fix it; null: the clock).
     void SetClock(CTime (*pfnNow)()) { m_pfnNow = pfnNow; }
 
 private:
@@ -54,5 +54,5 @@ private:
     CString m_strDocumentPath;
     IConversionOptionsPrompt* m_pPrompt;
     int m_nExitStatus = 0;
-    CTime (*m_pfnNow)() = &CTime::GetCurrentTime;
+    CTime (*m_pfnNow)() = nullptr;
 };

@@ -356,7 +356,7 @@ std::vector<BYTE> MakeG7kFile(const G7kHeader& header, const char* pszId, int nB
     if (nVersion >= 6) {
         char szId[12] = {};
         if (pszId)
-            std::strncpy(szId, pszId, sizeof szId);
+            std::memcpy(szId, pszId, strnlen(pszId, sizeof szId));
         Put(file, 2, szId, sizeof szId);
     }
     const size_t nTime = static_cast<size_t>(G7kLayout::TimeOffset(nVersion));
