@@ -98,7 +98,7 @@ CString ConversionCellText(CConversionInfo& info, UINT nColumnId)
     case COLUMN_ELECTRODE_SYSTEM: return info.GetElectrodeSystem();
     case COLUMN_ARRAY: info.GetArrayName(str); return str;
     case COLUMN_PATH: return info.GetFolder();
-    case COLUMN_TIME: return info.GetTime().FormatGmt("%d %b %Y  %H:%M:%S");
+    case COLUMN_TIME: return info.HasTime() ? info.GetTime().FormatGmt("%d %b %Y  %H:%M:%S") : str;
     case COLUMN_FILE_SIZE: str.Format("%.1f kB", info.GetFileSize() / 1024.0); return str;
     case COLUMN_CHANNELS: str.Format("%u", info.GetChannelCount()); return str;
     case COLUMN_DATA_COUNT: str.Format("%" PRIu64, info.GetDataCount()); return str;
@@ -132,7 +132,10 @@ int CompareConversionInfos(CConversionInfo& a, CConversionInfo& b, UINT nColumnI
         return CompareText(strA, strB);
     }
     case COLUMN_PATH: return CompareText(a.GetFolder(), b.GetFolder());
-    case COLUMN_TIME: return Compare(a.GetTime().GetTime(), b.GetTime().GetTime());
+    case COLUMN_TIME:
+        if (int n = Compare(a.HasTime(), b.HasTime()))
+            return n;
+        return Compare(a.GetTime().GetTime(), b.GetTime().GetTime());
     case COLUMN_FILE_SIZE: return Compare(a.GetFileSize(), b.GetFileSize());
     case COLUMN_CHANNELS: return Compare(a.GetChannelCount(), b.GetChannelCount());
     case COLUMN_DATA_COUNT: return Compare(a.GetDataCount(), b.GetDataCount());

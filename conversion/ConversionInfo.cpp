@@ -36,7 +36,7 @@ void CConversionInfo::Serialize(CArchive& ar)
     LONG lTime = 0;
     ar >> lTime >> m_dwFileSize >> m_nVersion >> m_dwSerialNumber;
     ar >> m_strInstrument >> m_strDataType;
-    m_time = CTime(static_cast<time_t>(lTime));
+    SetTime(CTime(static_cast<time_t>(lTime)));
 }
 
 void CConversionInfo::ReadHeader()
@@ -62,7 +62,7 @@ void CConversionInfo::ApplyHeader(const G7kHeader& header)
     m_dwSerialNumber = header.dwSerialNumber;
     m_strInstrument = header.strInstrument;
     if (header.bHasTime)
-        m_time = G7kRecordTime(header.dwRawTime);
+        SetTime(G7kRecordTime(header.dwRawTime));
     m_strDataType = G7kDataTypeName(header.nDataType);
     m_strElectrodeSystem = G7kElectrodeSystemName(header.nElectrodeSystem);
     SetArrayCode(header.nArrayCode);

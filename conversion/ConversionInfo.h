@@ -44,6 +44,8 @@ public:
     virtual double GetInclination() { return m_fInclination; }
     virtual CString& GetCaption() { return m_strCaption; }
     virtual CTime GetTime() { return m_time; }
+    // Whether the header gave a creation time (a missing file has none).
+    BOOL HasTime() const { return m_bHasTime; }
     virtual DWORD GetFileSize() { return m_dwFileSize; }
     virtual UINT GetVersion() { return m_nVersion; }
     virtual DWORD GetSerialNumber() { return m_dwSerialNumber; }
@@ -52,7 +54,11 @@ public:
     virtual CString& GetDataType() { return m_strDataType; }
     virtual CString& GetElectrodeSystem() { return m_strElectrodeSystem; }
 
-    virtual void SetTime(CTime time) { m_time = time; }
+    virtual void SetTime(CTime time)
+    {
+        m_time = time;
+        m_bHasTime = TRUE;
+    }
     virtual void SetFileSize(DWORD dwSize) { m_dwFileSize = dwSize; }
     virtual void SetVersion(UINT nVersion) { m_nVersion = static_cast<WORD>(nVersion); }
     virtual void SetSerialNumber(DWORD dwSerial) { m_dwSerialNumber = dwSerial; }
@@ -77,5 +83,6 @@ protected:
     DWORD m_dwRecords = 0;
     DWORD m_dwFileSize = 0;
     CTime m_time;
+    BOOL m_bHasTime = FALSE;
     BOOL m_bHasLog = FALSE;
 };

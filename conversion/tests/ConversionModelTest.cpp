@@ -176,6 +176,7 @@ TEST_F(ConversionModelTest, UnreadableFilesAreAddedWithTheirStatus)
     auto* pEmpty = static_cast<CConversionInfo*>(model.GetInfoList().GetAt(model.GetInfoList().FindIndex(1)));
     EXPECT_STREQ("", ConversionCellText(*pEmpty, COLUMN_SERIAL));
     EXPECT_STREQ("", ConversionCellText(*pEmpty, COLUMN_INSTRUMENT));
+    EXPECT_STREQ("", ConversionCellText(*pEmpty, COLUMN_TIME)) << "no time read";
 }
 
 // Rows sort by what their cells show, in the column's direction.
