@@ -8,6 +8,7 @@
 #include "framework/OsFile.h"
 #include "framework/PathNames.h"
 #include "res/ConversionRes.h"
+#include "res/SharedDialogsRes.h"
 
 BEGIN_MESSAGE_MAP(CConversionController, CProtocolController)
     ON_COMMAND(ID_CONV_ADD_FILES, OnAddFiles)
@@ -232,7 +233,7 @@ void CConversionController::OnOptions()
     if (!pModel || !pView)
         return;
     const int nAnswer = GetConversionDialogHooks().pfnChooseColumns(pView, *pModel);
-    if (nAnswer == IDC_CONV_COLUMNS_DEFAULT)
+    if (nAnswer == IDC_DEFAULT_COLUMNS)
         pModel->ResetColumns();
     else if (nAnswer != IDOK)
         return;

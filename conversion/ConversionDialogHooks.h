@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/Framework.h"
+#include "app/dialogs/TextViewerDlg.h"
 #include "conversion/ConverterEngine.h"
 
 #include <memory>
@@ -24,7 +25,7 @@ struct ConversionDialogHooks
     // time-stamped "<stem>.<stamp>.Log".
     void (*pfnViewLogs)(CWnd* pOwner, const CString& strProjectStem, const CString& strTitle);
     // The column chooser over the fifteen columns and the model's map:
-    // IDOK after changing the map, IDCANCEL, or IDC_CONV_COLUMNS_DEFAULT.
+    // IDOK after changing the map, IDCANCEL, or IDC_DEFAULT_COLUMNS.
     int (*pfnChooseColumns)(CWnd* pOwner, CConversionModel& model);
     // The options dialog as the engine asks it.
     std::unique_ptr<IConversionOptionsPrompt> (*pfnMakeOptionsPrompt)(CWnd* pOwner);
@@ -33,3 +34,17 @@ struct ConversionDialogHooks
 ConversionDialogHooks& GetConversionDialogHooks();
 // The program's own hooks, to put back after a test.
 ConversionDialogHooks DefaultConversionDialogHooks();
+
+// The text viewer over this project's logs only: the pattern "<stem>*.Log"
+// alone would also list the logs of a project whose name starts with this
+// one's.
+class CProjectLogViewerDlg : public CTextViewerDlg
+{
+public:
+    CProjectLogViewerDlg(const CString& strStem, const CString& strTitle, CWnd* pParent);
+
+protected:
+    BOOL OnInitDialog() override;
+
+    CString m_strName;
+};

@@ -1,15 +1,12 @@
 // Resource ids of the data conversion windows (ranges in resource.h; new
-// conversion resources beyond the historical numbers take 20700-20799).
+// conversion resources beyond these numbers take 20700-20799).
 #pragma once
 
-// Options dialog, status icons and the conversion window's stand-in dialogs.
+// Options dialog and status icons.
 #define IDD_CONVERSION_OPTIONS        158
 #define IDI_CONVERSION_OK             247
 #define IDI_CONVERSION_MISSING        251
 #define IDI_CONVERSION_SHORT          254
-#define IDD_CONVERSION_RENAME         20700
-#define IDD_CONVERSION_LOG_VIEWER     20701
-#define IDD_CONVERSION_COLUMNS        20702
 
 // Options dialog controls.
 #define IDC_CONV_UNCONDITIONAL        1061
@@ -55,13 +52,8 @@
 #define IDC_CONV_TIME_STAMP           1246
 #define IDC_CONV_IGNORE_GEOMETRY      1278
 
-// Project form and stand-in dialogs.
+// Project form.
 #define IDC_CONV_FILE_COUNT           1206
-#define IDC_CONV_NEW_NAME             1300
-#define IDC_CONV_LOG_FILES            1301
-#define IDC_CONV_LOG_TEXT             1302
-#define IDC_CONV_COLUMN_LIST          1303
-#define IDC_CONV_COLUMNS_DEFAULT      1059
 
 // Commands.
 #define ID_CONV_ADD_FILES             32794

@@ -391,6 +391,18 @@ TEST_F(ConversionWindow, AProjectIsFilledConvertedRenamedAndRemoved)
     ASSERT_EQ(1u, g_log.logStems.size()) << "the log viewer opens by itself";
     EXPECT_EQ(std::string(kRoot) + "Season", g_log.logStems[0]);
     EXPECT_EQ(1, CommandEnabled(pController, ID_CONV_VIEW_LOG));
+    std::ofstream(std::string(kRoot) + "Season2.Log") << "another project's log";
+    {
+        CProjectLogViewerDlg viewer(g_log.logStems[0].c_str(), "View Log-file", pView);
+        ASSERT_TRUE(viewer.Create(CTextViewerDlg::IDD, pView));
+        ASSERT_EQ(1, viewer.GetFileList().GetCount()) << "this project's logs only";
+        CString strShown;
+        viewer.GetFileList().GetLBText(0, strShown);
+        EXPECT_STREQ(logs[0].c_str(), strShown);
+        EXPECT_GT(viewer.GetLineList()->GetCount(), 3) << "the log's lines";
+        viewer.DestroyWindow();
+    }
+    DeleteFileA((std::string(kRoot) + "Season2.Log").c_str());
     EXPECT_TRUE(FilesOf(std::string(kRoot) + "temp\\").empty()) << "the list file is gone";
 
     // A converter that fails is reported with its status; nothing is stamped.
