@@ -186,3 +186,31 @@ TEST(G7kHeader, RecordTimeIsTheSameInEveryZone)
         unsetenv("TZ");
     tzset();
 }
+
+// The files of the script that fills the instrument simulator's folders,
+// written from the layout independently of the reader.
+TEST(G7kHeader, FilesOfTheGeneratorScriptReadBack)
+{
+    const char* pszSource = std::getenv("G7K_SOURCE_DIR");
+    if (!pszSource)
+        GTEST_SKIP() << "G7K_SOURCE_DIR not set";
+    TestFolder folder;
+    const std::string command =
+        std::string("python3 ") + pszSource + "/tools/make-g7k.py " + folder.Path() + " 6 >/dev/null";
+    ASSERT_EQ(0, std::system(command.c_str()));
+    const char* const kinds[] = {"SP", "RES", "IP", "LOG"};
+    for (int k = 0; k < 4; ++k) {
+        for (int i = 0; i < 6; ++i) {
+            char szName[32];
+            std::snprintf(szName, sizeof szName, "%s/%c%03d.G7K", kinds[k], kinds[k][0], i + 1);
+            SCOPED_TRACE(szName);
+            const G7kHeader h = ReadG7kHeaderFile((folder.Path() + szName).c_str());
+            EXPECT_EQ(0u, h.dwStatus);
+            EXPECT_EQ(k + 1, h.nDataType);
+            EXPECT_EQ(1 + i % 4, h.nChannels);
+            EXPECT_EQ(40u + 17 * i, h.dwRecords);
+            EXPECT_EQ(h.nVersion >= 6 ? 1234567u : 0u, h.dwSerialNumber);
+            EXPECT_EQ(h.nVersion >= 8 ? i % 12 : -1, h.nArrayCode);
+        }
+    }
+}
