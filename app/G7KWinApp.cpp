@@ -8,6 +8,9 @@
 #include "app/project/FolderSettings.h"
 #include "app/project/ProtocolDoc.h"
 #include "app/project/ProtocolViewport.h"
+#include "conversion/ConversionChildFrame.h"
+#include "conversion/ConversionDoc.h"
+#include "conversion/ConversionViewport.h"
 #include "framework/OsFile.h"
 #include "res/resource.h"
 
@@ -35,7 +38,8 @@ CG7KWinApp::CG7KWinApp() = default;
 namespace {
 
 // The families whose own classes are not built yet use the project
-// framework's generic document, frame and view with their own strings.
+// framework's generic document, frame and view with their own strings
+// (ClassesOf).
 struct TemplateEntry { UINT nResource; G7KTemplate nIndex; };
 const TemplateEntry kTemplates[] = {
     {IDR_CONVERSION_TYPE, TEMPLATE_CONVERSION},
@@ -43,6 +47,15 @@ const TemplateEntry kTemplates[] = {
     {IDR_POLYVECT_PROJECT_TYPE, TEMPLATE_POLYVECT},
     {IDR_VIKA_PROTOCOL_TYPE, TEMPLATE_CHART},
 };
+
+struct TemplateClasses { CRuntimeClass* pDocClass; CRuntimeClass* pFrameClass; CRuntimeClass* pViewClass; };
+
+TemplateClasses ClassesOf(G7KTemplate nIndex)
+{
+    if (nIndex == TEMPLATE_CONVERSION)
+        return {RUNTIME_CLASS(CConversionDoc), RUNTIME_CLASS(CConversionChildFrame), RUNTIME_CLASS(CConversionViewport)};
+    return {RUNTIME_CLASS(CProtocolDoc), RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CProtocolViewport)};
+}
 
 } // namespace
 
@@ -74,8 +87,9 @@ BOOL CG7KWinApp::InitInstance()
     LoadSerialSettings();
 
     for (const TemplateEntry& entry : kTemplates) {
-        auto* pTemplate = new CMultiDocTemplate(entry.nResource, RUNTIME_CLASS(CProtocolDoc),
-                                                RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CProtocolViewport));
+        const TemplateClasses classes = ClassesOf(entry.nIndex);
+        auto* pTemplate = new CMultiDocTemplate(entry.nResource, classes.pDocClass, classes.pFrameClass,
+                                                classes.pViewClass);
         AddDocTemplate(pTemplate);
         m_pTemplates[entry.nIndex] = pTemplate;
     }

@@ -17,6 +17,9 @@ else
   mkdir -p "$build/instrument-drive/DATA/SP" "$build/instrument-drive/DATA/RES" \
            "$build/instrument-drive/DATA/IP" "$build/instrument-drive/DATA/LOG" \
            "$build/instrument-drive/TEST"
+  # Data files to import, once: the instrument's folders start empty.
+  [ -n "$(ls "$build/instrument-drive/DATA/RES")" ] ||
+    python3 "$here/tools/make-g7k.py" "$build/instrument-drive/DATA" >/dev/null
   "$build/win/tools/instrument-sim/instrument-sim" --link "$com" \
     --drive "$build/instrument-drive" --log "$build/instrument-sim.log" &
   sim_pid=$!

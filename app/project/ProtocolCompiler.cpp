@@ -88,7 +88,8 @@ int CProtocolCompiler::WriteInputList(CString& strListPath, BOOL bSelectedOnly, 
         CProtocolInfo* pInfo = m_pRows->GetRowInfo(nRow);
         if (!pInfo)
             continue;
-        CString strName = pInfo->GetName();
+        // The name field itself (a conversion record shows a title but keeps the path).
+        CString strName = pInfo->CProtocolInfo::GetName();
         if (!bKeepPath)
             strName = FileNamePart(strName);
         if (strName.Find('.') < 0)

@@ -34,8 +34,10 @@ void CProtocolModel::Store(CArchive& ar)
     ar << static_cast<DWORD>(m_nSchema);
     ar << m_strSourceFolder << m_strTargetFolder;
     ar << static_cast<DWORD>(m_infos.GetCount());
+    // The name field itself: a family may show its records by another name
+    // (the conversion records keep a path and show a title).
     for (POSITION pos = m_infos.GetHeadPosition(); pos != nullptr;)
-        ar << m_infos.GetNext(pos)->GetName();
+        ar << m_infos.GetNext(pos)->CProtocolInfo::GetName();
     ar.WriteCount(static_cast<DWORD>(m_columns.GetCount()));
     for (POSITION pos = m_columns.GetStartPosition(); pos != nullptr;) {
         UINT nPosition = 0;

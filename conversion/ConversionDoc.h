@@ -1,0 +1,22 @@
+// The document of a data conversion project (".dcv"): it owns a conversion
+// model and saves and loads through it.
+#pragma once
+
+#include "framework/Framework.h"
+#include "app/project/ProtocolDoc.h"
+#include "conversion/ConversionModel.h"
+
+class CConversionDoc : public CProtocolDoc
+{
+    DECLARE_DYNCREATE(CConversionDoc)
+
+public:
+    CConversionDoc();
+    ~CConversionDoc() override;
+
+    void Serialize(CArchive& ar) override;
+    CConversionModel* GetConversionModel() const { return static_cast<CConversionModel*>(m_pModel); }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,477 @@
+// A data conversion project under Wine: made from its template, data files
+// added, converted by the stand-in converter with stamped outputs and logs,
+// a failing converter reported, files renamed and removed, the options
+// dialog's live command line, and a picture of the project window.
+#include "framework/Framework.h"
+#include "app/G7KWinApp.h"
+#include "app/MainFrame.h"
+#include "conversion/ConversionChildFrame.h"
+#include "conversion/ConversionController.h"
+#include "conversion/ConversionDialogHooks.h"
+#include "conversion/ConversionDoc.h"
+#include "conversion/ConversionOptionDlg.h"
+#include "conversion/ConversionViewport.h"
+#include "conversion/G7kHeader.h"
+#include "res/ConversionRes.h"
+#include "res/resource.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+class CTestApp : public CG7KWinApp
+{
+public:
+    int DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT) override
+    {
+        messages.push_back(lpszPrompt);
+        return IDOK;
+    }
+    std::vector<std::string> messages;
+
+protected:
+    LPCTSTR GetRegistryKeyName() const override { return "G7K Conversion Tests"; }
+};
+
+CTestApp theApp;
+
+// What the window asked of its dialogs.
+struct DialogLog
+{
+    std::vector<std::string> boxes;
+    std::vector<std::string> files;
+    CString strRenameTo;
+    std::vector<std::string> logStems;
+    std::string strDialogTitle;
+    std::string strDialogLine;
+} g_log;
+
+int RecordBox(CWnd*, LPCTSTR pszText, LPCTSTR, UINT)
+{
+    g_log.boxes.push_back(pszText);
+    return IDYES;
+}
+
+bool GiveFiles(CWnd*, const CString&, CString& strEndFolder, CStringList& paths)
+{
+    for (const std::string& file : g_log.files)
+        paths.AddTail(file.c_str());
+    strEndFolder = "C:\\g7kc\\data\\";
+    return true;
+}
+
+bool RenameTo(CWnd*, CString& strTitle)
+{
+    strTitle = g_log.strRenameTo;
+    return true;
+}
+
+void RecordLogs(CWnd*, const CString& strStem, const CString&) { g_log.logStems.push_back(static_cast<LPCTSTR>(strStem)); }
+
+// The real options dialog, made modeless and confirmed at once.
+class CModelessPrompt : public IConversionOptionsPrompt
+{
+public:
+    ~CModelessPrompt() override
+    {
+        if (m_pDialog && m_pDialog->GetSafeHwnd())
+            m_pDialog->DestroyWindow();
+    }
+    bool Confirm(const CString& strOutputFolder) override
+    {
+        m_pDialog = std::make_unique<CConversionOptionDlg>(strOutputFolder, AfxGetMainWnd());
+        if (!m_pDialog->Create(IDD_CONVERSION_OPTIONS, AfxGetMainWnd()))
+            return false;
+        CString strTitle, strLine;
+        m_pDialog->GetWindowText(strTitle);
+        m_pDialog->GetDlgItemText(IDC_CONV_COMMAND_LINE, strLine);
+        g_log.strDialogTitle = static_cast<LPCTSTR>(strTitle);
+        g_log.strDialogLine = static_cast<LPCTSTR>(strLine);
+        m_pDialog->SendMessage(WM_COMMAND, IDOK, 0);
+        return m_pDialog->m_nModalResult == IDOK;
+    }
+    CString BuildCommandLine(const CString& strListFile) override { return m_pDialog->BuildCommandLine(strListFile); }
+    CString GetOutputExtension() override { return m_pDialog->GetOutputExtension(); }
+    BOOL GetTimeStampOption() override { return m_pDialog->GetTimeStampOption(); }
+
+private:
+    std::unique_ptr<CConversionOptionDlg> m_pDialog;
+};
+
+std::unique_ptr<IConversionOptionsPrompt> MakePrompt(CWnd*) { return std::make_unique<CModelessPrompt>(); }
+
+void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!theApp.PreTranslateMessage(&msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    theApp.OnIdle(0);
+}
+
+class CRecordingCmdUI : public CCmdUI
+{
+public:
+    void Enable(BOOL bOn = TRUE) override { nEnabled = bOn ? 1 : 0; m_bEnableChanged = TRUE; }
+    int nEnabled = -1;
+};
+
+int CommandEnabled(CCmdTarget* pTarget, UINT nId)
+{
+    CRecordingCmdUI ui;
+    ui.m_nID = nId;
+    ui.DoUpdate(pTarget, FALSE);
+    return ui.nEnabled;
+}
+
+// The window as the screen shows it, with the list drawn in by the list
+// itself: under Xvfb the screen copy misses the rows of a list view.
+bool SavePicture(CWnd* pWindow, CWnd* pList, const char* pszPath)
+{
+    CRect window, client;
+    pWindow->GetWindowRect(&window);
+    pList->GetClientRect(&client);
+    pList->ClientToScreen(&client);
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hMemory = CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = CreateCompatibleBitmap(hScreen, window.Width(), window.Height());
+    HGDIOBJ hOld = SelectObject(hMemory, hBitmap);
+    BitBlt(hMemory, 0, 0, window.Width(), window.Height(), hScreen, window.left, window.top, SRCCOPY);
+    SetViewportOrgEx(hMemory, client.left - window.left, client.top - window.top, nullptr);
+    IntersectClipRect(hMemory, 0, 0, client.Width(), client.Height());
+    pList->SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hMemory), PRF_CLIENT | PRF_ERASEBKGND);
+    if (HWND hHeader = reinterpret_cast<HWND>(pList->SendMessage(LVM_GETHEADER))) {
+        CRect header;
+        ::GetWindowRect(hHeader, &header);
+        SelectClipRgn(hMemory, nullptr);
+        SetViewportOrgEx(hMemory, header.left - window.left, header.top - window.top, nullptr);
+        ::SendMessageA(hHeader, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hMemory), PRF_CLIENT | PRF_ERASEBKGND);
+    }
+    SelectObject(hMemory, hOld);
+    ::ReleaseDC(nullptr, hScreen);
+
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = window.Width();
+    info.biHeight = window.Height();
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    const int nStride = ((window.Width() * 3 + 3) / 4) * 4;
+    std::vector<BYTE> pixels(static_cast<size_t>(nStride) * window.Height());
+    GetDIBits(hMemory, hBitmap, 0, window.Height(), pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+              DIB_RGB_COLORS);
+    DeleteObject(hBitmap);
+    DeleteDC(hMemory);
+    BITMAPFILEHEADER header = {};
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof header + sizeof info;
+    header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());
+    std::ofstream file(pszPath, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(&header), sizeof header);
+    file.write(reinterpret_cast<const char*>(&info), sizeof info);
+    file.write(reinterpret_cast<const char*>(pixels.data()), pixels.size());
+    return file.good();
+}
+
+const char kRoot[] = "C:\\g7kc\\";
+
+std::vector<std::string> FilesOf(const std::string& strFolder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA find;
+    HANDLE hFind = FindFirstFileA((strFolder + "*").c_str(), &find);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        if (!(find.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(find.cFileName);
+    } while (FindNextFileA(hFind, &find));
+    FindClose(hFind);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void WriteDataFile(const std::string& path, WORD nVersion, DWORD dwRecords)
+{
+    G7kHeader header;
+    header.nVersion = nVersion;
+    header.dwRawTime = 3124166400u;
+    header.nDataType = 2;
+    header.nElectrodeSystem = 1;
+    header.nArrayCode = 3;
+    header.nChannels = 4;
+    header.dwRecords = dwRecords;
+    const std::vector<BYTE> bytes = MakeG7kFile(header, "1234567 0", 1, 2, 256);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+void EmptyFolder(const std::string& strFolder)
+{
+    for (const std::string& name : FilesOf(strFolder))
+        DeleteFileA((strFolder + name).c_str());
+}
+
+class ConversionWindow : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        ASSERT_TRUE(AfxWinInit(GetModuleHandleA(nullptr), nullptr, const_cast<LPTSTR>(""), SW_SHOW));
+        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\G7K Conversion Tests");
+        s_bStarted = theApp.InitInstance();
+        theApp.m_pMainWnd->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        theApp.m_pMainWnd->SetActiveWindow();
+        // Short paths keep the converter's line within its 127 characters.
+        for (const char* pszFolder : {"", "data", "out", "temp"})
+            CreateDirectoryA((std::string(kRoot) + pszFolder).c_str(), nullptr);
+        SetEnvironmentVariableA("TMP", "C:\\g7kc\\temp");
+        SetEnvironmentVariableA("TEMP", "C:\\g7kc\\temp");
+        CopyStandInBesideTheTest();
+    }
+    static void TearDownTestSuite()
+    {
+        GetConversionDialogHooks() = DefaultConversionDialogHooks();
+        if (theApp.m_pMainWnd)
+            theApp.m_pMainWnd->DestroyWindow();
+        theApp.ExitInstance();
+    }
+    // The program is found beside the program that starts it.
+    static void CopyStandInBesideTheTest()
+    {
+        const char* pszBinary = getenv("G7K_BINARY_DIR");
+        ASSERT_NE(nullptr, pszBinary);
+        char szExe[MAX_PATH] = "";
+        GetModuleFileNameA(nullptr, szExe, sizeof szExe);
+        std::string strTarget = szExe;
+        strTarget = strTarget.substr(0, strTarget.find_last_of('\\') + 1) + "D7IZUVI.exe";
+        const std::string strSource = std::string("Z:") + pszBinary + "\\app\\D7IZUVI.exe";
+        ASSERT_TRUE(CopyFileA(strSource.c_str(), strTarget.c_str(), FALSE)) << strSource;
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(s_bStarted);
+        g_log = DialogLog();
+        theApp.messages.clear();
+        ConversionDialogHooks& hooks = GetConversionDialogHooks();
+        hooks.pfnMessageBox = RecordBox;
+        hooks.pfnChooseDataFiles = GiveFiles;
+        hooks.pfnRename = RenameTo;
+        hooks.pfnViewLogs = RecordLogs;
+        hooks.pfnMakeOptionsPrompt = MakePrompt;
+        for (const char* pszFolder : {"", "data\\", "out\\", "temp\\"})
+            EmptyFolder(std::string(kRoot) + pszFolder);
+    }
+
+    static BOOL s_bStarted;
+};
+
+BOOL ConversionWindow::s_bStarted = FALSE;
+
+} // namespace
+
+// A saved project opens with its files read again; the picture of it.
+TEST_F(ConversionWindow, ASavedProjectOpensWithItsFiles)
+{
+    const std::string data = std::string(kRoot) + "data\\";
+    WriteDataFile(data + "LINE1.G7K", 14, 120);
+    WriteDataFile(data + "LINE2.G7K", 16, 80);
+    WriteDataFile(data + "LINE3.G7K", 5, 60);
+    std::ofstream(data + "CUT.G7K", std::ios::binary) << "xx";
+    const std::string project = std::string(kRoot) + "Season.dcv";
+    {
+        CConversionModel model;
+        model.SetTargetFolder("C:\\g7kc\\out");
+        for (const char* pszName : {"LINE1.G7K", "LINE2.G7K", "LINE3.G7K", "CUT.G7K", "GONE.G7K"})
+            model.AddByFileName((data + pszName).c_str());
+        CFile file(project.c_str(), CFile::modeCreate | CFile::modeWrite);
+        CArchive ar(&file, CArchive::store);
+        model.Serialize(ar);
+    }
+    auto* pDoc = dynamic_cast<CConversionDoc*>(theApp.OpenDocumentFile(project.c_str()));
+    ASSERT_NE(nullptr, pDoc);
+    POSITION pos = pDoc->GetFirstViewPosition();
+    auto* pView = dynamic_cast<CConversionViewport*>(pDoc->GetNextView(pos));
+    ASSERT_NE(nullptr, pView);
+    CProtocolListCtrl& list = pView->GetListCtrl();
+    EXPECT_EQ(5, list.GetItemCount());
+    EXPECT_STREQ("5", pView->GetFileCountText());
+    EXPECT_FALSE(pDoc->IsModified());
+
+    theApp.GetSplashWindow().Close();
+    for (int i = 0; i < 10; ++i) {
+        theApp.m_pMainWnd->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PumpMessages();
+        Sleep(30);
+    }
+    const char* pszBinary = getenv("G7K_BINARY_DIR");
+    const std::string strShot = (pszBinary && *pszBinary == '/' ? "Z:" + std::string(pszBinary) : std::string("."))
+                                + "/conversion_window.bmp";
+    EXPECT_TRUE(SavePicture(theApp.m_pMainWnd, &list, strShot.c_str()));
+    pDoc->OnCloseDocument();
+}
+
+TEST_F(ConversionWindow, AProjectIsFilledConvertedRenamedAndRemoved)
+{
+    const std::string data = std::string(kRoot) + "data\\";
+    WriteDataFile(data + "LINE1.G7K", 14, 120);
+    WriteDataFile(data + "LINE2.G7K", 16, 80);
+    WriteDataFile(data + "LINE3.G7K", 5, 60);
+    std::ofstream(data + "BROKEN.G7K", std::ios::binary) << "xx";
+    g_log.files = {data + "LINE1.G7K", data + "LINE2.G7K", data + "LINE3.G7K", data + "BROKEN.G7K", ""};
+
+    auto* pDoc = dynamic_cast<CConversionDoc*>(theApp.GetTemplate(TEMPLATE_CONVERSION)->OpenDocumentFile(nullptr));
+    ASSERT_NE(nullptr, pDoc);
+    POSITION pos = pDoc->GetFirstViewPosition();
+    auto* pView = dynamic_cast<CConversionViewport*>(pDoc->GetNextView(pos));
+    ASSERT_NE(nullptr, pView);
+    EXPECT_NE(nullptr, dynamic_cast<CConversionChildFrame*>(pView->GetParentFrame()));
+    auto* pController = dynamic_cast<CConversionController*>(pView->GetController());
+    ASSERT_NE(nullptr, pController);
+    CConversionModel* pModel = pDoc->GetConversionModel();
+    pModel->SetTargetFolder("C:\\g7kc\\out");
+    EXPECT_EQ(1, CommandEnabled(pController, ID_CONV_ADD_FILES));
+    EXPECT_EQ(0, CommandEnabled(pController, ID_CONV_SELECT_ALL)) << "an empty list";
+
+    pView->SendMessage(WM_COMMAND, ID_CONV_ADD_FILES, 0);
+    ASSERT_EQ(1u, theApp.messages.size());
+    EXPECT_EQ("4 files added.\n0 files rejected.\n0 files replaced.", theApp.messages[0]);
+    CProtocolListCtrl& list = pView->GetListCtrl();
+    ASSERT_EQ(4, list.GetItemCount());
+    EXPECT_STREQ("4", pView->GetFileCountText());
+    CString strCount;
+    pView->GetDlgItemText(IDC_CONV_FILE_COUNT, strCount);
+    EXPECT_STREQ("4", strCount);
+    char szHeading[64] = "";
+    LVCOLUMNA column = {};
+    column.mask = LVCF_TEXT;
+    column.pszText = szHeading;
+    column.cchTextMax = sizeof szHeading;
+    list.SendMessage(LVM_GETCOLUMNA, 5, reinterpret_cast<LPARAM>(&column));
+    EXPECT_STREQ("Date & Time", szHeading);
+    EXPECT_TRUE(pDoc->IsModified());
+
+    const std::string project = std::string(kRoot) + "Season.dcv";
+    ASSERT_TRUE(pDoc->OnSaveDocument(project.c_str()));
+    pDoc->SetPathName(project.c_str(), FALSE);
+    EXPECT_EQ(0, CommandEnabled(pController, ID_CONV_VIEW_LOG)) << "no log yet";
+
+    // Convert everything: the options dialog shows its line, the stand-in
+    // converts, the outputs and the project's log get the run's stamp.
+    pView->SendMessage(WM_COMMAND, ID_CONV_SELECT_ALL, 0);
+    EXPECT_EQ(4u, list.GetSelectedCount());
+    // The unreadable file stays out: the converter would fail the run.
+    for (int i = 0; i < list.GetItemCount(); ++i)
+        if (pView->GetRowInfo(i)->GetStatusIcon() != 0)
+            list.SetItemState(i, 0, LVIS_SELECTED);
+    EXPECT_EQ(3u, list.GetSelectedCount());
+    EXPECT_EQ(1, CommandEnabled(pController, ID_CONV_CONVERT));
+    pView->SendMessage(WM_COMMAND, ID_CONV_CONVERT, 0);
+    EXPECT_EQ("Data Conversion Dialog [Output to: C:\\g7kc\\out]", g_log.strDialogTitle);
+    EXPECT_EQ("D7IZUVI -F:a -n  C:\\g7kc\\out", g_log.strDialogLine);
+    const std::vector<std::string> outputs = FilesOf(std::string(kRoot) + "out\\");
+    ASSERT_EQ(1u, theApp.messages.size()) << (theApp.messages.size() > 1 ? theApp.messages[1] : "");
+    ASSERT_EQ(3u, outputs.size());
+    EXPECT_EQ(0u, outputs[0].find("LINE1.20")) << outputs[0];
+    EXPECT_EQ(".NMP", outputs[0].substr(outputs[0].size() - 4));
+    std::vector<std::string> logs;
+    for (const std::string& name : FilesOf(kRoot))
+        if (name.find(".LOG") != std::string::npos)
+            logs.push_back(name);
+    ASSERT_EQ(1u, logs.size());
+    EXPECT_EQ(0u, logs[0].find("Season.20"));
+    ASSERT_EQ(1u, g_log.logStems.size()) << "the log viewer opens by itself";
+    EXPECT_EQ(std::string(kRoot) + "Season", g_log.logStems[0]);
+    EXPECT_EQ(1, CommandEnabled(pController, ID_CONV_VIEW_LOG));
+    std::ofstream(std::string(kRoot) + "Season2.Log") << "another project's log";
+    {
+        CProjectLogViewerDlg viewer(g_log.logStems[0].c_str(), "View Log-file", pView);
+        ASSERT_TRUE(viewer.Create(CTextViewerDlg::IDD, pView));
+        ASSERT_EQ(1, viewer.GetFileList().GetCount()) << "this project's logs only";
+        CString strShown;
+        viewer.GetFileList().GetLBText(0, strShown);
+        EXPECT_STREQ(logs[0].c_str(), strShown);
+        EXPECT_GT(viewer.GetLineList()->GetCount(), 3) << "the log's lines";
+        viewer.DestroyWindow();
+    }
+    DeleteFileA((std::string(kRoot) + "Season2.Log").c_str());
+    EXPECT_TRUE(FilesOf(std::string(kRoot) + "temp\\").empty()) << "the list file is gone";
+
+    // A converter that fails is reported with its status; nothing is stamped.
+    SetEnvironmentVariableA("D7IZUVI_FAIL", "3");
+    pView->SendMessage(WM_COMMAND, ID_CONV_CONVERT, 0);
+    SetEnvironmentVariableA("D7IZUVI_FAIL", nullptr);
+    ASSERT_EQ(2u, theApp.messages.size());
+    EXPECT_NE(std::string::npos, theApp.messages[1].find("exit status 3")) << theApp.messages[1];
+    EXPECT_EQ(1u, g_log.logStems.size());
+
+    // Rename: a title the project holds is refused before anything moves.
+    for (int i = 0; i < list.GetItemCount(); ++i)
+        list.SetItemState(i, 0, LVIS_SELECTED);
+    list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    const CString strFirst = pView->GetRowInfo(0)->GetName();
+    g_log.strRenameTo = strFirst == "LINE2" ? "LINE3" : "LINE2";
+    EXPECT_EQ(1, CommandEnabled(pController, ID_CONV_RENAME_FILE));
+    pView->SendMessage(WM_COMMAND, ID_CONV_RENAME_FILE, 0);
+    ASSERT_EQ(1u, g_log.boxes.size());
+    EXPECT_NE(std::string::npos, g_log.boxes[0].find("already holds")) << g_log.boxes[0];
+    EXPECT_EQ(4u, FilesOf(data).size());
+
+    g_log.strRenameTo = "PROFILE9";
+    pView->SendMessage(WM_COMMAND, ID_CONV_RENAME_FILE, 0);
+    EXPECT_EQ(1u, g_log.boxes.size());
+    EXPECT_TRUE(GetFileAttributesA((data + "PROFILE9.G7K").c_str()) != INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(pModel->Contains("PROFILE9"));
+    EXPECT_FALSE(pDoc->IsModified()) << "saved at once";
+
+    // Remove the selected rows after the question.
+    list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    pView->SendMessage(WM_COMMAND, ID_CONV_REMOVE_FILES, 0);
+    ASSERT_EQ(2u, g_log.boxes.size());
+    EXPECT_EQ("Remove selected file(s)?", g_log.boxes[1]);
+    EXPECT_EQ(2, list.GetItemCount());
+    EXPECT_STREQ("2", pView->GetFileCountText());
+    EXPECT_EQ(0, pModel->GetRemovedCount()) << "rows rebuilt, records gone";
+
+    pDoc->OnCloseDocument();
+}
+
+// The dialog's controls follow the format; Cancel puts back every format.
+TEST_F(ConversionWindow, OptionsDialogFollowsTheFormatAndCancelKeepsTheProfile)
+{
+    CConversionOptionDlg dialog("C:\\g7kc\\out\\", AfxGetMainWnd());
+    ASSERT_TRUE(dialog.Create(IDD_CONVERSION_OPTIONS, AfxGetMainWnd()));
+    auto* pFormat = static_cast<CComboBox*>(dialog.GetDlgItem(IDC_CONV_FORMAT));
+    ASSERT_EQ(7, pFormat->GetCount());
+    EXPECT_TRUE(dialog.GetDlgItem(IDC_CONV_IP_ALL)->IsWindowEnabled());
+    EXPECT_FALSE(dialog.GetDlgItem(IDC_CONV_IP_NONE)->IsWindowEnabled());
+
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CONV_FORMAT, CBN_SETFOCUS), (LPARAM)pFormat->GetSafeHwnd());
+    pFormat->SetCurSel(3);
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CONV_FORMAT, CBN_SELCHANGE), (LPARAM)pFormat->GetSafeHwnd());
+    for (UINT nId : {IDC_CONV_IP_NONE, IDC_CONV_IP_ALL, IDC_CONV_IP_SINGLE, IDC_CONV_IP_SUM})
+        EXPECT_FALSE(dialog.GetDlgItem(nId)->IsWindowEnabled()) << nId;
+    EXPECT_EQ(BST_CHECKED, dialog.IsDlgButtonChecked(IDC_CONV_IP_NONE));
+    EXPECT_STREQ("D7IZUVI -F:x -n -R  C:\\g7kc\\out", dialog.GetCommandLineText());
+
+    dialog.CheckDlgButton(IDC_CONV_UNCONDITIONAL, BST_CHECKED);
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CONV_UNCONDITIONAL, BN_CLICKED), 0);
+    EXPECT_FALSE(dialog.GetDlgItem(IDC_CONV_CHANNEL2)->IsWindowEnabled());
+    EXPECT_STREQ("D7IZUVI -F:x -u -R  C:\\g7kc\\out", dialog.GetCommandLineText());
+
+    dialog.SendMessage(WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(IDCANCEL, dialog.m_nModalResult);
+    CConversionOptions back;
+    back.LoadProfile(GetHostServices().Profile(), true);
+    EXPECT_EQ(0, back.nFormat) << "the format left through the combo is not kept after Cancel";
+    dialog.DestroyWindow();
+}

@@ -1,0 +1,64 @@
+#include "conversion/tests/TestFolder.h"
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+TestFolder::TestFolder()
+{
+    static std::atomic<int> s_nCounter{0};
+    const fs::path folder = fs::temp_directory_path()
+                            / ("g7k-conversion-" + std::to_string(getpid()) + "-" + std::to_string(++s_nCounter));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    m_path = folder.string() + "/";
+}
+
+TestFolder::~TestFolder()
+{
+    std::error_code error;
+    fs::remove_all(m_path, error);
+}
+
+std::string TestFolder::Write(const std::string& name, const std::vector<BYTE>& bytes) const
+{
+    const std::string path = m_path + name;
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return path;
+}
+
+std::string TestFolder::WriteText(const std::string& name, const std::string& text) const
+{
+    const std::string path = m_path + name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+bool TestFolder::Exists(const std::string& name) const { return fs::exists(m_path + name); }
+
+std::vector<std::string> TestFolder::Names() const
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(m_path))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+G7kHeader SampleHeader(WORD nVersion)
+{
+    G7kHeader header;
+    header.nVersion = nVersion;
+    header.dwRawTime = 3124166400u;
+    header.nDataType = 2;
+    header.nElectrodeSystem = 1;
+    header.nArrayCode = 3;
+    header.nChannels = 4;
+    header.dwRecords = 100;
+    return header;
+}
