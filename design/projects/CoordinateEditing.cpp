@@ -3,6 +3,7 @@
 #include "design/GeometryFile.h"
 #include "design/TextLines.h"
 
+#include <algorithm>
 #include <cstdio>
 
 BOOL CoordinateRow::Parse(const CString& strRow)
@@ -63,4 +64,41 @@ CString SetNameProblem(const CGeometryFile& file, const CString& strName, const 
     if (strTrimmed != strOldName && file.GetSet(strTrimmed))
         return "A coordinate set named '" + strTrimmed + "' already exists.";
     return CString();
+}
+
+void StoreCoordinateRows(CGeometryFile& file, const CString& strName, const std::vector<CString>& rows)
+{
+    CoordinateSet* pSet = file.GetSet(strName);
+    if (!pSet)
+        return;
+    pSet->SetSize(1);
+    Coordinate origin;
+    pSet->SetAt(0, origin);
+    for (const CString& strRow : rows) {
+        CoordinateRow row;
+        if (!row.Parse(strRow))
+            continue;
+        Coordinate point(row.x, row.y, row.z);
+        pSet->Add(point);
+    }
+}
+
+void RenameSet(CGeometryFile& file, const CString& strOld, const CString& strNew)
+{
+    CoordinateSet* pSet = file.GetSet(strOld);
+    if (!pSet || strOld == strNew)
+        return;
+    auto* pCopy = new CoordinateSet;
+    pCopy->Copy(*pSet);
+    file.m_sets.RemoveKey(strOld);
+    file.m_sets.SetAt(strNew, pCopy);
+    for (CString& strName : file.m_names)
+        if (strName == strOld)
+            strName = strNew;
+}
+
+void RemoveSet(CGeometryFile& file, const CString& strName)
+{
+    file.m_sets.RemoveKey(strName);
+    file.m_names.erase(std::remove(file.m_names.begin(), file.m_names.end(), strName), file.m_names.end());
 }

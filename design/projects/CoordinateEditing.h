@@ -29,3 +29,11 @@ std::vector<CString> CoordinateRows(const CGeometryFile& file, const CString& st
 // Why a set name cannot be stored ("" when it can): empty, already used,
 // or read back as a coordinate line.
 CString SetNameProblem(const CGeometryFile& file, const CString& strName, const CString& strOldName = CString());
+
+// The set under the name becomes the points of the rows, in row order and
+// numbered from 1 (rows deleted from the list are gone from the set).
+void StoreCoordinateRows(CGeometryFile& file, const CString& strName, const std::vector<CString>& rows);
+// Moves the set to the new name (in the map and the list of names).
+void RenameSet(CGeometryFile& file, const CString& strOld, const CString& strNew);
+// Removes the set and its name.
+void RemoveSet(CGeometryFile& file, const CString& strName);

@@ -110,3 +110,22 @@ TEST(CoordinateEditing, ProposesTheNextPointOnTheLine)
     EXPECT_NE("", SetNameProblem(file, "east")) << "reads back as a coordinate line";
     EXPECT_NE("", SetNameProblem(file, " "));
 }
+
+TEST(CoordinateEditing, StoresTheListsRowsRenamesAndRemovesSets)
+{
+    CGeometryFile file;
+    file.AddSet("LINE1");
+    StoreCoordinateRows(file, "LINE1", {"   1:\t0\t0\t0", "   3:\t3\t0\t0.126", "", "   7:\t9\t9\t9"});
+    EXPECT_EQ(4, file.GetSet("LINE1")->GetSize()) << "the zero point and three rows";
+    EXPECT_EQ(3.0, file.GetSet("LINE1")->GetAt(2).x);
+    RenameSet(file, "LINE1", "CABLE A");
+    EXPECT_EQ(nullptr, file.GetSet("LINE1"));
+    ASSERT_NE(nullptr, file.GetSet("CABLE A"));
+    EXPECT_EQ(4, file.GetSet("CABLE A")->GetSize());
+    EXPECT_STREQ("CABLE A", file.m_names[0]);
+    const std::vector<CString> rows = CoordinateRows(file, "CABLE A");
+    ASSERT_EQ(3u, rows.size());
+    EXPECT_STREQ("   2:\t    3.00\t    0.00\t    0.13", rows[1]);
+    RemoveSet(file, "CABLE A");
+    EXPECT_TRUE(file.m_names.empty());
+}

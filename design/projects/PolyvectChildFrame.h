@@ -1,0 +1,19 @@
+// The window of a Polyvect project: the project view, never split. (The
+// family's tool bar comes with the tool bars of the frames.)
+#pragma once
+
+#include "framework/Framework.h"
+#include "ui/frames/SECMDIChildWnd.h"
+
+class CPolyvectChildFrame : public SECMDIChildWnd
+{
+    DECLARE_DYNCREATE(CPolyvectChildFrame)
+
+public:
+    CPolyvectChildFrame() = default;
+
+protected:
+    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+
+    DECLARE_MESSAGE_MAP()
+};
