@@ -8,6 +8,12 @@
 #include "app/project/FolderSettings.h"
 #include "app/project/ProtocolDoc.h"
 #include "app/project/ProtocolViewport.h"
+#include "design/projects/PolyvectChildFrame.h"
+#include "design/projects/PolyvectDoc.h"
+#include "design/projects/PolyvectViewport.h"
+#include "design/projects/VikaChildFrame.h"
+#include "design/projects/VikaDoc.h"
+#include "design/projects/VikaViewport.h"
 #include "framework/OsFile.h"
 #include "res/resource.h"
 
@@ -34,14 +40,23 @@ CG7KWinApp::CG7KWinApp() = default;
 
 namespace {
 
-// The families whose own classes are not built yet use the project
-// framework's generic document, frame and view with their own strings.
-struct TemplateEntry { UINT nResource; G7KTemplate nIndex; };
+// The families whose own classes are not built yet (no classes given) use
+// the project framework's generic document, frame and view with their own
+// strings.
+struct TemplateEntry {
+    UINT nResource;
+    G7KTemplate nIndex;
+    CRuntimeClass* pDocClass;
+    CRuntimeClass* pFrameClass;
+    CRuntimeClass* pViewClass;
+};
 const TemplateEntry kTemplates[] = {
-    {IDR_CONVERSION_TYPE, TEMPLATE_CONVERSION},
-    {IDR_VIKA_PROJECT_TYPE, TEMPLATE_VIKA},
-    {IDR_POLYVECT_PROJECT_TYPE, TEMPLATE_POLYVECT},
-    {IDR_VIKA_PROTOCOL_TYPE, TEMPLATE_CHART},
+    {IDR_CONVERSION_TYPE, TEMPLATE_CONVERSION, nullptr, nullptr, nullptr},
+    {IDR_VIKA_PROJECT_TYPE, TEMPLATE_VIKA, RUNTIME_CLASS(CVikaDoc), RUNTIME_CLASS(CVikaChildFrame),
+     RUNTIME_CLASS(CVikaViewport)},
+    {IDR_POLYVECT_PROJECT_TYPE, TEMPLATE_POLYVECT, RUNTIME_CLASS(CPolyvectDoc), RUNTIME_CLASS(CPolyvectChildFrame),
+     RUNTIME_CLASS(CPolyvectViewport)},
+    {IDR_VIKA_PROTOCOL_TYPE, TEMPLATE_CHART, nullptr, nullptr, nullptr},
 };
 
 } // namespace
@@ -74,8 +89,10 @@ BOOL CG7KWinApp::InitInstance()
     LoadSerialSettings();
 
     for (const TemplateEntry& entry : kTemplates) {
-        auto* pTemplate = new CMultiDocTemplate(entry.nResource, RUNTIME_CLASS(CProtocolDoc),
-                                                RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CProtocolViewport));
+        auto* pTemplate = new CMultiDocTemplate(
+            entry.nResource, entry.pDocClass ? entry.pDocClass : RUNTIME_CLASS(CProtocolDoc),
+            entry.pFrameClass ? entry.pFrameClass : RUNTIME_CLASS(CChildFrame),
+            entry.pViewClass ? entry.pViewClass : RUNTIME_CLASS(CProtocolViewport));
         AddDocTemplate(pTemplate);
         m_pTemplates[entry.nIndex] = pTemplate;
     }

@@ -13,3 +13,9 @@ void SelectExact(CComboBox& combo, const CString& strName);
 CString SelectedText(CComboBox& combo);
 // The fifteen array names, the index being the code.
 void FillArrayTypes(CComboBox& combo);
+// The array names whose types have a command pattern, each item's data
+// being its code.
+void FillGeneratedArrayTypes(CComboBox& combo);
+void SelectArrayCode(CComboBox& combo, int nCode);
+// The code of the chosen item, -1 for none.
+int SelectedArrayCode(CComboBox& combo);

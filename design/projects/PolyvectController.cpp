@@ -4,6 +4,7 @@
 #include "design/projects/PolyvectProtocolDlg.h"
 #include "design/projects/PolyvectProtocolInfo.h"
 #include "design/projects/PolyvectProtocolText.h"
+#include "app/project/ProtocolViewport.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CPolyvectController, CDesignProjectController)
