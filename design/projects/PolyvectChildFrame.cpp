@@ -1,12 +1,7 @@
 #include "framework/Framework.h"
 #include "design/projects/PolyvectChildFrame.h"
 
-IMPLEMENT_DYNCREATE(CPolyvectChildFrame, SECMDIChildWnd)
+IMPLEMENT_DYNCREATE(CPolyvectChildFrame, CChildFrame)
 
-BEGIN_MESSAGE_MAP(CPolyvectChildFrame, SECMDIChildWnd)
+BEGIN_MESSAGE_MAP(CPolyvectChildFrame, CChildFrame)
 END_MESSAGE_MAP()
-
-BOOL CPolyvectChildFrame::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext)
-{
-    return SECMDIChildWnd::OnCreateClient(lpcs, pContext);
-}

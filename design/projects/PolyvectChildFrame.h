@@ -1,11 +1,12 @@
-// The window of a Polyvect project: the project view, never split. (The
-// family's tool bar comes with the tool bars of the frames.)
+// The window of a Polyvect project: the project view in the project
+// framework's splitter. (The family's tool bar comes with the tool bars of
+// the frames.)
 #pragma once
 
 #include "framework/Framework.h"
-#include "ui/frames/SECMDIChildWnd.h"
+#include "app/project/ChildFrame.h"
 
-class CPolyvectChildFrame : public SECMDIChildWnd
+class CPolyvectChildFrame : public CChildFrame
 {
     DECLARE_DYNCREATE(CPolyvectChildFrame)
 
@@ -13,7 +14,5 @@ public:
     CPolyvectChildFrame() = default;
 
 protected:
-    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
-
     DECLARE_MESSAGE_MAP()
 };

@@ -53,6 +53,8 @@ BOOL CPolyvectModel::AddByFileName(LPCTSTR pszName)
     if (!pszName || !*pszName || Contains(pszName))
         return FALSE;
     AddInfo(CreateInfo(GetSourceFolder(), pszName));
+    // A protocol added is a change of the project: closing must not lose it.
+    SetModifiedFlag(TRUE);
     return TRUE;
 }
 

@@ -1,12 +1,7 @@
 #include "framework/Framework.h"
 #include "design/projects/VikaChildFrame.h"
 
-IMPLEMENT_DYNCREATE(CVikaChildFrame, SECMDIChildWnd)
+IMPLEMENT_DYNCREATE(CVikaChildFrame, CChildFrame)
 
-BEGIN_MESSAGE_MAP(CVikaChildFrame, SECMDIChildWnd)
+BEGIN_MESSAGE_MAP(CVikaChildFrame, CChildFrame)
 END_MESSAGE_MAP()
-
-BOOL CVikaChildFrame::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext)
-{
-    return SECMDIChildWnd::OnCreateClient(lpcs, pContext);
-}

@@ -1,11 +1,12 @@
-// The window of a Vika project: the project view, never split. (The
-// family's tool bar comes with the tool bars of the frames.)
+// The window of a Vika project: the project view in the project
+// framework's splitter. (The family's tool bar comes with the tool bars of
+// the frames.)
 #pragma once
 
 #include "framework/Framework.h"
-#include "ui/frames/SECMDIChildWnd.h"
+#include "app/project/ChildFrame.h"
 
-class CVikaChildFrame : public SECMDIChildWnd
+class CVikaChildFrame : public CChildFrame
 {
     DECLARE_DYNCREATE(CVikaChildFrame)
 
@@ -13,7 +14,5 @@ public:
     CVikaChildFrame() = default;
 
 protected:
-    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
-
     DECLARE_MESSAGE_MAP()
 };
