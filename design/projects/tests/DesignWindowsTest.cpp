@@ -9,6 +9,7 @@
 #include "app/tests/Screenshot.h"
 #include "design/projects/DesignDialogHooks.h"
 #include "design/projects/GeometryFileDlg.h"
+#include "design/projects/ItemEditDialogs.h"
 #include "design/projects/PolyvectDoc.h"
 #include "design/projects/PolyvectModel.h"
 #include "design/projects/PolyvectProtocolDlg.h"
@@ -444,5 +445,75 @@ TEST_F(DesignWindows, PolyvectProjectEditsAndCompilesItsProtocols)
     pView->RefreshList();
     ShowProject(pView);
     SaveShot(theApp.m_pMainWnd->GetSafeHwnd(), "design_polyvect_project.bmp");
+    pDoc->OnCloseDocument();
+}
+
+TEST_F(DesignWindows, ItemDialogsWriteTheirRowsBackAndRememberTheirValues)
+{
+    const int layout[7] = {0, 0, 0, 0, 0, 4, 21};
+    CString strRow = "12\t12\t1-12\tspare";
+    CEditAdrItemDlg address(strRow, layout, nullptr);
+    EXPECT_EQ(IDOK, Drive("Edit Address Map Item", [](HWND hDialog) { Click(hDialog, IDOK); },
+                          [&] { return static_cast<int>(address.DoModal()); }));
+    EXPECT_STREQ("12\t12\t1-12\tspare", strRow);
+    EXPECT_STREQ("12,1,12", theApp.GetProfileString("EditAdrItemDlg", "Members"));
+
+    CEditAdrItemDlg refused(strRow, layout, nullptr);
+    EXPECT_EQ(IDCANCEL, Drive("Edit Address Map Item", [](HWND hDialog) {
+        SetDlgItemTextA(hDialog, IDC_ADR_RELAY, "300");
+        Click(hDialog, IDOK);
+        Click(hDialog, IDCANCEL);
+    }, [&] { return static_cast<int>(refused.DoModal()); }));
+    EXPECT_FALSE(theApp.messages.empty()) << "the range is reported";
+    EXPECT_STREQ("12\t12\t1-12\tspare", strRow);
+
+    CString strCommand = "   7:\t1\t2\t3\t4";
+    CEditVikaCommandDlg command(strCommand, 1, 999, 0, nullptr);
+    EXPECT_EQ(IDOK, Drive("Edit Vika Command: #7", [](HWND hDialog) {
+        SetDlgItemTextA(hDialog, 1190, "9");
+        Click(hDialog, IDOK);
+    }, [&] { return static_cast<int>(command.DoModal()); }));
+    EXPECT_STREQ("   7:\t1\t2\t3\t4", strCommand) << "the row keeps its four values";
+
+    CString strNew;
+    CEditVikaCommandDlg newRow(strNew, 2, 999, 5, nullptr);
+    EXPECT_EQ(IDOK, Drive("Edit Vika Command: #5", [](HWND hDialog) { Click(hDialog, IDOK); },
+                          [&] { return static_cast<int>(newRow.DoModal()); }));
+    EXPECT_STREQ("   5:\t1\t2\t3\t4\t9\t0", strNew) << "C1, C2 and two pairs from the remembered values";
+
+    CString strPolyvect = "   3:\tSwitch Cable 2";
+    CEditPolyvectCommandDlg polyvect(strPolyvect, 0, nullptr);
+    int nCommand = -1;
+    EXPECT_EQ(IDOK, Drive("Edit Polyvect Command: #3", [&](HWND hDialog) {
+        nCommand = static_cast<int>(SendDlgItemMessageA(hDialog, IDC_POLYVECT_COMMAND, CB_GETCURSEL, 0, 0));
+        Click(hDialog, IDOK);
+    }, [&] { return static_cast<int>(polyvect.DoModal()); }));
+    EXPECT_EQ(3, nCommand);
+    EXPECT_STREQ("   3:\tSwitch Cable 2", strPolyvect);
+}
+
+TEST_F(DesignWindows, CreateGeometryKeepsTheOldFileUntilTheNewOneIsSaved)
+{
+    const std::string strFolder = TempFolder() + "geo\\";
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    const std::string strOld = "1\r\nOLD\r\n1\t    1.00\t    2.00\t    3.00\r\n";
+    std::ofstream(strFolder + "G.XYZ", std::ios::binary) << strOld;
+    auto* pDoc = dynamic_cast<CVikaDoc*>(theApp.GetTemplate(TEMPLATE_VIKA)->OpenDocumentFile(nullptr));
+    ASSERT_NE(nullptr, pDoc);
+    pDoc->GetModel()->SetSourceFolder(strFolder.c_str());
+    auto* pView = FirstView<CVikaViewport>(pDoc);
+    ASSERT_NE(nullptr, pView);
+    GetDesignDialogHooks().askName = [](LPCTSTR, CString& strName) {
+        strName = "G";
+        return IDOK;
+    };
+    theApp.nAnswer = IDYES;
+    Drive("Edit Geometry File:", [](HWND hDialog) {
+        EXPECT_EQ(1, SendDlgItemMessageA(hDialog, IDC_SET_NAMES, LB_GETCOUNT, 0, 0)) << "an empty geometry";
+        Click(hDialog, IDCANCEL);
+    }, [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, ID_PROJECT_CREATE_GEOMETRY)); });
+    theApp.nAnswer = IDOK;
+    EXPECT_TRUE(Said("already exists"));
+    EXPECT_EQ(strOld, ReadFile(strFolder + "G.XYZ")) << "cancelled: the old file stays";
     pDoc->OnCloseDocument();
 }
