@@ -60,12 +60,7 @@ BOOL CPolyvectModel::AddByFileName(LPCTSTR pszName)
 
 int CALLBACK CPolyvectModel::CompareItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 {
-    auto* pModel = reinterpret_cast<CPolyvectModel*>(lParamSort);
-    auto* pInfo1 = dynamic_cast<CPolyvectProtocolInfo*>(reinterpret_cast<CProtocolItem*>(lParam1)->GetSubject());
-    auto* pInfo2 = dynamic_cast<CPolyvectProtocolInfo*>(reinterpret_cast<CProtocolItem*>(lParam2)->GetSubject());
-    if (!pModel || !pInfo1 || !pInfo2)
-        return 0;
-    return pModel->CompareInfos(*pInfo1, *pInfo2);
+    return CompareProjectRows<CPolyvectModel, CPolyvectProtocolInfo>(lParam1, lParam2, lParamSort);
 }
 
 int CPolyvectModel::CompareInfos(CPolyvectProtocolInfo& info1, CPolyvectProtocolInfo& info2)

@@ -69,12 +69,7 @@ void CVikaModel::DeleteProtocolFiles(const CString& strFolder, const CString& st
 
 int CALLBACK CVikaModel::CompareItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 {
-    auto* pModel = reinterpret_cast<CVikaModel*>(lParamSort);
-    auto* pInfo1 = dynamic_cast<CVikaProtocolInfo*>(reinterpret_cast<CProtocolItem*>(lParam1)->GetSubject());
-    auto* pInfo2 = dynamic_cast<CVikaProtocolInfo*>(reinterpret_cast<CProtocolItem*>(lParam2)->GetSubject());
-    if (!pModel || !pInfo1 || !pInfo2)
-        return 0;
-    return pModel->CompareInfos(*pInfo1, *pInfo2);
+    return CompareProjectRows<CVikaModel, CVikaProtocolInfo>(lParam1, lParam2, lParamSort);
 }
 
 int CVikaModel::CompareInfos(CVikaProtocolInfo& info1, CVikaProtocolInfo& info2)
