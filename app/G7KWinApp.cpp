@@ -11,6 +11,12 @@
 #include "conversion/ConversionChildFrame.h"
 #include "conversion/ConversionDoc.h"
 #include "conversion/ConversionViewport.h"
+#include "design/projects/PolyvectChildFrame.h"
+#include "design/projects/PolyvectDoc.h"
+#include "design/projects/PolyvectViewport.h"
+#include "design/projects/VikaChildFrame.h"
+#include "design/projects/VikaDoc.h"
+#include "design/projects/VikaViewport.h"
 #include "framework/OsFile.h"
 #include "res/resource.h"
 
@@ -37,25 +43,25 @@ CG7KWinApp::CG7KWinApp() = default;
 
 namespace {
 
-// The families whose own classes are not built yet use the project
-// framework's generic document, frame and view with their own strings
-// (ClassesOf).
-struct TemplateEntry { UINT nResource; G7KTemplate nIndex; };
-const TemplateEntry kTemplates[] = {
-    {IDR_CONVERSION_TYPE, TEMPLATE_CONVERSION},
-    {IDR_VIKA_PROJECT_TYPE, TEMPLATE_VIKA},
-    {IDR_POLYVECT_PROJECT_TYPE, TEMPLATE_POLYVECT},
-    {IDR_VIKA_PROTOCOL_TYPE, TEMPLATE_CHART},
+// The families whose own classes are not built yet (no classes given) use
+// the project framework's generic document, frame and view with their own
+// strings.
+struct TemplateEntry {
+    UINT nResource;
+    G7KTemplate nIndex;
+    CRuntimeClass* pDocClass;
+    CRuntimeClass* pFrameClass;
+    CRuntimeClass* pViewClass;
 };
-
-struct TemplateClasses { CRuntimeClass* pDocClass; CRuntimeClass* pFrameClass; CRuntimeClass* pViewClass; };
-
-TemplateClasses ClassesOf(G7KTemplate nIndex)
-{
-    if (nIndex == TEMPLATE_CONVERSION)
-        return {RUNTIME_CLASS(CConversionDoc), RUNTIME_CLASS(CConversionChildFrame), RUNTIME_CLASS(CConversionViewport)};
-    return {RUNTIME_CLASS(CProtocolDoc), RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CProtocolViewport)};
-}
+const TemplateEntry kTemplates[] = {
+    {IDR_CONVERSION_TYPE, TEMPLATE_CONVERSION, RUNTIME_CLASS(CConversionDoc), RUNTIME_CLASS(CConversionChildFrame),
+     RUNTIME_CLASS(CConversionViewport)},
+    {IDR_VIKA_PROJECT_TYPE, TEMPLATE_VIKA, RUNTIME_CLASS(CVikaDoc), RUNTIME_CLASS(CVikaChildFrame),
+     RUNTIME_CLASS(CVikaViewport)},
+    {IDR_POLYVECT_PROJECT_TYPE, TEMPLATE_POLYVECT, RUNTIME_CLASS(CPolyvectDoc), RUNTIME_CLASS(CPolyvectChildFrame),
+     RUNTIME_CLASS(CPolyvectViewport)},
+    {IDR_VIKA_PROTOCOL_TYPE, TEMPLATE_CHART, nullptr, nullptr, nullptr},
+};
 
 } // namespace
 
@@ -87,9 +93,10 @@ BOOL CG7KWinApp::InitInstance()
     LoadSerialSettings();
 
     for (const TemplateEntry& entry : kTemplates) {
-        const TemplateClasses classes = ClassesOf(entry.nIndex);
-        auto* pTemplate = new CMultiDocTemplate(entry.nResource, classes.pDocClass, classes.pFrameClass,
-                                                classes.pViewClass);
+        auto* pTemplate = new CMultiDocTemplate(
+            entry.nResource, entry.pDocClass ? entry.pDocClass : RUNTIME_CLASS(CProtocolDoc),
+            entry.pFrameClass ? entry.pFrameClass : RUNTIME_CLASS(CChildFrame),
+            entry.pViewClass ? entry.pViewClass : RUNTIME_CLASS(CProtocolViewport));
         AddDocTemplate(pTemplate);
         m_pTemplates[entry.nIndex] = pTemplate;
     }

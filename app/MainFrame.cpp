@@ -186,7 +186,8 @@ void CMainFrame::OnInstallXyz()
     // current directory comes back afterwards.
     CDirectoryKeeper keepDirectory;
     const CString strFolder =
-        CFolderSettings::Read(GetHostServices().Profile(), "VikaProtocols", "C:\\GVX7000\\Protocol");
+        CFolderSettings::Read(GetHostServices().Profile(), "VikaProtocols",
+                              CFolderSettings::Default(CFolderSettings::VikaProtocols));
     SetCurrentDirectoryA(strFolder);
     RunInstrumentCommand(ID_INSTALL_XYZ, TRUE);
 }

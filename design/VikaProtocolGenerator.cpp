@@ -242,6 +242,8 @@ int CVikaProtocolGenerator::RunSection(CVikaCommandArray& out,
       const long long reach = layout.GetReach(n, a);
       CandidateStarts(starts, reach, electrodes,
                       rollOffOnly ? &rollOffRuns : nullptr, candidates);
+      if (m_cancel && m_cancel())
+        return Cancelled;
       for (int x : candidates) {
         CVikaCommand command = layout.MakeCommand(map, x, n, a, m_bReverse);
         if (!command.m_bValid)

@@ -7,6 +7,8 @@
 
 #include "design/VikaCommand.h"
 
+#include <functional>
+
 class CVikaAddressMap;
 class CVikaProtocolSkipList;
 class ElectrodeLayout;
@@ -14,7 +16,7 @@ class ElectrodeLayout;
 class CVikaProtocolGenerator {
  public:
   enum Section { SectionOrg = 0, SectionUp = 1, SectionDown = 2 };
-  enum { WriteFailed = -1 };
+  enum { WriteFailed = -1, Cancelled = -2 };
 
   CVikaProtocolGenerator();
   virtual ~CVikaProtocolGenerator();
@@ -62,6 +64,9 @@ class CVikaProtocolGenerator {
   virtual void SetAddressPath(const CString& path) { m_strAddressPath = path; }
   virtual void SetChannels(int channels) { m_nChannels = channels; }
   virtual void SetSkipList(CVikaProtocolSkipList* list) { m_pSkipList = list; }
+  // Asked now and then while a section is generated; when it answers true
+  // the section stops, writes nothing and Generate returns Cancelled.
+  void SetCancelCheck(std::function<bool()> check) { m_cancel = std::move(check); }
 
   // Writes folder + name + extension; FALSE (after the error message) when
   // the file cannot be written.
@@ -86,6 +91,8 @@ class CVikaProtocolGenerator {
   CString m_strAddressPath;
 
  private:
+  std::function<bool()> m_cancel;
+
   int RunSection(CVikaCommandArray& out, ElectrodeLayout& layout,
                  const CVikaAddressMap& map, const CVikaAddressMap* redundancy,
                  int section);

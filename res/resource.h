@@ -17,6 +17,7 @@
 #include "ControlsRes.h"
 #include "InstrumentRes.h"
 #include "SharedDialogsRes.h"
+#include "DesignRes.h"
 
 // Main frame, document templates, menus and forms.
 #define IDR_MAINFRAME                 128

@@ -6,8 +6,11 @@
 // current directory), checks that each file exists, writes the database
 // ("PROTOCOL.BIN", or "POLYVECT.BIN" for type PV/POLYVECT) into the output
 // folder and a log in the layout the compile-log viewer reads. Exit status:
-// 0 compiled, 1 some input missing (log written, no database), 2 bad usage.
+// 0 compiled, 1 some input missing (log written, no database), 2 bad usage,
+// 3 told to fail: with ORDA_FAIL set in the environment it writes a log
+// naming the reason and no database, as a compiler that gave up would.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <string>
@@ -79,6 +82,12 @@ int main(int argc, char** argv)
 
     std::vector<std::string> body;
     int nErrors = 0;
+    const char* pszFail = std::getenv("ORDA_FAIL");
+    const bool bTold = pszFail && *pszFail;
+    if (bTold) {
+        body.push_back(std::string("Fatal: ") + pszFail);
+        ++nErrors;
+    }
     for (const std::string& name : names) {
         if (Exists(name)) {
             body.push_back("Compiling " + Upper(name));
@@ -87,7 +96,7 @@ int main(int argc, char** argv)
             ++nErrors;
         }
     }
-    if (names.empty()) {
+    if (names.empty() && !bTold) {
         body.push_back("Error: empty input list");
         ++nErrors;
     }
@@ -118,5 +127,7 @@ int main(int argc, char** argv)
     std::fprintf(pLog, "%u lines processed: %d errors, warnings: 0\n", static_cast<unsigned>(names.size()), nErrors);
     std::fprintf(pLog, "%s\n", nErrors == 0 ? "Compilation successful" : "Compilation failed");
     std::fclose(pLog);
+    if (bTold)
+        return 3;
     return nErrors == 0 ? 0 : 1;
 }

@@ -1,0 +1,71 @@
+#include "framework/Framework.h"
+#include "design/projects/DesignCombos.h"
+#include "design/projects/ProtocolCreation.h"
+
+void FillCombo(CComboBox& combo, const std::vector<CString>& items)
+{
+    combo.ResetContent();
+    for (const CString& strItem : items)
+        combo.AddString(strItem);
+}
+
+void SelectExact(CComboBox& combo, const CString& strName)
+{
+    if (strName.IsEmpty()) {
+        combo.SetCurSel(-1);
+        return;
+    }
+    int nIndex = combo.FindStringExact(-1, strName);
+    if (nIndex < 0)
+        nIndex = combo.AddString(strName);
+    combo.SetCurSel(nIndex);
+}
+
+CString SelectedText(CComboBox& combo)
+{
+    CString strText;
+    const int nIndex = combo.GetCurSel();
+    if (nIndex >= 0)
+        combo.GetLBText(nIndex, strText);
+    return strText;
+}
+
+namespace {
+
+const char* const kArrayNames[] = {
+        "Resistance", "Wenner (A)", "Wenner (B)", "Wenner (G)", "Pole-Pole", "Dipole-Dipole", "Pole-Dipole",
+        "Square (A)", "Square (B)", "Square (G)", "Schlumberger", "General Surface Array", "Tomography",
+        "Equatorial Dipole-Dipole", "Potential"};
+
+} // namespace
+
+void FillArrayTypes(CComboBox& combo)
+{
+    combo.ResetContent();
+    for (const char* pszName : kArrayNames)
+        combo.AddString(pszName);
+}
+
+void FillGeneratedArrayTypes(CComboBox& combo)
+{
+    combo.ResetContent();
+    for (int nCode = 0; nCode < static_cast<int>(sizeof kArrayNames / sizeof kArrayNames[0]); ++nCode) {
+        if (!CVikaProtocolCreation::HasCommandPattern(nCode))
+            continue;
+        combo.SetItemData(combo.AddString(kArrayNames[nCode]), static_cast<DWORD_PTR>(nCode));
+    }
+}
+
+void SelectArrayCode(CComboBox& combo, int nCode)
+{
+    combo.SetCurSel(-1);
+    for (int i = 0; i < combo.GetCount(); ++i)
+        if (static_cast<int>(combo.GetItemData(i)) == nCode)
+            combo.SetCurSel(i);
+}
+
+int SelectedArrayCode(CComboBox& combo)
+{
+    const int nIndex = combo.GetCurSel();
+    return nIndex < 0 ? -1 : static_cast<int>(combo.GetItemData(nIndex));
+}

@@ -1,0 +1,26 @@
+#include "framework/Framework.h"
+#include "design/projects/VikaViewport.h"
+#include "design/projects/VikaController.h"
+#include "res/resource.h"
+
+IMPLEMENT_DYNCREATE(CVikaViewport, CProtocolViewport)
+
+namespace {
+
+const UINT kIcons[] = {IDI_PROTOCOL_OK, IDI_PROTOCOL_MISSING, IDI_PROTOCOL_EMPTY, IDI_PROTOCOL_SECTION_EMPTY};
+
+} // namespace
+
+CVikaViewport::CVikaViewport()
+    : CProtocolViewport(IDD_VIKA_FORM, kIcons, 4)
+{
+    SetContextMenu(IDM_VIKA_CONTEXT);
+}
+
+BOOL CVikaViewport::CreateController()
+{
+    SetController(new CVikaController, TRUE);
+    if (GetController())
+        GetController()->SetModel(GetModel());
+    return TRUE;
+}

@@ -1,0 +1,519 @@
+// The Vika and Polyvect projects under Wine: an address file, a geometry
+// file and a protocol made in their dialogs, the protocol edited and the
+// project compiled through the stand-in compiler with its log shown; a
+// Polyvect project likewise; screenshots.
+#include "framework/Framework.h"
+#include "app/G7KWinApp.h"
+#include "app/MainFrame.h"
+#include "app/project/ProtocolListCtrl.h"
+#include "app/tests/Screenshot.h"
+#include "design/projects/DesignDialogHooks.h"
+#include "design/projects/GeometryFileDlg.h"
+#include "design/projects/ItemEditDialogs.h"
+#include "design/projects/PolyvectDoc.h"
+#include "design/projects/PolyvectModel.h"
+#include "design/projects/PolyvectProtocolDlg.h"
+#include "design/projects/PolyvectProtocolInfo.h"
+#include "design/projects/PolyvectViewport.h"
+#include "design/projects/VikaAddressDlg.h"
+#include "design/projects/VikaCreateProtocolDlg.h"
+#include "design/projects/VikaDoc.h"
+#include "design/projects/VikaModel.h"
+#include "design/projects/VikaProtocolDlg.h"
+#include "design/projects/VikaProtocolInfo.h"
+#include "design/projects/VikaViewport.h"
+#include "res/resource.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+class CTestApp : public CG7KWinApp
+{
+public:
+    int DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT) override
+    {
+        messages.emplace_back(lpszPrompt);
+        return nAnswer;
+    }
+    std::vector<std::string> messages;
+    int nAnswer = IDOK;
+
+protected:
+    LPCTSTR GetRegistryKeyName() const override { return "G7K Design Tests"; }
+};
+
+CTestApp theApp;
+
+std::string TempFolder()
+{
+    char szTemp[MAX_PATH] = "";
+    GetTempPathA(sizeof szTemp, szTemp);
+    std::string strFolder = std::string(szTemp) + "g7k_design_test\\";
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    return strFolder;
+}
+
+std::string ReadFile(const std::string& strPath)
+{
+    std::ifstream in(strPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool Exists(const std::string& strPath) { return GetFileAttributesA(strPath.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+int CountLines(const std::string& strText)
+{
+    int n = 0;
+    for (char ch : strText)
+        n += ch == '\n';
+    return n;
+}
+
+void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (theApp.PreTranslateMessage(&msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    theApp.OnIdle(0);
+}
+
+// A modal dialog is driven by a script once it shows: the script finds the
+// visible dialog window whose caption begins with the text it waits for.
+struct Script {
+    std::string strCaption;
+    std::function<void(HWND)> run;
+    bool bRan = false;
+};
+std::vector<Script*> g_scripts;
+
+BOOL CALLBACK FindCaption(HWND hWnd, LPARAM lParam)
+{
+    auto* pScript = reinterpret_cast<Script*>(lParam);
+    char szTitle[256] = "";
+    GetWindowTextA(hWnd, szTitle, sizeof szTitle);
+    if (IsWindowVisible(hWnd) && IsWindowEnabled(hWnd) && std::string(szTitle).rfind(pScript->strCaption, 0) == 0) {
+        pScript->bRan = true;
+        pScript->run(hWnd);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK RunScripts(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_scripts.empty())
+        return;
+    Script* pScript = g_scripts.back();
+    if (pScript->bRan)
+        return;
+    EnumThreadWindows(GetCurrentThreadId(), FindCaption, reinterpret_cast<LPARAM>(pScript));
+    if (pScript->bRan)
+        g_scripts.pop_back();
+}
+
+// Runs open() with the script waiting for its dialog; the script's result
+// shows in whatever the dialog did.
+int Drive(const char* pszCaption, std::function<void(HWND)> run, std::function<int()> open)
+{
+    Script script{pszCaption, std::move(run)};
+    g_scripts.push_back(&script);
+    const UINT_PTR nTimer = SetTimer(nullptr, 0, 100, RunScripts);
+    const int nResult = open();
+    KillTimer(nullptr, nTimer);
+    if (!script.bRan)
+        g_scripts.erase(std::remove(g_scripts.begin(), g_scripts.end(), &script), g_scripts.end());
+    EXPECT_TRUE(script.bRan) << pszCaption;
+    return nResult;
+}
+
+void Click(HWND hDialog, int nId)
+{
+    SendMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hDialog, nId)));
+}
+
+void SelectComboText(HWND hDialog, int nId, const char* pszText)
+{
+    HWND hCombo = GetDlgItem(hDialog, nId);
+    const LRESULT nIndex = SendMessageA(hCombo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                        reinterpret_cast<LPARAM>(pszText));
+    SendMessageA(hCombo, CB_SETCURSEL, nIndex, 0);
+    SendMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(hCombo));
+}
+
+void SaveShot(HWND hWnd, const char* pszName)
+{
+    for (int i = 0; i < 10; ++i) {
+        RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PumpMessages();
+        Sleep(50);
+    }
+    const char* pszBinary = getenv("G7K_BINARY_DIR");
+    const std::string strShot = (pszBinary && *pszBinary == '/' ? "Z:" + std::string(pszBinary) : std::string("."))
+                                + "/" + pszName;
+    EXPECT_TRUE(SaveWindowBitmap(hWnd, strShot.c_str())) << pszName;
+}
+
+// The project's window in front, sized as a user would have it.
+void ShowProject(CProtocolViewport* pView)
+{
+    pView->UpdateData(FALSE);
+    CFrameWnd* pChild = pView->GetParentFrame();
+    pChild->ActivateFrame();
+    pChild->SetWindowPos(nullptr, 0, 0, 760, 420, SWP_NOMOVE | SWP_NOZORDER);
+    PumpMessages();
+}
+
+std::string OrdaFolder()
+{
+    const char* pszBinary = getenv("G7K_BINARY_DIR");
+    return std::string("Z:") + (pszBinary ? pszBinary : "") + "\\tools\\orda";
+}
+
+class DesignWindows : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        ASSERT_TRUE(AfxWinInit(GetModuleHandleA(nullptr), nullptr, const_cast<LPTSTR>(""), SW_SHOW));
+        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\G7K Design Tests");
+        s_bStarted = theApp.InitInstance();
+        theApp.GetSplashWindow().Close();
+    }
+    static void TearDownTestSuite()
+    {
+        if (theApp.m_pMainWnd)
+            theApp.m_pMainWnd->DestroyWindow();
+        theApp.ExitInstance();
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(s_bStarted);
+        theApp.messages.clear();
+        ResetDesignDialogHooks();
+        GetDesignDialogHooks().showCompileLog = [this](LPCTSTR pszDatabase, LPCTSTR pszLog) {
+            strShownDatabase = pszDatabase;
+            strShownLog = pszLog;
+            return IDOK;
+        };
+    }
+    void TearDown() override { ResetDesignDialogHooks(); }
+
+    template <class View>
+    View* FirstView(CDocument* pDocument)
+    {
+        POSITION pos = pDocument->GetFirstViewPosition();
+        return dynamic_cast<View*>(pDocument->GetNextView(pos));
+    }
+
+    bool Said(const char* pszText) const
+    {
+        for (const std::string& strMessage : theApp.messages)
+            if (strMessage.find(pszText) != std::string::npos)
+                return true;
+        return false;
+    }
+
+    static BOOL s_bStarted;
+    std::string strShownDatabase;
+    std::string strShownLog;
+};
+
+BOOL DesignWindows::s_bStarted = FALSE;
+
+const char* const kAddressName = "ADR1";
+
+} // namespace
+
+TEST_F(DesignWindows, VikaProjectMakesItsFilesCreatesEditsAndCompilesAProtocol)
+{
+    const std::string strFolder = TempFolder() + "vika\\";
+    const std::string strTarget = TempFolder() + "vika out";
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    CreateDirectoryA(strTarget.c_str(), nullptr);
+    for (const char* pszFile : {"ADR1.ADR", "GEO1.XYZ", "P1.ORG", "P1.UP", "P1.DWN", "Line.vkp", "Line.Log"})
+        DeleteFileA((strFolder + pszFile).c_str());
+    DeleteFileA((strTarget + "\\PROTOCOL.BIN").c_str());
+
+    auto* pDoc = dynamic_cast<CVikaDoc*>(theApp.GetTemplate(TEMPLATE_VIKA)->OpenDocumentFile(nullptr));
+    ASSERT_NE(nullptr, pDoc);
+    CProtocolModel* pModel = pDoc->GetModel();
+    ASSERT_NE(nullptr, dynamic_cast<CVikaModel*>(pModel));
+    pModel->SetSourceFolder(strFolder.c_str());
+    pModel->SetTargetFolder(strTarget.c_str());
+    auto* pView = FirstView<CVikaViewport>(pDoc);
+    ASSERT_NE(nullptr, pView);
+    ShowProject(pView);
+
+    // An address file: a name, the generated map of the default layout, Save.
+    const CString strSource = pModel->GetSourceFolder();
+    CVikaAddressDlg address(nullptr, &strSource, nullptr);
+    const int nAddress = Drive("Vika Address File: <New>", [](HWND hDialog) {
+        SetDlgItemTextA(hDialog, IDC_ADR_NAME, kAddressName);
+        Script generate{"Generate Address Map Entries", [](HWND hMap) { Click(hMap, IDOK); }};
+        g_scripts.push_back(&generate);
+        Click(hDialog, IDC_GENERATE);
+        Click(hDialog, IDOK);
+    }, [&] { return static_cast<int>(address.DoModal()); });
+    EXPECT_EQ(IDOK, nAddress);
+    const std::string strAddress = ReadFile(strFolder + "ADR1.ADR");
+    EXPECT_EQ(3 + 41, CountLines(strAddress)) << strAddress;
+    EXPECT_NE(std::string::npos, strAddress.find("22\t22\t2-2"));
+
+    // A geometry file with one set of two points.
+    CGeometryFileDlg geometry((strFolder + "GEO1.XYZ").c_str(), nullptr);
+    Drive("Edit Geometry File:", [](HWND hDialog) {
+        auto* pDialog = dynamic_cast<CGeometryFileDlg*>(CWnd::FromHandlePermanent(hDialog));
+        ASSERT_NE(nullptr, pDialog);
+        pDialog->GetFile().AddSet("LINE1");
+        HWND hNames = GetDlgItem(hDialog, IDC_SET_NAMES);
+        SendMessageA(hNames, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("LINE1"));
+        SendMessageA(hNames, LB_SETCURSEL, 0, 0);
+        pDialog->ShowCurrentSet();
+        HWND hPoints = GetDlgItem(hDialog, IDC_COORDINATES);
+        SendMessageA(hPoints, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("   1:\t0.00\t0.00\t0.00"));
+        SendMessageA(hPoints, LB_INSERTSTRING, 1, reinterpret_cast<LPARAM>("   2:\t5.00\t0.00\t1.00"));
+        Click(hDialog, IDOK);
+    }, [&] { return static_cast<int>(geometry.DoModal()); });
+    EXPECT_EQ("1\r\nLINE1\r\n1\t    0.00\t    0.00\t    0.00\r\n2\t    5.00\t    0.00\t    1.00\r\n",
+              ReadFile(strFolder + "GEO1.XYZ"));
+
+    // A protocol: ID, Wenner (A), the address file, the geometry, Create.
+    CVikaCreateProtocolDlg create(pModel, nullptr);
+    const int nCreate = Drive("Create Vika Protocol", [](HWND hDialog) {
+        SetDlgItemTextA(hDialog, IDC_PROTOCOL_ID, "P1");
+        SelectComboText(hDialog, IDC_ARRAY_TYPE, "Wenner (A)");
+        SelectComboText(hDialog, IDC_ADDRESS_FILE, kAddressName);
+        SelectComboText(hDialog, IDC_GEOMETRY_FILE_CREATE, "GEO1");
+        SetDlgItemTextA(hDialog, IDC_A_SMALLEST, "1");
+        SetDlgItemTextA(hDialog, IDC_A_LARGEST, "3");
+        Click(hDialog, IDOK);
+    }, [&] { return static_cast<int>(create.DoModal()); });
+    EXPECT_EQ(IDOK, nCreate);
+    EXPECT_TRUE(Said("P1.ORG: ")) << "the summary of the sections";
+    ASSERT_EQ(1, pModel->GetInfoCount());
+    auto* pInfo = dynamic_cast<CVikaProtocolInfo*>(pModel->FindInfo("P1"));
+    ASSERT_NE(nullptr, pInfo);
+    EXPECT_GT(pInfo->GetOrgCount(), 0u);
+    EXPECT_STREQ("ADR1", pInfo->GetAddressFile());
+    EXPECT_STREQ("GEO1", pInfo->GetGeometryFile());
+    pView->RefreshList();
+    PumpMessages();
+    EXPECT_EQ(1, pView->GetListCtrl().GetItemCount());
+
+    // The protocol editor keeps the file as it is when nothing changed.
+    const std::string strOrg = ReadFile(strFolder + "P1.ORG");
+    CVikaProtocolDlg editor(pInfo, ".ORG", nullptr);
+    EXPECT_EQ(IDOK, Drive("Edit Vika Protocol: P1.ORG", [](HWND hDialog) { Click(hDialog, IDOK); },
+                          [&] { return static_cast<int>(editor.DoModal()); }));
+    EXPECT_EQ(CountLines(strOrg), CountLines(ReadFile(strFolder + "P1.ORG")));
+    EXPECT_NE(std::string::npos, ReadFile(strFolder + "P1.UP").find("ADR1\tGEO1.XYZ"));
+ // Compiling an unsaved project is refused; a saved one runs the stand-in
+    // compiler and shows its log.
+    theApp.WriteProfileString("Folders", "Main", OrdaFolder().c_str());
+    pView->SendMessage(WM_COMMAND, ID_PROJECT_COMPILE);
+    EXPECT_TRUE(Said("You must save the project first"));
+    ASSERT_TRUE(pDoc->OnSaveDocument((strFolder + "Line.vkp").c_str()));
+    pDoc->SetPathName((strFolder + "Line.vkp").c_str(), FALSE);
+    pView->SendMessage(WM_COMMAND, ID_PROJECT_COMPILE);
+    EXPECT_TRUE(Exists(strTarget + "\\PROTOCOL.BIN"));
+    EXPECT_EQ("PROTOCOL.BIN", strShownDatabase);
+    EXPECT_NE(std::string::npos, strShownLog.find("Line.Log")) << strShownLog;
+    EXPECT_NE(std::string::npos, ReadFile(strFolder + "Line.Log").find("Compiling P1.ORG"));
+
+    // A compiler that gives up: the failure is reported, no log is shown.
+    strShownLog.clear();
+    SetEnvironmentVariableA("ORDA_FAIL", "test failure");
+    pView->SendMessage(WM_COMMAND, ID_PROJECT_COMPILE);
+    SetEnvironmentVariableA("ORDA_FAIL", nullptr);
+    EXPECT_TRUE(Said("Fatal error! Protocol database compile aborted!"));
+    EXPECT_TRUE(strShownLog.empty());
+
+    theApp.WriteProfileString("Folders", "Main", "");
+    ASSERT_TRUE(pDoc->OnSaveDocument((strFolder + "Line.vkp").c_str()));
+    pDoc->OnCloseDocument();
+
+    // Reopened, the project reads its protocol's files again.
+    auto* pReopened = dynamic_cast<CVikaDoc*>(theApp.OpenDocumentFile((strFolder + "Line.vkp").c_str()));
+    ASSERT_NE(nullptr, pReopened);
+    ASSERT_EQ(1, pReopened->GetModel()->GetInfoCount());
+    auto* pReread = dynamic_cast<CVikaProtocolInfo*>(pReopened->GetModel()->FindInfo("P1"));
+    ASSERT_NE(nullptr, pReread);
+    EXPECT_GT(pReread->GetOrgCount(), 0u);
+    auto* pReopenedView = FirstView<CVikaViewport>(pReopened);
+    ASSERT_NE(nullptr, pReopenedView);
+    pReopenedView->GetListCtrl().SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    ShowProject(pReopenedView);
+    SaveShot(theApp.m_pMainWnd->GetSafeHwnd(), "design_vika_project.bmp");
+    pReopened->OnCloseDocument();
+}
+
+TEST_F(DesignWindows, CreatingAProtocolShowsProgressAndCanBeCancelled)
+{
+    const std::string strFolder = TempFolder() + "big\\";
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    DeleteFileA((strFolder + "BIG.ORG").c_str());
+    // 256 electrodes on one cable.
+    std::string strAddress = "1\t256\r\n1\t32\t0\r\n256\r\n";
+    for (int e = 1; e <= 256; ++e)
+        strAddress += std::to_string(e) + "\t" + std::to_string(e) + "\t1-" + std::to_string(e) + "\r\n";
+    std::ofstream(strFolder + "ADR256.ADR", std::ios::binary) << strAddress;
+    theApp.WriteProfileString("Folders", "VikaProtocols", strFolder.c_str());
+
+    CVikaCreateProtocolDlg create(nullptr, nullptr);
+    bool bProgressSeen = false;
+    const int nResult = Drive("Create Vika Protocol", [&](HWND hDialog) {
+        SetDlgItemTextA(hDialog, IDC_PROTOCOL_ID, "BIG");
+        SelectComboText(hDialog, IDC_ARRAY_TYPE, "Dipole-Dipole");
+        SelectComboText(hDialog, IDC_ADDRESS_FILE, "ADR256");
+        SetDlgItemTextA(hDialog, IDC_A_SMALLEST, "1");
+        SetDlgItemTextA(hDialog, IDC_A_LARGEST, "64");
+        SetDlgItemTextA(hDialog, IDC_N_SMALLEST, "1");
+        SetDlgItemTextA(hDialog, IDC_N_LARGEST, "64");
+        SetDlgItemTextA(hDialog, IDC_CHANNELS, "4");
+        Script cancel{"Creating Protocol", [&](HWND hProgress) {
+            bProgressSeen = true;
+            SaveShot(hProgress, "design_create_progress.bmp");
+            Click(hProgress, IDCANCEL);
+        }};
+        g_scripts.push_back(&cancel);
+        // The progress window is looked for at once: generating is quick.
+        const UINT_PTR nFast = SetTimer(nullptr, 0, 1, RunScripts);
+        Click(hDialog, IDOK);
+        KillTimer(nullptr, nFast);
+        Click(hDialog, IDCANCEL);
+    }, [&] { return static_cast<int>(create.DoModal()); });
+    EXPECT_EQ(IDCANCEL, nResult) << "no chart opens";
+    EXPECT_TRUE(bProgressSeen);
+    EXPECT_EQ(ProtocolCreationResult::Cancelled, create.GetResult().outcome);
+    EXPECT_FALSE(Exists(strFolder + "BIG.ORG"));
+    theApp.WriteProfileString("Folders", "VikaProtocols", "");
+}
+
+TEST_F(DesignWindows, PolyvectProjectEditsAndCompilesItsProtocols)
+{
+    const std::string strFolder = TempFolder() + "pv\\";
+    const std::string strTarget = TempFolder() + "pv out";
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    CreateDirectoryA(strTarget.c_str(), nullptr);
+    DeleteFileA((strTarget + "\\POLYVECT.BIN").c_str());
+    std::ofstream(strFolder + "A.PV", std::ios::binary) << "5\r\nGEO1.XYZ\r\n  1  2 3\t4\r\nSwitch Cable 1\r\n";
+    std::ofstream(strFolder + "GEO1.XYZ", std::ios::binary) << "0\r\n";
+
+    auto* pDoc = dynamic_cast<CPolyvectDoc*>(theApp.GetTemplate(TEMPLATE_POLYVECT)->OpenDocumentFile(nullptr));
+    ASSERT_NE(nullptr, pDoc);
+    CProtocolModel* pModel = pDoc->GetModel();
+    pModel->SetSourceFolder(strFolder.c_str());
+    pModel->SetTargetFolder(strTarget.c_str());
+    auto* pView = FirstView<CPolyvectViewport>(pDoc);
+    ASSERT_NE(nullptr, pView);
+
+    pView->SendMessage(WM_COMMAND, ID_PROJECT_MANAGE);
+    ASSERT_EQ(1, pModel->GetInfoCount());
+    auto* pInfo = dynamic_cast<CPolyvectProtocolInfo*>(pModel->GetInfoList().GetHead());
+    ASSERT_NE(nullptr, pInfo);
+    EXPECT_EQ(2, pInfo->GetItemCount());
+
+    CPolyvectProtocolDlg editor(pInfo, nullptr);
+    EXPECT_EQ(IDOK, Drive(" A", [](HWND hDialog) {
+        HWND hList = GetDlgItem(hDialog, IDC_COMMANDS);
+        SendMessageA(hList, LB_INSERTSTRING, 2, reinterpret_cast<LPARAM>("   5:\tReset Cable 1"));
+        Click(hDialog, IDOK);
+    }, [&] { return static_cast<int>(editor.DoModal()); }));
+    EXPECT_EQ("5\r\nGEO1.XYZ\r\n1\t2\t3\t4\r\nSwitch Cable 1\r\nReset Cable 1\r\n", ReadFile(strFolder + "A.PV"));
+    pInfo->ReadHeader();
+    EXPECT_EQ(3, pInfo->GetItemCount());
+
+    theApp.WriteProfileString("Folders", "Main", OrdaFolder().c_str());
+    ASSERT_TRUE(pDoc->OnSaveDocument((strFolder + "Lines.pvp").c_str()));
+    pDoc->SetPathName((strFolder + "Lines.pvp").c_str(), FALSE);
+    pView->SendMessage(WM_COMMAND, ID_PROJECT_COMPILE);
+    EXPECT_TRUE(Exists(strTarget + "\\POLYVECT.BIN"));
+    EXPECT_EQ("Polyvect.BIN", strShownDatabase);
+    theApp.WriteProfileString("Folders", "Main", "");
+    pView->RefreshList();
+    ShowProject(pView);
+    SaveShot(theApp.m_pMainWnd->GetSafeHwnd(), "design_polyvect_project.bmp");
+    pDoc->OnCloseDocument();
+}
+
+TEST_F(DesignWindows, ItemDialogsWriteTheirRowsBackAndRememberTheirValues)
+{
+    const int layout[7] = {0, 0, 0, 0, 0, 4, 21};
+    CString strRow = "12\t12\t1-12\tspare";
+    CEditAdrItemDlg address(strRow, layout, nullptr);
+    EXPECT_EQ(IDOK, Drive("Edit Address Map Item", [](HWND hDialog) { Click(hDialog, IDOK); },
+                          [&] { return static_cast<int>(address.DoModal()); }));
+    EXPECT_STREQ("12\t12\t1-12\tspare", strRow);
+    EXPECT_STREQ("12,1,12", theApp.GetProfileString("EditAdrItemDlg", "Members"));
+
+    CEditAdrItemDlg refused(strRow, layout, nullptr);
+    EXPECT_EQ(IDCANCEL, Drive("Edit Address Map Item", [](HWND hDialog) {
+        SetDlgItemTextA(hDialog, IDC_ADR_RELAY, "300");
+        Click(hDialog, IDOK);
+        Click(hDialog, IDCANCEL);
+    }, [&] { return static_cast<int>(refused.DoModal()); }));
+    EXPECT_FALSE(theApp.messages.empty()) << "the range is reported";
+    EXPECT_STREQ("12\t12\t1-12\tspare", strRow);
+
+    CString strCommand = "   7:\t1\t2\t3\t4";
+    CEditVikaCommandDlg command(strCommand, 1, 999, 0, nullptr);
+    EXPECT_EQ(IDOK, Drive("Edit Vika Command: #7", [](HWND hDialog) {
+        SetDlgItemTextA(hDialog, 1190, "9");
+        Click(hDialog, IDOK);
+    }, [&] { return static_cast<int>(command.DoModal()); }));
+    EXPECT_STREQ("   7:\t1\t2\t3\t4", strCommand) << "the row keeps its four values";
+
+    CString strNew;
+    CEditVikaCommandDlg newRow(strNew, 2, 999, 5, nullptr);
+    EXPECT_EQ(IDOK, Drive("Edit Vika Command: #5", [](HWND hDialog) { Click(hDialog, IDOK); },
+                          [&] { return static_cast<int>(newRow.DoModal()); }));
+    EXPECT_STREQ("   5:\t1\t2\t3\t4\t9\t0", strNew) << "C1, C2 and two pairs from the remembered values";
+
+    CString strPolyvect = "   3:\tSwitch Cable 2";
+    CEditPolyvectCommandDlg polyvect(strPolyvect, 0, nullptr);
+    int nCommand = -1;
+    EXPECT_EQ(IDOK, Drive("Edit Polyvect Command: #3", [&](HWND hDialog) {
+        nCommand = static_cast<int>(SendDlgItemMessageA(hDialog, IDC_POLYVECT_COMMAND, CB_GETCURSEL, 0, 0));
+        Click(hDialog, IDOK);
+    }, [&] { return static_cast<int>(polyvect.DoModal()); }));
+    EXPECT_EQ(3, nCommand);
+    EXPECT_STREQ("   3:\tSwitch Cable 2", strPolyvect);
+}
+
+TEST_F(DesignWindows, CreateGeometryKeepsTheOldFileUntilTheNewOneIsSaved)
+{
+    const std::string strFolder = TempFolder() + "geo\\";
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    const std::string strOld = "1\r\nOLD\r\n1\t    1.00\t    2.00\t    3.00\r\n";
+    std::ofstream(strFolder + "G.XYZ", std::ios::binary) << strOld;
+    auto* pDoc = dynamic_cast<CVikaDoc*>(theApp.GetTemplate(TEMPLATE_VIKA)->OpenDocumentFile(nullptr));
+    ASSERT_NE(nullptr, pDoc);
+    pDoc->GetModel()->SetSourceFolder(strFolder.c_str());
+    auto* pView = FirstView<CVikaViewport>(pDoc);
+    ASSERT_NE(nullptr, pView);
+    GetDesignDialogHooks().askName = [](LPCTSTR, CString& strName) {
+        strName = "G";
+        return IDOK;
+    };
+    theApp.nAnswer = IDYES;
+    Drive("Edit Geometry File:", [](HWND hDialog) {
+        EXPECT_EQ(1, SendDlgItemMessageA(hDialog, IDC_SET_NAMES, LB_GETCOUNT, 0, 0)) << "an empty geometry";
+        Click(hDialog, IDCANCEL);
+    }, [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, ID_PROJECT_CREATE_GEOMETRY)); });
+    theApp.nAnswer = IDOK;
+    EXPECT_TRUE(Said("already exists"));
+    EXPECT_EQ(strOld, ReadFile(strFolder + "G.XYZ")) << "cancelled: the old file stays";
+    pDoc->OnCloseDocument();
+}
