@@ -4,6 +4,7 @@
 #include "app/project/DeleteCommands.h"
 #include "app/project/FolderSettings.h"
 #include "framework/HostServices.h"
+#include "instrument/InstrumentCommands.h"
 #include "res/resource.h"
 
 #include <direct.h>
@@ -77,6 +78,9 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     SetCaptionTextAlign(1, TRUE);
     EnableDocking(CBRS_ALIGN_ANY, 0);
     LoadBarState("CustomToolBars");
+    // The instrument dialogs' "&Settings" opens the settings sheet, whose
+    // communication page holds the port and baud rate.
+    SetComPortSettingsHook([](CWnd*) { RunPropertiesSheet(static_cast<CMainFrame*>(AfxGetMainWnd())); });
     return 0;
 }
 
@@ -108,8 +112,11 @@ void CMainFrame::UpdatePortPane(UINT nPortIndex, UINT nBaud)
 // menu items follow the busy flag through their update handlers.
 void CMainFrame::SetTransferToolbarState() {}
 
-int CMainFrame::RunInstrumentDialog(UINT)
+int CMainFrame::RunInstrumentDialog(UINT nCommand)
 {
+    const int nResult = RunInstrumentOperation(nCommand, this);
+    if (nResult != -1)
+        return nResult;
     AfxMessageBox("This instrument command is not available in this version.", MB_OK | MB_ICONINFORMATION);
     return IDCANCEL;
 }

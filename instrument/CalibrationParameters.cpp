@@ -1,6 +1,10 @@
 #include "instrument/CalibrationParameters.h"
 
+#include "framework/FileReplacement.h"
+
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <cstdio>
 #include <cstring>
 
@@ -143,4 +147,46 @@ std::string CalibrationFilePattern(long serial)
     char pattern[32];
     std::snprintf(pattern, sizeof pattern, "%07ld*", serial);
     return pattern;
+}
+
+bool SaveCalibrationFile(const std::string& path, const CalibrationParameters& p, std::string& error)
+{
+    CFileReplacement replacement;
+    OsFile::Error osError;
+    if (!replacement.Add(path.c_str(), osError)) {
+        error = "Could not create the file " + path + ".";
+        return false;
+    }
+    {
+        std::ofstream out(static_cast<const char*>(replacement.GetTempPath(0)), std::ios::binary | std::ios::trunc);
+        out << EncodeCalibrationFile(p);
+        out.flush();
+        if (!out) {
+            error = "Could not write the file " + path + ".";
+            return false;
+        }
+    }
+    if (!replacement.Commit(osError)) {
+        error = "Could not replace the file " + path + ".";
+        return false;
+    }
+    return true;
+}
+
+bool LoadCalibrationFile(const std::string& path, CalibrationParameters& p, std::string& error)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "Could not open the file " + path + ".";
+        return false;
+    }
+    std::string bytes;
+    char buffer[kCalibrationFileSize + 1];
+    in.read(buffer, sizeof buffer);  // one byte more tells a longer file
+    bytes.assign(buffer, static_cast<size_t>(in.gcount()));
+    if (!DecodeCalibrationFile(bytes, p, error)) {
+        error = path + ":\n" + error;
+        return false;
+    }
+    return true;
 }

@@ -42,6 +42,11 @@ std::string EncodeCalibrationFile(const CalibrationParameters& p);
 // left as it was then, and error says why.
 bool DecodeCalibrationFile(const std::string& bytes, CalibrationParameters& p, std::string& error);
 
+// Writes the file beside its target and moves it over at the end, so a
+// failure leaves the old file; reads refuse what DecodeCalibrationFile does.
+bool SaveCalibrationFile(const std::string& path, const CalibrationParameters& p, std::string& error);
+bool LoadCalibrationFile(const std::string& path, CalibrationParameters& p, std::string& error);
+
 // "%07ld-%04d-%02d-%02d-%02d-%02d" of the serial number and the local time
 // (to the minute); empty for an unknown instrument.
 std::string ProposedCalibrationFileName(long serial, const std::tm& now);

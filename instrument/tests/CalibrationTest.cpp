@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <fstream>
 #include <cstring>
 #include <limits>
 
@@ -85,6 +87,22 @@ TEST(CalibrationFile, RefusesAnythingButValidValuesInExactlyTheRightSize)
         EXPECT_FALSE(error.empty()) << c.name;
         EXPECT_EQ(p.offset[0], 900000) << c.name << ": fields changed";
     }
+}
+
+TEST(CalibrationFile, SavesOverAnOlderFileAndLoadsItBack)
+{
+    const std::string path = testing::TempDir() + "cal-test.g7c";
+    std::ofstream(path, std::ios::binary) << "an older, longer file than any calibration file could ever be";
+    CalibrationParameters p = CalibrationParameters::Defaults();
+    p.offset[0] = 1000001;
+    std::string error;
+    ASSERT_TRUE(SaveCalibrationFile(path, p, error)) << error;
+    CalibrationParameters read = CalibrationParameters::Defaults();
+    ASSERT_TRUE(LoadCalibrationFile(path, read, error)) << error;
+    EXPECT_EQ(read.offset[0], 1000001);
+    std::ofstream(path, std::ios::binary | std::ios::app) << "x";
+    EXPECT_FALSE(LoadCalibrationFile(path, read, error));
+    std::remove(path.c_str());
 }
 
 TEST(CalibrationRanges, AcceptTheLimitsAndRefuseBeyond)
