@@ -6,6 +6,7 @@
 #include "app/project/DeleteCommands.h"
 #include "app/project/FolderSettings.h"
 #include "framework/HostServices.h"
+#include "instrument/InstrumentCommands.h"
 #include "res/resource.h"
 
 #include <direct.h>
@@ -83,6 +84,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     g_pMainStatusBar = &m_wndStatusBar;
     EnableDocking(CBRS_ALIGN_ANY, 0);
     LoadBarState("CustomToolBars");
+    // The instrument dialogs' "&Settings" runs the port settings dialog.
+    SetComPortSettingsHook([](CWnd*) { RunComPortSettingsDialog(static_cast<CMainFrame*>(AfxGetMainWnd())); });
     return 0;
 }
 
@@ -152,6 +155,9 @@ int CMainFrame::RunInstrumentDialog(UINT nCommand)
 {
     if (nCommand == ID_COM_PORT_SETTINGS)
         return RunComPortSettingsDialog(this);
+    const int nResult = RunInstrumentOperation(nCommand, this);
+    if (nResult != -1)
+        return nResult;
     AfxMessageBox("This instrument command is not available in this version.", MB_OK | MB_ICONINFORMATION);
     return IDCANCEL;
 }

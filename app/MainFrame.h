@@ -27,8 +27,8 @@ public:
     const CString& GetPortPaneText() const { return m_strPortPane; }
     SECCustomStatusBar& GetStatusBar() { return m_wndStatusBar; }
 
-    // Runs the modal dialog of an instrument command. The dialogs come with
-    // the instrument issue; until then this tells the user so.
+    // Runs the modal dialog of an instrument command; one without a dialog
+    // yet tells the user so.
     virtual int RunInstrumentDialog(UINT nCommand);
     // Asks a yes/no question; the tests answer it.
     virtual int AskUser(const CString& strQuestion, UINT nType);

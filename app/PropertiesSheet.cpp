@@ -3,7 +3,9 @@
 #include "app/MainFrame.h"
 #include "app/SerialSettings.h"
 #include "app/dialogs/PortSettingsText.h"
+#include "app/G7KCommandLineInfo.h"
 #include "framework/HostServices.h"
+#include "instrument/AdministratorPage.h"
 #include "res/resource.h"
 
 #include <direct.h>
@@ -105,6 +107,9 @@ int RunPropertiesSheet(CMainFrame* pFrame)
     communication.m_strBaudRate = BaudRateText(GetSerialBaudRate());
     sheet.AddPage(&folders);
     sheet.AddPage(&communication);
+    CAdministratorPage administrator;
+    if (g_bAdministratorMode)
+        sheet.AddPage(&administrator);
 
     const int nResult = static_cast<int>(sheet.DoModal());
     if (nResult != IDOK)
@@ -122,5 +127,10 @@ int RunPropertiesSheet(CMainFrame* pFrame)
         pFrame->UpdatePortPane(nNewPort, nNewBaud);
     if (!folders.m_strWorkingDir.IsEmpty())
         _chdir(folders.m_strWorkingDir);
+    if (g_bAdministratorMode) {
+        administrator.ApplySerialNumber();
+        administrator.ApplyInstrumentType();
+        administrator.ApplyConverterType();
+    }
     return nResult;
 }

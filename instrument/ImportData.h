@@ -1,0 +1,24 @@
+// Imports data files into the current directory (the caller's import
+// folder) in the "Import Data" transfer-status window: the chosen files one
+// by one, or all data with the four import-all commands.
+#pragma once
+
+#include "instrument/FileTransfer.h"
+#include "instrument/TransferOperationWindow.h"
+
+class CImportData : public FileTransfer {
+public:
+    CImportData(const CString& importFolder, CStringArray* files);
+    explicit CImportData(const CString& importFolder);
+
+    // 0, or the code of the failure that ended the import.
+    virtual int Execute();
+    virtual int ImportAll();
+
+    CTransferOperationWindow& GetWindow() { return m_window; }
+
+protected:
+    CStringArray* m_pFiles = nullptr;
+    CString m_importFolder;
+    CTransferOperationWindow m_window;
+};

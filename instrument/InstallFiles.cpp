@@ -1,0 +1,32 @@
+#include "instrument/InstallFiles.h"
+
+#include "instrument/FileInstaller.h"
+#include "instrument/InstrumentUi.h"
+
+CInstallFiles::CInstallFiles(const CString& folder, int mask)
+    : FileTransfer("Install files"), m_mask(mask), m_folder(folder), m_window(m_statusDlg, *this)
+{
+}
+
+std::vector<std::string> CInstallFiles::ChooseFiles()
+{
+    // The dialog's buffer grows with the selection, so a large one is kept whole.
+    CFileDialog dialog(TRUE, "*.XYZ", nullptr, OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST,
+                       "Geometry Files (*.xyz)|*.xyz||");
+    std::vector<std::string> paths;
+    if (dialog.DoModal() != IDOK)
+        return paths;
+    for (POSITION pos = dialog.GetStartPosition(); pos != nullptr;)
+        paths.push_back(static_cast<const char*>(dialog.GetNextPathName(pos)));
+    return paths;
+}
+
+int CInstallFiles::Execute()
+{
+    const CString folder = ReadFolderSetting("VikaProtocols", "C:\\GVX7000\\Protocol");
+    ::SetCurrentDirectoryA(folder);
+    const std::vector<std::string> paths = ChooseFiles();
+    if (paths.empty())
+        return 0;
+    return FileInstaller(*this, m_window, paths).Run();
+}

@@ -1,0 +1,61 @@
+#include "instrument/InstrumentUi.h"
+
+#include "framework/HostServices.h"
+#include "res/InstrumentRes.h"
+
+void ShowComPortError()
+{
+    CString text, caption;
+    text.LoadString(IDS_COM_PORT_ERROR);
+    caption.LoadString(IDS_COM_PORT_ERROR_CAPTION);
+    ::MessageBoxA(AfxGetSafeHwnd(AfxGetMainWnd()), text, caption, MB_OK | MB_ICONSTOP);
+}
+
+BOOL ChangeToImportFolder(const CString& folder)
+{
+    CString message;
+    const DWORD attributes = ::GetFileAttributesA(folder);
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        message.Format("Specified path does not exist!\n%s", static_cast<LPCTSTR>(folder));
+        AfxMessageBox(message, MB_OK | MB_ICONSTOP);
+        return FALSE;
+    }
+    if (!::SetCurrentDirectoryA(folder)) {
+        message.Format("Could not change to specified folder!\n%s", static_cast<LPCTSTR>(folder));
+        AfxMessageBox(message, MB_OK | MB_ICONSTOP);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+CString TitleWithSerial(const CString& title, long serial)
+{
+    CString text;
+    text.Format("%s (S/N: %07ld)", static_cast<LPCTSTR>(title), serial);
+    return text;
+}
+
+CKeptDirectory::CKeptDirectory()
+{
+    char path[MAX_PATH + 1] = "";
+    if (::GetCurrentDirectoryA(sizeof path, path))
+        m_saved = path;
+}
+
+CKeptDirectory::~CKeptDirectory()
+{
+    if (!m_saved.IsEmpty())
+        ::SetCurrentDirectoryA(m_saved);
+}
+
+CString ReadFolderSetting(LPCTSTR key, LPCTSTR defaultValue)
+{
+    CString value = GetHostServices().Profile().GetString("Folders", key, defaultValue);
+    value.Trim();
+    return value;
+}
+
+void WriteFolderSetting(LPCTSTR key, const CString& value)
+{
+    GetHostServices().Profile().WriteString("Folders", key, value);
+}

@@ -1,0 +1,53 @@
+// What the instrument windows share: the message of a port that cannot be
+// used, one way of reporting what an operation threw, the folder checks
+// before a transfer and the working directory kept across a dialog.
+#pragma once
+
+#include "framework/Framework.h"
+
+#include "app/G7KException.h"
+
+// "General COM Port Error!" with its explanation, stop icon.
+void ShowComPortError();
+
+// Runs f; a failure is reported as its kind wants (the program's exceptions
+// by their own report, framework ones by their error box, anything else as
+// the port error). FALSE after a failure.
+template <class F>
+BOOL RunReported(F f)
+{
+    try {
+        f();
+        return TRUE;
+    } catch (G7KException& e) {
+        e.Report();
+    } catch (CException& e) {
+        e.ReportError();
+    } catch (...) {
+        ShowComPortError();
+    }
+    return FALSE;
+}
+
+// "Specified path does not exist!" or "Could not change to specified
+// folder!" when the folder cannot become the working directory.
+BOOL ChangeToImportFolder(const CString& folder);
+
+// "<title> (S/N: 0001234)".
+CString TitleWithSerial(const CString& title, long serial);
+
+// The working directory when it was made, made current again when it goes.
+class CKeptDirectory {
+public:
+    CKeptDirectory();
+    ~CKeptDirectory();
+    CKeptDirectory(const CKeptDirectory&) = delete;
+    CKeptDirectory& operator=(const CKeptDirectory&) = delete;
+
+private:
+    CString m_saved;
+};
+
+// Folder profile values shared with the settings sheet.
+CString ReadFolderSetting(LPCTSTR key, LPCTSTR defaultValue);
+void WriteFolderSetting(LPCTSTR key, const CString& value);
