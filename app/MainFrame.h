@@ -27,8 +27,8 @@ public:
     const CString& GetPortPaneText() const { return m_strPortPane; }
     SECCustomStatusBar& GetStatusBar() { return m_wndStatusBar; }
 
-    // Runs the modal dialog of an instrument command; one without a dialog
-    // yet tells the user so.
+    // Runs the modal dialog of an instrument command (the port settings or
+    // an instrument operation); one without a dialog tells the user so.
     virtual int RunInstrumentDialog(UINT nCommand);
     // Asks a yes/no question; the tests answer it.
     virtual int AskUser(const CString& strQuestion, UINT nType);

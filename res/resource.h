@@ -8,6 +8,7 @@
 //   instrument         136 (*)        1000-1099   -            InstrumentRes.h
 //   common controls    20500-20599    -           -            ControlsRes.h
 //   list controls      20692 (cursor; its number is fixed)         ListsRes.h
+//   shared dialogs     (application)  1000-1399   -            SharedDialogsRes.h
 //   framework          0xE000-0xEFFF (standard commands, strings)  G7K.rc
 //
 // (*) the transfer-status dialog keeps the number it has always had, inside

@@ -117,3 +117,20 @@ TEST(ColumnChooser, EmptyTables)
         EXPECT_TRUE(chooser.Available().empty());
     }
 }
+
+TEST(ColumnChooser, ASecondColumnOfTheSameIdTakesNoPosition)
+{
+    const CColumnProperty table[] = {
+        CColumnProperty(1, 0, 80, FALSE, "Name", "Name"),
+        CColumnProperty(2, 0, 80, FALSE, "Size", "Size"),
+        CColumnProperty(2, 0, 80, FALSE, "Size", "Size again"),
+        CColumnProperty(3, 0, 80, FALSE, "Date", "Date"),
+        CColumnProperty(0, 0, 0, FALSE, "", ""),
+    };
+    CColumnMap map;
+    Show(map, 0, 1, 80);
+    CColumnChooser chooser(table, map);
+    chooser.Add({0, 1, 2});
+    chooser.Store(map);
+    EXPECT_EQ("0:1 1:3 2:2 ", Layout(map)) << "Date, Size, then Size again skipped";
+}
