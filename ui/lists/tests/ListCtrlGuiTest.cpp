@@ -32,8 +32,8 @@ class NotifyParent : public CWnd {
  public:
   BOOL Make() {
     LPCTSTR cls = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW), ::GetSysColorBrush(COLOR_BTNFACE));
-    return CreateEx(0, cls, "Lists", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 460, 340),
-                    nullptr, 0);
+    return CreateEx(0, cls, "Lists", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 460, 340), nullptr,
+                    0);
   }
   bool Got(int code) const { return std::find(codes.begin(), codes.end(), code) != codes.end(); }
   int Count(int code) const { return static_cast<int>(std::count(codes.begin(), codes.end(), code)); }
@@ -83,8 +83,7 @@ struct ListGui : ::testing::Test {
     parent.deleted.clear();
     parent.endEditAnswer = 0;
     parent.endEditReplacement.clear();
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_EDITLABELS | LVS_SHOWSELALWAYS |
-                                LVS_NOLABELWRAP,
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_EDITLABELS | LVS_SHOWSELALWAYS | LVS_NOLABELWRAP,
                             CRect(10, 10, 410, 250), &parent, kListId));
     list.InsertColumn(0, "Name", LVCFMT_LEFT, 150);
     list.InsertColumn(1, "Size", LVCFMT_RIGHT, 80);
