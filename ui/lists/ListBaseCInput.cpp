@@ -469,7 +469,7 @@ void SECListBaseC::OnLButtonDown(UINT nFlags, CPoint point) {
   int nItem = HitTest(point.x, point.y, &hit, &nColumn);
   m_nCurrentColumn = std::max(nColumn, 0);
   m_bClickArmed = FALSE;
-  if ((hit & SEC_LVHT_ONDIVIDER) && nItem >= 0 && nItem < GetColumnCount()) {
+  if ((hit & SEC_LVHT_ONDIVIDER) && nItem >= 0 && nItem < GetColumnCount() - 1) {
     ResizeColumnByDrag(nItem, TrackColumnResize(point.x, point.y, nItem));
   } else {
     BOOL bArm = FALSE;
@@ -713,6 +713,10 @@ void SECListBaseC::OnLButtonDblClk(UINT, CPoint) {
 }
 
 void SECListBaseC::OnRButtonDown(UINT nFlags, CPoint point) {
+  if (m_pTip && m_pTip->IsShown()) {
+    CWnd* pMain = GetTopLevelParent();
+    SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(AfxGetSafeHwnd(pMain)), MAKELPARAM(HTCLIENT, WM_RBUTTONDOWN));
+  }
   SetFocus();
   UINT hit = 0;
   int nItem = HitTest(point.x, point.y, &hit, nullptr);
