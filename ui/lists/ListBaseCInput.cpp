@@ -839,8 +839,11 @@ BOOL SECListBaseC::EndLabelEdit(BOOL bSave) {
   } else {
     SetItemText(nItem, nSubItem, m_strSavedLabel);
   }
+  BOOL bHadFocus = ::GetFocus() == m_pEdit->m_hWnd;
   if (m_pEdit->m_hWnd != nullptr)
     m_pEdit->DestroyWindow();
+  if (bHadFocus)
+    SetFocus();
   InvalidateItemHeight(nItem);
   RecalcLayout();
   Invalidate(FALSE);

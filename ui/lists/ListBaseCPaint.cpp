@@ -261,7 +261,7 @@ BOOL SECListBaseC::PrepareItemContext(SECListPaintContext& ctx) {
   ctx.m_lvi.mask = LVIF_TEXT | LVIF_STATE | (ctx.m_iSubItem == 0 ? LVIF_IMAGE : 0);
   ctx.m_lvi.iItem = ctx.m_iItem;
   ctx.m_lvi.iSubItem = ctx.m_iSubItem;
-  ctx.m_lvi.stateMask = LVIS_FOCUSED | LVIS_SELECTED | LVIS_DROPHILITED | LVIS_CUT;
+  ctx.m_lvi.stateMask = LVIS_FOCUSED | LVIS_SELECTED | LVIS_DROPHILITED | LVIS_CUT | LVIS_OVERLAYMASK;
   ctx.m_szText[0] = '\0';
   ctx.m_lvi.pszText = ctx.m_szText;
   ctx.m_lvi.cchTextMax = sizeof(ctx.m_szText);

@@ -309,6 +309,20 @@ TEST_F(ListGui, ScrollingByPagesAndTheWheel) {
   EXPECT_EQ(39, list.GetLastVisibleIndex());
 }
 
+TEST_F(ListGui, GrowingTheWindowLeavesNoEmptySpaceUnderTheLastRow) {
+  Key(VK_END);
+  int top = list.GetTopIndex();
+  ASSERT_GT(top, 0);
+  list.SetWindowPos(nullptr, 0, 0, 400, 400, SWP_NOMOVE | SWP_NOZORDER);
+  Pump();
+  EXPECT_LT(list.GetTopIndex(), top);
+  EXPECT_EQ(39, list.GetLastVisibleIndex());
+  list.SetWindowPos(nullptr, 0, 0, 400, 1200, SWP_NOMOVE | SWP_NOZORDER);
+  Pump();
+  EXPECT_EQ(0, list.GetTopIndex());  // all rows fit: no bar
+  EXPECT_FALSE(list.GetScrollBarFlags() & SECListBaseC::kVertBarShown);
+}
+
 TEST_F(ListGui, MovingAColumnCarriesItsCells) {
   ASSERT_TRUE(list.MoveColumn(2, 1));
   EXPECT_EQ(CString("Date"), list.GetColumnHeading(1));
