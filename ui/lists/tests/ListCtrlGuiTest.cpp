@@ -382,6 +382,14 @@ TEST_F(ListGui, TipsShowTheWholeOfAClippedLabel) {
   Pump();
   EXPECT_TRUE(list.GetTip()->IsShown());
   EXPECT_EQ(6, list.GetTip()->GetItem());
+  // A click on the tip is a click on the list under it.
+  MSG down{list.GetTip()->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4)};
+  EXPECT_TRUE(list.GetTip()->PreTranslateMessage(&down));
+  MSG up{list.GetTip()->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(4, 4)};
+  EXPECT_TRUE(list.GetTip()->PreTranslateMessage(&up));
+  EXPECT_EQ(std::vector<int>{6}, Selection());
+  list.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x + 20, pt.y));
+  Pump();
   CPoint fits = LabelPoint(7);
   list.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(fits.x + 2, fits.y));
   Pump();
