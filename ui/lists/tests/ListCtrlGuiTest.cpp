@@ -258,6 +258,25 @@ TEST_F(ListGui, LabelEditorSavesWhenTheParentAcceptsAndRestoresOtherwise) {
   EXPECT_EQ("by parent", Text(1));
 }
 
+TEST_F(ListGui, TypingANewLineInAWrappingLabelMakesItsRowTaller) {
+  list.ModifyListCtrlStyle(LVS_NOLABELWRAP, 0);
+  CRect before;
+  list.GetSubItemRect(2, 0, &before, 0);
+  list.EditLabel(1, 0);
+  HWND edit = list.GetEditControl()->m_hWnd;
+  ASSERT_NE(nullptr, edit);
+  for (char c : std::string("one\rtwo"))
+    ::SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+  Pump();
+  CRect after;
+  list.GetSubItemRect(2, 0, &after, 0);
+  EXPECT_GT(after.top, before.top);  // row 1 grew and row 2 moved down
+  list.GetEditControl()->SendMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+  Pump();
+  list.GetSubItemRect(2, 0, &after, 0);
+  EXPECT_EQ(before.top, after.top);  // the old label comes back with its height
+}
+
 TEST_F(ListGui, LongEditedLabelsAreCutTo2047Characters) {
   parent.endEditAnswer = 1;
   list.EditLabel(2, 0);
