@@ -455,8 +455,10 @@ BOOL SECListBaseC::GetItem(LVITEM* pItem, BOOL bCopyText, BOOL bNotify) {
   return TRUE;
 }
 
+// Setting a cell's text stores it even over a callback: a new cell asks the
+// parent only until its text is set.
 BOOL SECListBaseC::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText) {
-  return SetItem(nItem, nSubItem, LVIF_TEXT, lpszText, 0, 0, 0, 0);
+  return SetItem(nItem, nSubItem, LVIF_TEXT | LVIF_DI_SETITEM, lpszText, 0, 0, 0, 0);
 }
 
 int SECListBaseC::GetItemText(int nItem, int nSubItem, LPTSTR lpszBuffer, int cchBuffer) {
@@ -703,14 +705,27 @@ CImageList* SECListBaseC::SetImageList(CImageList* pImageList, int nType) {
   if (nType < 0 || nType >= 4)
     return nullptr;
   CImageList* pOld = m_imageLists[nType];
-  m_imageLists[nType] = pImageList;
+  CImageList* pNew = pImageList;
+  if (pImageList != nullptr && !IsStyleSet(LVS_SHAREIMAGELISTS) && !CopyImageList(pImageList, pNew))
+    return pOld;
+  m_imageLists[nType] = pNew;
   InvalidateAllHeights();
   return pOld;
 }
 
+// The copy belongs to the list and goes with its window.
 BOOL SECListBaseC::CopyImageList(CImageList* pSource, CImageList*& pCopy) {
-  pCopy = pSource;
-  return pSource != nullptr;
+  pCopy = nullptr;
+  if (pSource == nullptr || pSource->GetSafeHandle() == nullptr)
+    return FALSE;
+  HIMAGELIST hCopy = ::ImageList_Duplicate(pSource->GetSafeHandle());
+  if (hCopy == nullptr)
+    return FALSE;
+  auto pOwned = std::make_unique<CImageList>();
+  pOwned->Attach(hCopy);
+  pCopy = pOwned.get();
+  m_ownedImageLists.push_back(std::move(pOwned));
+  return TRUE;
 }
 
 // Styles -----------------------------------------------------------------

@@ -10,9 +10,7 @@
 // rename it. SECListCtrl adds the message map.
 //
 // Not yet:
-// - icon view lays items one per line like the other views;
-// - CopyImageList shares the list instead of copying it (the list is then
-//   never deleted by the engine).
+// - icon view lays items one per line like the other views.
 #pragma once
 
 #include "framework/Framework.h"
@@ -474,6 +472,9 @@ class SECListBaseC : public CWnd, public SECListClient {
   CFont* m_pListFont = nullptr;
   CFont* m_pHeaderFont = nullptr;
   CImageList* m_imageLists[4] = {};
+  // Copies taken without LVS_SHAREIMAGELISTS; kept until WM_DESTROY, since
+  // SetImageList hands the replaced one back to its caller.
+  std::vector<std::unique_ptr<CImageList>> m_ownedImageLists;
   std::unique_ptr<CImageList> m_pHeaderDragImage;
   std::unique_ptr<SECListTip> m_pTip;
   int m_nHorzOffset = 0;

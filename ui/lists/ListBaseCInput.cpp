@@ -71,9 +71,8 @@ class CColumnResizeLoop : public CCaptureLoop {
     Invert();
   }
   void Invert() {
-    HDC hDC = ::GetDC(GetWindow());
-    ::PatBlt(hDC, m_nX - 1, m_nTop, 2, m_nBottom - m_nTop, DSTINVERT);
-    ::ReleaseDC(GetWindow(), hDC);
+    CClientDC dc(CWnd::FromHandle(GetWindow()));
+    dc.PatBlt(m_nX - 1, m_nTop, 2, m_nBottom - m_nTop, DSTINVERT);
   }
 
   int m_nLeft;
@@ -119,6 +118,11 @@ void SECListBaseC::OnDestroy() {
   m_model.DeleteAllColumns();
   m_pHorzBar.reset();
   m_pVertBar.reset();
+  for (CImageList*& pList : m_imageLists) {
+    if (!IsStyleSet(LVS_SHAREIMAGELISTS))
+      pList = nullptr;
+  }
+  m_ownedImageLists.clear();
   m_dwScrollFlags = 0;
   CWnd::OnDestroy();
 }
@@ -514,20 +518,44 @@ void SECListBaseC::ResizeColumnByDrag(int nColumn, int nDelta) {
   Invalidate(FALSE);
 }
 
-void SECListBaseC::BeginHeaderDrag(CPoint) {
+namespace {
+
+// Image-list drag positions are relative to the window's top-left corner,
+// not the client area's.
+CPoint ClientToWindowOffset(const CWnd& wnd) {
+  CPoint origin(0, 0);
+  wnd.ClientToScreen(&origin);
+  CRect rc;
+  wnd.GetWindowRect(&rc);
+  return origin - rc.TopLeft();
+}
+
+}  // namespace
+
+void SECListBaseC::BeginHeaderDrag(CPoint point) {
   m_bHeaderDrag = TRUE;
   m_nHeaderDropTarget = -1;
+  m_pHeaderDragImage.reset(CreateHeaderDragImage(m_nPressedHeader));
+  if (!m_pHeaderDragImage)
+    return;
+  CPoint offset = ClientToWindowOffset(*this);
+  CRect client;
+  GetInsideRect(&client);
+  ::ImageList_BeginDrag(m_pHeaderDragImage->GetSafeHandle(), 0, point.x - GetColumnLeft(m_nPressedHeader), 0);
+  ::ImageList_DragEnter(m_hWnd, point.x + offset.x, client.top + offset.y);
 }
 
 // The drop target follows the mouse: right of a column's middle is after it.
 void SECListBaseC::ShowDropMarker(int x, int, int nColumn) {
   if (nColumn < 0)
     nColumn = GetColumnCount() - 1;
+  // Nothing goes before the label column.
+  BOOL bNowhere = nColumn == 0 && x < GetColumnLeft(0) + GetColumnWidth(0) / 2;
   if (nColumn == 0)
     nColumn = 1;
   int left = GetColumnLeft(nColumn);
   int mid = left + GetColumnWidth(nColumn) / 2;
-  int nTarget = x >= mid ? nColumn + 1 : nColumn;
+  int nTarget = bNowhere ? -1 : (x >= mid ? nColumn + 1 : nColumn);
   if (nTarget == m_nHeaderDropTarget)
     return;
   m_nHeaderDropTarget = nTarget;
@@ -536,15 +564,32 @@ void SECListBaseC::ShowDropMarker(int x, int, int nColumn) {
   GetInsideRect(&client);
   InvalidateRect(CRect(client.left, client.top, client.right, client.top + m_nHeaderHeight), FALSE);
   UpdateWindow();
+  if (nTarget < 0)
+    return;
   int lineX = nTarget > nColumn ? GetColumnRight(nColumn) - 1 : left;
+  if (m_pHeaderDragImage)
+    ::ImageList_DragShowNolock(FALSE);
   dc.FillSolidRect(lineX, client.top, 1, m_nHeaderHeight, RGB(0, 0, 255));
+  if (m_pHeaderDragImage)
+    ::ImageList_DragShowNolock(TRUE);
 }
 
 void SECListBaseC::TrackHeaderDrag(CPoint point) {
   CRect client;
   GetInsideRect(&client);
-  if (point.y > client.top + m_nHeaderHeight + 30)
+  BOOL bInside = point.y <= client.top + m_nHeaderHeight + 30;
+  if (m_pHeaderDragImage) {
+    CPoint offset = ClientToWindowOffset(*this);
+    ::ImageList_DragShowNolock(bInside);
+    ::ImageList_DragMove(point.x + offset.x, client.top + offset.y);
+  }
+  if (!bInside) {
+    if (m_nHeaderDropTarget >= 0) {
+      m_nHeaderDropTarget = -1;
+      InvalidateRect(CRect(client.left, client.top, client.right, client.top + m_nHeaderHeight), FALSE);
+    }
     return;
+  }
   int nColumn = -1;
   for (int c = 0; c < GetColumnCount(); ++c) {
     if (point.x >= GetColumnLeft(c) && point.x < GetColumnRight(c))
@@ -556,6 +601,11 @@ void SECListBaseC::TrackHeaderDrag(CPoint point) {
 void SECListBaseC::EndHeaderDrag() {
   int nSource = m_nPressedHeader;
   int nTarget = m_nHeaderDropTarget;
+  if (m_pHeaderDragImage) {
+    ::ImageList_DragLeave(m_hWnd);
+    ::ImageList_EndDrag();
+    m_pHeaderDragImage.reset();
+  }
   m_bHeaderDrag = FALSE;
   m_nHeaderDropTarget = -1;
   SetCapture(FALSE);

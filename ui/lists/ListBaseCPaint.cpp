@@ -38,31 +38,23 @@ int FirstLineLength(LPCTSTR text) {
 class SECListMemDC : public CDC {
  public:
   SECListMemDC(CDC* pTarget, const CRect& rect) : m_pTarget(pTarget), m_rect(rect) {
-    if (pTarget == nullptr || pTarget->m_hDC == nullptr)
+    if (pTarget == nullptr || pTarget->m_hDC == nullptr || !CreateCompatibleDC(pTarget) ||
+        !m_bitmap.CreateCompatibleBitmap(pTarget, rect.Width(), rect.Height()))
       AfxThrowResourceException();
-    if (!CreateCompatibleDC(pTarget))
-      AfxThrowResourceException();
-    m_hBitmap = ::CreateCompatibleBitmap(pTarget->m_hDC, rect.Width(), rect.Height());
-    if (m_hBitmap == nullptr) {
-      DeleteDC();
-      AfxThrowResourceException();
-    }
-    m_hOldBitmap = ::SelectObject(m_hDC, m_hBitmap);
+    m_pSelect = std::make_unique<CSelectObjectScope>(m_hDC, m_bitmap.m_hObject);
     ::SetWindowOrgEx(m_hDC, rect.left, rect.top, nullptr);
   }
   ~SECListMemDC() override {
     ::SetWindowOrgEx(m_hDC, 0, 0, nullptr);
     ::BitBlt(m_pTarget->m_hDC, m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), m_hDC, 0, 0, SRCCOPY);
-    ::SelectObject(m_hDC, m_hOldBitmap);
-    ::DeleteObject(m_hBitmap);
-    DeleteDC();
+    m_pSelect.reset();
   }
 
  private:
   CDC* m_pTarget;
   CRect m_rect;
-  HBITMAP m_hBitmap = nullptr;
-  HGDIOBJ m_hOldBitmap = nullptr;
+  CBitmap m_bitmap;
+  std::unique_ptr<CSelectObjectScope> m_pSelect;
 };
 
 }  // namespace
@@ -662,8 +654,32 @@ void SECListBaseC::DrawHeaderImage(CDC* pDC, int nColumn, CRect& rcText, int nTe
                    ILD_TRANSPARENT);
 }
 
+// The caller owns the image list.
 CImageList* SECListBaseC::CreateHeaderDragImage(int nColumn) {
-  return nullptr;
+  const SECListColumn* pColumn = GetColumnAt(nColumn);
+  if (pColumn == nullptr || m_hWnd == nullptr || GetColumnWidth(nColumn) <= 0)
+    return nullptr;
+  CRect cell(0, 0, GetColumnWidth(nColumn), m_nHeaderHeight);
+  CClientDC screen(this);
+  CDC mem;
+  CBitmap bitmap;
+  if (!mem.CreateCompatibleDC(&screen) || !bitmap.CreateCompatibleBitmap(&screen, cell.Width(), cell.Height()))
+    return nullptr;
+  {
+    CSelectObjectScope selectBitmap(mem, bitmap);
+    CSelectObjectScope font(mem.m_hDC, GetHeaderFont());
+    mem.FillSolidRect(&cell, RGB(110, 110, 110));
+    mem.SetBkMode(TRANSPARENT);
+    mem.SetTextColor(RGB(255, 255, 255));
+    CRect text(cell.left + 6, cell.top, cell.right - 6, cell.bottom);
+    mem.DrawText(pColumn->heading.c_str(), static_cast<int>(pColumn->heading.size()), &text,
+                 DT_NOPREFIX | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | AlignFlags(pColumn->fmt));
+  }
+  auto pList = std::make_unique<CImageList>();
+  if (!pList->Create(cell.Width(), cell.Height(), ILC_COLOR24 | ILC_MASK, 1, 1) ||
+      pList->Add(&bitmap, ::GetSysColor(COLOR_BTNFACE)) < 0)
+    return nullptr;
+  return pList.release();
 }
 
 // Scroll bars ----------------------------------------------------------------
