@@ -8,7 +8,7 @@
 //
 // Not yet:
 // - animated expansion and collapse insert and remove their rows at once;
-// - drag images (CreateDragImage and the image-list helpers);
+// - the drag images of several selected items at once;
 // - a label split at the "\{HI}" marker is measured and drawn whole.
 #pragma once
 
@@ -142,6 +142,13 @@ class SECTreeBaseC : public SECListCtrl {
   CImageList* SetImageList(CImageList* pImageList, int nType) override;
 
   virtual void RedrawItem(HTREEITEM hItem);
+
+  // Drag images; each result belongs to the caller.
+  virtual std::unique_ptr<CImageList> CreateDragImage(HTREEITEM hItem);
+  virtual HBITMAP CreateLabelBitmap(CDC* pDC, LPCTSTR lpszText);
+  virtual std::unique_ptr<CImageList> CreateLabelImageList(CDC* pDC, LPCTSTR lpszText);
+  virtual std::unique_ptr<CImageList> CreateIconImageList(CImageList* pList, int nImage);
+  virtual std::unique_ptr<CImageList> MergeImageLists(CImageList* pFirst, CImageList* pSecond);
   // Half the size of the item's button and its rectangle in the row.
   virtual int GetButtonRect(RECT* pRect, int nRow, _Node* pNode);
 

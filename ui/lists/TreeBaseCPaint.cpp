@@ -301,3 +301,80 @@ void SECTreeBaseC::DrawButton(SECTreePaintContext& ctx, const TreeRowInput& in, 
     pDC->LineTo(mark.x2 + (mark.y1 == mark.y2 ? 1 : 0), mark.y2 + (mark.x1 == mark.x2 ? 1 : 0));
   }
 }
+
+// Drag images ------------------------------------------------------------------
+
+HBITMAP SECTreeBaseC::CreateLabelBitmap(CDC* pDC, LPCTSTR lpszText) {
+  CRect rect(0, 0, 0, 0);
+  pDC->DrawText(lpszText, -1, &rect, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
+  rect.right = std::max<LONG>(rect.right, 1);
+  rect.bottom = std::max<LONG>(rect.bottom, 1);
+  HBITMAP hBitmap = ::CreateCompatibleBitmap(pDC->m_hDC, rect.Width(), rect.Height());
+  if (hBitmap == nullptr)
+    return nullptr;
+  CDC memory;
+  memory.CreateCompatibleDC(pDC);
+  CSelectObjectScope bitmap(memory, hBitmap);
+  CSelectObjectScope font(memory, ::GetCurrentObject(pDC->m_hDC, OBJ_FONT));
+  memory.FillSolidRect(&rect, GetBkColor());
+  memory.SetTextColor(GetTextColor());
+  memory.SetBkMode(TRANSPARENT);
+  memory.DrawText(lpszText, -1, &rect, DT_NOPREFIX | DT_EXPANDTABS);
+  return hBitmap;
+}
+
+std::unique_ptr<CImageList> SECTreeBaseC::CreateLabelImageList(CDC* pDC, LPCTSTR lpszText) {
+  CBitmap bitmap;
+  if (!bitmap.Attach(CreateLabelBitmap(pDC, lpszText)))
+    return nullptr;
+  BITMAP info{};
+  bitmap.GetBitmap(&info);
+  auto list = std::make_unique<CImageList>();
+  if (!list->Create(info.bmWidth, info.bmHeight, ILC_MASK | ILC_COLOR24, 1, 1))
+    return nullptr;
+  list->Add(&bitmap, CLR_DEFAULT);
+  return list;
+}
+
+std::unique_ptr<CImageList> SECTreeBaseC::CreateIconImageList(CImageList* pList, int nImage) {
+  if (pList == nullptr || pList->GetSafeHandle() == nullptr)
+    return nullptr;
+  HICON hIcon = ::ImageList_GetIcon(pList->GetSafeHandle(), nImage, ILD_NORMAL);
+  if (hIcon == nullptr)
+    return nullptr;
+  SIZE size = IconSize(pList);
+  auto list = std::make_unique<CImageList>();
+  BOOL bMade = list->Create(size.cx, size.cy, ILC_MASK | ILC_COLOR24, 1, 1) && list->Add(hIcon) >= 0;
+  ::DestroyIcon(hIcon);
+  return bMade ? std::move(list) : nullptr;
+}
+
+std::unique_ptr<CImageList> SECTreeBaseC::MergeImageLists(CImageList* pFirst, CImageList* pSecond) {
+  if (pFirst == nullptr || pSecond == nullptr || pFirst->GetSafeHandle() == nullptr ||
+      pSecond->GetSafeHandle() == nullptr)
+    return nullptr;
+  const int dx = IconSize(pFirst).cx + TreeRowGeometry::kLabelGap;
+  HIMAGELIST hMerged = ::ImageList_Merge(pFirst->GetSafeHandle(), 0, pSecond->GetSafeHandle(), 0, dx, 0);
+  if (hMerged == nullptr)
+    return nullptr;
+  auto list = std::make_unique<CImageList>();
+  list->Attach(hMerged);
+  return list;
+}
+
+std::unique_ptr<CImageList> SECTreeBaseC::CreateDragImage(HTREEITEM hItem) {
+  _Node* node = m_pLogic->Node(hItem);
+  if (node == nullptr || m_hWnd == nullptr)
+    return nullptr;
+  CClientDC dc(this);
+  CSelectObjectScope font(dc, GetListFont());
+  CString text = GetItemText(hItem);
+  std::unique_ptr<CImageList> label = CreateLabelImageList(&dc, text);
+  CImageList* pImages = GetImageList(TVSIL_NORMAL);
+  if (label == nullptr || pImages == nullptr || node->m_item.iImage == TREE_NO_IMAGE)
+    return label;
+  std::unique_ptr<CImageList> icon = CreateIconImageList(pImages, node->m_item.iImage);
+  if (icon == nullptr)
+    return label;
+  return MergeImageLists(icon.get(), label.get());
+}

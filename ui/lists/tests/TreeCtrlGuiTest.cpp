@@ -310,6 +310,28 @@ TEST_F(TreeGui, EditedLabelsAreBoundedAndTheOwnerIsTold) {
   parent->endEditAnswer = 1;
 }
 
+TEST_F(TreeGui, TheDragImageHoldsTheIconAndTheLabel) {
+  HTREEITEM file = tree.GetChildItem(folders[0]);
+  std::unique_ptr<CImageList> image = tree.CreateDragImage(file);
+  ASSERT_NE(nullptr, image);
+  int cx = 0;
+  int cy = 0;
+  ::ImageList_GetIconSize(image->GetSafeHandle(), &cx, &cy);
+  CClientDC dc(&tree);
+  CSelectObjectScope font(dc, tree.GetListFont());
+  CSize label = dc.GetTextExtent("F00.G7K", 7);
+  EXPECT_EQ(16 + 6 + label.cx, cx);
+  EXPECT_EQ(std::max<int>(16, label.cy), cy);
+  EXPECT_EQ(nullptr, tree.CreateDragImage(reinterpret_cast<HTREEITEM>(0x5000)));
+}
+
+TEST_F(TreeGui, AClickOnAStateImageReachesTheOwner) {
+  HTREEITEM file = tree.GetChildItem(folders[1]);
+  SECListItem* row = tree.GetItemAt(RowOf(file));
+  Click((CRect(row->m_rcStateIcon) + Cell(file).TopLeft()).CenterPoint());
+  EXPECT_EQ(1, parent->Count(NM_CLICK));
+}
+
 TEST_F(TreeGui, DestroyingTheTreeTellsTheOwnerOfEveryItem) {
   tree.DestroyWindow();
   Pump();
