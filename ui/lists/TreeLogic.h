@@ -168,6 +168,8 @@ class TreeLogic {
   void BeginDeferRows(_Node* top);
   void EndDeferRows();
   void FlushDeferredRows() const;
+  // Row changes of nodes outside the deferred branch are made at once.
+  bool IsDeferred(const _Node* node) const;
   int FindRowFrom(_Node* node, int hint) const;
   void MirrorOnRow(_Node* node, const TVITEM& item, ItemChange* change);
   HTREEITEM SelectedFrom(int row, int step) const;

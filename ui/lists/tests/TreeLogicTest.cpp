@@ -355,6 +355,29 @@ TEST_F(TreeLogicTest, BranchesExpandAndCollapseWhole) {
   ExpectRowsInStep();
 }
 
+TEST_F(TreeLogicTest, TheOwnerMayChangeTheTreeWhileABranchExpands) {
+  Build();
+  tree.onExpanding = [&](_Node* node) {
+    if (node == tree.Node(a1)) {
+      tree.Expand(b, TVE_EXPAND);   // outside the branch
+      Add("a12", a1);               // inside it
+      tree.SelectCaret(c, TVC_UNKNOWN);
+    }
+  };
+  tree.ExpandBranch(a);
+  EXPECT_EQ("a a1 a11 a12 a2 b b1 c", rows.Labels());
+  EXPECT_EQ(c, tree.GetNextItem(nullptr, TVGN_CARET));
+  ExpectRowsInStep();
+  tree.onExpanding = [&](_Node* node) {
+    if (node == tree.Node(a))
+      tree.DeleteItem(a11);
+  };
+  tree.CollapseBranch(a);
+  tree.ExpandBranch(TVI_ROOT);
+  EXPECT_EQ("a a1 a12 a2 b b1 c", rows.Labels());
+  ExpectRowsInStep();
+}
+
 TEST_F(TreeLogicTest, ItemFieldsCallbacksAndRowStates) {
   Build();
   TVITEM item = {};
