@@ -7,7 +7,6 @@
 // SECTreeCtrl adds the message map.
 //
 // Not yet:
-// - animated expansion and collapse insert and remove their rows at once;
 // - the drag images of several selected items at once;
 // - a label split at the "\{HI}" marker is measured and drawn whole.
 #pragma once
@@ -174,6 +173,8 @@ class SECTreeBaseC : public SECListCtrl {
   void SplitCreateStyles(CREATESTRUCT& cs) override;
   BOOL GetItem(LVITEM* pItem, BOOL bCopyText = TRUE, BOOL bNotify = TRUE) override;
   BOOL SetItem(const LVITEM* pItem, BOOL bRedraw = TRUE) override;
+  BOOL GetRowLabel(_Node* pNode, LVITEM* pItem, BOOL bCopyText, BOOL bNotify);
+  void PutText(LVITEM* pItem, LPCTSTR pszText, BOOL bCopyText);
   BOOL GetItemStateEx(LVITEM* pItem, SECListStateExChange* pChange, BOOL bNotify = TRUE) override;
   BOOL NeedsDispInfo(int nItem) override;
   LRESULT NotifyGetDispInfo(LVITEM* pItem) override;

@@ -4,9 +4,6 @@
 // exactly one row per visible node, in depth-first order; every operation
 // here leaves the rows in that state through ITreeRows. SECTreeBaseC puts a
 // window around the rules and answers the hooks with notifications.
-//
-// Not yet:
-// - animated expansion inserts its rows in one step.
 #pragma once
 
 #include "ui/lists/SubItemTextStorage.h"

@@ -272,6 +272,24 @@ TEST_F(TreeGui, SingleExpandCollapsesTheBranchLeftAndHiddenItemsLoseTheirRows) {
   EXPECT_EQ(10, tree.GetItemCount());
 }
 
+TEST_F(TreeGui, AnimatedExpandAndCollapseLeaveTheSameRows) {
+  tree.ModifyTreeStyleEx(0, SECTreeBaseC::kAnimate, TRUE);
+  tree.CollapseBranch(root, TRUE);
+  ASSERT_EQ(1, tree.GetItemCount());
+  Key(VK_MULTIPLY);
+  EXPECT_EQ(13, tree.GetItemCount());
+  Key(VK_LEFT);
+  EXPECT_EQ(1, tree.GetItemCount());
+  Key(VK_RIGHT);
+  EXPECT_EQ(13, tree.GetItemCount());
+  std::string labels;
+  for (int row = 0; row < tree.GetItemCount(); ++row)
+    labels += tree.GetLogic().NodeAt(row)->GetText() + std::string(" ");
+  EXPECT_EQ("<S/N: 0001234> DATA0 F00.G7K F01.G7K F02.G7K DATA1 F10.G7K F11.G7K F12.G7K "
+            "DATA2 F20.G7K F21.G7K F22.G7K ",
+            labels);
+}
+
 TEST_F(TreeGui, PaintsLinesButtonsStateImagesAndOverlaysAndWritesAScreenshot) {
   HTREEITEM checkedFile = tree.GetChildItem(folders[0]);
   HTREEITEM overlaid = tree.GetNextSiblingItem(checkedFile);
