@@ -8,7 +8,6 @@
 //
 // Not yet:
 // - the drag images of several selected items at once;
-// - a label split at the "\{HI}" marker is measured and drawn whole.
 #pragma once
 
 #include "ui/lists/ListCtrl.h"
@@ -199,6 +198,7 @@ class SECTreeBaseC : public SECListCtrl {
   void MeasureSubItem(SECListPaintContext& ctx, int* pHeight) override;
   void DrawSubItem(SECListPaintContext& ctx) override;
   HFONT GetItemFont(SECListPaintContext& ctx) override;
+  void DrawLabel(SECListPaintContext& ctx, const CRect& label);
   virtual void DrawLines(SECTreePaintContext& ctx, const TreeRowInput& in, const TreeRowLayout& layout);
   virtual void DrawButton(SECTreePaintContext& ctx, const TreeRowInput& in, const TreeRowLayout& layout);
   virtual void DrawHorzLine(CDC* pDC, int x1, int x2, int y);

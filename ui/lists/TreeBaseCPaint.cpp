@@ -208,23 +208,38 @@ void SECTreeBaseC::DrawSubItem(SECListPaintContext& ctx) {
   label.right = std::min(label.right, ctx.m_rect.right);
   if (ctx.m_crTextBk != ctx.m_crBk)
     pDC->FillSolidRect(CRect(label.left - 2, label.top, label.right + 2, label.bottom), ctx.m_crTextBk);
-  if (ctx.m_iItem != GetEditingItem()) {
-    CSelectObjectScope font(*pDC, ctx.m_hFont != nullptr ? ctx.m_hFont : GetListFont());
-    pDC->SetTextColor(ctx.m_crText);
-    pDC->SetBkMode(TRANSPARENT);
-    LPCTSTR text = ctx.m_lvi.pszText;
-    int length = static_cast<int>(std::strlen(text));
-    if (!IsLabelWrap()) {
-      const char* lineFeed = std::strchr(text, '\n');
-      if (lineFeed != nullptr)
-        length = static_cast<int>(lineFeed - text);
-    }
-    pDC->DrawText(text, length, &label, IsLabelWrap() ? kWrapDraw : kLabelDraw);
-  }
+  if (ctx.m_iItem != GetEditingItem())
+    DrawLabel(ctx, label);
   if (ctx.m_iItem == GetFocusItem() && HasFocus() && GetEditingItem() < 0) {
     CRect focus(label.left - 2, label.top, label.right + 2, label.bottom);
     pDC->DrawFocusRect(&focus);
   }
+}
+
+void SECTreeBaseC::DrawLabel(SECListPaintContext& ctx, const CRect& label) {
+  CDC* pDC = ctx.m_pDC;
+  CSelectObjectScope font(*pDC, ctx.m_hFont != nullptr ? ctx.m_hFont : GetListFont());
+  pDC->SetTextColor(ctx.m_crText);
+  pDC->SetBkMode(TRANSPARENT);
+  LPCTSTR text = ctx.m_lvi.pszText;
+  if (!IsLabelWrap()) {
+    const char* lineFeed = std::strchr(text, '\n');
+    const int length = lineFeed != nullptr ? static_cast<int>(lineFeed - text) : static_cast<int>(std::strlen(text));
+    CRect rect(label);
+    pDC->DrawText(text, length, &rect, kLabelDraw);
+    return;
+  }
+  int leadLength = 0;
+  LPCTSTR rest = nullptr;
+  CRect rect(label);
+  if (TreeRowGeometry::SplitAtMarker(text, &leadLength, &rest)) {
+    // The lead on one line, the rest wrapped to its right.
+    CRect lead(label);
+    pDC->DrawText(text, leadLength, &lead, DT_NOPREFIX | DT_EXPANDTABS | DT_SINGLELINE);
+    rect.left += leadLength > 0 ? pDC->GetTabbedTextExtent(text, leadLength, 0, nullptr).cx : 0;
+    text = rest;
+  }
+  pDC->DrawText(text, static_cast<int>(std::strlen(text)), &rect, kWrapDraw);
 }
 
 void SECTreeBaseC::DrawLines(SECTreePaintContext& ctx, const TreeRowInput& in, const TreeRowLayout& layout) {
