@@ -550,6 +550,8 @@ _Node* TreeLogic::NextVisibleInOrder(_Node* node) const {
 }
 
 void TreeLogic::AppendVisibleBranch(_Node* node, std::vector<_Node*>& out) const {
+  if (!node->IsExpanded())
+    return;  // a collapsed node shows none of its branch
   _Node* child = node->FirstChild();
   while (child != nullptr) {
     if (!child->HasFlag(_Node::kHidden)) {
