@@ -464,6 +464,13 @@ void TreeLogicTest::RunMixedOperations(unsigned start) {
   };
   auto any = [&]() { return items.empty() ? TVI_ROOT : items[next(static_cast<unsigned>(items.size()))]; };
   const HTREEITEM places[] = {TVI_FIRST, TVI_LAST, TVI_SORT, SEC_TVI_SORTDESCENDING};
+  // The owner fills some branches as they open, and moves the caret.
+  tree.onExpanding = [&](_Node* node) {
+    if (next(4) == 0)
+      items.push_back(Add("late", node->GetHandle(), places[next(4)]));
+    if (next(8) == 0)
+      tree.SelectCaret(any(), TVC_UNKNOWN);
+  };
   for (int step = 0; step < 3000; ++step) {
     SCOPED_TRACE(step);
     HTREEITEM item = any();
@@ -496,8 +503,9 @@ void TreeLogicTest::RunMixedOperations(unsigned start) {
     }
     ExpectRowsInStep();
     if (HasFailure())
-      return;
+      break;
   }
+  tree.onExpanding = nullptr;
 }
 
 TEST_F(TreeLogicTest, IndentIsKeptEven) {
