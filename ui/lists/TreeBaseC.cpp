@@ -73,17 +73,31 @@ class SECTreeBaseC::Rows : public ITreeRows {
   int GetRowCount() const override { return m_tree.GetItemCount(); }
   _Node* GetRowNode(int row) const override { return m_tree.NodeOfRow(row); }
   void InsertRows(int row, const std::vector<_Node*>& nodes) override {
-    std::vector<std::unique_ptr<SECListItem>> items;
-    items.reserve(nodes.size());
-    for (_Node* node : nodes) {
-      std::unique_ptr<SECListItem> item = m_tree.CreateItem();
-      item->m_lParam = reinterpret_cast<LPARAM>(node);
-      item->m_text.SetCallback();
-      items.push_back(std::move(item));
+    size_t first = 0;
+    // Animated: the first few rows appear one by one, the rest at once.
+    for (; m_bAnimate && first < nodes.size() && m_tree.m_nAnimationCount < m_tree.m_nAnimationStep; ++first) {
+      ++m_tree.m_nAnimationCount;
+      Insert(row + static_cast<int>(first), nodes.begin() + first, nodes.begin() + first + 1);
+      m_tree.UpdateScrollBars();
+      m_tree.Invalidate();
+      m_tree.UpdateWindow();
     }
-    m_tree.InsertItemsAt(row, std::move(items));
+    Insert(row + static_cast<int>(first), nodes.begin() + first, nodes.end());
   }
-  void DeleteRows(int row, int count) override { m_tree.SECListBaseC::DeleteItem(row, count); }
+  void DeleteRows(int row, int count) override {
+    if (!m_bAnimate) {
+      m_tree.SECListBaseC::DeleteItem(row, count);
+      return;
+    }
+    // Animated: five steps from the bottom up, each shown.
+    const int step = std::max(count / 5, 1);
+    for (int left = count; left > 0; left -= step) {
+      const int now = std::min(step, left);
+      m_tree.SECListBaseC::DeleteItem(row + left - now, now);
+      m_tree.UpdateWindow();
+    }
+  }
+  void SetAnimate(BOOL bAnimate) { m_bAnimate = bAnimate; }
   UINT GetRowState(int row) const override { return m_tree.GetModel().GetItemState(row, TreeLogic::kRowStates); }
   void SetRowState(int row, UINT state, UINT mask) override { m_tree.SECListBaseC::SetItemState(row, state, mask); }
   void DeselectAll() override { m_tree.DeselectAllExcept(-1); }
@@ -94,7 +108,22 @@ class SECTreeBaseC::Rows : public ITreeRows {
   void SetTopRow(int row) override { m_tree.SetTopIndex(row); }
 
  private:
+  void Insert(int row, std::vector<_Node*>::const_iterator first, std::vector<_Node*>::const_iterator last) {
+    if (first == last)
+      return;
+    std::vector<std::unique_ptr<SECListItem>> items;
+    items.reserve(last - first);
+    for (auto it = first; it != last; ++it) {
+      std::unique_ptr<SECListItem> item = m_tree.CreateItem();
+      item->m_lParam = reinterpret_cast<LPARAM>(*it);
+      item->m_text.SetCallback();
+      items.push_back(std::move(item));
+    }
+    m_tree.InsertItemsAt(row, std::move(items));
+  }
+
   SECTreeBaseC& m_tree;
+  BOOL m_bAnimate = FALSE;
 };
 
 // Construction and creation ---------------------------------------------------
@@ -368,7 +397,12 @@ BOOL SECTreeBaseC::DisableItem(HTREEITEM hItem, BOOL bDisable) {
 
 BOOL SECTreeBaseC::Expand(HTREEITEM hItem, UINT nCode, BOOL bRedraw, BOOL bForce) {
   const BOOL bWasExpanded = m_pLogic->Node(hItem) != nullptr && m_pLogic->Node(hItem)->IsExpanded();
-  if (!m_pLogic->Expand(hItem, nCode, bForce))
+  const BOOL bAnimate = bRedraw && (m_dwTreeStyleEx & kAnimate) && m_hWnd != nullptr && IsWindowVisible();
+  m_nAnimationCount = 0;
+  m_pRows->SetAnimate(bAnimate);
+  const BOOL bDone = m_pLogic->Expand(hItem, nCode, bForce);
+  m_pRows->SetAnimate(FALSE);
+  if (!bDone)
     return FALSE;
   _Node* node = m_pLogic->Node(hItem);
   if (!bRedraw || m_hWnd == nullptr || node == nullptr)
@@ -573,61 +607,67 @@ void SECTreeBaseC::OnColumnMoved(int nFrom, int nTo) { m_pLogic->MoveColumnTexts
 
 // The list engine's item interface, answered from the nodes ----------------------------
 
+// A text for the list engine: copied into the caller's buffer, or else
+// handed over in the list's own text buffer.
+void SECTreeBaseC::PutText(LVITEM* pItem, LPCTSTR pszText, BOOL bCopyText) {
+  LPSTR target = pItem->pszText;
+  int size = pItem->cchTextMax;
+  if (!bCopyText || target == nullptr || target == LPSTR_TEXTCALLBACK || size <= 0) {
+    target = m_szTextBuffer;
+    size = sizeof m_szTextBuffer;
+    pItem->pszText = target;
+  }
+  std::strncpy(target, pszText, size - 1);
+  target[size - 1] = '\0';
+}
+
 BOOL SECTreeBaseC::GetItem(LVITEM* pItem, BOOL bCopyText, BOOL bNotify) {
   if (pItem == nullptr)
     return FALSE;
   _Node* node = NodeOfRow(pItem->iItem);
   if (node == nullptr)
     return FALSE;
-  if (pItem->iSubItem != 0) {
-    if (!HasSubItemTextStorage() || !(pItem->mask & LVIF_TEXT))
-      return SECListBaseC::GetItem(pItem, bCopyText, bNotify);
-    const UINT rest = pItem->mask & ~LVIF_TEXT;
-    if (rest != 0) {
-      LVITEM other = *pItem;
-      other.mask = rest;
-      SECListBaseC::GetItem(&other, bCopyText, bNotify);
-      pItem->state = other.state;
-      pItem->lParam = other.lParam;
-    }
-    char buffer[kTextMax + 1];
-    m_pLogic->GetStorage()->GetSubItemText(node->GetHandle(), pItem->iSubItem, buffer, sizeof buffer);
-    if (pItem->pszText != nullptr && pItem->pszText != LPSTR_TEXTCALLBACK && pItem->cchTextMax > 0) {
-      std::strncpy(pItem->pszText, buffer, pItem->cchTextMax - 1);
-      pItem->pszText[pItem->cchTextMax - 1] = '\0';
-    }
-    return TRUE;
+  if (pItem->iSubItem == 0)
+    return GetRowLabel(node, pItem, bCopyText, bNotify);
+  if (!HasSubItemTextStorage() || !(pItem->mask & LVIF_TEXT))
+    return SECListBaseC::GetItem(pItem, bCopyText, bNotify);
+  // The column's text is the storage's; the rest is the row's.
+  if (pItem->mask & ~LVIF_TEXT) {
+    LVITEM other = *pItem;
+    other.mask &= ~LVIF_TEXT;
+    SECListBaseC::GetItem(&other, bCopyText, bNotify);
+    pItem->state = other.state;
+    pItem->lParam = other.lParam;
   }
+  char buffer[kTextMax + 1];
+  m_pLogic->GetStorage()->GetSubItemText(node->GetHandle(), pItem->iSubItem, buffer, sizeof buffer);
+  PutText(pItem, buffer, bCopyText);
+  return TRUE;
+}
+
+BOOL SECTreeBaseC::GetRowLabel(_Node* pNode, LVITEM* pItem, BOOL bCopyText, BOOL bNotify) {
   const UINT listState = GetModel().GetItemState(pItem->iItem, 0xFFFF);
   TVITEM tvi{};
-  tvi.mask = TVIF_HANDLE | TVIF_STATE | TVIF_IMAGE | TVIF_SELECTEDIMAGE |
-             ((pItem->mask & LVIF_TEXT) ? TVIF_TEXT : 0);
-  tvi.hItem = node->GetHandle();
+  tvi.mask = TVIF_HANDLE | TVIF_STATE | TVIF_IMAGE | TVIF_SELECTEDIMAGE | ((pItem->mask & LVIF_TEXT) ? TVIF_TEXT : 0);
+  tvi.hItem = pNode->GetHandle();
   tvi.stateMask = 0xFFFF;
   char buffer[kTextMax + 1] = "";
   tvi.pszText = buffer;
   tvi.cchTextMax = sizeof buffer;
   m_pLogic->GetNodeItem(tvi, TRUE, bNotify);
-  if (pItem->mask & LVIF_TEXT) {
-    if (bCopyText && pItem->pszText != nullptr && pItem->pszText != LPSTR_TEXTCALLBACK && pItem->cchTextMax > 0) {
-      std::strncpy(pItem->pszText, buffer, pItem->cchTextMax - 1);
-      pItem->pszText[pItem->cchTextMax - 1] = '\0';
-    } else {
-      pItem->pszText = const_cast<LPTSTR>(node->GetText());
-    }
-  }
-  const BOOL bSelected = (listState & LVIS_SELECTED) != 0;
+  if (pItem->mask & LVIF_TEXT)
+    PutText(pItem, buffer, bCopyText);
   if (pItem->mask & LVIF_IMAGE) {
-    int image = bSelected ? tvi.iSelectedImage : tvi.iImage;
+    const int image = (listState & LVIS_SELECTED) ? tvi.iSelectedImage : tvi.iImage;
     pItem->iImage = image == TREE_NO_IMAGE ? -1 : image;
   }
   if (pItem->mask & LVIF_STATE) {
     const UINT own = tvi.state & (TVIS_OVERLAYMASK | TVIS_STATEIMAGEMASK | TVIS_BOLD);
-    pItem->state = ((listState & (LVIS_FOCUSED | LVIS_SELECTED | LVIS_CUT | LVIS_DROPHILITED)) | own) &
-                   pItem->stateMask;
+    const UINT row = listState & (LVIS_FOCUSED | LVIS_SELECTED | LVIS_CUT | LVIS_DROPHILITED);
+    pItem->state = (row | own) & pItem->stateMask;
   }
   if (pItem->mask & LVIF_PARAM)
-    pItem->lParam = node->m_item.lParam;
+    pItem->lParam = pNode->m_item.lParam;
   return TRUE;
 }
 
@@ -850,6 +890,8 @@ void SECTreeBaseC::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
 }
 
 void SECTreeBaseC::OnLButtonDown(UINT nFlags, CPoint point) {
+  if (GetTip() != nullptr && GetTip()->IsShown())
+    SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(m_hWnd), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
   SetFocus();
   UINT flags = 0;
   HTREEITEM hHit = HitTest(point, &flags);

@@ -7,9 +7,7 @@
 // SECTreeCtrl adds the message map.
 //
 // Not yet:
-// - animated expansion and collapse insert and remove their rows at once;
-// - drag images (CreateDragImage and the image-list helpers);
-// - a label split at the "\{HI}" marker is measured and drawn whole.
+// - the drag images of several selected items at once;
 #pragma once
 
 #include "ui/lists/ListCtrl.h"
@@ -142,6 +140,13 @@ class SECTreeBaseC : public SECListCtrl {
   CImageList* SetImageList(CImageList* pImageList, int nType) override;
 
   virtual void RedrawItem(HTREEITEM hItem);
+
+  // Drag images; each result belongs to the caller.
+  virtual std::unique_ptr<CImageList> CreateDragImage(HTREEITEM hItem);
+  virtual HBITMAP CreateLabelBitmap(CDC* pDC, LPCTSTR lpszText);
+  virtual std::unique_ptr<CImageList> CreateLabelImageList(CDC* pDC, LPCTSTR lpszText);
+  virtual std::unique_ptr<CImageList> CreateIconImageList(CImageList* pList, int nImage);
+  virtual std::unique_ptr<CImageList> MergeImageLists(CImageList* pFirst, CImageList* pSecond);
   // Half the size of the item's button and its rectangle in the row.
   virtual int GetButtonRect(RECT* pRect, int nRow, _Node* pNode);
 
@@ -167,6 +172,8 @@ class SECTreeBaseC : public SECListCtrl {
   void SplitCreateStyles(CREATESTRUCT& cs) override;
   BOOL GetItem(LVITEM* pItem, BOOL bCopyText = TRUE, BOOL bNotify = TRUE) override;
   BOOL SetItem(const LVITEM* pItem, BOOL bRedraw = TRUE) override;
+  BOOL GetRowLabel(_Node* pNode, LVITEM* pItem, BOOL bCopyText, BOOL bNotify);
+  void PutText(LVITEM* pItem, LPCTSTR pszText, BOOL bCopyText);
   BOOL GetItemStateEx(LVITEM* pItem, SECListStateExChange* pChange, BOOL bNotify = TRUE) override;
   BOOL NeedsDispInfo(int nItem) override;
   LRESULT NotifyGetDispInfo(LVITEM* pItem) override;
@@ -191,6 +198,7 @@ class SECTreeBaseC : public SECListCtrl {
   void MeasureSubItem(SECListPaintContext& ctx, int* pHeight) override;
   void DrawSubItem(SECListPaintContext& ctx) override;
   HFONT GetItemFont(SECListPaintContext& ctx) override;
+  void DrawLabel(SECListPaintContext& ctx, const CRect& label);
   virtual void DrawLines(SECTreePaintContext& ctx, const TreeRowInput& in, const TreeRowLayout& layout);
   virtual void DrawButton(SECTreePaintContext& ctx, const TreeRowInput& in, const TreeRowLayout& layout);
   virtual void DrawHorzLine(CDC* pDC, int x1, int x2, int y);

@@ -208,23 +208,38 @@ void SECTreeBaseC::DrawSubItem(SECListPaintContext& ctx) {
   label.right = std::min(label.right, ctx.m_rect.right);
   if (ctx.m_crTextBk != ctx.m_crBk)
     pDC->FillSolidRect(CRect(label.left - 2, label.top, label.right + 2, label.bottom), ctx.m_crTextBk);
-  if (ctx.m_iItem != GetEditingItem()) {
-    CSelectObjectScope font(*pDC, ctx.m_hFont != nullptr ? ctx.m_hFont : GetListFont());
-    pDC->SetTextColor(ctx.m_crText);
-    pDC->SetBkMode(TRANSPARENT);
-    LPCTSTR text = ctx.m_lvi.pszText;
-    int length = static_cast<int>(std::strlen(text));
-    if (!IsLabelWrap()) {
-      const char* lineFeed = std::strchr(text, '\n');
-      if (lineFeed != nullptr)
-        length = static_cast<int>(lineFeed - text);
-    }
-    pDC->DrawText(text, length, &label, IsLabelWrap() ? kWrapDraw : kLabelDraw);
-  }
+  if (ctx.m_iItem != GetEditingItem())
+    DrawLabel(ctx, label);
   if (ctx.m_iItem == GetFocusItem() && HasFocus() && GetEditingItem() < 0) {
     CRect focus(label.left - 2, label.top, label.right + 2, label.bottom);
     pDC->DrawFocusRect(&focus);
   }
+}
+
+void SECTreeBaseC::DrawLabel(SECListPaintContext& ctx, const CRect& label) {
+  CDC* pDC = ctx.m_pDC;
+  CSelectObjectScope font(*pDC, ctx.m_hFont != nullptr ? ctx.m_hFont : GetListFont());
+  pDC->SetTextColor(ctx.m_crText);
+  pDC->SetBkMode(TRANSPARENT);
+  LPCTSTR text = ctx.m_lvi.pszText;
+  if (!IsLabelWrap()) {
+    const char* lineFeed = std::strchr(text, '\n');
+    const int length = lineFeed != nullptr ? static_cast<int>(lineFeed - text) : static_cast<int>(std::strlen(text));
+    CRect rect(label);
+    pDC->DrawText(text, length, &rect, kLabelDraw);
+    return;
+  }
+  int leadLength = 0;
+  LPCTSTR rest = nullptr;
+  CRect rect(label);
+  if (TreeRowGeometry::SplitAtMarker(text, &leadLength, &rest)) {
+    // The lead on one line, the rest wrapped to its right.
+    CRect lead(label);
+    pDC->DrawText(text, leadLength, &lead, DT_NOPREFIX | DT_EXPANDTABS | DT_SINGLELINE);
+    rect.left += leadLength > 0 ? pDC->GetTabbedTextExtent(text, leadLength, 0, nullptr).cx : 0;
+    text = rest;
+  }
+  pDC->DrawText(text, static_cast<int>(std::strlen(text)), &rect, kWrapDraw);
 }
 
 void SECTreeBaseC::DrawLines(SECTreePaintContext& ctx, const TreeRowInput& in, const TreeRowLayout& layout) {
@@ -300,4 +315,81 @@ void SECTreeBaseC::DrawButton(SECTreePaintContext& ctx, const TreeRowInput& in, 
     pDC->MoveTo(mark.x1, mark.y1);
     pDC->LineTo(mark.x2 + (mark.y1 == mark.y2 ? 1 : 0), mark.y2 + (mark.x1 == mark.x2 ? 1 : 0));
   }
+}
+
+// Drag images ------------------------------------------------------------------
+
+HBITMAP SECTreeBaseC::CreateLabelBitmap(CDC* pDC, LPCTSTR lpszText) {
+  CRect rect(0, 0, 0, 0);
+  pDC->DrawText(lpszText, -1, &rect, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
+  rect.right = std::max<LONG>(rect.right, 1);
+  rect.bottom = std::max<LONG>(rect.bottom, 1);
+  HBITMAP hBitmap = ::CreateCompatibleBitmap(pDC->m_hDC, rect.Width(), rect.Height());
+  if (hBitmap == nullptr)
+    return nullptr;
+  CDC memory;
+  memory.CreateCompatibleDC(pDC);
+  CSelectObjectScope bitmap(memory, hBitmap);
+  CSelectObjectScope font(memory, ::GetCurrentObject(pDC->m_hDC, OBJ_FONT));
+  memory.FillSolidRect(&rect, GetBkColor());
+  memory.SetTextColor(GetTextColor());
+  memory.SetBkMode(TRANSPARENT);
+  memory.DrawText(lpszText, -1, &rect, DT_NOPREFIX | DT_EXPANDTABS);
+  return hBitmap;
+}
+
+std::unique_ptr<CImageList> SECTreeBaseC::CreateLabelImageList(CDC* pDC, LPCTSTR lpszText) {
+  CBitmap bitmap;
+  if (!bitmap.Attach(CreateLabelBitmap(pDC, lpszText)))
+    return nullptr;
+  BITMAP info{};
+  bitmap.GetBitmap(&info);
+  auto list = std::make_unique<CImageList>();
+  if (!list->Create(info.bmWidth, info.bmHeight, ILC_MASK | ILC_COLOR24, 1, 1))
+    return nullptr;
+  list->Add(&bitmap, CLR_DEFAULT);
+  return list;
+}
+
+std::unique_ptr<CImageList> SECTreeBaseC::CreateIconImageList(CImageList* pList, int nImage) {
+  if (pList == nullptr || pList->GetSafeHandle() == nullptr)
+    return nullptr;
+  HICON hIcon = ::ImageList_GetIcon(pList->GetSafeHandle(), nImage, ILD_NORMAL);
+  if (hIcon == nullptr)
+    return nullptr;
+  SIZE size = IconSize(pList);
+  auto list = std::make_unique<CImageList>();
+  BOOL bMade = list->Create(size.cx, size.cy, ILC_MASK | ILC_COLOR24, 1, 1) && list->Add(hIcon) >= 0;
+  ::DestroyIcon(hIcon);
+  return bMade ? std::move(list) : nullptr;
+}
+
+std::unique_ptr<CImageList> SECTreeBaseC::MergeImageLists(CImageList* pFirst, CImageList* pSecond) {
+  if (pFirst == nullptr || pSecond == nullptr || pFirst->GetSafeHandle() == nullptr ||
+      pSecond->GetSafeHandle() == nullptr)
+    return nullptr;
+  const int dx = IconSize(pFirst).cx + TreeRowGeometry::kLabelGap;
+  HIMAGELIST hMerged = ::ImageList_Merge(pFirst->GetSafeHandle(), 0, pSecond->GetSafeHandle(), 0, dx, 0);
+  if (hMerged == nullptr)
+    return nullptr;
+  auto list = std::make_unique<CImageList>();
+  list->Attach(hMerged);
+  return list;
+}
+
+std::unique_ptr<CImageList> SECTreeBaseC::CreateDragImage(HTREEITEM hItem) {
+  _Node* node = m_pLogic->Node(hItem);
+  if (node == nullptr || m_hWnd == nullptr)
+    return nullptr;
+  CClientDC dc(this);
+  CSelectObjectScope font(dc, GetListFont());
+  CString text = GetItemText(hItem);
+  std::unique_ptr<CImageList> label = CreateLabelImageList(&dc, text);
+  CImageList* pImages = GetImageList(TVSIL_NORMAL);
+  if (label == nullptr || pImages == nullptr || node->m_item.iImage == TREE_NO_IMAGE)
+    return label;
+  std::unique_ptr<CImageList> icon = CreateIconImageList(pImages, node->m_item.iImage);
+  if (icon == nullptr)
+    return label;
+  return MergeImageLists(icon.get(), label.get());
 }

@@ -17,8 +17,25 @@ int TreeRowGeometry::IndentWidth(int depth, int indent, BOOL linesAtRoot) {
   return (depth - 1) * indent + (linesAtRoot ? indent : 0);
 }
 
+BOOL TreeRowGeometry::SplitAtMarker(LPCTSTR text, int* pLeadLength, LPCTSTR* pRest) {
+  static const char kMarker[] = "\\{HI}";
+  const char* marker = std::strstr(text, kMarker);
+  if (marker == nullptr)
+    return FALSE;
+  *pLeadLength = static_cast<int>(marker - text);
+  *pRest = marker + sizeof kMarker - 1;
+  return TRUE;
+}
+
 SIZE TreeRowGeometry::MeasureLabel(ITreeTextMeasure& measure, LPCTSTR text, BOOL bWrap, int width) {
   const int length = static_cast<int>(std::strlen(text));
+  int leadLength = 0;
+  LPCTSTR rest = nullptr;
+  if (bWrap && SplitAtMarker(text, &leadLength, &rest)) {
+    SIZE lead = measure.MeasureLine(text, leadLength);
+    SIZE after = measure.MeasureWrapped(rest, static_cast<int>(std::strlen(rest)), std::max<int>(width - lead.cx, 1));
+    return SIZE{lead.cx + after.cx, std::max(lead.cy, after.cy) + 2};
+  }
   if (bWrap) {
     SIZE size = measure.MeasureWrapped(text, length, width);
     size.cy += 2;

@@ -65,8 +65,12 @@ class TreeRowGeometry {
   static int IndentWidth(int depth, int indent, BOOL linesAtRoot);
   // The label's size: without wrap the text up to its first line feed on
   // one line, one pixel added above and below; with wrap the whole text
-  // wrapped into width, two pixels added below.
+  // wrapped into width, two pixels added below. A wrapped text holding the
+  // marker "\{HI}" is a lead on one line and, right of it, the text after
+  // the marker wrapped into the rest of the width.
   static SIZE MeasureLabel(ITreeTextMeasure& measure, LPCTSTR text, BOOL bWrap, int width);
+  // The lead before the marker and the text after it; FALSE without one.
+  static BOOL SplitAtMarker(LPCTSTR text, int* pLeadLength, LPCTSTR* pRest);
   static TreeRowLayout Layout(const TreeRowInput& in, ITreeTextMeasure& measure, LPCTSTR text, BOOL bWrap,
                               int availableWidth);
 

@@ -550,6 +550,8 @@ _Node* TreeLogic::NextVisibleInOrder(_Node* node) const {
 }
 
 void TreeLogic::AppendVisibleBranch(_Node* node, std::vector<_Node*>& out) const {
+  if (!node->IsExpanded())
+    return;  // a collapsed node shows none of its branch
   _Node* child = node->FirstChild();
   while (child != nullptr) {
     if (!child->HasFlag(_Node::kHidden)) {
@@ -659,7 +661,7 @@ BOOL TreeLogic::ExpandNode(_Node* node) {
   if (node->FirstChild() == nullptr)
     return FALSE;
   node->SetExpanded(TRUE);
-  if (m_defer.top != nullptr) {
+  if (IsDeferred(node)) {
     m_defer.dirty = true;
     return TRUE;
   }
@@ -696,7 +698,7 @@ void TreeLogic::MoveCaretOutOf(_Node* node) {
 void TreeLogic::CollapseNode(_Node* node, UINT nCode) {
   if (node->IsExpanded()) {
     MoveCaretOutOf(node);
-    if (m_defer.top != nullptr) {
+    if (IsDeferred(node)) {
       node->SetExpanded(FALSE);
       m_defer.dirty = true;
     } else {
@@ -711,6 +713,11 @@ void TreeLogic::CollapseNode(_Node* node, UINT nCode) {
     return;
   while (_Node* child = node->FirstChild())
     DeleteItem(child->GetHandle());
+}
+
+bool TreeLogic::IsDeferred(const _Node* node) const {
+  const _Node* top = m_defer.top;
+  return top != nullptr && (top == m_pRoot.get() || node == top || IsDescendant(top, node));
 }
 
 void TreeLogic::BeginDeferRows(_Node* top) {

@@ -4,9 +4,6 @@
 // exactly one row per visible node, in depth-first order; every operation
 // here leaves the rows in that state through ITreeRows. SECTreeBaseC puts a
 // window around the rules and answers the hooks with notifications.
-//
-// Not yet:
-// - animated expansion inserts its rows in one step.
 #pragma once
 
 #include "ui/lists/SubItemTextStorage.h"
@@ -168,6 +165,8 @@ class TreeLogic {
   void BeginDeferRows(_Node* top);
   void EndDeferRows();
   void FlushDeferredRows() const;
+  // Row changes of nodes outside the deferred branch are made at once.
+  bool IsDeferred(const _Node* node) const;
   int FindRowFrom(_Node* node, int hint) const;
   void MirrorOnRow(_Node* node, const TVITEM& item, ItemChange* change);
   HTREEITEM SelectedFrom(int row, int step) const;

@@ -272,6 +272,24 @@ TEST_F(TreeGui, SingleExpandCollapsesTheBranchLeftAndHiddenItemsLoseTheirRows) {
   EXPECT_EQ(10, tree.GetItemCount());
 }
 
+TEST_F(TreeGui, AnimatedExpandAndCollapseLeaveTheSameRows) {
+  tree.ModifyTreeStyleEx(0, SECTreeBaseC::kAnimate, TRUE);
+  tree.CollapseBranch(root, TRUE);
+  ASSERT_EQ(1, tree.GetItemCount());
+  Key(VK_MULTIPLY);
+  EXPECT_EQ(13, tree.GetItemCount());
+  Key(VK_LEFT);
+  EXPECT_EQ(1, tree.GetItemCount());
+  Key(VK_RIGHT);
+  EXPECT_EQ(13, tree.GetItemCount());
+  std::string labels;
+  for (int row = 0; row < tree.GetItemCount(); ++row)
+    labels += tree.GetLogic().NodeAt(row)->GetText() + std::string(" ");
+  EXPECT_EQ("<S/N: 0001234> DATA0 F00.G7K F01.G7K F02.G7K DATA1 F10.G7K F11.G7K F12.G7K "
+            "DATA2 F20.G7K F21.G7K F22.G7K ",
+            labels);
+}
+
 TEST_F(TreeGui, PaintsLinesButtonsStateImagesAndOverlaysAndWritesAScreenshot) {
   HTREEITEM checkedFile = tree.GetChildItem(folders[0]);
   HTREEITEM overlaid = tree.GetNextSiblingItem(checkedFile);
@@ -308,6 +326,28 @@ TEST_F(TreeGui, EditedLabelsAreBoundedAndTheOwnerIsTold) {
   static_cast<Tree&>(tree).NotifyEndLabelEdit(RowOf(file), 0, &other[0], TRUE);
   EXPECT_EQ(2047, tree.GetItemText(file).GetLength());
   parent->endEditAnswer = 1;
+}
+
+TEST_F(TreeGui, TheDragImageHoldsTheIconAndTheLabel) {
+  HTREEITEM file = tree.GetChildItem(folders[0]);
+  std::unique_ptr<CImageList> image = tree.CreateDragImage(file);
+  ASSERT_NE(nullptr, image);
+  int cx = 0;
+  int cy = 0;
+  ::ImageList_GetIconSize(image->GetSafeHandle(), &cx, &cy);
+  CClientDC dc(&tree);
+  CSelectObjectScope font(dc, tree.GetListFont());
+  CSize label = dc.GetTextExtent("F00.G7K", 7);
+  EXPECT_EQ(16 + 6 + label.cx, cx);
+  EXPECT_EQ(std::max<int>(16, label.cy), cy);
+  EXPECT_EQ(nullptr, tree.CreateDragImage(reinterpret_cast<HTREEITEM>(0x5000)));
+}
+
+TEST_F(TreeGui, AClickOnAStateImageReachesTheOwner) {
+  HTREEITEM file = tree.GetChildItem(folders[1]);
+  SECListItem* row = tree.GetItemAt(RowOf(file));
+  Click((CRect(row->m_rcStateIcon) + Cell(file).TopLeft()).CenterPoint());
+  EXPECT_EQ(1, parent->Count(NM_CLICK));
 }
 
 TEST_F(TreeGui, DestroyingTheTreeTellsTheOwnerOfEveryItem) {

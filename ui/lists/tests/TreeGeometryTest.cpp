@@ -71,6 +71,11 @@ TEST(TreeGeometry, LabelsAreMeasuredToTheFirstLineFeedOrWrapped) {
   EXPECT_EQ(15, one.cy);
   SIZE wrapped = TreeRowGeometry::MeasureLabel(measure, "0123456789", TRUE, 35);
   EXPECT_EQ(28, wrapped.cy);  // two lines and two pixels below
+  // A lead before the marker stays on one line; the rest wraps beside it.
+  SIZE split = TreeRowGeometry::MeasureLabel(measure, "Lead:\\{HI}0123456789", TRUE, 70);
+  EXPECT_EQ(35 + 35, split.cx);  // five characters of lead, five per line after it
+  EXPECT_EQ(28, split.cy);
+  EXPECT_EQ("Lead:", measure.lastLine);
   // A wrapped label taller than the images makes the row, rounded up to even.
   TreeRowLayout layout = TreeRowGeometry::Layout(Row(1, true, false, false), measure, "0123456789", TRUE, 35);
   EXPECT_EQ(28, layout.rowHeight);

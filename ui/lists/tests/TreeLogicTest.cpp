@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -76,6 +77,8 @@ struct TreeLogicTest : ::testing::Test {
     }
     EXPECT_EQ(visible, rows.rows);
   }
+
+  void RunMixedOperations(unsigned seed);
 
   FakeTreeRows rows;
   Tree tree;
@@ -262,6 +265,17 @@ TEST_F(TreeLogicTest, UnknownAndDeletedHandlesAreRefused) {
   ExpectRowsInStep();
 }
 
+TEST_F(TreeLogicTest, ACollapsedItemTakesOnlyItsOwnRowAway) {
+  Build();
+  tree.Expand(c, TVE_EXPAND);  // nothing to expand
+  Add("d");
+  tree.DeleteItem(b);  // collapsed, with a child
+  EXPECT_EQ("a a1 a2 c d", rows.Labels());
+  tree.MoveItem(a1, c, TVI_LAST);  // a1 collapsed with a child
+  EXPECT_EQ("a a2 c d", rows.Labels());
+  ExpectRowsInStep();
+}
+
 TEST_F(TreeLogicTest, DisabledAndHiddenAreInheritedWithoutChangingTheOwnFlags) {
   Build();
   tree.DisableItem(a, TRUE);
@@ -355,6 +369,29 @@ TEST_F(TreeLogicTest, BranchesExpandAndCollapseWhole) {
   ExpectRowsInStep();
 }
 
+TEST_F(TreeLogicTest, TheOwnerMayChangeTheTreeWhileABranchExpands) {
+  Build();
+  tree.onExpanding = [&](_Node* node) {
+    if (node == tree.Node(a1)) {
+      tree.Expand(b, TVE_EXPAND);   // outside the branch
+      Add("a12", a1);               // inside it
+      tree.SelectCaret(c, TVC_UNKNOWN);
+    }
+  };
+  tree.ExpandBranch(a);
+  EXPECT_EQ("a a1 a11 a12 a2 b b1 c", rows.Labels());
+  EXPECT_EQ(c, tree.GetNextItem(nullptr, TVGN_CARET));
+  ExpectRowsInStep();
+  tree.onExpanding = [&](_Node* node) {
+    if (node == tree.Node(a))
+      tree.DeleteItem(a11);
+  };
+  tree.CollapseBranch(a);
+  tree.ExpandBranch(TVI_ROOT);
+  EXPECT_EQ("a a1 a12 a2 b b1 c", rows.Labels());
+  ExpectRowsInStep();
+}
+
 TEST_F(TreeLogicTest, ItemFieldsCallbacksAndRowStates) {
   Build();
   TVITEM item = {};
@@ -404,6 +441,71 @@ TEST_F(TreeLogicTest, SubItemTextsFollowTheirItemsAndColumns) {
   EXPECT_EQ(1, tree.GetStorage()->GetItemCount());
   tree.EnableSubItemTextStorage(FALSE);
   EXPECT_EQ("", std::string(tree.GetItemText(a, 1)));
+}
+
+// Mixed operations in a fixed pseudo-random order: after each one the rows
+// must still be the visible nodes in depth-first order.
+TEST_F(TreeLogicTest, RowsStayInStepThroughMixedOperations) {
+  for (unsigned start : {12345u, 1u, 2u, 3u, 4u, 5u, 6u, 7u}) {
+    SCOPED_TRACE(testing::Message() << "seed " << start);
+    tree.DeleteAllItems();
+    RunMixedOperations(start);
+    if (HasFailure())
+      return;
+  }
+}
+
+void TreeLogicTest::RunMixedOperations(unsigned start) {
+  std::vector<HTREEITEM> items;
+  unsigned seed = start;
+  auto next = [&seed](unsigned n) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) % n;
+  };
+  auto any = [&]() { return items.empty() ? TVI_ROOT : items[next(static_cast<unsigned>(items.size()))]; };
+  const HTREEITEM places[] = {TVI_FIRST, TVI_LAST, TVI_SORT, SEC_TVI_SORTDESCENDING};
+  // The owner fills some branches as they open, and moves the caret.
+  tree.onExpanding = [&](_Node* node) {
+    if (next(4) == 0)
+      items.push_back(Add("late", node->GetHandle(), places[next(4)]));
+    if (next(8) == 0)
+      tree.SelectCaret(any(), TVC_UNKNOWN);
+  };
+  for (int step = 0; step < 3000; ++step) {
+    SCOPED_TRACE(step);
+    HTREEITEM item = any();
+    const unsigned op = next(10);
+    SCOPED_TRACE(testing::Message() << "op " << op);
+    switch (op) {
+      case 0:
+      case 1:
+      case 2: {
+        std::string label = "n" + std::to_string(next(50));
+        if (HTREEITEM made = Add(label.c_str(), item, places[next(4)], next(2) == 0))
+          items.push_back(made);
+        break;
+      }
+      case 3:
+        if (tree.DeleteItem(item))
+          items.erase(std::remove_if(items.begin(), items.end(), [&](HTREEITEM h) { return !tree.IsItem(h); }),
+                      items.end());
+        break;
+      case 4: tree.Expand(item, next(2) ? TVE_TOGGLE : TVE_EXPAND); break;
+      case 5: next(2) ? tree.ExpandBranch(item) : tree.CollapseBranch(item); break;
+      case 6: tree.HideItem(item, next(4) == 0); break;
+      case 7: tree.SortChildren(next(2) ? item : TVI_ROOT, next(2), next(2)); break;
+      case 8: {
+        HTREEITEM to = any();
+        tree.MoveItem(item, to, places[next(2)]);
+        break;
+      }
+      case 9: tree.SelectCaret(item, TVC_UNKNOWN); break;
+    }
+    ExpectRowsInStep();
+    if (HasFailure())
+      break;
+  }
+  tree.onExpanding = nullptr;
 }
 
 TEST_F(TreeLogicTest, IndentIsKeptEven) {
