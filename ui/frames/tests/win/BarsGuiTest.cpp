@@ -115,6 +115,10 @@ CPoint ScreenCentre(CWnd* pWnd)
 
 struct BarsGui : ::testing::Test
 {
+    // The mouse goes back where it was, out of the way of later window tests.
+    void SetUp() override { ::GetCursorPos(&m_ptCursor); }
+    void TearDown() override { ::SetCursorPos(m_ptCursor.x, m_ptCursor.y); }
+    POINT m_ptCursor = {0, 0};
     CMemoryProfileStore store;
     CSilentHostServices host{&store};
     CHostServicesScope scope{host};
@@ -211,6 +215,8 @@ TEST_F(BarsGui, BarDocksFloatsByDragAndDocksBack)
 {
     CTestFrame frame;
     ASSERT_TRUE(frame.Make());
+    // Above anything else on the display while the mouse drags.
+    frame.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     frame.SetForegroundWindow();
     Pump();
     CDockBar* pTop = (CDockBar*)frame.GetControlBar(AFX_IDW_DOCKBAR_TOP);
