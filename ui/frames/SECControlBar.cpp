@@ -162,7 +162,19 @@ void SECControlBar::LayoutChildren(int cx, int cy)
     in.bHorz = IsHorz();
     in.rcBorder = m_rcBorder;
     CRect area = CalcChildArea(in);
-    UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE | (g_nSECDockRedrawLock > 0 ? SWP_NOREDRAW : 0);
+    const bool bQuiet = g_nSECDockRedrawLock > 0;
+    UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE | (bQuiet ? SWP_NOREDRAW : 0);
+    // Children moved without redrawing still get painted with the bar's next paint.
+    struct RepaintLater
+    {
+        HWND hWnd;
+        bool bQuiet;
+        ~RepaintLater()
+        {
+            if (bQuiet)
+                ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        }
+    } repaint{m_hWnd, bQuiet};
 
     if ((m_dwExStyle & EXSTYLE_SCALE_CHILDREN) && m_pChildRects && !m_pChildRects->empty()) {
         CSize sizeRecorded = m_pChildRects->front().second.Size();

@@ -115,6 +115,10 @@ CPoint ScreenCentre(CWnd* pWnd)
 
 struct BarsGui : ::testing::Test
 {
+    // The mouse goes back where it was, out of the way of later window tests.
+    void SetUp() override { ::GetCursorPos(&m_ptCursor); }
+    void TearDown() override { ::SetCursorPos(m_ptCursor.x, m_ptCursor.y); }
+    POINT m_ptCursor = {0, 0};
     CMemoryProfileStore store;
     CSilentHostServices host{&store};
     CHostServicesScope scope{host};
@@ -211,6 +215,8 @@ TEST_F(BarsGui, BarDocksFloatsByDragAndDocksBack)
 {
     CTestFrame frame;
     ASSERT_TRUE(frame.Make());
+    // Above anything else on the display while the mouse drags.
+    frame.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     frame.SetForegroundWindow();
     Pump();
     CDockBar* pTop = (CDockBar*)frame.GetControlBar(AFX_IDW_DOCKBAR_TOP);
@@ -314,5 +320,87 @@ TEST_F(BarsGui, StrangeStoredLayoutStillGivesAUsableWindow)
     CRect rcSeen;
     EXPECT_TRUE(rcSeen.IntersectRect(&rcMini, &rcScreen)) << "kept on the screen";
     EXPECT_TRUE(pMini->IsWindowVisible());
+    frame.DestroyWindow();
+}
+
+TEST_F(BarsGui, DelayedShowWaitsForTheIdleLayout)
+{
+    CTestFrame frame;
+    ASSERT_TRUE(frame.Make());
+    CControlBar* pTop = frame.GetControlBar(AFX_IDW_DOCKBAR_TOP);
+    frame.ShowControlBar(&frame.m_wndBar, FALSE, TRUE);
+    EXPECT_TRUE(frame.m_wndBar.IsWindowVisible()) << "not before the layout";
+    EXPECT_FALSE(frame.m_wndBar.IsVisible());
+    Idle(&frame);
+    EXPECT_FALSE(frame.m_wndBar.IsWindowVisible());
+    EXPECT_EQ(0, ClientRectOf(pTop, &frame).Height());
+    frame.ShowControlBar(&frame.m_wndBar, TRUE, TRUE);
+    Idle(&frame);
+    EXPECT_TRUE(frame.m_wndBar.IsWindowVisible());
+    EXPECT_EQ(30, ClientRectOf(pTop, &frame).Height());
+
+    // View > Status Bar.
+    EXPECT_TRUE(frame.OnBarCheck(AFX_IDW_STATUS_BAR));
+    EXPECT_FALSE(frame.m_wndStatusBar.IsWindowVisible());
+    EXPECT_TRUE(frame.OnBarCheck(AFX_IDW_STATUS_BAR));
+    EXPECT_TRUE(frame.m_wndStatusBar.IsWindowVisible());
+    frame.DestroyWindow();
+}
+
+namespace {
+
+class CDialogBarFrame : public CFrameWnd
+{
+public:
+    CDialogBar m_wndDialogBar;
+    int m_nGo = 0;
+    CString m_strText;
+
+    BOOL Make()
+    {
+        if (!Create(nullptr, "Dialog bar", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(60, 60, 560, 360)))
+            return FALSE;
+        if (!m_wndDialogBar.Create(this, 500, CBRS_TOP | WS_VISIBLE, 0xE807))
+            return FALSE;
+        EnableDocking(CBRS_ALIGN_ANY);
+        m_wndDialogBar.EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
+        DockControlBar(&m_wndDialogBar);
+        RecalcLayout();
+        return TRUE;
+    }
+    void OnGo() { ++m_nGo; }
+    void OnUpdateGo(CCmdUI* pCmdUI) { pCmdUI->Enable(m_nGo < 2); }
+    void PostNcDestroy() override {}
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDialogBarFrame, CFrameWnd)
+    ON_COMMAND(1001, OnGo)
+    ON_UPDATE_COMMAND_UI(1001, OnUpdateGo)
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST_F(BarsGui, DialogBarSendsItsCommandsToTheFrameAndFollowsUpdates)
+{
+    CDialogBarFrame frame;
+    ASSERT_TRUE(frame.Make());
+    Pump();
+    CDockBar* pTop = (CDockBar*)frame.GetControlBar(AFX_IDW_DOCKBAR_TOP);
+    EXPECT_EQ(pTop, frame.m_wndDialogBar.m_pDockBar);
+    CRect rcBar = ClientRectOf(&frame.m_wndDialogBar, pTop);
+    EXPECT_EQ(frame.m_wndDialogBar.m_sizeDefault, rcBar.Size());
+    EXPECT_FALSE(frame.m_wndDialogBar.GetStyle() & WS_CAPTION);
+
+    HWND hGo = ::GetDlgItem(frame.m_wndDialogBar.m_hWnd, 1001);
+    ::SendMessageA(hGo, BM_CLICK, 0, 0);
+    ::SendMessageA(hGo, BM_CLICK, 0, 0);
+    EXPECT_EQ(2, frame.m_nGo);
+
+    // Idle time: the handler disables "Go"; "Idle" has no handler at all.
+    Idle(&frame);
+    EXPECT_FALSE(::IsWindowEnabled(hGo));
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(frame.m_wndDialogBar.m_hWnd, 1003)));
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(frame.m_wndDialogBar.m_hWnd, 1002))) << "edits stay";
     frame.DestroyWindow();
 }
