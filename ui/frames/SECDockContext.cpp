@@ -25,13 +25,22 @@ void SECDockContext::StartDrag(CPoint pt)
 {
     m_nDockID = -1;
     m_ptDragStart = pt;
+    // The sides the bar may dock on now ("Allow Docking" changes them).
+    m_dwDockStyle = m_pBar->m_dwDockStyle;
     m_bInDrag = TRUE;
     CDockContext::StartDrag(pt);
     m_bInDrag = FALSE;
 }
 
+void SECDockContext::StartResize(int nHitTest, CPoint pt)
+{
+    m_dwDockStyle = m_pBar->m_dwDockStyle;
+    CDockContext::StartResize(nHitTest, pt);
+}
+
 void SECDockContext::ToggleDocking()
 {
+    m_dwDockStyle = m_pBar->m_dwDockStyle;
     auto* pBar = dynamic_cast<SECControlBar*>(m_pBar);
     if (m_pBar->IsFloating()) {
         // Back into its row with the share it had there.

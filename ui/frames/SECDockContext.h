@@ -15,6 +15,7 @@ public:
     explicit SECDockContext(CControlBar* pBar);
 
     void StartDrag(CPoint pt) override;
+    void StartResize(int nHitTest, CPoint pt) override;
     void ToggleDocking() override;
     // "Float In Main Window" and back.
     virtual void ToggleMDIFloat() {}

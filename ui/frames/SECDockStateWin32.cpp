@@ -106,8 +106,16 @@ void SECDockState::SetDockState(CFrameWnd* pFrame)
         SECControlBarInfo* pInfo = GetInfo(i);
         if (pInfo->m_bDockBar)
             continue;
-        if (auto* pSEC = dynamic_cast<SECControlBar*>(pFrame->GetControlBar(pInfo->m_nBarID)))
-            pSEC->SetExtendedBarInfo(pInfo, pFrame);
+        auto* pSEC = dynamic_cast<SECControlBar*>(pFrame->GetControlBar(pInfo->m_nBarID));
+        if (!pSEC)
+            continue;
+        // The bar lies where the framework put it: its side and floating
+        // state follow its place, not a stored style that may be missing.
+        const DWORD dwPlace = CBRS_ALIGN_ANY | CBRS_FLOATING;
+        pInfo->m_dwStyle = (pInfo->m_dwStyle & ~dwPlace) | (pSEC->m_dwStyle & dwPlace);
+        if (pInfo->m_dwStyle == (pSEC->m_dwStyle & dwPlace))
+            pInfo->m_dwStyle = pSEC->m_dwStyle;
+        pSEC->SetExtendedBarInfo(pInfo, pFrame);
     }
     ApplyFloating();
     RestoreMDIChildPlacements(pFrame);

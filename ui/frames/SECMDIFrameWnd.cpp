@@ -1,5 +1,6 @@
 #include "framework/Framework.h"
 #include "ui/frames/SECMDIFrameWnd.h"
+#include "framework/HostServices.h"
 #include "ui/frames/SECDockBar.h"
 #include "ui/frames/SECDockState.h"
 #include "ui/frames/SECMiniDockFrameWnd.h"
@@ -31,10 +32,21 @@ void SECMDIFrameWnd::EnableDocking(DWORD dwDockStyle, DWORD dwDockBarOption)
     }
 }
 
+namespace {
+
+// The application's settings; the host's when there is no application.
+CProfileStore& BarStateStore()
+{
+    CWinApp* pApp = AfxGetApp();
+    return pApp ? pApp->GetProfileStore() : GetHostServices().Profile();
+}
+
+} // namespace
+
 void SECMDIFrameWnd::LoadBarState(LPCTSTR pszSection)
 {
     SECDockState state;
-    state.LoadState(pszSection);
+    state.LoadState(BarStateStore(), pszSection);
     state.SetDockState(this);
 }
 
@@ -43,5 +55,5 @@ void SECMDIFrameWnd::SaveBarState(LPCTSTR pszSection) const
     SECDockState state;
     state.GetDockState(const_cast<SECMDIFrameWnd*>(this));
     state.CleanUpBarIds();
-    state.SaveState(pszSection);
+    state.SaveState(BarStateStore(), pszSection);
 }
