@@ -1,6 +1,7 @@
 #include "ui/frames/SECControlBarInfo.h"
 
 #include "framework/Archive.h"
+#include "framework/BarStyles.h"
 #include "framework/ProfileStore.h"
 #include "ui/frames/SECDockState.h"
 #include "ui/frames/SECPersistentTreeNode.h"
@@ -171,6 +172,9 @@ void ReadExtended(SECControlBarInfo& info, IKeys& keys)
     info.m_nResourceID = (UINT)keys.Int(kResourceID, (int)info.m_nResourceID);
 }
 
+// The stored forms keep no dock-bar flag: the dock bars are known by their ids.
+BOOL IsDockBarID(UINT nID) { return nID >= AFX_IDW_DOCKBAR_TOP && nID <= AFX_IDW_DOCKBAR_FLOAT; }
+
 void ArchiveSize(CArchive& ar, CSize& size)
 {
     if (ar.IsStoring()) {
@@ -236,6 +240,7 @@ BOOL SECControlBarInfo::SaveState(CProfileStore& store, LPCTSTR lpszProfileName,
 BOOL SECControlBarInfo::LoadState(CProfileStore& store, LPCTSTR lpszProfileName, int nIndex, CDockState* pDockState)
 {
     const BOOL bResult = CControlBarInfo::LoadState(store, lpszProfileName, nIndex, pDockState);
+    m_bDockBar = IsDockBarID(m_nBarID);
     const CString strSection = SectionName(lpszProfileName, nIndex);
     CProfileKeys keys(store, strSection);
     ReadExtended(*this, keys);
@@ -291,6 +296,7 @@ BOOL SECControlBarInfo::LoadBaseState(SECPersistentTreeNode* pNode, SECDockState
         return FALSE;
     CNodeKeys keys(*pNode);
     m_nBarID = (UINT)keys.Int(kBarID, 0);
+    m_bDockBar = IsDockBarID(m_nBarID);
     m_bVisible = keys.Int(kVisible, TRUE);
     m_bHorz = keys.Int(kHorz, TRUE);
     m_bFloating = keys.Int(kFloating, FALSE);
@@ -371,6 +377,8 @@ BOOL SECControlBarInfo::LoadState(SECPersistentTreeNode* pNode, SECDockState* pD
 BOOL SECControlBarInfo::Serialize(CArchive& ar, CDockState* pDockState)
 {
     SerializeBase(ar, pDockState);
+    if (!ar.IsStoring())
+        m_bDockBar = IsDockBarID(m_nBarID);
     CString strShare;
     if (ar.IsStoring()) {
         ar << (DWORD)m_dwStyle << (DWORD)m_dwExStyle << (DWORD)m_bPrevFloating << (DWORD)m_bMDIChild;
