@@ -339,6 +339,7 @@ TEST_F(ConversionWindow, AProjectIsFilledConvertedRenamedAndRemoved)
     CConversionModel* pModel = pDoc->GetConversionModel();
     pModel->SetTargetFolder("C:\\g7kc\\out");
     EXPECT_EQ(1, CommandEnabled(pController, ID_CONV_ADD_FILES));
+    EXPECT_EQ(0, CommandEnabled(theApp.m_pMainWnd, ID_DELETE_CONVERSION_PROJECT)) << "off while a project is open";
     EXPECT_EQ(0, CommandEnabled(pController, ID_CONV_SELECT_ALL)) << "an empty list";
 
     pView->SendMessage(WM_COMMAND, ID_CONV_ADD_FILES, 0);
