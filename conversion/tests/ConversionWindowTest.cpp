@@ -476,3 +476,52 @@ TEST_F(ConversionWindow, OptionsDialogFollowsTheFormatAndCancelKeepsTheProfile)
     EXPECT_EQ(0, back.nFormat) << "the format left through the combo is not kept after Cancel";
     dialog.DestroyWindow();
 }
+
+namespace {
+
+// The options dialog with its message boxes recorded.
+class CCheckedOptionDlg : public CConversionOptionDlg
+{
+public:
+    using CConversionOptionDlg::CConversionOptionDlg;
+    int ShowMessage(LPCTSTR pszText, LPCTSTR pszCaption, UINT) override
+    {
+        shown.push_back(std::string(pszCaption ? pszCaption : "") + "|" + pszText);
+        return nAnswer;
+    }
+    std::vector<std::string> shown;
+    int nAnswer = IDNO;
+};
+
+} // namespace
+
+// OK checks what is enabled, asks before options that change the data, and
+// keeps the dialog open for a refused value.
+TEST_F(ConversionWindow, OptionsDialogChecksBeforeItCloses)
+{
+    CCheckedOptionDlg dialog("C:\\g7kc\\out", AfxGetMainWnd());
+    ASSERT_TRUE(dialog.Create(IDD_CONVERSION_OPTIONS, AfxGetMainWnd()));
+    // A wrong range that is switched off passes.
+    dialog.SetDlgItemText(IDC_CONV_SAMPLE_FROM, "900");
+    dialog.SetDlgItemText(IDC_CONV_SAMPLE_TO, "20");
+    dialog.CheckDlgButton(IDC_CONV_REVERSE_SIGN, BST_CHECKED);
+    dialog.SendMessage(WM_COMMAND, IDOK, 0);
+    ASSERT_EQ(1u, dialog.shown.size());
+    EXPECT_EQ("|\n1) All data will be multplied by -1.\n\nContinue?", dialog.shown[0]);
+    EXPECT_NE(IDOK, dialog.m_nModalResult) << "No keeps the dialog open";
+
+    dialog.nAnswer = IDYES;
+    dialog.CheckDlgButton(IDC_CONV_SAMPLE_RANGE_ON, BST_CHECKED);
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CONV_SAMPLE_RANGE_ON, BN_CLICKED), 0);
+    EXPECT_TRUE(dialog.GetDlgItem(IDC_CONV_SAMPLE_FROM)->IsWindowEnabled());
+    dialog.SendMessage(WM_COMMAND, IDOK, 0);
+    ASSERT_EQ(3u, dialog.shown.size());
+    EXPECT_EQ("Validation Error!|Invalid sample range: [900,20]!", dialog.shown[2]);
+    EXPECT_NE(IDOK, dialog.m_nModalResult);
+
+    dialog.SetDlgItemText(IDC_CONV_SAMPLE_TO, "2000");
+    dialog.SendMessage(WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(IDOK, dialog.m_nModalResult);
+    EXPECT_STREQ("D7IZUVI -F:a -N -n -k:900,2000  C:\\g7kc\\out", dialog.BuildCommandLine(""));
+    dialog.DestroyWindow();
+}
