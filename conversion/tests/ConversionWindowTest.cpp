@@ -525,3 +525,65 @@ TEST_F(ConversionWindow, OptionsDialogChecksBeforeItCloses)
     EXPECT_STREQ("D7IZUVI -F:a -N -n -k:900,2000  C:\\g7kc\\out", dialog.BuildCommandLine(""));
     dialog.DestroyWindow();
 }
+
+namespace {
+
+int g_nPromptsAsked = 0;
+
+// An options dialog the user cancels.
+class CCancelledPrompt : public IConversionOptionsPrompt
+{
+public:
+    bool Confirm(const CString&) override
+    {
+        ++g_nPromptsAsked;
+        return false;
+    }
+    CString BuildCommandLine(const CString&) override { return CString(); }
+    CString GetOutputExtension() override { return CString(); }
+    BOOL GetTimeStampOption() override { return FALSE; }
+};
+
+std::unique_ptr<IConversionOptionsPrompt> MakeCancelledPrompt(CWnd*) { return std::make_unique<CCancelledPrompt>(); }
+
+bool PressKey(HWND hWnd, UINT nKey)
+{
+    MSG msg = {hWnd, WM_KEYDOWN, nKey, 1, 0, {0, 0}};
+    return theApp.PreTranslateMessage(&msg) != FALSE;
+}
+
+} // namespace
+
+// Ctrl+A and F8 reach the project's commands from its list.
+TEST_F(ConversionWindow, AcceleratorsSelectAllAndConvert)
+{
+    const std::string data = std::string(kRoot) + "data\\";
+    WriteDataFile(data + "LINE1.G7K", 14, 120);
+    WriteDataFile(data + "LINE2.G7K", 14, 80);
+    g_log.files = {data + "LINE1.G7K", data + "LINE2.G7K"};
+    GetConversionDialogHooks().pfnMakeOptionsPrompt = MakeCancelledPrompt;
+    auto* pDoc = dynamic_cast<CConversionDoc*>(theApp.GetTemplate(TEMPLATE_CONVERSION)->OpenDocumentFile(nullptr));
+    ASSERT_NE(nullptr, pDoc);
+    POSITION pos = pDoc->GetFirstViewPosition();
+    auto* pView = dynamic_cast<CConversionViewport*>(pDoc->GetNextView(pos));
+    pView->SendMessage(WM_COMMAND, ID_CONV_ADD_FILES, 0);
+    CProtocolListCtrl& list = pView->GetListCtrl();
+    ASSERT_EQ(2, list.GetItemCount());
+    list.SetFocus();
+
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    EXPECT_TRUE(PressKey(list.GetSafeHwnd(), 'A'));
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(2u, list.GetSelectedCount());
+
+    g_nPromptsAsked = 0;
+    EXPECT_TRUE(PressKey(list.GetSafeHwnd(), VK_F8));
+    EXPECT_EQ(1, g_nPromptsAsked);
+    pDoc->SetModifiedFlag(FALSE);
+    pDoc->GetModel()->SetModifiedFlag(FALSE);
+    pDoc->OnCloseDocument();
+}
