@@ -316,6 +316,22 @@ TEST_F(ConversionWindow, ASavedProjectOpensWithItsFiles)
     const std::string strShot = (pszBinary && *pszBinary == '/' ? "Z:" + std::string(pszBinary) : std::string("."))
                                 + "/conversion_window.bmp";
     EXPECT_TRUE(SavePicture(theApp.m_pMainWnd, &list, strShot.c_str()));
+
+    // A click on "No of Data" sorts by the shown product, a second one turns it.
+    auto titles = [&] {
+        std::string order;
+        for (int i = 0; i < list.GetItemCount(); ++i)
+            order += std::string(list.GetItemText(i, 0)) + " ";
+        return order;
+    };
+    NMLISTVIEW click = {};
+    click.hdr = {list.GetSafeHwnd(), IDC_PROJECT_LIST, static_cast<UINT>(LVN_COLUMNCLICK)};
+    click.iItem = -1;
+    click.iSubItem = 6;
+    pView->SendMessage(WM_NOTIFY, IDC_PROJECT_LIST, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ("CUT GONE LINE3 LINE2 LINE1 ", titles());
+    pView->SendMessage(WM_NOTIFY, IDC_PROJECT_LIST, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ("LINE1 LINE2 LINE3 CUT GONE ", titles());
     pDoc->OnCloseDocument();
 }
 
