@@ -156,7 +156,8 @@ void CConversionController::OnRenameFile()
     CConversionModel* pModel = GetConversionModel();
     CConversionViewport* pView = GetConversionViewport();
     CConversionDoc* pDoc = GetConversionDocument();
-    if (!pModel || !pView || !pDoc)
+    // The project is saved at once after a rename: it needs its file.
+    if (!pModel || !pView || !pDoc || pDoc->GetPathName().IsEmpty())
         return;
     if (SelectedCount() != 1) {
         Message("It is only possible to rename\nsingle entries.", "Error!", MB_OK | MB_ICONSTOP);

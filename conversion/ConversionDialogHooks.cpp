@@ -19,10 +19,12 @@ int MessageBoxOf(CWnd* pOwner, LPCTSTR pszText, LPCTSTR pszCaption, UINT nType)
     return ::MessageBoxA(hOwner, pszText, pszCaption, nType);
 }
 
-bool ChooseDataFiles(CWnd* pOwner, const CString&, CString& strEndFolder, CStringList& paths)
+bool ChooseDataFiles(CWnd* pOwner, const CString& strFolder, CString& strEndFolder, CStringList& paths)
 {
     CFileDialog dialog(TRUE, ".g7k", nullptr, OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER,
                        "GVX7000/GVX2000 Data Files (*.g7k)|*.g7k||", pOwner);
+    // Newer systems start in the folder used last unless told otherwise.
+    dialog.m_ofn.lpstrInitialDir = strFolder.IsEmpty() ? nullptr : static_cast<LPCTSTR>(strFolder);
     if (dialog.DoModal() != IDOK)
         return false;
     for (POSITION pos = dialog.GetStartPosition(); pos != nullptr;) {

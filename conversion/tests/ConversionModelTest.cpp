@@ -304,3 +304,28 @@ TEST(ConversionInfoLog, TheLogOfADataFileIsCutAtItsFileNamesFirstDot)
     EXPECT_STREQ("C:\\Data.2024\\LINE1.LOG", CConversionInfo::LogFileOf("C:\\Data.2024\\LINE1.1.G7K"));
     EXPECT_STREQ("LINE1.LOG", CConversionInfo::LogFileOf("LINE1"));
 }
+
+// A data file and its log take the new title in their folder; a title the
+// project holds, or a file already there, leaves everything as it was.
+TEST_F(ConversionModelTest, RenamingADataFile)
+{
+    CConversionModel model;
+    model.AddByFileName(DataFile("a.g7k", SampleHeader(14)).c_str());
+    model.AddByFileName(DataFile("OTHER.G7K", SampleHeader(14)).c_str());
+    folder.WriteText("a.LOG", "log");
+    folder.WriteText("TAKEN.G7K", "not in the project");
+    CConversionInfo* pInfo = model.FindByTitle("a");
+    ASSERT_NE(nullptr, pInfo);
+
+    EXPECT_EQ(CConversionModel::RENAME_TITLE_TAKEN, model.RenameDataFile(pInfo, "other"));
+    EXPECT_EQ(CConversionModel::RENAME_FAILED, model.RenameDataFile(pInfo, "TAKEN"));
+    EXPECT_EQ(CConversionModel::RENAME_FAILED, model.RenameDataFile(pInfo, "b.x"));
+    EXPECT_EQ((std::vector<std::string>{"OTHER.G7K", "TAKEN.G7K", "a.LOG", "a.g7k"}), folder.Names());
+
+    EXPECT_EQ(CConversionModel::RENAME_OK, model.RenameDataFile(pInfo, "b"));
+    EXPECT_EQ((std::vector<std::string>{"OTHER.G7K", "TAKEN.G7K", "b.G7K", "b.LOG"}), folder.Names());
+    EXPECT_EQ(2, model.GetInfoCount());
+    ASSERT_NE(nullptr, model.FindByTitle("b"));
+    EXPECT_EQ(0, model.FindByTitle("b")->GetStatusIcon());
+    EXPECT_FALSE(model.Contains("a"));
+}

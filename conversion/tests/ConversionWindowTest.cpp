@@ -316,6 +316,22 @@ TEST_F(ConversionWindow, ASavedProjectOpensWithItsFiles)
     const std::string strShot = (pszBinary && *pszBinary == '/' ? "Z:" + std::string(pszBinary) : std::string("."))
                                 + "/conversion_window.bmp";
     EXPECT_TRUE(SavePicture(theApp.m_pMainWnd, &list, strShot.c_str()));
+
+    // A click on "No of Data" sorts by the shown product, a second one turns it.
+    auto titles = [&] {
+        std::string order;
+        for (int i = 0; i < list.GetItemCount(); ++i)
+            order += std::string(list.GetItemText(i, 0)) + " ";
+        return order;
+    };
+    NMLISTVIEW click = {};
+    click.hdr = {list.GetSafeHwnd(), IDC_PROJECT_LIST, static_cast<UINT>(LVN_COLUMNCLICK)};
+    click.iItem = -1;
+    click.iSubItem = 6;
+    pView->SendMessage(WM_NOTIFY, IDC_PROJECT_LIST, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ("CUT GONE LINE3 LINE2 LINE1 ", titles());
+    pView->SendMessage(WM_NOTIFY, IDC_PROJECT_LIST, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ("LINE1 LINE2 LINE3 CUT GONE ", titles());
     pDoc->OnCloseDocument();
 }
 
@@ -339,6 +355,7 @@ TEST_F(ConversionWindow, AProjectIsFilledConvertedRenamedAndRemoved)
     CConversionModel* pModel = pDoc->GetConversionModel();
     pModel->SetTargetFolder("C:\\g7kc\\out");
     EXPECT_EQ(1, CommandEnabled(pController, ID_CONV_ADD_FILES));
+    EXPECT_EQ(0, CommandEnabled(theApp.m_pMainWnd, ID_DELETE_CONVERSION_PROJECT)) << "off while a project is open";
     EXPECT_EQ(0, CommandEnabled(pController, ID_CONV_SELECT_ALL)) << "an empty list";
 
     pView->SendMessage(WM_COMMAND, ID_CONV_ADD_FILES, 0);
@@ -474,4 +491,115 @@ TEST_F(ConversionWindow, OptionsDialogFollowsTheFormatAndCancelKeepsTheProfile)
     back.LoadProfile(GetHostServices().Profile(), true);
     EXPECT_EQ(0, back.nFormat) << "the format left through the combo is not kept after Cancel";
     dialog.DestroyWindow();
+}
+
+namespace {
+
+// The options dialog with its message boxes recorded.
+class CCheckedOptionDlg : public CConversionOptionDlg
+{
+public:
+    using CConversionOptionDlg::CConversionOptionDlg;
+    int ShowMessage(LPCTSTR pszText, LPCTSTR pszCaption, UINT) override
+    {
+        shown.push_back(std::string(pszCaption ? pszCaption : "") + "|" + pszText);
+        return nAnswer;
+    }
+    std::vector<std::string> shown;
+    int nAnswer = IDNO;
+};
+
+} // namespace
+
+// OK checks what is enabled, asks before options that change the data, and
+// keeps the dialog open for a refused value.
+TEST_F(ConversionWindow, OptionsDialogChecksBeforeItCloses)
+{
+    CCheckedOptionDlg dialog("C:\\g7kc\\out", AfxGetMainWnd());
+    ASSERT_TRUE(dialog.Create(IDD_CONVERSION_OPTIONS, AfxGetMainWnd()));
+    // A wrong range that is switched off passes.
+    dialog.SetDlgItemText(IDC_CONV_SAMPLE_FROM, "900");
+    dialog.SetDlgItemText(IDC_CONV_SAMPLE_TO, "20");
+    dialog.CheckDlgButton(IDC_CONV_REVERSE_SIGN, BST_CHECKED);
+    dialog.SendMessage(WM_COMMAND, IDOK, 0);
+    ASSERT_EQ(1u, dialog.shown.size());
+    EXPECT_EQ("|\n1) All data will be multplied by -1.\n\nContinue?", dialog.shown[0]);
+    EXPECT_NE(IDOK, dialog.m_nModalResult) << "No keeps the dialog open";
+
+    dialog.nAnswer = IDYES;
+    dialog.CheckDlgButton(IDC_CONV_SAMPLE_RANGE_ON, BST_CHECKED);
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CONV_SAMPLE_RANGE_ON, BN_CLICKED), 0);
+    EXPECT_TRUE(dialog.GetDlgItem(IDC_CONV_SAMPLE_FROM)->IsWindowEnabled());
+    dialog.SendMessage(WM_COMMAND, IDOK, 0);
+    ASSERT_EQ(3u, dialog.shown.size());
+    EXPECT_EQ("Validation Error!|Invalid sample range: [900,20]!", dialog.shown[2]);
+    EXPECT_NE(IDOK, dialog.m_nModalResult);
+
+    dialog.SetDlgItemText(IDC_CONV_SAMPLE_TO, "2000");
+    dialog.SendMessage(WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(IDOK, dialog.m_nModalResult);
+    EXPECT_STREQ("D7IZUVI -F:a -N -n -k:900,2000  C:\\g7kc\\out", dialog.BuildCommandLine(""));
+    dialog.DestroyWindow();
+}
+
+namespace {
+
+int g_nPromptsAsked = 0;
+
+// An options dialog the user cancels.
+class CCancelledPrompt : public IConversionOptionsPrompt
+{
+public:
+    bool Confirm(const CString&) override
+    {
+        ++g_nPromptsAsked;
+        return false;
+    }
+    CString BuildCommandLine(const CString&) override { return CString(); }
+    CString GetOutputExtension() override { return CString(); }
+    BOOL GetTimeStampOption() override { return FALSE; }
+};
+
+std::unique_ptr<IConversionOptionsPrompt> MakeCancelledPrompt(CWnd*) { return std::make_unique<CCancelledPrompt>(); }
+
+bool PressKey(HWND hWnd, UINT nKey)
+{
+    MSG msg = {hWnd, WM_KEYDOWN, nKey, 1, 0, {0, 0}};
+    return theApp.PreTranslateMessage(&msg) != FALSE;
+}
+
+} // namespace
+
+// Ctrl+A and F8 reach the project's commands from its list.
+TEST_F(ConversionWindow, AcceleratorsSelectAllAndConvert)
+{
+    const std::string data = std::string(kRoot) + "data\\";
+    WriteDataFile(data + "LINE1.G7K", 14, 120);
+    WriteDataFile(data + "LINE2.G7K", 14, 80);
+    g_log.files = {data + "LINE1.G7K", data + "LINE2.G7K"};
+    GetConversionDialogHooks().pfnMakeOptionsPrompt = MakeCancelledPrompt;
+    auto* pDoc = dynamic_cast<CConversionDoc*>(theApp.GetTemplate(TEMPLATE_CONVERSION)->OpenDocumentFile(nullptr));
+    ASSERT_NE(nullptr, pDoc);
+    POSITION pos = pDoc->GetFirstViewPosition();
+    auto* pView = dynamic_cast<CConversionViewport*>(pDoc->GetNextView(pos));
+    pView->SendMessage(WM_COMMAND, ID_CONV_ADD_FILES, 0);
+    CProtocolListCtrl& list = pView->GetListCtrl();
+    ASSERT_EQ(2, list.GetItemCount());
+    list.SetFocus();
+
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    EXPECT_TRUE(PressKey(list.GetSafeHwnd(), 'A'));
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(2u, list.GetSelectedCount());
+
+    g_nPromptsAsked = 0;
+    EXPECT_TRUE(PressKey(list.GetSafeHwnd(), VK_F8));
+    EXPECT_EQ(1, g_nPromptsAsked);
+    pDoc->SetModifiedFlag(FALSE);
+    pDoc->GetModel()->SetModifiedFlag(FALSE);
+    pDoc->OnCloseDocument();
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -12,8 +13,10 @@ namespace fs = std::filesystem;
 TestFolder::TestFolder()
 {
     static std::atomic<int> s_nCounter{0};
-    const fs::path folder = fs::temp_directory_path()
-                            / ("g7k-conversion-" + std::to_string(getpid()) + "-" + std::to_string(++s_nCounter));
+    // An 8.3 name, so that no short form differs from the name (Windows).
+    char szName[16];
+    std::snprintf(szName, sizeof szName, "cv%06x", static_cast<unsigned>(getpid() * 97 + ++s_nCounter) & 0xFFFFFF);
+    const fs::path folder = fs::temp_directory_path() / szName;
     fs::remove_all(folder);
     fs::create_directories(folder);
     m_path = folder.string() + "/";
