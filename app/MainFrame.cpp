@@ -1,5 +1,6 @@
 #include "framework/Framework.h"
 #include "app/MainFrame.h"
+#include "app/ComPortSettingsDlg.h"
 #include "app/PropertiesSheet.h"
 #include "app/project/DeleteCommands.h"
 #include "app/project/FolderSettings.h"
@@ -108,8 +109,10 @@ void CMainFrame::UpdatePortPane(UINT nPortIndex, UINT nBaud)
 // menu items follow the busy flag through their update handlers.
 void CMainFrame::SetTransferToolbarState() {}
 
-int CMainFrame::RunInstrumentDialog(UINT)
+int CMainFrame::RunInstrumentDialog(UINT nCommand)
 {
+    if (nCommand == ID_COM_PORT_SETTINGS)
+        return RunComPortSettingsDialog(this);
     AfxMessageBox("This instrument command is not available in this version.", MB_OK | MB_ICONINFORMATION);
     return IDCANCEL;
 }

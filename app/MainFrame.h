@@ -25,8 +25,9 @@ public:
     BOOL IsBusy() const { return m_bBusy; }
     const CString& GetPortPaneText() const { return m_strPortPane; }
 
-    // Runs the modal dialog of an instrument command. The dialogs come with
-    // the instrument issue; until then this tells the user so.
+    // Runs the modal dialog of an instrument command: the COM-port settings
+    // dialog; the others come with the instrument issue, until then this
+    // tells the user so.
     virtual int RunInstrumentDialog(UINT nCommand);
     // Asks a yes/no question; the tests answer it.
     virtual int AskUser(const CString& strQuestion, UINT nType);

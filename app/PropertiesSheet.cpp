@@ -2,10 +2,10 @@
 #include "app/PropertiesSheet.h"
 #include "app/MainFrame.h"
 #include "app/SerialSettings.h"
+#include "app/dialogs/PortSettingsText.h"
 #include "framework/HostServices.h"
 #include "res/resource.h"
 
-#include <cstdlib>
 #include <direct.h>
 
 BEGIN_MESSAGE_MAP(CDirectoriesPage, CPropertyPage)
@@ -60,10 +60,8 @@ CCommunicationPage::CCommunicationPage()
 {
 }
 
-namespace {
-
 // A stored value the list lacks is added, so it shows and survives OK.
-void FillCombo(CComboBox* pCombo, const char* const* ppszItems, const CString& strCurrent)
+void FillSettingsCombo(CComboBox* pCombo, const char* const* ppszItems, const CString& strCurrent)
 {
     if (!pCombo)
         return;
@@ -74,12 +72,10 @@ void FillCombo(CComboBox* pCombo, const char* const* ppszItems, const CString& s
         pCombo->AddString(strCurrent);
 }
 
-} // namespace
-
 BOOL CCommunicationPage::OnInitDialog()
 {
-    FillCombo(static_cast<CComboBox*>(GetDlgItem(IDC_PORT)), PORTS, m_strPort);
-    FillCombo(static_cast<CComboBox*>(GetDlgItem(IDC_BAUDRATE)), BAUD_RATES, m_strBaudRate);
+    FillSettingsCombo(static_cast<CComboBox*>(GetDlgItem(IDC_PORT)), PORTS, m_strPort);
+    FillSettingsCombo(static_cast<CComboBox*>(GetDlgItem(IDC_BAUDRATE)), BAUD_RATES, m_strBaudRate);
     return CPropertyPage::OnInitDialog();
 }
 
@@ -95,13 +91,6 @@ CPropertiesSheet::CPropertiesSheet(CWnd* pParent)
 {
 }
 
-int PortIndexFromText(const CString& strPort)
-{
-    if (strPort.GetLength() < 4 || strPort[3] < '0' || strPort[3] > '9')
-        return -1;
-    return std::atoi(static_cast<LPCTSTR>(strPort) + 3) - 1;
-}
-
 int RunPropertiesSheet(CMainFrame* pFrame)
 {
     CProfileStore& profile = GetHostServices().Profile();
@@ -112,8 +101,8 @@ int RunPropertiesSheet(CMainFrame* pFrame)
     CCommunicationPage communication;
     for (const FolderSetting& setting : FOLDER_SETTINGS)
         folders.*setting.pField = settings[setting.folder];
-    communication.m_strPort.Format("COM%u:", GetSerialPortIndex() + 1);
-    communication.m_strBaudRate.Format("%u", GetSerialBaudRate());
+    communication.m_strPort = PortText(GetSerialPortIndex());
+    communication.m_strBaudRate = BaudRateText(GetSerialBaudRate());
     sheet.AddPage(&folders);
     sheet.AddPage(&communication);
 
@@ -124,11 +113,9 @@ int RunPropertiesSheet(CMainFrame* pFrame)
     for (const FolderSetting& setting : FOLDER_SETTINGS)
         settings[setting.folder] = folders.*setting.pField;
     settings.Save(profile);
-    const int nPort = PortIndexFromText(communication.m_strPort);
-    const int nBaud = std::atoi(communication.m_strBaudRate);
     // A text that names no port or rate keeps what was stored.
-    const UINT nNewPort = nPort >= 0 ? static_cast<UINT>(nPort) : GetSerialPortIndex();
-    const UINT nNewBaud = nBaud > 0 ? static_cast<UINT>(nBaud) : GetSerialBaudRate();
+    const UINT nNewPort = PortIndexFromText(communication.m_strPort, GetSerialPortIndex());
+    const UINT nNewBaud = BaudRateFromText(communication.m_strBaudRate, GetSerialBaudRate());
     SetSerialSettings(nNewPort, nNewBaud);
     ApplySerialBaudRate();
     if (pFrame)

@@ -56,8 +56,9 @@ public:
 struct FolderSetting { CFolderSettings::Folder folder; CString CDirectoriesPage::*pField; };
 extern const FolderSetting FOLDER_SETTINGS[6];
 
-// "COM3:" -> 2; the text's number after "COM", less one; -1 without digits.
-int PortIndexFromText(const CString& strPort);
+// Fills a port or baud list; a stored value the list lacks is added, so it
+// shows and survives OK.
+void FillSettingsCombo(CComboBox* pCombo, const char* const* ppszItems, const CString& strCurrent);
 
 // The Properties command: fills the pages from the profile and the serial
 // settings, runs the sheet and on OK stores and applies what was chosen.
