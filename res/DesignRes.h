@@ -15,7 +15,6 @@
 #define IDD_POLYVECT_PROTOCOL         238
 #define IDD_EDIT_POLYVECT_COMMAND     239
 #define IDD_COORDINATE_ITEM           242
-#define IDD_DESIGN_NAME               20800
 #define IDD_DESIGN_PROGRESS           20801
 
 // Project list icons.
@@ -27,8 +26,6 @@
 // Controls (unique within their dialog).
 #define IDC_DESIGN_PROGRESS_TEXT      1001
 #define IDC_DESIGN_PROGRESS_BAR       1002
-#define IDC_DESIGN_NAME               1003
-#define IDC_DESIGN_NAME_LABEL         1004
 #define IDC_PROTOCOL_ID               1110
 #define IDC_ARRAY_TYPE                1121
 #define IDC_ADDRESS_FILE              1122
@@ -88,8 +85,8 @@
 #define IDC_SINGLE_POLE_POLE          1213
 #define IDC_SPACING_PAIRS             1214
 #define IDC_CUSTOMIZE                 1215
-#define IDC_SET_ALL                   1216
-#define IDC_CLEAR_ALL                 1217
+#define IDC_SPACING_SET_ALL           1216
+#define IDC_SPACING_CLEAR_ALL         1217
 #define IDC_SPACING_GROUP             1217
 #define IDC_N_GROUP                   1218
 #define IDC_ADD_TO_PROJECT            1221

@@ -19,6 +19,8 @@
 #include "InstrumentRes.h"
 #include "SharedDialogsRes.h"
 #include "DesignRes.h"
+#include "DesignRes.h"
+#include "SharedDialogsRes.h"
 
 // Main frame, document templates, menus and forms.
 #define IDR_MAINFRAME                 128

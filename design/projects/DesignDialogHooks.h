@@ -1,8 +1,6 @@
 // The shared dialogs the design windows open (protocol selection manager,
-// compile-log viewer, name entry) and the system's file chooser, reached
-// through one table so the shared dialogs can be plugged in where they are
-// built and tests can answer in their place. Each entry has a working
-// default of our own.
+// compile-log viewer, caption entry) and the system's file chooser, reached
+// through one table that the window tests answer in place of the user.
 #pragma once
 
 #include "framework/Framework.h"
@@ -25,7 +23,7 @@ struct DesignDialogHooks {
                       CString& strPath)> chooseFile;
 };
 
-// The hooks in use; the defaults until replaced.
+// The hooks in use: the shared dialogs until replaced.
 DesignDialogHooks& GetDesignDialogHooks();
-// Puts the defaults back.
+// Puts the shared dialogs back.
 void ResetDesignDialogHooks();

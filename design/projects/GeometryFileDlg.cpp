@@ -1,7 +1,7 @@
 #include "framework/Framework.h"
 #include "design/projects/GeometryFileDlg.h"
 #include "design/projects/CoordinateEditing.h"
-#include "design/projects/DesignListBoxes.h"
+#include "design/projects/DesignControls.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CGeometryFileDlg, CDialog)
@@ -16,115 +16,7 @@ namespace {
 constexpr DWORD kListStyle = 0xF3E;
 constexpr int kCoordinateTabStop = 45;
 
-void Refuse(const CString& strProblem)
-{
-    AfxMessageBox(strProblem, MB_OK | MB_ICONEXCLAMATION);
-}
-
 } // namespace
-
-// ---------------------------------------------------------------- set names
-
-void CCoordinateHeaderListBoxEditor::OnItemAdded(int nIndex, CString strText)
-{
-    SECListBoxEditor::OnItemAdded(nIndex, strText);
-    strText.Trim();
-    if (strText.IsEmpty())
-        return;
-    const CString strProblem = SetNameProblem(m_dialog.GetFile(), strText);
-    if (!strProblem.IsEmpty()) {
-        GetRows()->DeleteString(nIndex);
-        EnsureTrailingRow();
-        Refuse(strProblem);
-        return;
-    }
-    m_dialog.StoreCurrentSet();
-    m_dialog.GetFile().AddSet(strText);
-    m_dialog.ShowCurrentSet();
-}
-
-void CCoordinateHeaderListBoxEditor::OnItemRenamed(int nIndex, CString strOld, CString strNew)
-{
-    SECListBoxEditor::OnItemRenamed(nIndex, strOld, strNew);
-    strNew.Trim();
-    if (strOld == strNew)
-        return;
-    const CString strProblem = SetNameProblem(m_dialog.GetFile(), strNew, strOld);
-    if (!strProblem.IsEmpty()) {
-        GetRows()->InsertString(nIndex, strOld);
-        GetRows()->DeleteString(nIndex + 1);
-        Refuse(strProblem);
-        return;
-    }
-    m_dialog.StoreCurrentSet();
-    RenameSet(m_dialog.GetFile(), strOld, strNew);
-    m_dialog.ShowCurrentSet();
-}
-
-BOOL CCoordinateHeaderListBoxEditor::OnDeleteItem(int nIndex, CString strText)
-{
-    if (!SECListBoxEditor::OnDeleteItem(nIndex, strText))
-        return FALSE;
-    RemoveSet(m_dialog.GetFile(), strText);
-    return TRUE;
-}
-
-// ---------------------------------------------------------------- coordinates
-
-CDialog* CCoordinateSetListBoxEditor::EditItem(CListBox* pListBox, int nIndex)
-{
-    m_strEditedText = RowText(pListBox, nIndex);
-    if (m_strEditedText.IsEmpty()) {
-        std::vector<CString> rows;
-        for (int i = 0; pListBox && i < pListBox->GetCount(); ++i)
-            rows.push_back(RowText(pListBox, i));
-        m_strEditedText = ProposeCoordinate(rows).Format();
-    }
-    return new CCoordinateItemDlg(m_strEditedText, nullptr);
-}
-
-CCoordinateItemDlg::CCoordinateItemDlg(CString& strRow, CWnd* pParent)
-    : CDialog(IDD_COORDINATE_ITEM, pParent), m_strRow(strRow)
-{
-    CoordinateRow row;
-    if (row.Parse(strRow)) {
-        m_nIndex = row.nIndex;
-        m_x = row.x;
-        m_y = row.y;
-        m_z = row.z;
-    }
-}
-
-BOOL CCoordinateItemDlg::OnInitDialog()
-{
-    CDialog::OnInitDialog();
-    CString strCaption;
-    strCaption.Format("Coordinate #%d", m_nIndex);
-    SetWindowText(strCaption);
-    return TRUE;
-}
-
-void CCoordinateItemDlg::DoDataExchange(CDataExchange* pDX)
-{
-    DDX_Text(pDX, IDC_COORD_X, m_x);
-    DDX_Text(pDX, IDC_COORD_Y, m_y);
-    DDX_Text(pDX, IDC_COORD_Z, m_z);
-}
-
-void CCoordinateItemDlg::OnOK()
-{
-    if (!UpdateData(TRUE))
-        return;
-    CoordinateRow row;
-    row.nIndex = m_nIndex;
-    row.x = m_x;
-    row.y = m_y;
-    row.z = m_z;
-    m_strRow = row.Format();
-    EndDialog(IDOK);
-}
-
-// ---------------------------------------------------------------- dialog
 
 CGeometryFileDlg::CGeometryFileDlg(const CString& strPath, CWnd* pParent, BOOL bStartEmpty)
     : CDialog(IDD_GEOMETRY_FILE, pParent), m_strPath(strPath), m_bStartEmpty(bStartEmpty), m_lbNames(*this)
@@ -157,21 +49,10 @@ BOOL CGeometryFileDlg::OnInitDialog()
     return TRUE;
 }
 
-std::vector<CString> CGeometryFileDlg::ListRows(CListBox* pList) const
-{
-    std::vector<CString> rows;
-    for (int i = 0; pList && i < pList->GetCount(); ++i) {
-        const CString strRow = RowText(pList, i);
-        if (!strRow.IsEmpty())
-            rows.push_back(strRow);
-    }
-    return rows;
-}
-
 void CGeometryFileDlg::StoreCurrentSet()
 {
     if (!m_strShownSet.IsEmpty() && m_lbCoordinates.GetListBoxCtrl())
-        StoreCoordinateRows(m_file, m_strShownSet, ListRows(m_lbCoordinates.GetListBoxCtrl()));
+        StoreCoordinateRows(m_file, m_strShownSet, ListRows(m_lbCoordinates.GetListBoxCtrl(), TRUE));
 }
 
 void CGeometryFileDlg::ShowCurrentSet()
@@ -208,7 +89,7 @@ BOOL CGeometryFileDlg::WriteFile()
 {
     StoreCurrentSet();
     // The sets in the list's order.
-    m_file.m_names = ListRows(m_lbNames.GetListBoxCtrl());
+    m_file.m_names = ListRows(m_lbNames.GetListBoxCtrl(), TRUE);
     if (m_file.Write(m_strPath))
         return TRUE;
     AfxMessageBox("Could not write the geometry file " + m_strPath + ".", MB_OK | MB_ICONSTOP);

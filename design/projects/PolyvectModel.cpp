@@ -1,8 +1,8 @@
 #include "framework/Portable.h"
 #include "design/projects/PolyvectModel.h"
+#include "design/projects/ProjectModelHelpers.h"
 #include "design/projects/PolyvectProtocolInfo.h"
 #include "design/projects/PolyvectProtocolItem.h"
-#include "design/projects/ProjectCompare.h"
 #include "app/project/FolderSettings.h"
 #include "framework/HostServices.h"
 
@@ -10,8 +10,7 @@ IMPLEMENT_SERIAL(CPolyvectModel, CProtocolModel, VERSIONABLE_SCHEMA)
 
 namespace {
 
-struct PolyvectColumn { UINT nId; LPCTSTR pszHeading; int nAlignment; int nWidth; };
-const PolyvectColumn kColumns[] = {
+const ProjectColumn kColumns[] = {
     {1, "Protocol ID", kColumnLeft, 100},
     {2, "Array", kColumnRight, 100},
     {3, "Geometry File", kColumnRight, 100},
@@ -26,11 +25,7 @@ CPolyvectModel::CPolyvectModel()
     CProfileStore& profile = GetHostServices().Profile();
     SetSourceFolder(CFolderSettings::Read(profile, "PolyvectProtocols", "C:\\GVX7000\\POLYVECT\\"));
     SetTargetFolder(CFolderSettings::Read(profile, "Embedded", "C:\\GVX7000\\Embedded\\"));
-    UINT nKey = 0;
-    for (const PolyvectColumn& column : kColumns) {
-        CColumnProperty prop(column.nId, column.nAlignment, column.nWidth, FALSE, column.pszHeading, "");
-        m_columns.SetAt(nKey++, prop);
-    }
+    FillColumns(m_columns, kColumns);
 }
 
 CPolyvectModel::~CPolyvectModel() = default;
@@ -41,21 +36,12 @@ CProtocolItem* CPolyvectModel::CreateItem() { return new CPolyvectProtocolItem; 
 
 CProtocolInfo* CPolyvectModel::CreateInfo(LPCTSTR pszFolder, LPCTSTR pszName)
 {
-    auto* pInfo = new CPolyvectProtocolInfo;
-    pInfo->SetFolder(pszFolder);
-    pInfo->SetName(pszName);
-    pInfo->ReadHeader();
-    return pInfo;
+    return MakeRecord<CPolyvectProtocolInfo>(pszFolder, pszName);
 }
 
 BOOL CPolyvectModel::AddByFileName(LPCTSTR pszName)
 {
-    if (!pszName || !*pszName || Contains(pszName))
-        return FALSE;
-    AddInfo(CreateInfo(GetSourceFolder(), pszName));
-    // A protocol added is a change of the project: closing must not lose it.
-    SetModifiedFlag(TRUE);
-    return TRUE;
+    return AddRecordByName(*this, pszName);
 }
 
 int CALLBACK CPolyvectModel::CompareItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)

@@ -1,6 +1,6 @@
 #include "framework/Framework.h"
 #include "design/projects/PolyvectProtocolDlg.h"
-#include "design/projects/DesignCombos.h"
+#include "design/projects/DesignControls.h"
 #include "design/projects/FolderTitles.h"
 #include "design/projects/PolyvectProtocolInfo.h"
 #include "design/projects/PolyvectProtocolText.h"
@@ -61,10 +61,7 @@ void CPolyvectProtocolDlg::OnOK()
 {
     m_nArrayType = m_cbArrayType.GetCurSel();
     m_strGeometry = SelectedText(m_cbGeometry);
-    std::vector<CString> rows;
-    CListBox* pList = m_lbCommands.GetListBoxCtrl();
-    for (int i = 0; pList && i < pList->GetCount(); ++i)
-        rows.push_back(RowText(pList, i));
+    const std::vector<CString> rows = ListRows(m_lbCommands.GetListBoxCtrl(), FALSE);
     if (!CPolyvectProtocolText::Save(GetFilePath(), m_nArrayType, m_strGeometry, rows)) {
         AfxMessageBox("Could not open file. It may be read-only.", MB_OK | MB_ICONSTOP);
         return;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "framework/Framework.h"
-#include "design/projects/DesignListBoxes.h"
+#include "design/projects/PolyvectCmdListBox.h"
 
 class CPolyvectProtocolInfo;
 

@@ -1,5 +1,6 @@
 #include "framework/Framework.h"
 #include "design/projects/VikaAddressDlg.h"
+#include "design/projects/DesignControls.h"
 #include "design/projects/ItemRows.h"
 #include "design/projects/VikaCreateAdrMapDlg.h"
 #include "design/projects/VikaProtocolInfo.h"
@@ -34,12 +35,6 @@ bool PathExists(const CString& strPath)
 {
     DWORD dwAttributes = 0;
     return !strPath.IsEmpty() && OsFile::GetAttributes(strPath, dwAttributes);
-}
-
-void SetSpin(CWnd* pDialog, int nId, int nLower, int nUpper)
-{
-    if (CWnd* pSpin = pDialog->GetDlgItem(nId))
-        pSpin->SendMessage(UDM_SETRANGE32, nLower, nUpper);
 }
 
 } // namespace
@@ -114,12 +109,12 @@ BOOL CVikaAddressDlg::OnInitDialog()
     m_lbEntries.SetAutoAdvance(TRUE);
     m_lbEntries.SetAutoAdvanceSpaces(1);
     m_lbEntries.SetWindowText("Address Map: Electr. Adr Cable-Takeout");
-    SetSpin(this, IDC_CABLES_SPIN, 1, 16);
-    SetSpin(this, IDC_TAKEOUTS_SPIN, 1, 256);
-    SetSpin(this, IDC_FACTOR_SPIN, 1, 8);
-    SetSpin(this, IDC_XMOVE_SPIN, 1, 256);
-    SetSpin(this, IDC_YMOVE_SPIN, 1, 256);
-    SetSpin(this, IDC_ELECTRODES_SPIN, 1, 1024);
+    SetSpinRange(this, IDC_CABLES_SPIN, 1, 16);
+    SetSpinRange(this, IDC_TAKEOUTS_SPIN, 1, 256);
+    SetSpinRange(this, IDC_FACTOR_SPIN, 1, 8);
+    SetSpinRange(this, IDC_XMOVE_SPIN, 1, 256);
+    SetSpinRange(this, IDC_YMOVE_SPIN, 1, 256);
+    SetSpinRange(this, IDC_ELECTRODES_SPIN, 1, 1024);
     UpdateData(FALSE);
     UpdateMoveFields();
     m_bInitialized = TRUE;
@@ -271,13 +266,7 @@ void CVikaAddressDlg::OnOK()
         && AfxMessageBox("Address file exists. Overwrite?", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     static_cast<AddressHeader&>(m_file) = CurrentLayout();
-    m_file.m_rows.clear();
-    CListBox* pList = m_lbEntries.GetListBoxCtrl();
-    for (int i = 0; pList && i < pList->GetCount(); ++i) {
-        const CString strRow = RowText(pList, i);
-        if (!strRow.IsEmpty())
-            m_file.m_rows.push_back(strRow);
-    }
+    m_file.m_rows = ListRows(m_lbEntries.GetListBoxCtrl(), TRUE);
     if (!m_file.Write(m_strPath)) {
         // The edits stay in the dialog.
         AfxMessageBox("An error ocurred while writing the file.", MB_OK | MB_ICONSTOP);

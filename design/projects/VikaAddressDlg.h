@@ -4,7 +4,7 @@
 #pragma once
 
 #include "framework/Framework.h"
-#include "design/projects/DesignListBoxes.h"
+#include "design/projects/VikaAdrListBox.h"
 #include "design/VikaAddressFile.h"
 
 class CVikaProtocolInfo;

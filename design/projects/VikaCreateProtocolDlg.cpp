@@ -1,6 +1,6 @@
 #include "framework/Framework.h"
 #include "design/projects/VikaCreateProtocolDlg.h"
-#include "design/projects/DesignCombos.h"
+#include "design/projects/DesignControls.h"
 #include "design/projects/FolderTitles.h"
 #include "design/projects/GenerationProgress.h"
 #include "design/projects/VikaProtocolCustomizeDlg.h"
@@ -27,18 +27,6 @@ bool PathExists(const CString& strPath)
 {
     DWORD dwAttributes = 0;
     return OsFile::GetAttributes(strPath, dwAttributes);
-}
-
-void SetSpin(CWnd* pDialog, int nId, int nLower, int nUpper)
-{
-    if (CWnd* pSpin = pDialog->GetDlgItem(nId))
-        pSpin->SendMessage(UDM_SETRANGE32, nLower, nUpper);
-}
-
-void EnableItem(CWnd* pDialog, int nId, BOOL bEnable)
-{
-    if (CWnd* pItem = pDialog->GetDlgItem(nId))
-        pItem->EnableWindow(bEnable);
 }
 
 std::vector<CString> WithNone(std::vector<CString> items)
@@ -74,8 +62,8 @@ BOOL CVikaCreateProtocolDlg::OnInitDialog()
     m_cbRedundancy.SubclassDlgItem(IDC_REDUNDANCY_FILE, this);
     m_cbGeometry.SubclassDlgItem(IDC_GEOMETRY_FILE_CREATE, this);
     for (int nSpin : {IDC_A_SMALLEST_SPIN, IDC_A_LARGEST_SPIN, IDC_N_SMALLEST_SPIN, IDC_N_LARGEST_SPIN})
-        SetSpin(this, nSpin, 1, 64);
-    SetSpin(this, IDC_CHANNELS_SPIN, 1, 4);
+        SetSpinRange(this, nSpin, 1, 64);
+    SetSpinRange(this, IDC_CHANNELS_SPIN, 1, 4);
     if (auto* pId = static_cast<CEdit*>(GetDlgItem(IDC_PROTOCOL_ID)))
         pId->SendMessage(EM_LIMITTEXT, 8, 0);
     FillGeneratedArrayTypes(m_cbArrayType);

@@ -1,7 +1,7 @@
 #include "framework/Portable.h"
 #include "design/projects/VikaModel.h"
+#include "design/projects/ProjectModelHelpers.h"
 #include "design/projects/VikaProtocolInfo.h"
-#include "design/projects/ProjectCompare.h"
 #include "app/project/FolderSettings.h"
 #include "design/projects/VikaProtocolItem.h"
 #include "framework/HostServices.h"
@@ -11,8 +11,7 @@ IMPLEMENT_SERIAL(CVikaModel, CProtocolModel, VERSIONABLE_SCHEMA)
 
 namespace {
 
-struct VikaColumn { UINT nId; LPCTSTR pszHeading; int nAlignment; int nWidth; };
-const VikaColumn kColumns[] = {
+const ProjectColumn kColumns[] = {
     {1, "Protocol ID", kColumnLeft, 120},   {2, "ORG", kColumnRight, 50},
     {3, "UP", kColumnRight, 50},            {4, "DWN", kColumnRight, 50},
     {5, "Address File", kColumnLeft, 120},  {6, "Channels", kColumnRight, 70},
@@ -27,11 +26,7 @@ CVikaModel::CVikaModel()
     CProfileStore& profile = GetHostServices().Profile();
     SetSourceFolder(CFolderSettings::Read(profile, "VikaProtocols", CFolderSettings::Default(CFolderSettings::VikaProtocols)));
     m_strTargetFolder = CFolderSettings::Read(profile, "Embedded", "C:\\GVX7000\\Embedded\\");
-    UINT nKey = 0;
-    for (const VikaColumn& column : kColumns) {
-        CColumnProperty prop(column.nId, column.nAlignment, column.nWidth, FALSE, column.pszHeading, "");
-        m_columns.SetAt(nKey++, prop);
-    }
+    FillColumns(m_columns, kColumns);
 }
 
 CVikaModel::~CVikaModel() = default;
@@ -42,21 +37,12 @@ CProtocolItem* CVikaModel::CreateItem() { return new CVikaProtocolItem; }
 
 CProtocolInfo* CVikaModel::CreateInfo(LPCTSTR pszFolder, LPCTSTR pszName)
 {
-    auto* pInfo = new CVikaProtocolInfo;
-    pInfo->SetFolder(pszFolder);
-    pInfo->SetName(pszName);
-    pInfo->ReadHeader();
-    return pInfo;
+    return MakeRecord<CVikaProtocolInfo>(pszFolder, pszName);
 }
 
 BOOL CVikaModel::AddByFileName(LPCTSTR pszName)
 {
-    if (!pszName || !*pszName || Contains(pszName))
-        return FALSE;
-    AddInfo(CreateInfo(GetSourceFolder(), pszName));
-    // A protocol added is a change of the project: closing must not lose it.
-    SetModifiedFlag(TRUE);
-    return TRUE;
+    return AddRecordByName(*this, pszName);
 }
 
 void CVikaModel::DeleteProtocolFiles(const CString& strFolder, const CString& strName)

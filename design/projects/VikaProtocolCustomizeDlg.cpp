@@ -5,8 +5,8 @@
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CVikaProtocolCustomizeDlg, CDialog)
-    ON_BN_CLICKED(IDC_SET_ALL, OnSetAll)
-    ON_BN_CLICKED(IDC_CLEAR_ALL, OnClearAll)
+    ON_BN_CLICKED(IDC_SPACING_SET_ALL, OnSetAll)
+    ON_BN_CLICKED(IDC_SPACING_CLEAR_ALL, OnClearAll)
     ON_BN_CLICKED(IDC_UNCHECK_DUPLICATES, OnUncheckDuplicates)
 END_MESSAGE_MAP()
 

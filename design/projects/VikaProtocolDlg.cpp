@@ -1,6 +1,6 @@
 #include "framework/Framework.h"
 #include "design/projects/VikaProtocolDlg.h"
-#include "design/projects/DesignCombos.h"
+#include "design/projects/DesignControls.h"
 #include "design/projects/FolderTitles.h"
 #include "design/projects/VikaProtocolInfo.h"
 #include "design/VikaAddressFile.h"
@@ -89,15 +89,6 @@ void CVikaProtocolDlg::OnSelEndOkAddressFile()
                                                                      : kNoElectrodeLimit;
 }
 
-std::vector<CString> CVikaProtocolDlg::CommandRows()
-{
-    std::vector<CString> rows;
-    CListBox* pList = m_lbCommands.GetListBoxCtrl();
-    for (int i = 0; pList && i < pList->GetCount(); ++i)
-        rows.push_back(RowText(pList, i));
-    return rows;
-}
-
 void CVikaProtocolDlg::OnOK()
 {
     ReadControls();
@@ -105,7 +96,7 @@ void CVikaProtocolDlg::OnOK()
         AfxMessageBox("Please choose the address file of the protocol.", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    m_text.m_rows = CommandRows();
+    m_text.m_rows = ListRows(m_lbCommands.GetListBoxCtrl(), FALSE);
     std::vector<CString> sections;
     for (int nKind = VikaOrg; nKind <= VikaDwn; ++nKind)
         sections.push_back(m_pInfo->GetFolder() + m_pInfo->GetName() + g_strVikaExtensions[nKind]);

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "framework/Framework.h"
-#include "design/projects/DesignListBoxes.h"
+#include "design/projects/VikaCmdListBox.h"
 #include "design/projects/VikaProtocolText.h"
 
 class CVikaProtocolInfo;
@@ -23,7 +23,6 @@ protected:
     void OnOK() override;
     void OnSelEndOkAddressFile();
     void ReadControls();
-    std::vector<CString> CommandRows();
 
     CComboBox m_cbGeometry;
     CComboBox m_cbAddress;

@@ -44,6 +44,18 @@ bool Exists(const std::string& path)
     return true;
 }
 
+void AppendFile(FILE* pOut, const std::string& path)
+{
+    FILE* pIn = std::fopen(path.c_str(), "rb");
+    if (!pIn)
+        return;
+    char buffer[4096];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pIn)) > 0)
+        std::fwrite(buffer, 1, n, pOut);
+    std::fclose(pIn);
+}
+
 // "C:\Out\." -> "C:\Out\"
 std::string OutputFolder(std::string out)
 {
@@ -105,8 +117,12 @@ int main(int argc, char** argv)
     const std::string database = OutputFolder(out) + (polyvect ? "POLYVECT.BIN" : "PROTOCOL.BIN");
     if (nErrors == 0) {
         if (FILE* pOut = std::fopen(database.c_str(), "wb")) {
-            for (const std::string& name : names)
+            // Each protocol's name and then its text, as a database of
+            // the protocols' sizes would hold them.
+            for (const std::string& name : names) {
                 std::fprintf(pOut, "%s%c", Upper(name).c_str(), '\0');
+                AppendFile(pOut, name);
+            }
             std::fclose(pOut);
         } else {
             body.push_back("Error: cannot write " + database);
@@ -124,7 +140,7 @@ int main(int argc, char** argv)
     std::fprintf(pLog, "Output path: %s\n", out.c_str());
     for (const std::string& line : body)
         std::fprintf(pLog, "%s\n", line.c_str());
-    std::fprintf(pLog, "%u lines processed: %d errors, warnings: 0\n", static_cast<unsigned>(names.size()), nErrors);
+    std::fprintf(pLog, "%u lines processed. Errors: %d, Warnings: 0\n", static_cast<unsigned>(names.size()), nErrors);
     std::fprintf(pLog, "%s\n", nErrors == 0 ? "Compilation successful" : "Compilation failed");
     std::fclose(pLog);
     if (bTold)

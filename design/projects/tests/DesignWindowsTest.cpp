@@ -9,7 +9,9 @@
 #include "app/tests/Screenshot.h"
 #include "design/projects/DesignDialogHooks.h"
 #include "design/projects/GeometryFileDlg.h"
-#include "design/projects/ItemEditDialogs.h"
+#include "design/projects/EditAdrItemDlg.h"
+#include "design/projects/EditPolyvectCommandDlg.h"
+#include "design/projects/EditVikaCommandDlg.h"
 #include "design/projects/PolyvectDoc.h"
 #include "design/projects/PolyvectModel.h"
 #include "design/projects/PolyvectProtocolDlg.h"
@@ -332,6 +334,23 @@ TEST_F(DesignWindows, VikaProjectMakesItsFilesCreatesEditsAndCompilesAProtocol)
     EXPECT_NE(std::string::npos, strShownLog.find("Line.Log")) << strShownLog;
     EXPECT_NE(std::string::npos, ReadFile(strFolder + "Line.Log").find("Compiling P1.ORG"));
 
+    // The log in the compile-log viewer.
+    ResetDesignDialogHooks();
+    std::string strErrors;
+    Drive("Compilation successful - Log file:", [&](HWND hDialog) {
+        char szErrors[32] = "";
+        GetDlgItemTextA(hDialog, IDC_LOG_ERRORS, szErrors, sizeof szErrors);
+        strErrors = szErrors;
+        SaveShot(hDialog, "design_compile_log.bmp");
+        Click(hDialog, IDOK);
+    }, [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, ID_PROJECT_VIEW_LOG)); });
+    EXPECT_EQ("0", strErrors);
+    GetDesignDialogHooks().showCompileLog = [this](LPCTSTR pszDatabase, LPCTSTR pszLog) {
+        strShownDatabase = pszDatabase;
+        strShownLog = pszLog;
+        return IDOK;
+    };
+
     // A compiler that gives up: the failure is reported, no log is shown.
     strShownLog.clear();
     SetEnvironmentVariableA("ORDA_FAIL", "test failure");
@@ -419,7 +438,10 @@ TEST_F(DesignWindows, PolyvectProjectEditsAndCompilesItsProtocols)
     auto* pView = FirstView<CPolyvectViewport>(pDoc);
     ASSERT_NE(nullptr, pView);
 
-    pView->SendMessage(WM_COMMAND, ID_PROJECT_MANAGE);
+    Drive("Manage Items Dialog", [](HWND hDialog) {
+        Click(hDialog, IDC_ADD_ALL_PROTOCOLS);
+        Click(hDialog, IDOK);
+    }, [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, ID_PROJECT_MANAGE)); });
     ASSERT_EQ(1, pModel->GetInfoCount());
     auto* pInfo = dynamic_cast<CPolyvectProtocolInfo*>(pModel->GetInfoList().GetHead());
     ASSERT_NE(nullptr, pInfo);

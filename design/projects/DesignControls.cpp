@@ -1,6 +1,8 @@
 #include "framework/Framework.h"
-#include "design/projects/DesignCombos.h"
+#include "design/projects/DesignControls.h"
+#include "design/projects/ItemRows.h"
 #include "design/projects/ProtocolCreation.h"
+#include "framework/HostServices.h"
 
 void FillCombo(CComboBox& combo, const std::vector<CString>& items)
 {
@@ -68,4 +70,54 @@ int SelectedArrayCode(CComboBox& combo)
 {
     const int nIndex = combo.GetCurSel();
     return nIndex < 0 ? -1 : static_cast<int>(combo.GetItemData(nIndex));
+}
+
+void SetSpinRange(CWnd* pDialog, int nId, int nLower, int nUpper)
+{
+    if (CWnd* pSpin = pDialog->GetDlgItem(nId))
+        pSpin->SendMessage(UDM_SETRANGE32, nLower, nUpper);
+}
+
+void EnableItem(CWnd* pDialog, int nId, BOOL bEnable)
+{
+    if (CWnd* pItem = pDialog->GetDlgItem(nId))
+        pItem->EnableWindow(bEnable);
+}
+
+CString RowText(CListBox* pListBox, int nIndex)
+{
+    CString strText;
+    if (pListBox && nIndex >= 0 && nIndex < pListBox->GetCount())
+        pListBox->GetText(nIndex, strText);
+    return strText;
+}
+
+std::vector<CString> ListRows(CListBox* pListBox, BOOL bSkipEmpty)
+{
+    std::vector<CString> rows;
+    for (int i = 0; pListBox && i < pListBox->GetCount(); ++i) {
+        const CString strRow = RowText(pListBox, i);
+        if (!bSkipEmpty || !strRow.IsEmpty())
+            rows.push_back(strRow);
+    }
+    return rows;
+}
+
+void AppendLineToCaption(CWnd* pDialog, int nLine)
+{
+    CString strTitle;
+    pDialog->GetWindowText(strTitle);
+    CString strCaption;
+    strCaption.Format("%s: #%d", static_cast<LPCTSTR>(strTitle), nLine);
+    pDialog->SetWindowText(strCaption);
+}
+
+CString ReadMembers(LPCTSTR pszSection, LPCTSTR pszDefault)
+{
+    return GetHostServices().Profile().GetString(pszSection, "Members", pszDefault);
+}
+
+void WriteMembers(LPCTSTR pszSection, const std::vector<int>& values)
+{
+    GetHostServices().Profile().WriteString(pszSection, "Members", FormatMembers(values));
 }
