@@ -408,10 +408,13 @@ BOOL SECTreeBaseC::Expand(HTREEITEM hItem, UINT nCode, BOOL bRedraw, BOOL bForce
   if (!bRedraw || m_hWnd == nullptr || node == nullptr)
     return TRUE;
   if (!bWasExpanded && node->IsExpanded() && m_bScrollOnExpand && node->FirstChild() != nullptr) {
-    int row = m_pLogic->RowOf(node);
-    int last = m_pLogic->RowOf(static_cast<_Node*>(GetLastChild(node)));
-    if (row >= 0 && last >= 0)
-      EnsureRangeVisible(row, last);
+    // The new children come into view; the item itself stays in view too.
+    EnsureVisible(Handle(static_cast<_Node*>(GetLastChild(node))), TRUE);
+    const int row = m_pLogic->RowOf(node);
+    if (row >= 0 && row < GetTopIndex()) {
+      SetTopIndex(row);
+      SetFocusItem(row, TRUE);
+    }
   }
   AfterChange(TRUE);
   return TRUE;
@@ -449,8 +452,10 @@ BOOL SECTreeBaseC::EnsureVisible(HTREEITEM hItem, BOOL bWithChildren) {
   int row = m_pLogic->RowOf(node);
   if (m_hWnd == nullptr)
     return TRUE;
-  if (bWithChildren && node->IsExpanded() && node->FirstChild() != nullptr)
-    return EnsureRangeVisible(row, m_pLogic->RowOf(static_cast<_Node*>(GetLastChild(node))));
+  // With bWithChildren the parent's row and every row down to the item's.
+  const int parentRow = m_pLogic->RowOf(node->Parent());
+  if (bWithChildren && parentRow >= 0)
+    return EnsureRangeVisible(parentRow, row);
   return SECListBaseC::EnsureVisible(row, FALSE);
 }
 

@@ -98,6 +98,8 @@ class SECTreeBaseC : public SECListCtrl {
   BOOL SelectDropTarget(HTREEITEM hItem) { return Select(hItem, TVGN_DROPHILITE); }
   BOOL SelectSetFirstVisible(HTREEITEM hItem) { return Select(hItem, TVGN_FIRSTVISIBLE); }
   HTREEITEM GetSelectedItem() const { return GetNextItem(nullptr, TVGN_CARET); }
+  // Expands the collapsed ancestors; with bWithChildren the rows from the
+  // parent's down to the item's are brought into view together.
   BOOL EnsureVisible(HTREEITEM hItem, BOOL bWithChildren = FALSE);
   HTREEITEM HitTest(TVHITTESTINFO* pInfo);
   HTREEITEM HitTest(CPoint point, UINT* pFlags = nullptr);

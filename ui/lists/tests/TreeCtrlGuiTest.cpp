@@ -290,6 +290,22 @@ TEST_F(TreeGui, AnimatedExpandAndCollapseLeaveTheSameRows) {
             labels);
 }
 
+TEST_F(TreeGui, ExpandingNearTheBottomScrollsTheNewChildrenIntoView) {
+  for (int i = 0; i < 20; ++i)
+    tree.InsertItem(("T" + std::to_string(i)).c_str());
+  HTREEITEM big = tree.InsertItem("BIG");
+  for (int i = 0; i < 8; ++i)
+    tree.InsertItem(("B" + std::to_string(i)).c_str(), big);
+  tree.EnsureVisible(big);
+  Pump();
+  const int bigRow = RowOf(big);
+  ASSERT_GT(bigRow, tree.GetLastVisibleIndex() - 3);  // near the bottom
+  tree.Expand(big, TVE_EXPAND, TRUE);
+  Pump();
+  EXPECT_LE(RowOf(tree.GetNextItem(big, TVGN_CHILD)) + 7, tree.GetLastVisibleIndex());
+  EXPECT_GE(bigRow, tree.GetTopIndex());
+}
+
 TEST_F(TreeGui, PaintsLinesButtonsStateImagesAndOverlaysAndWritesAScreenshot) {
   HTREEITEM checkedFile = tree.GetChildItem(folders[0]);
   HTREEITEM overlaid = tree.GetNextSiblingItem(checkedFile);
