@@ -33,9 +33,8 @@ SECListBaseC::~SECListBaseC() {
 void SECListBaseC::LoadColors() {
   if (!m_bTrackSysColors)
     return;
-  const int system[kColorCount] = {COLOR_WINDOW,    COLOR_WINDOWTEXT, COLOR_WINDOW, COLOR_HIGHLIGHTTEXT,
-                                   COLOR_HIGHLIGHT, COLOR_GRAYTEXT,   COLOR_WINDOW, COLOR_WINDOW,
-                                   COLOR_INFOBK,    COLOR_INFOTEXT};
+  const int system[kColorCount] = {COLOR_WINDOW,   COLOR_WINDOWTEXT, COLOR_WINDOW, COLOR_HIGHLIGHTTEXT, COLOR_HIGHLIGHT,
+                                   COLOR_GRAYTEXT, COLOR_WINDOW,     COLOR_WINDOW, COLOR_INFOBK,        COLOR_INFOTEXT};
   for (int i = 0; i < kColorCount; ++i)
     m_colors[i] = ::GetSysColor(system[i]);
 }
@@ -78,16 +77,16 @@ BOOL SECListBaseC::Create(LPCTSTR, LPCTSTR, DWORD dwStyle, const RECT& rect, CWn
 BOOL SECListBaseC::Create(DWORD dwStyle, DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
                           CCreateContext*) {
   LPCTSTR cls = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW));
-  return CreateEx(dwExStyle, cls, "", dwStyle, rect.left, rect.top, rect.right - rect.left,
-                  rect.bottom - rect.top, AfxGetSafeHwnd(pParentWnd), nID);
+  return CreateEx(dwExStyle, cls, "", dwStyle, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                  AfxGetSafeHwnd(pParentWnd), nID);
 }
 
 BOOL SECListBaseC::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext) {
   return Create(dwStyle, 0, rect, pParentWnd, nID, pContext);
 }
 
-BOOL SECListBaseC::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x,
-                            int y, int nWidth, int nHeight, HWND hWndParent, UINT nID, LPVOID lpParam) {
+BOOL SECListBaseC::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                            int nWidth, int nHeight, HWND hWndParent, UINT nID, LPVOID lpParam) {
   CREATESTRUCT cs{};
   cs.dwExStyle = dwExStyle;
   cs.lpszClass = lpszClassName;
@@ -265,8 +264,7 @@ BOOL SECListBaseC::SetColumn(int nColumn, const LVCOLUMN* pColumn, BOOL bRedraw)
     SetColumnWidth(nColumn, pColumn->cx);
   if ((pColumn->mask & LVCF_TEXT) && pColumn->pszText != nullptr && pColumn->pszText != LPSTR_TEXTCALLBACK)
     pRecord->heading = pColumn->pszText;
-  if ((pColumn->mask & LVCF_SUBITEM) && nColumn > 0 && pColumn->iSubItem >= 0 &&
-      pColumn->iSubItem <= GetSubItemCount())
+  if ((pColumn->mask & LVCF_SUBITEM) && nColumn > 0 && pColumn->iSubItem >= 0 && pColumn->iSubItem <= GetSubItemCount())
     pRecord->iSubItem = pColumn->iSubItem;
   if (bRedraw && m_hWnd != nullptr) {
     RecalcLayout();

@@ -39,7 +39,7 @@ class SECListPaintContext {
   SECListColumn* m_pColumn = nullptr;
   int m_iSubItem = 0;
   SECListSubItem* m_pSubItem = nullptr;
-  LVITEM m_lvi{};             // text points at m_szText
+  LVITEM m_lvi{};  // text points at m_szText
   char m_szText[kListTextMax + 1] = {};
   CRect m_rect;               // the cell (or row) being drawn
   UINT m_nView = LVS_REPORT;  // style & LVS_TYPEMASK
@@ -49,7 +49,7 @@ class SECListPaintContext {
   COLORREF m_crBk = 0;
   COLORREF m_crDCBk = 0;
   int m_nRow = 0;
-  DWORD m_dwStateEx = 0;      // SEC_LVIS_EX_ bits a derived control reports
+  DWORD m_dwStateEx = 0;  // SEC_LVIS_EX_ bits a derived control reports
 };
 
 class SECListBaseC : public CWnd, public SECListClient {
@@ -71,9 +71,7 @@ class SECListBaseC : public CWnd, public SECListClient {
   static constexpr DWORD kHorzBarShown = 0x00100000;
   static constexpr DWORD kVertBarShown = 0x00200000;
   // Colour slots (GetColor/SetColor).
-  enum Color {
-    kBk, kText, kTextBk, kSelText, kSelBk, kGrayText, kIconBk, kSelIconBk, kTipBk, kTipText, kColorCount
-  };
+  enum Color { kBk, kText, kTextBk, kSelText, kSelBk, kGrayText, kIconBk, kSelIconBk, kTipBk, kTipText, kColorCount };
 
   SECListBaseC();
   ~SECListBaseC() override;
@@ -83,8 +81,7 @@ class SECListBaseC : public CWnd, public SECListClient {
               UINT nID, CCreateContext* pContext = nullptr) override;
   virtual BOOL Create(DWORD dwStyle, DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
                       CCreateContext* pContext = nullptr);
-  virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
-                      CCreateContext* pContext = nullptr);
+  virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr);
   virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
                         int nWidth, int nHeight, HWND hWndParent, UINT nID, LPVOID lpParam = nullptr);
   // Takes the dialog child nID as a placeholder and creates the list there.
@@ -172,8 +169,8 @@ class SECListBaseC : public CWnd, public SECListClient {
   virtual int GetItemCount() const { return m_model.GetItemCount(); }
   virtual int GetSubItemCount() const { return m_model.GetSubItemCount(); }
   virtual BOOL SetItem(const LVITEM* pItem, BOOL bRedraw = TRUE);
-  virtual BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszText, int nImage, UINT nState,
-                       UINT nStateMask, LPARAM lParam);
+  virtual BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszText, int nImage, UINT nState, UINT nStateMask,
+                       LPARAM lParam);
   virtual BOOL SetItemStateEx(const LVITEM* pItem, const SECListStateExChange* pChange);
   virtual BOOL GetItemStateEx(LVITEM* pItem, SECListStateExChange* pChange, BOOL bNotify = TRUE);
   virtual BOOL GetItem(LVITEM* pItem, BOOL bCopyText = TRUE, BOOL bNotify = TRUE);
@@ -249,8 +246,7 @@ class SECListBaseC : public CWnd, public SECListClient {
   virtual BOOL SetListCtrlStyleEx(DWORD dwStyleEx, BOOL bRedraw = TRUE);
   virtual BOOL ModifyListCtrlStyle(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw = TRUE);
   virtual BOOL ModifyListCtrlStyleEx(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw = TRUE);
-  virtual BOOL ModifyListCtrlStyles(DWORD dwRemove, DWORD dwAdd, DWORD dwRemoveEx, DWORD dwAddEx,
-                                    BOOL bRedraw = TRUE);
+  virtual BOOL ModifyListCtrlStyles(DWORD dwRemove, DWORD dwAdd, DWORD dwRemoveEx, DWORD dwAddEx, BOOL bRedraw = TRUE);
   virtual void SetLabelWrap(BOOL bWrap);
   virtual void SetFlyByTips(BOOL bTips);
   virtual void SetMultiSelect(BOOL bMulti);

@@ -19,7 +19,9 @@ const int kItemDragDistance = 4;
 const int kHeaderDragDistance = 2;
 const int kMinDragWidth = 10;
 
-BOOL KeyDown(int vk) { return (::GetKeyState(vk) & 0x8000) != 0; }
+BOOL KeyDown(int vk) {
+  return (::GetKeyState(vk) & 0x8000) != 0;
+}
 
 // The window's side of the selection engine: its primitives and hooks.
 class SelectionHost : public IListSelectionHost {
@@ -58,8 +60,14 @@ class CColumnResizeLoop : public CCaptureLoop {
 
  protected:
   void OnMove(CPoint pt) override { MoveTo(pt.x); }
-  void OnEnd(CPoint pt) override { MoveTo(pt.x); Invert(); }
-  void OnCancel() override { Invert(); m_bCancelled = true; }
+  void OnEnd(CPoint pt) override {
+    MoveTo(pt.x);
+    Invert();
+  }
+  void OnCancel() override {
+    Invert();
+    m_bCancelled = true;
+  }
 
  private:
   void MoveTo(int x) {
@@ -380,8 +388,7 @@ void SECListBaseC::OnChar(UINT nChar, UINT, UINT) {
     GetItemText(text, i, 0);
     return std::string(static_cast<LPCTSTR>(text));
   };
-  CListTypeAhead::Result result =
-      m_typeAhead.OnChar(static_cast<char>(nChar), GetFocusItem(), GetItemCount(), labelOf);
+  CListTypeAhead::Result result = m_typeAhead.OnChar(static_cast<char>(nChar), GetFocusItem(), GetItemCount(), labelOf);
   if (result.bStartTimer)
     m_nTypeAheadTimer = SetTimer(kTypeAheadTimer, m_nTypeAheadPeriod);
   if (result.action == CListTypeAhead::Action::kBeep) {
@@ -462,7 +469,7 @@ void SECListBaseC::OnLButtonDown(UINT nFlags, CPoint point) {
   int nItem = HitTest(point.x, point.y, &hit, &nColumn);
   m_nCurrentColumn = std::max(nColumn, 0);
   m_bClickArmed = FALSE;
-  if ((hit & SEC_LVHT_ONDIVIDER) && nItem >= 0 && nItem < GetColumnCount()) {
+  if ((hit & SEC_LVHT_ONDIVIDER) && nItem >= 0 && nItem < GetColumnCount() - 1) {
     ResizeColumnByDrag(nItem, TrackColumnResize(point.x, point.y, nItem));
   } else {
     BOOL bArm = FALSE;
@@ -688,8 +695,8 @@ void SECListBaseC::OnLButtonUp(UINT nFlags, CPoint point) {
     DeselectAllExcept(-1);
     SelectItemEx(nItem, hit, 0, TRUE);
   }
-  BOOL bOnLabel = (hit & (SEC_LVHT_ONITEMICON | SEC_LVHT_ONITEMLABEL)) != 0 ||
-                  ((hit & SEC_LVHT_ONROW) && FullRowSelect());
+  BOOL bOnLabel =
+      (hit & (SEC_LVHT_ONITEMICON | SEC_LVHT_ONITEMLABEL)) != 0 || ((hit & SEC_LVHT_ONROW) && FullRowSelect());
   if (bOnLabel && nItem >= 0 && nItem == m_nPendingEditItem)
     m_nEditTimer = SetTimer(kEditTimer, kEditDelay);
   BOOL bArm = IsStyleSet(LVS_EDITLABELS) && nItem >= 0 && IsSelected(nItem) &&
@@ -706,6 +713,10 @@ void SECListBaseC::OnLButtonDblClk(UINT, CPoint) {
 }
 
 void SECListBaseC::OnRButtonDown(UINT nFlags, CPoint point) {
+  if (m_pTip && m_pTip->IsShown()) {
+    CWnd* pMain = GetTopLevelParent();
+    SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(AfxGetSafeHwnd(pMain)), MAKELPARAM(HTCLIENT, WM_RBUTTONDOWN));
+  }
   SetFocus();
   UINT hit = 0;
   int nItem = HitTest(point.x, point.y, &hit, nullptr);
@@ -828,8 +839,11 @@ BOOL SECListBaseC::EndLabelEdit(BOOL bSave) {
   } else {
     SetItemText(nItem, nSubItem, m_strSavedLabel);
   }
+  BOOL bHadFocus = ::GetFocus() == m_pEdit->m_hWnd;
   if (m_pEdit->m_hWnd != nullptr)
     m_pEdit->DestroyWindow();
+  if (bHadFocus)
+    SetFocus();
   InvalidateItemHeight(nItem);
   RecalcLayout();
   Invalidate(FALSE);
@@ -873,6 +887,5 @@ void SECListBaseC::OnEditUpdate() {
   int left = std::max(static_cast<int>(rc.left) - 4, 0);
   int right = rc.right + 14;
   right = std::min(right, GetColumnCount() > 1 ? GetColumnRight(m_nCurrentColumn) : static_cast<int>(area.right));
-  m_pEdit->SetWindowPos(nullptr, 0, 0, right - left, rc.Height() + 2,
-                        SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+  m_pEdit->SetWindowPos(nullptr, 0, 0, right - left, rc.Height() + 2, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
 }

@@ -18,12 +18,9 @@ const int kLineStep = 15;
 
 UINT AlignFlags(int fmt) {
   switch (fmt & LVCFMT_JUSTIFYMASK) {
-    case LVCFMT_RIGHT:
-      return DT_RIGHT;
-    case LVCFMT_CENTER:
-      return DT_CENTER;
-    default:
-      return 0;
+    case LVCFMT_RIGHT: return DT_RIGHT;
+    case LVCFMT_CENTER: return DT_CENTER;
+    default: return 0;
   }
 }
 
@@ -93,12 +90,24 @@ int SECListBaseC::GetRowTop(int nItem) {
   return RowsOf(*this).RangeHeight(m_nTopIndex, nItem, FALSE);
 }
 
-int SECListBaseC::GetCountPerPage() { return RowsOf(*this).CountPerPage(m_nTopIndex, AreaHeight(*this)); }
-int SECListBaseC::GetCountAboveTop() { return RowsOf(*this).CountAboveTop(m_nTopIndex, AreaHeight(*this)); }
-int SECListBaseC::GetLastPageTop() { return RowsOf(*this).LastPageTop(AreaHeight(*this)); }
-int SECListBaseC::GetLastVisibleIndex() { return RowsOf(*this).LastVisibleIndex(m_nTopIndex, AreaHeight(*this)); }
-int SECListBaseC::GetFirstHiddenIndex() { return RowsOf(*this).FirstHiddenIndex(m_nTopIndex, AreaHeight(*this)); }
-int SECListBaseC::GetPageUpIndex() { return RowsOf(*this).PageUpIndex(m_nTopIndex, AreaHeight(*this)); }
+int SECListBaseC::GetCountPerPage() {
+  return RowsOf(*this).CountPerPage(m_nTopIndex, AreaHeight(*this));
+}
+int SECListBaseC::GetCountAboveTop() {
+  return RowsOf(*this).CountAboveTop(m_nTopIndex, AreaHeight(*this));
+}
+int SECListBaseC::GetLastPageTop() {
+  return RowsOf(*this).LastPageTop(AreaHeight(*this));
+}
+int SECListBaseC::GetLastVisibleIndex() {
+  return RowsOf(*this).LastVisibleIndex(m_nTopIndex, AreaHeight(*this));
+}
+int SECListBaseC::GetFirstHiddenIndex() {
+  return RowsOf(*this).FirstHiddenIndex(m_nTopIndex, AreaHeight(*this));
+}
+int SECListBaseC::GetPageUpIndex() {
+  return RowsOf(*this).PageUpIndex(m_nTopIndex, AreaHeight(*this));
+}
 
 // Counted from the top row: a walk from row 0 would cost the row count.
 int SECListBaseC::ItemFromPoint(CPoint point) {
@@ -252,7 +261,7 @@ BOOL SECListBaseC::PrepareItemContext(SECListPaintContext& ctx) {
   ctx.m_lvi.mask = LVIF_TEXT | LVIF_STATE | (ctx.m_iSubItem == 0 ? LVIF_IMAGE : 0);
   ctx.m_lvi.iItem = ctx.m_iItem;
   ctx.m_lvi.iSubItem = ctx.m_iSubItem;
-  ctx.m_lvi.stateMask = LVIS_FOCUSED | LVIS_SELECTED | LVIS_DROPHILITED | LVIS_CUT;
+  ctx.m_lvi.stateMask = LVIS_FOCUSED | LVIS_SELECTED | LVIS_DROPHILITED | LVIS_CUT | LVIS_OVERLAYMASK;
   ctx.m_szText[0] = '\0';
   ctx.m_lvi.pszText = ctx.m_szText;
   ctx.m_lvi.cchTextMax = sizeof(ctx.m_szText);
@@ -547,8 +556,8 @@ void SECListBaseC::DrawItemText(SECListPaintContext& ctx) {
   CRect text(ctx.m_rect.left + 6, ctx.m_rect.top, ctx.m_rect.right - 5, ctx.m_rect.bottom);
   bool bLabel = ctx.m_iSubItem == 0;
   bool bImage = bLabel && !CRect(ctx.m_pItem->m_rcIcon).IsRectEmpty();
-  CRect rcMeasured = bLabel ? CRect(ctx.m_pItem->m_rcText)
-                            : (ctx.m_pSubItem != nullptr ? CRect(ctx.m_pSubItem->m_rcText) : CRect());
+  CRect rcMeasured =
+      bLabel ? CRect(ctx.m_pItem->m_rcText) : (ctx.m_pSubItem != nullptr ? CRect(ctx.m_pSubItem->m_rcText) : CRect());
   CRect sel(ctx.m_rect.left, ctx.m_rect.top, ctx.m_rect.left + 6 + rcMeasured.Width() + 2, ctx.m_rect.bottom);
   if (bImage) {
     int left = ctx.m_rect.left + ctx.m_pItem->m_rcIcon.right;
@@ -936,24 +945,15 @@ void SECListBaseC::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*) {
       if (m_nTopIndex < GetLastPageTop())
         ScrollRows(1);
       break;
-    case SB_PAGEUP:
-      ScrollRows(-GetCountAboveTop());
-      break;
-    case SB_PAGEDOWN:
-      SetTopIndex(std::min(m_nTopIndex + nPage, si.nMax - nPage + 1));
-      break;
+    case SB_PAGEUP: ScrollRows(-GetCountAboveTop()); break;
+    case SB_PAGEDOWN: SetTopIndex(std::min(m_nTopIndex + nPage, si.nMax - nPage + 1)); break;
     case SB_THUMBPOSITION:
     case SB_THUMBTRACK:
       OnVertThumb(nSBCode, si.nTrackPos != 0 || nSBCode == SB_THUMBTRACK ? si.nTrackPos : static_cast<int>(nPos));
       return;
-    case SB_TOP:
-      SetTopIndex(0);
-      break;
-    case SB_BOTTOM:
-      SetTopIndex(si.nMax - nPage + 1);
-      break;
-    default:
-      return;
+    case SB_TOP: SetTopIndex(0); break;
+    case SB_BOTTOM: SetTopIndex(si.nMax - nPage + 1); break;
+    default: return;
   }
   UpdateScrollBars();
 }
@@ -967,30 +967,17 @@ void SECListBaseC::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar*) {
   if (m_pHorzBar)
     m_pHorzBar->GetScrollInfo(&si);
   switch (nSBCode) {
-    case SB_LINELEFT:
-      ScrollHorz(kLineStep);
-      break;
-    case SB_LINERIGHT:
-      ScrollHorz(-kLineStep);
-      break;
-    case SB_PAGELEFT:
-      ScrollHorz(area.Width());
-      break;
-    case SB_PAGERIGHT:
-      ScrollHorz(-area.Width());
-      break;
+    case SB_LINELEFT: ScrollHorz(kLineStep); break;
+    case SB_LINERIGHT: ScrollHorz(-kLineStep); break;
+    case SB_PAGELEFT: ScrollHorz(area.Width()); break;
+    case SB_PAGERIGHT: ScrollHorz(-area.Width()); break;
     case SB_THUMBPOSITION:
     case SB_THUMBTRACK:
       ScrollHorz(m_nHorzOffset - (nSBCode == SB_THUMBTRACK ? si.nTrackPos : static_cast<int>(nPos)));
       break;
-    case SB_LEFT:
-      ScrollHorz(m_nHorzOffset);
-      break;
-    case SB_RIGHT:
-      ScrollHorz(-GetContentWidth(FALSE));
-      break;
-    default:
-      break;
+    case SB_LEFT: ScrollHorz(m_nHorzOffset); break;
+    case SB_RIGHT: ScrollHorz(-GetContentWidth(FALSE)); break;
+    default: break;
   }
 }
 

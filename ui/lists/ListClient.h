@@ -19,7 +19,10 @@ class SECListClient {
   virtual void GetItemAreaRect(RECT* pRect) const { ::SetRectEmpty(pRect); }
   // Code 0 the cell, 1 the label's icon, 2 the text.
   virtual BOOL GetSubItemRect(int nItem, int nColumn, RECT* pRect, int nCode) { return FALSE; }
-  virtual BOOL GetItemText(CString& text, int nItem, int nSubItem) { text.Empty(); return FALSE; }
+  virtual BOOL GetItemText(CString& text, int nItem, int nSubItem) {
+    text.Empty();
+    return FALSE;
+  }
   virtual void ClientToScreen(RECT* pRect) const {}
   virtual void SetCapture(BOOL bCapture) {}
   virtual BOOL IsSelected(int nItem) const { return FALSE; }

@@ -3,8 +3,8 @@
 #include "ui/lists/ListClient.h"
 
 BEGIN_MESSAGE_MAP(SECListEdit, CEdit)
-  ON_WM_GETDLGCODE()
-  ON_WM_KEYDOWN()
+ON_WM_GETDLGCODE()
+ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
 UINT SECListEdit::OnGetDlgCode() {

@@ -11,12 +11,9 @@ void SECListText::Set(LPCSTR pszText) {
 
 LPSTR SECListText::Pointer() {
   switch (m_kind) {
-    case Kind::kNone:
-      return nullptr;
-    case Kind::kCallback:
-      return LPSTR_TEXTCALLBACK;
-    case Kind::kText:
-      break;
+    case Kind::kNone: return nullptr;
+    case Kind::kCallback: return LPSTR_TEXTCALLBACK;
+    case Kind::kText: break;
   }
   return m_text.data();
 }

@@ -19,7 +19,10 @@ class SECListText {
   bool IsCallback() const { return m_kind == Kind::kCallback; }
   // Null, the callback marker or a copy (the marker -1 makes a callback).
   void Set(LPCSTR pszText);
-  void SetCallback() { m_kind = Kind::kCallback; m_text.clear(); }
+  void SetCallback() {
+    m_kind = Kind::kCallback;
+    m_text.clear();
+  }
   // The text as the list-view records carry it: null, -1 or the stored text.
   LPSTR Pointer();
   // The stored text; empty for none and for a callback.
@@ -35,9 +38,9 @@ class SECListSubItem {
   SECListSubItem() { m_text.SetCallback(); }
   virtual ~SECListSubItem() = default;
 
-  SECListText m_text;   // a new cell asks the parent until its text is set
+  SECListText m_text;  // a new cell asks the parent until its text is set
   DWORD m_dwReserved = 0;
-  RECT m_rcText{};      // text rectangle relative to the row
+  RECT m_rcText{};  // text rectangle relative to the row
 };
 
 class SECListItem {
@@ -49,22 +52,22 @@ class SECListItem {
 
   std::vector<std::unique_ptr<SECListSubItem>> m_subItems;  // [n-1] is sub-item n
   SECListText m_text;
-  UINT m_state = 0;          // LVIS_ bits but focused, selected, drop-highlighted
-  int m_iImage = 0;          // I_IMAGECALLBACK asks the parent
+  UINT m_state = 0;  // LVIS_ bits but focused, selected, drop-highlighted
+  int m_iImage = 0;  // I_IMAGECALLBACK asks the parent
   LPARAM m_lParam = 0;
-  int m_nHeight = -1;        // row height in pixels; -1 not yet measured
+  int m_nHeight = -1;  // row height in pixels; -1 not yet measured
   DWORD m_dwStateEx = 0;
   BOOL m_bNeedsMeasure = TRUE;
-  RECT m_rcText{};           // label text, relative to the row
+  RECT m_rcText{};  // label text, relative to the row
   RECT m_rcIcon{};
   RECT m_rcStateIcon{};
 };
 
 // One column. The first column always shows the label (sub-item 0).
 struct SECListColumn {
-  int fmt = LVCFMT_LEFT;     // LVCFMT_ justification, LVCFMT_IMAGE_RIGHT
-  int cx = 0;                // width in pixels
+  int fmt = LVCFMT_LEFT;  // LVCFMT_ justification, LVCFMT_IMAGE_RIGHT
+  int cx = 0;             // width in pixels
   std::string heading;
-  int iSubItem = 0;          // 0 the label, n the n-th sub-item
-  int iImage = -1;           // header image, -1 none
+  int iSubItem = 0;  // 0 the label, n the n-th sub-item
+  int iImage = -1;   // header image, -1 none
 };

@@ -6,9 +6,9 @@
 #include <algorithm>
 
 BEGIN_MESSAGE_MAP(SECListTip, CWnd)
-  ON_WM_PAINT()
-  ON_WM_DESTROY()
-  ON_WM_TIMER()
+ON_WM_PAINT()
+ON_WM_DESTROY()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 namespace {

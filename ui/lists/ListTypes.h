@@ -12,7 +12,7 @@
 
 #include <commctrl.h>
 
-#else // native build
+#else  // native build
 
 typedef struct tagLVITEMA {
   UINT mask;
@@ -100,7 +100,7 @@ typedef LVCOLUMNA* LPLVCOLUMN;
 #define LVNI_TOLEFT 0x0400
 #define LVNI_TORIGHT 0x0800
 
-#endif // _WIN32
+#endif  // _WIN32
 
 // Extended styles of this engine (its own word, not the platform's).
 #define LVXS_HEADERDRAGDROP 0x00000010  // header buttons but the first reorder columns
@@ -123,11 +123,11 @@ typedef LVCOLUMNA* LPLVCOLUMN;
 #define SEC_LVHT_BELOW 0x0010
 #define SEC_LVHT_TORIGHT 0x0020
 #define SEC_LVHT_TOLEFT 0x0040
-#define SEC_LVHT_ONDIVIDER 0x0800      // within 4 pixels of a column's right edge in the header
-#define SEC_LVHT_ONHEADER 0x1000       // on a header button
-#define SEC_LVHT_ONROW 0x2000          // on an item's row
-#define SEC_LVHT_ONROWLEFT 0x4000      // on the row left of the label text
-#define SEC_LVHT_ONROWRIGHT 0x8000     // on the row right of the label text
+#define SEC_LVHT_ONDIVIDER 0x0800   // within 4 pixels of a column's right edge in the header
+#define SEC_LVHT_ONHEADER 0x1000    // on a header button
+#define SEC_LVHT_ONROW 0x2000       // on an item's row
+#define SEC_LVHT_ONROWLEFT 0x4000   // on the row left of the label text
+#define SEC_LVHT_ONROWRIGHT 0x8000  // on the row right of the label text
 
 // Extended item states a derived control may report (GetItemStateEx).
 #define SEC_LVIS_EX_DISABLED 0x0100
@@ -135,9 +135,9 @@ typedef LVCOLUMNA* LPLVCOLUMN;
 
 // The change record of SetItemStateEx/GetItemStateEx.
 struct SECListStateExChange {
-  UINT mask = 0;       // 1: the state is meant
-  DWORD state = 0;     // the value
-  DWORD stateMask = 0; // which bits of the value
+  UINT mask = 0;        // 1: the state is meant
+  DWORD state = 0;      // the value
+  DWORD stateMask = 0;  // which bits of the value
 };
 
 // Longest text the engine copies (buffers are one longer).

@@ -32,8 +32,8 @@ class NotifyParent : public CWnd {
  public:
   BOOL Make() {
     LPCTSTR cls = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW), ::GetSysColorBrush(COLOR_BTNFACE));
-    return CreateEx(0, cls, "Lists", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 460, 340),
-                    nullptr, 0);
+    return CreateEx(0, cls, "Lists", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 460, 340), nullptr,
+                    0);
   }
   bool Got(int code) const { return std::find(codes.begin(), codes.end(), code) != codes.end(); }
   int Count(int code) const { return static_cast<int>(std::count(codes.begin(), codes.end(), code)); }
@@ -83,8 +83,7 @@ struct ListGui : ::testing::Test {
     parent.deleted.clear();
     parent.endEditAnswer = 0;
     parent.endEditReplacement.clear();
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_EDITLABELS | LVS_SHOWSELALWAYS |
-                                LVS_NOLABELWRAP,
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_EDITLABELS | LVS_SHOWSELALWAYS | LVS_NOLABELWRAP,
                             CRect(10, 10, 410, 250), &parent, kListId));
     list.InsertColumn(0, "Name", LVCFMT_LEFT, 150);
     list.InsertColumn(1, "Size", LVCFMT_RIGHT, 80);
@@ -259,6 +258,25 @@ TEST_F(ListGui, LabelEditorSavesWhenTheParentAcceptsAndRestoresOtherwise) {
   EXPECT_EQ("by parent", Text(1));
 }
 
+TEST_F(ListGui, TypingANewLineInAWrappingLabelMakesItsRowTaller) {
+  list.ModifyListCtrlStyle(LVS_NOLABELWRAP, 0);
+  CRect before;
+  list.GetSubItemRect(2, 0, &before, 0);
+  list.EditLabel(1, 0);
+  HWND edit = list.GetEditControl()->m_hWnd;
+  ASSERT_NE(nullptr, edit);
+  for (char c : std::string("one\rtwo"))
+    ::SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+  Pump();
+  CRect after;
+  list.GetSubItemRect(2, 0, &after, 0);
+  EXPECT_GT(after.top, before.top);  // row 1 grew and row 2 moved down
+  list.GetEditControl()->SendMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+  Pump();
+  list.GetSubItemRect(2, 0, &after, 0);
+  EXPECT_EQ(before.top, after.top);  // the old label comes back with its height
+}
+
 TEST_F(ListGui, LongEditedLabelsAreCutTo2047Characters) {
   parent.endEditAnswer = 1;
   list.EditLabel(2, 0);
@@ -308,6 +326,20 @@ TEST_F(ListGui, ScrollingByPagesAndTheWheel) {
   EXPECT_EQ(page - 1, list.GetTopIndex());
   list.SendMessage(WM_VSCROLL, SB_BOTTOM, reinterpret_cast<LPARAM>(list.GetScrollBarCtrl(SB_VERT)->m_hWnd));
   EXPECT_EQ(39, list.GetLastVisibleIndex());
+}
+
+TEST_F(ListGui, GrowingTheWindowLeavesNoEmptySpaceUnderTheLastRow) {
+  Key(VK_END);
+  int top = list.GetTopIndex();
+  ASSERT_GT(top, 0);
+  list.SetWindowPos(nullptr, 0, 0, 400, 400, SWP_NOMOVE | SWP_NOZORDER);
+  Pump();
+  EXPECT_LT(list.GetTopIndex(), top);
+  EXPECT_EQ(39, list.GetLastVisibleIndex());
+  list.SetWindowPos(nullptr, 0, 0, 400, 1200, SWP_NOMOVE | SWP_NOZORDER);
+  Pump();
+  EXPECT_EQ(0, list.GetTopIndex());  // all rows fit: no bar
+  EXPECT_FALSE(list.GetScrollBarFlags() & SECListBaseC::kVertBarShown);
 }
 
 TEST_F(ListGui, MovingAColumnCarriesItsCells) {
@@ -369,6 +401,14 @@ TEST_F(ListGui, TipsShowTheWholeOfAClippedLabel) {
   Pump();
   EXPECT_TRUE(list.GetTip()->IsShown());
   EXPECT_EQ(6, list.GetTip()->GetItem());
+  // A click on the tip is a click on the list under it.
+  MSG down{list.GetTip()->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4)};
+  EXPECT_TRUE(list.GetTip()->PreTranslateMessage(&down));
+  MSG up{list.GetTip()->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(4, 4)};
+  EXPECT_TRUE(list.GetTip()->PreTranslateMessage(&up));
+  EXPECT_EQ(std::vector<int>{6}, Selection());
+  list.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x + 20, pt.y));
+  Pump();
   CPoint fits = LabelPoint(7);
   list.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(fits.x + 2, fits.y));
   Pump();

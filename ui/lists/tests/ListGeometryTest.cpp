@@ -53,10 +53,10 @@ TEST(ListGeometry, RowsOfDifferentHeights) {
 TEST(ListGeometry, RangeVisibilityScrollsAsLittleAsNeeded) {
   Rows rows(std::vector<int>(20, 10));
   CListRowGeometry g = rows.Geometry();
-  EXPECT_EQ(3, g.TopToShowRange(3, 50, 4, 6));   // already visible
-  EXPECT_EQ(8, g.TopToShowRange(3, 50, 12, 12)); // below: it becomes the last row
-  EXPECT_EQ(1, g.TopToShowRange(3, 50, 1, 2));   // above
-  EXPECT_EQ(10, g.TopToShowRange(0, 50, 10, 19)); // too long: it starts at the top
+  EXPECT_EQ(3, g.TopToShowRange(3, 50, 4, 6));     // already visible
+  EXPECT_EQ(8, g.TopToShowRange(3, 50, 12, 12));   // below: it becomes the last row
+  EXPECT_EQ(1, g.TopToShowRange(3, 50, 1, 2));     // above
+  EXPECT_EQ(10, g.TopToShowRange(0, 50, 10, 19));  // too long: it starts at the top
 }
 
 TEST(ListGeometry, WalksStayNearTheVisibleRows) {

@@ -48,21 +48,23 @@ TEST(ListModel, InsertShiftsFocusSelectionAndDropHighlight) {
   EXPECT_EQ((std::vector<int>{2, 4}), f.Selection());
 }
 
-TEST(ListModel, DeleteMovesFocusAndSelectionByTheEngineRules) {
+TEST(ListModel, DeleteMovesFocusSelectionAndDropHighlightByTheEngineRules) {
   struct Case {
     const char* name;
     int focus;
     std::vector<int> selected;
+    int drop;
     int index, count;
     int wantFocus;
     std::vector<int> wantSelected;
+    int wantDrop;
   } cases[] = {
-      {"focused item deleted, follower takes over", 2, {2}, 2, 1, 2, {2}},
-      {"focused last item deleted, new last takes over", 4, {4}, 4, 1, 3, {3}},
-      {"focus inside a deleted range goes before it", 3, {3}, 2, 2, 1, {1}},
-      {"focus after the range moves down", 4, {0, 4}, 1, 2, 2, {0, 2}},
-      {"selection inside the range is dropped", 0, {0, 1, 2, 4}, 1, 2, 0, {0, 2}},
-      {"focus before the range stays", 0, {3}, 2, 2, 0, {0}},
+      {"focused item deleted, follower takes over", 2, {2}, 2, 2, 1, 2, {2}, 2},
+      {"focused last item deleted, new last takes over", 4, {4}, 4, 4, 1, 3, {3}, 3},
+      {"focus inside a deleted range goes before it", 3, {3}, 3, 2, 2, 1, {1}, 1},
+      {"focus after the range moves down", 4, {0, 4}, 4, 1, 2, 2, {0, 2}, 2},
+      {"selection inside the range is dropped", 0, {0, 1, 2, 4}, -1, 1, 2, 0, {0, 2}, -1},
+      {"focus before the range stays", 0, {3}, 1, 2, 2, 0, {0}, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -70,9 +72,12 @@ TEST(ListModel, DeleteMovesFocusAndSelectionByTheEngineRules) {
     f.SetState(c.focus, LVIS_FOCUSED, LVIS_FOCUSED);
     for (int s : c.selected)
       f.SetState(s, LVIS_SELECTED, LVIS_SELECTED);
+    if (c.drop >= 0)
+      f.SetState(c.drop, LVIS_DROPHILITED, LVIS_DROPHILITED);
     EXPECT_TRUE(f.model.DeleteItems(c.index, c.count));
     EXPECT_EQ(c.wantFocus, f.model.GetFocus());
     EXPECT_EQ(c.wantSelected, f.Selection());
+    EXPECT_EQ(c.wantDrop, f.model.GetDropHilite());
   }
 }
 

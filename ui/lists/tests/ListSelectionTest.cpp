@@ -54,7 +54,9 @@ class Host : public IListSelectionHost {
   void HideTip() override {}
   void InvalidateItemRange(int, int) override {}
 
-  BOOL Select(int nItem, UINT keys = 0, BOOL bMouse = TRUE) { return SelectListItem(*this, nItem, keys, bMouse, vetoed); }
+  BOOL Select(int nItem, UINT keys = 0, BOOL bMouse = TRUE) {
+    return SelectListItem(*this, nItem, keys, bMouse, vetoed);
+  }
   std::vector<int> Selection() const { return model.GetSelection(); }
 
   CListModel model;
