@@ -15,10 +15,14 @@ UINT SECTreeEndLabelEditMessage() {
 
 namespace {
 
-HTREEITEM Handle(const _Node* node) { return node != nullptr ? node->GetHandle() : nullptr; }
+HTREEITEM Handle(const _Node* node) {
+  return node != nullptr ? node->GetHandle() : nullptr;
+}
 
 // The list engine's selection reason as the tree's action.
-int ActionOf(BOOL bMouse) { return bMouse == 1 ? TVC_BYMOUSE : bMouse == 0 ? TVC_BYKEYBOARD : TVC_UNKNOWN; }
+int ActionOf(BOOL bMouse) {
+  return bMouse == 1 ? TVC_BYMOUSE : bMouse == 0 ? TVC_BYKEYBOARD : TVC_UNKNOWN;
+}
 
 void CopyItem(TVITEM& to, _Node* node, TreeLogic& logic) {
   to = TVITEM{};
@@ -32,7 +36,7 @@ void CopyItem(TVITEM& to, _Node* node, TreeLogic& logic) {
   to.pszText = node->IsTextCallback() ? LPSTR_TEXTCALLBACK : const_cast<LPTSTR>(node->GetText());
 }
 
-} // namespace
+}  // namespace
 
 // The rules, answered with notifications -------------------------------------
 
@@ -163,15 +167,14 @@ BOOL SECTreeBaseC::ReplaceDlgItem(UINT nID, CWnd* pParent) {
   ::DestroyWindow(hOld);
   if (!Create(dwStyle, dwExStyle | kFlyByTips, rect, pParent, nID))
     return FALSE;
-  ::SetWindowPos(m_hWnd, hBefore != nullptr ? hBefore : HWND_TOP, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+  ::SetWindowPos(m_hWnd, hBefore != nullptr ? hBefore : HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
   return TRUE;
 }
 
 void SECTreeBaseC::SplitCreateStyles(CREATESTRUCT& cs) {
   m_dwTreeStyle = cs.style & kTreeStyleBits;
-  const DWORD listFromTree = ((cs.style & TVS_EDITLABELS) ? LVS_EDITLABELS : 0) |
-                             ((cs.style & TVS_SHOWSELALWAYS) ? LVS_SHOWSELALWAYS : 0);
+  const DWORD listFromTree =
+      ((cs.style & TVS_EDITLABELS) ? LVS_EDITLABELS : 0) | ((cs.style & TVS_SHOWSELALWAYS) ? LVS_SHOWSELALWAYS : 0);
   m_dwTreeStyleEx = cs.dwExStyle & kCreateStyleExBits;
   cs.style &= ~kCreateStyleBits;
   cs.dwExStyle &= ~kCreateStyleExBits;
@@ -187,7 +190,9 @@ _Node* SECTreeBaseC::NodeOfRow(int nRow) const {
   return row != nullptr ? reinterpret_cast<_Node*>(row->m_lParam) : nullptr;
 }
 
-int SECTreeBaseC::RowOfItem(HTREEITEM hItem) const { return m_pLogic->RowOf(m_pLogic->Node(hItem)); }
+int SECTreeBaseC::RowOfItem(HTREEITEM hItem) const {
+  return m_pLogic->RowOf(m_pLogic->Node(hItem));
+}
 
 void SECTreeBaseC::AfterChange(BOOL bRedraw) {
   if (!bRedraw || m_hWnd == nullptr)
@@ -250,7 +255,9 @@ BOOL SECTreeBaseC::DeleteItem(HTREEITEM hItem) {
   return TRUE;
 }
 
-BOOL SECTreeBaseC::DeleteAllItems() { return DeleteItem(TVI_ROOT); }
+BOOL SECTreeBaseC::DeleteAllItems() {
+  return DeleteItem(TVI_ROOT);
+}
 
 void SECTreeBaseC::OnNodeDeleted(_Node* pNode) {
   if (m_hWnd == nullptr)
@@ -471,8 +478,7 @@ BOOL SECTreeBaseC::Select(HTREEITEM hItem, UINT nCode) {
     return FALSE;
   const int row = RowOfItem(hItem);
   switch (nCode) {
-    case TVGN_CARET:
-      return CaretTo(m_pLogic->Node(hItem), TVC_UNKNOWN);
+    case TVGN_CARET: return CaretTo(m_pLogic->Node(hItem), TVC_UNKNOWN);
     case TVGN_DROPHILITE: {
       const BOOL bMoved = GetDropHilite() != row;
       SetDropHilite(row);
@@ -487,8 +493,7 @@ BOOL SECTreeBaseC::Select(HTREEITEM hItem, UINT nCode) {
         Invalidate();
       }
       return TRUE;
-    default:
-      return FALSE;
+    default: return FALSE;
   }
 }
 
@@ -556,9 +561,8 @@ HTREEITEM SECTreeBaseC::HitTest(TVHITTESTINFO* pInfo) {
   }
   static const struct {
     UINT list, tree;
-  } kOffRows[] = {{SEC_LVHT_ABOVE, TVHT_ABOVE},     {SEC_LVHT_BELOW, TVHT_BELOW},
-                  {SEC_LVHT_TOLEFT, TVHT_TOLEFT},   {SEC_LVHT_TORIGHT, TVHT_TORIGHT},
-                  {SEC_LVHT_ONDIVIDER, 0x1000},     {SEC_LVHT_ONHEADER, 0x2000},
+  } kOffRows[] = {{SEC_LVHT_ABOVE, TVHT_ABOVE},     {SEC_LVHT_BELOW, TVHT_BELOW}, {SEC_LVHT_TOLEFT, TVHT_TOLEFT},
+                  {SEC_LVHT_TORIGHT, TVHT_TORIGHT}, {SEC_LVHT_ONDIVIDER, 0x1000}, {SEC_LVHT_ONHEADER, 0x2000},
                   {SEC_LVHT_NOWHERE, TVHT_NOWHERE}};
   pInfo->flags = TVHT_NOWHERE;
   for (const auto& off : kOffRows) {
@@ -608,7 +612,9 @@ SECListEdit* SECTreeBaseC::EditLabel(HTREEITEM hItem) {
   return SECListBaseC::EditLabel(RowOfItem(hItem), 0);
 }
 
-void SECTreeBaseC::OnColumnMoved(int nFrom, int nTo) { m_pLogic->MoveColumnTexts(nFrom, nTo); }
+void SECTreeBaseC::OnColumnMoved(int nFrom, int nTo) {
+  m_pLogic->MoveColumnTexts(nFrom, nTo);
+}
 
 // The list engine's item interface, answered from the nodes ----------------------------
 
@@ -852,7 +858,9 @@ void SECTreeBaseC::OnBeginRDrag(int nItem, int x, int y) {
 
 // Keys and mouse -------------------------------------------------------------------------------
 
-void SECTreeBaseC::OnKeyReturn(int, int, BOOL, BOOL, UINT, UINT) { NotifyParent(NM_RETURN); }
+void SECTreeBaseC::OnKeyReturn(int, int, BOOL, BOOL, UINT, UINT) {
+  NotifyParent(NM_RETURN);
+}
 
 void SECTreeBaseC::OnKeyLeft(int nItem, int, BOOL, BOOL, UINT, UINT) {
   _Node* node = NodeOfRow(nItem);
@@ -967,8 +975,8 @@ DWORD SECTreeBaseC::GetTreeStyle() const {
 
 void SECTreeBaseC::SetTreeStyle(DWORD dwStyle, BOOL bRedraw) {
   m_dwTreeStyle = dwStyle & kTreeStyleBits;
-  const DWORD add = ((dwStyle & TVS_EDITLABELS) ? LVS_EDITLABELS : 0) |
-                    ((dwStyle & TVS_SHOWSELALWAYS) ? LVS_SHOWSELALWAYS : 0);
+  const DWORD add =
+      ((dwStyle & TVS_EDITLABELS) ? LVS_EDITLABELS : 0) | ((dwStyle & TVS_SHOWSELALWAYS) ? LVS_SHOWSELALWAYS : 0);
   ModifyListCtrlStyle(LVS_EDITLABELS | LVS_SHOWSELALWAYS, add, bRedraw);
 }
 

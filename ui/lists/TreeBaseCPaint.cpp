@@ -75,9 +75,11 @@ SIZE IconSize(CImageList* pList) {
   return SIZE{cx, cy};
 }
 
-RECT Moved(const RECT& r, int dx, int dy) { return RECT{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
+RECT Moved(const RECT& r, int dx, int dy) {
+  return RECT{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
 
-} // namespace
+}  // namespace
 
 std::unique_ptr<SECListPaintContext> SECTreeBaseC::CreatePaintContext(CDC* pDC) {
   auto ctx = std::make_unique<SECTreePaintContext>(pDC);
@@ -117,8 +119,8 @@ TreeRowInput SECTreeBaseC::RowInput(_Node* pNode, BOOL bSelected, int left, int 
   in.linesAtRoot = LinesAtRoot();
   in.hScroll = GetHorzOffset();
   CImageList* pState = GetImageList(TVSIL_STATE);
-  in.hasStateImage = pState != nullptr && pState->GetSafeHandle() != nullptr &&
-                     (pNode->m_item.state & TVIS_STATEIMAGEMASK) != 0;
+  in.hasStateImage =
+      pState != nullptr && pState->GetSafeHandle() != nullptr && (pNode->m_item.state & TVIS_STATEIMAGEMASK) != 0;
   in.stateImage = IconSize(pState);
   CImageList* pNormal = GetImageList(TVSIL_NORMAL);
   const int image = bSelected ? pNode->m_item.iSelectedImage : pNode->m_item.iImage;

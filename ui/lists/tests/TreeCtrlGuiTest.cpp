@@ -28,8 +28,8 @@ class NotifyParent : public CWnd {
  public:
   BOOL Make() {
     LPCTSTR cls = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW), ::GetSysColorBrush(COLOR_BTNFACE));
-    return CreateEx(0, cls, "Tree", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 480, 360),
-                    nullptr, 0);
+    return CreateEx(0, cls, "Tree", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 480, 360), nullptr,
+                    0);
   }
   int Count(UINT code) const {
     return static_cast<int>(std::count(codes.begin(), codes.end(), static_cast<int>(code)));
@@ -111,18 +111,18 @@ class TreeGui : public ::testing::Test {
     tree.SetImageList(&images, TVSIL_NORMAL);
     tree.SetImageList(&states, TVSIL_STATE);
     const UINT mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_PARAM;
-    root = tree.InsertItem(mask, "<S/N: 0001234>", 0, 1, INDEXTOSTATEIMAGEMASK(1), TVIS_STATEIMAGEMASK, 0,
-                           TVI_ROOT, TVI_LAST);
+    root = tree.InsertItem(mask, "<S/N: 0001234>", 0, 1, INDEXTOSTATEIMAGEMASK(1), TVIS_STATEIMAGEMASK, 0, TVI_ROOT,
+                           TVI_LAST);
     for (int f = 0; f < 3; ++f) {
       std::string name = "DATA" + std::to_string(f);
-      HTREEITEM folder = tree.InsertItem(mask, name.c_str(), 0, 1, INDEXTOSTATEIMAGEMASK(1), TVIS_STATEIMAGEMASK,
-                                         f + 1, root, TVI_LAST);
+      HTREEITEM folder = tree.InsertItem(mask, name.c_str(), 0, 1, INDEXTOSTATEIMAGEMASK(1), TVIS_STATEIMAGEMASK, f + 1,
+                                         root, TVI_LAST);
       folders.push_back(folder);
       for (int i = 0; i < 3; ++i) {
         std::string file = "F" + std::to_string(f) + std::to_string(i) + ".G7K";
         UINT state = INDEXTOSTATEIMAGEMASK(i == 0 ? 2 : 1) | (i == 1 ? INDEXTOOVERLAYMASK(1) : 0);
-        HTREEITEM item = tree.InsertItem(mask, file.c_str(), 2, 2, state, TVIS_STATEIMAGEMASK | TVIS_OVERLAYMASK,
-                                         f + 1, folder, TVI_LAST);
+        HTREEITEM item = tree.InsertItem(mask, file.c_str(), 2, 2, state, TVIS_STATEIMAGEMASK | TVIS_OVERLAYMASK, f + 1,
+                                         folder, TVI_LAST);
         tree.SetItemText(item, 1, std::to_string(1000 * (i + 1)).c_str());
         tree.SetItemText(item, 2, "2026-12-10 12:00");
       }
@@ -285,9 +285,10 @@ TEST_F(TreeGui, AnimatedExpandAndCollapseLeaveTheSameRows) {
   std::string labels;
   for (int row = 0; row < tree.GetItemCount(); ++row)
     labels += tree.GetLogic().NodeAt(row)->GetText() + std::string(" ");
-  EXPECT_EQ("<S/N: 0001234> DATA0 F00.G7K F01.G7K F02.G7K DATA1 F10.G7K F11.G7K F12.G7K "
-            "DATA2 F20.G7K F21.G7K F22.G7K ",
-            labels);
+  EXPECT_EQ(
+      "<S/N: 0001234> DATA0 F00.G7K F01.G7K F02.G7K DATA1 F10.G7K F11.G7K F12.G7K "
+      "DATA2 F20.G7K F21.G7K F22.G7K ",
+      labels);
 }
 
 TEST_F(TreeGui, ExpandingNearTheBottomScrollsTheNewChildrenIntoView) {
@@ -375,9 +376,9 @@ TEST_F(TreeGui, DestroyingTheTreeTellsTheOwnerOfEveryItem) {
 
 TEST_F(TreeGui, ReplacesADialogPlaceholder) {
   tree.DestroyWindow();
-  HWND placeholder = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 20, 30, 200, 150,
-                                       parent->m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTreeId)),
-                                       ::GetModuleHandleA(nullptr), nullptr);
+  HWND placeholder =
+      ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 20, 30, 200, 150, parent->m_hWnd,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTreeId)), ::GetModuleHandleA(nullptr), nullptr);
   ASSERT_NE(nullptr, placeholder);
   ASSERT_TRUE(tree.ReplaceDlgItem(kTreeId, parent));
   EXPECT_FALSE(::IsWindow(placeholder));
