@@ -814,7 +814,6 @@ LRESULT SECTreeBaseC::NotifyEndLabelEdit(int nItem, int nSubItem, LPSTR pszText,
   _Node* node = NodeOfRow(nItem);
   if (node == nullptr)
     return 0;
-  const HTREEITEM hItem = node->GetHandle();
   // The owner may change the text in the copy it is given; it is bounded.
   char copy[kTextMax + 1] = "";
   if (pszText != nullptr) {
@@ -825,17 +824,24 @@ LRESULT SECTreeBaseC::NotifyEndLabelEdit(int nItem, int nSubItem, LPSTR pszText,
   CopyItem(nm.item, node, *m_pLogic);
   nm.item.pszText = bAccept ? copy : nullptr;
   nm.item.cchTextMax = sizeof copy;
-  LRESULT result = SendNotify(nm.hdr, TVN_ENDLABELEDITA);
-  if (result != 0 && bAccept && m_pLogic->IsItem(hItem)) {
+  const LRESULT result = SendNotify(nm.hdr, TVN_ENDLABELEDITA);
+  if (result != 0 && bAccept && pszText != nullptr) {
     copy[kTextMax] = '\0';
-    SetItemText(hItem, copy);
+    std::strcpy(pszText, copy);  // the list engine stores it as the label
   }
-  if (m_hWnd != nullptr) {
+  return result;
+}
+
+BOOL SECTreeBaseC::EndLabelEdit(BOOL bSave) {
+  _Node* node = GetEditingItem() >= 0 && GetCurrentColumn() == 0 ? NodeOfRow(GetEditingItem()) : nullptr;
+  const HTREEITEM hItem = node != nullptr ? node->GetHandle() : nullptr;
+  if (!SECListCtrl::EndLabelEdit(bSave))
+    return FALSE;
+  if (hItem != nullptr && m_hWnd != nullptr) {
     if (CWnd* pTarget = GetNotifyTarget())
       pTarget->SendMessage(SECTreeEndLabelEditMessage(), GetDlgCtrlID(), reinterpret_cast<LPARAM>(hItem));
   }
-  // The tree took the text itself: the list engine must not store it too.
-  return 0;
+  return TRUE;
 }
 
 void SECTreeBaseC::OnBeginDrag(int nItem, int x, int y) {

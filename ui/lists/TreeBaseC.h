@@ -118,6 +118,9 @@ class SECTreeBaseC : public SECListCtrl {
   BOOL SortChildren(HTREEITEM hParent, BOOL bRecursive = FALSE, BOOL bAscending = TRUE);
   BOOL SortChildrenCB(LPTVSORTCB pSort, BOOL bRecursive = FALSE);
   SECListEdit* EditLabel(HTREEITEM hItem);
+  // Ends the label edit; afterwards the notify target gets the registered
+  // message SECTreeEndLabelEditMessage() for a label of the first column.
+  BOOL EndLabelEdit(BOOL bSave) override;
 
   // Sub-item (column) texts kept per item, rows or not.
   virtual void EnableSubItemTextStorage(BOOL bEnable) { m_pLogic->EnableSubItemTextStorage(bEnable); }

@@ -2,6 +2,7 @@
 // up its folder tree: three columns, check-box state images, folder and file
 // images with an overlay. Driven by keys and clicks; its notifications, hit
 // tests and a screenshot.
+#include "ui/lists/ListEdit.h"
 #include "ui/lists/TreeCtrl.h"
 #include "framework/tests/win/PngWriter.h"
 
@@ -133,6 +134,7 @@ class TreeGui : public ::testing::Test {
     parent->codes.clear();
     parent->expandActions.clear();
     parent->deleted = 0;
+    parent->endEditMessages = 0;
   }
   void TearDown() override {
     tree.DestroyWindow();
@@ -330,19 +332,16 @@ TEST_F(TreeGui, PaintsLinesButtonsStateImagesAndOverlaysAndWritesAScreenshot) {
 }
 
 TEST_F(TreeGui, EditedLabelsAreBoundedAndTheOwnerIsTold) {
-  struct Tree : SECTreeCtrl {
-    using SECTreeBaseC::NotifyEndLabelEdit;
-  };
   HTREEITEM file = tree.GetChildItem(folders[0]);
-  std::string longText(3000, 'x');
-  static_cast<Tree&>(tree).NotifyEndLabelEdit(RowOf(file), 0, &longText[0], TRUE);
-  EXPECT_EQ(2047, tree.GetItemText(file).GetLength());
-  EXPECT_EQ(1u, parent->endEditMessages);
-  parent->endEditAnswer = 0;
-  std::string other = "kept?";
-  static_cast<Tree&>(tree).NotifyEndLabelEdit(RowOf(file), 0, &other[0], TRUE);
-  EXPECT_EQ(2047, tree.GetItemText(file).GetLength());
-  parent->endEditAnswer = 1;
+  for (size_t length : {2047u, 3000u}) {
+    SECListEdit* edit = tree.EditLabel(file);
+    ASSERT_NE(nullptr, edit);
+    ::SetWindowTextA(edit->m_hWnd, std::string(length, 'x').c_str());
+    tree.EndLabelEdit(TRUE);
+    Pump();
+    EXPECT_EQ(2047, tree.GetItemText(file).GetLength());
+  }
+  EXPECT_EQ(2u, parent->endEditMessages);
 }
 
 TEST_F(TreeGui, TheDragImageHoldsTheIconAndTheLabel) {
@@ -365,6 +364,32 @@ TEST_F(TreeGui, AClickOnAStateImageReachesTheOwner) {
   SECListItem* row = tree.GetItemAt(RowOf(file));
   Click((CRect(row->m_rcStateIcon) + Cell(file).TopLeft()).CenterPoint());
   EXPECT_EQ(1, parent->Count(NM_CLICK));
+}
+
+TEST_F(TreeGui, TheInPlaceEditorRenamesAnItem) {
+  tree.ModifyTreeStyle(0, TVS_EDITLABELS, TRUE);
+  HTREEITEM file = tree.GetChildItem(folders[2]);
+  SECListEdit* edit = tree.EditLabel(file);
+  ASSERT_NE(nullptr, edit);
+  CString shown;
+  edit->GetWindowText(shown);
+  EXPECT_EQ("F20.G7K", std::string(shown));
+  ::SetWindowTextA(edit->m_hWnd, "RENAMED.G7K");
+  edit->SendMessage(WM_KEYDOWN, VK_RETURN, 1);
+  Pump();
+  EXPECT_EQ("RENAMED.G7K", std::string(tree.GetItemText(file)));
+  EXPECT_EQ(1, parent->Count(TVN_BEGINLABELEDITA));
+  EXPECT_EQ(1, parent->Count(TVN_ENDLABELEDITA));
+  EXPECT_EQ(1u, parent->endEditMessages);
+  // The owner refuses the next one: the label stays.
+  parent->endEditAnswer = 0;
+  edit = tree.EditLabel(file);
+  ASSERT_NE(nullptr, edit);
+  ::SetWindowTextA(edit->m_hWnd, "REFUSED");
+  edit->SendMessage(WM_KEYDOWN, VK_RETURN, 1);
+  Pump();
+  parent->endEditAnswer = 1;
+  EXPECT_EQ("RENAMED.G7K", std::string(tree.GetItemText(file)));
 }
 
 TEST_F(TreeGui, DestroyingTheTreeTellsTheOwnerOfEveryItem) {
