@@ -38,6 +38,7 @@ class NotifyParent : public CWnd {
 
   std::vector<int> codes;
   std::vector<UINT> expandActions;
+  std::vector<UINT> selActions;
   int deleted = 0;
   LRESULT endEditAnswer = 1;
   UINT endEditMessages = 0;
@@ -51,6 +52,8 @@ class NotifyParent : public CWnd {
     auto* hdr = reinterpret_cast<NMHDR*>(lParam);
     const UINT code = hdr->code;
     codes.push_back(static_cast<int>(code));
+    if (code == TVN_SELCHANGEDA)
+      selActions.push_back(reinterpret_cast<NMTREEVIEWA*>(lParam)->action);
     if (code == TVN_ITEMEXPANDINGA)
       expandActions.push_back(reinterpret_cast<NMTREEVIEWA*>(lParam)->action);
     if (code == TVN_DELETEITEMA)
@@ -133,6 +136,7 @@ class TreeGui : public ::testing::Test {
     Pump();
     parent->codes.clear();
     parent->expandActions.clear();
+    parent->selActions.clear();
     parent->deleted = 0;
     parent->endEditMessages = 0;
   }
@@ -224,6 +228,18 @@ TEST_F(TreeGui, KeysMoveTheCaretAndExpandAndCollapse) {
             parent->expandActions);
 }
 
+TEST_F(TreeGui, TypingFindsALabelAndTheExpandKeysAreNotTyped) {
+  for (char c : std::string("data1"))
+    tree.SendMessage(WM_CHAR, static_cast<WPARAM>(c), 0);
+  Pump();
+  EXPECT_EQ(folders[1], tree.GetSelectedItem());
+  tree.SendMessage(WM_CHAR, '+', 0);
+  tree.SendMessage(WM_CHAR, '-', 0);
+  Pump();
+  EXPECT_EQ(folders[1], tree.GetSelectedItem());
+  EXPECT_EQ(13, tree.GetItemCount());
+}
+
 TEST_F(TreeGui, ClicksHitButtonsStateImagesAndLabels) {
   HTREEITEM file = tree.GetChildItem(folders[1]);
   CRect label = Label(file);
@@ -247,6 +263,8 @@ TEST_F(TreeGui, ClicksHitButtonsStateImagesAndLabels) {
   EXPECT_EQ(13, tree.GetItemCount());
   Click(label.CenterPoint());
   EXPECT_EQ(file, tree.GetSelectedItem());
+  ASSERT_FALSE(parent->selActions.empty());
+  EXPECT_EQ(UINT(TVC_BYMOUSE), parent->selActions.back());
   EXPECT_EQ(nullptr, tree.HitTest(CPoint(5, 290), &flags));
 }
 
