@@ -7,7 +7,8 @@
 // SECTreeCtrl adds the message map.
 //
 // Not yet:
-// - the drag images of several selected items at once;
+// - MoveItem rebuilds the rows without the collapse and expand notices a
+//   rebuild by collapsing and expanding would send.
 #pragma once
 
 #include "ui/lists/ListCtrl.h"
@@ -152,6 +153,11 @@ class SECTreeBaseC : public SECListCtrl {
   virtual std::unique_ptr<CImageList> CreateLabelImageList(CDC* pDC, LPCTSTR lpszText);
   virtual std::unique_ptr<CImageList> CreateIconImageList(CImageList* pList, int nImage);
   virtual std::unique_ptr<CImageList> MergeImageLists(CImageList* pFirst, CImageList* pSecond);
+  // Dragging several selected items: their label rectangles (indentation
+  // included) relative to the top-left corner of their union, which is
+  // returned; and their drag images drawn there, moved by offset.
+  CPoint GetSelectedDragRects(std::vector<std::pair<HTREEITEM, CRect>>* pRects);
+  void DrawSelectedDragImages(CDC* pDC, CPoint offset);
   // Half the size of the item's button and its rectangle in the row.
   virtual int GetButtonRect(RECT* pRect, int nRow, _Node* pNode);
 

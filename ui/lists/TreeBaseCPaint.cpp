@@ -395,3 +395,29 @@ std::unique_ptr<CImageList> SECTreeBaseC::CreateDragImage(HTREEITEM hItem) {
     return label;
   return MergeImageLists(icon.get(), label.get());
 }
+
+CPoint SECTreeBaseC::GetSelectedDragRects(std::vector<std::pair<HTREEITEM, CRect>>* pRects) {
+  pRects->clear();
+  CRect all;
+  for (int row : GetModel().GetSelection()) {
+    CRect label;
+    if (!GetSubItemRect(row, 0, &label, 2))
+      continue;
+    pRects->emplace_back(NodeOfRow(row)->GetHandle(), label);
+    all = pRects->size() == 1 ? label : (all | label);
+  }
+  for (auto& item : *pRects)
+    item.second.OffsetRect(-all.left, -all.top);
+  return all.TopLeft();
+}
+
+void SECTreeBaseC::DrawSelectedDragImages(CDC* pDC, CPoint offset) {
+  std::vector<std::pair<HTREEITEM, CRect>> rects;
+  GetSelectedDragRects(&rects);
+  for (const auto& item : rects) {
+    std::unique_ptr<CImageList> image = CreateDragImage(item.first);
+    if (image != nullptr)
+      ::ImageList_Draw(image->GetSafeHandle(), 0, pDC->m_hDC, item.second.left + offset.x, item.second.top + offset.y,
+                       ILD_NORMAL);
+  }
+}

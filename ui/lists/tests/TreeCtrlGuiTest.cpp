@@ -377,6 +377,24 @@ TEST_F(TreeGui, TheDragImageHoldsTheIconAndTheLabel) {
   EXPECT_EQ(nullptr, tree.CreateDragImage(reinterpret_cast<HTREEITEM>(0x5000)));
 }
 
+TEST_F(TreeGui, SeveralSelectedItemsDragTogether) {
+  tree.SetMultiSelect(TRUE);
+  HTREEITEM first = tree.GetChildItem(folders[0]);
+  HTREEITEM deeper = folders[2];
+  tree.SelectItem(first);
+  tree.DeselectAllExcept(RowOf(first));
+  tree.SECListBaseC::SetItemState(RowOf(deeper), LVIS_SELECTED, LVIS_SELECTED);
+  std::vector<std::pair<HTREEITEM, CRect>> rects;
+  CPoint corner = tree.GetSelectedDragRects(&rects);
+  ASSERT_EQ(2u, rects.size());
+  EXPECT_EQ(Label(deeper).left, corner.x);  // the shallower item lies further left
+  EXPECT_EQ(Label(first).top, corner.y);
+  EXPECT_EQ(CRect(Label(first)) - corner, rects[0].second);
+  EXPECT_EQ(CRect(Label(deeper)) - corner, rects[1].second);
+  CClientDC dc(&tree);
+  tree.DrawSelectedDragImages(&dc, CPoint(0, 0));
+}
+
 TEST_F(TreeGui, AClickOnAStateImageReachesTheOwner) {
   HTREEITEM file = tree.GetChildItem(folders[1]);
   SECListItem* row = tree.GetItemAt(RowOf(file));
