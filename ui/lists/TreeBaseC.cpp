@@ -358,7 +358,7 @@ BOOL SECTreeBaseC::SetItemText(HTREEITEM hItem, int nCol, LPCTSTR lpszText) {
     return FALSE;
   const int row = RowOfItem(hItem);
   if (!HasSubItemTextStorage() || nCol > GetColumnCount())
-    return row >= 0 && SECListBaseC::SetItemText(row, nCol, lpszText);
+    return row >= 0 && SECListBaseC::SetItemText(row, GetColumnSubItem(nCol), lpszText);
   if (!m_pLogic->SetItemText(hItem, nCol, lpszText))
     return FALSE;
   if (row >= 0 && m_hWnd != nullptr) {
