@@ -139,7 +139,12 @@ SECTreeBaseC::SECTreeBaseC() : m_pRows(std::make_unique<Rows>(*this)), m_pLogic(
 }
 
 SECTreeBaseC::~SECTreeBaseC() {
-  // The rows go with the list; the nodes must not try to remove them.
+  // The window goes while the tree is whole, so that its owner hears of
+  // every item; then the rows go with the list without the nodes' help.
+  if (m_hWnd != nullptr) {
+    m_pLogic->DeleteAllItems();
+    DestroyWindow();
+  }
   m_pLogic->AttachRows(nullptr);
 }
 

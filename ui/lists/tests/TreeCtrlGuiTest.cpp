@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -433,6 +434,15 @@ TEST_F(TreeGui, DestroyingTheTreeTellsTheOwnerOfEveryItem) {
   Pump();
   EXPECT_EQ(13, parent->deleted);
   parent->deleted = 0;
+}
+
+TEST_F(TreeGui, ATreeDestroyedWithItsWindowStillUpTellsTheOwnerToo) {
+  auto other = std::make_unique<SECTreeCtrl>();
+  ASSERT_TRUE(other->Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), parent, kTreeId + 1));
+  other->InsertItem("a", other->InsertItem("top"));
+  other.reset();
+  Pump();
+  EXPECT_EQ(2, parent->deleted);
 }
 
 TEST_F(TreeGui, ReplacesADialogPlaceholder) {
