@@ -20,7 +20,7 @@ std::set<int> WithoutRange(const std::set<int>& rows, int first, int count) {
   return result;
 }
 
-} // namespace
+}  // namespace
 
 void FakeTreeRows::InsertRows(int row, const std::vector<_Node*>& nodes) {
   if (nodes.empty())

@@ -14,10 +14,9 @@ void CopyCut(LPTSTR pszBuffer, int cchBuffer, LPCTSTR pszText) {
   pszBuffer[length] = '\0';
 }
 
-} // namespace
+}  // namespace
 
-BOOL SECSubItemTextStorage::GetSubItemText(HTREEITEM hItem, int nCol, LPTSTR pszBuffer,
-                                           int cchBuffer) const {
+BOOL SECSubItemTextStorage::GetSubItemText(HTREEITEM hItem, int nCol, LPTSTR pszBuffer, int cchBuffer) const {
   auto found = m_texts.find(hItem);
   if (nCol < 1 || found == m_texts.end() || nCol > found->second->GetSize()) {
     CopyCut(pszBuffer, cchBuffer, "");
@@ -53,4 +52,6 @@ BOOL SECSubItemTextStorage::MoveSubItemText(HTREEITEM hItem, int nFrom, int nTo)
   return TRUE;
 }
 
-void SECSubItemTextStorage::RemoveItem(HTREEITEM hItem) { m_texts.erase(hItem); }
+void SECSubItemTextStorage::RemoveItem(HTREEITEM hItem) {
+  m_texts.erase(hItem);
+}

@@ -15,10 +15,14 @@ UINT SECTreeEndLabelEditMessage() {
 
 namespace {
 
-HTREEITEM Handle(const _Node* node) { return node != nullptr ? node->GetHandle() : nullptr; }
+HTREEITEM Handle(const _Node* node) {
+  return node != nullptr ? node->GetHandle() : nullptr;
+}
 
 // The list engine's selection reason as the tree's action.
-int ActionOf(BOOL bMouse) { return bMouse == 1 ? TVC_BYMOUSE : bMouse == 0 ? TVC_BYKEYBOARD : TVC_UNKNOWN; }
+int ActionOf(BOOL bMouse) {
+  return bMouse == 1 ? TVC_BYMOUSE : bMouse == 0 ? TVC_BYKEYBOARD : TVC_UNKNOWN;
+}
 
 void CopyItem(TVITEM& to, _Node* node, TreeLogic& logic) {
   to = TVITEM{};
@@ -32,7 +36,7 @@ void CopyItem(TVITEM& to, _Node* node, TreeLogic& logic) {
   to.pszText = node->IsTextCallback() ? LPSTR_TEXTCALLBACK : const_cast<LPTSTR>(node->GetText());
 }
 
-} // namespace
+}  // namespace
 
 // The rules, answered with notifications -------------------------------------
 
@@ -135,7 +139,12 @@ SECTreeBaseC::SECTreeBaseC() : m_pRows(std::make_unique<Rows>(*this)), m_pLogic(
 }
 
 SECTreeBaseC::~SECTreeBaseC() {
-  // The rows go with the list; the nodes must not try to remove them.
+  // The window goes while the tree is whole, so that its owner hears of
+  // every item; then the rows go with the list without the nodes' help.
+  if (m_hWnd != nullptr) {
+    m_pLogic->DeleteAllItems();
+    DestroyWindow();
+  }
   m_pLogic->AttachRows(nullptr);
 }
 
@@ -163,15 +172,14 @@ BOOL SECTreeBaseC::ReplaceDlgItem(UINT nID, CWnd* pParent) {
   ::DestroyWindow(hOld);
   if (!Create(dwStyle, dwExStyle | kFlyByTips, rect, pParent, nID))
     return FALSE;
-  ::SetWindowPos(m_hWnd, hBefore != nullptr ? hBefore : HWND_TOP, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+  ::SetWindowPos(m_hWnd, hBefore != nullptr ? hBefore : HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
   return TRUE;
 }
 
 void SECTreeBaseC::SplitCreateStyles(CREATESTRUCT& cs) {
   m_dwTreeStyle = cs.style & kTreeStyleBits;
-  const DWORD listFromTree = ((cs.style & TVS_EDITLABELS) ? LVS_EDITLABELS : 0) |
-                             ((cs.style & TVS_SHOWSELALWAYS) ? LVS_SHOWSELALWAYS : 0);
+  const DWORD listFromTree =
+      ((cs.style & TVS_EDITLABELS) ? LVS_EDITLABELS : 0) | ((cs.style & TVS_SHOWSELALWAYS) ? LVS_SHOWSELALWAYS : 0);
   m_dwTreeStyleEx = cs.dwExStyle & kCreateStyleExBits;
   cs.style &= ~kCreateStyleBits;
   cs.dwExStyle &= ~kCreateStyleExBits;
@@ -187,7 +195,9 @@ _Node* SECTreeBaseC::NodeOfRow(int nRow) const {
   return row != nullptr ? reinterpret_cast<_Node*>(row->m_lParam) : nullptr;
 }
 
-int SECTreeBaseC::RowOfItem(HTREEITEM hItem) const { return m_pLogic->RowOf(m_pLogic->Node(hItem)); }
+int SECTreeBaseC::RowOfItem(HTREEITEM hItem) const {
+  return m_pLogic->RowOf(m_pLogic->Node(hItem));
+}
 
 void SECTreeBaseC::AfterChange(BOOL bRedraw) {
   if (!bRedraw || m_hWnd == nullptr)
@@ -250,7 +260,9 @@ BOOL SECTreeBaseC::DeleteItem(HTREEITEM hItem) {
   return TRUE;
 }
 
-BOOL SECTreeBaseC::DeleteAllItems() { return DeleteItem(TVI_ROOT); }
+BOOL SECTreeBaseC::DeleteAllItems() {
+  return DeleteItem(TVI_ROOT);
+}
 
 void SECTreeBaseC::OnNodeDeleted(_Node* pNode) {
   if (m_hWnd == nullptr)
@@ -351,7 +363,7 @@ BOOL SECTreeBaseC::SetItemText(HTREEITEM hItem, int nCol, LPCTSTR lpszText) {
     return FALSE;
   const int row = RowOfItem(hItem);
   if (!HasSubItemTextStorage() || nCol > GetColumnCount())
-    return row >= 0 && SECListBaseC::SetItemText(row, nCol, lpszText);
+    return row >= 0 && SECListBaseC::SetItemText(row, GetColumnSubItem(nCol), lpszText);
   if (!m_pLogic->SetItemText(hItem, nCol, lpszText))
     return FALSE;
   if (row >= 0 && m_hWnd != nullptr) {
@@ -408,10 +420,13 @@ BOOL SECTreeBaseC::Expand(HTREEITEM hItem, UINT nCode, BOOL bRedraw, BOOL bForce
   if (!bRedraw || m_hWnd == nullptr || node == nullptr)
     return TRUE;
   if (!bWasExpanded && node->IsExpanded() && m_bScrollOnExpand && node->FirstChild() != nullptr) {
-    int row = m_pLogic->RowOf(node);
-    int last = m_pLogic->RowOf(static_cast<_Node*>(GetLastChild(node)));
-    if (row >= 0 && last >= 0)
-      EnsureRangeVisible(row, last);
+    // The new children come into view; the item itself stays in view too.
+    EnsureVisible(Handle(static_cast<_Node*>(GetLastChild(node))), TRUE);
+    const int row = m_pLogic->RowOf(node);
+    if (row >= 0 && row < GetTopIndex()) {
+      SetTopIndex(row);
+      SetFocusItem(row, TRUE);
+    }
   }
   AfterChange(TRUE);
   return TRUE;
@@ -449,8 +464,10 @@ BOOL SECTreeBaseC::EnsureVisible(HTREEITEM hItem, BOOL bWithChildren) {
   int row = m_pLogic->RowOf(node);
   if (m_hWnd == nullptr)
     return TRUE;
-  if (bWithChildren && node->IsExpanded() && node->FirstChild() != nullptr)
-    return EnsureRangeVisible(row, m_pLogic->RowOf(static_cast<_Node*>(GetLastChild(node))));
+  // With bWithChildren the parent's row and every row down to the item's.
+  const int parentRow = m_pLogic->RowOf(node->Parent());
+  if (bWithChildren && parentRow >= 0)
+    return EnsureRangeVisible(parentRow, row);
   return SECListBaseC::EnsureVisible(row, FALSE);
 }
 
@@ -466,8 +483,7 @@ BOOL SECTreeBaseC::Select(HTREEITEM hItem, UINT nCode) {
     return FALSE;
   const int row = RowOfItem(hItem);
   switch (nCode) {
-    case TVGN_CARET:
-      return CaretTo(m_pLogic->Node(hItem), TVC_UNKNOWN);
+    case TVGN_CARET: return CaretTo(m_pLogic->Node(hItem), TVC_UNKNOWN);
     case TVGN_DROPHILITE: {
       const BOOL bMoved = GetDropHilite() != row;
       SetDropHilite(row);
@@ -482,8 +498,7 @@ BOOL SECTreeBaseC::Select(HTREEITEM hItem, UINT nCode) {
         Invalidate();
       }
       return TRUE;
-    default:
-      return FALSE;
+    default: return FALSE;
   }
 }
 
@@ -551,9 +566,8 @@ HTREEITEM SECTreeBaseC::HitTest(TVHITTESTINFO* pInfo) {
   }
   static const struct {
     UINT list, tree;
-  } kOffRows[] = {{SEC_LVHT_ABOVE, TVHT_ABOVE},     {SEC_LVHT_BELOW, TVHT_BELOW},
-                  {SEC_LVHT_TOLEFT, TVHT_TOLEFT},   {SEC_LVHT_TORIGHT, TVHT_TORIGHT},
-                  {SEC_LVHT_ONDIVIDER, 0x1000},     {SEC_LVHT_ONHEADER, 0x2000},
+  } kOffRows[] = {{SEC_LVHT_ABOVE, TVHT_ABOVE},     {SEC_LVHT_BELOW, TVHT_BELOW}, {SEC_LVHT_TOLEFT, TVHT_TOLEFT},
+                  {SEC_LVHT_TORIGHT, TVHT_TORIGHT}, {SEC_LVHT_ONDIVIDER, 0x1000}, {SEC_LVHT_ONHEADER, 0x2000},
                   {SEC_LVHT_NOWHERE, TVHT_NOWHERE}};
   pInfo->flags = TVHT_NOWHERE;
   for (const auto& off : kOffRows) {
@@ -603,7 +617,9 @@ SECListEdit* SECTreeBaseC::EditLabel(HTREEITEM hItem) {
   return SECListBaseC::EditLabel(RowOfItem(hItem), 0);
 }
 
-void SECTreeBaseC::OnColumnMoved(int nFrom, int nTo) { m_pLogic->MoveColumnTexts(nFrom, nTo); }
+void SECTreeBaseC::OnColumnMoved(int nFrom, int nTo) {
+  m_pLogic->MoveColumnTexts(nFrom, nTo);
+}
 
 // The list engine's item interface, answered from the nodes ----------------------------
 
@@ -803,7 +819,6 @@ LRESULT SECTreeBaseC::NotifyEndLabelEdit(int nItem, int nSubItem, LPSTR pszText,
   _Node* node = NodeOfRow(nItem);
   if (node == nullptr)
     return 0;
-  const HTREEITEM hItem = node->GetHandle();
   // The owner may change the text in the copy it is given; it is bounded.
   char copy[kTextMax + 1] = "";
   if (pszText != nullptr) {
@@ -814,17 +829,24 @@ LRESULT SECTreeBaseC::NotifyEndLabelEdit(int nItem, int nSubItem, LPSTR pszText,
   CopyItem(nm.item, node, *m_pLogic);
   nm.item.pszText = bAccept ? copy : nullptr;
   nm.item.cchTextMax = sizeof copy;
-  LRESULT result = SendNotify(nm.hdr, TVN_ENDLABELEDITA);
-  if (result != 0 && bAccept && m_pLogic->IsItem(hItem)) {
+  const LRESULT result = SendNotify(nm.hdr, TVN_ENDLABELEDITA);
+  if (result != 0 && bAccept && pszText != nullptr) {
     copy[kTextMax] = '\0';
-    SetItemText(hItem, copy);
+    std::strcpy(pszText, copy);  // the list engine stores it as the label
   }
-  if (m_hWnd != nullptr) {
+  return result;
+}
+
+BOOL SECTreeBaseC::EndLabelEdit(BOOL bSave) {
+  _Node* node = GetEditingItem() >= 0 && GetCurrentColumn() == 0 ? NodeOfRow(GetEditingItem()) : nullptr;
+  const HTREEITEM hItem = node != nullptr ? node->GetHandle() : nullptr;
+  if (!SECListCtrl::EndLabelEdit(bSave))
+    return FALSE;
+  if (hItem != nullptr && m_hWnd != nullptr) {
     if (CWnd* pTarget = GetNotifyTarget())
       pTarget->SendMessage(SECTreeEndLabelEditMessage(), GetDlgCtrlID(), reinterpret_cast<LPARAM>(hItem));
   }
-  // The tree took the text itself: the list engine must not store it too.
-  return 0;
+  return TRUE;
 }
 
 void SECTreeBaseC::OnBeginDrag(int nItem, int x, int y) {
@@ -847,7 +869,9 @@ void SECTreeBaseC::OnBeginRDrag(int nItem, int x, int y) {
 
 // Keys and mouse -------------------------------------------------------------------------------
 
-void SECTreeBaseC::OnKeyReturn(int, int, BOOL, BOOL, UINT, UINT) { NotifyParent(NM_RETURN); }
+void SECTreeBaseC::OnKeyReturn(int, int, BOOL, BOOL, UINT, UINT) {
+  NotifyParent(NM_RETURN);
+}
 
 void SECTreeBaseC::OnKeyLeft(int nItem, int, BOOL, BOOL, UINT, UINT) {
   _Node* node = NodeOfRow(nItem);
@@ -962,8 +986,8 @@ DWORD SECTreeBaseC::GetTreeStyle() const {
 
 void SECTreeBaseC::SetTreeStyle(DWORD dwStyle, BOOL bRedraw) {
   m_dwTreeStyle = dwStyle & kTreeStyleBits;
-  const DWORD add = ((dwStyle & TVS_EDITLABELS) ? LVS_EDITLABELS : 0) |
-                    ((dwStyle & TVS_SHOWSELALWAYS) ? LVS_SHOWSELALWAYS : 0);
+  const DWORD add =
+      ((dwStyle & TVS_EDITLABELS) ? LVS_EDITLABELS : 0) | ((dwStyle & TVS_SHOWSELALWAYS) ? LVS_SHOWSELALWAYS : 0);
   ModifyListCtrlStyle(LVS_EDITLABELS | LVS_SHOWSELALWAYS, add, bRedraw);
 }
 

@@ -7,7 +7,8 @@
 // SECTreeCtrl adds the message map.
 //
 // Not yet:
-// - the drag images of several selected items at once;
+// - MoveItem rebuilds the rows without the collapse and expand notices a
+//   rebuild by collapsing and expanding would send.
 #pragma once
 
 #include "ui/lists/ListCtrl.h"
@@ -98,6 +99,8 @@ class SECTreeBaseC : public SECListCtrl {
   BOOL SelectDropTarget(HTREEITEM hItem) { return Select(hItem, TVGN_DROPHILITE); }
   BOOL SelectSetFirstVisible(HTREEITEM hItem) { return Select(hItem, TVGN_FIRSTVISIBLE); }
   HTREEITEM GetSelectedItem() const { return GetNextItem(nullptr, TVGN_CARET); }
+  // Expands the collapsed ancestors; with bWithChildren the rows from the
+  // parent's down to the item's are brought into view together.
   BOOL EnsureVisible(HTREEITEM hItem, BOOL bWithChildren = FALSE);
   HTREEITEM HitTest(TVHITTESTINFO* pInfo);
   HTREEITEM HitTest(CPoint point, UINT* pFlags = nullptr);
@@ -116,6 +119,9 @@ class SECTreeBaseC : public SECListCtrl {
   BOOL SortChildren(HTREEITEM hParent, BOOL bRecursive = FALSE, BOOL bAscending = TRUE);
   BOOL SortChildrenCB(LPTVSORTCB pSort, BOOL bRecursive = FALSE);
   SECListEdit* EditLabel(HTREEITEM hItem);
+  // Ends the label edit; afterwards the notify target gets the registered
+  // message SECTreeEndLabelEditMessage() for a label of the first column.
+  BOOL EndLabelEdit(BOOL bSave) override;
 
   // Sub-item (column) texts kept per item, rows or not.
   virtual void EnableSubItemTextStorage(BOOL bEnable) { m_pLogic->EnableSubItemTextStorage(bEnable); }
@@ -147,6 +153,11 @@ class SECTreeBaseC : public SECListCtrl {
   virtual std::unique_ptr<CImageList> CreateLabelImageList(CDC* pDC, LPCTSTR lpszText);
   virtual std::unique_ptr<CImageList> CreateIconImageList(CImageList* pList, int nImage);
   virtual std::unique_ptr<CImageList> MergeImageLists(CImageList* pFirst, CImageList* pSecond);
+  // Dragging several selected items: their label rectangles (indentation
+  // included) relative to the top-left corner of their union, which is
+  // returned; and their drag images drawn there, moved by offset.
+  CPoint GetSelectedDragRects(std::vector<std::pair<HTREEITEM, CRect>>* pRects);
+  void DrawSelectedDragImages(CDC* pDC, CPoint offset);
   // Half the size of the item's button and its rectangle in the row.
   virtual int GetButtonRect(RECT* pRect, int nRow, _Node* pNode);
 

@@ -75,9 +75,11 @@ SIZE IconSize(CImageList* pList) {
   return SIZE{cx, cy};
 }
 
-RECT Moved(const RECT& r, int dx, int dy) { return RECT{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
+RECT Moved(const RECT& r, int dx, int dy) {
+  return RECT{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
 
-} // namespace
+}  // namespace
 
 std::unique_ptr<SECListPaintContext> SECTreeBaseC::CreatePaintContext(CDC* pDC) {
   auto ctx = std::make_unique<SECTreePaintContext>(pDC);
@@ -117,8 +119,8 @@ TreeRowInput SECTreeBaseC::RowInput(_Node* pNode, BOOL bSelected, int left, int 
   in.linesAtRoot = LinesAtRoot();
   in.hScroll = GetHorzOffset();
   CImageList* pState = GetImageList(TVSIL_STATE);
-  in.hasStateImage = pState != nullptr && pState->GetSafeHandle() != nullptr &&
-                     (pNode->m_item.state & TVIS_STATEIMAGEMASK) != 0;
+  in.hasStateImage =
+      pState != nullptr && pState->GetSafeHandle() != nullptr && (pNode->m_item.state & TVIS_STATEIMAGEMASK) != 0;
   in.stateImage = IconSize(pState);
   CImageList* pNormal = GetImageList(TVSIL_NORMAL);
   const int image = bSelected ? pNode->m_item.iSelectedImage : pNode->m_item.iImage;
@@ -392,4 +394,30 @@ std::unique_ptr<CImageList> SECTreeBaseC::CreateDragImage(HTREEITEM hItem) {
   if (icon == nullptr)
     return label;
   return MergeImageLists(icon.get(), label.get());
+}
+
+CPoint SECTreeBaseC::GetSelectedDragRects(std::vector<std::pair<HTREEITEM, CRect>>* pRects) {
+  pRects->clear();
+  CRect all;
+  for (int row : GetModel().GetSelection()) {
+    CRect label;
+    if (!GetSubItemRect(row, 0, &label, 2))
+      continue;
+    pRects->emplace_back(NodeOfRow(row)->GetHandle(), label);
+    all = pRects->size() == 1 ? label : (all | label);
+  }
+  for (auto& item : *pRects)
+    item.second.OffsetRect(-all.left, -all.top);
+  return all.TopLeft();
+}
+
+void SECTreeBaseC::DrawSelectedDragImages(CDC* pDC, CPoint offset) {
+  std::vector<std::pair<HTREEITEM, CRect>> rects;
+  GetSelectedDragRects(&rects);
+  for (const auto& item : rects) {
+    std::unique_ptr<CImageList> image = CreateDragImage(item.first);
+    if (image != nullptr)
+      ::ImageList_Draw(image->GetSafeHandle(), 0, pDC->m_hDC, item.second.left + offset.x, item.second.top + offset.y,
+                       ILD_NORMAL);
+  }
 }

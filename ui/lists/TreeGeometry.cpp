@@ -5,13 +5,19 @@
 
 namespace {
 
-RECT MakeRect(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
+RECT MakeRect(int left, int top, int width, int height) {
+  return RECT{left, top, left + width, top + height};
+}
 
-bool IsOdd(int value) { return (value & 1) != 0; }
+bool IsOdd(int value) {
+  return (value & 1) != 0;
+}
 
-int Middle(const RECT& rect) { return rect.top + (rect.bottom - rect.top) / 2; }
+int Middle(const RECT& rect) {
+  return rect.top + (rect.bottom - rect.top) / 2;
+}
 
-} // namespace
+}  // namespace
 
 int TreeRowGeometry::IndentWidth(int depth, int indent, BOOL linesAtRoot) {
   return (depth - 1) * indent + (linesAtRoot ? indent : 0);

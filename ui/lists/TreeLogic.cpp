@@ -41,9 +41,11 @@ _Node* NextSkippingChildren(_Node* node, _Node* top) {
   return nullptr;
 }
 
-} // namespace
+}  // namespace
 
-TreeLogic::TreeLogic() : m_pRoot(std::make_unique<_Node>()) { m_pRoot->SetExpanded(TRUE); }
+TreeLogic::TreeLogic() : m_pRoot(std::make_unique<_Node>()) {
+  m_pRoot->SetExpanded(TRUE);
+}
 
 TreeLogic::~TreeLogic() = default;
 
@@ -123,8 +125,8 @@ BOOL TreeLogic::SetItem(const TVITEM& item, ItemChange* change) {
   ItemChange local;
   ItemChange& result = change != nullptr ? *change : local;
   result.bDropHilite = ((oldState ^ own.state) & TVIS_DROPHILITED) != 0;
-  result.bLooks = ((oldState ^ own.state) & (TVIS_OVERLAYMASK | TVIS_STATEIMAGEMASK)) != 0 ||
-                  oldImage != own.iImage || oldSelected != own.iSelectedImage;
+  result.bLooks = ((oldState ^ own.state) & (TVIS_OVERLAYMASK | TVIS_STATEIMAGEMASK)) != 0 || oldImage != own.iImage ||
+                  oldSelected != own.iSelectedImage;
   MirrorOnRow(node, item, &result);
   return TRUE;
 }
@@ -345,13 +347,14 @@ HTREEITEM TreeLogic::GetRootItem(HTREEITEM hItem) const {
 }
 
 namespace {
-HTREEITEM Handle(const _Node* node) { return node != nullptr ? node->GetHandle() : nullptr; }
-} // namespace
+HTREEITEM Handle(const _Node* node) {
+  return node != nullptr ? node->GetHandle() : nullptr;
+}
+}  // namespace
 
 HTREEITEM TreeLogic::GetNextItem(HTREEITEM hItem, UINT nCode) const {
   switch (nCode) {
-    case TVGN_ROOT:
-      return GetRootItem(hItem);
+    case TVGN_ROOT: return GetRootItem(hItem);
     case TVGN_CHILD: {
       _Node* node = NodeOrRoot(hItem);
       return node != nullptr ? Handle(node->FirstChild()) : nullptr;
@@ -368,8 +371,7 @@ HTREEITEM TreeLogic::GetNextItem(HTREEITEM hItem, UINT nCode) const {
         return Handle(node->Prev());
       return node->Parent() == m_pRoot.get() ? nullptr : Handle(node->Parent());
     }
-    case TVGN_FIRSTVISIBLE:
-      return m_pRows != nullptr ? Handle(NodeAt(m_pRows->GetTopRow())) : nullptr;
+    case TVGN_FIRSTVISIBLE: return m_pRows != nullptr ? Handle(NodeAt(m_pRows->GetTopRow())) : nullptr;
     case TVGN_NEXTVISIBLE:
     case TVGN_PREVIOUSVISIBLE: {
       _Node* node = Node(hItem);
@@ -386,12 +388,9 @@ HTREEITEM TreeLogic::GetNextItem(HTREEITEM hItem, UINT nCode) const {
       }
       return nullptr;
     }
-    case TVGN_DROPHILITE:
-      return m_pRows != nullptr ? Handle(NodeAt(m_pRows->GetDropRow())) : nullptr;
-    case TVGN_CARET:
-      return m_pRows != nullptr ? Handle(NodeAt(m_pRows->GetFocusRow())) : nullptr;
-    case SEC_TVGN_FIRSTSELECTED:
-      return SelectedFrom(-1, 1);
+    case TVGN_DROPHILITE: return m_pRows != nullptr ? Handle(NodeAt(m_pRows->GetDropRow())) : nullptr;
+    case TVGN_CARET: return m_pRows != nullptr ? Handle(NodeAt(m_pRows->GetFocusRow())) : nullptr;
+    case SEC_TVGN_FIRSTSELECTED: return SelectedFrom(-1, 1);
     case SEC_TVGN_NEXTSELECTED:
     case SEC_TVGN_PREVSELECTED: {
       _Node* node = Node(hItem);
@@ -406,8 +405,7 @@ HTREEITEM TreeLogic::GetNextItem(HTREEITEM hItem, UINT nCode) const {
       }
       return SelectedFrom(row, next ? 1 : -1);
     }
-    default:
-      return nullptr;
+    default: return nullptr;
   }
 }
 

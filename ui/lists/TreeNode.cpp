@@ -16,9 +16,13 @@ _Node::_Node() {
   m_item.iSelectedImage = TREE_NO_IMAGE;
 }
 
-_Node::~_Node() { SetText(nullptr); }
+_Node::~_Node() {
+  SetText(nullptr);
+}
 
-void _Node::SetExpanded(BOOL bExpanded) { SetFlag(kExpanded, bExpanded); }
+void _Node::SetExpanded(BOOL bExpanded) {
+  SetFlag(kExpanded, bExpanded);
+}
 
 LPCTSTR _Node::GetText() const {
   if (m_item.pszText == nullptr || IsTextCallback())
@@ -71,7 +75,7 @@ bool IsLastCode(const SECTreeNode* where) {
   return code == 1 || code == 2;
 }
 
-} // namespace
+}  // namespace
 
 BOOL LinkChild(SECTreeNode* parent, SECTreeNode* node, SECTreeNode* where) {
   if (where == kLinkFirst) {
@@ -110,7 +114,9 @@ SECTreeNode* GetFirstLeaf(SECTreeNode* node) {
   return node;
 }
 
-SECTreeNode* GetLastChild(SECTreeNode* node) { return node->m_pLastChild; }
+SECTreeNode* GetLastChild(SECTreeNode* node) {
+  return node->m_pLastChild;
+}
 
 SECTreeNode* GetLastDescendant(SECTreeNode* node) {
   while (SECTreeNode* last = GetLastChild(node))

@@ -11,7 +11,7 @@
 
 #include <commctrl.h>
 
-#else // native build
+#else  // native build
 
 struct _TREEITEM;
 typedef struct _TREEITEM* HTREEITEM;
@@ -119,7 +119,7 @@ typedef struct tagTVSORTCB {
 #define TVHT_TORIGHT 0x0400
 #define TVHT_TOLEFT 0x0800
 
-#endif // _WIN32
+#endif  // _WIN32
 
 // The insert position of this control beside the platform's: sorted,
 // descending.

@@ -2,12 +2,14 @@
 // up its folder tree: three columns, check-box state images, folder and file
 // images with an overlay. Driven by keys and clicks; its notifications, hit
 // tests and a screenshot.
+#include "ui/lists/ListEdit.h"
 #include "ui/lists/TreeCtrl.h"
 #include "framework/tests/win/PngWriter.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,8 +30,8 @@ class NotifyParent : public CWnd {
  public:
   BOOL Make() {
     LPCTSTR cls = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW), ::GetSysColorBrush(COLOR_BTNFACE));
-    return CreateEx(0, cls, "Tree", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 480, 360),
-                    nullptr, 0);
+    return CreateEx(0, cls, "Tree", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 480, 360), nullptr,
+                    0);
   }
   int Count(UINT code) const {
     return static_cast<int>(std::count(codes.begin(), codes.end(), static_cast<int>(code)));
@@ -37,6 +39,7 @@ class NotifyParent : public CWnd {
 
   std::vector<int> codes;
   std::vector<UINT> expandActions;
+  std::vector<UINT> selActions;
   int deleted = 0;
   LRESULT endEditAnswer = 1;
   UINT endEditMessages = 0;
@@ -50,6 +53,8 @@ class NotifyParent : public CWnd {
     auto* hdr = reinterpret_cast<NMHDR*>(lParam);
     const UINT code = hdr->code;
     codes.push_back(static_cast<int>(code));
+    if (code == TVN_SELCHANGEDA)
+      selActions.push_back(reinterpret_cast<NMTREEVIEWA*>(lParam)->action);
     if (code == TVN_ITEMEXPANDINGA)
       expandActions.push_back(reinterpret_cast<NMTREEVIEWA*>(lParam)->action);
     if (code == TVN_DELETEITEMA)
@@ -111,18 +116,18 @@ class TreeGui : public ::testing::Test {
     tree.SetImageList(&images, TVSIL_NORMAL);
     tree.SetImageList(&states, TVSIL_STATE);
     const UINT mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_PARAM;
-    root = tree.InsertItem(mask, "<S/N: 0001234>", 0, 1, INDEXTOSTATEIMAGEMASK(1), TVIS_STATEIMAGEMASK, 0,
-                           TVI_ROOT, TVI_LAST);
+    root = tree.InsertItem(mask, "<S/N: 0001234>", 0, 1, INDEXTOSTATEIMAGEMASK(1), TVIS_STATEIMAGEMASK, 0, TVI_ROOT,
+                           TVI_LAST);
     for (int f = 0; f < 3; ++f) {
       std::string name = "DATA" + std::to_string(f);
-      HTREEITEM folder = tree.InsertItem(mask, name.c_str(), 0, 1, INDEXTOSTATEIMAGEMASK(1), TVIS_STATEIMAGEMASK,
-                                         f + 1, root, TVI_LAST);
+      HTREEITEM folder = tree.InsertItem(mask, name.c_str(), 0, 1, INDEXTOSTATEIMAGEMASK(1), TVIS_STATEIMAGEMASK, f + 1,
+                                         root, TVI_LAST);
       folders.push_back(folder);
       for (int i = 0; i < 3; ++i) {
         std::string file = "F" + std::to_string(f) + std::to_string(i) + ".G7K";
         UINT state = INDEXTOSTATEIMAGEMASK(i == 0 ? 2 : 1) | (i == 1 ? INDEXTOOVERLAYMASK(1) : 0);
-        HTREEITEM item = tree.InsertItem(mask, file.c_str(), 2, 2, state, TVIS_STATEIMAGEMASK | TVIS_OVERLAYMASK,
-                                         f + 1, folder, TVI_LAST);
+        HTREEITEM item = tree.InsertItem(mask, file.c_str(), 2, 2, state, TVIS_STATEIMAGEMASK | TVIS_OVERLAYMASK, f + 1,
+                                         folder, TVI_LAST);
         tree.SetItemText(item, 1, std::to_string(1000 * (i + 1)).c_str());
         tree.SetItemText(item, 2, "2026-12-10 12:00");
       }
@@ -132,7 +137,9 @@ class TreeGui : public ::testing::Test {
     Pump();
     parent->codes.clear();
     parent->expandActions.clear();
+    parent->selActions.clear();
     parent->deleted = 0;
+    parent->endEditMessages = 0;
   }
   void TearDown() override {
     tree.DestroyWindow();
@@ -222,6 +229,18 @@ TEST_F(TreeGui, KeysMoveTheCaretAndExpandAndCollapse) {
             parent->expandActions);
 }
 
+TEST_F(TreeGui, TypingFindsALabelAndTheExpandKeysAreNotTyped) {
+  for (char c : std::string("data1"))
+    tree.SendMessage(WM_CHAR, static_cast<WPARAM>(c), 0);
+  Pump();
+  EXPECT_EQ(folders[1], tree.GetSelectedItem());
+  tree.SendMessage(WM_CHAR, '+', 0);
+  tree.SendMessage(WM_CHAR, '-', 0);
+  Pump();
+  EXPECT_EQ(folders[1], tree.GetSelectedItem());
+  EXPECT_EQ(13, tree.GetItemCount());
+}
+
 TEST_F(TreeGui, ClicksHitButtonsStateImagesAndLabels) {
   HTREEITEM file = tree.GetChildItem(folders[1]);
   CRect label = Label(file);
@@ -245,6 +264,8 @@ TEST_F(TreeGui, ClicksHitButtonsStateImagesAndLabels) {
   EXPECT_EQ(13, tree.GetItemCount());
   Click(label.CenterPoint());
   EXPECT_EQ(file, tree.GetSelectedItem());
+  ASSERT_FALSE(parent->selActions.empty());
+  EXPECT_EQ(UINT(TVC_BYMOUSE), parent->selActions.back());
   EXPECT_EQ(nullptr, tree.HitTest(CPoint(5, 290), &flags));
 }
 
@@ -285,9 +306,26 @@ TEST_F(TreeGui, AnimatedExpandAndCollapseLeaveTheSameRows) {
   std::string labels;
   for (int row = 0; row < tree.GetItemCount(); ++row)
     labels += tree.GetLogic().NodeAt(row)->GetText() + std::string(" ");
-  EXPECT_EQ("<S/N: 0001234> DATA0 F00.G7K F01.G7K F02.G7K DATA1 F10.G7K F11.G7K F12.G7K "
-            "DATA2 F20.G7K F21.G7K F22.G7K ",
-            labels);
+  EXPECT_EQ(
+      "<S/N: 0001234> DATA0 F00.G7K F01.G7K F02.G7K DATA1 F10.G7K F11.G7K F12.G7K "
+      "DATA2 F20.G7K F21.G7K F22.G7K ",
+      labels);
+}
+
+TEST_F(TreeGui, ExpandingNearTheBottomScrollsTheNewChildrenIntoView) {
+  for (int i = 0; i < 20; ++i)
+    tree.InsertItem(("T" + std::to_string(i)).c_str());
+  HTREEITEM big = tree.InsertItem("BIG");
+  for (int i = 0; i < 8; ++i)
+    tree.InsertItem(("B" + std::to_string(i)).c_str(), big);
+  tree.EnsureVisible(big);
+  Pump();
+  const int bigRow = RowOf(big);
+  ASSERT_GT(bigRow, tree.GetLastVisibleIndex() - 3);  // near the bottom
+  tree.Expand(big, TVE_EXPAND, TRUE);
+  Pump();
+  EXPECT_LE(RowOf(tree.GetNextItem(big, TVGN_CHILD)) + 7, tree.GetLastVisibleIndex());
+  EXPECT_GE(bigRow, tree.GetTopIndex());
 }
 
 TEST_F(TreeGui, PaintsLinesButtonsStateImagesAndOverlaysAndWritesAScreenshot) {
@@ -313,19 +351,16 @@ TEST_F(TreeGui, PaintsLinesButtonsStateImagesAndOverlaysAndWritesAScreenshot) {
 }
 
 TEST_F(TreeGui, EditedLabelsAreBoundedAndTheOwnerIsTold) {
-  struct Tree : SECTreeCtrl {
-    using SECTreeBaseC::NotifyEndLabelEdit;
-  };
   HTREEITEM file = tree.GetChildItem(folders[0]);
-  std::string longText(3000, 'x');
-  static_cast<Tree&>(tree).NotifyEndLabelEdit(RowOf(file), 0, &longText[0], TRUE);
-  EXPECT_EQ(2047, tree.GetItemText(file).GetLength());
-  EXPECT_EQ(1u, parent->endEditMessages);
-  parent->endEditAnswer = 0;
-  std::string other = "kept?";
-  static_cast<Tree&>(tree).NotifyEndLabelEdit(RowOf(file), 0, &other[0], TRUE);
-  EXPECT_EQ(2047, tree.GetItemText(file).GetLength());
-  parent->endEditAnswer = 1;
+  for (size_t length : {2047u, 3000u}) {
+    SECListEdit* edit = tree.EditLabel(file);
+    ASSERT_NE(nullptr, edit);
+    ::SetWindowTextA(edit->m_hWnd, std::string(length, 'x').c_str());
+    tree.EndLabelEdit(TRUE);
+    Pump();
+    EXPECT_EQ(2047, tree.GetItemText(file).GetLength());
+  }
+  EXPECT_EQ(2u, parent->endEditMessages);
 }
 
 TEST_F(TreeGui, TheDragImageHoldsTheIconAndTheLabel) {
@@ -343,11 +378,55 @@ TEST_F(TreeGui, TheDragImageHoldsTheIconAndTheLabel) {
   EXPECT_EQ(nullptr, tree.CreateDragImage(reinterpret_cast<HTREEITEM>(0x5000)));
 }
 
+TEST_F(TreeGui, SeveralSelectedItemsDragTogether) {
+  tree.SetMultiSelect(TRUE);
+  HTREEITEM first = tree.GetChildItem(folders[0]);
+  HTREEITEM deeper = folders[2];
+  tree.SelectItem(first);
+  tree.DeselectAllExcept(RowOf(first));
+  tree.SECListBaseC::SetItemState(RowOf(deeper), LVIS_SELECTED, LVIS_SELECTED);
+  std::vector<std::pair<HTREEITEM, CRect>> rects;
+  CPoint corner = tree.GetSelectedDragRects(&rects);
+  ASSERT_EQ(2u, rects.size());
+  EXPECT_EQ(Label(deeper).left, corner.x);  // the shallower item lies further left
+  EXPECT_EQ(Label(first).top, corner.y);
+  EXPECT_EQ(CRect(Label(first)) - corner, rects[0].second);
+  EXPECT_EQ(CRect(Label(deeper)) - corner, rects[1].second);
+  CClientDC dc(&tree);
+  tree.DrawSelectedDragImages(&dc, CPoint(0, 0));
+}
+
 TEST_F(TreeGui, AClickOnAStateImageReachesTheOwner) {
   HTREEITEM file = tree.GetChildItem(folders[1]);
   SECListItem* row = tree.GetItemAt(RowOf(file));
   Click((CRect(row->m_rcStateIcon) + Cell(file).TopLeft()).CenterPoint());
   EXPECT_EQ(1, parent->Count(NM_CLICK));
+}
+
+TEST_F(TreeGui, TheInPlaceEditorRenamesAnItem) {
+  tree.ModifyTreeStyle(0, TVS_EDITLABELS, TRUE);
+  HTREEITEM file = tree.GetChildItem(folders[2]);
+  SECListEdit* edit = tree.EditLabel(file);
+  ASSERT_NE(nullptr, edit);
+  CString shown;
+  edit->GetWindowText(shown);
+  EXPECT_EQ("F20.G7K", std::string(shown));
+  ::SetWindowTextA(edit->m_hWnd, "RENAMED.G7K");
+  edit->SendMessage(WM_KEYDOWN, VK_RETURN, 1);
+  Pump();
+  EXPECT_EQ("RENAMED.G7K", std::string(tree.GetItemText(file)));
+  EXPECT_EQ(1, parent->Count(TVN_BEGINLABELEDITA));
+  EXPECT_EQ(1, parent->Count(TVN_ENDLABELEDITA));
+  EXPECT_EQ(1u, parent->endEditMessages);
+  // The owner refuses the next one: the label stays.
+  parent->endEditAnswer = 0;
+  edit = tree.EditLabel(file);
+  ASSERT_NE(nullptr, edit);
+  ::SetWindowTextA(edit->m_hWnd, "REFUSED");
+  edit->SendMessage(WM_KEYDOWN, VK_RETURN, 1);
+  Pump();
+  parent->endEditAnswer = 1;
+  EXPECT_EQ("RENAMED.G7K", std::string(tree.GetItemText(file)));
 }
 
 TEST_F(TreeGui, DestroyingTheTreeTellsTheOwnerOfEveryItem) {
@@ -357,11 +436,20 @@ TEST_F(TreeGui, DestroyingTheTreeTellsTheOwnerOfEveryItem) {
   parent->deleted = 0;
 }
 
+TEST_F(TreeGui, ATreeDestroyedWithItsWindowStillUpTellsTheOwnerToo) {
+  auto other = std::make_unique<SECTreeCtrl>();
+  ASSERT_TRUE(other->Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), parent, kTreeId + 1));
+  other->InsertItem("a", other->InsertItem("top"));
+  other.reset();
+  Pump();
+  EXPECT_EQ(2, parent->deleted);
+}
+
 TEST_F(TreeGui, ReplacesADialogPlaceholder) {
   tree.DestroyWindow();
-  HWND placeholder = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 20, 30, 200, 150,
-                                       parent->m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTreeId)),
-                                       ::GetModuleHandleA(nullptr), nullptr);
+  HWND placeholder =
+      ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 20, 30, 200, 150, parent->m_hWnd,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTreeId)), ::GetModuleHandleA(nullptr), nullptr);
   ASSERT_NE(nullptr, placeholder);
   ASSERT_TRUE(tree.ReplaceDlgItem(kTreeId, parent));
   EXPECT_FALSE(::IsWindow(placeholder));

@@ -122,10 +122,10 @@ TEST(TreeGeometry, LinesJoinParentsSiblingsAndChildren) {
   links.nextSiblingByLevel = {true, false, true};
   // Connector: 0 + 20 * 1 + 8 = 28; middle of the image: 48.
   std::vector<TreeLine> expected = {
-      {28, 48, 39, 48},  // to the image
-      {28, 40, 28, 48},  // from the row above
-      {48, 56, 48, 56},  // down to the first child, below the image
-      {28, 48, 28, 56},  // on to the next sibling
+      {28, 48, 39, 48},    // to the image
+      {28, 40, 28, 48},    // from the row above
+      {48, 56, 48, 56},    // down to the first child, below the image
+      {28, 48, 28, 56},    // on to the next sibling
       {-12, 40, -12, 56},  // the grandparent's next sibling
   };
   EXPECT_EQ(expected, TreeRowGeometry::Lines(in, layout, links));
@@ -155,4 +155,4 @@ TEST(TreeGeometry, ButtonMarksAreAMinusAndForACollapsedItemAPlus) {
   EXPECT_EQ((TreeLine{14, 22, 14, 27}), collapsed[1]);
 }
 
-} // namespace
+}  // namespace

@@ -18,9 +18,7 @@ class Tree : public TreeLogic {
       onExpanding(node);
     return vetoExpand ? 1 : 0;
   }
-  void OnItemExpanded(_Node* node, UINT action) override {
-    log += "expanded " + Name(node) + "; ";
-  }
+  void OnItemExpanded(_Node* node, UINT action) override { log += "expanded " + Name(node) + "; "; }
   LRESULT OnSelChanging(_Node* o, _Node* n, int action) override {
     log += "selchanging " + Name(o) + ">" + Name(n) + " " + std::to_string(action) + "; ";
     return vetoSelect ? 1 : 0;
@@ -138,9 +136,10 @@ TEST_F(TreeLogicTest, ExpandingShowsTheBranchDepthFirstAsItWasLeft) {
   EXPECT_EQ("a a1 a11 a2 b c", rows.Labels());
   EXPECT_TRUE(tree.Expand(b, TVE_EXPAND));
   EXPECT_EQ("a a1 a11 a2 b b1 b2 c", rows.Labels());
-  EXPECT_EQ("expanding a1 2; expanded a1; expanding a 1; expanded a; expanding a 2; expanded a; "
-            "expanding b 2; expanded b; ",
-            tree.log);
+  EXPECT_EQ(
+      "expanding a1 2; expanded a1; expanding a 1; expanded a; expanding a 2; expanded a; "
+      "expanding b 2; expanded b; ",
+      tree.log);
   ExpectRowsInStep();
 }
 
@@ -222,22 +221,35 @@ TEST_F(TreeLogicTest, GetNextItemCodes) {
     UINT code;
     HTREEITEM expected;
   } cases[] = {
-      {nullptr, TVGN_ROOT, a},        {b1, TVGN_ROOT, a},
-      {nullptr, TVGN_CHILD, a},       {TVI_ROOT, TVGN_CHILD, a},
-      {a, TVGN_CHILD, a1},            {a2, TVGN_CHILD, nullptr},
-      {a, TVGN_PARENT, nullptr},      {a11, TVGN_PARENT, a1},
-      {a1, TVGN_NEXT, a2},            {a2, TVGN_NEXT, nullptr},
-      {a2, TVGN_PREVIOUS, a1},        {a, TVGN_PREVIOUS, nullptr},
+      {nullptr, TVGN_ROOT, a},
+      {b1, TVGN_ROOT, a},
+      {nullptr, TVGN_CHILD, a},
+      {TVI_ROOT, TVGN_CHILD, a},
+      {a, TVGN_CHILD, a1},
+      {a2, TVGN_CHILD, nullptr},
+      {a, TVGN_PARENT, nullptr},
+      {a11, TVGN_PARENT, a1},
+      {a1, TVGN_NEXT, a2},
+      {a2, TVGN_NEXT, nullptr},
+      {a2, TVGN_PREVIOUS, a1},
+      {a, TVGN_PREVIOUS, nullptr},
       {nullptr, TVGN_FIRSTVISIBLE, a1},
-      {a2, TVGN_NEXTVISIBLE, b},      {c, TVGN_NEXTVISIBLE, nullptr},
-      {a11, TVGN_NEXTVISIBLE, a2},    {a11, TVGN_PREVIOUSVISIBLE, a1},
-      {b, TVGN_PREVIOUSVISIBLE, a2},  {a, TVGN_PREVIOUSVISIBLE, nullptr},
-      {nullptr, TVGN_DROPHILITE, b},  {nullptr, TVGN_CARET, a},
+      {a2, TVGN_NEXTVISIBLE, b},
+      {c, TVGN_NEXTVISIBLE, nullptr},
+      {a11, TVGN_NEXTVISIBLE, a2},
+      {a11, TVGN_PREVIOUSVISIBLE, a1},
+      {b, TVGN_PREVIOUSVISIBLE, a2},
+      {a, TVGN_PREVIOUSVISIBLE, nullptr},
+      {nullptr, TVGN_DROPHILITE, b},
+      {nullptr, TVGN_CARET, a},
       {nullptr, SEC_TVGN_FIRSTSELECTED, a2},
-      {a2, SEC_TVGN_NEXTSELECTED, b1},    {b1, SEC_TVGN_NEXTSELECTED, nullptr},
-      {b1, SEC_TVGN_PREVSELECTED, a2},    {a11, SEC_TVGN_NEXTSELECTED, a2},
+      {a2, SEC_TVGN_NEXTSELECTED, b1},
+      {b1, SEC_TVGN_NEXTSELECTED, nullptr},
+      {b1, SEC_TVGN_PREVSELECTED, a2},
+      {a11, SEC_TVGN_NEXTSELECTED, a2},
       {a11, SEC_TVGN_PREVSELECTED, nullptr},
-      {a, 10, nullptr},               {reinterpret_cast<HTREEITEM>(0x5000), TVGN_NEXT, nullptr},
+      {a, 10, nullptr},
+      {reinterpret_cast<HTREEITEM>(0x5000), TVGN_NEXT, nullptr},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(testing::Message() << Label(k.item) << " code " << k.code);
@@ -341,9 +353,8 @@ TEST_F(TreeLogicTest, CountsOfChildrenAndBranches) {
     BOOL recursive, expandedOnly;
     int expected;
   } cases[] = {
-      {nullptr, FALSE, FALSE, 3}, {nullptr, TRUE, FALSE, 7}, {nullptr, TRUE, TRUE, 6},
-      {a, FALSE, FALSE, 2},       {a, TRUE, TRUE, 2},        {a, TRUE, FALSE, 3},
-      {c, TRUE, FALSE, 0},
+      {nullptr, FALSE, FALSE, 3}, {nullptr, TRUE, FALSE, 7}, {nullptr, TRUE, TRUE, 6}, {a, FALSE, FALSE, 2},
+      {a, TRUE, TRUE, 2},         {a, TRUE, FALSE, 3},       {c, TRUE, FALSE, 0},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(testing::Message() << Label(k.item) << k.recursive << k.expandedOnly);
@@ -360,9 +371,10 @@ TEST_F(TreeLogicTest, BranchesExpandAndCollapseWhole) {
   tree.log.clear();
   tree.CollapseBranch(a);
   EXPECT_EQ("a b b1 c", rows.Labels());
-  EXPECT_EQ("expanding a1 1; selchanging a11>a1 1; selchanged; expanded a1; "
-            "expanding a 1; selchanging a1>a 1; selchanged; expanded a; ",
-            tree.log);
+  EXPECT_EQ(
+      "expanding a1 1; selchanging a11>a1 1; selchanged; expanded a1; "
+      "expanding a 1; selchanging a1>a 1; selchanged; expanded a; ",
+      tree.log);
   EXPECT_EQ(a, tree.GetNextItem(nullptr, TVGN_CARET));
   tree.Expand(a, TVE_EXPAND);
   EXPECT_EQ("a a1 a2 b b1 c", rows.Labels());
@@ -373,8 +385,8 @@ TEST_F(TreeLogicTest, TheOwnerMayChangeTheTreeWhileABranchExpands) {
   Build();
   tree.onExpanding = [&](_Node* node) {
     if (node == tree.Node(a1)) {
-      tree.Expand(b, TVE_EXPAND);   // outside the branch
-      Add("a12", a1);               // inside it
+      tree.Expand(b, TVE_EXPAND);  // outside the branch
+      Add("a12", a1);              // inside it
       tree.SelectCaret(c, TVC_UNKNOWN);
     }
   };
@@ -515,4 +527,4 @@ TEST_F(TreeLogicTest, IndentIsKeptEven) {
   EXPECT_EQ(20, tree.GetIndent());
 }
 
-} // namespace
+}  // namespace

@@ -135,13 +135,9 @@ TEST(SubItemTextStorage, MovingAColumnShiftsTheOthersAndStaysInBounds) {
     const char* expected;  // columns 1..4 after the move
     BOOL result;
   } cases[] = {
-      {1, 3, "b c a -", TRUE},
-      {3, 1, "c a b -", TRUE},
-      {2, 2, "a b c -", TRUE},
+      {1, 3, "b c a -", TRUE}, {3, 1, "c a b -", TRUE},  {2, 2, "a b c -", TRUE},
       {5, 1, "- a b c", TRUE},  // beyond the texts: an empty column moves
-      {1, 5, "b c - -", TRUE},
-      {0, 2, "a b c -", FALSE},
-      {2, -1, "a b c -", FALSE},
+      {1, 5, "b c - -", TRUE}, {0, 2, "a b c -", FALSE}, {2, -1, "a b c -", FALSE},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.from << " -> " << c.to);
@@ -163,4 +159,4 @@ TEST(SubItemTextStorage, MovingAColumnShiftsTheOthersAndStaysInBounds) {
   EXPECT_FALSE(empty.MoveSubItemText(reinterpret_cast<HTREEITEM>(0x2000), 1, 2));
 }
 
-} // namespace
+}  // namespace
