@@ -184,6 +184,12 @@ TEST_F(BarsGui, ProgressPaneCoversTheBarAndGivesPaneZeroBack)
     Pump();
     WriteWindowPng(frame.m_hWnd, "ui_frames_progress.png");
 
+    // The control follows the frame's width.
+    frame.SetWindowPos(nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
+    Pump();
+    bar.GetClientRect(&rcBar);
+    EXPECT_EQ(rcBar.right, ClientRectOf(pProgress, &bar).right);
+
     // A second begin keeps the control and the first saved pane; the step
     // of 10 is given to the reused control too.
     ASSERT_TRUE(bar.BeginProgress("Reading protocol:", 0, 100, TRUE, kPercentProgressStyle, 10));
