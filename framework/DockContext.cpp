@@ -40,6 +40,8 @@ protected:
         else
             m_pContext->Move(pt);
     }
+    // The button may come up where no move was reported.
+    void OnEnd(CPoint pt) override { OnMove(pt); }
     bool OnMessage(const MSG& msg) override
     {
         if ((msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) && msg.wParam != VK_ESCAPE) {
