@@ -410,3 +410,76 @@ TEST_F(BarsGui, DialogBarSendsItsCommandsToTheFrameAndFollowsUpdates)
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(frame.m_wndDialogBar.m_hWnd, 1002))) << "edits stay";
     frame.DestroyWindow();
 }
+
+namespace {
+
+class CSecBarFrame : public CFrameWnd
+{
+public:
+    SECControlBar m_wndBar;
+    CWnd m_wndChild;
+
+    BOOL Make()
+    {
+        if (!Create(nullptr, "SEC bar", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(80, 80, 580, 380)))
+            return FALSE;
+        EnableDocking(CBRS_ALIGN_ANY);
+        DWORD dwExStyle = EXSTYLE_GRIPPER | EXSTYLE_HIDE_BUTTON | EXSTYLE_EXPAND_BUTTON | EXSTYLE_CONTEXT_MENU |
+                          EXSTYLE_FILL_CHILD;
+        if (!m_wndBar.Create(this, "Panel", WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS, dwExStyle, 0xE808))
+            return FALSE;
+        m_wndBar.m_szHorz = CSize(200, 40);
+        if (!m_wndChild.CreateEx(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, CRect(0, 0, 10, 10), &m_wndBar, 1))
+            return FALSE;
+        m_wndBar.EnableDocking(CBRS_ALIGN_ANY);
+        DockControlBar(&m_wndBar);
+        RecalcLayout();
+        return TRUE;
+    }
+    void PostNcDestroy() override {}
+};
+
+} // namespace
+
+TEST_F(BarsGui, GripperHideButtonAndFillChild)
+{
+    CSecBarFrame frame;
+    ASSERT_TRUE(frame.Make());
+    frame.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    frame.SetForegroundWindow();
+    Pump();
+    ASSERT_TRUE(frame.m_wndBar.IsDocked());
+    CRect rcChild = ClientRectOf(&frame.m_wndChild, &frame.m_wndBar);
+    CRect rcClient;
+    frame.m_wndBar.GetClientRect(&rcClient);
+    EXPECT_EQ(CRect(kGripperSize, kGripperInset, rcClient.right - kGripperInset, rcClient.bottom - kGripperInset), rcChild)
+        << "beside the gripper";
+    Pump();
+    WriteWindowPng(frame.m_hWnd, "ui_frames_gripper.png");
+
+    // The hide button, pressed and released with the mouse.
+    CPoint ptHide = frame.m_wndBar.m_rcHideBtn.CenterPoint();
+    ASSERT_FALSE(frame.m_wndBar.m_rcHideBtn.IsRectEmpty());
+    TOOLINFO ti = {};
+    ti.cbSize = sizeof ti;
+    EXPECT_EQ(1024, frame.m_wndBar.OnToolHitTest(ptHide, &ti));
+    EXPECT_STREQ("Hide docked window", ti.lpszText);
+    frame.m_wndBar.ClientToScreen(&ptHide);
+    DragMouse(ptHide, ptHide);
+    EXPECT_FALSE(frame.m_wndBar.IsWindowVisible());
+    frame.ShowControlBar(&frame.m_wndBar, TRUE, FALSE);
+
+    // Floating: no gripper, the child fills the bar, no tips for the buttons.
+    frame.FloatControlBar(&frame.m_wndBar, CPoint(200, 200));
+    Pump();
+    frame.m_wndBar.GetClientRect(&rcClient);
+    EXPECT_EQ(rcClient, ClientRectOf(&frame.m_wndChild, &frame.m_wndBar));
+    EXPECT_NE(1024, frame.m_wndBar.OnToolHitTest(frame.m_wndBar.m_rcHideBtn.CenterPoint(), &ti));
+
+    // "Allow Docking" twice gives the docking sides back.
+    frame.m_wndBar.SendMessage(WM_COMMAND, ID_SEC_ALLOW_DOCKING);
+    EXPECT_EQ(0u, frame.m_wndBar.m_dwDockStyle & CBRS_ALIGN_ANY);
+    frame.m_wndBar.SendMessage(WM_COMMAND, ID_SEC_ALLOW_DOCKING);
+    EXPECT_EQ((DWORD)CBRS_ALIGN_ANY, frame.m_wndBar.m_dwDockStyle & CBRS_ALIGN_ANY);
+    frame.DestroyWindow();
+}
