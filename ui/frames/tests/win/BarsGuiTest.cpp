@@ -483,3 +483,45 @@ TEST_F(BarsGui, GripperHideButtonAndFillChild)
     EXPECT_EQ((DWORD)CBRS_ALIGN_ANY, frame.m_wndBar.m_dwDockStyle & CBRS_ALIGN_ANY);
     frame.DestroyWindow();
 }
+
+TEST_F(BarsGui, PaneWindowsAndExtendedPaneInfo)
+{
+    CTestFrame frame;
+    ASSERT_TRUE(frame.Make());
+    SECCustomStatusBar& bar = frame.m_wndStatusBar;
+    CWnd edit;
+    ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 10), &bar, 7));
+    bar.SetPaneControl(1, &edit, 0, SBP_CTRL_INSET);
+    bar.RepositionPaneControls();
+    CRect rcPane, rcEdit = ClientRectOf(&edit, &bar);
+    bar.GetPaneRect(1, &rcPane);
+    rcPane.DeflateRect(1, 1);
+    EXPECT_EQ(rcPane, rcEdit);
+    EXPECT_EQ(1, bar.PaneFromPoint(rcEdit.CenterPoint()));
+    EXPECT_EQ(&edit, bar.GetPaneControl(1));
+    EXPECT_EQ((UINT)SBP_CTRL_INSET, bar.GetPaneControlFlags(1));
+
+    // Pane windows hide under a progress and come back after it.
+    bar.BeginProgress("Working:", 0, 3, TRUE, kPercentProgressStyle, 1);
+    EXPECT_FALSE(edit.IsWindowVisible());
+    bar.EndProgress();
+    EXPECT_TRUE(edit.IsWindowVisible());
+
+    PaneInfoEx info;
+    info.nIndex = 0;
+    info.nMask = SBP_TEXT | SBP_TEXTCOLOR | SBP_TEXTALIGN;
+    info.strText = "Right";
+    info.crText = RGB(200, 0, 0);
+    info.nAlign = TA_RIGHT;
+    bar.SetPaneInfoEx(&info, FALSE);
+    PaneInfoEx back;
+    back.nIndex = 0;
+    back.nMask = SBP_TEXT | SBP_TEXTCOLOR | SBP_TEXTALIGN | SBP_STYLE;
+    bar.GetPaneInfoEx(&back);
+    EXPECT_STREQ("Right", back.strText);
+    EXPECT_EQ(RGB(200, 0, 0), back.crText);
+    EXPECT_EQ((UINT)TA_RIGHT, back.nAlign);
+    EXPECT_TRUE(back.nStyle & SBPS_OWNERDRAW);
+    Pump();
+    frame.DestroyWindow();
+}
