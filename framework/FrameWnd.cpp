@@ -253,10 +253,32 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
         CWnd::OnSetFocus(pOldWnd);
 }
 
+namespace {
+
+// A window the frame owns (its floating frames, its modeless dialogs).
+bool IsOwnedBy(CWnd* pWnd, HWND hWndOwner)
+{
+    return pWnd != nullptr && pWnd->m_hWnd != nullptr && ::GetWindow(pWnd->m_hWnd, GW_OWNER) == hWndOwner;
+}
+
+} // namespace
+
 void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CWnd::OnActivate(nState, pWndOther, bMinimized);
-    if (nState == WA_INACTIVE || bMinimized)
+    // Activation passing to one of the frame's own floating windows keeps
+    // the frame looking active (they set the stay-active flag); leaving for
+    // anything else takes its floating windows' active look with it.
+    if (nState == WA_INACTIVE) {
+        if (!IsOwnedBy(pWndOther, m_hWnd)) {
+            m_nFlags &= ~WF_STAYACTIVE;
+            NotifyFloatingWindows(FS_DEACTIVATE);
+        }
+        return;
+    }
+    m_nFlags &= ~WF_STAYACTIVE;
+    NotifyFloatingWindows(FS_ACTIVATE);
+    if (bMinimized)
         return;
     CFrameWnd* pActiveFrame = GetActiveFrame();
     if (pActiveFrame == nullptr)

@@ -525,3 +525,35 @@ TEST_F(BarsGui, PaneWindowsAndExtendedPaneInfo)
     Pump();
     frame.DestroyWindow();
 }
+
+TEST_F(BarsGui, FloatingFrameAndItsOwnerLookActiveTogether)
+{
+    CTestFrame frame;
+    ASSERT_TRUE(frame.Make());
+    frame.FloatControlBar(&frame.m_wndBar, CPoint(300, 300));
+    auto* pMini = dynamic_cast<CMiniFrameWnd*>(frame.m_wndBar.GetParentFrame());
+    ASSERT_NE(nullptr, pMini);
+    frame.SetActiveWindow();
+    Pump();
+    EXPECT_TRUE(pMini->IsActiveLook());
+
+    pMini->SetActiveWindow();
+    Pump();
+    EXPECT_TRUE(frame.m_nFlags & WF_STAYACTIVE) << "the frame keeps its active caption";
+    EXPECT_TRUE(pMini->IsActiveLook());
+
+    frame.SetActiveWindow();
+    Pump();
+    EXPECT_FALSE(frame.m_nFlags & WF_STAYACTIVE);
+    EXPECT_TRUE(pMini->IsActiveLook());
+
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, AfxRegisterWndClass(0), "Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                               CRect(700, 100, 800, 200), nullptr, 0));
+    other.SetActiveWindow();
+    Pump();
+    EXPECT_FALSE(frame.m_nFlags & WF_STAYACTIVE);
+    EXPECT_FALSE(pMini->IsActiveLook());
+    other.DestroyWindow();
+    frame.DestroyWindow();
+}
