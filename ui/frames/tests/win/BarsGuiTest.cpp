@@ -557,3 +557,29 @@ TEST_F(BarsGui, FloatingFrameAndItsOwnerLookActiveTogether)
     other.DestroyWindow();
     frame.DestroyWindow();
 }
+
+TEST_F(BarsGui, FloatingBarResizesByItsBorder)
+{
+    CSecBarFrame frame;
+    ASSERT_TRUE(frame.Make());
+    frame.m_wndBar.SetBarStyle(frame.m_wndBar.GetBarStyle() | CBRS_SIZE_DYNAMIC);
+    frame.m_wndBar.m_szFloat = CSize(200, 60);
+    frame.FloatControlBar(&frame.m_wndBar, CPoint(150, 150));
+    CWnd* pMini = frame.m_wndBar.GetParentFrame();
+    pMini->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    Pump();
+    CRect rcBar;
+    frame.m_wndBar.GetWindowRect(&rcBar);
+    EXPECT_EQ(CSize(200, 60), rcBar.Size());
+
+    // The right border, dragged 60 pixels further right.
+    CRect rcMini;
+    pMini->GetWindowRect(&rcMini);
+    CPoint ptBorder(rcMini.right - 2, rcMini.CenterPoint().y);
+    ASSERT_EQ(HTRIGHT, pMini->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptBorder.x, ptBorder.y)));
+    DragMouse(ptBorder, ptBorder + CSize(60, 0));
+    EXPECT_EQ(260, frame.m_wndBar.m_szFloat.cx);
+    frame.m_wndBar.GetWindowRect(&rcBar);
+    EXPECT_EQ(260, rcBar.Width());
+    frame.DestroyWindow();
+}
