@@ -168,7 +168,9 @@ BOOL CDockContext::Track()
     CDockLoop loop(this, pCapture->m_hWnd, !m_bDragging);
     if (!loop.Run()) {
         CancelLoop();
-        if (!m_bDragging)
+        if (!m_bDragging && IsVerticalEdge(m_nHitTest))
+            m_pBar->CalcDynamicLayout(m_rectResizeStart.Height(), LM_HORZ | LM_LENGTHY | LM_COMMIT);
+        else if (!m_bDragging)
             m_pBar->CalcDynamicLayout(m_rectResizeStart.Width(), LM_HORZ | LM_COMMIT);
         return FALSE;
     }
