@@ -583,3 +583,31 @@ TEST_F(BarsGui, FloatingBarResizesByItsBorder)
     EXPECT_EQ(260, rcBar.Width());
     frame.DestroyWindow();
 }
+
+TEST_F(BarsGui, BarDroppedBetweenRowsOpensARowThere)
+{
+    CTestFrame frame;
+    ASSERT_TRUE(frame.Make());
+    CTestBar second, third;
+    ASSERT_TRUE(second.Create(&frame, 0xE809));
+    ASSERT_TRUE(third.Create(&frame, 0xE80A));
+    second.EnableDocking(CBRS_ALIGN_ANY);
+    third.EnableDocking(CBRS_ALIGN_ANY);
+    frame.DockControlBar(&second);   // a row of its own under the first
+    frame.RecalcLayout();
+    auto* pTop = (CDockBar*)frame.GetControlBar(AFX_IDW_DOCKBAR_TOP);
+    EXPECT_EQ(60, ClientRectOf(pTop, &frame).Height());
+
+    // Dropped with its top edge just above the boundary of the two rows.
+    CRect rcDrop(CPoint(40, 26), CSize(160, 30));
+    pTop->ClientToScreen(&rcDrop);
+    frame.DockControlBar(&third, pTop, &rcDrop);
+    frame.RecalcLayout();
+    ASSERT_EQ(7, pTop->m_arrBars.GetSize());
+    EXPECT_EQ(&frame.m_wndBar, pTop->m_arrBars[1]);
+    EXPECT_EQ(&third, pTop->m_arrBars[3]) << "the new row lies between the two";
+    EXPECT_EQ(&second, pTop->m_arrBars[5]);
+    EXPECT_EQ(CRect(40, 30, 200, 60), ClientRectOf(&third, pTop));
+    EXPECT_EQ(90, ClientRectOf(pTop, &frame).Height());
+    frame.DestroyWindow();
+}
