@@ -172,6 +172,7 @@ void CControlBar::EnableDocking(DWORD dwDockStyle)
     m_dwDockStyle = dwDockStyle;
     if (m_pDockContext == nullptr)
         m_pDockContext = new CDockContext(this);
+    m_pDockContext->m_dwDockStyle = dwDockStyle;
     if (m_hWndOwner == nullptr)
         m_hWndOwner = ::GetParent(m_hWnd);
 }

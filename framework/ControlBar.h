@@ -60,7 +60,8 @@ public:
     virtual BOOL IsDockBar() const { return FALSE; }
     int OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
-    // Applies a pending delayed show or hide.
+    // Applies a pending delayed show or hide: now with a null layout or a
+    // real one; a query (no hDWP) leaves it pending.
     void RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout);
     // The bar's record in the saved layout, and back.
     virtual void GetBarInfo(CControlBarInfo* pInfo);

@@ -206,8 +206,7 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL)
     const DWORD dwMode = axis.IsVertical() ? LM_VERTDOCK : (LM_HORZ | LM_HORZDOCK);
     int nLength = m_bFloating ? 32767 : axis.MajorExtent(m_rectLayout);
 
-    AFX_SIZEPARENTPARAMS layout = {};
-    layout.hDWP = m_bLayoutQuery ? nullptr : (HDWP)1;   // only "is it a query" is read
+    AFX_SIZEPARENTPARAMS query = {};   // a query leaves delayed shows pending
     std::vector<DockItem> items((size_t)m_arrBars.GetSize());
     for (int i = 0; i < m_arrBars.GetSize(); i++) {
         DockItem& item = items[i];
@@ -215,7 +214,7 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL)
         CControlBar* pBar = GetDockedControlBar(i);
         if (pBar == nullptr)
             continue;
-        pBar->RecalcDelayShow(&layout);
+        pBar->RecalcDelayShow(m_bLayoutQuery ? &query : nullptr);
         item.bVisible = m_bLayoutQuery ? pBar->IsVisible() : (pBar->GetStyle() & WS_VISIBLE) != 0;
         if (!item.bVisible)
             continue;

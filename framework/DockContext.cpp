@@ -40,6 +40,8 @@ protected:
         else
             m_pContext->Move(pt);
     }
+    // The button may come up where no move was reported.
+    void OnEnd(CPoint pt) override { OnMove(pt); }
     bool OnMessage(const MSG& msg) override
     {
         if ((msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) && msg.wParam != VK_ESCAPE) {
@@ -111,6 +113,7 @@ void CDockContext::StartDrag(CPoint pt)
     if (m_pDockSite == nullptr)
         return;
     m_bDragging = TRUE;
+    m_dwDockStyle = m_pBar->m_dwDockStyle;
     m_dwStyle = m_pBar->m_dwStyle & CBRS_ALIGN_ANY;
     m_bFlip = FALSE;
     m_bForceFrame = IsKeyDown(VK_CONTROL);

@@ -976,7 +976,8 @@ void CFrameWnd::SetDockState(const CDockState& state)
     for (int i = 0; i < state.GetCount(); i++) {
         CControlBarInfo* pInfo = state.GetAt(i);
         pInfo->m_pBar = nullptr;
-        if (pInfo->m_bDockBar && pInfo->m_bFloating) {
+        // Only floating dock bars are saved as floating: each gets a frame.
+        if (pInfo->m_bFloating) {
             CMiniDockFrameWnd* pFrame = CreateFloatingFrame(pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
             floatingFrames.push_back(pFrame);
             pInfo->m_pBar = pFrame->GetDockBar();
@@ -994,7 +995,7 @@ void CFrameWnd::SetDockState(const CDockState& state)
     }
     for (int i = 0; i < state.GetCount(); i++) {
         CControlBarInfo* pInfo = state.GetAt(i);
-        if (!pInfo->m_bDockBar || !pInfo->m_bFloating || pInfo->m_pBar == nullptr)
+        if (!pInfo->m_bFloating || pInfo->m_pBar == nullptr)
             continue;
         auto* pDockBar = static_cast<CDockBar*>(pInfo->m_pBar);
         auto* pFrame = static_cast<CMiniDockFrameWnd*>(pDockBar->GetParent());

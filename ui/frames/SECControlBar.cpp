@@ -86,6 +86,7 @@ void SECControlBar::EnableDocking(DWORD dwDockStyle)
     m_dwDockStyle = dwDockStyle;
     if (m_pDockContext == nullptr)
         m_pDockContext = CreateDockContext();
+    m_pDockContext->m_dwDockStyle = dwDockStyle;
     if (m_hWndOwner == nullptr)
         m_hWndOwner = ::GetParent(m_hWnd);
 }
@@ -161,7 +162,19 @@ void SECControlBar::LayoutChildren(int cx, int cy)
     in.bHorz = IsHorz();
     in.rcBorder = m_rcBorder;
     CRect area = CalcChildArea(in);
-    UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE | (g_nSECDockRedrawLock > 0 ? SWP_NOREDRAW : 0);
+    const bool bQuiet = g_nSECDockRedrawLock > 0;
+    UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE | (bQuiet ? SWP_NOREDRAW : 0);
+    // Children moved without redrawing still get painted with the bar's next paint.
+    struct RepaintLater
+    {
+        HWND hWnd;
+        bool bQuiet;
+        ~RepaintLater()
+        {
+            if (bQuiet)
+                ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        }
+    } repaint{m_hWnd, bQuiet};
 
     if ((m_dwExStyle & EXSTYLE_SCALE_CHILDREN) && m_pChildRects && !m_pChildRects->empty()) {
         CSize sizeRecorded = m_pChildRects->front().second.Size();
@@ -186,6 +199,20 @@ void SECControlBar::LayoutChildren(int cx, int cy)
         if (hChild != nullptr)
             ::SetWindowPos(hChild, nullptr, area.left, area.top, area.Width(), area.Height(), nFlags);
     }
+}
+
+// Docked and floating bars give their children different areas (the
+// gripper), also when the size stays.
+void SECControlBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle)
+{
+    CControlBar::OnBarStyleChange(dwOldStyle, dwNewStyle);
+    if (m_hWnd == nullptr || !((dwOldStyle ^ dwNewStyle) & (CBRS_FLOATING | CBRS_ALIGN_ANY)))
+        return;
+    CRect rect;
+    GetClientRect(&rect);
+    if (rect.Width() > 0 && rect.Height() > 0)
+        LayoutChildren(rect.Width(), rect.Height());
+    Invalidate();
 }
 
 void SECControlBar::OnSize(UINT nType, int cx, int cy)
