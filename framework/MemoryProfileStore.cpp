@@ -26,7 +26,7 @@ const CMemoryProfileStore::Value* CMemoryProfileStore::Find(LPCTSTR pszSection, 
 CString CMemoryProfileStore::GetString(LPCTSTR pszSection, LPCTSTR pszKey, LPCTSTR pszDefault)
 {
     const Value* pValue = Find(pszSection, pszKey);
-    if (pValue == nullptr || pValue->bNumber)
+    if (pValue == nullptr || pValue->bNumber || pValue->bBinary)
         return pszDefault ? pszDefault : "";
     return pValue->strText.c_str();
 }
@@ -47,6 +47,7 @@ BOOL CMemoryProfileStore::WriteString(LPCTSTR pszSection, LPCTSTR pszKey, LPCTST
     }
     Value& value = m_sections[pszSection][pszKey];
     value.bNumber = false;
+    value.bBinary = false;
     value.strText = pszValue;
     return TRUE;
 }
@@ -65,8 +66,29 @@ BOOL CMemoryProfileStore::WriteInt(LPCTSTR pszSection, LPCTSTR pszKey, int nValu
         return FALSE;
     Value& value = m_sections[pszSection][pszKey];
     value.bNumber = true;
+    value.bBinary = false;
     value.strText.clear();
     value.dwNumber = static_cast<DWORD>(nValue);
+    return TRUE;
+}
+
+BOOL CMemoryProfileStore::GetBinary(LPCTSTR pszSection, LPCTSTR pszKey, std::vector<BYTE>& data)
+{
+    const Value* pValue = Find(pszSection, pszKey);
+    if (pValue == nullptr || !pValue->bBinary)
+        return FALSE;
+    data.assign(pValue->strText.begin(), pValue->strText.end());
+    return TRUE;
+}
+
+BOOL CMemoryProfileStore::WriteBinary(LPCTSTR pszSection, LPCTSTR pszKey, const BYTE* pData, UINT nBytes)
+{
+    if (pszSection == nullptr || pszKey == nullptr || (pData == nullptr && nBytes > 0))
+        return FALSE;
+    Value& value = m_sections[pszSection][pszKey];
+    value.bNumber = false;
+    value.bBinary = true;
+    value.strText.assign(reinterpret_cast<const char*>(pData), nBytes);
     return TRUE;
 }
 
@@ -77,7 +99,10 @@ std::string CMemoryProfileStore::Dump() const
         for (const auto& entry : section.second) {
             text += section.first + "/" + entry.first + "=";
             const Value& value = entry.second;
-            text += value.bNumber ? "#" + std::to_string(static_cast<int>(value.dwNumber)) : value.strText;
+            if (value.bBinary)
+                text += "$" + std::to_string(value.strText.size()) + " bytes";
+            else
+                text += value.bNumber ? "#" + std::to_string(static_cast<int>(value.dwNumber)) : value.strText;
             text += "\n";
         }
     }

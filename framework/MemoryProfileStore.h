@@ -15,6 +15,8 @@ public:
     BOOL WriteString(LPCTSTR pszSection, LPCTSTR pszKey, LPCTSTR pszValue) override;
     UINT GetInt(LPCTSTR pszSection, LPCTSTR pszKey, int nDefault) override;
     BOOL WriteInt(LPCTSTR pszSection, LPCTSTR pszKey, int nValue) override;
+    BOOL GetBinary(LPCTSTR pszSection, LPCTSTR pszKey, std::vector<BYTE>& data) override;
+    BOOL WriteBinary(LPCTSTR pszSection, LPCTSTR pszKey, const BYTE* pData, UINT nBytes) override;
 
     // Every value, one "section/key=value" line each (numbers as "#n"), in
     // order: what a test compares a key layout against.
@@ -25,6 +27,7 @@ private:
     struct Value
     {
         bool bNumber = false;
+        bool bBinary = false;
         std::string strText;
         DWORD dwNumber = 0;
     };

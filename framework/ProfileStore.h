@@ -6,6 +6,8 @@
 
 #include "framework/String.h"
 
+#include <vector>
+
 class CProfileStore
 {
 public:
@@ -16,6 +18,9 @@ public:
     virtual BOOL WriteString(LPCTSTR pszSection, LPCTSTR pszKey, LPCTSTR pszValue) = 0;
     virtual UINT GetInt(LPCTSTR pszSection, LPCTSTR pszKey, int nDefault) = 0;
     virtual BOOL WriteInt(LPCTSTR pszSection, LPCTSTR pszKey, int nValue) = 0;
+    // Binary values (REG_BINARY); a store that keeps none reads nothing.
+    virtual BOOL GetBinary(LPCTSTR, LPCTSTR, std::vector<BYTE>&) { return FALSE; }
+    virtual BOOL WriteBinary(LPCTSTR, LPCTSTR, const BYTE*, UINT) { return FALSE; }
 };
 
 // A store that keeps nothing: reads give the default, writes fail. The

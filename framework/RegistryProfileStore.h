@@ -16,8 +16,8 @@ public:
     BOOL WriteString(LPCTSTR pszSection, LPCTSTR pszKey, LPCTSTR pszValue) override;
     UINT GetInt(LPCTSTR pszSection, LPCTSTR pszKey, int nDefault) override;
     BOOL WriteInt(LPCTSTR pszSection, LPCTSTR pszKey, int nValue) override;
-    BOOL GetBinary(LPCTSTR pszSection, LPCTSTR pszKey, std::vector<BYTE>& data);
-    BOOL WriteBinary(LPCTSTR pszSection, LPCTSTR pszKey, const BYTE* pData, UINT nBytes);
+    BOOL GetBinary(LPCTSTR pszSection, LPCTSTR pszKey, std::vector<BYTE>& data) override;
+    BOOL WriteBinary(LPCTSTR pszSection, LPCTSTR pszKey, const BYTE* pData, UINT nBytes) override;
 
     // The application's key, made when missing.
     LONG CreateAppKey(CRegKey& key);

@@ -1,7 +1,8 @@
-// The main frame's base: an MDI frame that docks and floats bars through
-// the framework and keeps their layout in the profile. Custom toolbars and
-// the caption come later; the calls the application makes of them are here
-// and do nothing yet.
+// The main frame's base: an MDI frame whose bars dock in the library's dock
+// bars (SECDockBar, with row shares and splitters), float in the library's
+// floating frames, and keep their layout in the profile through
+// SECDockState. Custom toolbars and the caption come later; the calls the
+// application makes of them are here and do nothing yet.
 #pragma once
 
 #include "framework/Framework.h"
@@ -15,8 +16,12 @@ public:
 
     void EnableCustomCaption(BOOL /*bEnable*/, BOOL /*bRedraw*/ = TRUE) {}
     void SetCaptionTextAlign(int /*nAlign*/, BOOL /*bRedraw*/ = TRUE) {}
-    void EnableDocking(DWORD dwDockStyle, DWORD /*dwDockBarOption*/ = 0) { CMDIFrameWnd::EnableDocking(dwDockStyle); }
-    void LoadBarState(LPCTSTR pszSection) override { CMDIFrameWnd::LoadBarState(pszSection); }
-    void SaveBarState(LPCTSTR pszSection) const override { CMDIFrameWnd::SaveBarState(pszSection); }
+    // A SECDockBar on each side asked for; dwDockBarOption is the dock
+    // bars' extended style.
+    void EnableDocking(DWORD dwDockStyle, DWORD dwDockBarOption = 0);
+    // The bar layout of the profile sections "<name>-Summary" and
+    // "<name>-Bar<n>".
+    void LoadBarState(LPCTSTR pszSection) override;
+    void SaveBarState(LPCTSTR pszSection) const override;
     virtual BOOL CreateCaptionAppFont(CFont& font);
 };

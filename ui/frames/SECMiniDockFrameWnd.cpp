@@ -1,0 +1,24 @@
+#include "framework/Framework.h"
+#include "ui/frames/SECMiniDockFrameWnd.h"
+
+IMPLEMENT_DYNCREATE(SECMiniDockFrameWnd, CMiniDockFrameWnd)
+
+SECMiniDockFrameWnd::SECMiniDockFrameWnd()
+{
+    m_wndSECDockBar.m_bFloating = TRUE;
+    m_wndSECDockBar.m_bAutoDelete = FALSE;
+}
+
+void SECMiniDockFrameWnd::RecalcLayout(BOOL bNotify)
+{
+    if (m_bInRecalc)
+        return;
+    m_bInRecalc = TRUE;
+    CMiniDockFrameWnd::RecalcLayout(bNotify);
+    if (m_wndSECDockBar.m_hWnd) {
+        CString strTitle;
+        m_wndSECDockBar.GetWindowText(strTitle);
+        SetWindowText(strTitle);
+    }
+    m_bInRecalc = FALSE;
+}
