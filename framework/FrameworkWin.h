@@ -45,3 +45,4 @@
 #include "framework/MiniFrameWnd.h"
 #include "framework/MiniDockFrameWnd.h"
 #include "framework/DialogBar.h"
+#include "framework/RectTracker.h"

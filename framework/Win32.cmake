@@ -38,6 +38,7 @@ g7k_library(framework_win WIN32_ONLY
     ${CMAKE_CURRENT_LIST_DIR}/MiniFrameWnd.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MiniDockFrameWnd.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogBar.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RectTracker.cpp
   DEPENDS framework comctl32 comdlg32 gdi32 ole32 shell32 uuid winspool ws2_32)
 
 # WinMain for programs built on the application object; a separate library
@@ -57,6 +58,7 @@ g7k_test(framework_win_test WIN32_ONLY GUI
     ${CMAKE_CURRENT_LIST_DIR}/tests/win/DocViewTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/win/DrawingTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/win/ControlKitTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/win/RectTrackerTest.cpp
   DEPENDS framework_win)
 
 if(TARGET framework_win)

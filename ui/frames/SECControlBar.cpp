@@ -201,6 +201,20 @@ void SECControlBar::LayoutChildren(int cx, int cy)
     }
 }
 
+// Docked and floating bars give their children different areas (the
+// gripper), also when the size stays.
+void SECControlBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle)
+{
+    CControlBar::OnBarStyleChange(dwOldStyle, dwNewStyle);
+    if (m_hWnd == nullptr || !((dwOldStyle ^ dwNewStyle) & (CBRS_FLOATING | CBRS_ALIGN_ANY)))
+        return;
+    CRect rect;
+    GetClientRect(&rect);
+    if (rect.Width() > 0 && rect.Height() > 0)
+        LayoutChildren(rect.Width(), rect.Height());
+    Invalidate();
+}
+
 void SECControlBar::OnSize(UINT nType, int cx, int cy)
 {
     CControlBar::OnSize(nType, cx, cy);

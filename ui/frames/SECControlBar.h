@@ -87,6 +87,7 @@ public:
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     CSize CalcDynamicLayout(int nLength, DWORD nMode) override;
     void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
+    void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) override;
     void DoPaint(CDC* pDC) override;
     int OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 

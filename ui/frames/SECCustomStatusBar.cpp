@@ -11,6 +11,7 @@ BEGIN_MESSAGE_MAP(SECCustomStatusBar, SECStatusBar)
     ON_WM_SETCURSOR()
     ON_WM_SETFONT()
     ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+    ON_WM_SIZE()
     ON_MESSAGE(SB_SETMINHEIGHT, OnSetMinHeight)
     ON_MESSAGE(WM_SETTEXT, OnSetText)
 END_MESSAGE_MAP()
@@ -378,6 +379,20 @@ void SECCustomStatusBar::OnSetFont(CFont*, BOOL)
 LRESULT SECCustomStatusBar::OnSizeParent(WPARAM wParam, LPARAM lParam)
 {
     LRESULT lResult = SECStatusBar::OnSizeParent(wParam, lParam);
+    FitPaneWindows();
+    return lResult;
+}
+
+// The frame's layout moves the bar in a deferred batch: the new size is
+// known only here.
+void SECCustomStatusBar::OnSize(UINT nType, int cx, int cy)
+{
+    SECStatusBar::OnSize(nType, cx, cy);
+    FitPaneWindows();
+}
+
+void SECCustomStatusBar::FitPaneWindows()
+{
     if (m_pProgress && m_pProgress->m_hWnd != nullptr) {
         CRect rcClient, rcProgress;
         GetClientRect(&rcClient);
@@ -388,7 +403,6 @@ LRESULT SECCustomStatusBar::OnSizeParent(WPARAM wParam, LPARAM lParam)
     } else {
         RepositionPaneControls();
     }
-    return lResult;
 }
 
 LRESULT SECCustomStatusBar::OnSetMinHeight(WPARAM wParam, LPARAM lParam)

@@ -89,11 +89,14 @@ public:
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     void OnSetFont(CFont* pFont, BOOL bRedraw);
     LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
+    void OnSize(UINT nType, int cx, int cy);
     LRESULT OnSetMinHeight(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
 
 protected:
     int TextWidth(const CString& str) const;
+    // The progress control to the bar's right edge, or else the pane windows onto their panes.
+    void FitPaneWindows();
 
     std::unique_ptr<SECProgressCtrl> m_pProgress;
     std::unique_ptr<PaneInfoEx> m_pSavedPane;

@@ -58,16 +58,20 @@ void SendMouse(DWORD dwFlags, CPoint pt)
 }
 
 // A real drag: press at one screen point, move there in steps, release.
+// The drag loops hold the capture until the release has been read.
 void Drag(CPoint ptFrom, CPoint ptTo)
 {
     SendMouse(0, ptFrom);
-    Pump(50);
+    Pump(100);
     SendMouse(MOUSEEVENTF_LEFTDOWN, ptFrom);
     const int kSteps = 8;
     for (int i = 1; i <= kSteps; ++i)
         SendMouse(0, ptFrom + CSize((ptTo.x - ptFrom.x) * i / kSteps, (ptTo.y - ptFrom.y) * i / kSteps));
     SendMouse(MOUSEEVENTF_LEFTUP, ptTo);
-    Pump(400);
+    Pump(300);
+    for (int i = 0; i < 50 && ::GetCapture() != nullptr; ++i)
+        Pump(50);
+    Pump(100);
 }
 
 CRect WindowRect(CWnd* pWnd)
