@@ -85,7 +85,6 @@ public:
     BOOL m_bAutoDelete = FALSE;
     int m_nMRUWidth = 32767;
     int m_cxLeftBorder, m_cxRightBorder, m_cyTopBorder, m_cyBottomBorder;
-    int m_cxDefaultGap = 2;
     UINT m_nStateFlags = 0;
     void* m_pData = nullptr;        // AllocElements' records
     int m_nCount = 0;

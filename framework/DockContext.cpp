@@ -19,6 +19,9 @@ void KeepPointInside(CRect& rect, CPoint pt)
         rect.OffsetRect(0, pt.y - rect.bottom + 1);
 }
 
+// The top and bottom borders change the height.
+bool IsVerticalEdge(int nHitTest) { return nHitTest == HTTOP || nHitTest == HTBOTTOM; }
+
 bool IsKeyDown(int nVirtKey) { return (::GetKeyState(nVirtKey) & 0x8000) != 0; }
 
 // The drag and resize loop: the mouse is captured by the bar (or the
@@ -165,6 +168,10 @@ BOOL CDockContext::Track()
     CDockLoop loop(this, pCapture->m_hWnd, !m_bDragging);
     if (!loop.Run()) {
         CancelLoop();
+        if (!m_bDragging && IsVerticalEdge(m_nHitTest))
+            m_pBar->CalcDynamicLayout(m_rectResizeStart.Height(), LM_HORZ | LM_LENGTHY | LM_COMMIT);
+        else if (!m_bDragging)
+            m_pBar->CalcDynamicLayout(m_rectResizeStart.Width(), LM_HORZ | LM_COMMIT);
         return FALSE;
     }
     if (m_bDragging)
@@ -297,6 +304,7 @@ void CDockContext::StartResize(int nHitTest, CPoint pt)
     m_pBar->GetWindowRect(&rect);
     m_rectActualSize = rect;
     m_rectRequestedSize = rect;
+    m_rectResizeStart = rect;
     m_rectFrameDragHorz = rect;
     AdjustWindowForFloat(m_rectFrameDragHorz);
     m_rectActualFrameSize = m_rectFrameDragHorz;
@@ -317,11 +325,11 @@ void CDockContext::Stretch(CPoint pt)
     case HTBOTTOM: case HTBOTTOMLEFT: case HTBOTTOMRIGHT: m_rectRequestedSize.bottom += ptOffset.y; break;
     }
     m_ptLast = pt;
-    // The bar says what it makes of the size asked for.
-    CSize size = m_pBar->CalcDynamicLayout(std::max(1, m_rectRequestedSize.Width()), LM_HORZ);
-    CSize sizeY = m_pBar->CalcDynamicLayout(std::max(1, m_rectRequestedSize.Height()), LM_HORZ | LM_LENGTHY);
-    if (m_nHitTest == HTTOP || m_nHitTest == HTBOTTOM)
-        size = sizeY;
+    // One dimension is committed (the height for the top and bottom edges,
+    // the width otherwise); the bar's answer places the other edges.
+    CSize size = IsVerticalEdge(m_nHitTest)
+                     ? m_pBar->CalcDynamicLayout(std::max(1, m_rectRequestedSize.Height()), LM_HORZ | LM_LENGTHY | LM_COMMIT)
+                     : m_pBar->CalcDynamicLayout(std::max(1, m_rectRequestedSize.Width()), LM_HORZ | LM_COMMIT);
     CRect rect = m_rectRequestedSize;
     if (m_nHitTest == HTLEFT || m_nHitTest == HTTOPLEFT || m_nHitTest == HTBOTTOMLEFT)
         rect.left = rect.right - size.cx;
@@ -340,7 +348,7 @@ void CDockContext::Stretch(CPoint pt)
 void CDockContext::EndResize()
 {
     CancelLoop();
-    if (m_nHitTest == HTTOP || m_nHitTest == HTBOTTOM)
+    if (IsVerticalEdge(m_nHitTest))
         m_pBar->CalcDynamicLayout(m_rectActualSize.Height(), LM_HORZ | LM_LENGTHY | LM_COMMIT);
     else
         m_pBar->CalcDynamicLayout(m_rectActualSize.Width(), LM_HORZ | LM_COMMIT);

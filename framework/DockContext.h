@@ -65,5 +65,7 @@ protected:
     void AdjustWindowForFloat(CRect& rect);
     // A docked bar about to float notes where it was.
     void RememberDockPlace();
+    // The bar's size before a resize, given back when it is cancelled.
+    CRect m_rectResizeStart;
     BOOL IsOverDockBar() const { return m_dwOverDockStyle != 0 && !m_bForceFrame; }
 };

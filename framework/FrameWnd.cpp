@@ -253,10 +253,32 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
         CWnd::OnSetFocus(pOldWnd);
 }
 
+namespace {
+
+// A window the frame owns (its floating frames, its modeless dialogs).
+bool IsOwnedBy(CWnd* pWnd, HWND hWndOwner)
+{
+    return pWnd != nullptr && pWnd->m_hWnd != nullptr && ::GetWindow(pWnd->m_hWnd, GW_OWNER) == hWndOwner;
+}
+
+} // namespace
+
 void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CWnd::OnActivate(nState, pWndOther, bMinimized);
-    if (nState == WA_INACTIVE || bMinimized)
+    // Activation passing to one of the frame's own floating windows keeps
+    // the frame looking active (they set the stay-active flag); leaving for
+    // anything else takes its floating windows' active look with it.
+    if (nState == WA_INACTIVE) {
+        if (!IsOwnedBy(pWndOther, m_hWnd)) {
+            m_nFlags &= ~WF_STAYACTIVE;
+            NotifyFloatingWindows(FS_DEACTIVATE);
+        }
+        return;
+    }
+    m_nFlags &= ~WF_STAYACTIVE;
+    NotifyFloatingWindows(FS_ACTIVATE);
+    if (bMinimized)
         return;
     CFrameWnd* pActiveFrame = GetActiveFrame();
     if (pActiveFrame == nullptr)
@@ -968,31 +990,24 @@ CPoint OnScreen(CPoint pt)
 
 } // namespace
 
-void CFrameWnd::SetDockState(const CDockState& state)
+// The bars of the records: a new floating frame for each floating dock
+// bar, the frame's own bar by id otherwise (none for a bar that is gone).
+void CFrameWnd::FindRecordBars(const CDockState& state)
 {
-    // The bars first: floating frames for floating dock bars, the frame's
-    // own bars by id. Records of bars that no longer exist are left out.
-    std::vector<CMiniDockFrameWnd*> floatingFrames;
     for (int i = 0; i < state.GetCount(); i++) {
         CControlBarInfo* pInfo = state.GetAt(i);
-        pInfo->m_pBar = nullptr;
-        // Only floating dock bars are saved as floating: each gets a frame.
-        if (pInfo->m_bFloating) {
-            CMiniDockFrameWnd* pFrame = CreateFloatingFrame(pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
-            floatingFrames.push_back(pFrame);
-            pInfo->m_pBar = pFrame->GetDockBar();
-        } else {
+        // Only floating dock bars are saved as floating.
+        if (pInfo->m_bFloating)
+            pInfo->m_pBar = CreateFloatingFrame(pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT)->GetDockBar();
+        else
             pInfo->m_pBar = GetControlBar(pInfo->m_nBarID);
-        }
     }
-    // Dock bars take their bars, then each bar its own state.
-    for (int nPass = 0; nPass < 2; nPass++) {
-        for (int i = 0; i < state.GetCount(); i++) {
-            CControlBarInfo* pInfo = state.GetAt(i);
-            if (pInfo->m_pBar != nullptr && (pInfo->m_pBar->IsDockBar() == (nPass == 0)))
-                pInfo->m_pBar->SetBarInfo(pInfo, this);
-        }
-    }
+}
+
+// Floating frames at their places (on the screen), shown when they show a
+// bar; those left without bars go.
+void CFrameWnd::PlaceFloatingFrames(const CDockState& state)
+{
     for (int i = 0; i < state.GetCount(); i++) {
         CControlBarInfo* pInfo = state.GetAt(i);
         if (!pInfo->m_bFloating || pInfo->m_pBar == nullptr)
@@ -1010,14 +1025,27 @@ void CFrameWnd::SetDockState(const CDockState& state)
         if (pDockBar->GetDockedVisibleCount() > 0)
             pFrame->ShowWindow(SW_SHOWNA);
     }
-    // Floating frames left empty by the bars that moved go too.
+    // Floating frames the moved bars left empty.
     POSITION pos = m_listControlBars.GetHeadPosition();
     while (pos != nullptr) {
-        auto* pBar = (CControlBar*)m_listControlBars.GetNext(pos);
-        auto* pDockBar = dynamic_cast<CDockBar*>(pBar);
+        auto* pDockBar = dynamic_cast<CDockBar*>((CControlBar*)m_listControlBars.GetNext(pos));
         if (pDockBar != nullptr && pDockBar->m_bFloating && pDockBar->GetDockedCount() == 0)
             pDockBar->GetParent()->PostMessage(WM_CLOSE);
     }
+}
+
+void CFrameWnd::SetDockState(const CDockState& state)
+{
+    FindRecordBars(state);
+    // Dock bars take their bars first, then each bar its own state.
+    for (int nPass = 0; nPass < 2; nPass++) {
+        for (int i = 0; i < state.GetCount(); i++) {
+            CControlBarInfo* pInfo = state.GetAt(i);
+            if (pInfo->m_pBar != nullptr && (pInfo->m_pBar->IsDockBar() == (nPass == 0)))
+                pInfo->m_pBar->SetBarInfo(pInfo, this);
+        }
+    }
+    PlaceFloatingFrames(state);
     RecalcLayout();
     DelayRecalcLayout();
 }

@@ -175,6 +175,8 @@ public:
 
 protected:
     virtual BOOL OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext);
+    void FindRecordBars(const CDockState& state);
+    void PlaceFloatingFrames(const CDockState& state);
     UINT m_nIDLastMessage = 0;
     DECLARE_MESSAGE_MAP()
 };

@@ -6,6 +6,7 @@ IMPLEMENT_DYNCREATE(CMiniFrameWnd, CFrameWnd)
 BEGIN_MESSAGE_MAP(CMiniFrameWnd, CFrameWnd)
     ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
     ON_WM_NCACTIVATE()
+    ON_WM_ACTIVATE()
     ON_WM_SYSCOMMAND()
 END_MESSAGE_MAP()
 
@@ -32,9 +33,15 @@ BOOL CMiniFrameWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWin
                              const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     m_strTitle = lpWindowName != nullptr ? lpWindowName : "";
-    return CWnd::CreateEx(dwExStyle | WS_EX_TOOLWINDOW, lpClassName, lpWindowName, SystemStyle(dwStyle), rect.left,
-                          rect.top, rect.right - rect.left, rect.bottom - rect.top, AfxGetSafeHwnd(pParentWnd),
-                          (HMENU)(UINT_PTR)nID);
+    m_dwMiniStyle = dwStyle & (MFS_SYNCACTIVE | MFS_4THICKFRAME | MFS_THICKFRAME | MFS_MOVEFRAME | MFS_BLOCKSYSMENU);
+    if (!CWnd::CreateEx(dwExStyle | WS_EX_TOOLWINDOW, lpClassName, lpWindowName, SystemStyle(dwStyle), rect.left,
+                        rect.top, rect.right - rect.left, rect.bottom - rect.top, AfxGetSafeHwnd(pParentWnd),
+                        (HMENU)(UINT_PTR)nID))
+        return FALSE;
+    // Made while its owner is active: it looks active from the start.
+    CFrameWnd* pOwner = GetOwnerFrame();
+    m_bActive = pOwner != nullptr && (::GetActiveWindow() == pOwner->m_hWnd || (pOwner->m_nFlags & WF_STAYACTIVE));
+    return TRUE;
 }
 
 BOOL CMiniFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
@@ -66,12 +73,40 @@ LRESULT CMiniFrameWnd::OnFloatStatus(WPARAM wParam, LPARAM)
     return TRUE;
 }
 
+CFrameWnd* CMiniFrameWnd::GetOwnerFrame() const
+{
+    return dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(::GetWindow(m_hWnd, GW_OWNER)));
+}
+
+// With MFS_SYNCACTIVE the small frame and its owner look active together:
+// taking the activation, it keeps the owner's caption active.
 BOOL CMiniFrameWnd::OnNcActivate(BOOL bActive)
 {
-    // The caption follows the owner frame rather than the focus.
-    if (::GetWindow(m_hWnd, GW_OWNER) != nullptr)
-        bActive = bActive || m_bActive;
-    return (BOOL)DefWindowProc(WM_NCACTIVATE, bActive, 0);
+    CFrameWnd* pOwner = GetOwnerFrame();
+    if (pOwner == nullptr || !(m_dwMiniStyle & MFS_SYNCACTIVE))
+        return (BOOL)DefWindowProc(WM_NCACTIVATE, bActive, 0);
+    if (bActive && !(pOwner->m_nFlags & WF_STAYACTIVE)) {
+        pOwner->m_nFlags |= WF_STAYACTIVE;
+        pOwner->SendMessage(WM_NCACTIVATE, TRUE);
+    }
+    m_bActive = m_bActive || bActive;
+    return (BOOL)DefWindowProc(WM_NCACTIVATE, m_bActive, 0);
+}
+
+// Losing the activation to anything but the owner or the owner's other
+// floating windows: both look inactive now.
+void CMiniFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    CFrameWnd::OnActivate(nState, pWndOther, bMinimized);
+    CFrameWnd* pOwner = GetOwnerFrame();
+    if (nState != WA_INACTIVE || pOwner == nullptr || !(m_dwMiniStyle & MFS_SYNCACTIVE))
+        return;
+    HWND hOther = pWndOther != nullptr ? pWndOther->m_hWnd : nullptr;
+    if (hOther == pOwner->m_hWnd || (hOther != nullptr && ::GetWindow(hOther, GW_OWNER) == pOwner->m_hWnd))
+        return;
+    pOwner->m_nFlags &= ~WF_STAYACTIVE;
+    pOwner->SendMessage(WM_NCACTIVATE, FALSE);
+    pOwner->NotifyFloatingWindows(FS_DEACTIVATE);
 }
 
 void CMiniFrameWnd::OnSysCommand(UINT nID, LPARAM lParam)

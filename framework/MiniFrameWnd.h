@@ -20,9 +20,15 @@ public:
 
     LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     BOOL OnNcActivate(BOOL bActive);
+    void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     void OnSysCommand(UINT nID, LPARAM lParam);
 
+    BOOL IsActiveLook() const { return m_bActive; }
+
 protected:
-    BOOL m_bActive = FALSE;
+    // The frame that owns this one, when it is a frame of ours.
+    CFrameWnd* GetOwnerFrame() const;
+    BOOL m_bActive = FALSE;     // looks active along with its owner
+    DWORD m_dwMiniStyle = 0;    // the MFS_ styles given to Create
     DECLARE_MESSAGE_MAP()
 };

@@ -3,6 +3,7 @@
 // settings sheet, the seams of the portable cores, and a screenshot.
 #include "framework/Framework.h"
 #include "app/G7KCommandLineInfo.h"
+#include "app/ApplicationHostServices.h"
 #include "app/G7KWinApp.h"
 #include "app/MainFrame.h"
 #include "app/PropertiesSheet.h"
@@ -190,6 +191,14 @@ TEST_F(Shell, StartsInOrderAndShowsItsMainFrame)
     ASSERT_NE(nullptr, pFrame);
     EXPECT_TRUE(pFrame->IsWindowVisible());
     EXPECT_STREQ("Port=COM1: Baudrate=38400", pFrame->GetPortPaneText());
+    // The status bar: message pane, port pane wide enough for any port text, key indicators.
+    SECCustomStatusBar& bar = pFrame->GetStatusBar();
+    ASSERT_NE(nullptr, bar.GetSafeHwnd());
+    EXPECT_EQ(AFX_IDW_STATUS_BAR, bar.GetDlgCtrlID());
+    EXPECT_EQ(5, bar.GetPaneCount());
+    EXPECT_STREQ("Port=COM1: Baudrate=38400", bar.GetPaneText(1));
+    EXPECT_EQ(ID_INDICATOR_SCRL, bar.GetItemID(4));
+    EXPECT_EQ(static_cast<IProgressPane*>(&bar), g_pMainStatusBar);
     EXPECT_TRUE(theApp.GetSplashWindow().Exists());
     EXPECT_EQ(0, theApp.GetOpenDocumentCount()) << "no empty document at start";
     EXPECT_STRCASEEQ(s_strWorkingDir.c_str(), CurrentDirectory().c_str());
@@ -570,6 +579,7 @@ TEST_F(Shell, SettingsSheetAppliesFoldersAndPortSettings)
     EXPECT_EQ(2u, GetSerialPortIndex());
     EXPECT_EQ(57600u, GetSerialBaudRate());
     EXPECT_STREQ("Port=COM3: Baudrate=57600", Frame()->GetPortPaneText());
+    EXPECT_STREQ("Port=COM3: Baudrate=57600", Frame()->GetStatusBar().GetPaneText(1));
     EXPECT_STREQ(strFolder.c_str(), theApp.GetProfileString("Folders", "WorkingDir"));
     EXPECT_STRCASEEQ(strFolder.c_str(), CurrentDirectory().c_str());
 

@@ -483,3 +483,131 @@ TEST_F(BarsGui, GripperHideButtonAndFillChild)
     EXPECT_EQ((DWORD)CBRS_ALIGN_ANY, frame.m_wndBar.m_dwDockStyle & CBRS_ALIGN_ANY);
     frame.DestroyWindow();
 }
+
+TEST_F(BarsGui, PaneWindowsAndExtendedPaneInfo)
+{
+    CTestFrame frame;
+    ASSERT_TRUE(frame.Make());
+    SECCustomStatusBar& bar = frame.m_wndStatusBar;
+    CWnd edit;
+    ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 10), &bar, 7));
+    bar.SetPaneControl(1, &edit, 0, SBP_CTRL_INSET);
+    bar.RepositionPaneControls();
+    CRect rcPane, rcEdit = ClientRectOf(&edit, &bar);
+    bar.GetPaneRect(1, &rcPane);
+    rcPane.DeflateRect(1, 1);
+    EXPECT_EQ(rcPane, rcEdit);
+    EXPECT_EQ(1, bar.PaneFromPoint(rcEdit.CenterPoint()));
+    EXPECT_EQ(&edit, bar.GetPaneControl(1));
+    EXPECT_EQ((UINT)SBP_CTRL_INSET, bar.GetPaneControlFlags(1));
+
+    // Pane windows hide under a progress and come back after it.
+    bar.BeginProgress("Working:", 0, 3, TRUE, kPercentProgressStyle, 1);
+    EXPECT_FALSE(edit.IsWindowVisible());
+    bar.EndProgress();
+    EXPECT_TRUE(edit.IsWindowVisible());
+
+    PaneInfoEx info;
+    info.nIndex = 0;
+    info.nMask = SBP_TEXT | SBP_TEXTCOLOR | SBP_TEXTALIGN;
+    info.strText = "Right";
+    info.crText = RGB(200, 0, 0);
+    info.nAlign = TA_RIGHT;
+    bar.SetPaneInfoEx(&info, FALSE);
+    PaneInfoEx back;
+    back.nIndex = 0;
+    back.nMask = SBP_TEXT | SBP_TEXTCOLOR | SBP_TEXTALIGN | SBP_STYLE;
+    bar.GetPaneInfoEx(&back);
+    EXPECT_STREQ("Right", back.strText);
+    EXPECT_EQ(RGB(200, 0, 0), back.crText);
+    EXPECT_EQ((UINT)TA_RIGHT, back.nAlign);
+    EXPECT_TRUE(back.nStyle & SBPS_OWNERDRAW);
+    Pump();
+    frame.DestroyWindow();
+}
+
+TEST_F(BarsGui, FloatingFrameAndItsOwnerLookActiveTogether)
+{
+    CTestFrame frame;
+    ASSERT_TRUE(frame.Make());
+    frame.FloatControlBar(&frame.m_wndBar, CPoint(300, 300));
+    auto* pMini = dynamic_cast<CMiniFrameWnd*>(frame.m_wndBar.GetParentFrame());
+    ASSERT_NE(nullptr, pMini);
+    frame.SetActiveWindow();
+    Pump();
+    EXPECT_TRUE(pMini->IsActiveLook());
+
+    pMini->SetActiveWindow();
+    Pump();
+    EXPECT_TRUE(frame.m_nFlags & WF_STAYACTIVE) << "the frame keeps its active caption";
+    EXPECT_TRUE(pMini->IsActiveLook());
+
+    frame.SetActiveWindow();
+    Pump();
+    EXPECT_FALSE(frame.m_nFlags & WF_STAYACTIVE);
+    EXPECT_TRUE(pMini->IsActiveLook());
+
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, AfxRegisterWndClass(0), "Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                               CRect(700, 100, 800, 200), nullptr, 0));
+    other.SetActiveWindow();
+    Pump();
+    EXPECT_FALSE(frame.m_nFlags & WF_STAYACTIVE);
+    EXPECT_FALSE(pMini->IsActiveLook());
+    other.DestroyWindow();
+    frame.DestroyWindow();
+}
+
+TEST_F(BarsGui, FloatingBarResizesByItsBorder)
+{
+    CSecBarFrame frame;
+    ASSERT_TRUE(frame.Make());
+    frame.m_wndBar.SetBarStyle(frame.m_wndBar.GetBarStyle() | CBRS_SIZE_DYNAMIC);
+    frame.m_wndBar.m_szFloat = CSize(200, 60);
+    frame.FloatControlBar(&frame.m_wndBar, CPoint(150, 150));
+    CWnd* pMini = frame.m_wndBar.GetParentFrame();
+    pMini->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    Pump();
+    CRect rcBar;
+    frame.m_wndBar.GetWindowRect(&rcBar);
+    EXPECT_EQ(CSize(200, 60), rcBar.Size());
+
+    // The right border, dragged 60 pixels further right.
+    CRect rcMini;
+    pMini->GetWindowRect(&rcMini);
+    CPoint ptBorder(rcMini.right - 2, rcMini.CenterPoint().y);
+    ASSERT_EQ(HTRIGHT, pMini->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptBorder.x, ptBorder.y)));
+    DragMouse(ptBorder, ptBorder + CSize(60, 0));
+    EXPECT_EQ(260, frame.m_wndBar.m_szFloat.cx);
+    frame.m_wndBar.GetWindowRect(&rcBar);
+    EXPECT_EQ(260, rcBar.Width());
+    frame.DestroyWindow();
+}
+
+TEST_F(BarsGui, BarDroppedBetweenRowsOpensARowThere)
+{
+    CTestFrame frame;
+    ASSERT_TRUE(frame.Make());
+    CTestBar second, third;
+    ASSERT_TRUE(second.Create(&frame, 0xE809));
+    ASSERT_TRUE(third.Create(&frame, 0xE80A));
+    second.EnableDocking(CBRS_ALIGN_ANY);
+    third.EnableDocking(CBRS_ALIGN_ANY);
+    frame.DockControlBar(&second);   // a row of its own under the first
+    frame.RecalcLayout();
+    auto* pTop = (CDockBar*)frame.GetControlBar(AFX_IDW_DOCKBAR_TOP);
+    EXPECT_EQ(60, ClientRectOf(pTop, &frame).Height());
+
+    // Dropped with its top edge just above the boundary of the two rows.
+    CRect rcDrop(CPoint(40, 26), CSize(160, 30));
+    pTop->ClientToScreen(&rcDrop);
+    frame.DockControlBar(&third, pTop, &rcDrop);
+    frame.RecalcLayout();
+    ASSERT_EQ(7, pTop->m_arrBars.GetSize());
+    EXPECT_EQ(&frame.m_wndBar, pTop->m_arrBars[1]);
+    EXPECT_EQ(&third, pTop->m_arrBars[3]) << "the new row lies between the two";
+    EXPECT_EQ(&second, pTop->m_arrBars[5]);
+    EXPECT_EQ(CRect(40, 30, 200, 60), ClientRectOf(&third, pTop));
+    EXPECT_EQ(90, ClientRectOf(pTop, &frame).Height());
+    frame.DestroyWindow();
+}
