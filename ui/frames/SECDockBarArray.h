@@ -8,6 +8,7 @@
 // Rows are opened by the NULL entries, the array's closing NULL excepted.
 #pragma once
 
+#include "framework/BarLayout.h"
 #include "framework/Collections.h"
 #include "framework/Geometry.h"
 
@@ -50,9 +51,9 @@ public:
     {
     }
 
-    static bool IsBar(const void* p) { return (UINT_PTR)p > 0xFFFF; }
-    static bool IsPlaceholder(const void* p) { return p && !IsBar(p); }
-    static void* Placeholder(UINT nID) { return (void*)(UINT_PTR)(nID & 0xFFFF); }
+    static bool IsBar(const void* p) { return DockArray::IsBar(p); }
+    static bool IsPlaceholder(const void* p) { return DockArray::IsPlaceholder(p); }
+    static void* Placeholder(UINT nID) { return DockArray::Placeholder(nID); }
 
     int GetSize() const { return (int)m_arr.GetSize(); }
     // The bar at an index; NULL for NULL entries, placeholders and indexes

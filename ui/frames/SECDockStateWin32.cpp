@@ -129,6 +129,20 @@ void SECDockState::ApplyFloating()
         SECControlBarInfo* pInfo = GetInfo(i);
         if (auto* pSEC = dynamic_cast<SECControlBar*>(pInfo->m_pBar))
             pSEC->SetExtendedStyle(pInfo->m_dwExStyle, FALSE);
+        // A floating frame of one bar is captioned with that bar's text.
+        auto* pDockBar = dynamic_cast<SECDockBar*>(pInfo->m_pBar);
+        if (!pDockBar || !pDockBar->m_bFloating || !pDockBar->m_hWnd || (pDockBar->m_dwStyle & CBRS_FLOAT_MULTI))
+            continue;
+        for (int k = 0; k < pDockBar->m_arrBars.GetSize(); ++k) {
+            if (CControlBar* pBar = pDockBar->GetDockedControlBar(k)) {
+                CString strTitle;
+                pBar->GetWindowText(strTitle);
+                pDockBar->SetWindowText(strTitle);
+                if (auto* pFrame = dynamic_cast<CFrameWnd*>(pDockBar->GetParent()))
+                    pFrame->RecalcLayout();
+                break;
+            }
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 #include "ui/frames/SECDockBar.h"
 #include "ui/frames/SECDockState.h"
 #include "ui/frames/SECMDIFrameWnd.h"
+#include "ui/frames/SECToolBarRectTracker.h"
 
 #include <gtest/gtest.h>
 
@@ -273,6 +274,22 @@ TEST(Docking, AStoredLayoutThatNoLongerFitsStillGivesAUsableWindow)
     EXPECT_FALSE(pFrame->m_barB.IsFloating());
     pFrame->DestroyWindow();
     Pump();
+}
+
+TEST(Docking, TheToolbarTrackerStaysOnTheDesktop)
+{
+    const CRect rcDesktop(0, 0, 1024, 768);
+    const struct
+    {
+        CSize offset;
+        CRect expected;
+    } cases[] = {
+        {CSize(10, 20), CRect(110, 120, 210, 150)},
+        {CSize(-500, 0), CRect(0, 100, 100, 130)},
+        {CSize(2000, 2000), CRect(924, 738, 1024, 768)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, SECToolBarRectTracker::MoveOnDesktop(CRect(100, 100, 200, 130), c.offset, rcDesktop));
 }
 
 } // namespace
