@@ -539,3 +539,40 @@ TEST_F(DesignWindows, CreateGeometryKeepsTheOldFileUntilTheNewOneIsSaved)
     EXPECT_EQ(strOld, ReadFile(strFolder + "G.XYZ")) << "cancelled: the old file stays";
     pDoc->OnCloseDocument();
 }
+
+TEST_F(DesignWindows, EditorsKeepTheUsersWorkWhenAFileCannotBeReadOrWritten)
+{
+    const std::string strFolder = TempFolder() + "faults\\";
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    std::ofstream(strFolder + "BAD.ADR", std::ios::binary) << "2 21\r\nnot a header line\r\n";
+    const std::string strOrg = "1\r\nBAD\r\n1 2 3 4\r\n";
+    std::ofstream(strFolder + "R.ORG", std::ios::binary) << strOrg;
+    CVikaProtocolInfo info;
+    info.SetFolder(strFolder.c_str());
+    info.SetName("R");
+    info.ReadHeader();
+    ASSERT_STREQ("BAD", info.GetAddressFile());
+
+    // A damaged address file is reported, not opened as a new one.
+    CVikaAddressDlg address(&info, nullptr, nullptr);
+    EXPECT_EQ(IDCANCEL, address.DoModal());
+    EXPECT_TRUE(Said("cannot be read"));
+    EXPECT_EQ("2 21\r\nnot a header line\r\n", ReadFile(strFolder + "BAD.ADR"));
+
+    // A section that cannot be written (another program holds it) keeps the
+    // dialog open.
+    theApp.messages.clear();
+    HANDLE hHeld = INVALID_HANDLE_VALUE;
+    CVikaProtocolDlg editor(&info, ".ORG", nullptr);
+    bool bStillOpen = false;
+    EXPECT_EQ(IDCANCEL, Drive("Edit Vika Protocol: R.ORG", [&](HWND hDialog) {
+        hHeld = CreateFileA((strFolder + "R.ORG").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        Click(hDialog, IDOK);
+        bStillOpen = IsWindowVisible(hDialog) != FALSE;
+        Click(hDialog, IDCANCEL);
+    }, [&] { return static_cast<int>(editor.DoModal()); }));
+    CloseHandle(hHeld);
+    EXPECT_TRUE(Said("Could not open file. It may be read-only."));
+    EXPECT_TRUE(bStillOpen);
+    EXPECT_EQ(strOrg, ReadFile(strFolder + "R.ORG"));
+}
