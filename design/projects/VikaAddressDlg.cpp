@@ -1,10 +1,10 @@
 #include "framework/Framework.h"
 #include "design/projects/VikaAddressDlg.h"
 #include "design/projects/DesignControls.h"
+#include "design/projects/AddressMapCreation.h"
 #include "design/projects/ItemRows.h"
 #include "design/projects/VikaCreateAdrMapDlg.h"
 #include "design/projects/VikaProtocolInfo.h"
-#include "design/KS808ConnectorDesign.h"
 #include "framework/OsFile.h"
 #include "framework/PathNames.h"
 #include "res/resource.h"
@@ -48,20 +48,6 @@ CVikaAddressDlg::CVikaAddressDlg(CVikaProtocolInfo* pInfo, const CString* pFolde
     } else if (pFolder) {
         m_strFolder = *pFolder;
     }
-}
-
-CString CVikaAddressDlg::PinHint(int nRelayAddress)
-{
-    if (nRelayAddress == 0)
-        return "This address entry is used as a place holder and is not connected.";
-    CString strHint;
-    strHint.Format("Relay address %d maps to pin(s):", nRelayAddress);
-    for (int nConnector = 0; nConnector < KS808ConnectorDesign::Connectors; ++nConnector) {
-        const int nPin = g_KS808ConnectorDesign.GetPin(nConnector, nRelayAddress);
-        if (nPin > 0)
-            strHint.AppendFormat("\r\n\tConnector #%d - Pin %c", nConnector + 1, nPin);
-    }
-    return strHint;
 }
 
 BOOL CVikaAddressDlg::OnInitDialog()
@@ -198,7 +184,7 @@ void CVikaAddressDlg::OnSelChangeEntries()
     AdrItemRow row;
     if (!row.Parse(RowText(pList, nSelected)))
         return;
-    ShowHint(PinHint(row.nAddress));
+    ShowHint(RelayPinHint(row.nAddress));
 }
 
 void CVikaAddressDlg::OnNameChanged()

@@ -96,6 +96,15 @@ TEST(AddressMapCreation, OverlappingCablesShareTheirEndTakeouts)
     EXPECT_STREQ("1\t1\t2-1", second[0]);
 }
 
+TEST(AddressMapCreation, HintsNameTheConnectorPinsOfARelay)
+{
+    EXPECT_STREQ("Relay address 22 maps to pin(s):\r\n\tConnector #1 - Pin Y\r\n\tConnector #3 - Pin M",
+                 RelayPinHint(22));
+    EXPECT_STREQ("Relay address 1 maps to pin(s):\r\n\tConnector #1 - Pin A", RelayPinHint(1));
+    EXPECT_STREQ("Relay address 300 maps to pin(s):", RelayPinHint(300));
+    EXPECT_STREQ("This address entry is used as a place holder and is not connected.", RelayPinHint(0));
+}
+
 TEST(CoordinateEditing, ProposesTheNextPointOnTheLine)
 {
     EXPECT_STREQ("   3:\t   10.00\t    0.00\t    2.00",
