@@ -8,8 +8,9 @@
 
 #include <vector>
 
-struct AddressMapChoice {
-    std::vector<bool> activeCables;  // one per cable of the layout
+struct AddressMapChoice
+{
+    std::vector<bool> activeCables; // one per cable of the layout
     bool bOverlap = true;
     bool bCableJoints = false;
 };

@@ -144,7 +144,8 @@ void CVikaAddressDlg::ShowHint(LPCTSTR pszHint)
 
 void CVikaAddressDlg::OnCablesHint()
 {
-    ShowHint("Number of cables in the layout. All cables need notbe active, some might just be placeholders.");
+    ShowHint(
+        "Number of cables in the layout. All cables need notbe active, some might just be placeholders.");
 }
 
 void CVikaAddressDlg::OnTakeoutsHint()
@@ -154,23 +155,32 @@ void CVikaAddressDlg::OnTakeoutsHint()
 
 void CVikaAddressDlg::OnFactorHint()
 {
-    ShowHint("Electrode spacing multiplication factor. This value is 1 when every takeout is used, 2 when every "
-             "second takeout is used, and so on.");
+    ShowHint(
+        "Electrode spacing multiplication factor. This value is 1 when every takeout is used, 2 when every "
+        "second takeout is used, and so on.");
 }
 
 void CVikaAddressDlg::OnXMoveHint()
 {
-    ShowHint("Number of active electrode separations to move a cable at layout roll-along in theX-direction.");
+    ShowHint(
+        "Number of active electrode separations to move a cable at layout roll-along in theX-direction.");
 }
 
 void CVikaAddressDlg::OnYMoveHint()
 {
-    ShowHint("Number of active electrode separations to move a cable at layout roll-along in theY-direction.");
+    ShowHint(
+        "Number of active electrode separations to move a cable at layout roll-along in theY-direction.");
 }
 
-void CVikaAddressDlg::OnElectrodesHint() { ShowHint("Total number of active electrode takeouts in this layout."); }
+void CVikaAddressDlg::OnElectrodesHint()
+{
+    ShowHint("Total number of active electrode takeouts in this layout.");
+}
 
-void CVikaAddressDlg::OnEntriesHint() { ShowHint("Edit the electrode address map entries."); }
+void CVikaAddressDlg::OnEntriesHint()
+{
+    ShowHint("Edit the electrode address map entries.");
+}
 
 void CVikaAddressDlg::OnSelChangeEntries()
 {
@@ -248,8 +258,8 @@ void CVikaAddressDlg::OnOK()
             strName = strName.Left(nDot);
         m_strPath = m_strFolder + strName + g_strVikaExtensions[VikaAdr];
     }
-    if (m_bNewFile && PathExists(m_strPath)
-        && AfxMessageBox("Address file exists. Overwrite?", MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (m_bNewFile && PathExists(m_strPath) &&
+        AfxMessageBox("Address file exists. Overwrite?", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     static_cast<AddressHeader&>(m_file) = CurrentLayout();
     m_file.m_rows = ListRows(m_lbEntries.GetListBoxCtrl(), TRUE);

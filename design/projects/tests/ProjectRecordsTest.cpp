@@ -99,11 +99,16 @@ TEST(VikaProtocolInfo, ExtensionsOfTheNamesLineMatchInAnyCase)
 
 TEST(VikaProtocolInfo, CountsChannelsOfACommandLine)
 {
-    const struct { const char* pszLine; int nCode; int nChannels; } cases[] = {
+    const struct
+    {
+        const char* pszLine;
+        int nCode;
+        int nChannels;
+    } cases[] = {
         {"3\t5\t1\t2\t7\t8", 5, 2},
         {"3 0 1 2", 4, 2},
-        {"3 5 1 2 x 7 8", 5, 1},   // a letter stops the count
-        {"3 5 0 1 2 7", 5, 1},     // a zero digit does not
+        {"3 5 1 2 x 7 8", 5, 1}, // a letter stops the count
+        {"3 5 0 1 2 7", 5, 1},   // a zero digit does not
         {"", 5, 0},
     };
     for (const auto& c : cases)
