@@ -26,7 +26,7 @@ public:
     const CString& GetPortPaneText() const { return m_strPortPane; }
 
     // Runs the modal dialog of an instrument command: the COM-port settings
-    // dialog; the others come with the instrument issue, until then this
+    // dialog; the others come with the instrument operations, until then this
     // tells the user so.
     virtual int RunInstrumentDialog(UINT nCommand);
     // Asks a yes/no question; the tests answer it.

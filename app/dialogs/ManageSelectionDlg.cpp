@@ -127,9 +127,15 @@ void CManageSelectionDlg::OnOK()
 {
     if (!UpdateData(TRUE))
         return;
+    // The records change from here on, so the dialog ends with IDOK even
+    // when a file cannot be read: the caller then shows what was added.
+    struct EndWithOk
+    {
+        CDialog& dialog;
+        ~EndWithOk() { dialog.EndDialog(IDOK); }
+    } endWithOk{*this};
     if (m_pViewport)
         m_pViewport->ClearList();
     if (m_pModel)
         m_selection.ApplyTo(*m_pModel);
-    EndDialog(IDOK);
 }

@@ -6,6 +6,7 @@
 #include "framework/HostServices.h"
 
 #include <algorithm>
+#include <exception>
 #include <utility>
 
 CProtocolSelection::CProtocolSelection(FolderLister listFolder)
@@ -95,10 +96,22 @@ void CProtocolSelection::ApplyTo(CProtocolModel& model) const
     model.RemoveAll();
     if (m_selected.empty())
         return;
-    const int nCount = static_cast<int>(m_selected.size());
-    ProgressScope progress("Scanning files:", 0, nCount, 10);
-    for (int i = 0; i < nCount; ++i) {
-        progress.SetPos(i);
-        model.AddByFileName(m_selected[i]);
+    // A file the family cannot read costs only its own record: the others
+    // are added before the first failure goes on to the caller.
+    std::exception_ptr pFirstFailure;
+    {
+        const int nCount = static_cast<int>(m_selected.size());
+        ProgressScope progress("Scanning files:", 0, nCount, 10);
+        for (int i = 0; i < nCount; ++i) {
+            progress.SetPos(i);
+            try {
+                model.AddByFileName(m_selected[i]);
+            } catch (...) {
+                if (!pFirstFailure)
+                    pFirstFailure = std::current_exception();
+            }
+        }
     }
+    if (pFirstFailure)
+        std::rethrow_exception(pFirstFailure);
 }

@@ -41,7 +41,9 @@ public:
     void RemoveAll();
 
     // Rebuilds the model's records from the selected names, in list order,
-    // with "Scanning files:" progress while there are any.
+    // with "Scanning files:" progress while there are any. When the family
+    // throws for a file, the other files are still added and the first
+    // failure is thrown after.
     void ApplyTo(CProtocolModel& model) const;
 
 private:

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,12 @@ namespace {
 class CNamesModel : public CProtocolModel
 {
 public:
-    BOOL AddByFileName(LPCTSTR pszName) override { return AddNamedRecord(pszName); }
+    BOOL AddByFileName(LPCTSTR pszName) override
+    {
+        if (CString(pszName).Left(5).CompareNoCase("throw") == 0)
+            throw std::runtime_error("unreadable");
+        return AddNamedRecord(pszName);
+    }
     std::vector<CString> Names()
     {
         std::vector<CString> names;
@@ -99,6 +105,17 @@ TEST_F(ProtocolSelectionTest, OkRebuildsTheModelInListOrderWithProgress)
     selection.ApplyTo(model);
     EXPECT_TRUE(model.Names().empty());
     EXPECT_TRUE(progress.calls.empty()) << "no progress for an empty project";
+}
+
+TEST_F(ProtocolSelectionTest, AnUnreadableFileCostsOnlyItsOwnRecord)
+{
+    CRecordingProgress progress;
+    CHostServicesScope host(progress);
+    CNamesModel model;
+    selection.SetSelected({"a.org", "THROW1.ORG", "z.org", "throw2.org"});
+    EXPECT_THROW(selection.ApplyTo(model), std::runtime_error);
+    EXPECT_EQ((Names{"a.org", "z.org"}), model.Names());
+    EXPECT_EQ("end", progress.calls.back());
 }
 
 TEST(ProtocolSelection, ScansTheSourceFolderForTheFamilysFiles)
