@@ -1,6 +1,7 @@
 #include "framework/Portable.h"
 #include "design/projects/AddressMapCreation.h"
 #include "design/projects/ItemRows.h"
+#include "design/KS808ConnectorDesign.h"
 
 #include <map>
 
@@ -63,4 +64,18 @@ std::vector<int> DuplicateRelayAddresses(const std::vector<CString>& rows)
         if (entry.second > 1)
             duplicates.push_back(entry.first);
     return duplicates;
+}
+
+CString RelayPinHint(int nRelayAddress)
+{
+    if (nRelayAddress == 0)
+        return "This address entry is used as a place holder and is not connected.";
+    CString strHint;
+    strHint.Format("Relay address %d maps to pin(s):", nRelayAddress);
+    for (int nConnector = 0; nConnector < KS808ConnectorDesign::Connectors; ++nConnector) {
+        const int nPin = g_KS808ConnectorDesign.GetPin(nConnector, nRelayAddress);
+        if (nPin > 0)
+            strHint.AppendFormat("\r\n\tConnector #%d - Pin %c", nConnector + 1, nPin);
+    }
+    return strHint;
 }

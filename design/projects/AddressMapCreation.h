@@ -8,8 +8,9 @@
 
 #include <vector>
 
-struct AddressMapChoice {
-    std::vector<bool> activeCables;  // one per cable of the layout
+struct AddressMapChoice
+{
+    std::vector<bool> activeCables; // one per cable of the layout
     bool bOverlap = true;
     bool bCableJoints = false;
 };
@@ -19,3 +20,7 @@ std::vector<CString> GenerateAddressEntries(const AddressHeader& layout, const A
 // The relay addresses (other than the placeholder 0) that more than one
 // row uses, in ascending order.
 std::vector<int> DuplicateRelayAddresses(const std::vector<CString>& rows);
+
+// The hint for an entry's relay address: the KS808 connector pins it
+// drives, or that it is a placeholder (address 0).
+CString RelayPinHint(int nRelayAddress);

@@ -18,7 +18,8 @@ CString CoordinateRow::Format() const
 {
     CString strRow;
     strRow.Format("%4d:\t%s", nIndex, designtext::FormatFixed(x, 8, 2).c_str());
-    strRow.AppendFormat("\t%s\t%s", designtext::FormatFixed(y, 8, 2).c_str(), designtext::FormatFixed(z, 8, 2).c_str());
+    strRow.AppendFormat("\t%s\t%s", designtext::FormatFixed(y, 8, 2).c_str(),
+                        designtext::FormatFixed(z, 8, 2).c_str());
     return strRow;
 }
 
@@ -60,7 +61,8 @@ CString SetNameProblem(const CGeometryFile& file, const CString& strName, const 
     if (strTrimmed.IsEmpty())
         return "A coordinate set needs a name.";
     if (!CGeometryFile::IsSetNameLine(strTrimmed))
-        return "The name '" + strTrimmed + "' would be read back as a coordinate line. Please choose another name.";
+        return "The name '" + strTrimmed +
+               "' would be read back as a coordinate line. Please choose another name.";
     if (strTrimmed != strOldName && file.GetSet(strTrimmed))
         return "A coordinate set named '" + strTrimmed + "' already exists.";
     return CString();

@@ -8,7 +8,8 @@
 
 class CGeometryFile;
 
-struct CoordinateRow {
+struct CoordinateRow
+{
     int nIndex = 0;
     double x = 0, y = 0, z = 0;
 
@@ -28,7 +29,8 @@ std::vector<CString> CoordinateRows(const CGeometryFile& file, const CString& st
 
 // Why a set name cannot be stored ("" when it can): empty, already used,
 // or read back as a coordinate line.
-CString SetNameProblem(const CGeometryFile& file, const CString& strName, const CString& strOldName = CString());
+CString SetNameProblem(const CGeometryFile& file, const CString& strName,
+                       const CString& strOldName = CString());
 
 // The set under the name becomes the points of the rows, in row order and
 // numbered from 1 (rows deleted from the list are gone from the set).

@@ -53,5 +53,7 @@ BOOL CCoordinateHeaderListBoxEditor::OnDeleteItem(int nIndex, CString strText)
     if (!SECListBoxEditor::OnDeleteItem(nIndex, strText))
         return FALSE;
     RemoveSet(m_dialog.GetFile(), strText);
+    // The coordinates of the removed set are no longer shown.
+    m_dialog.ShowCurrentSet();
     return TRUE;
 }

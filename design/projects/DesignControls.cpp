@@ -34,10 +34,14 @@ CString SelectedText(CComboBox& combo)
 
 namespace {
 
-const char* const kArrayNames[] = {
-        "Resistance", "Wenner (A)", "Wenner (B)", "Wenner (G)", "Pole-Pole", "Dipole-Dipole", "Pole-Dipole",
-        "Square (A)", "Square (B)", "Square (G)", "Schlumberger", "General Surface Array", "Tomography",
-        "Equatorial Dipole-Dipole", "Potential"};
+const char* const kArrayNames[] = {"Resistance",   "Wenner (A)",
+                                   "Wenner (B)",   "Wenner (G)",
+                                   "Pole-Pole",    "Dipole-Dipole",
+                                   "Pole-Dipole",  "Square (A)",
+                                   "Square (B)",   "Square (G)",
+                                   "Schlumberger", "General Surface Array",
+                                   "Tomography",   "Equatorial Dipole-Dipole",
+                                   "Potential"};
 
 } // namespace
 

@@ -51,6 +51,12 @@ DesignDialogHooks g_hooks = MakeDefaults();
 
 } // namespace
 
-DesignDialogHooks& GetDesignDialogHooks() { return g_hooks; }
+DesignDialogHooks& GetDesignDialogHooks()
+{
+    return g_hooks;
+}
 
-void ResetDesignDialogHooks() { g_hooks = MakeDefaults(); }
+void ResetDesignDialogHooks()
+{
+    g_hooks = MakeDefaults();
+}

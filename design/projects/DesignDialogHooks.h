@@ -10,7 +10,8 @@
 class CProtocolModel;
 class CProtocolViewport;
 
-struct DesignDialogHooks {
+struct DesignDialogHooks
+{
     // Chooses the project's member files with the extension; IDOK when the
     // model changed.
     std::function<int(CProtocolModel*, CProtocolViewport*, LPCTSTR pszExtension)> manageSelection;
@@ -20,7 +21,8 @@ struct DesignDialogHooks {
     std::function<int(LPCTSTR pszCaption, CString& strName)> askName;
     // A file-open dialog; IDOK with the chosen path.
     std::function<int(LPCTSTR pszDefaultExtension, LPCTSTR pszFileName, DWORD dwFlags, LPCTSTR pszFilter,
-                      CString& strPath)> chooseFile;
+                      CString& strPath)>
+        chooseFile;
 };
 
 // The hooks in use: the shared dialogs until replaced.

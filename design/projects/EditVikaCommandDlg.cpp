@@ -49,6 +49,7 @@ void CEditVikaCommandDlg::OnOK()
     if (!UpdateData(TRUE))
         return;
     m_strRow = m_row.Format();
-    WriteMembers("EditVikaCommandDlg", std::vector<int>(m_row.values, m_row.values + VikaCommandRow::MaxValues));
+    WriteMembers("EditVikaCommandDlg",
+                 std::vector<int>(m_row.values, m_row.values + VikaCommandRow::MaxValues));
     EndDialog(IDOK);
 }

@@ -15,6 +15,7 @@ std::vector<CString> FolderTitles(const CString& strFolder, const CString& strEx
             strFile = strFile.Left(nDot);
         titles.push_back(strFile.MakeUpper());
     }
-    std::sort(titles.begin(), titles.end(), [](const CString& a, const CString& b) { return a.Compare(b) < 0; });
+    std::sort(titles.begin(), titles.end(),
+              [](const CString& a, const CString& b) { return a.Compare(b) < 0; });
     return titles;
 }

@@ -10,12 +10,11 @@ constexpr DWORD kPumpIntervalMs = 50;
 
 } // namespace
 
-CGenerationProgress::CGenerationProgress(CWnd* pOwner)
-    : m_previous(GetHostServices())
+CGenerationProgress::CGenerationProgress(CWnd* pOwner) : m_previous(GetHostServices())
 {
     m_hOwner = pOwner ? pOwner->GetSafeHwnd() : nullptr;
-    m_hWnd = CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDD_DESIGN_PROGRESS), m_hOwner, DialogProc,
-                                reinterpret_cast<LPARAM>(this));
+    m_hWnd = CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDD_DESIGN_PROGRESS), m_hOwner,
+                                DialogProc, reinterpret_cast<LPARAM>(this));
     if (m_hOwner) {
         m_bOwnerWasEnabled = !::EnableWindow(m_hOwner, FALSE);
     }

@@ -104,7 +104,8 @@ void CGeometryFileDlg::OnOK()
 
 void CGeometryFileDlg::OnSaveAs()
 {
-    CFileDialog dialog(FALSE, "XYZ", m_strPath, OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT,
+    CFileDialog dialog(FALSE, "XYZ", m_strPath,
+                       OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT,
                        "Geometry Files (*.xyz)|*.xyz||", this);
     if (dialog.DoModal() != IDOK)
         return;

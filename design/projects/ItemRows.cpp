@@ -24,7 +24,10 @@ std::vector<CString> SplitAt(const CString& strText, LPCTSTR pszSeparators)
     return pieces;
 }
 
-int ToInt(const CString& str) { return std::atoi(str); }
+int ToInt(const CString& str)
+{
+    return std::atoi(str);
+}
 
 // The number before the first ":" of a row.
 int LineNumber(const CString& strRow)

@@ -13,7 +13,8 @@ CString FormatMembers(const std::vector<int>& values);
 void ParseMembers(const CString& strText, std::vector<int>& values);
 
 // "electrode\taddress\tcable-takeout[\tcomment]".
-struct AdrItemRow {
+struct AdrItemRow
+{
     int nElectrode = 0;
     int nAddress = 0;
     int nCable = 0;
@@ -26,7 +27,8 @@ struct AdrItemRow {
 };
 
 // "%4d:" and the values of C1, C2 and P1, P2 of each channel the row holds.
-struct VikaCommandRow {
+struct VikaCommandRow
+{
     enum { MaxValues = 10 };
     int nLine = 0;
     // C1, C2, P1 ch1, P2 ch1, P1 ch2, P2 ch2, ... in row order.
@@ -41,7 +43,8 @@ struct VikaCommandRow {
 };
 
 // "%4d:" and four electrodes, or a cable command.
-struct PolyvectCommandRow {
+struct PolyvectCommandRow
+{
     enum Command { Measure = 0, SwitchCable1, ResetCable1, SwitchCable2, ResetCable2, CommandCount };
     int nLine = 0;
     int nCommand = Measure;

@@ -13,7 +13,10 @@ BEGIN_MESSAGE_MAP(CPolyvectController, CDesignProjectController)
     ON_COMMAND(ID_PROJECT_OPEN_ITEM, OnEditProtocol)
 END_MESSAGE_MAP()
 
-LPCTSTR CPolyvectController::ProtocolExtension() const { return kPolyvectExtension; }
+LPCTSTR CPolyvectController::ProtocolExtension() const
+{
+    return kPolyvectExtension;
+}
 
 std::unique_ptr<CProtocolCompiler> CPolyvectController::MakeCompiler()
 {

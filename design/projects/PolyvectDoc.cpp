@@ -4,13 +4,18 @@
 
 IMPLEMENT_DYNCREATE(CPolyvectDoc, CProtocolDoc)
 
-CPolyvectDoc::CPolyvectDoc()
-    : CProtocolDoc(new CPolyvectModel)
+CPolyvectDoc::CPolyvectDoc() : CProtocolDoc(new CPolyvectModel)
 {
 }
 
 CPolyvectDoc::~CPolyvectDoc() = default;
 
-void CPolyvectDoc::Serialize(CArchive& ar) { m_pModel->Serialize(ar); }
+void CPolyvectDoc::Serialize(CArchive& ar)
+{
+    m_pModel->Serialize(ar);
+}
 
-BOOL CPolyvectDoc::OnNewDocument() { return CProtocolDoc::OnNewDocument(); }
+BOOL CPolyvectDoc::OnNewDocument()
+{
+    return CProtocolDoc::OnNewDocument();
+}

@@ -19,8 +19,7 @@ const ProjectColumn kColumns[] = {
 
 } // namespace
 
-CPolyvectModel::CPolyvectModel()
-    : CProtocolModel(256)
+CPolyvectModel::CPolyvectModel() : CProtocolModel(256)
 {
     CProfileStore& profile = GetHostServices().Profile();
     SetSourceFolder(CFolderSettings::Read(profile, "PolyvectProtocols", "C:\\GVX7000\\POLYVECT\\"));
@@ -30,9 +29,15 @@ CPolyvectModel::CPolyvectModel()
 
 CPolyvectModel::~CPolyvectModel() = default;
 
-PFNPROTOCOLCOMPARE CPolyvectModel::GetCompareFunc() { return &CPolyvectModel::CompareItems; }
+PFNPROTOCOLCOMPARE CPolyvectModel::GetCompareFunc()
+{
+    return &CPolyvectModel::CompareItems;
+}
 
-CProtocolItem* CPolyvectModel::CreateItem() { return new CPolyvectProtocolItem; }
+CProtocolItem* CPolyvectModel::CreateItem()
+{
+    return new CPolyvectProtocolItem;
+}
 
 CProtocolInfo* CPolyvectModel::CreateInfo(LPCTSTR pszFolder, LPCTSTR pszName)
 {
@@ -55,17 +60,23 @@ int CPolyvectModel::CompareInfos(CPolyvectProtocolInfo& info1, CPolyvectProtocol
     int nOrder = 0;
     CString strName1, strName2;
     switch (nKey) {
-    case 0: nOrder = CompareNoCase(info1.GetName(), info2.GetName()); break;
+    case 0:
+        nOrder = CompareNoCase(info1.GetName(), info2.GetName());
+        break;
     case 1:
         info1.GetArrayName(strName1);
         info2.GetArrayName(strName2);
         nOrder = CompareNoCase(strName1, strName2);
         break;
-    case 2: nOrder = CompareNoCase(info1.GetGeometryFile(), info2.GetGeometryFile()); break;
-    case 3:
-        nOrder = CompareCounts(static_cast<UINT>(info1.GetItemCount()), static_cast<UINT>(info2.GetItemCount()));
+    case 2:
+        nOrder = CompareNoCase(info1.GetGeometryFile(), info2.GetGeometryFile());
         break;
-    default: return 0;
+    case 3:
+        nOrder =
+            CompareCounts(static_cast<UINT>(info1.GetItemCount()), static_cast<UINT>(info2.GetItemCount()));
+        break;
+    default:
+        return 0;
     }
     return nOrder * GetSortDirection(static_cast<UINT>(nKey));
 }

@@ -23,8 +23,7 @@ std::string HeaderField(std::string line)
 
 } // namespace
 
-CPolyvectProtocolInfo::CPolyvectProtocolInfo()
-    : CProtocolInfo(256)
+CPolyvectProtocolInfo::CPolyvectProtocolInfo() : CProtocolInfo(256)
 {
 }
 
@@ -69,9 +68,16 @@ CString CPolyvectProtocolInfo::GetFilePath(int nKind)
 BOOL CPolyvectProtocolInfo::GetColumnText(UINT nColumnId, CString& strText)
 {
     switch (nColumnId) {
-    case 2: GetArrayName(strText); return TRUE;
-    case 3: strText = m_strGeometryFile; return TRUE;
-    case 4: strText.Format("%u", static_cast<unsigned>(m_nItemCount)); return TRUE;
-    default: return FALSE;
+    case 2:
+        GetArrayName(strText);
+        return TRUE;
+    case 3:
+        strText = m_strGeometryFile;
+        return TRUE;
+    case 4:
+        strText.Format("%u", static_cast<unsigned>(m_nItemCount));
+        return TRUE;
+    default:
+        return FALSE;
     }
 }

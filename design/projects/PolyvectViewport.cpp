@@ -11,8 +11,7 @@ const UINT kIcons[] = {IDI_PROTOCOL_OK, IDI_PROTOCOL_MISSING, IDI_PROTOCOL_EMPTY
 
 } // namespace
 
-CPolyvectViewport::CPolyvectViewport()
-    : CProtocolViewport(IDD_VIKA_FORM, kIcons, 3)
+CPolyvectViewport::CPolyvectViewport() : CProtocolViewport(IDD_VIKA_FORM, kIcons, 3)
 {
     SetContextMenu(IDM_POLYVECT_CONTEXT);
 }

@@ -17,12 +17,14 @@ inline int CompareNoCase(const CString& str1, const CString& str2)
     return n < 0 ? -1 : n > 0 ? 1 : 0;
 }
 
-inline int CompareCounts(UINT n1, UINT n2) { return n1 < n2 ? -1 : n1 > n2 ? 1 : 0; }
+inline int CompareCounts(UINT n1, UINT n2)
+{
+    return n1 < n2 ? -1 : n1 > n2 ? 1 : 0;
+}
 
 // The list's sort callback of a family: lParam1 and lParam2 are rows,
 // lParamSort the model, which orders the two rows' records.
-template <class Model, class Info>
-int CompareProjectRows(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
+template <class Model, class Info> int CompareProjectRows(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 {
     auto* pModel = reinterpret_cast<Model*>(lParamSort);
     auto* pInfo1 = dynamic_cast<Info*>(reinterpret_cast<CProtocolItem*>(lParam1)->GetSubject());
@@ -33,7 +35,8 @@ int CompareProjectRows(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 }
 
 // One column of a family's default list.
-struct ProjectColumn {
+struct ProjectColumn
+{
     UINT nId;
     LPCTSTR pszHeading;
     int nAlignment;
@@ -42,8 +45,7 @@ struct ProjectColumn {
 
 // The columns under the keys 0, 1, ... in table order, sorting up, with
 // the heading as their description.
-template <size_t N>
-void FillColumns(CColumnMap& columns, const ProjectColumn (&table)[N])
+template <size_t N> void FillColumns(CColumnMap& columns, const ProjectColumn (&table)[N])
 {
     UINT nKey = 0;
     for (const ProjectColumn& column : table) {
@@ -65,8 +67,7 @@ inline BOOL AddRecordByName(CProtocolModel& model, LPCTSTR pszName)
 }
 
 // A family's record of the file, its header read; the caller owns it.
-template <class Info>
-Info* MakeRecord(LPCTSTR pszFolder, LPCTSTR pszName)
+template <class Info> Info* MakeRecord(LPCTSTR pszFolder, LPCTSTR pszName)
 {
     auto* pInfo = new Info;
     pInfo->SetFolder(pszFolder);

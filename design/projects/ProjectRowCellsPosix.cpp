@@ -1,4 +1,6 @@
 #include "framework/Portable.h"
 #include "design/projects/ProjectRowCells.h"
 
-void SetRowCell(CProtocolListCtrl*, int, int, const CString&) {}
+void SetRowCell(CProtocolListCtrl*, int, int, const CString&)
+{
+}

@@ -25,9 +25,9 @@ bool PathExists(const CString& strPath)
 
 void CVikaProtocolCreation::ParseIndex(const CString& strIndex)
 {
-    int* const fields[] = {&m_nLargest, &m_aLargest, &m_nSmallest, &m_aSmallest, &m_nArrayIndex, &m_bCreateDwn,
-                           &m_bCreateOrg, &m_bCreateUp, &m_nChannels, &m_nLayout, &m_bSinglePolePole,
-                           &m_bAddToProject};
+    int* const fields[] = {&m_nLargest,    &m_aLargest,   &m_nSmallest,       &m_aSmallest,
+                           &m_nArrayIndex, &m_bCreateDwn, &m_bCreateOrg,      &m_bCreateUp,
+                           &m_nChannels,   &m_nLayout,    &m_bSinglePolePole, &m_bAddToProject};
     int values[12];
     const int nRead = std::sscanf(strIndex, "%d %d %d %d %d %d %d %d %d %d %d %d", &values[0], &values[1],
                                   &values[2], &values[3], &values[4], &values[5], &values[6], &values[7],
@@ -79,10 +79,22 @@ BOOL CVikaProtocolCreation::AllowsChannels(int nArrayCode)
     return UsesN(nArrayCode) || nArrayCode == ArrayPolePole || nArrayCode == ArrayPotential;
 }
 
-int CVikaProtocolCreation::MinA() const { return std::min(m_aSmallest, m_aLargest); }
-int CVikaProtocolCreation::MaxA() const { return std::max(m_aSmallest, m_aLargest); }
-int CVikaProtocolCreation::MinN() const { return UsesN() ? std::min(m_nSmallest, m_nLargest) : 1; }
-int CVikaProtocolCreation::MaxN() const { return UsesN() ? std::max(m_nSmallest, m_nLargest) : 1; }
+int CVikaProtocolCreation::MinA() const
+{
+    return std::min(m_aSmallest, m_aLargest);
+}
+int CVikaProtocolCreation::MaxA() const
+{
+    return std::max(m_aSmallest, m_aLargest);
+}
+int CVikaProtocolCreation::MinN() const
+{
+    return UsesN() ? std::min(m_nSmallest, m_nLargest) : 1;
+}
+int CVikaProtocolCreation::MaxN() const
+{
+    return UsesN() ? std::max(m_nSmallest, m_nLargest) : 1;
+}
 
 BOOL CVikaProtocolCreation::IsSectionChosen(int nSection) const
 {
@@ -120,8 +132,8 @@ ProtocolCreationResult RunProtocolCreation(const CVikaProtocolCreation& settings
     }
     std::unique_ptr<CVikaAddressMap> pRedundancy;
     const CString strRedundancyPath = strFolder + settings.m_strRedundancyFile + g_strVikaExtensions[VikaAdr];
-    if (!settings.m_strRedundancyFile.IsEmpty() && settings.m_strRedundancyFile.Find("<none>") < 0
-        && PathExists(strRedundancyPath))
+    if (!settings.m_strRedundancyFile.IsEmpty() && settings.m_strRedundancyFile.Find("<none>") < 0 &&
+        PathExists(strRedundancyPath))
         pRedundancy = std::make_unique<CVikaAddressMap>(strRedundancyPath);
     CString strLayoutError;
     std::unique_ptr<ElectrodeLayout> pLayout =

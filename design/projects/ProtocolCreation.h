@@ -57,14 +57,16 @@ public:
     BOOL IsSectionChosen(int nSection) const;
     // Sets the generator up for the folder, the chosen values and the skip
     // list (used only when it holds a pair).
-    void Configure(CVikaProtocolGenerator& generator, const CString& strFolder, CVikaProtocolSkipList* pSkipList) const;
+    void Configure(CVikaProtocolGenerator& generator, const CString& strFolder,
+                   CVikaProtocolSkipList* pSkipList) const;
 };
 
 // What a creation run produced.
-struct ProtocolCreationResult {
+struct ProtocolCreationResult
+{
     enum Outcome { Created, NothingGenerated, Cancelled, Failed };
     Outcome outcome = Failed;
-    int counts[3] = {};  // ORG, UP, DWN; 0 for a section not chosen
+    int counts[3] = {}; // ORG, UP, DWN; 0 for a section not chosen
     BOOL bSomeChosenEmpty = FALSE;
     CString strError;
 };

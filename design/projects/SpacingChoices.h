@@ -9,14 +9,16 @@
 
 class CVikaProtocolSkipList;
 
-struct SpacingChoice {
+struct SpacingChoice
+{
     int a = 0;
     int n = 0;
     CString strText;
     BOOL bChecked = TRUE;
 };
 
-struct SpacingRange {
+struct SpacingRange
+{
     int minA = 1;
     int maxA = 1;
     int minN = 1;

@@ -1,10 +1,10 @@
 #include "framework/Framework.h"
 #include "design/projects/VikaAddressDlg.h"
 #include "design/projects/DesignControls.h"
+#include "design/projects/AddressMapCreation.h"
 #include "design/projects/ItemRows.h"
 #include "design/projects/VikaCreateAdrMapDlg.h"
 #include "design/projects/VikaProtocolInfo.h"
-#include "design/KS808ConnectorDesign.h"
 #include "framework/OsFile.h"
 #include "framework/PathNames.h"
 #include "res/resource.h"
@@ -48,20 +48,6 @@ CVikaAddressDlg::CVikaAddressDlg(CVikaProtocolInfo* pInfo, const CString* pFolde
     } else if (pFolder) {
         m_strFolder = *pFolder;
     }
-}
-
-CString CVikaAddressDlg::PinHint(int nRelayAddress)
-{
-    if (nRelayAddress == 0)
-        return "This address entry is used as a place holder and is not connected.";
-    CString strHint;
-    strHint.Format("Relay address %d maps to pin(s):", nRelayAddress);
-    for (int nConnector = 0; nConnector < KS808ConnectorDesign::Connectors; ++nConnector) {
-        const int nPin = g_KS808ConnectorDesign.GetPin(nConnector, nRelayAddress);
-        if (nPin > 0)
-            strHint.AppendFormat("\r\n\tConnector #%d - Pin %c", nConnector + 1, nPin);
-    }
-    return strHint;
 }
 
 BOOL CVikaAddressDlg::OnInitDialog()
@@ -158,7 +144,8 @@ void CVikaAddressDlg::ShowHint(LPCTSTR pszHint)
 
 void CVikaAddressDlg::OnCablesHint()
 {
-    ShowHint("Number of cables in the layout. All cables need notbe active, some might just be placeholders.");
+    ShowHint(
+        "Number of cables in the layout. All cables need notbe active, some might just be placeholders.");
 }
 
 void CVikaAddressDlg::OnTakeoutsHint()
@@ -168,23 +155,32 @@ void CVikaAddressDlg::OnTakeoutsHint()
 
 void CVikaAddressDlg::OnFactorHint()
 {
-    ShowHint("Electrode spacing multiplication factor. This value is 1 when every takeout is used, 2 when every "
-             "second takeout is used, and so on.");
+    ShowHint(
+        "Electrode spacing multiplication factor. This value is 1 when every takeout is used, 2 when every "
+        "second takeout is used, and so on.");
 }
 
 void CVikaAddressDlg::OnXMoveHint()
 {
-    ShowHint("Number of active electrode separations to move a cable at layout roll-along in theX-direction.");
+    ShowHint(
+        "Number of active electrode separations to move a cable at layout roll-along in theX-direction.");
 }
 
 void CVikaAddressDlg::OnYMoveHint()
 {
-    ShowHint("Number of active electrode separations to move a cable at layout roll-along in theY-direction.");
+    ShowHint(
+        "Number of active electrode separations to move a cable at layout roll-along in theY-direction.");
 }
 
-void CVikaAddressDlg::OnElectrodesHint() { ShowHint("Total number of active electrode takeouts in this layout."); }
+void CVikaAddressDlg::OnElectrodesHint()
+{
+    ShowHint("Total number of active electrode takeouts in this layout.");
+}
 
-void CVikaAddressDlg::OnEntriesHint() { ShowHint("Edit the electrode address map entries."); }
+void CVikaAddressDlg::OnEntriesHint()
+{
+    ShowHint("Edit the electrode address map entries.");
+}
 
 void CVikaAddressDlg::OnSelChangeEntries()
 {
@@ -198,7 +194,7 @@ void CVikaAddressDlg::OnSelChangeEntries()
     AdrItemRow row;
     if (!row.Parse(RowText(pList, nSelected)))
         return;
-    ShowHint(PinHint(row.nAddress));
+    ShowHint(RelayPinHint(row.nAddress));
 }
 
 void CVikaAddressDlg::OnNameChanged()
@@ -262,8 +258,8 @@ void CVikaAddressDlg::OnOK()
             strName = strName.Left(nDot);
         m_strPath = m_strFolder + strName + g_strVikaExtensions[VikaAdr];
     }
-    if (m_bNewFile && PathExists(m_strPath)
-        && AfxMessageBox("Address file exists. Overwrite?", MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (m_bNewFile && PathExists(m_strPath) &&
+        AfxMessageBox("Address file exists. Overwrite?", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     static_cast<AddressHeader&>(m_file) = CurrentLayout();
     m_file.m_rows = ListRows(m_lbEntries.GetListBoxCtrl(), TRUE);

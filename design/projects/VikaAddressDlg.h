@@ -19,9 +19,6 @@ public:
     BOOL IsNewFile() const { return m_bNewFile; }
     CVikaAdrListBox& GetEntryList() { return m_lbEntries; }
 
-    // The text of the hint for the selected entry's relay address.
-    static CString PinHint(int nRelayAddress);
-
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;

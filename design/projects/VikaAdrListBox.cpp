@@ -12,8 +12,13 @@ CDialog* CVikaAdrListBox::EditItem(CListBox* pListBox, int nIndex)
     // A new entry proposes the next electrode, the rest as last entered.
     AdrItemRow remembered;
     CEditAdrItemDlg::LoadMembers(remembered);
-    const int layout[7] = {nRows > 0 ? nRows : 1, remembered.nAddress, remembered.nCable, remembered.nTakeout, 0,
-                           m_nCables, m_nTakeouts};
+    const int layout[7] = {nRows > 0 ? nRows : 1,
+                           remembered.nAddress,
+                           remembered.nCable,
+                           remembered.nTakeout,
+                           0,
+                           m_nCables,
+                           m_nTakeouts};
     std::copy(layout, layout + 7, m_layout);
     return new CEditAdrItemDlg(m_strEditedText, m_layout, nullptr);
 }

@@ -29,7 +29,10 @@ BOOL CVikaController::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     return CDesignProjectController::OnWndMsg(message, wParam, lParam, pResult);
 }
 
-LPCTSTR CVikaController::ProtocolExtension() const { return g_strVikaExtensions[VikaOrg]; }
+LPCTSTR CVikaController::ProtocolExtension() const
+{
+    return g_strVikaExtensions[VikaOrg];
+}
 
 std::unique_ptr<CProtocolCompiler> CVikaController::MakeCompiler()
 {

@@ -5,7 +5,8 @@
 
 CVikaCreateAdrMapDlg::CVikaCreateAdrMapDlg(const AddressHeader& layout, CListBox* pEntries, BOOL bHasEntries,
                                            CWnd* pParent)
-    : CDialog(IDD_VIKA_CREATE_ADR_MAP, pParent), m_layout(layout), m_pEntries(pEntries), m_bHasEntries(bHasEntries)
+    : CDialog(IDD_VIKA_CREATE_ADR_MAP, pParent), m_layout(layout), m_pEntries(pEntries),
+      m_bHasEntries(bHasEntries)
 {
 }
 
@@ -39,8 +40,8 @@ void CVikaCreateAdrMapDlg::OnOK()
 {
     if (!UpdateData(TRUE))
         return;
-    if (m_bHasEntries
-        && AfxMessageBox("Current address map will be overwritten. Continue?", MB_YESNO | MB_ICONQUESTION) != IDYES) {
+    if (m_bHasEntries && AfxMessageBox("Current address map will be overwritten. Continue?",
+                                       MB_YESNO | MB_ICONQUESTION) != IDYES) {
         EndDialog(IDOK);
         return;
     }
@@ -69,7 +70,7 @@ void CVikaCreateAdrMapDlg::Generate()
     CString strList;
     for (size_t i = 0; i < duplicates.size() && i < 20; ++i)
         strList.AppendFormat(i ? ", %d" : "%d", duplicates[i]);
-    AfxMessageBox("More than one electrode uses the relay address(es) " + strList
-                      + ". Please check the cables and the cable joints.",
+    AfxMessageBox("More than one electrode uses the relay address(es) " + strList +
+                      ". Please check the cables and the cable joints.",
                   MB_OK | MB_ICONEXCLAMATION);
 }

@@ -51,7 +51,8 @@ CString CVikaCreateProtocolDlg::SpacingCaption(const CString& strCaption, int nE
     if (nExcluded <= 0)
         return strCaption;
     CString strText;
-    strText.Format("%s  [%d item%s excluded]", static_cast<LPCTSTR>(strCaption), nExcluded, nExcluded >= 2 ? "s" : "");
+    strText.Format("%s  [%d item%s excluded]", static_cast<LPCTSTR>(strCaption), nExcluded,
+                   nExcluded >= 2 ? "s" : "");
     return strText;
 }
 
@@ -140,7 +141,8 @@ void CVikaCreateProtocolDlg::UpdatePolePoleBox()
     const int nCode = SelectedArrayCode(m_cbArrayType);
     const BOOL bEnabled = nCode == ArrayPolePole && GetDlgItemInt(IDC_CHANNELS, nullptr, FALSE) == 3;
     EnableItem(this, IDC_SINGLE_POLE_POLE, bEnabled);
-    CheckDlgButton(IDC_SINGLE_POLE_POLE, bEnabled && m_settings.m_bSinglePolePole ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(IDC_SINGLE_POLE_POLE,
+                   bEnabled && m_settings.m_bSinglePolePole ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void CVikaCreateProtocolDlg::OnPolePoleClicked()
@@ -160,12 +162,14 @@ void CVikaCreateProtocolDlg::OnCustomize()
     }
     // The pairs shown are the ones the generator will run.
     const BOOL bUsesN = m_settings.UsesN();
-    const SpacingRange range{m_settings.MinA(), m_settings.MaxA(), m_settings.MinN(), m_settings.MaxN(), bUsesN};
+    const SpacingRange range{m_settings.MinA(), m_settings.MaxA(), m_settings.MinN(), m_settings.MaxN(),
+                             bUsesN};
     const CString strFormat = bUsesN ? " a = %d, n = %d  (PD = %.2f)" : " a = %d  (PD = %.2f)";
     CVikaProtocolCustomizeDlg dialog(&m_skipList, range, strFormat, "Select Spacing Combinations",
                                      m_settings.m_nArrayIndex, nullptr);
     dialog.DoModal();
-    SetDlgItemText(IDC_SPACING_GROUP, SpacingCaption(m_strSpacingCaption, static_cast<int>(m_skipList.GetCount())));
+    SetDlgItemText(IDC_SPACING_GROUP,
+                   SpacingCaption(m_strSpacingCaption, static_cast<int>(m_skipList.GetCount())));
 }
 
 BOOL CVikaCreateProtocolDlg::CheckInput()
@@ -177,7 +181,8 @@ BOOL CVikaCreateProtocolDlg::CheckInput()
     }
     if (PathExists(m_strFolder + s.m_strProtocolId + g_strVikaExtensions[VikaOrg])) {
         CString strQuestion;
-        strQuestion.Format("Protocol '%s' already exists. Overwrite?", static_cast<LPCTSTR>(s.m_strProtocolId));
+        strQuestion.Format("Protocol '%s' already exists. Overwrite?",
+                           static_cast<LPCTSTR>(s.m_strProtocolId));
         if (AfxMessageBox(strQuestion, MB_YESNO | MB_ICONQUESTION) != IDYES)
             return FALSE;
     }
@@ -197,8 +202,8 @@ void CVikaCreateProtocolDlg::OnOK()
         return;
     {
         CGenerationProgress progress(this);
-        m_result = RunProtocolCreation(m_settings, m_strFolder, &m_skipList,
-                                       [&progress] { return progress.IsCancelled(); }, FALSE);
+        m_result = RunProtocolCreation(
+            m_settings, m_strFolder, &m_skipList, [&progress] { return progress.IsCancelled(); }, FALSE);
     }
     ReportResult();
     if (m_result.outcome != ProtocolCreationResult::Created)
@@ -216,7 +221,8 @@ void CVikaCreateProtocolDlg::ReportResult()
 {
     switch (m_result.outcome) {
     case ProtocolCreationResult::Cancelled:
-        AfxMessageBox("Protocol creation was cancelled. No protocol files were written.", MB_OK | MB_ICONINFORMATION);
+        AfxMessageBox("Protocol creation was cancelled. No protocol files were written.",
+                      MB_OK | MB_ICONINFORMATION);
         return;
     case ProtocolCreationResult::NothingGenerated:
         AfxMessageBox("No measurements could be generated for these choices. No protocol was created.",
@@ -232,8 +238,8 @@ void CVikaCreateProtocolDlg::ReportResult()
         AfxMessageBox("At least one empty protocol was created!", MB_OK | MB_ICONEXCLAMATION);
     const CString& strId = m_settings.m_strProtocolId;
     CString strSummary;
-    strSummary.Format("%s%s: %u entries\n%s%s: %u entries\n%s%s: %u entries", static_cast<LPCTSTR>(strId), ".ORG",
-                      static_cast<unsigned>(m_result.counts[0]), static_cast<LPCTSTR>(strId), ".UP",
+    strSummary.Format("%s%s: %u entries\n%s%s: %u entries\n%s%s: %u entries", static_cast<LPCTSTR>(strId),
+                      ".ORG", static_cast<unsigned>(m_result.counts[0]), static_cast<LPCTSTR>(strId), ".UP",
                       static_cast<unsigned>(m_result.counts[1]), static_cast<LPCTSTR>(strId), ".DWN",
                       static_cast<unsigned>(m_result.counts[2]));
     AfxMessageBox(strSummary, MB_OK | MB_ICONINFORMATION);

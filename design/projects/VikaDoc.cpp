@@ -4,13 +4,18 @@
 
 IMPLEMENT_DYNCREATE(CVikaDoc, CProtocolDoc)
 
-CVikaDoc::CVikaDoc()
-    : CProtocolDoc(new CVikaModel)
+CVikaDoc::CVikaDoc() : CProtocolDoc(new CVikaModel)
 {
 }
 
 CVikaDoc::~CVikaDoc() = default;
 
-void CVikaDoc::Serialize(CArchive& ar) { m_pModel->Serialize(ar); }
+void CVikaDoc::Serialize(CArchive& ar)
+{
+    m_pModel->Serialize(ar);
+}
 
-BOOL CVikaDoc::OnNewDocument() { return CProtocolDoc::OnNewDocument(); }
+BOOL CVikaDoc::OnNewDocument()
+{
+    return CProtocolDoc::OnNewDocument();
+}

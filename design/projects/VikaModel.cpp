@@ -12,28 +12,34 @@ IMPLEMENT_SERIAL(CVikaModel, CProtocolModel, VERSIONABLE_SCHEMA)
 namespace {
 
 const ProjectColumn kColumns[] = {
-    {1, "Protocol ID", kColumnLeft, 120},   {2, "ORG", kColumnRight, 50},
-    {3, "UP", kColumnRight, 50},            {4, "DWN", kColumnRight, 50},
-    {5, "Address File", kColumnLeft, 120},  {6, "Channels", kColumnRight, 70},
-    {7, "Array", kColumnLeft, 120},         {8, "Geometry File", kColumnLeft, 120},
+    {1, "Protocol ID", kColumnLeft, 120},  {2, "ORG", kColumnRight, 50},
+    {3, "UP", kColumnRight, 50},           {4, "DWN", kColumnRight, 50},
+    {5, "Address File", kColumnLeft, 120}, {6, "Channels", kColumnRight, 70},
+    {7, "Array", kColumnLeft, 120},        {8, "Geometry File", kColumnLeft, 120},
 };
 
 } // namespace
 
-CVikaModel::CVikaModel()
-    : CProtocolModel(256)
+CVikaModel::CVikaModel() : CProtocolModel(256)
 {
     CProfileStore& profile = GetHostServices().Profile();
-    SetSourceFolder(CFolderSettings::Read(profile, "VikaProtocols", CFolderSettings::Default(CFolderSettings::VikaProtocols)));
+    SetSourceFolder(CFolderSettings::Read(profile, "VikaProtocols",
+                                          CFolderSettings::Default(CFolderSettings::VikaProtocols)));
     m_strTargetFolder = CFolderSettings::Read(profile, "Embedded", "C:\\GVX7000\\Embedded\\");
     FillColumns(m_columns, kColumns);
 }
 
 CVikaModel::~CVikaModel() = default;
 
-PFNPROTOCOLCOMPARE CVikaModel::GetCompareFunc() { return &CVikaModel::CompareItems; }
+PFNPROTOCOLCOMPARE CVikaModel::GetCompareFunc()
+{
+    return &CVikaModel::CompareItems;
+}
 
-CProtocolItem* CVikaModel::CreateItem() { return new CVikaProtocolItem; }
+CProtocolItem* CVikaModel::CreateItem()
+{
+    return new CVikaProtocolItem;
+}
 
 CProtocolInfo* CVikaModel::CreateInfo(LPCTSTR pszFolder, LPCTSTR pszName)
 {
@@ -64,19 +70,34 @@ int CVikaModel::CompareInfos(CVikaProtocolInfo& info1, CVikaProtocolInfo& info2)
     int nOrder = 0;
     CString strName1, strName2;
     switch (nKey) {
-    case 0: nOrder = CompareNoCase(info1.GetName(), info2.GetName()); break;
-    case 1: nOrder = CompareCounts(info1.GetOrgCount(), info2.GetOrgCount()); break;
-    case 2: nOrder = CompareCounts(info1.GetUpCount(), info2.GetUpCount()); break;
-    case 3: nOrder = CompareCounts(info1.GetDwnCount(), info2.GetDwnCount()); break;
-    case 4: nOrder = CompareNoCase(info1.GetAddressFile(), info2.GetAddressFile()); break;
-    case 5: nOrder = CompareCounts(info1.GetChannels(), info2.GetChannels()); break;
+    case 0:
+        nOrder = CompareNoCase(info1.GetName(), info2.GetName());
+        break;
+    case 1:
+        nOrder = CompareCounts(info1.GetOrgCount(), info2.GetOrgCount());
+        break;
+    case 2:
+        nOrder = CompareCounts(info1.GetUpCount(), info2.GetUpCount());
+        break;
+    case 3:
+        nOrder = CompareCounts(info1.GetDwnCount(), info2.GetDwnCount());
+        break;
+    case 4:
+        nOrder = CompareNoCase(info1.GetAddressFile(), info2.GetAddressFile());
+        break;
+    case 5:
+        nOrder = CompareCounts(info1.GetChannels(), info2.GetChannels());
+        break;
     case 6:
         info1.GetArrayName(strName1);
         info2.GetArrayName(strName2);
         nOrder = CompareNoCase(strName1, strName2);
         break;
-    case 7: nOrder = CompareNoCase(info1.GetGeometryFile(), info2.GetGeometryFile()); break;
-    default: return 0;
+    case 7:
+        nOrder = CompareNoCase(info1.GetGeometryFile(), info2.GetGeometryFile());
+        break;
+    default:
+        return 0;
     }
     return nOrder * GetSortDirection(static_cast<UINT>(nKey));
 }

@@ -10,11 +10,11 @@ BEGIN_MESSAGE_MAP(CVikaProtocolCustomizeDlg, CDialog)
     ON_BN_CLICKED(IDC_UNCHECK_DUPLICATES, OnUncheckDuplicates)
 END_MESSAGE_MAP()
 
-CVikaProtocolCustomizeDlg::CVikaProtocolCustomizeDlg(CVikaProtocolSkipList* pSkipList, const SpacingRange& range,
-                                                     const CString& strRowFormat, const CString& strTitle,
-                                                     int nArrayCode, CWnd* pParent)
-    : CDialog(IDD_VIKA_CUSTOMIZE, pParent), m_pSkipList(pSkipList), m_range(range), m_strRowFormat(strRowFormat),
-      m_strTitle(strTitle), m_nArrayCode(nArrayCode)
+CVikaProtocolCustomizeDlg::CVikaProtocolCustomizeDlg(CVikaProtocolSkipList* pSkipList,
+                                                     const SpacingRange& range, const CString& strRowFormat,
+                                                     const CString& strTitle, int nArrayCode, CWnd* pParent)
+    : CDialog(IDD_VIKA_CUSTOMIZE, pParent), m_pSkipList(pSkipList), m_range(range),
+      m_strRowFormat(strRowFormat), m_strTitle(strTitle), m_nArrayCode(nArrayCode)
 {
 }
 
@@ -27,7 +27,8 @@ BOOL CVikaProtocolCustomizeDlg::OnInitDialog()
     {
         WaitCursorScope wait;
         CVikaProtocolSkipList empty;
-        ListSpacingChoices(m_nArrayCode, m_range, m_strRowFormat, m_pSkipList ? *m_pSkipList : empty, m_choices);
+        ListSpacingChoices(m_nArrayCode, m_range, m_strRowFormat, m_pSkipList ? *m_pSkipList : empty,
+                           m_choices);
     }
     for (const SpacingChoice& choice : m_choices)
         m_lbPairs.SetCheck(m_lbPairs.AddString(choice.strText), choice.bChecked ? 1 : 0);

@@ -13,7 +13,8 @@ class CVikaProtocolCustomizeDlg : public CDialog
 {
 public:
     CVikaProtocolCustomizeDlg(CVikaProtocolSkipList* pSkipList, const SpacingRange& range,
-                              const CString& strRowFormat, const CString& strTitle, int nArrayCode, CWnd* pParent);
+                              const CString& strRowFormat, const CString& strTitle, int nArrayCode,
+                              CWnd* pParent);
 
     BOOL OnInitDialog() override;
     CCheckListBox& GetList() { return m_lbPairs; }

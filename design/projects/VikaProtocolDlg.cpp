@@ -83,10 +83,10 @@ void CVikaProtocolDlg::OnSelEndOkAddressFile()
     ReadControls();
     // Without a readable address file any electrode may be entered.
     CVikaAddressFile file;
-    const BOOL bRead = !m_text.m_strAddress.IsEmpty()
-        && file.Read(m_pInfo->GetFolder() + m_text.m_strAddress + g_strVikaExtensions[VikaAdr]);
-    m_lbCommands.m_nMaxElectrode = bRead && file.m_nElectrodes > 0 ? static_cast<int>(file.m_nElectrodes)
-                                                                     : kNoElectrodeLimit;
+    const BOOL bRead = !m_text.m_strAddress.IsEmpty() &&
+                       file.Read(m_pInfo->GetFolder() + m_text.m_strAddress + g_strVikaExtensions[VikaAdr]);
+    m_lbCommands.m_nMaxElectrode =
+        bRead && file.m_nElectrodes > 0 ? static_cast<int>(file.m_nElectrodes) : kNoElectrodeLimit;
 }
 
 void CVikaProtocolDlg::OnOK()

@@ -22,8 +22,7 @@ bool PathExists(const CString& strPath)
 
 } // namespace
 
-CVikaProtocolInfo::CVikaProtocolInfo()
-    : CProtocolInfo(256)
+CVikaProtocolInfo::CVikaProtocolInfo() : CProtocolInfo(256)
 {
 }
 
@@ -34,7 +33,8 @@ void CVikaProtocolInfo::Serialize(CArchive& ar)
     CProtocolInfo::Serialize(ar);
     if (ar.IsStoring()) {
         ar << m_strAddressFile << static_cast<DWORD>(m_nChannels);
-        ar << static_cast<DWORD>(m_nOrgCount) << static_cast<DWORD>(m_nUpCount) << static_cast<DWORD>(m_nDwnCount);
+        ar << static_cast<DWORD>(m_nOrgCount) << static_cast<DWORD>(m_nUpCount)
+           << static_cast<DWORD>(m_nDwnCount);
         return;
     }
     DWORD dwChannels = 0, dwOrg = 0, dwUp = 0, dwDwn = 0;
@@ -103,13 +103,18 @@ int CVikaProtocolInfo::GetStatusIcon()
     return 0;
 }
 
-int CVikaProtocolInfo::GetItemCount() { return static_cast<int>(m_nOrgCount); }
+int CVikaProtocolInfo::GetItemCount()
+{
+    return static_cast<int>(m_nOrgCount);
+}
 
 CString CVikaProtocolInfo::GetFilePath(int nKind)
 {
     if (nKind < VikaOrg || nKind > VikaXyz)
         return CString();
-    const CString& strName = nKind <= VikaDwn ? m_strName : nKind == VikaAdr ? m_strAddressFile : m_strGeometryFile;
+    const CString& strName = nKind <= VikaDwn   ? m_strName
+                             : nKind == VikaAdr ? m_strAddressFile
+                                                : m_strGeometryFile;
     if (strName.IsEmpty())
         return CString();
     return m_strFolder + strName + g_strVikaExtensions[nKind];
@@ -156,13 +161,28 @@ int CVikaProtocolInfo::CountChannelsInLine(const CString& strLine, int nArrayCod
 BOOL CVikaProtocolInfo::GetColumnText(UINT nColumnId, CString& strText)
 {
     switch (nColumnId) {
-    case 2: strText.Format("%u", m_nOrgCount); return TRUE;
-    case 3: strText.Format("%u", m_nUpCount); return TRUE;
-    case 4: strText.Format("%u", m_nDwnCount); return TRUE;
-    case 5: strText = m_strAddressFile; return TRUE;
-    case 6: strText.Format("%u", m_nChannels); return TRUE;
-    case 7: GetArrayName(strText); return TRUE;
-    case 8: strText = m_strGeometryFile; return TRUE;
-    default: return FALSE;
+    case 2:
+        strText.Format("%u", m_nOrgCount);
+        return TRUE;
+    case 3:
+        strText.Format("%u", m_nUpCount);
+        return TRUE;
+    case 4:
+        strText.Format("%u", m_nDwnCount);
+        return TRUE;
+    case 5:
+        strText = m_strAddressFile;
+        return TRUE;
+    case 6:
+        strText.Format("%u", m_nChannels);
+        return TRUE;
+    case 7:
+        GetArrayName(strText);
+        return TRUE;
+    case 8:
+        strText = m_strGeometryFile;
+        return TRUE;
+    default:
+        return FALSE;
     }
 }

@@ -24,7 +24,10 @@ std::vector<std::string> ToLines(const std::vector<CString>& strings)
     return lines;
 }
 
-CString DropLeadingBlanks(CString str) { return str.TrimLeft(" \t"); }
+CString DropLeadingBlanks(CString str)
+{
+    return str.TrimLeft(" \t");
+}
 
 // The text after ".XYZ" (any case) and the one separator after it, or the
 // whole text when it names no geometry.
@@ -115,8 +118,8 @@ std::vector<CString> CVikaProtocolText::FormatLines() const
     strLine.Format("%d\t%s", m_nArrayType, static_cast<LPCTSTR>(Comment(1)));
     lines.push_back(strLine);
     if (HasGeometry(m_strGeometry))
-        strLine.Format("%s\t%s.XYZ\t%s", static_cast<LPCTSTR>(m_strAddress), static_cast<LPCTSTR>(m_strGeometry),
-                       static_cast<LPCTSTR>(Comment(2)));
+        strLine.Format("%s\t%s.XYZ\t%s", static_cast<LPCTSTR>(m_strAddress),
+                       static_cast<LPCTSTR>(m_strGeometry), static_cast<LPCTSTR>(Comment(2)));
     else
         strLine.Format("%s\t%s", static_cast<LPCTSTR>(m_strAddress), static_cast<LPCTSTR>(Comment(2)));
     lines.push_back(strLine);

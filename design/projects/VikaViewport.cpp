@@ -11,8 +11,7 @@ const UINT kIcons[] = {IDI_PROTOCOL_OK, IDI_PROTOCOL_MISSING, IDI_PROTOCOL_EMPTY
 
 } // namespace
 
-CVikaViewport::CVikaViewport()
-    : CProtocolViewport(IDD_VIKA_FORM, kIcons, 4)
+CVikaViewport::CVikaViewport() : CProtocolViewport(IDD_VIKA_FORM, kIcons, 4)
 {
     SetContextMenu(IDM_VIKA_CONTEXT);
 }

@@ -33,28 +33,29 @@ void ReadRecords(const std::string& path)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string path = WriteFuzzFile(data, size, ".ORG");
-  ReadRecords(path);
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string path = WriteFuzzFile(data, size, ".ORG");
+    ReadRecords(path);
 
-  std::vector<CString> rows;
-  CPolyvectProtocolText::LoadRows(path.c_str(), rows);
-  for (const CString& row : rows) {
-    PolyvectCommandRow command;
-    command.Parse(row);
-    VikaCommandRow vika;
-    vika.Parse(row);
-    AdrItemRow address;
-    address.Parse(row);
-  }
+    std::vector<CString> rows;
+    CPolyvectProtocolText::LoadRows(path.c_str(), rows);
+    for (const CString& row : rows) {
+        PolyvectCommandRow command;
+        command.Parse(row);
+        VikaCommandRow vika;
+        vika.Parse(row);
+        AdrItemRow address;
+        address.Parse(row);
+    }
 
-  CVikaProtocolText text;
-  if (!text.Load(path.c_str()))
+    CVikaProtocolText text;
+    if (!text.Load(path.c_str()))
+        return 0;
+    if (!text.Save(path.c_str(), {}))
+        return 0;
+    CVikaProtocolText again;
+    if (!again.Load(path.c_str()) || again.m_rows.size() > text.m_rows.size())
+        std::abort();
     return 0;
-  if (!text.Save(path.c_str(), {}))
-    return 0;
-  CVikaProtocolText again;
-  if (!again.Load(path.c_str()) || again.m_rows.size() > text.m_rows.size())
-    std::abort();
-  return 0;
 }

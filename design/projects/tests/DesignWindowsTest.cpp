@@ -69,7 +69,10 @@ std::string ReadFile(const std::string& strPath)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-bool Exists(const std::string& strPath) { return GetFileAttributesA(strPath.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::string& strPath)
+{
+    return GetFileAttributesA(strPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 int CountLines(const std::string& strText)
 {
@@ -93,7 +96,8 @@ void PumpMessages()
 
 // A modal dialog is driven by a script once it shows: the script finds the
 // visible dialog window whose caption begins with the text it waits for.
-struct Script {
+struct Script
+{
     std::string strCaption;
     std::function<void(HWND)> run;
     bool bRan = false;
@@ -105,7 +109,8 @@ BOOL CALLBACK FindCaption(HWND hWnd, LPARAM lParam)
     auto* pScript = reinterpret_cast<Script*>(lParam);
     char szTitle[256] = "";
     GetWindowTextA(hWnd, szTitle, sizeof szTitle);
-    if (IsWindowVisible(hWnd) && IsWindowEnabled(hWnd) && std::string(szTitle).rfind(pScript->strCaption, 0) == 0) {
+    if (IsWindowVisible(hWnd) && IsWindowEnabled(hWnd) &&
+        std::string(szTitle).rfind(pScript->strCaption, 0) == 0) {
         pScript->bRan = true;
         pScript->run(hWnd);
         return FALSE;
@@ -142,14 +147,15 @@ int Drive(const char* pszCaption, std::function<void(HWND)> run, std::function<i
 
 void Click(HWND hDialog, int nId)
 {
-    SendMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hDialog, nId)));
+    SendMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(hDialog, nId)));
 }
 
 void SelectComboText(HWND hDialog, int nId, const char* pszText)
 {
     HWND hCombo = GetDlgItem(hDialog, nId);
-    const LRESULT nIndex = SendMessageA(hCombo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                        reinterpret_cast<LPARAM>(pszText));
+    const LRESULT nIndex =
+        SendMessageA(hCombo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(pszText));
     SendMessageA(hCombo, CB_SETCURSEL, nIndex, 0);
     SendMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(hCombo));
 }
@@ -162,8 +168,8 @@ void SaveShot(HWND hWnd, const char* pszName)
         Sleep(50);
     }
     const char* pszBinary = getenv("G7K_BINARY_DIR");
-    const std::string strShot = (pszBinary && *pszBinary == '/' ? "Z:" + std::string(pszBinary) : std::string("."))
-                                + "/" + pszName;
+    const std::string strShot =
+        (pszBinary && *pszBinary == '/' ? "Z:" + std::string(pszBinary) : std::string(".")) + "/" + pszName;
     EXPECT_TRUE(SaveWindowBitmap(hWnd, strShot.c_str())) << pszName;
 }
 
@@ -212,8 +218,7 @@ protected:
     }
     void TearDown() override { ResetDesignDialogHooks(); }
 
-    template <class View>
-    View* FirstView(CDocument* pDocument)
+    template <class View> View* FirstView(CDocument* pDocument)
     {
         POSITION pos = pDocument->GetFirstViewPosition();
         return dynamic_cast<View*>(pDocument->GetNextView(pos));
@@ -261,13 +266,16 @@ TEST_F(DesignWindows, VikaProjectMakesItsFilesCreatesEditsAndCompilesAProtocol)
     // An address file: a name, the generated map of the default layout, Save.
     const CString strSource = pModel->GetSourceFolder();
     CVikaAddressDlg address(nullptr, &strSource, nullptr);
-    const int nAddress = Drive("Vika Address File: <New>", [](HWND hDialog) {
-        SetDlgItemTextA(hDialog, IDC_ADR_NAME, kAddressName);
-        Script generate{"Generate Address Map Entries", [](HWND hMap) { Click(hMap, IDOK); }};
-        g_scripts.push_back(&generate);
-        Click(hDialog, IDC_GENERATE);
-        Click(hDialog, IDOK);
-    }, [&] { return static_cast<int>(address.DoModal()); });
+    const int nAddress = Drive(
+        "Vika Address File: <New>",
+        [](HWND hDialog) {
+            SetDlgItemTextA(hDialog, IDC_ADR_NAME, kAddressName);
+            Script generate{"Generate Address Map Entries", [](HWND hMap) { Click(hMap, IDOK); }};
+            g_scripts.push_back(&generate);
+            Click(hDialog, IDC_GENERATE);
+            Click(hDialog, IDOK);
+        },
+        [&] { return static_cast<int>(address.DoModal()); });
     EXPECT_EQ(IDOK, nAddress);
     const std::string strAddress = ReadFile(strFolder + "ADR1.ADR");
     EXPECT_EQ(3 + 41, CountLines(strAddress)) << strAddress;
@@ -275,33 +283,39 @@ TEST_F(DesignWindows, VikaProjectMakesItsFilesCreatesEditsAndCompilesAProtocol)
 
     // A geometry file with one set of two points.
     CGeometryFileDlg geometry((strFolder + "GEO1.XYZ").c_str(), nullptr);
-    Drive("Edit Geometry File:", [](HWND hDialog) {
-        auto* pDialog = dynamic_cast<CGeometryFileDlg*>(CWnd::FromHandlePermanent(hDialog));
-        ASSERT_NE(nullptr, pDialog);
-        pDialog->GetFile().AddSet("LINE1");
-        HWND hNames = GetDlgItem(hDialog, IDC_SET_NAMES);
-        SendMessageA(hNames, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("LINE1"));
-        SendMessageA(hNames, LB_SETCURSEL, 0, 0);
-        pDialog->ShowCurrentSet();
-        HWND hPoints = GetDlgItem(hDialog, IDC_COORDINATES);
-        SendMessageA(hPoints, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("   1:\t0.00\t0.00\t0.00"));
-        SendMessageA(hPoints, LB_INSERTSTRING, 1, reinterpret_cast<LPARAM>("   2:\t5.00\t0.00\t1.00"));
-        Click(hDialog, IDOK);
-    }, [&] { return static_cast<int>(geometry.DoModal()); });
+    Drive(
+        "Edit Geometry File:",
+        [](HWND hDialog) {
+            auto* pDialog = dynamic_cast<CGeometryFileDlg*>(CWnd::FromHandlePermanent(hDialog));
+            ASSERT_NE(nullptr, pDialog);
+            pDialog->GetFile().AddSet("LINE1");
+            HWND hNames = GetDlgItem(hDialog, IDC_SET_NAMES);
+            SendMessageA(hNames, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("LINE1"));
+            SendMessageA(hNames, LB_SETCURSEL, 0, 0);
+            pDialog->ShowCurrentSet();
+            HWND hPoints = GetDlgItem(hDialog, IDC_COORDINATES);
+            SendMessageA(hPoints, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("   1:\t0.00\t0.00\t0.00"));
+            SendMessageA(hPoints, LB_INSERTSTRING, 1, reinterpret_cast<LPARAM>("   2:\t5.00\t0.00\t1.00"));
+            Click(hDialog, IDOK);
+        },
+        [&] { return static_cast<int>(geometry.DoModal()); });
     EXPECT_EQ("1\r\nLINE1\r\n1\t    0.00\t    0.00\t    0.00\r\n2\t    5.00\t    0.00\t    1.00\r\n",
               ReadFile(strFolder + "GEO1.XYZ"));
 
     // A protocol: ID, Wenner (A), the address file, the geometry, Create.
     CVikaCreateProtocolDlg create(pModel, nullptr);
-    const int nCreate = Drive("Create Vika Protocol", [](HWND hDialog) {
-        SetDlgItemTextA(hDialog, IDC_PROTOCOL_ID, "P1");
-        SelectComboText(hDialog, IDC_ARRAY_TYPE, "Wenner (A)");
-        SelectComboText(hDialog, IDC_ADDRESS_FILE, kAddressName);
-        SelectComboText(hDialog, IDC_GEOMETRY_FILE_CREATE, "GEO1");
-        SetDlgItemTextA(hDialog, IDC_A_SMALLEST, "1");
-        SetDlgItemTextA(hDialog, IDC_A_LARGEST, "3");
-        Click(hDialog, IDOK);
-    }, [&] { return static_cast<int>(create.DoModal()); });
+    const int nCreate = Drive(
+        "Create Vika Protocol",
+        [](HWND hDialog) {
+            SetDlgItemTextA(hDialog, IDC_PROTOCOL_ID, "P1");
+            SelectComboText(hDialog, IDC_ARRAY_TYPE, "Wenner (A)");
+            SelectComboText(hDialog, IDC_ADDRESS_FILE, kAddressName);
+            SelectComboText(hDialog, IDC_GEOMETRY_FILE_CREATE, "GEO1");
+            SetDlgItemTextA(hDialog, IDC_A_SMALLEST, "1");
+            SetDlgItemTextA(hDialog, IDC_A_LARGEST, "3");
+            Click(hDialog, IDOK);
+        },
+        [&] { return static_cast<int>(create.DoModal()); });
     EXPECT_EQ(IDOK, nCreate);
     EXPECT_TRUE(Said("P1.ORG: ")) << "the summary of the sections";
     ASSERT_EQ(1, pModel->GetInfoCount());
@@ -317,11 +331,12 @@ TEST_F(DesignWindows, VikaProjectMakesItsFilesCreatesEditsAndCompilesAProtocol)
     // The protocol editor keeps the file as it is when nothing changed.
     const std::string strOrg = ReadFile(strFolder + "P1.ORG");
     CVikaProtocolDlg editor(pInfo, ".ORG", nullptr);
-    EXPECT_EQ(IDOK, Drive("Edit Vika Protocol: P1.ORG", [](HWND hDialog) { Click(hDialog, IDOK); },
-                          [&] { return static_cast<int>(editor.DoModal()); }));
+    EXPECT_EQ(IDOK, Drive(
+                        "Edit Vika Protocol: P1.ORG", [](HWND hDialog) { Click(hDialog, IDOK); },
+                        [&] { return static_cast<int>(editor.DoModal()); }));
     EXPECT_EQ(CountLines(strOrg), CountLines(ReadFile(strFolder + "P1.ORG")));
     EXPECT_NE(std::string::npos, ReadFile(strFolder + "P1.UP").find("ADR1\tGEO1.XYZ"));
- // Compiling an unsaved project is refused; a saved one runs the stand-in
+    // Compiling an unsaved project is refused; a saved one runs the stand-in
     // compiler and shows its log.
     theApp.WriteProfileString("Folders", "Main", OrdaFolder().c_str());
     pView->SendMessage(WM_COMMAND, ID_PROJECT_COMPILE);
@@ -337,13 +352,16 @@ TEST_F(DesignWindows, VikaProjectMakesItsFilesCreatesEditsAndCompilesAProtocol)
     // The log in the compile-log viewer.
     ResetDesignDialogHooks();
     std::string strErrors;
-    Drive("Compilation successful - Log file:", [&](HWND hDialog) {
-        char szErrors[32] = "";
-        GetDlgItemTextA(hDialog, IDC_LOG_ERRORS, szErrors, sizeof szErrors);
-        strErrors = szErrors;
-        SaveShot(hDialog, "design_compile_log.bmp");
-        Click(hDialog, IDOK);
-    }, [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, ID_PROJECT_VIEW_LOG)); });
+    Drive(
+        "Compilation successful - Log file:",
+        [&](HWND hDialog) {
+            char szErrors[32] = "";
+            GetDlgItemTextA(hDialog, IDC_LOG_ERRORS, szErrors, sizeof szErrors);
+            strErrors = szErrors;
+            SaveShot(hDialog, "design_compile_log.bmp");
+            Click(hDialog, IDOK);
+        },
+        [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, ID_PROJECT_VIEW_LOG)); });
     EXPECT_EQ("0", strErrors);
     GetDesignDialogHooks().showCompileLog = [this](LPCTSTR pszDatabase, LPCTSTR pszLog) {
         strShownDatabase = pszDatabase;
@@ -392,27 +410,30 @@ TEST_F(DesignWindows, CreatingAProtocolShowsProgressAndCanBeCancelled)
 
     CVikaCreateProtocolDlg create(nullptr, nullptr);
     bool bProgressSeen = false;
-    const int nResult = Drive("Create Vika Protocol", [&](HWND hDialog) {
-        SetDlgItemTextA(hDialog, IDC_PROTOCOL_ID, "BIG");
-        SelectComboText(hDialog, IDC_ARRAY_TYPE, "Dipole-Dipole");
-        SelectComboText(hDialog, IDC_ADDRESS_FILE, "ADR256");
-        SetDlgItemTextA(hDialog, IDC_A_SMALLEST, "1");
-        SetDlgItemTextA(hDialog, IDC_A_LARGEST, "64");
-        SetDlgItemTextA(hDialog, IDC_N_SMALLEST, "1");
-        SetDlgItemTextA(hDialog, IDC_N_LARGEST, "64");
-        SetDlgItemTextA(hDialog, IDC_CHANNELS, "4");
-        Script cancel{"Creating Protocol", [&](HWND hProgress) {
-            bProgressSeen = true;
-            SaveShot(hProgress, "design_create_progress.bmp");
-            Click(hProgress, IDCANCEL);
-        }};
-        g_scripts.push_back(&cancel);
-        // The progress window is looked for at once: generating is quick.
-        const UINT_PTR nFast = SetTimer(nullptr, 0, 1, RunScripts);
-        Click(hDialog, IDOK);
-        KillTimer(nullptr, nFast);
-        Click(hDialog, IDCANCEL);
-    }, [&] { return static_cast<int>(create.DoModal()); });
+    const int nResult = Drive(
+        "Create Vika Protocol",
+        [&](HWND hDialog) {
+            SetDlgItemTextA(hDialog, IDC_PROTOCOL_ID, "BIG");
+            SelectComboText(hDialog, IDC_ARRAY_TYPE, "Dipole-Dipole");
+            SelectComboText(hDialog, IDC_ADDRESS_FILE, "ADR256");
+            SetDlgItemTextA(hDialog, IDC_A_SMALLEST, "1");
+            SetDlgItemTextA(hDialog, IDC_A_LARGEST, "64");
+            SetDlgItemTextA(hDialog, IDC_N_SMALLEST, "1");
+            SetDlgItemTextA(hDialog, IDC_N_LARGEST, "64");
+            SetDlgItemTextA(hDialog, IDC_CHANNELS, "4");
+            Script cancel{"Creating Protocol", [&](HWND hProgress) {
+                              bProgressSeen = true;
+                              SaveShot(hProgress, "design_create_progress.bmp");
+                              Click(hProgress, IDCANCEL);
+                          }};
+            g_scripts.push_back(&cancel);
+            // The progress window is looked for at once: generating is quick.
+            const UINT_PTR nFast = SetTimer(nullptr, 0, 1, RunScripts);
+            Click(hDialog, IDOK);
+            KillTimer(nullptr, nFast);
+            Click(hDialog, IDCANCEL);
+        },
+        [&] { return static_cast<int>(create.DoModal()); });
     EXPECT_EQ(IDCANCEL, nResult) << "no chart opens";
     EXPECT_TRUE(bProgressSeen);
     EXPECT_EQ(ProtocolCreationResult::Cancelled, create.GetResult().outcome);
@@ -427,10 +448,12 @@ TEST_F(DesignWindows, PolyvectProjectEditsAndCompilesItsProtocols)
     CreateDirectoryA(strFolder.c_str(), nullptr);
     CreateDirectoryA(strTarget.c_str(), nullptr);
     DeleteFileA((strTarget + "\\POLYVECT.BIN").c_str());
-    std::ofstream(strFolder + "A.PV", std::ios::binary) << "5\r\nGEO1.XYZ\r\n  1  2 3\t4\r\nSwitch Cable 1\r\n";
+    std::ofstream(strFolder + "A.PV", std::ios::binary)
+        << "5\r\nGEO1.XYZ\r\n  1  2 3\t4\r\nSwitch Cable 1\r\n";
     std::ofstream(strFolder + "GEO1.XYZ", std::ios::binary) << "0\r\n";
 
-    auto* pDoc = dynamic_cast<CPolyvectDoc*>(theApp.GetTemplate(TEMPLATE_POLYVECT)->OpenDocumentFile(nullptr));
+    auto* pDoc =
+        dynamic_cast<CPolyvectDoc*>(theApp.GetTemplate(TEMPLATE_POLYVECT)->OpenDocumentFile(nullptr));
     ASSERT_NE(nullptr, pDoc);
     CProtocolModel* pModel = pDoc->GetModel();
     pModel->SetSourceFolder(strFolder.c_str());
@@ -438,22 +461,30 @@ TEST_F(DesignWindows, PolyvectProjectEditsAndCompilesItsProtocols)
     auto* pView = FirstView<CPolyvectViewport>(pDoc);
     ASSERT_NE(nullptr, pView);
 
-    Drive("Manage Items Dialog", [](HWND hDialog) {
-        Click(hDialog, IDC_ADD_ALL_PROTOCOLS);
-        Click(hDialog, IDOK);
-    }, [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, ID_PROJECT_MANAGE)); });
+    Drive(
+        "Manage Items Dialog",
+        [](HWND hDialog) {
+            Click(hDialog, IDC_ADD_ALL_PROTOCOLS);
+            Click(hDialog, IDOK);
+        },
+        [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, ID_PROJECT_MANAGE)); });
     ASSERT_EQ(1, pModel->GetInfoCount());
     auto* pInfo = dynamic_cast<CPolyvectProtocolInfo*>(pModel->GetInfoList().GetHead());
     ASSERT_NE(nullptr, pInfo);
     EXPECT_EQ(2, pInfo->GetItemCount());
 
     CPolyvectProtocolDlg editor(pInfo, nullptr);
-    EXPECT_EQ(IDOK, Drive(" A", [](HWND hDialog) {
-        HWND hList = GetDlgItem(hDialog, IDC_COMMANDS);
-        SendMessageA(hList, LB_INSERTSTRING, 2, reinterpret_cast<LPARAM>("   5:\tReset Cable 1"));
-        Click(hDialog, IDOK);
-    }, [&] { return static_cast<int>(editor.DoModal()); }));
-    EXPECT_EQ("5\r\nGEO1.XYZ\r\n1\t2\t3\t4\r\nSwitch Cable 1\r\nReset Cable 1\r\n", ReadFile(strFolder + "A.PV"));
+    EXPECT_EQ(IDOK, Drive(
+                        " A",
+                        [](HWND hDialog) {
+                            HWND hList = GetDlgItem(hDialog, IDC_COMMANDS);
+                            SendMessageA(hList, LB_INSERTSTRING, 2,
+                                         reinterpret_cast<LPARAM>("   5:\tReset Cable 1"));
+                            Click(hDialog, IDOK);
+                        },
+                        [&] { return static_cast<int>(editor.DoModal()); }));
+    EXPECT_EQ("5\r\nGEO1.XYZ\r\n1\t2\t3\t4\r\nSwitch Cable 1\r\nReset Cable 1\r\n",
+              ReadFile(strFolder + "A.PV"));
     pInfo->ReadHeader();
     EXPECT_EQ(3, pInfo->GetItemCount());
 
@@ -475,41 +506,53 @@ TEST_F(DesignWindows, ItemDialogsWriteTheirRowsBackAndRememberTheirValues)
     const int layout[7] = {0, 0, 0, 0, 0, 4, 21};
     CString strRow = "12\t12\t1-12\tspare";
     CEditAdrItemDlg address(strRow, layout, nullptr);
-    EXPECT_EQ(IDOK, Drive("Edit Address Map Item", [](HWND hDialog) { Click(hDialog, IDOK); },
-                          [&] { return static_cast<int>(address.DoModal()); }));
+    EXPECT_EQ(IDOK, Drive(
+                        "Edit Address Map Item", [](HWND hDialog) { Click(hDialog, IDOK); },
+                        [&] { return static_cast<int>(address.DoModal()); }));
     EXPECT_STREQ("12\t12\t1-12\tspare", strRow);
     EXPECT_STREQ("12,1,12", theApp.GetProfileString("EditAdrItemDlg", "Members"));
 
     CEditAdrItemDlg refused(strRow, layout, nullptr);
-    EXPECT_EQ(IDCANCEL, Drive("Edit Address Map Item", [](HWND hDialog) {
-        SetDlgItemTextA(hDialog, IDC_ADR_RELAY, "300");
-        Click(hDialog, IDOK);
-        Click(hDialog, IDCANCEL);
-    }, [&] { return static_cast<int>(refused.DoModal()); }));
+    EXPECT_EQ(IDCANCEL, Drive(
+                            "Edit Address Map Item",
+                            [](HWND hDialog) {
+                                SetDlgItemTextA(hDialog, IDC_ADR_RELAY, "300");
+                                Click(hDialog, IDOK);
+                                Click(hDialog, IDCANCEL);
+                            },
+                            [&] { return static_cast<int>(refused.DoModal()); }));
     EXPECT_FALSE(theApp.messages.empty()) << "the range is reported";
     EXPECT_STREQ("12\t12\t1-12\tspare", strRow);
 
     CString strCommand = "   7:\t1\t2\t3\t4";
     CEditVikaCommandDlg command(strCommand, 1, 999, 0, nullptr);
-    EXPECT_EQ(IDOK, Drive("Edit Vika Command: #7", [](HWND hDialog) {
-        SetDlgItemTextA(hDialog, 1190, "9");
-        Click(hDialog, IDOK);
-    }, [&] { return static_cast<int>(command.DoModal()); }));
+    EXPECT_EQ(IDOK, Drive(
+                        "Edit Vika Command: #7",
+                        [](HWND hDialog) {
+                            SetDlgItemTextA(hDialog, 1190, "9");
+                            Click(hDialog, IDOK);
+                        },
+                        [&] { return static_cast<int>(command.DoModal()); }));
     EXPECT_STREQ("   7:\t1\t2\t3\t4", strCommand) << "the row keeps its four values";
 
     CString strNew;
     CEditVikaCommandDlg newRow(strNew, 2, 999, 5, nullptr);
-    EXPECT_EQ(IDOK, Drive("Edit Vika Command: #5", [](HWND hDialog) { Click(hDialog, IDOK); },
-                          [&] { return static_cast<int>(newRow.DoModal()); }));
+    EXPECT_EQ(IDOK, Drive(
+                        "Edit Vika Command: #5", [](HWND hDialog) { Click(hDialog, IDOK); },
+                        [&] { return static_cast<int>(newRow.DoModal()); }));
     EXPECT_STREQ("   5:\t1\t2\t3\t4\t9\t0", strNew) << "C1, C2 and two pairs from the remembered values";
 
     CString strPolyvect = "   3:\tSwitch Cable 2";
     CEditPolyvectCommandDlg polyvect(strPolyvect, 0, nullptr);
     int nCommand = -1;
-    EXPECT_EQ(IDOK, Drive("Edit Polyvect Command: #3", [&](HWND hDialog) {
-        nCommand = static_cast<int>(SendDlgItemMessageA(hDialog, IDC_POLYVECT_COMMAND, CB_GETCURSEL, 0, 0));
-        Click(hDialog, IDOK);
-    }, [&] { return static_cast<int>(polyvect.DoModal()); }));
+    EXPECT_EQ(IDOK, Drive(
+                        "Edit Polyvect Command: #3",
+                        [&](HWND hDialog) {
+                            nCommand = static_cast<int>(
+                                SendDlgItemMessageA(hDialog, IDC_POLYVECT_COMMAND, CB_GETCURSEL, 0, 0));
+                            Click(hDialog, IDOK);
+                        },
+                        [&] { return static_cast<int>(polyvect.DoModal()); }));
     EXPECT_EQ(3, nCommand);
     EXPECT_STREQ("   3:\tSwitch Cable 2", strPolyvect);
 }
@@ -530,12 +573,57 @@ TEST_F(DesignWindows, CreateGeometryKeepsTheOldFileUntilTheNewOneIsSaved)
         return IDOK;
     };
     theApp.nAnswer = IDYES;
-    Drive("Edit Geometry File:", [](HWND hDialog) {
-        EXPECT_EQ(1, SendDlgItemMessageA(hDialog, IDC_SET_NAMES, LB_GETCOUNT, 0, 0)) << "an empty geometry";
-        Click(hDialog, IDCANCEL);
-    }, [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, ID_PROJECT_CREATE_GEOMETRY)); });
+    Drive(
+        "Edit Geometry File:",
+        [](HWND hDialog) {
+            EXPECT_EQ(1, SendDlgItemMessageA(hDialog, IDC_SET_NAMES, LB_GETCOUNT, 0, 0))
+                << "an empty geometry";
+            Click(hDialog, IDCANCEL);
+        },
+        [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, ID_PROJECT_CREATE_GEOMETRY)); });
     theApp.nAnswer = IDOK;
     EXPECT_TRUE(Said("already exists"));
     EXPECT_EQ(strOld, ReadFile(strFolder + "G.XYZ")) << "cancelled: the old file stays";
     pDoc->OnCloseDocument();
+}
+
+TEST_F(DesignWindows, EditorsKeepTheUsersWorkWhenAFileCannotBeReadOrWritten)
+{
+    const std::string strFolder = TempFolder() + "faults\\";
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    std::ofstream(strFolder + "BAD.ADR", std::ios::binary) << "2 21\r\nnot a header line\r\n";
+    const std::string strOrg = "1\r\nBAD\r\n1 2 3 4\r\n";
+    std::ofstream(strFolder + "R.ORG", std::ios::binary) << strOrg;
+    CVikaProtocolInfo info;
+    info.SetFolder(strFolder.c_str());
+    info.SetName("R");
+    info.ReadHeader();
+    ASSERT_STREQ("BAD", info.GetAddressFile());
+
+    // A damaged address file is reported, not opened as a new one.
+    CVikaAddressDlg address(&info, nullptr, nullptr);
+    EXPECT_EQ(IDCANCEL, address.DoModal());
+    EXPECT_TRUE(Said("cannot be read"));
+    EXPECT_EQ("2 21\r\nnot a header line\r\n", ReadFile(strFolder + "BAD.ADR"));
+
+    // A section that cannot be written (another program holds it) keeps the
+    // dialog open.
+    theApp.messages.clear();
+    HANDLE hHeld = INVALID_HANDLE_VALUE;
+    CVikaProtocolDlg editor(&info, ".ORG", nullptr);
+    bool bStillOpen = false;
+    EXPECT_EQ(IDCANCEL, Drive(
+                            "Edit Vika Protocol: R.ORG",
+                            [&](HWND hDialog) {
+                                hHeld = CreateFileA((strFolder + "R.ORG").c_str(), GENERIC_READ, 0, nullptr,
+                                                    OPEN_EXISTING, 0, nullptr);
+                                Click(hDialog, IDOK);
+                                bStillOpen = IsWindowVisible(hDialog) != FALSE;
+                                Click(hDialog, IDCANCEL);
+                            },
+                            [&] { return static_cast<int>(editor.DoModal()); }));
+    CloseHandle(hHeld);
+    EXPECT_TRUE(Said("Could not open file. It may be read-only."));
+    EXPECT_TRUE(bStillOpen);
+    EXPECT_EQ(strOrg, ReadFile(strFolder + "R.ORG"));
 }

@@ -30,7 +30,7 @@ TEST(ItemRows, VikaCommandRowsKeepTheirNumberOfValues)
     ASSERT_TRUE(row.Parse("   7:\t1\t2\t3\t4"));
     EXPECT_EQ(7, row.nLine);
     EXPECT_EQ(4, row.nValues);
-    row.values[5] = 9;  // a field of channel 2 changed in the dialog
+    row.values[5] = 9; // a field of channel 2 changed in the dialog
     EXPECT_STREQ("   7:\t1\t2\t3\t4", row.Format());
     EXPECT_EQ(4, VikaCommandRow::ValuesForChannels(1));
     EXPECT_EQ(10, VikaCommandRow::ValuesForChannels(4));
@@ -42,7 +42,12 @@ TEST(ItemRows, VikaCommandRowsKeepTheirNumberOfValues)
 
 TEST(ItemRows, PolyvectRowsAreMeasurementsOrCableCommands)
 {
-    const struct { const char* pszRow; int nCommand; const char* pszBack; } cases[] = {
+    const struct
+    {
+        const char* pszRow;
+        int nCommand;
+        const char* pszBack;
+    } cases[] = {
         {"   3:\tSwitch Cable 2", PolyvectCommandRow::SwitchCable2, "   3:\tSwitch Cable 2"},
         {"   4:\tReset Cable 1", PolyvectCommandRow::ResetCable1, "   4:\tReset Cable 1"},
         {"   5:\t1\t2\t3\t4", PolyvectCommandRow::Measure, "   5:\t1\t2\t3\t4"},
@@ -94,6 +99,15 @@ TEST(AddressMapCreation, OverlappingCablesShareTheirEndTakeouts)
     const std::vector<CString> second = GenerateAddressEntries(Layout(2, 3, 1, 10), skipFirst);
     ASSERT_EQ(3u, second.size());
     EXPECT_STREQ("1\t1\t2-1", second[0]);
+}
+
+TEST(AddressMapCreation, HintsNameTheConnectorPinsOfARelay)
+{
+    EXPECT_STREQ("Relay address 22 maps to pin(s):\r\n\tConnector #1 - Pin Y\r\n\tConnector #3 - Pin M",
+                 RelayPinHint(22));
+    EXPECT_STREQ("Relay address 1 maps to pin(s):\r\n\tConnector #1 - Pin A", RelayPinHint(1));
+    EXPECT_STREQ("Relay address 300 maps to pin(s):", RelayPinHint(300));
+    EXPECT_STREQ("This address entry is used as a place holder and is not connected.", RelayPinHint(0));
 }
 
 TEST(CoordinateEditing, ProposesTheNextPointOnTheLine)

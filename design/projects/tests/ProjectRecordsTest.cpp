@@ -6,6 +6,8 @@
 #include "design/projects/VikaModel.h"
 #include "design/projects/VikaProtocolInfo.h"
 #include "design/tests/TestFiles.h"
+#include "framework/Archive.h"
+#include "framework/MemFile.h"
 #include "framework/MemoryProfileStore.h"
 #include "framework/OsFile.h"
 
@@ -60,6 +62,32 @@ TEST(VikaProtocolInfo, ReadsCountsChannelsAndNamesFromTheThreeSections)
     EXPECT_EQ(1, pInfo->GetStatusIcon());
 }
 
+TEST(VikaProtocolInfo, ArchiveKeepsTheAddressFileChannelsAndCounts)
+{
+    TempDir dir;
+    WriteFile(dir.Path("P1.ORG"), "5\r\nADDR1\tGEO1.XYZ\r\n3\t5\t1\t2\t7\t8\r\n");
+    WriteFile(dir.Path("P1.UP"), "5\r\nADDR1\r\n3\t5\t1\t2\r\n3\t5\t1\t2\r\n");
+    auto pInfo = ReadVika(dir, "P1");
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        pInfo->Serialize(ar);
+        ar.Close();
+    }
+    std::vector<BYTE> bytes(file.GetData(), file.GetData() + file.GetLength());
+    CMemFile in(bytes.data(), static_cast<UINT>(bytes.size()));
+    CArchive ar(&in, CArchive::load);
+    CVikaProtocolInfo loaded;
+    loaded.Serialize(ar);
+    EXPECT_STREQ("P1", loaded.GetName());
+    EXPECT_STREQ("GEO1", loaded.GetGeometryFile());
+    EXPECT_STREQ("ADDR1", loaded.GetAddressFile());
+    EXPECT_EQ(2u, loaded.GetChannels());
+    EXPECT_EQ(1u, loaded.GetOrgCount());
+    EXPECT_EQ(2u, loaded.GetUpCount());
+    EXPECT_EQ(0u, loaded.GetDwnCount());
+}
+
 TEST(VikaProtocolInfo, ExtensionsOfTheNamesLineMatchInAnyCase)
 {
     TempDir dir;
@@ -71,11 +99,16 @@ TEST(VikaProtocolInfo, ExtensionsOfTheNamesLineMatchInAnyCase)
 
 TEST(VikaProtocolInfo, CountsChannelsOfACommandLine)
 {
-    const struct { const char* pszLine; int nCode; int nChannels; } cases[] = {
+    const struct
+    {
+        const char* pszLine;
+        int nCode;
+        int nChannels;
+    } cases[] = {
         {"3\t5\t1\t2\t7\t8", 5, 2},
         {"3 0 1 2", 4, 2},
-        {"3 5 1 2 x 7 8", 5, 1},   // a letter stops the count
-        {"3 5 0 1 2 7", 5, 1},     // a zero digit does not
+        {"3 5 1 2 x 7 8", 5, 1}, // a letter stops the count
+        {"3 5 0 1 2 7", 5, 1},   // a zero digit does not
         {"", 5, 0},
     };
     for (const auto& c : cases)

@@ -47,7 +47,13 @@ TEST(ProtocolCreation, MapsTheDialogOntoTheGenerator)
     EXPECT_EQ(1, generator.m_nMaxLevel);
     EXPECT_EQ(&skip, generator.m_pSkipList);
 
-    const struct { int nCode; BOOL bUsesN; BOOL bPattern; BOOL bChannels; } cases[] = {
+    const struct
+    {
+        int nCode;
+        BOOL bUsesN;
+        BOOL bPattern;
+        BOOL bChannels;
+    } cases[] = {
         {ArrayResistance, FALSE, FALSE, FALSE}, {ArrayWennerA, FALSE, TRUE, FALSE},
         {ArrayPolePole, FALSE, TRUE, TRUE},     {ArrayDipoleDipole, TRUE, TRUE, TRUE},
         {ArrayTomography, FALSE, FALSE, FALSE}, {ArrayPotential, FALSE, TRUE, TRUE},
@@ -89,7 +95,8 @@ TEST(ProtocolCreation, GeneratesTheChosenSectionsAndRemovesStaleOnes)
     WriteFile(dir.Path("P1.DWN"), "old");
     CVikaProtocolCreation settings = Wenner("P1");
     settings.m_bCreateDwn = 0;
-    const ProtocolCreationResult result = RunProtocolCreation(settings, dir.Folder().c_str(), nullptr, nullptr, TRUE);
+    const ProtocolCreationResult result =
+        RunProtocolCreation(settings, dir.Folder().c_str(), nullptr, nullptr, TRUE);
     EXPECT_EQ(ProtocolCreationResult::Created, result.outcome);
     EXPECT_GT(result.counts[0], 0);
     EXPECT_EQ(0, result.counts[2]);

@@ -9,12 +9,11 @@
 TEST(VikaProtocolText, KeepsHeaderNamesAndCommentsThroughASave)
 {
     TempDir dir;
-    const std::string strFile =
-        "3\r\n"
-        "ADR1\tGEO1.XYZ\tsite A\r\n"
-        "  1 2  3 4 //first\r\n"
-        "\r\n"
-        "12 7 8 9x\r\n";
+    const std::string strFile = "3\r\n"
+                                "ADR1\tGEO1.XYZ\tsite A\r\n"
+                                "  1 2  3 4 //first\r\n"
+                                "\r\n"
+                                "12 7 8 9x\r\n";
     WriteFile(dir.Path("P.UP"), strFile);
     CVikaProtocolText text;
     ASSERT_TRUE(text.Load(dir.Path("P.UP").c_str()));
