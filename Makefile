@@ -50,13 +50,15 @@ check: check-native check-win check-fuzz
 BENCH := $(BUILD)/bench
 bench: setup
 	@cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DG7K_SANITIZE=OFF >/dev/null
-	@cmake --build $(BENCH) -j $(JOBS) --target zmodem_bench design_bench chart_bench framework_bench array_bench project_bench
+	@cmake --build $(BENCH) -j $(JOBS) --target zmodem_bench design_bench chart_bench framework_bench array_bench project_bench lists_bench tree_bench
 	cd $(BENCH) && bench/zmodem/zmodem_bench
 	cd $(BENCH) && bench/design/design_bench
 	cd $(BENCH) && chart/chart_bench
 	cd $(BENCH) && bench/framework/framework_bench
 	cd $(BENCH) && bench/framework/array_bench
 	cd $(BENCH) && bench/project/project_bench
+	cd $(BENCH) && bench/lists/lists_bench
+	cd $(BENCH) && bench/tree/tree_bench
 
 # Builds only what it runs (the application and the instrument simulator);
 # the tests and benchmarks are built by `make check` and `make bench`.

@@ -7,6 +7,7 @@
 //   application        100-299        1000-1399   32768-32999  resource.h
 //   instrument         136 (*)        1000-1099   -            InstrumentRes.h
 //   common controls    20500-20599    -           -            ControlsRes.h
+//   list controls      20692 (cursor; its number is fixed)         ListsRes.h
 //   framework          0xE000-0xEFFF (standard commands, strings)  G7K.rc
 //
 // (*) the transfer-status dialog keeps the number it has always had, inside
