@@ -1,5 +1,6 @@
 #include "framework/Framework.h"
 #include "app/MainFrame.h"
+#include "app/G7KCommandLineInfo.h"
 #include "app/PropertiesSheet.h"
 #include "app/project/DeleteCommands.h"
 #include "app/project/FolderSettings.h"
@@ -80,6 +81,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     LoadBarState("CustomToolBars");
     // The instrument dialogs' "&Settings" opens the settings sheet, whose
     // communication page holds the port and baud rate.
+    SetInstrumentServiceMode(g_bAdministratorMode);
     SetComPortSettingsHook([](CWnd*) { RunPropertiesSheet(static_cast<CMainFrame*>(AfxGetMainWnd())); });
     return 0;
 }
