@@ -262,12 +262,13 @@ int CImportDataDlg::FillFolder(const char* path, HTREEITEM parent)
 void CImportDataDlg::ForEachFile(void (*callback)(CImportDataDlg*, SECTreeCtrl*, HTREEITEM, void*), void* param,
                                  HTREEITEM start)
 {
-    CWaitCursor wait;
+    GetHostServices().BeginWaitCursor();
     UpdateData(TRUE);
     ::ForEachFile(GetTreeItems(), start, [&](IImportTree::Item item) {
         callback(this, &m_tree, static_cast<HTREEITEM>(const_cast<void*>(item)), param);
     });
     UpdateCheckStates(GetTreeItems());
+    GetHostServices().EndWaitCursor();
 }
 
 void CImportDataDlg::MarkExistingFiles()

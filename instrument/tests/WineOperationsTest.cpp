@@ -3,10 +3,14 @@
 // removal in both dialects, geometry files, import, calibration and the
 // service page, with error replies and a silent instrument.
 #include "CPP_ALL/GFComStream.h"
+#include "framework/HostServices.h"
+#include "framework/MemoryProfileStore.h"
 #include "app/G7KException.h"
 #include "instrument/AdministratorPage.h"
 #include "instrument/CalibrationCommand.h"
 #include "instrument/ImportData.h"
+#include "instrument/ImportDataDlg.h"
+#include "instrument/ImportSelection.h"
 #include "instrument/InstallFiles.h"
 #include "instrument/InstallModules.h"
 #include "instrument/ModifyCalibrationParametersDlg.h"
@@ -448,6 +452,75 @@ TEST_F(WineOperations, ServicePageShowsTheInstrumentsErrorAndWritesNothing)
     page.ApplyConverterType();
     EXPECT_TRUE(Received().empty());
     page.DestroyWindow();
+}
+
+// The user of the import: keeps a running transfer going and presses "&Ok"
+// of the finished window.
+int KeepTransferring(HWND, LPCTSTR text, LPCTSTR, UINT)
+{
+    g_boxes.push_back(text);
+    return std::string(text) == "Abort job?" ? IDNO : IDYES;
+}
+
+void CALLBACK PressOkOfTheImport(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (HWND window = ::FindWindowA(nullptr, "Import Data (S/N: 1234567)"))
+        ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(WineOperations, ImportDialogShowsTheFoldersAndImportsTheCheckedFiles)
+{
+    AfxSetMessageBoxHook(KeepTransferring);
+    const std::string a = WriteRandomFile(drive / "DATA" / "SP" / "A.G7K", 3000, 7);
+    WriteRandomFile(drive / "DATA" / "SP" / "B.G7K", 2000, 8);
+    WriteRandomFile(drive / "DATA" / "IP" / "C.G7K", 1000, 9);
+    simtest::WriteFile(pc / "B.G7K", "an older import");
+    CMemoryProfileStore profile;
+    CSilentHostServices host(&profile);
+    CHostServicesScope useHost(host);
+    profile.WriteString("Folders", "ImportData", pc.string().c_str());
+    CImportDataDlg dialog(nullptr, nullptr);
+    ASSERT_TRUE(dialog.Create(CImportDataDlg::IDD, nullptr));
+    CString title;
+    dialog.GetWindowText(title);
+    EXPECT_STREQ(title, "Import data from Geovolt GVX7000/GVX2000 <S/N: 1234567>");
+    EXPECT_EQ(dialog.m_filesFound, 3u);
+    IImportTree& tree = dialog.GetTreeItems();
+    IImportTree::Item root = tree.Root();
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(tree.Text(root), "<S/N: 1234567>");
+    std::vector<std::string> folders;
+    IImportTree::Item sp = tree.FirstChild(root);
+    for (IImportTree::Item f = sp; f; f = tree.NextSibling(f))
+        folders.push_back(tree.Text(f) + (tree.IsDisabled(f) ? " disabled" : ""));
+    EXPECT_EQ(folders, (std::vector<std::string>{"SP", "Resistivity (No files) disabled", "IP",
+                                                 "Log. Data (No files) disabled", "Testing (No files) disabled"}));
+    IImportTree::Item fileA = tree.FirstChild(sp);
+    IImportTree::Item fileB = tree.NextSibling(fileA);
+    EXPECT_EQ(tree.Text(fileA), "A.G7K");
+    EXPECT_FALSE(tree.HasExistsMark(fileA));
+    EXPECT_TRUE(tree.HasExistsMark(fileB));
+
+    ToggleCheck(tree, sp);
+    EXPECT_EQ(tree.GetCheck(root), kPartlyChecked);
+    EXPECT_EQ(dialog.CollectSelectedFiles(), (std::vector<std::string>{"C:\\DATA\\SP\\A.G7K"}));
+    UINT_PTR timer = ::SetTimer(nullptr, 0, 100, PressOkOfTheImport);
+    dialog.OnImport();
+    ::KillTimer(nullptr, timer);
+    EXPECT_TRUE(ReadFile(pc / "A.G7K") == a);
+    EXPECT_EQ(ReadFile(pc / "B.G7K"), "an older import");
+    EXPECT_TRUE(tree.HasExistsMark(fileA));
+    dialog.DestroyWindow();
+}
+
+TEST_F(WineOperations, ImportDialogReportsAnUnusablePortWhenItOpens)
+{
+    g_serialInterfaceInfo.SetPortIndex(60);  // no such port
+    CImportDataDlg dialog(nullptr, nullptr);
+    dialog.Create(CImportDataDlg::IDD, nullptr);
+    EXPECT_TRUE(BoxShown("The serial port could not be opened."));
+    if (dialog.m_hWnd)
+        dialog.DestroyWindow();
 }
 
 } // namespace
