@@ -62,8 +62,7 @@ protected:
         Control("");
         for (const fs::path& root : {pc, drive})
             for (const auto& e : fs::directory_iterator(root))
-                if (e.is_regular_file() || root == pc)
-                    fs::remove_all(e.path());
+                fs::remove_all(e.path());
         fs::current_path(pc);
         g_boxes.clear();
         previousHook = AfxSetMessageBoxHook(AnswerYes);
