@@ -2,6 +2,7 @@
 #include "app/MainFrame.h"
 #include "app/ComPortSettingsDlg.h"
 #include "app/ApplicationHostServices.h"
+#include "app/G7KCommandLineInfo.h"
 #include "app/PropertiesSheet.h"
 #include "app/project/DeleteCommands.h"
 #include "app/project/FolderSettings.h"
@@ -85,6 +86,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     EnableDocking(CBRS_ALIGN_ANY, 0);
     LoadBarState("CustomToolBars");
     // The instrument dialogs' "&Settings" runs the port settings dialog.
+    SetInstrumentServiceMode(g_bAdministratorMode);
     SetComPortSettingsHook([](CWnd*) { RunComPortSettingsDialog(static_cast<CMainFrame*>(AfxGetMainWnd())); });
     return 0;
 }

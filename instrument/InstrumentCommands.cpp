@@ -1,5 +1,6 @@
 #include "instrument/InstrumentCommands.h"
 
+#include "instrument/ImportDataDlg.h"
 #include "instrument/InstallFiles.h"
 #include "instrument/InstallProgramModulesDlg.h"
 #include "instrument/InstrumentUi.h"
@@ -10,6 +11,7 @@
 namespace {
 
 void (*g_comPortSettings)(CWnd*) = nullptr;
+bool g_serviceMode = false;
 
 int InstallFiles()
 {
@@ -22,6 +24,16 @@ int InstallFiles()
 }
 
 } // namespace
+
+void SetInstrumentServiceMode(bool on)
+{
+    g_serviceMode = on;
+}
+
+bool IsInstrumentServiceMode()
+{
+    return g_serviceMode;
+}
 
 void SetComPortSettingsHook(void (*hook)(CWnd*))
 {
@@ -37,6 +49,10 @@ void RunComPortSettings(CWnd* parent)
 int RunInstrumentOperation(UINT command, CWnd* frame)
 {
     switch (command) {
+    case ID_IMPORT_DATA: {
+        CImportDataDlg dialog(reinterpret_cast<CMainFrame*>(frame), nullptr);
+        return static_cast<int>(dialog.DoModal());
+    }
     case ID_INSTALL_MODULES: {
         CInstallProgramModulesDlg dialog(frame);
         return static_cast<int>(dialog.DoModal());

@@ -11,3 +11,8 @@ int RunInstrumentOperation(UINT command, CWnd* frame);
 void RunComPortSettings(CWnd* parent);
 // Sets the hook the program uses for the COM-port settings dialog.
 void SetComPortSettingsHook(void (*hook)(CWnd* parent));
+
+// Service mode (the access parameter of the command line) shows more of
+// the instrument in the import dialog.
+void SetInstrumentServiceMode(bool on);
+bool IsInstrumentServiceMode();

@@ -8,7 +8,7 @@ void ShowComPortError()
     CString text, caption;
     text.LoadString(IDS_COM_PORT_ERROR);
     caption.LoadString(IDS_COM_PORT_ERROR_CAPTION);
-    ::MessageBoxA(AfxGetSafeHwnd(AfxGetMainWnd()), text, caption, MB_OK | MB_ICONSTOP);
+    AfxShowMessageBox(AfxGetSafeHwnd(AfxGetMainWnd()), text, caption, MB_OK | MB_ICONSTOP);
 }
 
 BOOL ChangeToImportFolder(const CString& folder)

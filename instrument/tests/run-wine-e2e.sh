@@ -37,8 +37,9 @@ mkdir -p "$work/pc"
 drive=$(winepath -w "$work/drive" 2>/dev/null)
 control=$(winepath -w "$work/control" 2>/dev/null)
 pc=$(winepath -w "$work/pc" 2>/dev/null)
+log=$(winepath -w "$work/sim.log" 2>/dev/null)
 [ -n "$drive" ] && [ -n "$control" ] && [ -n "$pc" ] || { echo "winepath failed"; exit 1; }
-G7K_SIM_PORT=$((port - 1)) G7K_SIM_DRIVE=$drive G7K_SIM_CONTROL=$control G7K_SIM_PC=$pc \
+G7K_SIM_PORT=$((port - 1)) G7K_SIM_LOG=$log G7K_SIM_DRIVE=$drive G7K_SIM_CONTROL=$control G7K_SIM_PC=$pc \
   "$here/tools/wine-run.sh" "$exe" "$@"
 rc=$?
 if [ $rc -ne 0 ]; then
