@@ -18,14 +18,14 @@ int CVikaChartFrame::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CMDIChildWnd::OnCreate(lpcs) == -1)
         return -1;
-    if (!m_mainBar.Create(this, IDD_CHART_MAIN_BAR, CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM, IDW_CHART_MAIN_BAR))
+    if (!m_mainBar.Create(this, IDD_CHART_MAIN_BAR, WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM, IDW_CHART_MAIN_BAR))
         return -1;
     EnableDocking(CBRS_ALIGN_ANY);
     m_mainBar.SetBarStyle(m_mainBar.GetBarStyle() | CBRS_SIZE_DYNAMIC);
     m_mainBar.EnableDocking(CBRS_ALIGN_TOP);
     DockControlBar(&m_mainBar);
 
-    if (!m_statusBar.Create(this, IDD_CHART_STATUS_BAR, CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP, IDW_CHART_STATUS_BAR))
+    if (!m_statusBar.Create(this, IDD_CHART_STATUS_BAR, WS_VISIBLE | CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP, IDW_CHART_STATUS_BAR))
         return -1;
     EnableDocking(CBRS_ALIGN_ANY);
     m_statusBar.SetBarStyle(m_statusBar.GetBarStyle() | CBRS_SIZE_DYNAMIC);
