@@ -5,6 +5,7 @@
 #include "chart/VikaChartModel.h"
 #include "chart/VikaElectrodeItem.h"
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -203,8 +204,10 @@ void CVikaChartViewport::ShowElectrodes(CView* pView, CVikaChartComponent* pComp
         return;
     const CVikaChartItem& item = *pComp->GetSubject();
     const int electrodes[4] = {item.m_nA, item.m_nB, item.m_nM, item.m_nN};
-    int next = 0;
-    for (int i = 0; i < m_nGridParts && next < 4; ++i) {
+    // Found first, added after: adding to the part list while walking it
+    // could move the list.
+    std::vector<std::pair<int, CRect>> found;
+    for (int i = 0; i < m_nGridParts && found.size() < 4; ++i) {
         auto* pCable = dynamic_cast<CVikaCableComponent*>(m_parts[i]);
         if (!pCable)
             break;  // the takeouts come first
@@ -213,11 +216,13 @@ void CVikaChartViewport::ShowElectrodes(CView* pView, CVikaChartComponent* pComp
             continue;
         for (int k = 0; k < 4; ++k) {
             if (electrodes[k] > 0 && pTakeout->m_nElectrode == electrodes[k]) {
-                AddElectrodeMarker(kElectrodeLabels[k], pCable->GetBounds(), next++);
+                found.emplace_back(k, pCable->GetBounds());
                 break;
             }
         }
     }
+    for (size_t n = 0; n < found.size(); ++n)
+        AddElectrodeMarker(kElectrodeLabels[found[n].first], found[n].second, static_cast<int>(n));
 }
 
 void CVikaChartViewport::HighlightPart(CView* pView, MvcVisualPart* pPart)
