@@ -277,6 +277,23 @@ TEST_F(ChartWindow, OpenHoverToggleValidateSortSaveAndPrint)
     EXPECT_EQ(0, pModel->CountItemsWithDuplicates());
     EXPECT_EQ(pModel->GetTakeouts().GetSize() + pModel->GetItems().GetSize(), pView->GetPartCount());
 
+    // Disabling the clicked measurement's depth level through the dialog.
+    pView->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+    auto* pHovered = dynamic_cast<CVikaChartComponent*>(pView->GetHighlightedPart());
+    ASSERT_NE(nullptr, pHovered);
+    pItem = pHovered->GetSubject();  // the one hovered first may have been a removed duplicate
+    EXPECT_TRUE(Drive("Disable Multiple Items", [](HWND hWnd) { Press(hWnd, IDOK); },
+                      [&] { pController->OnDisableMultipleItems(); }));
+    int nOnLevel = 0;
+    for (int i = 0; i < pModel->GetItems().GetSize(); ++i) {
+        const CVikaChartItem* p = pModel->GetItems()[i];
+        if (p->GetSection() == kSectionOrg && p->CompareBy(pItem, SortSpec::kDepth) == 0) {
+            ++nOnLevel;
+            EXPECT_FALSE(p->IsEnabled()) << p->m_nLine;
+        }
+    }
+    EXPECT_GT(nOnLevel, 1);
+
     // The layout flipped twice is the original.
     std::vector<int> before;
     for (int i = 0; i < pModel->GetItems().GetSize(); ++i)
@@ -312,6 +329,16 @@ TEST_F(ChartWindow, OpenHoverToggleValidateSortSaveAndPrint)
     ASSERT_TRUE(reread.OpenProtocolFiles(path.c_str()));
     EXPECT_EQ(nEnabled, reread.GetCount(0));
     EXPECT_EQ(0, reread.Validate());
+
+    // Saved under another name: three text files, which open as a chart;
+    // the first protocol is untouched.
+    const std::string copy = path.substr(0, path.size() - 6) + "COPY.ORG";
+    const std::string original = charttest::ReadFile(path);
+    ASSERT_TRUE(pDoc->DoSave(copy.c_str()));
+    EXPECT_EQ(original, charttest::ReadFile(path));
+    EXPECT_EQ(0, charttest::ReadFile(copy).find("5\n"));
+    EXPECT_TRUE(charttest::FileExists(copy.substr(0, copy.size() - 4) + ".UP"));
+    EXPECT_EQ(pDoc->GetPathName().GetLength() - 8, pDoc->GetPathName().Find("COPY.ORG"));
 
     // Zooming in keeps the middle in the middle (once the chart is larger
     // than the window, so the scroll limits do not move it).
