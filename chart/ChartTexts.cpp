@@ -80,3 +80,29 @@ ChartTexts::InfoLines ChartTexts::ForTakeout(const CVikaCableItem& takeout,
   lines[6].Format("X-location:\t%.2f m", takeout.GetX() * s + o);
   return lines;
 }
+
+namespace {
+
+CString DuplicateLine(const CVikaChartItem& item, double scale) {
+  CString state, line;
+  item.GetStateText(state);
+  line.Format(
+      "Link: %3s \tItem: %4d \tC1=%3d \tC2=%3d \tP1=%3d \tP2=%3d \tX=%.2f "
+      "\tD=%.2f",
+      static_cast<LPCTSTR>(state), item.m_nLine, item.m_nA, item.m_nB,
+      item.m_nM, item.m_nN, item.GetX() * scale, item.GetDepth() * scale);
+  return line;
+}
+
+}  // namespace
+
+std::vector<CString> ChartTexts::DuplicateLines(const CVikaChartItem* item,
+                                                double scale) {
+  const CVikaChartItemArray* duplicates = item ? item->GetDuplicates() : NULL;
+  if (duplicates == NULL)
+    return {" --- NO DUPLICATES FOUND! ---"};
+  std::vector<CString> lines = {DuplicateLine(*item, scale)};
+  for (int i = 0; i < duplicates->GetSize(); ++i)
+    lines.push_back(DuplicateLine(*duplicates->GetAt(i), scale));
+  return lines;
+}

@@ -5,6 +5,7 @@
 #include "framework/Portable.h"
 
 #include <array>
+#include <vector>
 
 class CVikaChartItem;
 class CVikaCableItem;
@@ -27,6 +28,10 @@ class ChartTexts {
   // midpoint shifted by the ORG-layout x-position.
   static InfoLines ForItem(const CVikaChartItem& item, double separation,
                            double xPos);
+  // The duplicates dialog's lines: the item, then its duplicates; or the
+  // one line saying there are none.
+  static std::vector<CString> DuplicateLines(const CVikaChartItem* item,
+                                             double scale);
   static InfoLines ForTakeout(const CVikaCableItem& takeout,
                               double separation, double xPos);
 };

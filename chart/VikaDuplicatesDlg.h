@@ -12,8 +12,6 @@ public:
     CVikaDuplicatesDlg(CVikaChartItem* pItem, double scale, CWnd* pParent);
 
     BOOL OnInitDialog() override;
-    // The lines the list shows.
-    static CStringArray* FormatLines(const CVikaChartItem* pItem, double scale, CStringArray& lines);
 
 protected:
     CVikaChartItem* m_pItem;

@@ -282,7 +282,15 @@ TEST_F(ChartWindow, OpenHoverToggleValidateSortSaveAndPrint)
     auto* pHovered = dynamic_cast<CVikaChartComponent*>(pView->GetHighlightedPart());
     ASSERT_NE(nullptr, pHovered);
     pItem = pHovered->GetSubject();  // the one hovered first may have been a removed duplicate
-    EXPECT_TRUE(Drive("Disable Multiple Items", [](HWND hWnd) { Press(hWnd, IDOK); },
+    // A skip of 11 is refused; the dialog stays until 0 is given.
+    EXPECT_TRUE(Drive("Disable Multiple Items",
+                      [](HWND hWnd) {
+                          SetDlgItemTextA(hWnd, IDC_STATE_SKIP, "11");
+                          SendMessageA(hWnd, WM_COMMAND, IDOK, 0);
+                          EXPECT_TRUE(IsWindowVisible(hWnd));
+                          SetDlgItemTextA(hWnd, IDC_STATE_SKIP, "0");
+                          Press(hWnd, IDOK);
+                      },
                       [&] { pController->OnDisableMultipleItems(); }));
     int nOnLevel = 0;
     for (int i = 0; i < pModel->GetItems().GetSize(); ++i) {
@@ -311,6 +319,10 @@ TEST_F(ChartWindow, OpenHoverToggleValidateSortSaveAndPrint)
     // Sort by depth descending, optimise (answered Yes).
     EXPECT_TRUE(Drive("Sort Measurements",
                       [](HWND hWnd) {
+                          // Nothing stored yet: "(none)", ascending, enabled first.
+                          EXPECT_EQ(0, SendDlgItemMessageA(hWnd, IDC_SORT_KEY2, CB_GETCURSEL, 0, 0));
+                          EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(hWnd, IDC_SORT_DIR3));
+                          EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(hWnd, IDC_SORT_ENABLED_FIRST));
                           SendDlgItemMessageA(hWnd, IDC_SORT_KEY1, CB_SETCURSEL, 6, 0);
                           CheckRadioButton(hWnd, IDC_SORT_DIR1, IDC_SORT_DIR1_DESC, IDC_SORT_DIR1_DESC);
                           Press(hWnd, IDOK);
