@@ -15,6 +15,7 @@
 #include "design/VikaAddressMap.h"
 #include "design/VikaProtocolGenerator.h"
 #include "res/ChartRes.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -387,6 +388,18 @@ TEST_F(ChartWindow, OpenHoverToggleValidateSortSaveAndPrint)
 
     pDoc->OnCloseDocument();
     PumpMessages();
+}
+
+TEST_F(ChartWindow, MenuHasPrintingAndTheChartCommands)
+{
+    HMENU hMenu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_VIKA_PROTOCOL_TYPE));
+    ASSERT_NE(nullptr, hMenu);
+    char szText[64] = "";
+    GetMenuStringA(hMenu, ID_FILE_PRINT, szText, sizeof szText, MF_BYCOMMAND);
+    EXPECT_STREQ("&Print...", szText);
+    GetMenuStringA(hMenu, 2, szText, sizeof szText, MF_BYPOSITION);
+    EXPECT_STREQ("&Chart", szText);
+    DestroyMenu(hMenu);
 }
 
 } // namespace
