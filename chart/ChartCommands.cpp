@@ -15,16 +15,19 @@ bool UsesTakeout(const CVikaChartItem& item, const CVikaCableItem& takeout) {
 }
 
 int SmallestPresent(int x, int y) {
-  if (x < 1)
-    return y;
-  if (y < 1)
-    return x;
+  if (x < 1) return y;
+  if (y < 1) return x;
   return std::min(x, y);
 }
 
-const DWORD kSortCodes[9] = {0, SortSpec::kC1, SortSpec::kC2,
-                             SortSpec::kP1, SortSpec::kP2, SortSpec::kMidpoint,
-                             SortSpec::kDepth, SortSpec::kSpacing,
+const DWORD kSortCodes[9] = {0,
+                             SortSpec::kC1,
+                             SortSpec::kC2,
+                             SortSpec::kP1,
+                             SortSpec::kP2,
+                             SortSpec::kMidpoint,
+                             SortSpec::kDepth,
+                             SortSpec::kSpacing,
                              SortSpec::kLevel};
 
 }  // namespace
@@ -35,7 +38,8 @@ int ChartCommands::EnableTakeout(CVikaChartModel& model,
   int found = 0;
   for (int i = 0; i < items.GetSize(); ++i) {
     CVikaChartItem& item = *items[i];
-    if (item.GetSection() != takeout.GetSection() || !UsesTakeout(item, takeout))
+    if (item.GetSection() != takeout.GetSection() ||
+        !UsesTakeout(item, takeout))
       continue;
     item.SetEnabled(bEnable);
     takeout.SetEnabled(bEnable ? 1 : 0);
@@ -65,13 +69,11 @@ std::vector<CVikaChartItem*> ChartCommands::ItemsInLine(
   std::vector<CVikaChartItem*> line;
   position = -1;
   for (const auto& s : sections) {
-    if (!s.chosen)
-      continue;
+    if (!s.chosen) continue;
     for (CVikaChartItem* other : ordered) {
       if (other->GetSection() != s.section || item.CompareBy(other, key) != 0)
         continue;
-      if (other == &item)
-        position = static_cast<int>(line.size());
+      if (other == &item) position = static_cast<int>(line.size());
       line.push_back(other);
     }
   }
@@ -84,10 +86,8 @@ int ChartCommands::SetItemStates(CVikaChartModel& model, CVikaChartItem& item,
   int position = -1;
   std::vector<CVikaChartItem*> line =
       ItemsInLine(model, item, bSameDepth, bDWN, bORG, bUP, position);
-  if (position < 0)
-    return 0;
-  if (step < 1)
-    step = 1;
+  if (position < 0) return 0;
+  if (step < 1) step = 1;
   int changed = 0;
   for (size_t i = position % step; i < line.size(); i += step) {
     line[i]->SetEnabled(bEnable);
@@ -108,8 +108,7 @@ BOOL ChartCommands::ToggleLayout(CVikaChartModel& model) {
   ChartProperties& properties = model.GetProperties();
   properties.m_bReciprocalLayout = properties.m_bReciprocalLayout ? 0 : 1;
   CVikaChartItemArray& items = model.GetItems();
-  if (items.GetSize() == 0)
-    return FALSE;
+  if (items.GetSize() == 0) return FALSE;
   const CVikaChartItem& first = *items[0];
   if (IsReciprocal(first.m_nA, first.m_nB, first.m_nM, first.m_nN) ==
       (properties.m_bReciprocalLayout != 0))
@@ -128,18 +127,16 @@ SortSpec ChartCommands::MakeSortSpec(const int selection[3],
   SortSpec spec = {0, {0, 0, 0}};
   for (int i = 0; i < 3; ++i) {
     const int index = selection[i];
-    if (index <= 0 || index >= 9)
-      continue;
+    if (index <= 0 || index >= 9) continue;
     DWORD key = kSortCodes[index];
-    if (descending[i] > 0)
-      key |= SortSpec::kDescending;
+    if (descending[i] > 0) key |= SortSpec::kDescending;
     spec.dwKeys[spec.nCount++] = key;
   }
   return spec;
 }
 
-void ChartCommands::ZoomFactors(ZoomCommand command, SIZE device1000,
-                                float& fx, float& fy) {
+void ChartCommands::ZoomFactors(ZoomCommand command, SIZE device1000, float& fx,
+                                float& fy) {
   switch (command) {
     case kZoomIn:
       fx = fy = 0.75f;
@@ -156,9 +153,7 @@ void ChartCommands::ZoomFactors(ZoomCommand command, SIZE device1000,
 
 POINT ChartCommands::Centre(const RECT& visible) {
   RECT rc = visible;
-  if (rc.left > rc.right)
-    std::swap(rc.left, rc.right);
-  if (rc.top > rc.bottom)
-    std::swap(rc.top, rc.bottom);
+  if (rc.left > rc.right) std::swap(rc.left, rc.right);
+  if (rc.top > rc.bottom) std::swap(rc.top, rc.bottom);
   return POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
 }

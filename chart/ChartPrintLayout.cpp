@@ -13,8 +13,7 @@ RECT CircleAt(int x, int y, int h) { return RECT{x, y, x + h, y + h}; }
 
 ChartPrintLayout::Fit ChartPrintLayout::FitToPage(SIZE chart, int pw, int ph) {
   Fit fit = {false, 1, 1};
-  if (pw <= 0 || ph <= 0)
-    return fit;
+  if (pw <= 0 || ph <= 0) return fit;
   const double fx = chart.cx * 1.1 / pw;
   const double fy = chart.cy * 1.43 / ph;
   const bool byWidth = fx > 1.0 && (fy <= 1.0 || fx >= fy);
@@ -29,11 +28,9 @@ ChartPrintLayout::Fit ChartPrintLayout::FitToPage(SIZE chart, int pw, int ph) {
 CString ChartPrintLayout::ProtocolName(const CString& title) {
   CString name = title;
   const int marker = name.Find(kModifiedMarker);
-  if (marker >= 0)
-    name = name.Left(marker);
+  if (marker >= 0) name = name.Left(marker);
   const int dot = name.Find('.');
-  if (dot >= 0)
-    name = name.Left(dot);
+  if (dot >= 0) name = name.Left(dot);
   name.MakeUpper();
   return name;
 }

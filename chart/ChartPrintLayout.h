@@ -46,8 +46,9 @@ class ChartPrintLayout {
 
   // Draws the header from the top of rectDraw with characters cw wide and
   // h high, then moves rectDraw's top below it.
-  static void DrawHeader(IChartPrintCanvas& canvas, const ChartPrintFacts& facts,
-                         int cw, int h, RECT& rectDraw);
+  static void DrawHeader(IChartPrintCanvas& canvas,
+                         const ChartPrintFacts& facts, int cw, int h,
+                         RECT& rectDraw);
 
   static constexpr COLORREF kOrgGreen = RGB(0, 160, 0);
   static constexpr COLORREF kSectionBlue = RGB(0, 0, 255);

@@ -8,8 +8,9 @@
 CString ChartTexts::Counts(int orgEnabled, int upEnabled, int dwnEnabled,
                            int orgAll, int upAll, int dwnAll) {
   CString text;
-  text.Format("No. of entries\nOrg:\t%5d (%5d)\nUp:\t%5d (%5d)\nDwn:\t%5d (%5d)",
-              orgEnabled, orgAll, upEnabled, upAll, dwnEnabled, dwnAll);
+  text.Format(
+      "No. of entries\nOrg:\t%5d (%5d)\nUp:\t%5d (%5d)\nDwn:\t%5d (%5d)",
+      orgEnabled, orgAll, upEnabled, upAll, dwnEnabled, dwnAll);
   return text;
 }
 
@@ -30,8 +31,7 @@ CString ChartTexts::Grid(char axis, int value) {
 }
 
 int ChartTexts::ParseGrid(const CString& text) {
-  if (text.GetLength() < 2)
-    return 0;
+  if (text.GetLength() < 2) return 0;
   return std::atoi(static_cast<LPCTSTR>(text) + 2);
 }
 
@@ -41,8 +41,8 @@ CString ChartTexts::Layout(BOOL bReciprocal) {
   return text;
 }
 
-ChartTexts::InfoLines ChartTexts::ForItem(const CVikaChartItem& item,
-                                          double s, double o) {
+ChartTexts::InfoLines ChartTexts::ForItem(const CVikaChartItem& item, double s,
+                                          double o) {
   InfoLines lines;
   CString state;
   lines[0].Format("Link: %s", static_cast<LPCTSTR>(item.GetStateText(state)));
@@ -99,8 +99,7 @@ CString DuplicateLine(const CVikaChartItem& item, double scale) {
 std::vector<CString> ChartTexts::DuplicateLines(const CVikaChartItem* item,
                                                 double scale) {
   const CVikaChartItemArray* duplicates = item ? item->GetDuplicates() : NULL;
-  if (duplicates == NULL)
-    return {" --- NO DUPLICATES FOUND! ---"};
+  if (duplicates == NULL) return {" --- NO DUPLICATES FOUND! ---"};
   std::vector<CString> lines = {DuplicateLine(*item, scale)};
   for (int i = 0; i < duplicates->GetSize(); ++i)
     lines.push_back(DuplicateLine(*duplicates->GetAt(i), scale));

@@ -32,6 +32,6 @@ class ChartTexts {
   // one line saying there are none.
   static std::vector<CString> DuplicateLines(const CVikaChartItem* item,
                                              double scale);
-  static InfoLines ForTakeout(const CVikaCableItem& takeout,
-                              double separation, double xPos);
+  static InfoLines ForTakeout(const CVikaCableItem& takeout, double separation,
+                              double xPos);
 };

@@ -6,26 +6,27 @@
 #include "chart/VikaChartMainDialogBar.h"
 #include "chart/VikaChartStatusDialogBar.h"
 
-class CVikaChartFrame : public CMDIChildWnd
-{
-    DECLARE_DYNCREATE(CVikaChartFrame)
+class CVikaChartFrame : public CMDIChildWnd {
+  DECLARE_DYNCREATE(CVikaChartFrame)
 
-public:
-    CVikaChartFrame() = default;
+ public:
+  CVikaChartFrame() = default;
 
-    CVikaChartMainDialogBar& GetMainBar() { return m_mainBar; }
-    CVikaChartStatusDialogBar& GetStatusBar() { return m_statusBar; }
-    CSplitterWnd& GetSplitter() { return m_splitter; }
+  CVikaChartMainDialogBar& GetMainBar() { return m_mainBar; }
+  CVikaChartStatusDialogBar& GetStatusBar() { return m_statusBar; }
+  CSplitterWnd& GetSplitter() { return m_splitter; }
 
-    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override { return CMDIChildWnd::PreCreateWindow(cs); }
+  BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+  BOOL PreCreateWindow(CREATESTRUCT& cs) override {
+    return CMDIChildWnd::PreCreateWindow(cs);
+  }
 
-protected:
-    int OnCreate(LPCREATESTRUCT lpcs);
+ protected:
+  int OnCreate(LPCREATESTRUCT lpcs);
 
-    CSplitterWnd m_splitter;
-    CVikaChartMainDialogBar m_mainBar;
-    CVikaChartStatusDialogBar m_statusBar;
+  CSplitterWnd m_splitter;
+  CVikaChartMainDialogBar m_mainBar;
+  CVikaChartStatusDialogBar m_statusBar;
 
-    DECLARE_MESSAGE_MAP()
+  DECLARE_MESSAGE_MAP()
 };

@@ -8,26 +8,26 @@
 class CVikaChartModel;
 class CVikaChartItem;
 
-class CVikaChartItemStateDlg : public CDialog
-{
-public:
-    CVikaChartItemStateDlg(const CString& title, CVikaChartModel* pModel, CVikaChartItem* pItem, CWnd* pParent);
+class CVikaChartItemStateDlg : public CDialog {
+ public:
+  CVikaChartItemStateDlg(const CString& title, CVikaChartModel* pModel,
+                         CVikaChartItem* pItem, CWnd* pParent);
 
-    BOOL OnInitDialog() override;
-    int DoModal() override;
+  BOOL OnInitDialog() override;
+  int DoModal() override;
 
-    int m_nDirection = 0;  // 0 depth, 1 midpoint
-    int m_bDWN = 1;
-    int m_bORG = 1;
-    int m_bUP = 1;
-    int m_nSkip = 0;
+  int m_nDirection = 0;  // 0 depth, 1 midpoint
+  int m_bDWN = 1;
+  int m_bORG = 1;
+  int m_bUP = 1;
+  int m_nSkip = 0;
 
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-    void LoadSettings();
-    void SaveSettings();
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  void LoadSettings();
+  void SaveSettings();
 
-    CString m_strTitle;
-    CVikaChartItem* m_pItem;
-    CVikaChartModel* m_pModel;
+  CString m_strTitle;
+  CVikaChartItem* m_pItem;
+  CVikaChartModel* m_pModel;
 };

@@ -6,24 +6,23 @@
 #include "framework/Framework.h"
 #include "chart/VikaChartItem.h"
 
-class CVikaChartSortDlg : public CDialog
-{
-public:
-    explicit CVikaChartSortDlg(CWnd* pParent);
+class CVikaChartSortDlg : public CDialog {
+ public:
+  explicit CVikaChartSortDlg(CWnd* pParent);
 
-    BOOL OnInitDialog() override;
-    SortSpec* GetSortSpec();
-    BOOL GetEnabledFirst() const { return m_bEnabledFirst; }
+  BOOL OnInitDialog() override;
+  SortSpec* GetSortSpec();
+  BOOL GetEnabledFirst() const { return m_bEnabledFirst; }
 
-    int m_nKey[3] = {0, 0, 0};
-    int m_nDirection[3] = {0, 0, 0};
-    int m_bEnabledFirst = 1;
+  int m_nKey[3] = {0, 0, 0};
+  int m_nDirection[3] = {0, 0, 0};
+  int m_bEnabledFirst = 1;
 
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-    void OnOK() override;
-    void LoadSettings();
-    void SaveSettings();
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  void OnOK() override;
+  void LoadSettings();
+  void SaveSettings();
 
-    SortSpec m_spec = {0, {0, 0, 0}};
+  SortSpec m_spec = {0, {0, 0, 0}};
 };

@@ -5,19 +5,18 @@
 #include "framework/Framework.h"
 #include "chart/ChartTexts.h"
 
-class CVikaChartStatusDialogBar : public CDialogBar
-{
-    DECLARE_DYNAMIC(CVikaChartStatusDialogBar)
+class CVikaChartStatusDialogBar : public CDialogBar {
+  DECLARE_DYNAMIC(CVikaChartStatusDialogBar)
 
-public:
-    CVikaChartStatusDialogBar() = default;
+ public:
+  CVikaChartStatusDialogBar() = default;
 
-    void SetTexts(const ChartTexts::InfoLines& lines) { m_texts = lines; }
-    const ChartTexts::InfoLines& GetTexts() const { return m_texts; }
-    void ShowFields();
+  void SetTexts(const ChartTexts::InfoLines& lines) { m_texts = lines; }
+  const ChartTexts::InfoLines& GetTexts() const { return m_texts; }
+  void ShowFields();
 
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
 
-    ChartTexts::InfoLines m_texts;
+  ChartTexts::InfoLines m_texts;
 };

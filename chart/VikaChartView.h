@@ -10,38 +10,39 @@
 
 class CVikaChartDoc;
 
-class CVikaChartView : public MvcScrollView_T<MvcBufferedWrapper_T<CVikaChartViewport>>
-{
-    DECLARE_DYNCREATE(CVikaChartView)
+class CVikaChartView
+    : public MvcScrollView_T<MvcBufferedWrapper_T<CVikaChartViewport>> {
+  DECLARE_DYNCREATE(CVikaChartView)
 
-public:
-    CVikaChartView() = default;
+ public:
+  CVikaChartView() = default;
 
-    CVikaChartDoc* GetDocument() const;
+  CVikaChartDoc* GetDocument() const;
 
-    void OnInitialUpdate() override;
-    void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
-    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
-    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
-    virtual void DrawPrintHeader(CDC* pDC, CPrintInfo* pInfo);
-    virtual void DrawPageFrame(CDC* pDC, CPrintInfo* pInfo);
+  void OnInitialUpdate() override;
+  void OnActivateView(BOOL bActivate, CView* pActivateView,
+                      CView* pDeactiveView) override;
+  BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+  void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+  virtual void DrawPrintHeader(CDC* pDC, CPrintInfo* pInfo);
+  virtual void DrawPageFrame(CDC* pDC, CPrintInfo* pInfo);
 
-    // Prints one page on a DC the caller made (a bitmap in a test), the
-    // page given in device units.
-    BOOL PrintTo(CDC* pDC, CPrintInfo* pInfo, const CRect& page);
+  // Prints one page on a DC the caller made (a bitmap in a test), the
+  // page given in device units.
+  BOOL PrintTo(CDC* pDC, CPrintInfo* pInfo, const CRect& page);
 
-protected:
-    int OnCreate(LPCREATESTRUCT lpcs);
-    BOOL OnEraseBkgnd(CDC*) { return TRUE; }
-    void OnFilePrint();
-    void OnFilePrintDirect();
-    void OnFilePrintPreview() { CView::OnFilePrintPreview(); }
-    void OnSetFocus(CWnd*) { Default(); }
-    void OnKillFocus(CWnd*) { Default(); }
-    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+ protected:
+  int OnCreate(LPCREATESTRUCT lpcs);
+  BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+  void OnFilePrint();
+  void OnFilePrintDirect();
+  void OnFilePrintPreview() { CView::OnFilePrintPreview(); }
+  void OnSetFocus(CWnd*) { Default(); }
+  void OnKillFocus(CWnd*) { Default(); }
+  BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
 
-    BOOL m_bDialogBarRefreshed = FALSE;
-    BOOL m_bPrintDirect = FALSE;
+  BOOL m_bDialogBarRefreshed = FALSE;
+  BOOL m_bPrintDirect = FALSE;
 
-    DECLARE_MESSAGE_MAP()
+  DECLARE_MESSAGE_MAP()
 };

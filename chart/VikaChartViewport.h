@@ -17,47 +17,46 @@ class CVikaChartComponent;
 class CVikaElectrodeComponent;
 class CVikaElectrodeItem;
 
-class CVikaChartViewport : public MvcCompositeViewport
-{
-public:
-    explicit CVikaChartViewport(MvcVisualPart* parent = nullptr);
-    ~CVikaChartViewport() override;
+class CVikaChartViewport : public MvcCompositeViewport {
+ public:
+  explicit CVikaChartViewport(MvcVisualPart* parent = nullptr);
+  ~CVikaChartViewport() override;
 
-    void Draw(CDC* pDC) override;
-    void OnInitialUpdate() override;
-    CSize GetScrollLimitSize() const override { return GetChartSize(); }
-    CSize GetChartSize() const;
-    void AddPart(MvcVisualPart* pPart) override;
-    void RemovePart(MvcVisualPart* pPart) override;
-    void DeleteAllParts() override;
-    void CreateParts() override;
-    // Measurements and takeouts only: an electrode marker is never hit.
-    MvcVisualPart* FindPartAt(const CPoint& point) override;
-    BOOL CreateController() override;
+  void Draw(CDC* pDC) override;
+  void OnInitialUpdate() override;
+  CSize GetScrollLimitSize() const override { return GetChartSize(); }
+  CSize GetChartSize() const;
+  void AddPart(MvcVisualPart* pPart) override;
+  void RemovePart(MvcVisualPart* pPart) override;
+  void DeleteAllParts() override;
+  void CreateParts() override;
+  // Measurements and takeouts only: an electrode marker is never hit.
+  MvcVisualPart* FindPartAt(const CPoint& point) override;
+  BOOL CreateController() override;
 
-    void AddElectrodeMarker(LPCTSTR label, CRect rc, int index);
-    void HighlightPart(CView* pView, MvcVisualPart* pPart);
-    void ShowElectrodes(CView* pView, CVikaChartComponent* pComp);
-    void DrawItemIndex(CDC* pDC, CVikaChartComponent* pComp, BOOL bErase);
+  void AddElectrodeMarker(LPCTSTR label, CRect rc, int index);
+  void HighlightPart(CView* pView, MvcVisualPart* pPart);
+  void ShowElectrodes(CView* pView, CVikaChartComponent* pComp);
+  void DrawItemIndex(CDC* pDC, CVikaChartComponent* pComp, BOOL bErase);
 
-    CVikaChartModel* GetChartModel() const;
-    MvcVisualPart* GetHighlightedPart() const { return m_pHighlighted; }
-    int GetMarkerCount() const;
-    BOOL IsDrawn() const { return m_bDrawn; }
-    // Parts drawn by the last Draw (for the benchmark and tests).
-    int GetLastDrawCount() const { return m_nLastDrawn; }
+  CVikaChartModel* GetChartModel() const;
+  MvcVisualPart* GetHighlightedPart() const { return m_pHighlighted; }
+  int GetMarkerCount() const;
+  BOOL IsDrawn() const { return m_bDrawn; }
+  // Parts drawn by the last Draw (for the benchmark and tests).
+  int GetLastDrawCount() const { return m_nLastDrawn; }
 
-protected:
-    // Forgets the highlight and deletes the markers (their parts too).
-    void ClearHoverState();
-    void RemoveMarkers();
+ protected:
+  // Forgets the highlight and deletes the markers (their parts too).
+  void ClearHoverState();
+  void RemoveMarkers();
 
-    BOOL m_bDrawn = FALSE;
-    CVikaElectrodeItem* m_markerItems[4] = {};
-    CVikaElectrodeComponent* m_markers[4] = {};
-    MvcVisualPart* m_pHighlighted = nullptr;
-    // Boxes of the takeouts and measurements, by their place in the list.
-    ChartPartGrid m_grid;
-    int m_nGridParts = 0;
-    int m_nLastDrawn = 0;
+  BOOL m_bDrawn = FALSE;
+  CVikaElectrodeItem* m_markerItems[4] = {};
+  CVikaElectrodeComponent* m_markers[4] = {};
+  MvcVisualPart* m_pHighlighted = nullptr;
+  // Boxes of the takeouts and measurements, by their place in the list.
+  ChartPartGrid m_grid;
+  int m_nGridParts = 0;
+  int m_nLastDrawn = 0;
 };

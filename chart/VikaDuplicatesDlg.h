@@ -6,14 +6,13 @@
 
 class CVikaChartItem;
 
-class CVikaDuplicatesDlg : public CDialog
-{
-public:
-    CVikaDuplicatesDlg(CVikaChartItem* pItem, double scale, CWnd* pParent);
+class CVikaDuplicatesDlg : public CDialog {
+ public:
+  CVikaDuplicatesDlg(CVikaChartItem* pItem, double scale, CWnd* pParent);
 
-    BOOL OnInitDialog() override;
+  BOOL OnInitDialog() override;
 
-protected:
-    CVikaChartItem* m_pItem;
-    double m_dScale;
+ protected:
+  CVikaChartItem* m_pItem;
+  double m_dScale;
 };

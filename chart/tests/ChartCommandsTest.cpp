@@ -20,9 +20,9 @@ const DWORD kOrgOn = kSectionOrg | kStateEnabled;
 
 TEST(ChartPartGridTest, QueryAndHit) {
   ChartPartGrid grid(10);
-  grid.Insert(0, RECT{0, 0, 100, 5});     // a wide row crossing many cells
+  grid.Insert(0, RECT{0, 0, 100, 5});  // a wide row crossing many cells
   grid.Insert(1, RECT{20, 20, 26, 26});
-  grid.Insert(2, RECT{22, 22, 28, 28});   // overlaps 1
+  grid.Insert(2, RECT{22, 22, 28, 28});  // overlaps 1
   grid.Insert(3, RECT{-40, -40, -34, -34});
   std::vector<int> ids;
   grid.Query(RECT{0, 0, 1000, 1000}, ids);
@@ -37,7 +37,7 @@ TEST(ChartPartGridTest, QueryAndHit) {
   const struct {
     POINT pt;
     int id;
-  } hits[] = {{{23, 23}, 1}, {{27, 27}, 2}, {{26, 20}, -1},
+  } hits[] = {{{23, 23}, 1}, {{27, 27}, 2},  {{26, 20}, -1},
               {{99, 4}, 0},  {{100, 4}, -1}, {{-35, -35}, 3}};
   for (const auto& hit : hits)
     EXPECT_EQ(hit.id, grid.FindAt(hit.pt)) << hit.pt.x << "," << hit.pt.y;
@@ -110,8 +110,7 @@ TEST_F(ChartCommandsTest, ItemStatesAlongADepthLevel) {
   // Seven items at depth 1 given out of midpoint order, one at depth 2.
   const double xs[] = {7, 1, 3, 2, 5, 4, 6};
   std::vector<CVikaChartItem*> level;
-  for (double x : xs)
-    level.push_back(Add(1, 1, kOrgOn, x, 1));
+  for (double x : xs) level.push_back(Add(1, 1, kOrgOn, x, 1));
   CVikaChartItem* deeper = Add(1, 2, kOrgOn, 4, 2);
   const std::vector<int> order = Order();
 
@@ -124,14 +123,14 @@ TEST_F(ChartCommandsTest, ItemStatesAlongADepthLevel) {
   EXPECT_TRUE(model.IsModified());
 
   // Step 1 changes every listed item; the other level is left alone.
-  EXPECT_EQ(7, ChartCommands::SetItemStates(model, *level[0], TRUE, FALSE,
-                                            TRUE, FALSE, 1, FALSE));
+  EXPECT_EQ(7, ChartCommands::SetItemStates(model, *level[0], TRUE, FALSE, TRUE,
+                                            FALSE, 1, FALSE));
   EXPECT_EQ((std::vector<int>{8}), Enabled());
   EXPECT_TRUE(deeper->IsEnabled());
 
   // The clicked item's section not chosen: nothing changes.
-  EXPECT_EQ(0, ChartCommands::SetItemStates(model, *level[0], TRUE, TRUE,
-                                            FALSE, TRUE, 1, TRUE));
+  EXPECT_EQ(0, ChartCommands::SetItemStates(model, *level[0], TRUE, TRUE, FALSE,
+                                            TRUE, 1, TRUE));
   EXPECT_EQ((std::vector<int>{8}), Enabled());
 }
 
@@ -163,10 +162,18 @@ TEST(ChartSortSpecTest, BoxesAreCompacted) {
     int dir[3];
     SortSpec want;
   } cases[] = {
-      {{6, 0, 0}, {1, 0, 0}, {1, {SortSpec::kDepth | SortSpec::kDescending, 0, 0}}},
-      {{1, 0, 5}, {0, 0, 1}, {2, {SortSpec::kC1, SortSpec::kMidpoint | SortSpec::kDescending, 0}}},
+      {{6, 0, 0},
+       {1, 0, 0},
+       {1, {SortSpec::kDepth | SortSpec::kDescending, 0, 0}}},
+      {{1, 0, 5},
+       {0, 0, 1},
+       {2, {SortSpec::kC1, SortSpec::kMidpoint | SortSpec::kDescending, 0}}},
       {{0, 0, 0}, {1, 1, 1}, {0, {0, 0, 0}}},
-      {{8, 7, 3}, {0, 1, 0}, {3, {SortSpec::kLevel, SortSpec::kSpacing | SortSpec::kDescending, SortSpec::kP1}}},
+      {{8, 7, 3},
+       {0, 1, 0},
+       {3,
+        {SortSpec::kLevel, SortSpec::kSpacing | SortSpec::kDescending,
+         SortSpec::kP1}}},
   };
   for (const auto& c : cases) {
     const SortSpec spec = ChartCommands::MakeSortSpec(c.sel, c.dir);
@@ -182,7 +189,8 @@ TEST(ChartZoomTest, FactorsAndCentre) {
   EXPECT_FLOAT_EQ(0.75f, fx);
   ChartCommands::ZoomFactors(ChartCommands::kZoomOut, SIZE{0, 0}, fx, fy);
   EXPECT_FLOAT_EQ(1.3333334f, fy);
-  ChartCommands::ZoomFactors(ChartCommands::kZoomReset, SIZE{750, 1500}, fx, fy);
+  ChartCommands::ZoomFactors(ChartCommands::kZoomReset, SIZE{750, 1500}, fx,
+                             fy);
   EXPECT_FLOAT_EQ(0.75f, fx);
   EXPECT_FLOAT_EQ(1.5f, fy);
   const POINT centre = ChartCommands::Centre(RECT{100, 300, 50, 100});
@@ -191,8 +199,10 @@ TEST(ChartZoomTest, FactorsAndCentre) {
 }
 
 TEST(ChartTextsTest, BarFields) {
-  EXPECT_STREQ("No. of entries\nOrg:\t   10 (   12)\nUp:\t    0 (    3)\nDwn:\t    0 (    0)",
-               ChartTexts::Counts(10, 0, 0, 12, 3, 0));
+  EXPECT_STREQ(
+      "No. of entries\nOrg:\t   10 (   12)\nUp:\t    0 (    3)\nDwn:\t    0 (  "
+      "  0)",
+      ChartTexts::Counts(10, 0, 0, 12, 3, 0));
   EXPECT_STREQ("2.00", ChartTexts::Separation(2));
   EXPECT_DOUBLE_EQ(1.5, ChartTexts::ParseDouble("1.5"));
   EXPECT_DOUBLE_EQ(0.0, ChartTexts::ParseDouble("abc"));
@@ -230,8 +240,10 @@ TEST_F(ChartCommandsTest, DuplicateLines) {
   first->AddDuplicate(second);
   const std::vector<CString> lines = ChartTexts::DuplicateLines(first, 2.0);
   ASSERT_EQ(2u, lines.size());
-  EXPECT_STREQ("Link: ORG \tItem:    1 \tC1=  1 \tC2=  4 \tP1=  2 \tP2=  3 \tX=5.00 \tD=2.00",
-               lines[0]);
+  EXPECT_STREQ(
+      "Link: ORG \tItem:    1 \tC1=  1 \tC2=  4 \tP1=  2 \tP2=  3 \tX=5.00 "
+      "\tD=2.00",
+      lines[0]);
   EXPECT_EQ(0, CString(lines[1]).Find("Link: ORG \tItem:    2 \tC1=  2"));
 }
 
@@ -253,8 +265,10 @@ TEST(ChartPrintLayoutTest, FitToPage) {
     EXPECT_EQ(c.fit.num, fit.num);
     EXPECT_EQ(c.fit.den, fit.den);
   }
-  EXPECT_STREQ("PROTO", ChartPrintLayout::ProtocolName("proto.org   <<< Modified >>> "));
-  EXPECT_STREQ("NODOT", ChartPrintLayout::ProtocolName("nodot   <<< Modified >>> "));
+  EXPECT_STREQ("PROTO",
+               ChartPrintLayout::ProtocolName("proto.org   <<< Modified >>> "));
+  EXPECT_STREQ("NODOT",
+               ChartPrintLayout::ProtocolName("nodot   <<< Modified >>> "));
 }
 
 class RecordingCanvas : public IChartPrintCanvas {
@@ -275,8 +289,9 @@ class RecordingCanvas : public IChartPrintCanvas {
 };
 
 TEST(ChartPrintLayoutTest, HeaderRowsAndLegend) {
-  ChartPrintFacts facts = {"PROTO", "A.ADR", "Wenner", {1, 2, 3, 4, 5, 6},
-                           "G7KWin Ver 3.25", "2026-12-11", "01:02:03"};
+  ChartPrintFacts facts = {
+      "PROTO",           "A.ADR",      "Wenner",  {1, 2, 3, 4, 5, 6},
+      "G7KWin Ver 3.25", "2026-12-11", "01:02:03"};
   RecordingCanvas canvas;
   RECT rect = {1, 1, 999, 1999};
   ChartPrintLayout::DrawHeader(canvas, facts, 4, 10, rect);
@@ -290,8 +305,11 @@ TEST(ChartPrintLayoutTest, HeaderRowsAndLegend) {
   EXPECT_EQ((std::vector<int>{0, 50, 999, 50}), canvas.lines[0]);
   EXPECT_EQ((std::vector<int>{200, 1, 200, 100}), canvas.lines[2]);
   ASSERT_EQ(4u, canvas.circles.size());
-  EXPECT_EQ((std::vector<int>{204, 55, static_cast<int>(RGB(0, 160, 0)), 0}), canvas.circles[0]);
-  EXPECT_EQ((std::vector<int>{336, 55, static_cast<int>(RGB(255, 255, 255)), 1}), canvas.circles[1]);
+  EXPECT_EQ((std::vector<int>{204, 55, static_cast<int>(RGB(0, 160, 0)), 0}),
+            canvas.circles[0]);
+  EXPECT_EQ(
+      (std::vector<int>{336, 55, static_cast<int>(RGB(255, 255, 255)), 1}),
+      canvas.circles[1]);
   EXPECT_EQ(1 + 100 + 20, rect.top);
 }
 
