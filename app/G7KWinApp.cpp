@@ -8,6 +8,9 @@
 #include "app/project/FolderSettings.h"
 #include "app/project/ProtocolDoc.h"
 #include "app/project/ProtocolViewport.h"
+#include "chart/VikaChartDoc.h"
+#include "chart/VikaChartFrame.h"
+#include "chart/VikaChartView.h"
 #include "conversion/ConversionChildFrame.h"
 #include "conversion/ConversionDoc.h"
 #include "conversion/ConversionViewport.h"
@@ -60,7 +63,8 @@ const TemplateEntry kTemplates[] = {
      RUNTIME_CLASS(CVikaViewport)},
     {IDR_POLYVECT_PROJECT_TYPE, TEMPLATE_POLYVECT, RUNTIME_CLASS(CPolyvectDoc), RUNTIME_CLASS(CPolyvectChildFrame),
      RUNTIME_CLASS(CPolyvectViewport)},
-    {IDR_VIKA_PROTOCOL_TYPE, TEMPLATE_CHART, nullptr, nullptr, nullptr},
+    {IDR_VIKA_PROTOCOL_TYPE, TEMPLATE_CHART, RUNTIME_CLASS(CVikaChartDoc), RUNTIME_CLASS(CVikaChartFrame),
+     RUNTIME_CLASS(CVikaChartView)},
 };
 
 } // namespace

@@ -9,7 +9,9 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "chart/ChartPartGrid.h"
 #include "chart/VikaChartModel.h"
 #include "chart/tests/ChartTestFiles.h"
 #include "design/ElectrodeLayout.h"
@@ -77,6 +79,50 @@ double Open(const std::string& path, int electrodes, BOOL plain) {
   return (open + validate) * 1e6 / items;
 }
 
+// What the chart view does per paint and per mouse move: the parts meeting
+// a window-sized area, and the part under the pointer. Both go through the
+// grid of part boxes the viewport keeps, so their cost follows what is
+// visible or near, not the item count.
+void PaintAndHover(const std::string& path, int electrodes) {
+  CVikaChartModel model;
+  if (!model.OpenProtocolFiles(path.c_str()))
+    return;
+  const Clock::time_point buildStart = Clock::now();
+  ChartPartGrid grid;
+  int id = 0;
+  for (int i = 0; i < model.GetTakeouts().GetSize(); ++i)
+    grid.Insert(id++, model.GetTakeouts()[i]->m_rcBox);
+  for (int i = 0; i < model.GetItems().GetSize(); ++i)
+    grid.Insert(id++, model.GetItems()[i]->m_rcBox);
+  const double build = Seconds(buildStart);
+
+  const SIZE size = model.GetVirtualSize();
+  const int paints = 200;
+  std::vector<int> ids;
+  size_t drawn = 0;
+  const Clock::time_point paintStart = Clock::now();
+  for (int p = 0; p < paints; ++p) {
+    const int x = size.cx > 900 ? (p * 37) % (size.cx - 900) : 0;
+    const int y = size.cy > 500 ? (p * 53) % (size.cy - 500) : 0;
+    grid.Query(RECT{x, y, x + 900, y + 500}, ids);
+    drawn += ids.size();
+  }
+  const double paint = Seconds(paintStart) / paints;
+
+  const int moves = 100000;
+  int hits = 0;
+  const Clock::time_point hoverStart = Clock::now();
+  for (int m = 0; m < moves; ++m) {
+    const POINT pt = {static_cast<LONG>((m * 7919L) % (size.cx + 1)),
+                      static_cast<LONG>((m * 104729L) % (size.cy + 1))};
+    hits += grid.FindAt(pt) >= 0;
+  }
+  const double hover = Seconds(hoverStart) / moves;
+  std::printf("%5d %8d %10.3f %12.1f %10zu %12.3f %8d\n", electrodes, id, build, paint * 1e6,
+              drawn / paints, hover * 1e6, hits);
+  std::fflush(stdout);
+}
+
 }  // namespace
 
 // The last column is the time per item; the grid's time per item should not
@@ -99,5 +145,8 @@ int main() {
     else if (grid > 0)
       std::printf("%5d  grid per item vs 32 electrodes %.2fx\n", electrodes, grid / firstGrid);
   }
+  std::printf("\nelectrodes parts  index s  paint us/area  parts/area  hover us/move  hits\n");
+  for (int electrodes : {64, 128, 256})
+    PaintAndHover(WriteProtocol(electrodes), electrodes);
   return 0;
 }
