@@ -4,9 +4,16 @@
 #include "framework/Framework.h"
 #include "framework/tests/win/PngWriter.h"
 #include "ui/frames/SECGradientCaption.h"
+#include "ui/frames/SECMenuBar.h"
+#include "ui/frames/SECMenuBarFeature.h"
 #include "ui/frames/SECWorkbook.h"
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -60,6 +67,127 @@ COLORREF WindowPixel(HWND hWnd, int x, int y)
 int Distance(COLORREF a, COLORREF b)
 {
     return abs(GetRValue(a) - GetRValue(b)) + abs(GetGValue(a) - GetGValue(b)) + abs(GetBValue(a) - GetBValue(b));
+}
+
+// A frame with the menu bar switched on: two menus, the second shown while
+// "a child" of another kind is active.
+class CMenuFrame : public CFrameWnd
+{
+public:
+    static constexpr UINT kMainMenu = 7001;
+    static constexpr UINT kOtherMenu = 7002;
+
+    SECMenuBar m_bar;
+    SECMenuBarFeature m_feature{*this};
+    std::vector<std::string> m_log;
+
+    BOOL Make()
+    {
+        m_bAutoMenuEnable = FALSE;   // the test's commands have no handlers
+        if (!Create(nullptr, "Menu bar", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(60, 60, 560, 300)))
+            return FALSE;
+        if (!m_bar.Create(this, "Menu", WS_CHILD | WS_VISIBLE | CBRS_TOP, 0, 0xE807))
+            return FALSE;
+        if (!m_bar.SetMenuInfo({kMainMenu, 7099, kOtherMenu}))
+            return FALSE;
+        m_feature.SetMenuBar(&m_bar);
+        m_feature.SwapMenu(kMainMenu);
+        RecalcLayout();
+        return TRUE;
+    }
+    ~CMenuFrame() override
+    {
+        for (auto& entry : m_menus)
+            ::DestroyMenu(entry.second);
+    }
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        return m_feature.PreTranslateMessage(pMsg) || CFrameWnd::PreTranslateMessage(pMsg);
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        LRESULT lResult = 0;
+        if (m_feature.OnFrameMessage(message, wParam, lParam, lResult))
+            return lResult;
+        if (message == SECMenuBarMessages::GetMenuMessage())
+            return (LRESULT)::GetSubMenu(MenuFor((UINT)wParam), (int)lParam);
+        if (message == WM_INITMENUPOPUP)
+            m_log.push_back("popup " + PopupName((HMENU)wParam));
+        if (message == WM_COMMAND && HIWORD(wParam) == 0)
+            m_log.push_back("command " + std::to_string(LOWORD(wParam)));
+        return CFrameWnd::WindowProc(message, wParam, lParam);
+    }
+    void PostNcDestroy() override {}
+
+private:
+    HMENU MenuFor(UINT nID)
+    {
+        for (auto& entry : m_menus) {
+            if (entry.first == nID)
+                return entry.second;
+        }
+        HMENU hMenu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nID));
+        m_menus.emplace_back(nID, hMenu);
+        return hMenu;
+    }
+    std::string PopupName(HMENU hPopup)
+    {
+        for (auto& entry : m_menus) {
+            for (int i = 0; i < ::GetMenuItemCount(entry.second); ++i) {
+                char szText[64] = {};
+                ::GetMenuStringA(entry.second, i, szText, sizeof szText, MF_BYPOSITION);
+                if (::GetSubMenu(entry.second, i) == hPopup)
+                    return szText;
+            }
+        }
+        return "?";
+    }
+    std::vector<std::pair<UINT, HMENU>> m_menus;
+};
+
+// Runs the frame's message loop (with its pre-translation) while another
+// thread types, logging every change of the bar's menu mode.
+void TypeWhilePumping(CMenuFrame& frame, const std::vector<std::vector<WORD>>& strokes)
+{
+    std::atomic<bool> bDone{false};
+    std::thread typist([&] {
+        for (const std::vector<WORD>& chord : strokes) {
+            ::Sleep(250);
+            std::vector<INPUT> inputs;
+            for (WORD vk : chord) {
+                INPUT input = {};
+                input.type = INPUT_KEYBOARD;
+                input.ki.wVk = vk;
+                inputs.push_back(input);
+            }
+            for (auto it = chord.rbegin(); it != chord.rend(); ++it) {
+                INPUT input = {};
+                input.type = INPUT_KEYBOARD;
+                input.ki.wVk = *it;
+                input.ki.dwFlags = KEYEVENTF_KEYUP;
+                inputs.push_back(input);
+            }
+            ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+        }
+        ::Sleep(400);
+        bDone = true;
+    });
+    std::string strLastMode;
+    while (!bDone) {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (!frame.PreTranslateMessage(&msg)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+        }
+        std::string strMode = frame.m_bar.IsInMenuMode() ? "mode " + std::to_string(frame.m_bar.GetCurrentIndex()) : "";
+        if (strMode != strLastMode && !strMode.empty())
+            frame.m_log.push_back(strMode);
+        strLastMode = strMode;
+        ::Sleep(5);
+    }
+    typist.join();
 }
 
 class CTestWorkbook : public SECWorkbook
@@ -148,4 +276,38 @@ TEST(MenusGui, WorkbookWithThreeSheets)
     ASSERT_EQ(2, book.GetSheetCount());
     EXPECT_EQ(1, sheets[2]->m_nIndex) << "the sheets after it are renumbered";
     book.DestroyWindow();
+}
+
+TEST(MenusGui, MenuBarFollowsAltAndTheArrows)
+{
+    CMenuFrame frame;
+    ASSERT_TRUE(frame.Make());
+    frame.SetForegroundWindow();
+    frame.SetFocus();
+    Pump();
+    ASSERT_EQ(5, frame.m_bar.GetButtonCount()) << "three, none and two popups";
+    EXPECT_EQ(CMenuFrame::kMainMenu, frame.m_bar.GetCurrentMenuId());
+    EXPECT_TRUE(frame.m_bar.GetButton(3).bHidden) << "the other menu's File";
+    EXPECT_EQ(1, frame.m_bar.FindMnemonic('E'));
+    EXPECT_EQ(-1, frame.m_bar.FindMnemonic('w')) << "Window belongs to the hidden menu";
+
+    TypeWhilePumping(frame, {{VK_MENU}, {VK_RIGHT}, {VK_DOWN}, {VK_LEFT}, {VK_RETURN}});
+    std::vector<std::string> expected = {"mode 0", "mode 1", "popup &Edit", "popup &File", "command 7101"};
+    EXPECT_EQ(expected, frame.m_log);
+    EXPECT_FALSE(frame.m_bar.IsInMenuMode());
+    EXPECT_TRUE(WriteWindowPng(frame.m_hWnd, "ui_frames_menubar.png"));
+
+    // Alt+H opens Help; Escape closes it and leaves no menu mode behind.
+    frame.m_log.clear();
+    TypeWhilePumping(frame, {{VK_MENU, 'H'}, {VK_ESCAPE}, {VK_ESCAPE}});
+    EXPECT_EQ(std::vector<std::string>{"popup &Help"}, frame.m_log);
+    EXPECT_FALSE(frame.m_bar.IsInMenuMode());
+
+    // The other menu: its own buttons show, the main menu's hide.
+    ASSERT_TRUE(frame.m_feature.SwapMenu(CMenuFrame::kOtherMenu));
+    EXPECT_EQ(4, frame.m_bar.FindMnemonic('w'));
+    EXPECT_EQ(-1, frame.m_bar.FindMnemonic('e'));
+    EXPECT_FALSE(frame.m_feature.SwapMenu(4242));
+    EXPECT_EQ(CMenuFrame::kOtherMenu, frame.m_bar.GetCurrentMenuId());
+    frame.DestroyWindow();
 }
