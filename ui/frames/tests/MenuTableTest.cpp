@@ -1,4 +1,5 @@
 #include "framework/Portable.h"
+#include "ui/frames/BmpMenuRules.h"
 #include "ui/frames/MenuDropRequest.h"
 #include "ui/frames/MenuTable.h"
 
@@ -158,4 +159,39 @@ TEST(MenuTableTest, FormControlsClaimTheirAltLetters)
     EXPECT_FALSE(ControlsClaimMnemonic(&texts[0], neverBack, textOf, 'q')) << "a walk that loops elsewhere ends";
     auto ends = [](ControlHandle) -> ControlHandle { return nullptr; };
     EXPECT_TRUE(ControlsClaimMnemonic(&texts[0], ends, textOf, 'n'));
+}
+
+TEST(MenuTableTest, BitmapMenusTakeOverPlainStringItemsOnly)
+{
+    struct Case {
+        const char* name;
+        MenuItemFacts item;
+        bool bTaken;
+    };
+    const Case cases[] = {
+        {"command", {57601}, true},
+        {"popup item counts as id 0", {0}, true},
+        {"system command", {0xF060}, false},
+        {"past the system range", {0xFF00}, true},
+        {"separator", {0, false, false, true}, false},
+        {"bitmap", {100, true}, false},
+        {"owner-drawn already", {100, false, true}, false},
+        {"foreign", {100, false, false, false, true}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.bTaken, ShouldOwnerDraw(c.item));
+    }
+}
+
+TEST(MenuTableTest, BitmapMenuItemSizeAndText)
+{
+    EXPECT_EQ(CSize(32 + 80, 20), MeasureBmpMenuItem(CRect(0, 0, 80, 13), CSize(16, 15), 20));
+    EXPECT_EQ(CSize(32 + 80, 19), MeasureBmpMenuItem(CRect(0, 0, 80, 13), CSize(16, 15), 10)) << "image height + 4";
+    EXPECT_EQ(CSize(32 + 80, 30), MeasureBmpMenuItem(CRect(0, 0, 80, 30), CSize(16, 15), 20)) << "a tall text wins";
+
+    MenuItemText text = SplitMenuItemText("&Open...\tCtrl+O");
+    EXPECT_STREQ("&Open...", text.strLabel);
+    EXPECT_STREQ("Ctrl+O", text.strAccelerator);
+    EXPECT_STREQ("", SplitMenuItemText("E&xit").strAccelerator);
 }
