@@ -3,6 +3,7 @@
 // frame whose menu bar is driven by Alt and the arrow keys.
 #include "framework/Framework.h"
 #include "framework/tests/win/PngWriter.h"
+#include "ui/frames/SECBmpMenuPlugIn.h"
 #include "ui/frames/SECGradientCaption.h"
 #include "ui/frames/SECMenuBar.h"
 #include "ui/frames/SECMenuBarFeature.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -79,6 +81,7 @@ public:
 
     SECMenuBar m_bar;
     SECMenuBarFeature m_feature{*this};
+    std::unique_ptr<SECBmpMenuPlugIn> m_pBmpMenus = std::make_unique<SECBmpMenuPlugIn>();
     std::vector<std::string> m_log;
 
     BOOL Make()
@@ -91,6 +94,7 @@ public:
         if (!m_bar.SetMenuInfo({kMainMenu, 7099, kOtherMenu}))
             return FALSE;
         m_feature.SetMenuBar(&m_bar);
+        m_pBmpMenus->PlugInTo(this);
         m_feature.SwapMenu(kMainMenu);
         RecalcLayout();
         return TRUE;
@@ -107,6 +111,8 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         LRESULT lResult = 0;
+        if (m_pBmpMenus != nullptr && m_pBmpMenus->OnWndMsg(message, wParam, lParam, &lResult))
+            return lResult;
         if (m_feature.OnFrameMessage(message, wParam, lParam, lResult))
             return lResult;
         if (message == SECMenuBarMessages::GetMenuMessage())
@@ -145,6 +151,14 @@ private:
     std::vector<std::pair<UINT, HMENU>> m_menus;
 };
 
+bool IsOwnerDrawn(HMENU hMenu, int nPos)
+{
+    MENUITEMINFOA mii = {};
+    mii.cbSize = sizeof mii;
+    mii.fMask = MIIM_TYPE;
+    return ::GetMenuItemInfoA(hMenu, nPos, TRUE, &mii) && (mii.fType & MFT_OWNERDRAW) != 0;
+}
+
 // Runs the frame's message loop (with its pre-translation) while another
 // thread types, logging every change of the bar's menu mode.
 void TypeWhilePumping(CMenuFrame& frame, const std::vector<std::vector<WORD>>& strokes)
@@ -153,6 +167,10 @@ void TypeWhilePumping(CMenuFrame& frame, const std::vector<std::vector<WORD>>& s
     std::thread typist([&] {
         for (const std::vector<WORD>& chord : strokes) {
             ::Sleep(250);
+            if (chord.size() == 1 && chord[0] == 0) {
+                WriteWindowPng(frame.m_hWnd, "ui_frames_bitmap_menu.png");
+                continue;
+            }
             std::vector<INPUT> inputs;
             for (WORD vk : chord) {
                 INPUT input = {};
@@ -302,6 +320,20 @@ TEST(MenusGui, MenuBarFollowsAltAndTheArrows)
     TypeWhilePumping(frame, {{VK_MENU, 'H'}, {VK_ESCAPE}, {VK_ESCAPE}});
     EXPECT_EQ(std::vector<std::string>{"popup &Help"}, frame.m_log);
     EXPECT_FALSE(frame.m_bar.IsInMenuMode());
+
+    // The popups are drawn by the bitmap menus: a letter picks the item by
+    // its mnemonic, and the items turn back into strings when they go.
+    frame.m_log.clear();
+    TypeWhilePumping(frame, {{VK_MENU, 'F'}, {0}, {'X'}});
+    EXPECT_EQ((std::vector<std::string>{"popup &File", "command 7102"}), frame.m_log);
+    HMENU hMain = (HMENU)frame.SendMessage(SECMenuBarMessages::GetMenuMessage(), CMenuFrame::kMainMenu, 0);
+    ASSERT_NE(nullptr, hMain);
+    EXPECT_TRUE(IsOwnerDrawn(hMain, 1));
+    frame.m_pBmpMenus.reset();
+    EXPECT_FALSE(IsOwnerDrawn(hMain, 1));
+    char szText[32] = {};
+    ::GetMenuStringA(hMain, 1, szText, sizeof szText, MF_BYPOSITION);
+    EXPECT_STREQ("E&xit", szText);
 
     // The other menu: its own buttons show, the main menu's hide.
     ASSERT_TRUE(frame.m_feature.SwapMenu(CMenuFrame::kOtherMenu));
