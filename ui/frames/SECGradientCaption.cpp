@@ -141,8 +141,8 @@ LRESULT SECGradientCaption::OnNcPaint(WPARAM wParam)
         ::CombineRgn(hRest, (HRGN)wParam, nullptr, RGN_COPY);
     ::CombineRgn(hRest, hRest, hCaption, RGN_DIFF);
     ::DeleteObject(hCaption);
-    // The default painting deletes the region it is given.
     m_frame.DefWindowProc(WM_NCPAINT, (WPARAM)hRest, 0);
+    ::DeleteObject(hRest);
     DrawCaption();
     return 0;
 }

@@ -87,8 +87,8 @@ BOOL SECMenuBar::SwapMenu(UINT nIDResource)
 {
     DWORD mask = 0;
     UINT nMainId = 0;
-    if (CWnd* pMain = AfxGetMainWnd())
-        nMainId = ((CFrameWnd*)pMain)->m_nIDHelp;
+    if (auto* pMain = dynamic_cast<CFrameWnd*>(AfxGetMainWnd()))
+        nMainId = pMain->m_nIDHelp;
     if (!m_table.ResolveSwap(nIDResource, nMainId, mask, m_nCurrentMenuId))
         return FALSE;
     SetMenuMask(mask, FALSE);
