@@ -99,6 +99,8 @@ void SECWorkbook::AddSheet(SECWorksheet* pSheet)
     int nOldWidth = m_metrics.nTabWidth;
     pSheet->m_nIndex = (int)m_sheets.size();
     m_sheets.push_back(pSheet);
+    if (m_sheets.size() == 1 && m_hWnd != nullptr)
+        EnableToolTips(TRUE);
     UpdateTabWidth();
     if (!m_bShowTabs || m_hWnd == nullptr)
         return;
@@ -193,6 +195,46 @@ void SECWorkbook::InvalidateTab(SECWorksheet* pSheet, BOOL bToRight)
     CRect rcTab = WorkbookTabInvalidRect(m_metrics, std::max(0, VisiblePosition(pSheet)), rc.left, rc.bottom + 4, bToRight != FALSE,
                                          rcClient.right);
     InvalidateRect(&rcTab);
+}
+
+int SECWorkbook::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    auto* pThis = const_cast<SECWorkbook*>(this);
+    if (!m_bShowTabs)
+        return -1;
+    for (SECWorksheet* pSheet : m_sheets) {
+        if (!pSheet->IsWindowVisible())
+            continue;
+        TabPolygon p = pThis->GetTabPolygon(pSheet);
+        if (!PointInTab(p, point))
+            continue;
+        if (pThis->IsTabTextWhole(pSheet))
+            return -1;
+        if (pTI != nullptr) {
+            pTI->hwnd = m_hWnd;
+            pTI->uId = (UINT_PTR)(pSheet->m_nIndex + 1);
+            pTI->rect = CRect(p[0].x, p[0].y, p[4].x, p[2].y);
+            pTI->lpszText = LPSTR_TEXTCALLBACK;
+        }
+        return pSheet->m_nIndex + 1;
+    }
+    return -1;
+}
+
+BOOL SECWorkbook::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    auto* pHeader = (NMHDR*)lParam;
+    if (pHeader == nullptr || pHeader->code != TTN_GETDISPINFOA)
+        return SECMDIFrameWnd::OnNotify(wParam, lParam, pResult);
+    auto* pInfo = (NMTTDISPINFOA*)lParam;
+    int nIndex = (int)pHeader->idFrom - 1;
+    if ((pInfo->uFlags & TTF_IDISHWND) || nIndex < 0 || nIndex >= (int)m_sheets.size())
+        return SECMDIFrameWnd::OnNotify(wParam, lParam, pResult);
+    // The text must outlive this call: the tip reads it afterwards.
+    m_strTipText = GetSheetText(m_sheets[nIndex]);
+    pInfo->lpszText = (LPSTR)m_strTipText.GetString();
+    *pResult = 0;
+    return TRUE;
 }
 
 void SECWorkbook::DrawTab(CDC* pDC, SECWorksheet* pSheet)

@@ -2,8 +2,8 @@
 // along the bottom of the document area, like the sheets of a spreadsheet:
 // clicking a tab activates its sheet, the active tab lies raised in front,
 // and labels are shortened with "..." to fit.
-// Not yet: tool tips with the whole label, the subclassed MDI client and
-// the control-bar sheet.
+// A shortened label is shown whole in a tool tip.
+// Not yet: the subclassed MDI client and the control-bar sheet.
 #pragma once
 
 #include "ui/frames/SECMDIChildWnd.h"
@@ -46,6 +46,9 @@ public:
     virtual void SetSheetIcon(SECWorksheet* pSheet, HICON hIcon, BOOL bRedraw = TRUE);
 
     void RecalcLayout(BOOL bNotify = TRUE) override;
+    // The sheet whose shortened label is under the point: its index + 1.
+    int OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     void InvalidateTab(SECWorksheet* pSheet, BOOL bToRight = FALSE);
 
 protected:
@@ -75,6 +78,7 @@ private:
     CRect m_rcLastClient;
     BOOL m_bRepaintOnResize = FALSE;
     int m_nActiveIndex = 0;
+    CString m_strTipText;
 };
 
 class SECWorksheet : public SECMDIChildWnd

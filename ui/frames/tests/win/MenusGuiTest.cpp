@@ -277,6 +277,21 @@ TEST(MenusGui, WorkbookWithThreeSheets)
     EXPECT_EQ(90, book.GetTabWidth());
     EXPECT_TRUE(book.IsTabTextWhole(sheets[0]));
     EXPECT_FALSE(book.IsTabTextWhole(sheets[2])) << "the long name is shortened";
+    auto centreOf = [&](SECWorksheet* pSheet) {
+        TabPolygon p = book.GetTabPolygon(pSheet);
+        return CPoint((p[0].x + p[4].x) / 2, (p[0].y + p[2].y) / 2);
+    };
+    TOOLINFO ti = {};
+    ti.cbSize = sizeof ti;
+    EXPECT_EQ(3, book.OnToolHitTest(centreOf(sheets[2]), &ti)) << "its tip shows it whole";
+    EXPECT_EQ(LPSTR_TEXTCALLBACK, ti.lpszText);
+    EXPECT_EQ(-1, book.OnToolHitTest(centreOf(sheets[1]), nullptr)) << "a whole label has no tip";
+    NMTTDISPINFOA info = {};
+    info.hdr.code = TTN_GETDISPINFOA;
+    info.hdr.idFrom = 3;
+    LRESULT lResult = 1;
+    EXPECT_TRUE(book.OnNotify(0, (LPARAM)&info, &lResult));
+    EXPECT_STREQ(names[2], info.lpszText);
 
     // A click on the first tab activates the first sheet.
     TabPolygon tab = book.GetTabPolygon(sheets[0]);
