@@ -4,9 +4,8 @@
 // still reads is freed under it.
 #pragma once
 
-#include "framework/String.h"
+#include "framework/Types.h"
 
-#include <functional>
 #include <optional>
 
 struct MenuDropRequest
@@ -35,12 +34,3 @@ public:
 private:
     std::optional<MenuDropRequest> m_request;
 };
-
-// Whether a control of a form claims Alt+ch: the controls are walked from
-// pFirst through next() until the walk comes back to pFirst or ends, and a
-// control whose text has ch (any case) right after its first '&' claims it.
-// No first control claims nothing; a walk that never returns stops after
-// nMaxSteps controls.
-using ControlHandle = const void*;
-bool ControlsClaimMnemonic(ControlHandle pFirst, const std::function<ControlHandle(ControlHandle)>& next,
-                           const std::function<CString(ControlHandle)>& textOf, char ch, int nMaxSteps = 1000);

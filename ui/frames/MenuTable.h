@@ -6,6 +6,7 @@
 
 #include "framework/String.h"
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -100,3 +101,12 @@ int NextMenuButton(const std::vector<MenuBarButton>& buttons, int nFrom, bool bN
 // item has it, execute (0x20000 | index) when one has, and select (0x30000 |
 // index) the first after nHighlighted, wrapping, when several have.
 long MenuCharAnswer(const std::vector<char>& mnemonics, int nHighlighted, char ch);
+
+// Whether a control of a form claims Alt+ch: the controls are walked from
+// pFirst through next() until the walk comes back to pFirst or ends, and a
+// control whose text has ch (any case) right after its first '&' claims it.
+// No first control claims nothing; a walk that never returns stops after
+// nMaxSteps controls.
+using ControlHandle = const void*;
+bool ControlsClaimMnemonic(ControlHandle pFirst, const std::function<ControlHandle(ControlHandle)>& next,
+                           const std::function<CString(ControlHandle)>& textOf, char ch, int nMaxSteps = 1000);
