@@ -138,6 +138,8 @@ private:
     }
     std::string PopupName(HMENU hPopup)
     {
+        if (hPopup == ::GetSystemMenu(m_hWnd, FALSE))
+            return "system";
         for (auto& entry : m_menus) {
             for (int i = 0; i < ::GetMenuItemCount(entry.second); ++i) {
                 char szText[64] = {};
@@ -334,6 +336,13 @@ TEST(MenusGui, MenuBarFollowsAltAndTheArrows)
     frame.m_log.clear();
     TypeWhilePumping(frame, {{VK_MENU, 'H'}, {VK_ESCAPE}, {VK_ESCAPE}});
     EXPECT_EQ(std::vector<std::string>{"popup &Help"}, frame.m_log);
+    EXPECT_FALSE(frame.m_bar.IsInMenuMode());
+
+    // Alt+Space drops the frame's system menu down; Escape closes it.
+    frame.m_log.clear();
+    TypeWhilePumping(frame, {{VK_MENU, VK_SPACE}, {VK_ESCAPE}, {VK_ESCAPE}});
+    EXPECT_EQ(std::vector<std::string>{"popup system"}, frame.m_log);
+    EXPECT_TRUE(::IsWindowVisible(frame.m_hWnd)) << "no system command was chosen";
     EXPECT_FALSE(frame.m_bar.IsInMenuMode());
 
     // The popups are drawn by the bitmap menus: a letter picks the item by
