@@ -38,8 +38,10 @@ CString SECPTNStrategyProfile::SectionName(const CStringList& path) const
 
 BOOL SECPTNStrategyProfile::IsChildKey(const CString& strKey) const
 {
+    // Initialisation-file keys match in any case, so "CHILD1" is the same key
+    // as the "Child1" a save writes: read it as a child name too.
     const int nPrefix = m_strChildPrefix.GetLength();
-    if (strKey.GetLength() <= nPrefix || strKey.Left(nPrefix) != m_strChildPrefix)
+    if (strKey.GetLength() <= nPrefix || strKey.Left(nPrefix).CompareNoCase(m_strChildPrefix) != 0)
         return FALSE;
     const CString strNumber = strKey.Mid(nPrefix);
     return strNumber.SpanIncluding("0123456789") == strNumber;
