@@ -6,7 +6,10 @@
 #include "app/PropertiesSheet.h"
 #include "app/project/DeleteCommands.h"
 #include "app/project/FolderSettings.h"
+#include "conversion/ConversionDoc.h"
+#include "conversion/ConversionViewport.h"
 #include "framework/HostServices.h"
+#include "instrument/ImportDataDlg.h"
 #include "instrument/InstrumentCommands.h"
 #include "res/resource.h"
 
@@ -69,6 +72,28 @@ private:
     CString m_strSaved;
 };
 
+// Offers the data files an import brought to the conversion project open in
+// the active child window, if there is one and the user wants them.
+void OfferImportedFiles(CWnd* pFrame, const std::vector<std::string>& files, BOOL bAsk, BOOL bAutoAdd)
+{
+    auto* pMain = static_cast<CMainFrame*>(pFrame);
+    CMDIChildWnd* pChild = pMain ? pMain->MDIGetActive() : nullptr;
+    if (!pChild || !bAutoAdd || files.empty())
+        return;
+    CDocument* pDoc = pChild->GetActiveDocument();
+    if (!pDoc || !pDoc->IsKindOf(RUNTIME_CLASS(CConversionDoc)))
+        return;
+    if (!bAsk || AfxMessageBox("Add imported files to current conversion project?", MB_YESNO | MB_ICONQUESTION) == IDYES) {
+        CStringList paths;
+        for (const std::string& file : files)
+            paths.AddTail(CString(file.c_str()));
+        static_cast<CConversionDoc*>(pDoc)->GetConversionModel()->AddFiles(&paths);
+    }
+    CView* pView = pChild->GetActiveView();
+    if (pView && pView->IsKindOf(RUNTIME_CLASS(CConversionViewport)))
+        static_cast<CConversionViewport*>(pView)->RefreshList();
+}
+
 } // namespace
 
 CMainFrame::CMainFrame() = default;
@@ -88,6 +113,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     // The instrument dialogs' "&Settings" runs the port settings dialog.
     SetInstrumentServiceMode(g_bAdministratorMode);
     SetComPortSettingsHook([](CWnd*) { RunComPortSettingsDialog(static_cast<CMainFrame*>(AfxGetMainWnd())); });
+    SetImportedFilesHook(OfferImportedFiles);
     return 0;
 }
 
