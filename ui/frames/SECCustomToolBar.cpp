@@ -376,14 +376,17 @@ CSize SECCustomToolBar::CalcLayout(int nLength, DWORD dwMode)
             bHeight = false;
         }
         const CSize sizeWrapped = CToolBarLayout::CalcWrappedSize(buttons, std::max(0, nWrap), bHeight, metrics);
-        CToolBarLayout::PlaceButtons(buttons, CPoint(-rcInsets.left, -rcInsets.top), metrics);
+        CToolBarLayout::PlaceButtons(buttons, CPoint(rcInsets.left, rcInsets.top), metrics);
         size = CSize(sizeWrapped.cx + sizeInsets.cx, sizeWrapped.cy + sizeInsets.cy);
         if (nKind == kFloat && !(dwMode & LM_LENGTHY))
             m_nMRUWidth = sizeWrapped.cx;
         if (nKind == kHorz && (m_dwExStyle & EXSTYLE_STRETCH) && nLength > 0)
             size.cx = nLength;
-        m_bStale[nKind] = FALSE;
-        m_sizeCached[nKind] = size;
+        // Until a dock bar holds it the bar has no gripper: nothing to keep.
+        if (m_pDockBar != nullptr) {
+            m_bStale[nKind] = FALSE;
+            m_sizeCached[nKind] = size;
+        }
     }
     if (nKind == kFloat)
         size -= CSize(2, 2);
