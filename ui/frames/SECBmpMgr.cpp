@@ -73,7 +73,8 @@ BOOL SECBmpMgr::LoadToolBar(UINT nIDToolBar, UINT nIDLargeToolBar, BOOL bMapColo
         m_cxSmall = (int)cx;
         m_cySmall = (int)cy;
         std::vector<UINT> largeIDs;
-        if (nIDLargeToolBar != 0 && ReadToolBarResource(nIDLargeToolBar, largeIDs, &cx, &cy, FALSE)) {
+        // A resource named as its own large set gives no large size.
+        if (nIDLargeToolBar != 0 && nIDLargeToolBar != nIDToolBar && ReadToolBarResource(nIDLargeToolBar, largeIDs, &cx, &cy, FALSE)) {
             m_cxLarge = (int)cx;
             m_cyLarge = (int)cy;
         }

@@ -70,7 +70,9 @@ public:
     virtual BOOL SetButtons(const UINT* pIDs, int nCount);
     virtual void StretchToParent();
     virtual void BalanceRows(int, std::vector<SECTBRow>&) {}
-    virtual BOOL IsCopyKeyDown() const { return ::GetKeyState(VK_CONTROL) < 0; }
+    // The key as it is now: the press that starts a drag may come before
+    // the key's message reached this thread.
+    virtual BOOL IsCopyKeyDown() const { return (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }
     virtual BOOL AcceptsButtons() const { return TRUE; }
     virtual void RemoveAllButtons() { m_btns.RemoveAll(); }
     virtual BOOL IsCoolLook() const { return (m_dwExStyle & EXSTYLE_FLAT_BORDERS) != 0; }
