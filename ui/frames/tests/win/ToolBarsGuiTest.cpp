@@ -1,7 +1,7 @@
 // Toolbars under Wine, driven by real mouse input: a frame gets its default
 // "File" and "Transfer" bars from the toolbar manager, a click sends the
 // button's command, busy commands grey out, large buttons grow, a
-// customising drag moves a button to the other bar and a copy dropped into Ctrl-drag into
+// customising drag moves a button to the other bar and a copy dropped into
 // empty space makes a new toolbar; after a restart all of it is back.
 // Screenshots of each stage.
 #include "framework/Framework.h"
