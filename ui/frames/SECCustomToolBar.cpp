@@ -348,7 +348,7 @@ CSize SECCustomToolBar::CalcLayout(int nLength, DWORD dwMode)
     CSize size;
     if (buttons.empty()) {
         size = CSize(metrics.nButtonWidth + sizeInsets.cx, metrics.nButtonHeight + sizeInsets.cy);
-    } else if (!(dwMode & LM_COMMIT)) {
+    } else if (!(dwMode & LM_COMMIT) && !m_bStale[nKind]) {
         return m_sizeCached[nKind];
     } else {
         const DWORD dwOrientation = (dwMode & LM_HORZ) ? 0 : (DWORD)CBRS_ORIENT_VERT;
