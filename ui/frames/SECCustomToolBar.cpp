@@ -584,11 +584,13 @@ void SECCustomToolBar::OnLButtonDown(UINT nFlags, CPoint pt)
         return;
     }
     if (bAlt && GetManager() != nullptr) {
+        // The drag may empty and destroy this bar: only the manager is used after it.
+        SECToolBarManager* pManager = GetManager();
         s_bAltDrag = TRUE;
         const BOOL bAlive = BeginButtonDrag(nIndex, pt);
         s_bAltDrag = FALSE;
-        if (bAlive && GetManager()->GetSelectingBar() != nullptr)
-            GetManager()->GetSelectingBar()->DeselectButton(TRUE);
+        if (bAlive && pManager->GetSelectingBar() != nullptr)
+            pManager->GetSelectingBar()->DeselectButton(TRUE);
         return;
     }
     UpdateButtonCmdUI(nIndex);

@@ -411,10 +411,16 @@ BOOL SECToolBarManager::IsCommandSourceActive(CRect* pRect) const
 
 namespace {
 
-// Follows the mouse until the button goes up; FALSE when cancelled or not moved.
+// Follows the mouse with a drag outline of the button (screen coordinates)
+// until the button goes up; FALSE when cancelled or not moved.
 BOOL TrackButtonRect(CWnd* pTrackWnd, CPoint ptStart, CRect& rc)
 {
     pTrackWnd->SetCapture();
+    CWindowDC dc(nullptr);
+    const CSize sizeOutline(3, 3);
+    CRect rcScreen = rc;
+    pTrackWnd->ClientToScreen(&rcScreen);
+    CRect rcShown;
     CPoint ptLast = ptStart;
     BOOL bMoved = FALSE;
     BOOL bDone = FALSE;
@@ -439,6 +445,12 @@ BOOL TrackButtonRect(CWnd* pTrackWnd, CPoint ptStart, CRect& rc)
                 bMoved = TRUE;
             ptLast = pt;
             bDone = msg.message == WM_LBUTTONUP;
+            CRect rcNow = rcScreen;
+            rcNow.OffsetRect(pt.x - ptStart.x, pt.y - ptStart.y);
+            if (!bDone) {
+                dc.DrawDragRect(&rcNow, sizeOutline, rcShown.IsRectEmpty() ? nullptr : &rcShown, sizeOutline);
+                rcShown = rcNow;
+            }
             break;
         }
         case WM_KEYDOWN:
@@ -451,6 +463,10 @@ BOOL TrackButtonRect(CWnd* pTrackWnd, CPoint ptStart, CRect& rc)
         default:
             ::DispatchMessageA(&msg);
         }
+    }
+    if (!rcShown.IsRectEmpty()) {
+        const CRect rcNone(0, 0, 0, 0);
+        dc.DrawDragRect(&rcNone, CSize(0, 0), &rcShown, sizeOutline);
     }
     ::ReleaseCapture();
     rc.OffsetRect(ptLast.x - ptStart.x, ptLast.y - ptStart.y);
