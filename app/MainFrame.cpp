@@ -254,7 +254,8 @@ void CMainFrame::OnProperties()
 }
 
 void CMainFrame::OnCustomize() {}
-void CMainFrame::OnViewToolbar() {}
+// The "Customize" sheet is still to come: its button on the dialog closes it.
+void CMainFrame::OnViewToolbar() { m_pToolBarMgr->ExecViewToolBarsDlg(); }
 void CMainFrame::OnDeleteDropDown() {}
 
 void CMainFrame::OnUpdateTransferCommand(CCmdUI* pCmdUI)

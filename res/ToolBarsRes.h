@@ -10,3 +10,19 @@
 #ifndef IDS_SEC_TOOLBAR_TITLE
 #define IDS_SEC_TOOLBAR_TITLE     20674
 #endif
+
+// The "Toolbars" dialog and the "New Toolbar" name dialog.
+#define IDD_SEC_TOOLBARS          20510
+#define IDD_SEC_NEW_TOOLBAR       20511
+#define IDS_SEC_RESET             20536
+#define IDS_SEC_DELETE            20537
+#define IDC_SEC_TOOLBAR_LIST      43094
+#define IDC_SEC_TOOLBAR_NAME_LBL  43097
+#define IDC_SEC_TOOLBAR_NAME      43102
+#define IDC_SEC_NEW               43098
+#define IDC_SEC_CUSTOMIZE         43099
+#define IDC_SEC_RESET             43100
+#define IDC_SEC_TOOLTIPS          43101
+#define IDC_SEC_COOLLOOK          43104
+#define IDC_SEC_LARGE_BUTTONS     43103
+#define IDC_SEC_NEW_NAME          43096

@@ -5,6 +5,7 @@
 #include "ui/frames/SECControlBarInfo.h"
 #include "ui/frames/SECCustomToolBar.h"
 #include "ui/frames/SECCustomToolBarInfoEx.h"
+#include "ui/frames/SECToolBarsDlg.h"
 
 #include <algorithm>
 
@@ -263,6 +264,13 @@ SECCustomToolBar* SECToolBarManager::CreateUserToolBar(LPCTSTR lpszTitle)
     pBar->SetCustomizeMode(m_bCustomize);
     pBar->EnableDocking(CBRS_ALIGN_ANY);
     return pBar;
+}
+
+int SECToolBarManager::ExecViewToolBarsDlg()
+{
+    SECToolBarsDlg dlg(m_pFrameWnd);
+    dlg.SetManager(this);
+    return (int)dlg.DoModal();
 }
 
 // Dock state ---------------------------------------------------------------------

@@ -6,7 +6,7 @@
 // save and re-make toolbars, and carries the customise mode in which
 // buttons are dragged between bars.
 //
-// Not yet: the menu bar, the "Toolbars" dialog and the "Customize" sheet.
+// Not yet: the menu bar and the "Customize" sheet.
 #pragma once
 
 #include "framework/Framework.h"
@@ -69,6 +69,9 @@ public:
     // A new floating-ready bar with the first free user id; NULL when the
     // ids ran out or the bar could not be made.
     SECCustomToolBar* CreateUserToolBar(LPCTSTR lpszTitle = nullptr);
+    // The "Toolbars" dialog over the frame; its result (43099: open the
+    // "Customize" sheet).
+    int ExecViewToolBarsDlg();
     void ApplyImageSize(SECCustomToolBar* pBar);
 
     void BeginCustomize();

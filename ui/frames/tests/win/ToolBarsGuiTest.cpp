@@ -2,7 +2,8 @@
 // "File" and "Transfer" bars from the toolbar manager, a click sends the
 // button's command, busy commands grey out, large buttons grow, a
 // customising drag moves a button to the other bar and a copy dropped into
-// empty space makes a new toolbar; after a restart all of it is back.
+// empty space makes a new toolbar; after a restart all of it is back. The
+// "Toolbars" dialog hides a bar and its Cancel puts the options back.
 // Screenshots of each stage.
 #include "framework/Framework.h"
 #include "app/tests/Screenshot.h"
@@ -10,6 +11,7 @@
 #include "ui/frames/SECCustomToolBar.h"
 #include "ui/frames/SECMDIFrameWnd.h"
 #include "ui/frames/SECToolBarManager.h"
+#include "ui/frames/SECToolBarsDlg.h"
 
 #include <gtest/gtest.h>
 
@@ -274,6 +276,64 @@ TEST(ToolBars, DefaultsClicksBusyLargeButtonsCustomiseAndRestart)
     EXPECT_EQ("ToolBar1", strTitle);
     EXPECT_EQ(std::vector<UINT>{57603}, Buttons(pUser));
     Shot(pFrame, "restored");
+    pFrame->DestroyWindow();
+    Pump();
+}
+
+// Runs inside the dialog's modal loop: switches large buttons on, hides
+// "Transfer" through its check box, then cancels.
+struct DialogRun
+{
+    bool bFrameDisabled = false;
+    bool bLargeWhileOpen = false;
+    bool bCustomizing = false;
+    int nItems = 0;
+} g_dialogRun;
+SECToolBarManager* g_pManager = nullptr;
+
+void CALLBACK DriveToolBarsDialog(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    ::KillTimer(nullptr, nTimer);
+    HWND hDlg = ::FindWindowA("#32770", "Toolbars");
+    if (hDlg == nullptr)
+        return;
+    g_dialogRun.bFrameDisabled = !::IsWindowEnabled(g_pManager->GetFrameWnd()->m_hWnd);
+    g_dialogRun.bCustomizing = g_pManager->IsCustomizeMode() != FALSE;
+    HWND hList = ::GetDlgItem(hDlg, IDC_SEC_TOOLBAR_LIST);
+    g_dialogRun.nItems = (int)::SendMessageA(hList, LB_GETCOUNT, 0, 0);
+    ::CheckDlgButton(hDlg, IDC_SEC_LARGE_BUTTONS, BST_CHECKED);
+    ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_SEC_LARGE_BUTTONS, BN_CLICKED),
+                   (LPARAM)::GetDlgItem(hDlg, IDC_SEC_LARGE_BUTTONS));
+    g_dialogRun.bLargeWhileOpen = g_pManager->GetLargeButtons() != FALSE;
+    auto* pList = static_cast<CCheckListBox*>(CWnd::FromHandlePermanent(hList));
+    for (int i = 0; pList != nullptr && i < pList->GetCount(); ++i) {
+        if ((UINT)pList->GetItemData(i) != kTransferBar)
+            continue;
+        pList->SetCurSel(i);
+        pList->SetCheck(i, 0);
+        ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_SEC_TOOLBAR_LIST, CLBN_CHKCHANGE), (LPARAM)hList);
+    }
+    ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST(ToolBars, ToolbarsDialogHidesABarAndCancelPutsTheOptionsBack)
+{
+    CToolBarFrame* pFrame = NewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    ASSERT_NE(nullptr, pFrame->Bar(kTransferBar));
+    pFrame->m_manager.SetLargeButtons(FALSE);
+    g_pManager = &pFrame->m_manager;
+    ::SetTimer(nullptr, 0, 200, DriveToolBarsDialog);
+    EXPECT_EQ(IDCANCEL, pFrame->m_manager.ExecViewToolBarsDlg());
+    EXPECT_TRUE(g_dialogRun.bFrameDisabled);
+    EXPECT_TRUE(g_dialogRun.bCustomizing);
+    EXPECT_GE(g_dialogRun.nItems, 2);
+    EXPECT_TRUE(g_dialogRun.bLargeWhileOpen);
+    EXPECT_FALSE(pFrame->m_manager.GetLargeButtons());
+    EXPECT_FALSE(pFrame->m_manager.IsCustomizeMode());
+    EXPECT_TRUE(pFrame->IsWindowEnabled());
+    EXPECT_FALSE(pFrame->Bar(kTransferBar)->IsWindowVisible());
+    pFrame->ShowControlBar(pFrame->Bar(kTransferBar), TRUE, FALSE);
     pFrame->DestroyWindow();
     Pump();
 }
