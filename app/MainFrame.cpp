@@ -12,6 +12,8 @@
 #include "instrument/ImportDataDlg.h"
 #include "instrument/InstrumentCommands.h"
 #include "res/resource.h"
+#include "res/ToolBarsRes.h"
+#include "ui/frames/SECCustomToolBar.h"
 
 #include <direct.h>
 
@@ -96,7 +98,7 @@ void OfferImportedFiles(CWnd* pFrame, const std::vector<std::string>& files, BOO
 
 } // namespace
 
-CMainFrame::CMainFrame() = default;
+CMainFrame::CMainFrame() : m_pToolBarMgr(std::make_unique<SECToolBarManager>(this)) {}
 CMainFrame::~CMainFrame() = default;
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -109,12 +111,52 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     g_pMainStatusBar = &m_wndStatusBar;
     EnableDocking(CBRS_ALIGN_ANY, 0);
-    LoadBarState("CustomToolBars");
+    CreateToolBars();
     // The instrument dialogs' "&Settings" runs the port settings dialog.
     SetInstrumentServiceMode(g_bAdministratorMode);
     SetComPortSettingsHook([](CWnd*) { RunComPortSettingsDialog(static_cast<CMainFrame*>(AfxGetMainWnd())); });
     SetImportedFilesHook(OfferImportedFiles);
     return 0;
+}
+
+namespace {
+
+const UINT kFileButtons[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_DELETE_DROPDOWN, 0,
+                             57608, 0, ID_PROPERTIES, 0, ID_APP_ABOUT};
+const UINT kTransferButtons[] = {ID_IMPORT_DATA, ID_INSTALL_MODULES, ID_REMOVE_MODULES, 0, ID_CALIBRATION};
+
+// The "Delete" button drops the delete menu, centred under it.
+const SECBtnMapEntry kButtonMap[] = {
+    {&SECStdBtn::classSECStdBtn, ID_FILE_NEW, 0, {0, 0, 0, 0, 0}},
+    {&SECStdBtn::classSECStdBtn, ID_FILE_OPEN, 0, {0, 0, 0, 0, 0}},
+    {&SECStdBtn::classSECStdBtn, ID_FILE_SAVE, 0, {0, 0, 0, 0, 0}},
+    {&SECStdBtn::classSECStdBtn, 57608, 0, {0, 0, 0, 0, 0}},
+    {&SECStdBtn::classSECStdBtn, ID_PROPERTIES, 0, {0, 0, 0, 0, 0}},
+    {&SECStdBtn::classSECStdBtn, ID_APP_ABOUT, 0, {0, 0, 0, 0, 0}},
+    {&SECStdMenuBtn::classSECStdMenuBtn, ID_DELETE_DROPDOWN, 0, {IDR_DELETE_MENU, 0, TPM_CENTERALIGN, 0, 0}},
+    {nullptr, 0, 0, {0, 0, 0, 0, 0}},
+};
+
+} // namespace
+
+// "File" and "Transfer" on the first start; afterwards the saved layout
+// brings back the bars as the user left them.
+void CMainFrame::CreateToolBars()
+{
+    SECToolBarManager& manager = *m_pToolBarMgr;
+    SetControlBarManager(&manager);
+    manager.LoadToolBarResource(IDR_FILE_TOOLBAR, IDR_FILE_TOOLBAR);
+    manager.LoadToolBarResource(IDR_TRANSFER_TOOLBAR, IDR_TRANSFER_TOOLBAR);
+    manager.NoOpTrue();
+    manager.DefineDefaultToolBar(AFX_IDW_TOOLBAR, "File", (UINT)(sizeof kFileButtons / sizeof kFileButtons[0]),
+                                 kFileButtons, CBRS_ALIGN_ANY, AFX_IDW_DOCKBAR_TOP, 0, TRUE, TRUE);
+    manager.DefineDefaultToolBar(AFX_IDW_TOOLBAR + 6, "Transfer",
+                                 (UINT)(sizeof kTransferButtons / sizeof kTransferButtons[0]), kTransferButtons,
+                                 CBRS_ALIGN_ANY, AFX_IDW_DOCKBAR_TOP, AFX_IDW_TOOLBAR, TRUE, TRUE);
+    manager.SetButtonMap(kButtonMap);
+    manager.EnableCoolLook(TRUE, 0x300);
+    LoadBarState("CustomToolBars");
+    manager.LoadState("CustomToolBars");
 }
 
 // Message pane, port pane, then the key indicators; the port pane is as
@@ -154,6 +196,7 @@ void CMainFrame::OnClose()
     if (m_bBusy)
         return;
     SaveBarState("CustomToolBars");
+    m_pToolBarMgr->SaveState("CustomToolBars");
     SECMDIFrameWnd::OnClose();
 }
 
@@ -175,9 +218,16 @@ void CMainFrame::UpdatePortPane(UINT nPortIndex, UINT nBaud)
         m_wndStatusBar.SetPaneText(1, m_strPortPane, TRUE);
 }
 
-// The "Transfer" toolbar comes with the custom toolbars; until then the
-// menu items follow the busy flag through their update handlers.
-void CMainFrame::SetTransferToolbarState() {}
+// The "Transfer" buttons follow the busy flag at once, not at the next idle time.
+void CMainFrame::SetTransferToolbarState()
+{
+    if (m_hWnd == nullptr)
+        return;
+    for (SECCustomToolBar* pBar : m_pToolBarMgr->GetToolBars()) {
+        pBar->OnUpdateCmdUI(this, TRUE);
+        pBar->UpdateWindow();
+    }
+}
 
 int CMainFrame::RunInstrumentDialog(UINT nCommand)
 {
@@ -232,7 +282,8 @@ void CMainFrame::OnProperties()
 }
 
 void CMainFrame::OnCustomize() {}
-void CMainFrame::OnViewToolbar() {}
+// The "Customize" sheet is still to come: its button on the dialog closes it.
+void CMainFrame::OnViewToolbar() { m_pToolBarMgr->ExecViewToolBarsDlg(); }
 void CMainFrame::OnDeleteDropDown() {}
 
 void CMainFrame::OnUpdateTransferCommand(CCmdUI* pCmdUI)

@@ -6,6 +6,9 @@
 #include "framework/Framework.h"
 #include "ui/frames/SECMDIFrameWnd.h"
 #include "ui/frames/SECCustomStatusBar.h"
+#include "ui/frames/SECToolBarManager.h"
+
+#include <memory>
 
 #include <vector>
 
@@ -26,6 +29,7 @@ public:
     BOOL IsBusy() const { return m_bBusy; }
     const CString& GetPortPaneText() const { return m_strPortPane; }
     SECCustomStatusBar& GetStatusBar() { return m_wndStatusBar; }
+    SECToolBarManager& GetToolBarManager() { return *m_pToolBarMgr; }
 
     // Runs the modal dialog of an instrument command (the port settings or
     // an instrument operation); one without a dialog tells the user so.
@@ -40,6 +44,7 @@ protected:
     void OnClose();
     void OnDestroy();
     BOOL CreateStatusBar();
+    void CreateToolBars();
     void OnImportData();
     void OnComPortSettings();
     void OnInstallModules();
@@ -60,6 +65,7 @@ protected:
     BOOL m_bBusy = FALSE;
     CString m_strPortPane;
     SECCustomStatusBar m_wndStatusBar;
+    std::unique_ptr<SECToolBarManager> m_pToolBarMgr;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,10 +1,9 @@
-// The MDI child frame of a data conversion project.
-// Not yet: the "Conversion Tools" toolbar (it waits for the custom toolbar
-// of the frames library); the commands are on the menu, the list's context
-// menu and the accelerators.
+// The MDI child frame of a data conversion project, with its "Conversion
+// Tools" toolbar across the top (never docked: it stretches to the frame).
 #pragma once
 
 #include "framework/Framework.h"
+#include "ui/frames/SECCustomToolBar.h"
 #include "ui/frames/SECMDIChildWnd.h"
 
 class CConversionChildFrame : public SECMDIChildWnd
@@ -14,8 +13,14 @@ class CConversionChildFrame : public SECMDIChildWnd
 public:
     CConversionChildFrame() = default;
 
+    SECCustomToolBar& GetToolBar() { return m_wndToolBar; }
+
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    void OnSize(UINT nType, int cx, int cy);
+
+    SECCustomToolBar m_wndToolBar;
 
     DECLARE_MESSAGE_MAP()
 };

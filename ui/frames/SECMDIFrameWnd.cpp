@@ -45,14 +45,14 @@ CProfileStore& BarStateStore()
 
 void SECMDIFrameWnd::LoadBarState(LPCTSTR pszSection)
 {
-    SECDockState state;
+    SECDockState state(m_pControlBarManager);
     state.LoadState(BarStateStore(), pszSection);
     state.SetDockState(this);
 }
 
 void SECMDIFrameWnd::SaveBarState(LPCTSTR pszSection) const
 {
-    SECDockState state;
+    SECDockState state(m_pControlBarManager);
     state.GetDockState(const_cast<SECMDIFrameWnd*>(this));
     state.CleanUpBarIds();
     state.SaveState(BarStateStore(), pszSection);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "framework/Framework.h"
+#include "ui/frames/SECControlBarManager.h"
 
 class SECMDIFrameWnd : public CMDIFrameWnd
 {
@@ -24,4 +25,12 @@ public:
     void LoadBarState(LPCTSTR pszSection) override;
     void SaveBarState(LPCTSTR pszSection) const override;
     virtual BOOL CreateCaptionAppFont(CFont& font);
+
+    // The manager that saves and re-makes the frame's toolbars with the
+    // layout; the frame does not own it.
+    void SetControlBarManager(SECControlBarManager* pManager) { m_pControlBarManager = pManager; }
+    SECControlBarManager* GetControlBarManager() const { return m_pControlBarManager; }
+
+protected:
+    SECControlBarManager* m_pControlBarManager = nullptr;
 };

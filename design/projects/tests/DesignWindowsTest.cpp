@@ -10,6 +10,7 @@
 #include "design/projects/DesignDialogHooks.h"
 #include "design/projects/GeometryFileDlg.h"
 #include "design/projects/EditAdrItemDlg.h"
+#include "design/projects/VikaChildFrame.h"
 #include "design/projects/EditPolyvectCommandDlg.h"
 #include "design/projects/EditVikaCommandDlg.h"
 #include "design/projects/PolyvectDoc.h"
@@ -262,6 +263,20 @@ TEST_F(DesignWindows, VikaProjectMakesItsFilesCreatesEditsAndCompilesAProtocol)
     auto* pView = FirstView<CVikaViewport>(pDoc);
     ASSERT_NE(nullptr, pView);
     ShowProject(pView);
+
+    // The "Vika Tools" bar: 12 buttons and 3 separators across the window's top.
+    auto* pFrame = dynamic_cast<CVikaChildFrame*>(pView->GetParentFrame());
+    ASSERT_NE(nullptr, pFrame);
+    SECCustomToolBar& toolBar = pFrame->GetToolBar();
+    ASSERT_EQ(15, toolBar.GetButtonCount());
+    EXPECT_EQ(32875u, toolBar.GetItemID(0));
+    EXPECT_EQ(32876u, toolBar.GetItemID(14));
+    CRect rcBar, rcFrameClient;
+    toolBar.GetWindowRect(&rcBar);
+    pFrame->GetClientRect(&rcFrameClient);
+    EXPECT_EQ(rcFrameClient.Width(), rcBar.Width());
+    EXPECT_GE(rcBar.Height(), 22);
+    SaveShot(pFrame->m_hWnd, "design_vika_window.bmp");
 
     // An address file: a name, the generated map of the default layout, Save.
     const CString strSource = pModel->GetSourceFolder();

@@ -1,0 +1,84 @@
+// The buttons of a custom toolbar. SECStdBtn is the image button and the
+// base of the others: it sizes itself from its toolbar, draws its face,
+// edges and image in every state (hot, pressed, checked, disabled,
+// indeterminate, selected while customising) and follows a press.
+// SECStdMenuBtn drops a popup of a menu resource instead of sending a
+// command.
+//
+// Not yet: SECTBMenuBtn (the menu bar's text buttons) and the face-DC
+// composition over a transparent bar.
+#pragma once
+
+#include "framework/Framework.h"
+#include "ui/frames/ToolBarLayout.h"
+
+class SECCustomToolBar;
+class SECStdBtn;
+
+// A button class record: makes a default button of its class.
+struct SECButtonClass
+{
+    SECStdBtn* (*pfnCreate)();
+};
+
+class SECStdBtn : public SECBtnGeometry
+{
+public:
+    static const SECButtonClass classSECStdBtn;
+
+    virtual void SetMode(DWORD /*dwOrientation*/) {}
+    virtual void SetStyle(DWORD nStyle) { m_nStyle = nStyle; }
+    virtual DWORD GetStyle() const { return m_nStyle; }
+    virtual BOOL HasStyle(DWORD nBits) const { return (m_nStyle & nBits) == nBits; }
+    virtual void SetPos(int x, int y) { m_x = x; m_y = y; }
+    virtual void Invalidate(BOOL bErase = FALSE);
+    virtual void Init(SECCustomToolBar* pToolBar, const UINT_PTR* pParams);
+    virtual BOOL CanDrag() const { return TRUE; }
+    virtual void Draw(CDC* pDC);
+    virtual BOOL OnLButtonDown(CPoint pt);
+    virtual void OnMouseMove(CPoint pt);
+    virtual void OnCancelPress();
+    virtual UINT OnLButtonUp(CPoint pt);
+    virtual void OnBarStyleChange(DWORD) {}
+    virtual int OnToolHitTest(CPoint pt, TOOLINFO* pTI) const;
+    virtual void OnStyleChange(int nCode, const DWORD* pData);
+    virtual void AdjustSize();
+    virtual void GetExtraData(int& nBytes, const BYTE*& pData) const { nBytes = 0; pData = nullptr; }
+    virtual void SetExtraData(int, const BYTE*) {}
+    virtual const SECButtonClass* GetButtonClass() const { return &classSECStdBtn; }
+
+    SECCustomToolBar* m_pToolBar = nullptr;
+
+protected:
+    void DrawSeparator(CDC* pDC) const;
+    // Fills the face and draws the edges; returns the rectangle the image
+    // is centred in (moved one pixel when sunken).
+    CRect DrawFace(CDC* pDC) const;
+    void DrawImage(CDC* pDC, const CRect& rcFace) const;
+};
+
+class SECStdMenuBtn : public SECStdBtn
+{
+public:
+    static const SECButtonClass classSECStdMenuBtn;
+
+    // Parameters: menu resource id, submenu index, TPM_ alignment.
+    void Init(SECCustomToolBar* pToolBar, const UINT_PTR* pParams) override;
+    BOOL OnLButtonDown(CPoint pt) override;
+    UINT OnLButtonUp(CPoint) override { return 0; }
+    const SECButtonClass* GetButtonClass() const override { return &classSECStdMenuBtn; }
+
+    CMenu m_menu;
+    int m_nSubMenu = 0;
+    UINT m_nAlign = 0;
+};
+
+// A button-map entry: the class a command's button is made of. A null
+// class ends a table.
+struct SECBtnMapEntry
+{
+    const SECButtonClass* pClass;
+    UINT nID;
+    DWORD nStyle;
+    UINT_PTR params[5];
+};
