@@ -1,5 +1,6 @@
 #include "instrument/ModifyCalibrationParametersDlg.h"
 
+#include "app/dialogs/CheckListDlg.h"
 #include "instrument/CalibrationCommand.h"
 #include "instrument/GFCommException.h"
 #include "instrument/InstrumentUi.h"
@@ -11,24 +12,6 @@
 namespace {
 
 const char* const kFilter = "Calibration Files (*.g7c)|*.g7c|All Files (*.*)|*.*||";
-
-// The five check boxes of the group choice.
-class CCalibrationGroupsDlg : public CDialog {
-public:
-    explicit CCalibrationGroupsDlg(BOOL* groups, CWnd* parent) : CDialog(IDD_CALIBRATION_GROUPS, parent), m_groups(groups) {}
-
-    void DoDataExchange(CDataExchange* pDX) override
-    {
-        for (int i = 0; i < 5; ++i) {
-            int checked = m_groups[i] ? 1 : 0;
-            DDX_Check(pDX, IDC_CALIBRATION_GROUP_FIRST + i, checked);
-            m_groups[i] = checked != 0;
-        }
-    }
-
-private:
-    BOOL* m_groups;
-};
 
 bool ParseFieldText(const CString& text, bool isInteger, double& value)
 {
@@ -129,7 +112,9 @@ BOOL CModifyCalibrationParametersDlg::OnInitDialog()
 
 BOOL CModifyCalibrationParametersDlg::ChooseGroups(BOOL groups[5])
 {
-    CCalibrationGroupsDlg dialog(groups, this);
+    const CString texts[5] = {"Output Parameters", "Chan. #1 Parameters", "Chan. #2 Parameters",
+                              "Chan. #3 Parameters", "Chan. #4 Parameters"};
+    CCheckListDlg dialog(5, groups, texts, "Select calibration parameters to update.", "Update", this);
     return dialog.DoModal() == IDOK;
 }
 

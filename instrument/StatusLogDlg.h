@@ -1,23 +1,16 @@
-// A small modeless window with a read-only text that a short instrument
-// operation appends its progress lines to.
+// The shared status window as the log that a short instrument operation
+// appends its progress lines to.
 #pragma once
 
 #include "framework/Framework.h"
 
+#include "app/dialogs/StatusMessage.h"
 #include "instrument/StatusLog.h"
-#include "res/InstrumentRes.h"
 
-class CStatusLogDlg : public CDialog, public IStatusLog {
+class CStatusLogDlg : public CStatusMessage, public IStatusLog {
 public:
-    enum { IDD = IDD_INSTRUMENT_STATUS };
-
-    // Creates the window at once, showing text.
+    // Creates and shows the window at once, showing text.
     explicit CStatusLogDlg(const char* text = "", CWnd* parent = nullptr);
-    ~CStatusLogDlg() override;
 
     void AppendText(const char* text) override;
-    const CString& GetText() const { return m_text; }
-
-private:
-    CString m_text;
 };

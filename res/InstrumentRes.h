@@ -19,10 +19,6 @@
 #define IDD_REMOVE_PROGRESS 138
 #define IDD_CALIBRATION 151
 #define IDD_ADMINISTRATOR_PAGE 219
-// Small windows of their own until the shared status and check-list
-// dialogs are in the program.
-#define IDD_INSTRUMENT_STATUS 20600
-#define IDD_CALIBRATION_GROUPS 20601
 
 #define IDS_COM_PORT_ERROR 41005
 #define IDS_COM_PORT_ERROR_CAPTION 41006
@@ -57,7 +53,6 @@
 #define IDC_CALIBRATION_SAVE_AS 1057
 #define IDC_CALIBRATION_LOAD 1058
 #define IDC_CALIBRATION_DEFAULT 1059
-#define IDC_CALIBRATION_GROUP_FIRST 1060
 
 // Administrator Setup.
 #define IDC_ADMIN_SERIAL 1207
