@@ -14,6 +14,7 @@
 #include "res/resource.h"
 #include "res/ToolBarsRes.h"
 #include "ui/frames/SECCustomToolBar.h"
+#include "ui/frames/SECToolBarSheet.h"
 
 #include <direct.h>
 
@@ -281,9 +282,22 @@ void CMainFrame::OnProperties()
     RunPropertiesSheet(this);
 }
 
-void CMainFrame::OnCustomize() {}
-// The "Customize" sheet is still to come: its button on the dialog closes it.
-void CMainFrame::OnViewToolbar() { m_pToolBarMgr->ExecViewToolBarsDlg(); }
+// The "Customize" sheet offers the buttons of the default toolbars.
+void CMainFrame::OnCustomize()
+{
+    SECToolBarSheet sheet(m_pToolBarMgr.get(), this);
+    sheet.m_cmdPage.DefineBtnGroup("File", (UINT)(sizeof kFileButtons / sizeof kFileButtons[0]), kFileButtons);
+    sheet.m_cmdPage.DefineBtnGroup("Transfer", (UINT)(sizeof kTransferButtons / sizeof kTransferButtons[0]),
+                                   kTransferButtons);
+    sheet.DoModal();
+}
+
+void CMainFrame::OnViewToolbar()
+{
+    if (m_pToolBarMgr->ExecViewToolBarsDlg() == IDC_SEC_CUSTOMIZE)
+        OnCustomize();
+}
+
 void CMainFrame::OnDeleteDropDown() {}
 
 void CMainFrame::OnUpdateTransferCommand(CCmdUI* pCmdUI)

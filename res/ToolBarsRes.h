@@ -26,3 +26,12 @@
 #define IDC_SEC_COOLLOOK          43104
 #define IDC_SEC_LARGE_BUTTONS     43103
 #define IDC_SEC_NEW_NAME          43096
+
+// The "Customize" sheet: its "Toolbars" and "Commands" pages.
+#define IDS_SEC_CUSTOMIZE         20538
+#define IDD_SEC_TOOLBARS_PAGE     20513
+#define IDD_SEC_COMMANDS_PAGE     20509
+#define IDS_SEC_COMMANDS          59394
+#define IDC_SEC_BUTTONS_GROUP     43093
+#define IDC_SEC_CATEGORIES        43094
+#define IDC_SEC_DESCRIPTION       43095

@@ -6,7 +6,7 @@
 // save and re-make toolbars, and carries the customise mode in which
 // buttons are dragged between bars.
 //
-// Not yet: the menu bar and the "Customize" sheet.
+// Not yet: the menu bar.
 #pragma once
 
 #include "framework/Framework.h"

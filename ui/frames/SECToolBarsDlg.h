@@ -2,9 +2,9 @@
 // resets or deletes them, makes new ones (SECNewToolBar asks the name) and
 // switches ToolTips, CoolLook and LargeButtons. While it is open the
 // manager customises: buttons may be dragged between bars. Close keeps
-// what was switched; Cancel (Escape) puts the options back.
-//
-// Not yet: the "Customize" sheet with its "Commands" palettes.
+// what was switched; Cancel (Escape) puts the options back. Its
+// "C&ustomize..." ends it with 43099: the frame then opens the
+// "Customize" sheet (SECToolBarSheet).
 #pragma once
 
 #include "framework/Framework.h"

@@ -3,7 +3,8 @@
 // button's command, busy commands grey out, large buttons grow, a
 // customising drag moves a button to the other bar and a copy dropped into
 // empty space makes a new toolbar; after a restart all of it is back. The
-// "Toolbars" dialog hides a bar and its Cancel puts the options back.
+// "Toolbars" dialog hides a bar and its Cancel puts the options back; the
+// customise command opens the "Customize" sheet with its palettes.
 // Screenshots of each stage.
 #include "framework/Framework.h"
 #include "app/tests/Screenshot.h"
@@ -12,6 +13,7 @@
 #include "ui/frames/SECMDIFrameWnd.h"
 #include "ui/frames/SECToolBarManager.h"
 #include "ui/frames/SECToolBarsDlg.h"
+#include "ui/frames/SECToolBarSheet.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +35,7 @@ const UINT kFileBar = AFX_IDW_TOOLBAR;
 const UINT kTransferBar = AFX_IDW_TOOLBAR + 6;
 const UINT kFileButtons[] = {57600, 57601, 57603, 0, 32866, 0, 57608, 0, 32814, 0, 57664};
 const UINT kTransferButtons[] = {32773, 32775, 32776, 0, 32788};
+const UINT kCustomizeCommand = 32861;
 
 void Pump(int nMilliseconds = 0)
 {
@@ -136,8 +139,23 @@ public:
         return rc.CenterPoint();
     }
 
+    // As the application's frame does for its customise command.
+    void OnCustomize()
+    {
+        SECToolBarSheet sheet(&m_manager, this);
+        sheet.m_cmdPage.DefineBtnGroup("File", 11, kFileButtons);
+        sheet.m_cmdPage.DefineBtnGroup("Transfer", 5, kTransferButtons);
+        m_nSheetResult = sheet.DoModal();
+    }
+    int m_nSheetResult = 0;
+
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
     {
+        if (nID == kCustomizeCommand && nCode == CN_COMMAND) {
+            if (pHandlerInfo == nullptr)
+                OnCustomize();
+            return TRUE;
+        }
         if (nID >= 32773 && nID <= 57664 && nID != 32866) {
             if (nCode == CN_COMMAND) {
                 if (pHandlerInfo == nullptr)
@@ -334,6 +352,90 @@ TEST(ToolBars, ToolbarsDialogHidesABarAndCancelPutsTheOptionsBack)
     EXPECT_TRUE(pFrame->IsWindowEnabled());
     EXPECT_FALSE(pFrame->Bar(kTransferBar)->IsWindowVisible());
     pFrame->ShowControlBar(pFrame->Bar(kTransferBar), TRUE, FALSE);
+    pFrame->DestroyWindow();
+    Pump();
+}
+
+// Runs inside the sheet's modal loop: looks at both pages, selects a
+// palette button, switches large buttons on; a later timer cancels.
+struct SheetRun
+{
+    bool bFound = false;
+    int nTabs = 0;
+    bool bFrameDisabled = false;
+    bool bCustomizing = false;
+    int nCategories = 0;
+    int nPaletteButtons = 0;
+    bool bPaletteVisible = false;
+    std::string strDescription;
+    bool bLargeWhileOpen = false;
+} g_sheetRun;
+
+// Once the sheet has painted itself in its own loop.
+void CALLBACK ShootAndCancelSheet(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    ::KillTimer(nullptr, nTimer);
+    HWND hSheet = ::FindWindowA("#32770", "Customize");
+    if (hSheet == nullptr)
+        return;
+    Shot(CWnd::FromHandle(hSheet), "customize_sheet");
+    ::PostMessageA(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+}
+
+void CALLBACK DriveCustomizeSheet(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    ::KillTimer(nullptr, nTimer);
+    HWND hSheet = ::FindWindowA("#32770", "Customize");
+    if (hSheet == nullptr)
+        return;
+    g_sheetRun.bFound = true;
+    g_sheetRun.nTabs = (int)::SendMessageA(PropSheet_GetTabControl(hSheet), TCM_GETITEMCOUNT, 0, 0);
+    HWND hToolBarsPage = (HWND)::SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0);
+    ::CheckDlgButton(hToolBarsPage, IDC_SEC_LARGE_BUTTONS, BST_CHECKED);
+    ::SendMessageA(hToolBarsPage, WM_COMMAND, MAKEWPARAM(IDC_SEC_LARGE_BUTTONS, BN_CLICKED),
+                   (LPARAM)::GetDlgItem(hToolBarsPage, IDC_SEC_LARGE_BUTTONS));
+    g_sheetRun.bLargeWhileOpen = g_pManager->GetLargeButtons() != FALSE;
+
+    ::SendMessageA(hSheet, PSM_SETCURSEL, 1, 0);
+    HWND hPage = (HWND)::SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0);
+    g_sheetRun.bFrameDisabled = !::IsWindowEnabled(g_pManager->GetFrameWnd()->m_hWnd);
+    g_sheetRun.bCustomizing = g_pManager->IsCustomizeMode() != FALSE;
+    g_sheetRun.nCategories = (int)::SendDlgItemMessageA(hPage, IDC_SEC_CATEGORIES, LB_GETCOUNT, 0, 0);
+    auto* pPage = dynamic_cast<SECToolBarCmdPage*>(CWnd::FromHandlePermanent(hPage));
+    if (pPage != nullptr && pPage->GetGroupCount() > 0) {
+        auto* pPalette = static_cast<SECCustomToolBar*>(pPage->GetGroup(0)->GetWnd());
+        g_sheetRun.nPaletteButtons = pPalette->GetButtonCount();
+        g_sheetRun.bPaletteVisible = pPalette->IsWindowVisible() != FALSE;
+        pPalette->SelectButton(0);
+        char sz[256] = "";
+        ::GetDlgItemTextA(hPage, IDC_SEC_DESCRIPTION, sz, sizeof sz);
+        g_sheetRun.strDescription = sz;
+    }
+    ::SetTimer(nullptr, 0, 300, ShootAndCancelSheet);
+}
+
+TEST(ToolBars, CustomizeCommandOpensTheSheetWithPalettesAndCancelPutsTheOptionsBack)
+{
+    CToolBarFrame* pFrame = NewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    pFrame->m_manager.SetLargeButtons(FALSE);
+    g_pManager = &pFrame->m_manager;
+    ::SetTimer(nullptr, 0, 300, DriveCustomizeSheet);
+    pFrame->SendMessage(WM_COMMAND, kCustomizeCommand, 0);
+    EXPECT_TRUE(g_sheetRun.bFound);
+    EXPECT_EQ(IDCANCEL, pFrame->m_nSheetResult);
+    EXPECT_EQ(2, g_sheetRun.nTabs);
+    EXPECT_TRUE(g_sheetRun.bFrameDisabled);
+    EXPECT_TRUE(g_sheetRun.bCustomizing);
+    EXPECT_EQ(2, g_sheetRun.nCategories);
+    EXPECT_EQ(11, g_sheetRun.nPaletteButtons);
+    EXPECT_TRUE(g_sheetRun.bPaletteVisible);
+    EXPECT_EQ("Create a new document", g_sheetRun.strDescription);
+    EXPECT_TRUE(g_sheetRun.bLargeWhileOpen);
+    EXPECT_FALSE(pFrame->m_manager.GetLargeButtons());
+    EXPECT_FALSE(pFrame->m_manager.IsCustomizeMode());
+    EXPECT_FALSE(pFrame->m_manager.IsCustomizing());
+    EXPECT_TRUE(pFrame->IsWindowEnabled());
     pFrame->DestroyWindow();
     Pump();
 }
