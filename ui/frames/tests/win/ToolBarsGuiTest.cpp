@@ -4,7 +4,8 @@
 // customising drag moves a button to the other bar and a copy dropped into
 // empty space makes a new toolbar; after a restart all of it is back. The
 // "Toolbars" dialog hides a bar and its Cancel puts the options back; the
-// customise command opens the "Customize" sheet with its palettes.
+// customise command opens the "Customize" sheet, whose palettes give copies
+// of their buttons to a toolbar.
 // Screenshots of each stage.
 #include "framework/Framework.h"
 #include "app/tests/Screenshot.h"
@@ -357,7 +358,8 @@ TEST(ToolBars, ToolbarsDialogHidesABarAndCancelPutsTheOptionsBack)
 }
 
 // Runs inside the sheet's modal loop: looks at both pages, selects a
-// palette button, switches large buttons on; a later timer cancels.
+// palette button, switches large buttons on; later timers drag a button
+// out of a palette and cancel.
 struct SheetRun
 {
     bool bFound = false;
@@ -369,7 +371,30 @@ struct SheetRun
     bool bPaletteVisible = false;
     std::string strDescription;
     bool bLargeWhileOpen = false;
+    int nPaletteAfterDrag = 0;
 } g_sheetRun;
+SECCustomToolBar* g_pDropBar = nullptr;
+
+void CALLBACK ShootAndCancelSheet(HWND, UINT, UINT_PTR nTimer, DWORD);
+
+// "About" dragged from the "File" palette onto the drop bar: a copy.
+void CALLBACK DragFromPalette(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    ::KillTimer(nullptr, nTimer);
+    HWND hSheet = ::FindWindowA("#32770", "Customize");
+    HWND hPage = hSheet != nullptr ? (HWND)::SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0) : nullptr;
+    auto* pPage = dynamic_cast<SECToolBarCmdPage*>(CWnd::FromHandlePermanent(hPage));
+    if (pPage != nullptr && pPage->GetGroupCount() > 0) {
+        auto* pPalette = static_cast<SECCustomToolBar*>(pPage->GetGroup(0)->GetWnd());
+        CRect rcButton, rcBar;
+        pPalette->GetItemRect(pPalette->CommandToIndex(57664), &rcButton);
+        pPalette->ClientToScreen(&rcButton);
+        g_pDropBar->GetWindowRect(&rcBar);
+        Drag(rcButton.CenterPoint(), CPoint(rcBar.right - 6, rcBar.CenterPoint().y));
+        g_sheetRun.nPaletteAfterDrag = pPalette->GetButtonCount();
+    }
+    ::SetTimer(nullptr, 0, 300, ShootAndCancelSheet);
+}
 
 // Once the sheet has painted itself in its own loop.
 void CALLBACK ShootAndCancelSheet(HWND, UINT, UINT_PTR nTimer, DWORD)
@@ -411,7 +436,7 @@ void CALLBACK DriveCustomizeSheet(HWND, UINT, UINT_PTR nTimer, DWORD)
         ::GetDlgItemTextA(hPage, IDC_SEC_DESCRIPTION, sz, sizeof sz);
         g_sheetRun.strDescription = sz;
     }
-    ::SetTimer(nullptr, 0, 300, ShootAndCancelSheet);
+    ::SetTimer(nullptr, 0, 300, DragFromPalette);
 }
 
 TEST(ToolBars, CustomizeCommandOpensTheSheetWithPalettesAndCancelPutsTheOptionsBack)
@@ -420,6 +445,10 @@ TEST(ToolBars, CustomizeCommandOpensTheSheetWithPalettesAndCancelPutsTheOptionsB
     ASSERT_NE(nullptr, pFrame);
     pFrame->m_manager.SetLargeButtons(FALSE);
     g_pManager = &pFrame->m_manager;
+    g_pDropBar = pFrame->Bar(kTransferBar);
+    ASSERT_NE(nullptr, g_pDropBar);
+    ASSERT_EQ(-1, g_pDropBar->CommandToIndex(57664));
+    const int nDropBarButtons = g_pDropBar->GetButtonCount();
     ::SetTimer(nullptr, 0, 300, DriveCustomizeSheet);
     pFrame->SendMessage(WM_COMMAND, kCustomizeCommand, 0);
     EXPECT_TRUE(g_sheetRun.bFound);
@@ -432,6 +461,10 @@ TEST(ToolBars, CustomizeCommandOpensTheSheetWithPalettesAndCancelPutsTheOptionsB
     EXPECT_TRUE(g_sheetRun.bPaletteVisible);
     EXPECT_EQ("Create a new document", g_sheetRun.strDescription);
     EXPECT_TRUE(g_sheetRun.bLargeWhileOpen);
+    EXPECT_EQ(11, g_sheetRun.nPaletteAfterDrag);
+    EXPECT_EQ(nDropBarButtons + 1, g_pDropBar->GetButtonCount());
+    EXPECT_NE(-1, g_pDropBar->CommandToIndex(57664));
+    EXPECT_NE(-1, pFrame->Bar(kFileBar)->CommandToIndex(57664));
     EXPECT_FALSE(pFrame->m_manager.GetLargeButtons());
     EXPECT_FALSE(pFrame->m_manager.IsCustomizeMode());
     EXPECT_FALSE(pFrame->m_manager.IsCustomizing());
