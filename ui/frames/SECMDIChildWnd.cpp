@@ -41,7 +41,17 @@ BOOL SECControlBarMDIChildWnd::PreCreateWindow(CREATESTRUCT& cs)
 
 BOOL SECControlBarMDIChildWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext*)
 {
-    return m_wndDockBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_LEFT, 0, AFX_IDW_DOCKBAR_FLOAT);
+    if (!m_wndDockBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_LEFT, 0, AFX_IDW_DOCKBAR_FLOAT))
+        return FALSE;
+    // As a floating frame's: the dock bar is in the main frame's bar list,
+    // so the saved layout finds it.
+    if (CMDIFrameWnd* pFrame = GetMDIFrame()) {
+        RemoveControlBar(&m_wndDockBar);
+        m_wndDockBar.m_pDockSite = pFrame;
+        pFrame->AddControlBar(&m_wndDockBar);
+        m_wndDockBar.SetOwner(pFrame);
+    }
+    return TRUE;
 }
 
 void SECControlBarMDIChildWnd::RecalcLayout(BOOL bNotify)

@@ -348,6 +348,42 @@ TEST(Docking, ABarFloatsInTheMainWindowAndDocksBack)
     Pump();
 }
 
+TEST(Docking, ABarFloatingInTheMainWindowComesBackThereAfterARestart)
+{
+    theApp.GetProfileStore().WriteString("MDIFloat-Summary", nullptr, nullptr);
+    CDockFrame* pFrame = NewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    pFrame->m_barA.ModifyExtendedStyle(0, EXSTYLE_MDI_FLOAT);
+    pFrame->m_barA.SendMessage(WM_COMMAND, ID_SEC_FLOAT_IN_MAIN_WND);
+    Pump(200);
+    CWnd* pChild = pFrame->m_barA.GetMDIFloatingFrame();
+    ASSERT_NE(nullptr, pChild);
+    pChild->SetWindowPos(nullptr, 120, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const CRect rcChild = WindowRect(pChild);
+    pFrame->SaveBarState("MDIFloat");
+    pFrame->DestroyWindow();
+    Pump(100);
+
+    CDockFrame* pAgain = NewFrame();
+    ASSERT_NE(nullptr, pAgain);
+    pAgain->LoadBarState("MDIFloat");
+    Pump(200);
+    CWnd* pRestored = pAgain->m_barA.GetMDIFloatingFrame();
+    ASSERT_NE(nullptr, pRestored);
+    EXPECT_TRUE(pRestored->IsWindowVisible());
+    EXPECT_NEAR(rcChild.left, WindowRect(pRestored).left, 4);
+    EXPECT_NEAR(rcChild.top, WindowRect(pRestored).top, 4);
+    EXPECT_FALSE(pAgain->m_barB.IsFloating());
+    Shot(pAgain, "mdi_float_restored");
+
+    // It still docks back from there.
+    pAgain->m_barA.SendMessage(WM_COMMAND, ID_SEC_FLOAT_IN_MAIN_WND);
+    Pump(200);
+    EXPECT_EQ(TopDockBar(pAgain), pAgain->m_barA.m_pDockBar);
+    pAgain->DestroyWindow();
+    Pump();
+}
+
 TEST(Docking, TheToolbarTrackerStaysOnTheDesktop)
 {
     const CRect rcDesktop(0, 0, 1024, 768);
