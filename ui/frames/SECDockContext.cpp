@@ -76,6 +76,7 @@ void SECDockContext::ToggleMDIFloat()
         }
         pFrame->FloatControlBarInMDIChild(m_pBar, m_ptMRUFloatPos, dwStyle);
     } else if (m_bPrevFloating) {
+        pBar->m_fPctWidth = pBar->m_fSavedPctWidth;
         pFrame->FloatControlBar(m_pBar, m_ptMRUFloatPos, dwStyle);
     } else if (m_dwDockStyle & CBRS_ALIGN_ANY) {
         ToggleDocking();   // back into its row with its share

@@ -384,6 +384,42 @@ TEST(Docking, ABarFloatingInTheMainWindowComesBackThereAfterARestart)
     Pump();
 }
 
+TEST(Docking, AFloatingBarGoesBackToAFloatingFrameAndClosingItsChildHidesIt)
+{
+    CDockFrame* pFrame = NewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    SECControlBar& bar = pFrame->m_barA;
+    bar.ModifyExtendedStyle(0, EXSTYLE_MDI_FLOAT);
+    bar.m_pDockContext->ToggleDocking();
+    Pump(100);
+    ASSERT_TRUE(bar.IsFloating());
+    ASSERT_EQ(nullptr, bar.GetMDIFloatingFrame());
+
+    // Closing the child hides the bar with it; showing the bar shows both.
+    bar.SendMessage(WM_COMMAND, ID_SEC_FLOAT_IN_MAIN_WND);
+    Pump(100);
+    CWnd* pChild = bar.GetMDIFloatingFrame();
+    ASSERT_NE(nullptr, pChild);
+    pChild->SendMessage(WM_CLOSE);
+    Pump(100);
+    ASSERT_TRUE(::IsWindow(bar.m_hWnd));
+    EXPECT_FALSE(bar.IsWindowVisible());
+    EXPECT_FALSE(pChild->IsWindowVisible());
+    pFrame->ShowControlBar(&bar, TRUE, FALSE);
+    Pump(100);
+    EXPECT_TRUE(bar.IsWindowVisible());
+    EXPECT_TRUE(pChild->IsWindowVisible());
+
+    // It floated before, so it goes back to a floating frame.
+    bar.SendMessage(WM_COMMAND, ID_SEC_FLOAT_IN_MAIN_WND);
+    Pump(100);
+    EXPECT_TRUE(bar.IsFloating());
+    EXPECT_EQ(nullptr, bar.GetMDIFloatingFrame());
+    EXPECT_NE(nullptr, dynamic_cast<CMiniDockFrameWnd*>(bar.GetParentFrame()));
+    pFrame->DestroyWindow();
+    Pump();
+}
+
 TEST(Docking, TheToolbarTrackerStaysOnTheDesktop)
 {
     const CRect rcDesktop(0, 0, 1024, 768);
