@@ -2,6 +2,7 @@
 #include "ui/frames/SECDockContext.h"
 #include "ui/frames/SECControlBar.h"
 #include "ui/frames/SECDockBar.h"
+#include "ui/frames/SECMDIFrameWnd.h"
 
 #include <cstdlib>
 
@@ -53,4 +54,32 @@ void SECDockContext::ToggleDocking()
         pBar->m_fSavedPctWidth = pBar->m_fPctWidth;
     }
     CDockContext::ToggleDocking();
+}
+
+void SECDockContext::ToggleMDIFloat()
+{
+    m_pDockSite = m_pBar->m_pDockSite;
+    auto* pFrame = dynamic_cast<SECMDIFrameWnd*>(m_pDockSite);
+    auto* pBar = dynamic_cast<SECControlBar*>(m_pBar);
+    if (pFrame == nullptr || pBar == nullptr)
+        return;
+    const BOOL bWasBusy = pFrame->m_bTogglingMDIFloat;
+    pFrame->m_bTogglingMDIFloat = TRUE;
+    m_dwDockStyle = m_pBar->m_dwDockStyle;
+    const DWORD dwStyle =
+        m_dwMRUFloatStyle != 0 ? m_dwMRUFloatStyle : (CBRS_ALIGN_TOP | (m_dwDockStyle & CBRS_FLOAT_MULTI));
+    if (pBar->GetMDIFloatingFrame() == nullptr) {
+        m_bPrevFloating = m_pBar->IsFloating();
+        if (!m_bPrevFloating) {
+            pBar->m_fSavedPctWidth = pBar->m_fPctWidth;
+            RememberDockPlace();
+        }
+        pFrame->FloatControlBarInMDIChild(m_pBar, m_ptMRUFloatPos, dwStyle);
+    } else if (m_bPrevFloating) {
+        pBar->m_fPctWidth = pBar->m_fSavedPctWidth;
+        pFrame->FloatControlBar(m_pBar, m_ptMRUFloatPos, dwStyle);
+    } else if (m_dwDockStyle & CBRS_ALIGN_ANY) {
+        ToggleDocking();   // back into its row with its share
+    }
+    pFrame->m_bTogglingMDIFloat = bWasBusy;
 }

@@ -15,6 +15,7 @@
 
 class CControlBar;
 class CFrameWnd;
+class SECMDIFrameWnd;
 
 class SECDockState : public CDockState
 {
@@ -35,6 +36,8 @@ public:
     virtual void CreateBars(CFrameWnd* pFrame, BOOL bMDIFrame);
     virtual void ApplyFloating();
     virtual void RestoreMDIChildPlacements(CFrameWnd* pFrame);
+    // Bars saved floating in the main window float there again.
+    void MoveFloatingToMDIChildren(SECMDIFrameWnd* pFrame);
     virtual CControlBar* CreateBarFromClass(const CString& strClassName, CFrameWnd* pFrame, SECControlBarInfo* pInfo);
     // A class of that exact name that makes objects and is a control bar.
     virtual CRuntimeClass* FindBarClass(const CString& strClassName);

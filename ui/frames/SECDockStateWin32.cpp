@@ -4,6 +4,8 @@
 #include "ui/frames/SECControlBar.h"
 #include "ui/frames/SECDialogBar.h"
 #include "ui/frames/SECDockBar.h"
+#include "ui/frames/SECMDIChildWnd.h"
+#include "ui/frames/SECMDIFrameWnd.h"
 
 #include <cstring>
 
@@ -22,6 +24,14 @@ void SECDockState::GetDockState(CFrameWnd* pFrame)
             pSEC->GetExtendedBarInfo(pInfo);
         else
             pDockBar->GetBarInfo(pInfo);
+        // A bar floating in the main window: the MDI child's placement.
+        auto* pSECDock = dynamic_cast<SECDockBar*>(pDockBar);
+        if (pSECDock && pSECDock->m_pMDIChild && pSECDock->m_pMDIChild->m_hWnd) {
+            pInfo->m_bMDIChild = TRUE;
+            pInfo->m_pointPos = CPoint(0, 0);
+            pInfo->m_wpMDIChild.length = sizeof(WINDOWPLACEMENT);
+            pSECDock->m_pMDIChild->GetWindowPlacement(&pInfo->m_wpMDIChild);
+        }
         m_arrBarInfo.Add(pInfo);
     }
 }
@@ -118,6 +128,8 @@ void SECDockState::SetDockState(CFrameWnd* pFrame)
         pSEC->SetExtendedBarInfo(pInfo, pFrame);
     }
     ApplyFloating();
+    if (auto* pMDIFrame = dynamic_cast<SECMDIFrameWnd*>(pFrame))
+        MoveFloatingToMDIChildren(pMDIFrame);
     RestoreMDIChildPlacements(pFrame);
     pFrame->RecalcLayout();
     pFrame->DelayRecalcLayout();
@@ -146,13 +158,35 @@ void SECDockState::ApplyFloating()
     }
 }
 
+// The framework made floating frames for the records of bars that floated
+// in the main window; their bars move on into MDI children.
+void SECDockState::MoveFloatingToMDIChildren(SECMDIFrameWnd* pFrame)
+{
+    for (int i = 0; i < GetCount(); ++i) {
+        SECControlBarInfo* pInfo = GetInfo(i);
+        auto* pDockBar = dynamic_cast<CDockBar*>(pInfo->m_pBar);
+        if (!pInfo->m_bMDIChild || !pDockBar || !pDockBar->m_bFloating || !pDockBar->m_hWnd)
+            continue;
+        CControlBar* pBar = nullptr;
+        for (int k = 0; k < pDockBar->m_arrBars.GetSize() && !pBar; ++k)
+            pBar = pDockBar->GetDockedControlBar(k);
+        if (!pBar)
+            continue;
+        pFrame->FloatControlBarInMDIChild(pBar, CPoint(-1, -1), pDockBar->m_dwStyle & (CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI));
+        auto* pSEC = dynamic_cast<SECControlBar*>(pBar);
+        auto* pChild = dynamic_cast<SECControlBarMDIChildWnd*>(pSEC ? pSEC->GetMDIFloatingFrame() : nullptr);
+        pInfo->m_pBar = pChild ? &pChild->m_wndDockBar : nullptr;
+    }
+}
+
 void SECDockState::RestoreMDIChildPlacements(CFrameWnd*)
 {
     for (int i = 0; i < GetCount(); ++i) {
         SECControlBarInfo* pInfo = GetInfo(i);
         if (!pInfo->m_bMDIChild || !pInfo->m_pBar || !pInfo->m_pBar->m_hWnd)
             continue;
-        if (CWnd* pParent = pInfo->m_pBar->GetParentFrame())
+        auto* pDockBar = dynamic_cast<SECDockBar*>(pInfo->m_pBar);
+        if (CWnd* pParent = pDockBar ? pDockBar->m_pMDIChild : nullptr)
             if (pInfo->m_wpMDIChild.length == sizeof(WINDOWPLACEMENT))
                 pParent->SetWindowPlacement(&pInfo->m_wpMDIChild);
     }

@@ -1,13 +1,15 @@
 // Docking under Wine, driven by real mouse drags: two bars share the top
 // dock row, the splitter between them moves, one bar is dragged off to
 // float and back to dock, and the layout comes back after a restart (a
-// new frame reading the saved bar state). Screenshots of each stage.
+// new frame reading the saved bar state); a bar floats in an MDI child of
+// the frame and docks back. Screenshots of each stage.
 #include "framework/Framework.h"
 #include "app/tests/Screenshot.h"
 #include "ui/frames/SECControlBar.h"
 #include "ui/frames/SECDialogBar.h"
 #include "ui/frames/SECDockBar.h"
 #include "ui/frames/SECDockState.h"
+#include "ui/frames/SECMDIChildWnd.h"
 #include "ui/frames/SECMDIFrameWnd.h"
 #include "ui/frames/SECToolBarRectTracker.h"
 
@@ -272,6 +274,148 @@ TEST(Docking, AStoredLayoutThatNoLongerFitsStillGivesAUsableWindow)
     EXPECT_LT(rcFloat.left, ::GetSystemMetrics(SM_CXSCREEN));
     EXPECT_LT(rcFloat.top, ::GetSystemMetrics(SM_CYSCREEN));
     EXPECT_FALSE(pFrame->m_barB.IsFloating());
+    pFrame->DestroyWindow();
+    Pump();
+}
+
+// The bar's context menu as the frame extends it.
+struct BarMenu
+{
+    UINT nAllowDocking = 0;   // menu state of "Allow Docking"
+    UINT nFloat = (UINT)-1;   // of "Float In Main Window", -1 when absent
+    std::string strFloat;
+};
+
+BarMenu ExtendedMenu(CFrameWnd* pFrame, SECControlBar* pBar)
+{
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, ID_SEC_ALLOW_DOCKING, "Allow Docking");
+    menu.AppendMenu(MF_STRING, ID_SEC_HIDE, "Hide");
+    pFrame->SendMessage(WM_SEC_EXTEND_CONTEXT_MENU, (WPARAM)pBar, (LPARAM)&menu);
+    BarMenu result;
+    result.nAllowDocking = menu.GetMenuState(ID_SEC_ALLOW_DOCKING, MF_BYCOMMAND);
+    result.nFloat = menu.GetMenuState(ID_SEC_FLOAT_IN_MAIN_WND, MF_BYCOMMAND);
+    char szText[64] = "";
+    ::GetMenuStringA(menu.m_hMenu, ID_SEC_FLOAT_IN_MAIN_WND, szText, sizeof szText, MF_BYCOMMAND);
+    result.strFloat = szText;
+    return result;
+}
+
+TEST(Docking, ABarFloatsInTheMainWindowAndDocksBack)
+{
+    CDockFrame* pFrame = NewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    SECDockBar* pTop = TopDockBar(pFrame);
+    SECControlBar& bar = pFrame->m_barA;
+    bar.ModifyExtendedStyle(0, EXSTYLE_MDI_FLOAT);
+
+    // Only a bar with the ex-style is offered the entry; unchecked while docked.
+    EXPECT_EQ((UINT)-1, ExtendedMenu(pFrame, &pFrame->m_barB).nFloat);
+    BarMenu docked = ExtendedMenu(pFrame, &bar);
+    ASSERT_NE((UINT)-1, docked.nFloat);
+    EXPECT_EQ("Float In Main Window", docked.strFloat);
+    EXPECT_EQ(0u, docked.nFloat & MF_CHECKED);
+    EXPECT_EQ(0u, docked.nAllowDocking & MF_GRAYED);
+
+    bar.SendMessage(WM_COMMAND, ID_SEC_FLOAT_IN_MAIN_WND);
+    Pump(200);
+    auto* pChild = dynamic_cast<SECControlBarMDIChildWnd*>(bar.GetMDIFloatingFrame());
+    ASSERT_NE(nullptr, pChild);
+    const HWND hChild = pChild->m_hWnd;
+    EXPECT_EQ(pFrame->m_hWndMDIClient, ::GetParent(hChild));
+    EXPECT_TRUE(::IsWindowVisible(hChild));
+    EXPECT_TRUE(bar.IsFloating());
+    EXPECT_EQ(&bar, pChild->GetSingleBar());
+    EXPECT_EQ(WindowRect(pTop).Width(), WindowRect(&pFrame->m_barB).Width()) << "B has the row to itself";
+    BarMenu floating = ExtendedMenu(pFrame, &bar);
+    EXPECT_EQ((UINT)MF_CHECKED, floating.nFloat & MF_CHECKED);
+    EXPECT_EQ((UINT)MF_GRAYED, floating.nAllowDocking & MF_GRAYED);
+    Shot(pFrame, "mdi_float");
+
+    // Toggled again it docks back beside B and the child goes.
+    bar.SendMessage(WM_COMMAND, ID_SEC_FLOAT_IN_MAIN_WND);
+    Pump(200);
+    EXPECT_EQ(pTop, bar.m_pDockBar);
+    EXPECT_FALSE(bar.IsFloating());
+    EXPECT_FALSE(::IsWindow(hChild));
+    int nRowA = -1, nRowB = -1;
+    ASSERT_TRUE(pTop->GetBarPosition(&bar, &nRowA, nullptr, nullptr));
+    ASSERT_TRUE(pTop->GetBarPosition(&pFrame->m_barB, &nRowB, nullptr, nullptr));
+    EXPECT_EQ(nRowA, nRowB);
+    EXPECT_FALSE(pFrame->IsTogglingMDIFloat());
+    pFrame->DestroyWindow();
+    Pump();
+}
+
+TEST(Docking, ABarFloatingInTheMainWindowComesBackThereAfterARestart)
+{
+    theApp.GetProfileStore().WriteString("MDIFloat-Summary", nullptr, nullptr);
+    CDockFrame* pFrame = NewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    pFrame->m_barA.ModifyExtendedStyle(0, EXSTYLE_MDI_FLOAT);
+    pFrame->m_barA.SendMessage(WM_COMMAND, ID_SEC_FLOAT_IN_MAIN_WND);
+    Pump(200);
+    CWnd* pChild = pFrame->m_barA.GetMDIFloatingFrame();
+    ASSERT_NE(nullptr, pChild);
+    pChild->SetWindowPos(nullptr, 120, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const CRect rcChild = WindowRect(pChild);
+    pFrame->SaveBarState("MDIFloat");
+    pFrame->DestroyWindow();
+    Pump(100);
+
+    CDockFrame* pAgain = NewFrame();
+    ASSERT_NE(nullptr, pAgain);
+    pAgain->LoadBarState("MDIFloat");
+    Pump(200);
+    CWnd* pRestored = pAgain->m_barA.GetMDIFloatingFrame();
+    ASSERT_NE(nullptr, pRestored);
+    EXPECT_TRUE(pRestored->IsWindowVisible());
+    EXPECT_NEAR(rcChild.left, WindowRect(pRestored).left, 4);
+    EXPECT_NEAR(rcChild.top, WindowRect(pRestored).top, 4);
+    EXPECT_FALSE(pAgain->m_barB.IsFloating());
+    Shot(pAgain, "mdi_float_restored");
+
+    // It still docks back from there.
+    pAgain->m_barA.SendMessage(WM_COMMAND, ID_SEC_FLOAT_IN_MAIN_WND);
+    Pump(200);
+    EXPECT_EQ(TopDockBar(pAgain), pAgain->m_barA.m_pDockBar);
+    pAgain->DestroyWindow();
+    Pump();
+}
+
+TEST(Docking, AFloatingBarGoesBackToAFloatingFrameAndClosingItsChildHidesIt)
+{
+    CDockFrame* pFrame = NewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    SECControlBar& bar = pFrame->m_barA;
+    bar.ModifyExtendedStyle(0, EXSTYLE_MDI_FLOAT);
+    bar.m_pDockContext->ToggleDocking();
+    Pump(100);
+    ASSERT_TRUE(bar.IsFloating());
+    ASSERT_EQ(nullptr, bar.GetMDIFloatingFrame());
+
+    // Closing the child hides the bar with it; showing the bar shows both.
+    bar.SendMessage(WM_COMMAND, ID_SEC_FLOAT_IN_MAIN_WND);
+    Pump(100);
+    CWnd* pChild = bar.GetMDIFloatingFrame();
+    ASSERT_NE(nullptr, pChild);
+    pChild->SendMessage(WM_CLOSE);
+    Pump(100);
+    ASSERT_TRUE(::IsWindow(bar.m_hWnd));
+    EXPECT_FALSE(bar.IsWindowVisible());
+    EXPECT_FALSE(pChild->IsWindowVisible());
+    pFrame->ShowControlBar(&bar, TRUE, FALSE);
+    Pump(100);
+    EXPECT_TRUE(bar.IsWindowVisible());
+    EXPECT_TRUE(pChild->IsWindowVisible());
+
+    // It floated before, so it goes back to a floating frame.
+    bar.SendMessage(WM_COMMAND, ID_SEC_FLOAT_IN_MAIN_WND);
+    Pump(100);
+    EXPECT_TRUE(bar.IsFloating());
+    EXPECT_EQ(nullptr, bar.GetMDIFloatingFrame());
+    EXPECT_NE(nullptr, dynamic_cast<CMiniDockFrameWnd*>(bar.GetParentFrame()));
     pFrame->DestroyWindow();
     Pump();
 }
