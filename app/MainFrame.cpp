@@ -9,6 +9,7 @@
 #include "conversion/ConversionDoc.h"
 #include "conversion/ConversionViewport.h"
 #include "framework/HostServices.h"
+#include "framework/OsFile.h"
 #include "instrument/ImportDataDlg.h"
 #include "instrument/InstrumentCommands.h"
 #include "res/resource.h"
@@ -54,26 +55,6 @@ BEGIN_MESSAGE_MAP(CMainFrame, SECMDIFrameWnd)
 END_MESSAGE_MAP()
 
 namespace {
-
-// Goes back to the directory it found when it leaves.
-class CDirectoryKeeper
-{
-public:
-    CDirectoryKeeper()
-    {
-        char sz[MAX_PATH + 1] = "";
-        if (GetCurrentDirectoryA(sizeof sz, sz))
-            m_strSaved = sz;
-    }
-    ~CDirectoryKeeper()
-    {
-        if (!m_strSaved.IsEmpty())
-            SetCurrentDirectoryA(m_strSaved);
-    }
-
-private:
-    CString m_strSaved;
-};
 
 // Offers the data files an import brought to the conversion project open in
 // the active child window, if there is one and the user wants them.
@@ -269,7 +250,7 @@ void CMainFrame::OnInstallXyz()
 {
     // The geometry files are picked from the Vika protocols folder; the
     // current directory comes back afterwards.
-    CDirectoryKeeper keepDirectory;
+    OsFile::CurrentDirectoryScope keepDirectory;
     const CString strFolder =
         CFolderSettings::Read(GetHostServices().Profile(), "VikaProtocols",
                               CFolderSettings::Default(CFolderSettings::VikaProtocols));
@@ -331,7 +312,7 @@ void CMainFrame::OnDeleteCommand(UINT nId)
     const DeleteCommand* pCommand = FindDeleteCommand(nId);
     if (!pCommand)
         return;
-    CDirectoryKeeper keepDirectory;
+    OsFile::CurrentDirectoryScope keepDirectory;
     if (pCommand->pszFolderKey) {
         const CString strFolder = CFolderSettings::Read(GetHostServices().Profile(), pCommand->pszFolderKey,
                                                         pCommand->pszDefaultFolder);

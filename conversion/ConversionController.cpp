@@ -27,33 +27,6 @@ BEGIN_MESSAGE_MAP(CConversionController, CProtocolController)
     ON_UPDATE_COMMAND_UI(ID_CONV_OPTIONS, OnUpdateOptions)
 END_MESSAGE_MAP()
 
-namespace {
-
-// Goes back to the directory it found when it leaves.
-class CDirectoryScope
-{
-public:
-    CDirectoryScope() : m_strSaved(OsFile::CurrentDirectory()) {}
-    ~CDirectoryScope()
-    {
-        if (!m_strSaved.IsEmpty())
-            OsFile::ChangeDirectory(m_strSaved);
-    }
-    CDirectoryScope(const CDirectoryScope&) = delete;
-    CDirectoryScope& operator=(const CDirectoryScope&) = delete;
-
-private:
-    CString m_strSaved;
-};
-
-bool FileExists(const CString& strPath)
-{
-    DWORD dwAttributes = 0;
-    return OsFile::GetAttributes(strPath, dwAttributes) && !(dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-} // namespace
-
 BOOL CConversionController::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     return CProtocolController::OnWndMsg(message, wParam, lParam, pResult);
@@ -115,7 +88,7 @@ void CConversionController::OnAddFiles()
     CConversionViewport* pView = GetConversionViewport();
     if (!pModel || !pView)
         return;
-    CDirectoryScope restoreDirectory;
+    OsFile::CurrentDirectoryScope restoreDirectory;
     OsFile::ChangeDirectory(pModel->GetSourceFolder());
     CString strEndFolder;
     CStringList paths;
@@ -221,7 +194,7 @@ void CConversionController::OnConvert()
 void CConversionController::OnViewLogFile()
 {
     CConversionDoc* pDoc = GetConversionDocument();
-    if (!pDoc || pDoc->GetPathName().IsEmpty() || !FileExists(pDoc->GetPathName()))
+    if (!pDoc || pDoc->GetPathName().IsEmpty() || !OsFile::FileExists(pDoc->GetPathName()))
         return;
     // This project's logs only, not every log of its folder.
     GetConversionDialogHooks().pfnViewLogs(GetConversionViewport(), ProjectStem(), "View Log-file");

@@ -6,16 +6,6 @@
 
 IMPLEMENT_SERIAL(CConversionInfo, CProtocolInfo, VERSIONABLE_SCHEMA)
 
-namespace {
-
-bool FileExists(const CString& strPath)
-{
-    DWORD dwAttributes = 0;
-    return OsFile::GetAttributes(strPath, dwAttributes) && !(dwAttributes & CFile::directory);
-}
-
-} // namespace
-
 CConversionInfo::CConversionInfo(UINT nSchema)
     : CProtocolInfo(nSchema)
 {
@@ -42,7 +32,7 @@ void CConversionInfo::Serialize(CArchive& ar)
 void CConversionInfo::ReadHeader()
 {
     WaitCursorScope wait;
-    if (!FileExists(m_strName)) {
+    if (!OsFile::FileExists(m_strName)) {
         m_dwStatus |= G7K_STATUS_OPEN_FAILED;
         return;
     }
@@ -93,6 +83,6 @@ CString CConversionInfo::LogFileOf(const CString& strPath)
 
 BOOL CConversionInfo::HasLogFile()
 {
-    m_bHasLog = FileExists(LogFileOf(m_strName)) ? TRUE : FALSE;
+    m_bHasLog = OsFile::FileExists(LogFileOf(m_strName)) ? TRUE : FALSE;
     return m_bHasLog;
 }

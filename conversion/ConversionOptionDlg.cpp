@@ -31,12 +31,6 @@ const UINT kControls[] = {
 const char* const kCoordinateTypes[] = {"Index", "X-coords. (m)", "XY-coords. (m)", "XYZ-coords. (m)",
                                         "Electrode numbers"};
 
-bool FileExists(const CString& strPath)
-{
-    DWORD dwAttributes = 0;
-    return OsFile::GetAttributes(strPath, dwAttributes) && !(dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // The IP radio group starts at "Do not convert IP data": mode 0 to 3.
 const UINT kIpRadios[] = {IDC_CONV_IP_NONE, IDC_CONV_IP_ALL, IDC_CONV_IP_SINGLE, IDC_CONV_IP_SUM};
 const UINT kRejectionRadios[] = {IDC_CONV_NO_REJECTION, IDC_CONV_REJECT_NEGATIVE, IDC_CONV_REJECT_POSITIVE};
@@ -247,7 +241,7 @@ void CConversionOptionDlg::OnOK()
     if (!strNotice.IsEmpty() && ShowMessage(strNotice, nullptr, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
     CConversionOptions::Problem problem;
-    if (!m_options.Validate(FileExists, problem)) {
+    if (!m_options.Validate([](const CString& strPath) { return OsFile::FileExists(strPath); }, problem)) {
         ShowMessage(problem.strMessage, "Validation Error!",
                     MB_OK | (problem.icon == HostIcon::Stop ? MB_ICONSTOP : MB_ICONEXCLAMATION));
         return;

@@ -84,6 +84,28 @@ CString ShortPath(LPCTSTR lpszPath);
 // not be started; otherwise nExitCode is its exit status.
 bool RunProcess(LPCTSTR lpszCommandLine, int& nExitCode);
 
+// True when the path names an existing file, not a folder.
+inline bool FileExists(LPCTSTR lpszPath) {
+  const DWORD dwDirectory = 0x10;  // CFile::directory
+  DWORD dwAttributes = 0;
+  return GetAttributes(lpszPath, dwAttributes) && !(dwAttributes & dwDirectory);
+}
+
+// The current directory at its making is made current again when it goes.
+class CurrentDirectoryScope {
+public:
+  CurrentDirectoryScope() : m_strSaved(CurrentDirectory()) {}
+  ~CurrentDirectoryScope() {
+    if (!m_strSaved.IsEmpty())
+      ChangeDirectory(m_strSaved);
+  }
+  CurrentDirectoryScope(const CurrentDirectoryScope&) = delete;
+  CurrentDirectoryScope& operator=(const CurrentDirectoryScope&) = delete;
+
+private:
+  CString m_strSaved;
+};
+
 // The system's critical-error boxes are off for the life of the object.
 class QuietErrors {
 public:

@@ -1,6 +1,7 @@
 #include "instrument/ImportDataDlg.h"
 
 #include "framework/HostServices.h"
+#include "framework/OsFile.h"
 #include "instrument/ImportData.h"
 #include "instrument/ImportSelection.h"
 #include "instrument/InstrumentCommands.h"
@@ -21,8 +22,7 @@ UINT StateBits(int state) { return static_cast<UINT>(state) << 12; }
 
 bool FileExists(const std::string& path)
 {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return OsFile::FileExists(path.c_str());
 }
 
 // The import rules' view of the tree control.
@@ -107,7 +107,7 @@ BOOL CImportDataDlg::OnInitDialog()
         ::ShowWindow(::GetDlgItem(m_hWnd, IDC_IMPORT_FULL_TREE), SW_SHOW);
         ::EnableWindow(::GetDlgItem(m_hWnd, IDC_IMPORT_FULL_TREE), TRUE);
     }
-    m_directory = std::make_unique<CKeptDirectory>();
+    m_directory = std::make_unique<OsFile::CurrentDirectoryScope>();
     m_browse.Initialize(IDC_IMPORT_FOLDER_EDIT, this);
     CreateTree();
     CreateImageLists();

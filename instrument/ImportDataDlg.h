@@ -17,7 +17,9 @@
 #include <vector>
 
 class CMainFrame;
-class CKeptDirectory;
+namespace OsFile {
+class CurrentDirectoryScope;
+}
 class IImportTree;
 
 class CImportDataDlg : public CDialog {
@@ -78,7 +80,7 @@ protected:
     void EnableButtons(BOOL enable);
 
     CMainFrame* m_frame;
-    std::unique_ptr<CKeptDirectory> m_directory;
+    std::unique_ptr<OsFile::CurrentDirectoryScope> m_directory;
     SECBrowseDirEdit m_browse;
     std::unique_ptr<Command> m_command;
     SECTreeCtrl m_tree;

@@ -1,6 +1,7 @@
 #include "instrument/InstallProgramModulesDlg.h"
 
 #include "framework/HostServices.h"
+#include "framework/OsFile.h"
 #include "instrument/Command.h"
 #include "instrument/InstallModules.h"
 #include "instrument/InstrumentCommands.h"
@@ -50,15 +51,8 @@ void CInstallProgramModulesDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CInstallProgramModulesDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_directory = std::make_unique<CKeptDirectory>();
-    CString title;
-    GetWindowText(title);
-    try {
-        Command command(TRUE);
-        SetWindowText(TitleWithSerial(title, command.Gid()));
-    } catch (G7KException&) {
-        SetWindowText(title + " (No GVX7000/GVX2000 connected)");
-    }
+    m_directory = std::make_unique<OsFile::CurrentDirectoryScope>();
+    ShowSerialInTitle(*this);
     m_browse.Initialize(IDC_INSTALL_FOLDER_EDIT, this);
     return TRUE;
 }

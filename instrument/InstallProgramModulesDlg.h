@@ -9,7 +9,9 @@
 
 #include <memory>
 
-class CKeptDirectory;
+namespace OsFile {
+class CurrentDirectoryScope;
+}
 
 class CInstallProgramModulesDlg : public CDialog {
 public:
@@ -35,7 +37,7 @@ protected:
     void OnSettings();
 
     SECBrowseDirEdit m_browse;
-    std::unique_ptr<CKeptDirectory> m_directory;
+    std::unique_ptr<OsFile::CurrentDirectoryScope> m_directory;
 
     DECLARE_MESSAGE_MAP()
 };

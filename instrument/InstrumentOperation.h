@@ -40,6 +40,6 @@ protected:
 
 // folder + "\" (unless it ends in a separator) + name.
 std::string JoinInstrumentPath(const std::string& folder, const std::string& name);
-// A ZMODEM file specification naming exactly this path: quoted, so blanks,
+// The ZMODEM file name for exactly this path: quoted, so blanks,
 // commas and semicolons stay part of it.
 std::string SingleFileSpec(const std::string& path);

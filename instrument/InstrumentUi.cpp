@@ -1,6 +1,7 @@
 #include "instrument/InstrumentUi.h"
 
 #include "framework/HostServices.h"
+#include "instrument/Command.h"
 #include "res/InstrumentRes.h"
 
 void ShowComPortError()
@@ -35,17 +36,16 @@ CString TitleWithSerial(const CString& title, long serial)
     return text;
 }
 
-CKeptDirectory::CKeptDirectory()
+void ShowSerialInTitle(CWnd& window)
 {
-    char path[MAX_PATH + 1] = "";
-    if (::GetCurrentDirectoryA(sizeof path, path))
-        m_saved = path;
-}
-
-CKeptDirectory::~CKeptDirectory()
-{
-    if (!m_saved.IsEmpty())
-        ::SetCurrentDirectoryA(m_saved);
+    CString title;
+    window.GetWindowText(title);
+    try {
+        Command command(TRUE);
+        window.SetWindowText(TitleWithSerial(title, command.Gid()));
+    } catch (G7KException&) {
+        window.SetWindowText(title + " (No GVX7000/GVX2000 connected)");
+    }
 }
 
 CString ReadFolderSetting(LPCTSTR key, LPCTSTR defaultValue)

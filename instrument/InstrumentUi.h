@@ -35,18 +35,9 @@ BOOL ChangeToImportFolder(const CString& folder);
 
 // "<title> (S/N: 0001234)".
 CString TitleWithSerial(const CString& title, long serial);
-
-// The working directory when it was made, made current again when it goes.
-class CKeptDirectory {
-public:
-    CKeptDirectory();
-    ~CKeptDirectory();
-    CKeptDirectory(const CKeptDirectory&) = delete;
-    CKeptDirectory& operator=(const CKeptDirectory&) = delete;
-
-private:
-    CString m_saved;
-};
+// Adds the serial number of the instrument on the port to the window's
+// title, or " (No GVX7000/GVX2000 connected)" when none answers.
+void ShowSerialInTitle(CWnd& window);
 
 // Folder profile values shared with the settings sheet.
 CString ReadFolderSetting(LPCTSTR key, LPCTSTR defaultValue);

@@ -39,14 +39,7 @@ void CRemoveProgramModulesDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CRemoveProgramModulesDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    CString title;
-    GetWindowText(title);
-    try {
-        Command command(TRUE);
-        SetWindowText(TitleWithSerial(title, command.Gid()));
-    } catch (G7KException&) {
-        SetWindowText(title + " (No GVX7000/GVX2000 connected)");
-    }
+    ShowSerialInTitle(*this);
     return TRUE;
 }
 

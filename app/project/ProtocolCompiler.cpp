@@ -35,21 +35,6 @@ FILE* CreateListFile(const CString& strFolder, CString& strPath)
     return nullptr;
 }
 
-// Goes back to the directory it found when it leaves.
-class CCurrentDirectoryGuard
-{
-public:
-    CCurrentDirectoryGuard() : m_strSaved(OsFile::CurrentDirectory()) {}
-    ~CCurrentDirectoryGuard()
-    {
-        if (!m_strSaved.IsEmpty())
-            OsFile::ChangeDirectory(m_strSaved);
-    }
-
-private:
-    CString m_strSaved;
-};
-
 bool FileExists(const CString& strPath)
 {
     FILE* pFile = std::fopen(strPath, "rb");
@@ -110,7 +95,7 @@ int CProtocolCompiler::Compile(const CString& strType, const CString& strDocumen
 {
     // The thread is blocked while the compiler runs.
     WaitCursorScope wait;
-    CCurrentDirectoryGuard restoreDirectory;
+    OsFile::CurrentDirectoryScope restoreDirectory;
     if (m_pModel && !m_pModel->GetSourceFolder().IsEmpty())
         OsFile::ChangeDirectory(m_pModel->GetSourceFolder());
 
