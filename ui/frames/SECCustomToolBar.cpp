@@ -159,10 +159,35 @@ SECStdBtn* SECCustomToolBar::CreateSeparator()
 BOOL SECCustomToolBar::SetButtons(const UINT* pIDs, int nCount)
 {
     RemoveAllButtons();
+    m_nMenuBtn = -1;
     for (int i = 0; pIDs != nullptr && i < nCount; ++i)
         m_btns.Append(std::unique_ptr<SECBtnGeometry>(pIDs[i] == 0 ? CreateSeparator() : CreateButton(pIDs[i])));
     m_bStale[kFloat] = m_bStale[kHorz] = m_bStale[kVert] = TRUE;
     return TRUE;
+}
+
+void SECCustomToolBar::DropDownButton(SECStdBtn* pButton, UINT_PTR nParam1, UINT_PTR nParam2)
+{
+    const int nIndex = ButtonToIndex(pButton);
+    if (nIndex < 0)
+        return;
+    m_nMenuBtn = nIndex;
+    UpdateHotButton(TRUE);
+    // The owner tracks the menu inside its handler, which may destroy the bar.
+    const HWND hWnd = m_hWnd;
+    pButton->SendNotify(kNotifyMenuDrop, nParam1, nParam2);
+    if (::IsWindow(hWnd))
+        CancelMenuMode();
+}
+
+void SECCustomToolBar::CancelMenuMode()
+{
+    const int nIndex = m_nMenuBtn;
+    m_nMenuBtn = -1;
+    if (nIndex >= 0 && nIndex < GetButtonCount())
+        GetButton(nIndex)->OnCancelPress();
+    if (m_hWnd != nullptr)
+        UpdateHotButton(TRUE);
 }
 
 void SECCustomToolBar::RecalcButtonSizes()
@@ -191,6 +216,8 @@ BOOL SECCustomToolBar::RemoveButton(int nIndex, BOOL bNoRecalc)
 {
     const bool bWasSelected = nIndex == m_btns.m_nSelected;
     const bool bWasHot = nIndex == m_btns.m_nHot;
+    if (nIndex == m_nMenuBtn)
+        m_nMenuBtn = -1;
     if (m_btns.Remove(nIndex, m_nSepWidth) == 0)
         return FALSE;
     if (bWasSelected && m_bCustomize && GetManager() != nullptr && GetManager()->GetSelectingBar() == this)
@@ -536,6 +563,11 @@ void SECCustomToolBar::UpdateHotButton(BOOL bUpdateNow)
 {
     if (!IsCoolLook() || ::GetActiveWindow() == nullptr || s_bAltDrag || s_bCommandRunning)
         return;
+    if (m_nMenuBtn >= 0) {
+        if (m_btns.m_nHot >= 0 && m_btns.m_nHot != m_nMenuBtn)
+            SetHot(m_nMenuBtn);
+        return;
+    }
     if (m_btns.m_nSelected >= 0)
         return;
     CPoint pt;

@@ -7,7 +7,7 @@
 // bars (ToolBarButtons decides where they land). Its title and buttons go
 // into the dock state as SECCustomToolBarInfoEx.
 //
-// Not yet: menu mode and navigation for the menu bar, rebar bands,
+// Not yet: keyboard menu mode and navigation for the menu bar, rebar bands,
 // TB_ADDBUTTONS, transparent composition.
 #pragma once
 
@@ -69,6 +69,13 @@ public:
     virtual void RecalcButtonSizes();
     virtual BOOL SetButtons(const UINT* pIDs, int nCount);
     virtual void StretchToParent();
+    // A menu button asks for its menu: it is open until the owner's
+    // handler of the drop notification returns.
+    virtual void DropDownButton(SECStdBtn* pButton, UINT_PTR nParam1, UINT_PTR nParam2);
+    virtual void CancelMenuMode();
+    int GetMenuModeButton() const { return m_nMenuBtn; }
+    virtual HFONT GetButtonFont() const { return m_hFont; }
+    virtual HFONT GetMenuFont() const { return m_hFont; }
     virtual void BalanceRows(int, std::vector<SECTBRow>&) {}
     // The key as it is now: the press that starts a drag may come before
     // the key's message reached this thread.
@@ -140,6 +147,7 @@ protected:
     SECBmpMgr* m_pBmpMgr = nullptr;
     CToolBarButtons m_btns;
     BOOL m_bCustomize = FALSE;
+    int m_nMenuBtn = -1;
     BOOL m_bStale[3] = {TRUE, TRUE, TRUE};   // floating, horizontal, vertical
     CSize m_sizeCached[3];
 

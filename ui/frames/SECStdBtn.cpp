@@ -67,7 +67,41 @@ BOOL SECStdBtn::OnLButtonDown(CPoint)
     if (m_nStyle & TBBS_DISABLED_BIT)
         return FALSE;
     m_nStyle |= TBBS_PRESSED_BIT;
-    return TRUE;
+    if (!(m_nStyle & TBBS_DROPDOWN_BIT) || m_pToolBar == nullptr)
+        return TRUE;
+    // A drop-down button tells its owner instead of sending a command.
+    Invalidate();
+    m_pToolBar->UpdateWindow();
+    const HWND hBar = m_pToolBar->m_hWnd;
+    SECCustomToolBar::s_bCommandRunning = TRUE;
+    SendNotify(kNotifyDropDown, 0, 0);
+    SECCustomToolBar::s_bCommandRunning = FALSE;
+    if (!::IsWindow(hBar))
+        return FALSE;
+    m_nStyle &= ~TBBS_PRESSED_BIT;
+    Invalidate();
+    m_pToolBar->UpdateHotButton(TRUE);
+    return FALSE;
+}
+
+LRESULT SECStdBtn::SendNotify(int nCode, UINT_PTR nParam1, UINT_PTR nParam2)
+{
+    if (m_pToolBar == nullptr || m_pToolBar->m_hWnd == nullptr)
+        return 0;
+    SECBtnNotify notify = {};
+    notify.tb.hdr.hwndFrom = m_pToolBar->m_hWnd;
+    notify.tb.hdr.idFrom = (UINT_PTR)m_pToolBar->GetDlgCtrlID();
+    notify.tb.hdr.code = (UINT)nCode;
+    notify.tb.iItem = (int)m_nID;
+    notify.nIndex = m_pToolBar->ButtonToIndex(this);
+    notify.nParam1 = nParam1;
+    notify.nParam2 = nParam2;
+    CWnd* pOwner = m_pToolBar->GetOwner();
+    if (pOwner == nullptr)
+        pOwner = m_pToolBar->GetParent();
+    if (pOwner == nullptr)
+        return 0;
+    return pOwner->SendMessage(WM_NOTIFY, notify.tb.hdr.idFrom, (LPARAM)&notify);
 }
 
 void SECStdBtn::OnMouseMove(CPoint pt)

@@ -5,8 +5,9 @@
 // SECStdMenuBtn drops a popup of a menu resource instead of sending a
 // command.
 //
-// Not yet: SECTBMenuBtn (the menu bar's text buttons) and the face-DC
-// composition over a transparent bar.
+// SECTBMenuBtn (SECTBMenuBtn.h) is the text button that drops a menu.
+//
+// Not yet: the face-DC composition over a transparent bar.
 #pragma once
 
 #include "framework/Framework.h"
@@ -46,6 +47,8 @@ public:
     virtual void GetExtraData(int& nBytes, const BYTE*& pData) const { nBytes = 0; pData = nullptr; }
     virtual void SetExtraData(int, const BYTE*) {}
     virtual const SECButtonClass* GetButtonClass() const { return &classSECStdBtn; }
+    // WM_NOTIFY to the toolbar's owner: a SECBtnNotify for this button.
+    virtual LRESULT SendNotify(int nCode, UINT_PTR nParam1, UINT_PTR nParam2);
 
     SECCustomToolBar* m_pToolBar = nullptr;
 
@@ -54,8 +57,25 @@ protected:
     // Fills the face and draws the edges; returns the rectangle the image
     // is centred in (moved one pixel when sunken).
     CRect DrawFace(CDC* pDC) const;
-    void DrawImage(CDC* pDC, const CRect& rcFace) const;
+    virtual void DrawImage(CDC* pDC, const CRect& rcFace) const;
 };
+
+// What a button's WM_NOTIFY carries: the toolbar record (iItem the
+// command id) followed by the button's index and two words.
+struct SECBtnNotify
+{
+    NMTOOLBARA tb;
+    int nIndex;
+    UINT_PTR nParam1;
+    UINT_PTR nParam2;
+};
+
+// Notification codes of the toolbar's buttons.
+constexpr int kNotifyDropDown = -710;       // TBN_DROPDOWN
+constexpr int kNotifyMenuDrop = -2120;      // a menu button's menu
+constexpr int kNotifyMenuCancel = -2121;
+constexpr int kNotifyMenuModeEnter = -2122;
+constexpr int kNotifyMenuModeExit = -2123;
 
 class SECStdMenuBtn : public SECStdBtn
 {

@@ -1,6 +1,7 @@
 #include "framework/Framework.h"
 #include "ui/frames/SECToolBarSheet.h"
 #include "res/ToolBarsRes.h"
+#include "ui/frames/SECTBMenuBtn.h"
 #include "ui/frames/SECToolBarManager.h"
 
 namespace {
@@ -75,6 +76,84 @@ BOOL SECTBBtnGroup::Create(CWnd* pParent, SECToolBarManager* pManager, UINT nID)
 }
 
 void SECTBBtnGroup::SetGroupRect(LPCRECT lpRect) { m_palette.LayoutToRect(lpRect); }
+
+// SECMenuBtnGroup -------------------------------------------------------------------
+
+namespace {
+
+// The manager's button-map entry of a command, first map first.
+const SECBtnMapEntry* FindMapEntry(const SECToolBarManager* pManager, UINT nID)
+{
+    if (pManager == nullptr)
+        return nullptr;
+    for (const SECBtnMapEntry* pMap : {pManager->GetButtonMap(), pManager->GetSecondButtonMap()})
+        for (const SECBtnMapEntry* p = pMap; p != nullptr && p->pClass != nullptr; ++p)
+            if (p->nID == nID)
+                return p;
+    return nullptr;
+}
+
+bool IsTextMenuEntry(const SECBtnMapEntry* pEntry)
+{
+    return pEntry != nullptr && pEntry->pClass == &SECTBMenuBtn::classSECTBMenuBtn;
+}
+
+} // namespace
+
+BOOL SECMenuBtnGroup::Create(CWnd* pParent, SECToolBarManager* pManager, UINT nID)
+{
+    const DWORD dwStyle = WS_CHILD | WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS;
+    if (!m_list.CreateEx(WS_EX_CLIENTEDGE, "LISTBOX", "", dwStyle, CRect(0, 0, 0, 0), pParent, nID))
+        return FALSE;
+    m_list.SendMessage(WM_SETFONT, pParent->SendMessage(WM_GETFONT), FALSE);
+    m_list.m_pManager = pManager;
+    m_list.m_pPage = dynamic_cast<SECToolBarCmdPage*>(pParent);
+    for (UINT i = 0; i < m_nBtnCount && m_pBtnIDs != nullptr; ++i) {
+        const SECBtnMapEntry* pEntry = FindMapEntry(pManager, m_pBtnIDs[i]);
+        if (!IsTextMenuEntry(pEntry) || pEntry->params[2] == 0)
+            continue;
+        const CString strCaption = CString((LPCTSTR)pEntry->params[2]).Left(255);
+        const int nItem = m_list.AddString(CaptionWithoutAmpersand(strCaption));
+        if (nItem >= 0)
+            m_list.SetItemData(nItem, m_pBtnIDs[i]);
+    }
+    return TRUE;
+}
+
+void SECMenuBtnGroup::SetGroupRect(LPCRECT lpRect)
+{
+    CRect rc(lpRect);
+    rc.OffsetRect(0, 2);
+    m_list.MoveWindow(&rc);
+}
+
+BEGIN_MESSAGE_MAP(SECMenuListBox, CListBox)
+    ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
+
+void SECMenuListBox::OnLButtonDown(UINT, CPoint pt)
+{
+    SetFocus();
+    BOOL bOutside = TRUE;
+    const UINT nItem = ItemFromPoint(pt, bOutside);
+    if (bOutside || (int)nItem >= GetCount())
+        return;
+    SetCurSel((int)nItem);
+    if (m_pManager == nullptr)
+        return;
+    const UINT nID = (UINT)GetItemData((int)nItem);
+    if (m_pPage != nullptr)
+        m_pPage->SetDescription((int)nID);
+    // A stand-in for the drag; the drop makes the real text button.
+    SECStdBtn button;
+    button.m_nID = nID;
+    button.m_x = pt.x;
+    button.m_y = pt.y;
+    button.m_cx = 23;
+    button.m_cy = 22;
+    PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x - 1, pt.y - 1));
+    SECToolBarManager::DragButton(m_pManager, &button, -1, pt, nullptr, this, TRUE);
+}
 
 // SECToolBarsPage -------------------------------------------------------------------
 
@@ -170,6 +249,11 @@ void SECToolBarCmdPage::DefineBtnGroup(LPCTSTR lpszTitle, UINT nBtnCount, const 
     m_groups.push_back(std::make_unique<SECTBBtnGroup>(lpszTitle, nBtnCount, lpBtnIDs));
 }
 
+void SECToolBarCmdPage::DefineMenuGroup(LPCTSTR lpszTitle, UINT nCount, const UINT* lpIDs)
+{
+    m_groups.push_back(std::make_unique<SECMenuBtnGroup>(lpszTitle, nCount, lpIDs));
+}
+
 // The "Buttons" box less its frame and caption, in the page's dialog units.
 CRect SECToolBarCmdPage::PaletteArea()
 {
@@ -194,7 +278,7 @@ BOOL SECToolBarCmdPage::OnInitDialog()
         SECBtnGroup* pGroup = m_groups[i].get();
         if (!pGroup->Create(this, m_pManager, nID))
             return FALSE;
-        pGroup->SetGroupRect(rcArea);
+        pGroup->SetGroupRect(rcArea);   // a menu list sits two pixels lower
         pGroup->GetWnd()->ShowWindow(i == 0 ? SW_SHOW : SW_HIDE);
         ::SendMessageA(pCategories->m_hWnd, LB_ADDSTRING, 0, (LPARAM)(LPCTSTR)pGroup->m_strTitle);
     }

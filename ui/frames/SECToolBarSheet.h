@@ -1,10 +1,9 @@
 // The "Customize" sheet: a "Toolbars" page (the list and options of the
 // "Toolbars" dialog) and a "Commands" page whose palettes offer buttons to
-// drag onto the toolbars. While a page is active the manager customises
-// and the rest of the frame is disabled; Cancel puts the options back.
-//
-// Not yet: menu-button groups (the menu list boxes and the menu bar's
-// group).
+// drag onto the toolbars (button palettes, or lists of menu buttons whose
+// items drag as text buttons). While a page is active the manager
+// customises and the rest of the frame is disabled; Cancel puts the
+// options back.
 #pragma once
 
 #include "framework/Framework.h"
@@ -62,6 +61,36 @@ public:
     SECCustomizeToolBar m_palette;
 };
 
+class SECToolBarCmdPage;
+
+// The list of a menu group: a click drags a temporary button of the item's
+// command, always as a copy.
+class SECMenuListBox : public CListBox
+{
+public:
+    SECToolBarManager* m_pManager = nullptr;
+    SECToolBarCmdPage* m_pPage = nullptr;
+
+protected:
+    void OnLButtonDown(UINT nFlags, CPoint pt);
+    DECLARE_MESSAGE_MAP()
+};
+
+// A category of menu buttons: the captions of the ids whose button-map
+// entry is a text menu button.
+class SECMenuBtnGroup : public SECBtnGroup
+{
+public:
+    using SECBtnGroup::SECBtnGroup;
+
+    BOOL Create(CWnd* pParent, SECToolBarManager* pManager, UINT nID) override;
+    void SetGroupRect(LPCRECT lpRect) override;
+    void Activate(BOOL) override {}
+    CWnd* GetWnd() override { return &m_list; }
+
+    SECMenuListBox m_list;
+};
+
 class SECToolBarsPage : public CPropertyPage, public SECToolBarsBase
 {
 public:
@@ -98,6 +127,9 @@ public:
 
     void SetManager(SECToolBarManager* pManager) { m_pManager = pManager; }
     void DefineBtnGroup(LPCTSTR lpszTitle, UINT nBtnCount, const UINT* lpBtnIDs);
+    void DefineMenuGroup(LPCTSTR lpszTitle, UINT nCount, const UINT* lpIDs);
+    // A menu group of the main window's menu bar buttons of the menu shown.
+    void DefineMenuBarGroup(LPCTSTR lpszTitle);
     void SetDescription(int nID);
     SECCustomToolBar* FindBar(UINT nBarID);
     int GetGroupCount() const { return (int)m_groups.size(); }
@@ -118,6 +150,7 @@ protected:
     LRESULT OnStyleChanging(WPARAM wParam, LPARAM lParam);
 
     std::vector<std::unique_ptr<SECBtnGroup>> m_groups;
+    std::vector<std::vector<UINT>> m_menuIds;   // the menu bar groups' ids
     SECToolBarManager* m_pManager = nullptr;
     int m_nActiveGroup = -1;
 

@@ -13,6 +13,7 @@
 #include "design/projects/VikaChildFrame.h"
 #include "design/projects/EditPolyvectCommandDlg.h"
 #include "design/projects/EditVikaCommandDlg.h"
+#include "design/projects/PolyvectChildFrame.h"
 #include "design/projects/PolyvectDoc.h"
 #include "design/projects/PolyvectModel.h"
 #include "design/projects/PolyvectProtocolDlg.h"
@@ -512,6 +513,25 @@ TEST_F(DesignWindows, PolyvectProjectEditsAndCompilesItsProtocols)
     theApp.WriteProfileString("Folders", "Main", "");
     pView->RefreshList();
     ShowProject(pView);
+
+    // The "Polyvect Tools" bar: the window's 6 commands and 2 separators across its top.
+    auto* pFrame = dynamic_cast<CPolyvectChildFrame*>(pView->GetParentFrame());
+    ASSERT_NE(nullptr, pFrame);
+    SECCustomToolBar& toolBar = pFrame->GetToolBar();
+    ASSERT_EQ(8, toolBar.GetButtonCount());
+    EXPECT_EQ(32875u, toolBar.GetItemID(0));
+    EXPECT_EQ(32877u, toolBar.GetItemID(1));
+    EXPECT_EQ(0u, toolBar.GetItemID(2));
+    EXPECT_EQ(32876u, toolBar.GetItemID(7));
+    CString strTitle;
+    toolBar.GetWindowText(strTitle);
+    EXPECT_STREQ("Polyvect Tools", strTitle);
+    CRect rcBar, rcFrameClient;
+    toolBar.GetWindowRect(&rcBar);
+    pFrame->GetClientRect(&rcFrameClient);
+    EXPECT_EQ(rcFrameClient.Width(), rcBar.Width());
+    EXPECT_GE(rcBar.Height(), 22);
+    SaveShot(pFrame->m_hWnd, "design_polyvect_window.bmp");
     SaveShot(theApp.m_pMainWnd->GetSafeHwnd(), "design_polyvect_project.bmp");
     pDoc->OnCloseDocument();
 }
