@@ -125,8 +125,10 @@ ToolBarMetrics SECCustomToolBar::Metrics() const
 const SECBtnMapEntry* SECCustomToolBar::FindMapEntry(UINT nID) const
 {
     const SECToolBarManager* pManager = GetManager();
+    // A bar with a map of its own (the menu bar's) keeps it under a manager.
     const SECBtnMapEntry* maps[] = {pManager ? pManager->GetButtonMap() : m_pBtnMap,
-                                    pManager ? pManager->GetSecondButtonMap() : m_pSecondBtnMap};
+                                    pManager ? pManager->GetSecondButtonMap() : m_pSecondBtnMap,
+                                    pManager ? m_pSecondBtnMap : nullptr};
     for (const SECBtnMapEntry* pMap : maps)
         for (const SECBtnMapEntry* p = pMap; p != nullptr && p->pClass != nullptr; ++p)
             if (p->nID == nID)
@@ -486,7 +488,9 @@ void SECCustomToolBar::UpdateButtonCmdUI(int nIndex)
     state.m_nIndex = (UINT)nIndex;
     state.m_nIndexMax = (UINT)GetButtonCount();
     state.m_nID = GetButton(nIndex)->m_nID;
-    state.DoUpdate(pTarget, pTarget->m_bAutoMenuEnable);
+    // As in the idle update: a button kept enabled stays so without a handler.
+    const BOOL bKeepEnabled = (GetButton(nIndex)->m_nStyle & TBBS_ALWAYS_ENABLED_BIT) != 0;
+    state.DoUpdate(pTarget, bKeepEnabled ? FALSE : pTarget->m_bAutoMenuEnable);
 }
 
 LRESULT SECCustomToolBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
@@ -561,7 +565,7 @@ void SECCustomToolBar::SetHot(int nIndex)
 
 void SECCustomToolBar::UpdateHotButton(BOOL bUpdateNow)
 {
-    if (!IsCoolLook() || ::GetActiveWindow() == nullptr || s_bAltDrag || s_bCommandRunning)
+    if (!IsCoolLook() || ::GetActiveWindow() == nullptr || s_bAltDrag || s_bCommandRunning || m_bMenuMode)
         return;
     if (m_nMenuBtn >= 0) {
         if (m_btns.m_nHot >= 0 && m_btns.m_nHot != m_nMenuBtn)

@@ -147,7 +147,8 @@ protected:
     SECBmpMgr* m_pBmpMgr = nullptr;
     CToolBarButtons m_btns;
     BOOL m_bCustomize = FALSE;
-    int m_nMenuBtn = -1;
+    int m_nMenuBtn = -1;         // the button whose menu is open
+    BOOL m_bMenuMode = FALSE;    // keyboard menu mode (menu bar): hot tracking waits
     BOOL m_bStale[3] = {TRUE, TRUE, TRUE};   // floating, horizontal, vertical
     CSize m_sizeCached[3];
 

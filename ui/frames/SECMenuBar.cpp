@@ -1,45 +1,31 @@
+#include "framework/Framework.h"
 #include "ui/frames/SECMenuBar.h"
 
-#include "framework/GdiScopes.h"
+#include "ui/frames/SECTBMenuBtn.h"
+#include "ui/frames/SECToolBarManager.h"
 
 namespace {
-
-// Space around a caption inside its button.
-constexpr int kButtonPadding = 12;
-
-std::vector<CString> PopupCaptions(HMENU hMenu)
-{
-    std::vector<CString> captions;
-    int nCount = ::GetMenuItemCount(hMenu);
-    for (int i = 0; i < nCount; ++i) {
-        if (::GetSubMenu(hMenu, i) == nullptr)
-            continue;
-        char szText[256] = {};
-        ::GetMenuStringA(hMenu, i, szText, sizeof szText, MF_BYPOSITION);
-        captions.push_back(szText);
-    }
-    return captions;
-}
 
 MenuSource ReadMenu(UINT nID)
 {
     MenuSource source;
     source.nID = nID;
-    HMENU hMenu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nID));
-    if (hMenu == nullptr)
+    const BYTE* pData = nullptr;
+    size_t nSize = 0;
+    std::vector<std::u16string> captions;
+    if (!LoadMenuTemplate(nID, pData, nSize) || !MenuTemplate::PopupCaptions(pData, nSize, captions))
         return source;
     source.bFound = true;
-    source.popups = PopupCaptions(hMenu);
-    ::DestroyMenu(hMenu);
+    for (const std::u16string& caption : captions)
+        source.popups.push_back(MenuTextToAnsi(caption));
     return source;
 }
 
 } // namespace
 
-IMPLEMENT_DYNAMIC(SECMenuBar, SECControlBar)
+IMPLEMENT_DYNAMIC(SECMenuBar, SECCustomToolBar)
 
-BEGIN_MESSAGE_MAP(SECMenuBar, SECControlBar)
-    ON_WM_LBUTTONDOWN()
+BEGIN_MESSAGE_MAP(SECMenuBar, SECCustomToolBar)
     ON_WM_MOUSEMOVE()
     ON_WM_SETTINGCHANGE()
 END_MESSAGE_MAP()
@@ -49,7 +35,13 @@ SECMenuBar::SECMenuBar()
     CreateMenuFont();
 }
 
-SECMenuBar::~SECMenuBar() = default;
+SECMenuBar::~SECMenuBar()
+{
+    // The buttons point into the table's captions.
+    RemoveAllButtons();
+    if (GetManager() != nullptr && GetManager()->GetSecondButtonMap() == GetMenuButtonMap())
+        GetManager()->SetSecondButtonMap(nullptr);
+}
 
 void SECMenuBar::CreateMenuFont()
 {
@@ -61,9 +53,42 @@ void SECMenuBar::CreateMenuFont()
 }
 
 BOOL SECMenuBar::Create(CWnd* pParentWnd, LPCTSTR lpszWindowName, DWORD dwStyle, DWORD dwExStyle, UINT nID,
-                        CCreateContext* pContext)
+                        CCreateContext*)
 {
-    return SECControlBar::Create(pParentWnd, lpszWindowName, dwStyle | CBRS_HIDE_INPLACE, dwExStyle | 0x80, nID, pContext);
+    return CreateEx(dwExStyle, pParentWnd, dwStyle, nID, lpszWindowName);
+}
+
+BOOL SECMenuBar::CreateEx(DWORD dwExStyle, CWnd* pParentWnd, DWORD dwStyle, UINT nID, LPCTSTR lpszTitle)
+{
+    return SECCustomToolBar::CreateEx(dwExStyle | EXSTYLE_STRETCH, pParentWnd, dwStyle | CBRS_HIDE_INPLACE, nID,
+                                      lpszTitle);
+}
+
+int SECMenuBar::GetButtonHeight() const
+{
+    LOGFONTA lf = {};
+    HGDIOBJ hFont = m_font.m_hObject != nullptr ? m_font.m_hObject : ::GetStockObject(SYSTEM_FONT);
+    ::GetObjectA(hFont, sizeof lf, &lf);
+    return abs(lf.lfHeight) + 12;
+}
+
+// Every record of the table is an entry of the bar's second button map:
+// a text menu button with the popup to drop, its caption and its mask.
+void SECMenuBar::MakeButtonMap()
+{
+    m_map.clear();
+    for (const MenuTableRecord& record : m_table.Records()) {
+        if (record.commandId == 0)
+            break;
+        SECBtnMapEntry entry = {&SECTBMenuBtn::classSECTBMenuBtn, record.commandId, record.style, {}};
+        entry.params[0] = record.menuId;
+        entry.params[1] = record.popupIndex;
+        entry.params[2] = (UINT_PTR)(LPCTSTR)m_table.Caption(record);
+        entry.params[3] = record.mask;
+        m_map.push_back(entry);
+    }
+    m_map.push_back(SECBtnMapEntry{nullptr, 0, 0, {}});
+    m_pSecondBtnMap = m_map.data();
 }
 
 BOOL SECMenuBar::SetMenuInfo(const std::vector<UINT>& menuIds)
@@ -71,16 +96,46 @@ BOOL SECMenuBar::SetMenuInfo(const std::vector<UINT>& menuIds)
     std::vector<MenuSource> sources;
     for (UINT nID : menuIds)
         sources.push_back(ReadMenu(nID));
-    if (!m_table.Build(sources))
+    RemoveAllButtons();
+    if (GetManager() != nullptr && GetManager()->GetSecondButtonMap() == GetMenuButtonMap())
+        GetManager()->SetSecondButtonMap(nullptr);
+    m_pSecondBtnMap = nullptr;
+    if (!m_table.Build(sources)) {
+        m_map.clear();
         return FALSE;
-    m_buttons.clear();
-    for (const MenuTableRecord& record : m_table.Records()) {
-        if (record.commandId != 0)
-            m_buttons.push_back(MenuBarButton{m_table.Caption(record), record.mask, true, false});
     }
+    MakeButtonMap();
+    const std::vector<UINT> ids = m_table.CommandIds();
+    if (GetManager() != nullptr) {
+        // Other bars make the menu bar's buttons that are dropped on them.
+        GetManager()->SetSecondButtonMap(m_map.data());
+        GetManager()->SetMenuBarButtons((int)ids.size(), ids.data());
+    }
+    SetButtons(ids.data(), (int)ids.size());
     SetMenuMask(m_dwCurrentMask, FALSE);
-    LayoutButtons();
     return TRUE;
+}
+
+void SECMenuBar::ResetMenuButtons(BOOL bNoRecalc)
+{
+    RemoveAllButtons();
+    int nCount = 0;
+    const UINT* pIDs = nullptr;
+    std::vector<UINT> ids;
+    if (GetManager() != nullptr) {
+        GetManager()->GetMenuBarButtons(nCount, pIDs);
+    } else {
+        ids = m_table.CommandIds();
+        nCount = (int)ids.size();
+        pIDs = ids.data();
+    }
+    SetButtons(pIDs, nCount);
+    SetMenuMask(m_dwCurrentMask, FALSE);
+    if (bNoRecalc || m_hWnd == nullptr)
+        return;
+    if (CFrameWnd* pFrame = GetParentFrame())
+        pFrame->RecalcLayout();
+    Invalidate();
 }
 
 BOOL SECMenuBar::SwapMenu(UINT nIDResource)
@@ -95,12 +150,51 @@ BOOL SECMenuBar::SwapMenu(UINT nIDResource)
     return TRUE;
 }
 
+std::vector<MenuBarButton> SECMenuBar::ButtonsView() const
+{
+    std::vector<MenuBarButton> view;
+    for (int i = 0; i < GetButtonCount(); ++i) {
+        MenuBarButton button;
+        if (const SECTBMenuBtn* pMenu = MenuButton(i)) {
+            button.strCaption = pMenu->m_strCaption;
+            button.mask = (DWORD)pMenu->m_nFurther;
+        } else {
+            button.bMenu = false;
+        }
+        button.bHidden = (GetButton(i)->m_nStyle & TBBS_HIDDEN_BIT) != 0;
+        view.push_back(button);
+    }
+    return view;
+}
+
+const SECTBMenuBtn* SECMenuBar::MenuButton(int nIndex) const
+{
+    if (nIndex < 0 || nIndex >= GetButtonCount() || GetButton(nIndex)->m_nType != kBtnMenu)
+        return nullptr;
+    return dynamic_cast<const SECTBMenuBtn*>(GetButton(nIndex));
+}
+
 void SECMenuBar::SetMenuMask(DWORD mask, BOOL bRedraw)
 {
     m_dwCurrentMask = mask;
-    ApplyMenuMask(m_buttons, mask);
-    LayoutButtons();
+    std::vector<MenuBarButton> view = ButtonsView();
+    ApplyMenuMask(view, mask);
+    for (int i = 0; i < (int)view.size(); ++i)
+        if (view[i].bMenu)
+            HideButton(i, view[i].bHidden);
+    m_bStale[0] = m_bStale[1] = m_bStale[2] = TRUE;
     if (!bRedraw || m_hWnd == nullptr)
+        return;
+    if (CFrameWnd* pFrame = GetParentFrame())
+        pFrame->RecalcLayout();
+    Redraw();
+}
+
+void SECMenuBar::InsertButton(int nIndex, UINT nID, BOOL bSeparator, BOOL bNoRecalc)
+{
+    SECCustomToolBar::InsertButton(nIndex, nID, bSeparator, TRUE);
+    SetMenuMask(m_dwCurrentMask, FALSE);
+    if (bNoRecalc || m_hWnd == nullptr)
         return;
     if (CFrameWnd* pFrame = GetParentFrame())
         pFrame->RecalcLayout();
@@ -109,95 +203,27 @@ void SECMenuBar::SetMenuMask(DWORD mask, BOOL bRedraw)
 
 int SECMenuBar::FindMnemonic(char ch) const
 {
-    return FindMenuMnemonic(m_buttons, ch);
-}
-
-int SECMenuBar::TextWidth(const CString& str) const
-{
-    HDC hDC = ::GetDC(nullptr);
-    HGDIOBJ hOld = ::SelectObject(hDC, m_font.m_hObject != nullptr ? m_font.m_hObject : ::GetStockObject(SYSTEM_FONT));
-    RECT rc = {0, 0, 0, 0};
-    ::DrawTextA(hDC, str, str.GetLength(), &rc, DT_SINGLELINE | DT_CALCRECT);
-    ::SelectObject(hDC, hOld);
-    ::ReleaseDC(nullptr, hDC);
-    return rc.right - rc.left;
-}
-
-void SECMenuBar::LayoutButtons()
-{
-    int nHeight = CalcFixedLayout(FALSE, TRUE).cy;
-    int x = 2;
-    m_rects.assign(m_buttons.size(), CRect());
-    for (size_t i = 0; i < m_buttons.size(); ++i) {
-        if (m_buttons[i].bHidden)
-            continue;
-        int cx = TextWidth(m_buttons[i].strCaption) + kButtonPadding;
-        m_rects[i] = CRect(x, 0, x + cx, nHeight);
-        x += cx;
-    }
+    return FindMenuMnemonic(ButtonsView(), ch);
 }
 
 CRect SECMenuBar::GetButtonRect(int nIndex) const
 {
-    if (nIndex < 0 || nIndex >= (int)m_rects.size())
+    if (nIndex < 0 || nIndex >= GetButtonCount())
         return CRect();
-    return m_rects[nIndex];
+    return GetButton(nIndex)->GetRect();
 }
 
 MenuDropRequest SECMenuBar::RequestFor(int nIndex) const
 {
-    const std::vector<MenuTableRecord>& records = m_table.Records();
-    if (nIndex < 0 || nIndex >= (int)m_buttons.size() || nIndex >= (int)records.size())
+    const SECTBMenuBtn* pMenu = MenuButton(nIndex);
+    if (pMenu == nullptr)
         return MenuDropRequest{0, -1, -1};
-    return MenuDropRequest{records[nIndex].menuId, (int)records[nIndex].popupIndex, nIndex};
+    return MenuDropRequest{pMenu->m_nDropParam1, (int)pMenu->m_nDropParam2, nIndex};
 }
 
 int SECMenuBar::HitTest(CPoint point) const
 {
-    for (size_t i = 0; i < m_rects.size(); ++i) {
-        if (!m_buttons[i].bHidden && m_rects[i].PtInRect(point))
-            return (int)i;
-    }
-    return -1;
-}
-
-CSize SECMenuBar::CalcFixedLayout(BOOL /*bStretch*/, BOOL /*bHorz*/)
-{
-    LOGFONTA lf = {};
-    HGDIOBJ hFont = m_font.m_hObject != nullptr ? m_font.m_hObject : ::GetStockObject(SYSTEM_FONT);
-    ::GetObjectA(hFont, sizeof lf, &lf);
-    int cx = 4;
-    for (const CRect& rc : m_rects)
-        cx += rc.Width();
-    return CSize(cx, abs(lf.lfHeight) + 12);
-}
-
-CSize SECMenuBar::CalcDynamicLayout(int /*nLength*/, DWORD /*nMode*/)
-{
-    return CalcFixedLayout(FALSE, TRUE);
-}
-
-void SECMenuBar::DoPaint(CDC* pDC)
-{
-    CRect rcClient;
-    GetClientRect(&rcClient);
-    pDC->FillSolidRect(&rcClient, ::GetSysColor(COLOR_BTNFACE));
-    CSelectObjectScope font(*pDC, m_font);
-    pDC->SetBkMode(TRANSPARENT);
-    for (size_t i = 0; i < m_buttons.size(); ++i) {
-        if (m_buttons[i].bHidden)
-            continue;
-        CRect rc = m_rects[i];
-        bool bPressed = (int)i == m_nPressed;
-        bool bHot = m_bMenuMode && (int)i == m_nCurrent;
-        if (bPressed || bHot) {
-            pDC->FillSolidRect(&rc, ::GetSysColor(COLOR_HIGHLIGHT));
-            pDC->SetTextColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
-        } else {
-            pDC->SetTextColor(::GetSysColor(COLOR_MENUTEXT));
-        }
-        pDC->DrawText(m_buttons[i].strCaption, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    }
+    return HitTestButton(point);
 }
 
 void SECMenuBar::Redraw()
@@ -208,13 +234,25 @@ void SECMenuBar::Redraw()
     UpdateWindow();
 }
 
+void SECMenuBar::DropDownButton(SECStdBtn* pButton, UINT_PTR nParam1, UINT_PTR nParam2)
+{
+    const int nIndex = ButtonToIndex(pButton);
+    if (!m_onDropDown || nIndex < 0) {
+        SECCustomToolBar::DropDownButton(pButton, nParam1, nParam2);
+        return;
+    }
+    m_nCurrent = nIndex;
+    m_onDropDown(RequestFor(nIndex));
+}
+
 void SECMenuBar::EnterMenuMode(int nIndex)
 {
     if (nIndex < 0)
         return;
-    BOOL bWasInMode = m_bMenuMode;
+    const BOOL bWasInMode = m_bMenuMode;
     m_bMenuMode = TRUE;
     m_nCurrent = nIndex;
+    SetHot(nIndex);
     if (!bWasInMode && m_onMenuMode)
         m_onMenuMode(TRUE);
     Redraw();
@@ -222,10 +260,10 @@ void SECMenuBar::EnterMenuMode(int nIndex)
 
 void SECMenuBar::EnterMenuModeAt(CPoint point)
 {
-    int nIndex = HitTest(point);
+    const int nIndex = HitTest(point);
     if (nIndex < 0 || nIndex == m_nCurrent)
         return;
-    if (m_nPressed >= 0)
+    if (m_nMenuBtn >= 0)
         OpenNavButton(nIndex);
     else if (m_bMenuMode)
         EnterMenuMode(nIndex);
@@ -236,6 +274,8 @@ void SECMenuBar::ExitMenuMode()
     if (!m_bMenuMode)
         return;
     m_bMenuMode = FALSE;
+    if (m_hWnd != nullptr)
+        SetHot(-1);
     if (m_onMenuMode)
         m_onMenuMode(FALSE);
     Redraw();
@@ -243,7 +283,7 @@ void SECMenuBar::ExitMenuMode()
 
 void SECMenuBar::OpenNavButton(int nIndex)
 {
-    if (nIndex < 0 || nIndex >= (int)m_buttons.size())
+    if (nIndex < 0 || nIndex >= GetButtonCount())
         return;
     m_nCurrent = nIndex;
     if (m_onDropDown)
@@ -255,56 +295,68 @@ void SECMenuBar::CancelMenuMode()
     SetPressedButton(-1);
     ExitMenuMode();
     m_nCurrent = -1;
+    if (m_hWnd != nullptr)
+        UpdateHotButton(TRUE);
 }
 
 void SECMenuBar::SetPressedButton(int nIndex)
 {
-    m_nPressed = nIndex;
-    if (nIndex >= 0)
-        m_nCurrent = nIndex;
+    if (m_nMenuBtn >= 0 && m_nMenuBtn < GetButtonCount())
+        GetButton(m_nMenuBtn)->m_nStyle &= ~TBBS_PRESSED_BIT;
+    m_nMenuBtn = nIndex >= 0 && nIndex < GetButtonCount() ? nIndex : -1;
+    if (m_nMenuBtn >= 0) {
+        GetButton(m_nMenuBtn)->m_nStyle |= TBBS_PRESSED_BIT;
+        m_nCurrent = m_nMenuBtn;
+    }
     Redraw();
 }
 
 BOOL SECMenuBar::FilterMenuModeMouse(UINT message)
 {
-    if (m_nPressed < 0)
+    if (m_nMenuBtn < 0)
         return FALSE;
     CPoint point;
     ::GetCursorPos(&point);
     ScreenToClient(&point);
-    int nHit = HitTest(point);
+    const int nHit = HitTest(point);
     // Over another button the open popup gives way to that button's.
-    if (message == WM_MOUSEMOVE && nHit >= 0 && nHit != m_nPressed) {
+    if (message == WM_MOUSEMOVE && nHit >= 0 && nHit != m_nMenuBtn) {
         OpenNavButton(nHit);
         return TRUE;
     }
     // A click on the button whose popup is open closes it and stays swallowed.
-    return message == WM_LBUTTONDOWN && nHit == m_nPressed;
+    return message == WM_LBUTTONDOWN && nHit == m_nMenuBtn;
 }
 
-void SECMenuBar::OnLButtonDown(UINT nFlags, CPoint point)
+void SECMenuBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle)
 {
-    int nIndex = HitTest(point);
-    if (nIndex < 0) {
-        SECControlBar::OnLButtonDown(nFlags, point);
+    SECCustomToolBar::OnBarStyleChange(dwOldStyle, dwNewStyle);
+    if ((dwNewStyle & CBRS_FLOATING) && !(dwOldStyle & CBRS_FLOATING))
+        m_bStripSysMenu = TRUE;
+}
+
+void SECMenuBar::DelayShow(BOOL bShow)
+{
+    if (m_bIgnoreHide == 1 && !bShow) {
+        m_bIgnoreHide = FALSE;
         return;
     }
-    OpenNavButton(nIndex);
+    SECCustomToolBar::DelayShow(bShow);
 }
 
 void SECMenuBar::OnMouseMove(UINT nFlags, CPoint point)
 {
     if (m_bMenuMode)
         EnterMenuModeAt(point);
-    SECControlBar::OnMouseMove(nFlags, point);
+    SECCustomToolBar::OnMouseMove(nFlags, point);
 }
 
 void SECMenuBar::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
 {
     CreateMenuFont();
-    LayoutButtons();
+    RecalcButtonSizes();
     if (CFrameWnd* pFrame = GetParentFrame())
         pFrame->RecalcLayout();
     Invalidate();
-    SECControlBar::OnSettingChange(uFlags, lpszSection);
+    SECCustomToolBar::OnSettingChange(uFlags, lpszSection);
 }

@@ -1,20 +1,23 @@
-// The menu bar: a control bar whose buttons are the top-level popups of one
-// or more menu resources, so that the frame's menu docks and floats like a
-// bar. Switching the active menu hides every button of the other menus.
-// Its model (table, masks, mnemonics, moves) is SECMenuTable; the tracking
-// of its popups is SECMenuBarFeature's.
-// Not yet: built on the custom toolbar (customising, the toolbar manager's
-// button store), the MDI child's icon and caption buttons, full width.
+// The menu bar: a custom toolbar whose buttons are text menu buttons, one
+// per top-level popup of one or more menu resources, so that the frame's
+// menu docks, floats and is customised like a toolbar. Switching the active
+// menu hides every button of the other menus. Its model (table, masks,
+// mnemonics, moves) is SECMenuTable; the table is also the bar's second
+// button map, so every button is made as a SECTBMenuBtn with its caption,
+// popup and mask. The tracking of its popups is SECMenuBarFeature's.
+// Not yet: the MDI child's icon and caption buttons, full width.
 #pragma once
 
 #include "ui/frames/MenuDropRequest.h"
 #include "ui/frames/MenuTable.h"
-#include "ui/frames/SECControlBar.h"
+#include "ui/frames/SECCustomToolBar.h"
 
 #include <functional>
 #include <vector>
 
-class SECMenuBar : public SECControlBar
+class SECTBMenuBtn;
+
+class SECMenuBar : public SECCustomToolBar
 {
     DECLARE_DYNAMIC(SECMenuBar)
 
@@ -22,9 +25,12 @@ public:
     SECMenuBar();
     ~SECMenuBar() override;
 
-    // Hide-while-in-place is always added.
+    using SECCustomToolBar::Create;
+    // Stretching and hide-while-in-place are always added.
     BOOL Create(CWnd* pParentWnd, LPCTSTR lpszWindowName, DWORD dwStyle, DWORD dwExStyle, UINT nID,
                 CCreateContext* pContext = nullptr) override;
+    BOOL CreateEx(DWORD dwExStyle, CWnd* pParentWnd, DWORD dwStyle, UINT nID, LPCTSTR lpszTitle = nullptr) override;
+    using SECCustomToolBar::CreateEx;
 
     // Builds the buttons from the menu resources' top-level popups; FALSE
     // when no menu yields a popup.
@@ -33,11 +39,14 @@ public:
     BOOL SwapMenu(UINT nIDResource);
     virtual void SetMenuMask(DWORD mask, BOOL bRedraw);
     virtual int FindMnemonic(char ch) const;
+    // Deletes every button and makes them again: the manager's list for
+    // this bar when there is one, else the table's.
+    virtual void ResetMenuButtons(BOOL bNoRecalc);
     DWORD GetMenuMask() const { return m_dwCurrentMask; }
     UINT GetCurrentMenuId() const { return m_nCurrentMenuId; }
     const SECMenuTable& GetTable() const { return m_table; }
-    int GetButtonCount() const { return (int)m_buttons.size(); }
-    const MenuBarButton& GetButton(int nIndex) const { return m_buttons[nIndex]; }
+    // The button map the table makes (closed by an empty entry).
+    const SECBtnMapEntry* GetMenuButtonMap() const { return m_map.empty() ? nullptr : m_map.data(); }
     CRect GetButtonRect(int nIndex) const;
     // The popup of button nIndex: its menu resource id and popup index.
     MenuDropRequest RequestFor(int nIndex) const;
@@ -48,11 +57,11 @@ public:
     void ExitMenuMode();
     BOOL IsInMenuMode() const { return m_bMenuMode; }
     int GetCurrentIndex() const { return m_nCurrent; }
-    int FirstMenuButton() const { return NextMenuButton(m_buttons, -1, true); }
-    int NextNavButton(int nFrom, BOOL bNext) const { return NextMenuButton(m_buttons, nFrom, bNext != FALSE); }
+    int FirstMenuButton() const { return NextMenuButton(ButtonsView(), -1, true); }
+    int NextNavButton(int nFrom, BOOL bNext) const { return NextMenuButton(ButtonsView(), nFrom, bNext != FALSE); }
     // Presses button nIndex: its popup is asked for through the drop-down handler.
     void OpenNavButton(int nIndex);
-    void CancelMenuMode();
+    void CancelMenuMode() override;
     // Shown pressed while its popup is tracked; -1 for none.
     void SetPressedButton(int nIndex);
     BOOL FilterMenuModeMouse(UINT message);
@@ -62,29 +71,34 @@ public:
     std::function<void(const MenuDropRequest&)> m_onDropDown;
     std::function<void(BOOL bEnter)> m_onMenuMode;
 
-    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
-    CSize CalcDynamicLayout(int nLength, DWORD nMode) override;
-    void DoPaint(CDC* pDC) override;
+    void DropDownButton(SECStdBtn* pButton, UINT_PTR nParam1, UINT_PTR nParam2) override;
+    void InsertButton(int nIndex, UINT nID, BOOL bSeparator = FALSE, BOOL bNoRecalc = FALSE) override;
+    BOOL IsCoolLook() const override { return TRUE; }
+    HFONT GetMenuFont() const override { return (HFONT)m_font.m_hObject; }
+    int GetButtonHeight() const override;
+    void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) override;
+    void DelayShow(BOOL bShow) override;
+
+    // When 1, the next request to hide the bar is ignored once.
+    BOOL m_bIgnoreHide = FALSE;
 
 protected:
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
     DECLARE_MESSAGE_MAP()
 
 private:
     void CreateMenuFont();
-    void LayoutButtons();
+    void MakeButtonMap();
     void Redraw();
-    int TextWidth(const CString& str) const;
+    std::vector<MenuBarButton> ButtonsView() const;
+    const SECTBMenuBtn* MenuButton(int nIndex) const;
 
     SECMenuTable m_table;
-    std::vector<MenuBarButton> m_buttons;
-    std::vector<CRect> m_rects;
+    std::vector<SECBtnMapEntry> m_map;
     CFont m_font;
     DWORD m_dwCurrentMask = 0xFFFFFFFF;
     UINT m_nCurrentMenuId = 0;
-    BOOL m_bMenuMode = FALSE;
     int m_nCurrent = -1;
-    int m_nPressed = -1;
+    BOOL m_bStripSysMenu = FALSE;
 };

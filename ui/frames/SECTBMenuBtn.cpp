@@ -10,7 +10,9 @@ namespace {
 
 SECStdBtn* NewTBMenuBtn() { return new SECTBMenuBtn; }
 
-CString ToAnsi(const std::u16string& text)
+} // namespace
+
+CString MenuTextToAnsi(const std::u16string& text)
 {
     if (text.empty())
         return CString();
@@ -21,8 +23,6 @@ CString ToAnsi(const std::u16string& text)
         ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), (int)wide.size(), &ansi[0], nBytes, nullptr, nullptr);
     return CString(ansi.c_str());
 }
-
-} // namespace
 
 const SECButtonClass SECTBMenuBtn::classSECTBMenuBtn = {NewTBMenuBtn};
 
@@ -139,11 +139,11 @@ HMENU BuildPopupMenu(const std::vector<MenuTemplateItem>& items)
         } else if (item.IsPopup()) {
             HMENU hSub = BuildPopupMenu(item.items);
             bAdded = hSub != nullptr &&
-                     ::AppendMenuA(hMenu, (item.flags & ~kMenuFlagEnd) | MF_STRING, (UINT_PTR)hSub, ToAnsi(item.text));
+                     ::AppendMenuA(hMenu, (item.flags & ~kMenuFlagEnd) | MF_STRING, (UINT_PTR)hSub, MenuTextToAnsi(item.text));
             if (!bAdded && hSub != nullptr)
                 ::DestroyMenu(hSub);
         } else {
-            bAdded = ::AppendMenuA(hMenu, (item.flags & ~kMenuFlagEnd) | MF_STRING, item.nID, ToAnsi(item.text));
+            bAdded = ::AppendMenuA(hMenu, (item.flags & ~kMenuFlagEnd) | MF_STRING, item.nID, MenuTextToAnsi(item.text));
         }
         if (!bAdded) {
             ::DestroyMenu(hMenu);

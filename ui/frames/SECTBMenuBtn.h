@@ -41,6 +41,8 @@ char CaptionMnemonic(const CString& strCaption);
 // The caption without its first "&" (the list of the "Commands" page).
 CString CaptionWithoutAmpersand(const CString& strCaption);
 
+// A template's text in the ANSI code page.
+CString MenuTextToAnsi(const std::u16string& text);
 // A popup menu made from a template's level (items converted to the ANSI
 // code page); NULL, with nothing left behind, on any failure.
 HMENU BuildPopupMenu(const std::vector<MenuTemplateItem>& items);

@@ -1,5 +1,6 @@
 #include "framework/Framework.h"
 #include "ui/frames/SECToolBarManager.h"
+#include "ui/frames/SECMenuBar.h"
 #include "framework/HostServices.h"
 #include "ui/frames/SECBmpMgr.h"
 #include "ui/frames/SECControlBarInfo.h"
@@ -277,6 +278,8 @@ int SECToolBarManager::ExecViewToolBarsDlg()
 
 UINT SECToolBarManager::GetBarTypeID(CControlBar* pBar)
 {
+    if (dynamic_cast<SECMenuBar*>(pBar) != nullptr)
+        return kMenuBarTypeID;
     return dynamic_cast<SECCustomToolBar*>(pBar) != nullptr ? kCustomToolBarTypeID : 0;
 }
 

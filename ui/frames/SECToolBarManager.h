@@ -14,6 +14,7 @@
 #include "ui/frames/SECStdBtn.h"
 #include "ui/frames/ToolBarOptions.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -42,6 +43,15 @@ public:
     void SetButtonMap(const SECBtnMapEntry* pMap) { m_pBtnMap = pMap; }
     const SECBtnMapEntry* GetButtonMap() const { return m_pBtnMap; }
     const SECBtnMapEntry* GetSecondButtonMap() const { return m_pSecondBtnMap; }
+    // The menu bar's map of its buttons (the menu bar keeps it).
+    void SetSecondButtonMap(const SECBtnMapEntry* pMap) { m_pSecondBtnMap = pMap; }
+    // The command ids of the menu bar's buttons (copied).
+    void SetMenuBarButtons(int nCount, const UINT* pIDs) { m_menuBarButtons.assign(pIDs, pIDs + std::max(nCount, 0)); }
+    void GetMenuBarButtons(int& nCount, const UINT*& pIDs) const
+    {
+        nCount = (int)m_menuBarButtons.size();
+        pIDs = m_menuBarButtons.data();
+    }
     BOOL GetDefaultButtons(UINT nID, UINT& nCount, const UINT*& pIDs) const;
     BOOL NoOpTrue() { return TRUE; }
 
@@ -127,6 +137,7 @@ private:
     BOOL m_bFlyBy = TRUE;
     const SECBtnMapEntry* m_pBtnMap = nullptr;
     const SECBtnMapEntry* m_pSecondBtnMap = nullptr;
+    std::vector<UINT> m_menuBarButtons;
     SECCustomToolBar* m_pSelectingBar = nullptr;
     CRect m_rcCommandSource;
     BOOL m_bCommandSourceActive = FALSE;

@@ -1,6 +1,7 @@
 #include "framework/Framework.h"
 #include "ui/frames/SECToolBarSheet.h"
 #include "res/ToolBarsRes.h"
+#include "ui/frames/SECMenuBar.h"
 #include "ui/frames/SECTBMenuBtn.h"
 #include "ui/frames/SECToolBarManager.h"
 
@@ -249,6 +250,30 @@ void SECToolBarCmdPage::DefineBtnGroup(LPCTSTR lpszTitle, UINT nBtnCount, const 
     m_groups.push_back(std::make_unique<SECTBBtnGroup>(lpszTitle, nBtnCount, lpBtnIDs));
 }
 
+// The buttons of the menu bar of the manager's frame that the menu shown
+// has and that are text menu buttons.
+void SECToolBarCmdPage::DefineMenuBarGroup(LPCTSTR lpszTitle)
+{
+    if (m_pManager == nullptr)
+        return;
+    SECMenuBar* pMenuBar = nullptr;
+    for (SECCustomToolBar* pBar : m_pManager->GetToolBars())
+        if ((pMenuBar = dynamic_cast<SECMenuBar*>(pBar)) != nullptr)
+            break;
+    if (pMenuBar == nullptr)
+        return;
+    const DWORD dwMask = pMenuBar->GetMenuMask();
+    std::vector<UINT> ids;
+    for (int i = 0; i < pMenuBar->GetButtonCount(); ++i) {
+        const UINT nID = pMenuBar->GetItemID(i);
+        const SECBtnMapEntry* pEntry = FindMapEntry(m_pManager, nID);
+        if (IsTextMenuEntry(pEntry) && ((DWORD)pEntry->params[3] & dwMask) != 0)
+            ids.push_back(nID);
+    }
+    m_menuIds.push_back(std::move(ids));
+    DefineMenuGroup(lpszTitle, (UINT)m_menuIds.back().size(), m_menuIds.back().data());
+}
+
 void SECToolBarCmdPage::DefineMenuGroup(LPCTSTR lpszTitle, UINT nCount, const UINT* lpIDs)
 {
     m_groups.push_back(std::make_unique<SECMenuBtnGroup>(lpszTitle, nCount, lpIDs));
@@ -397,11 +422,23 @@ void SECToolBarCmdPage::OnDestroy()
 
 // SECToolBarSheet ------------------------------------------------------------------
 
+BEGIN_MESSAGE_MAP(SECToolBarSheet, CPropertySheet)
+    ON_WM_ACTIVATE()
+    ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
+END_MESSAGE_MAP()
+
 SECToolBarSheet::SECToolBarSheet(SECToolBarManager* pManager, CWnd* pParent)
-    : CPropertySheet(IDS_SEC_CUSTOMIZE, pParent), m_cmdPage(IDD_SEC_COMMANDS_PAGE, IDS_SEC_COMMANDS)
+    : CPropertySheet(IDS_SEC_CUSTOMIZE, pParent), m_cmdPage(IDD_SEC_COMMANDS_PAGE, IDS_SEC_COMMANDS),
+      m_pManager(pManager)
 {
     m_toolBarsPage.SetManager(pManager);
     m_cmdPage.SetManager(pManager);
     AddPage(&m_toolBarsPage);
     AddPage(&m_cmdPage);
+}
+
+void SECToolBarSheet::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    CPropertySheet::OnActivate(nState, pWndOther, bMinimized);
+    SyncCustomizeActivation(m_pManager, nState, pWndOther);
 }

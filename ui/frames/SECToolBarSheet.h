@@ -166,6 +166,14 @@ public:
 
     SECToolBarsPage m_toolBarsPage;
     SECToolBarCmdPage m_cmdPage;
+
+protected:
+    void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    LRESULT OnFloatStatus(WPARAM wParam, LPARAM) { return OnCustomizeFloatStatus(this, wParam); }
+
+    SECToolBarManager* m_pManager;
+
+    DECLARE_MESSAGE_MAP()
 };
 
 // "WM_TOOLBARSTYLECHANGING": wParam 1 large buttons, 2 cool look changed.

@@ -1,5 +1,6 @@
 #include "framework/Framework.h"
 #include "ui/frames/SECToolBarsDlg.h"
+#include "ui/frames/SECMenuBar.h"
 #include "res/ToolBarsRes.h"
 #include "ui/frames/SECCustomToolBar.h"
 #include "ui/frames/SECToolBarManager.h"
@@ -201,6 +202,10 @@ void SECToolBarsBase::ResetSelected()
         m_pManager->GetFrameWnd()->RecalcLayout();
         return;
     }
+    if (auto* pMenuBar = dynamic_cast<SECMenuBar*>(pBar)) {
+        pMenuBar->ResetMenuButtons(FALSE);
+        return;
+    }
     UINT nCount = 0;
     const UINT* pIDs = nullptr;
     if (!m_pManager->GetDefaultButtons(nBarID, nCount, pIDs))
@@ -255,7 +260,43 @@ BEGIN_MESSAGE_MAP(SECToolBarsDlg, CDialog)
     ON_CONTROL(CLBN_CHKCHANGE, IDC_SEC_TOOLBAR_LIST, OnListCheck)
     ON_EN_KILLFOCUS(IDC_SEC_TOOLBAR_NAME, OnNameKillFocus)
     ON_REGISTERED_MESSAGE(s_nBarNotify, OnBarNotifyMessage)
+    ON_WM_ACTIVATE()
+    ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
 END_MESSAGE_MAP()
+
+void SyncCustomizeActivation(SECToolBarManager* pManager, UINT nState, CWnd* pWndOther)
+{
+    CFrameWnd* pFrame = pManager != nullptr ? pManager->GetFrameWnd() : nullptr;
+    if (pFrame == nullptr || pFrame->m_hWnd == nullptr)
+        return;
+    const HWND hOther = pWndOther != nullptr ? pWndOther->m_hWnd : nullptr;
+    const bool bToFrameFamily =
+        hOther != nullptr && (hOther == pFrame->m_hWnd || ::GetWindow(hOther, GW_OWNER) == pFrame->m_hWnd);
+    if (nState == WA_INACTIVE && !bToFrameFamily) {
+        pFrame->m_nFlags &= ~WF_STAYACTIVE;
+        pFrame->SendMessage(WM_NCACTIVATE, FALSE);
+        pFrame->NotifyFloatingWindows(FS_DEACTIVATE);
+        return;
+    }
+    pFrame->m_nFlags |= WF_STAYACTIVE;
+    pFrame->SendMessage(WM_NCACTIVATE, TRUE);
+    pFrame->NotifyFloatingWindows(FS_ACTIVATE);
+}
+
+LRESULT OnCustomizeFloatStatus(CWnd* pDialog, WPARAM wParam)
+{
+    if (wParam & FS_ACTIVATE)
+        pDialog->SendMessage(WM_NCACTIVATE, TRUE);
+    else if ((wParam & FS_DEACTIVATE) && ::GetActiveWindow() != pDialog->m_hWnd)
+        pDialog->SendMessage(WM_NCACTIVATE, FALSE);
+    return TRUE;
+}
+
+void SECToolBarsDlg::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    CDialog::OnActivate(nState, pWndOther, bMinimized);
+    SyncCustomizeActivation(m_pManager, nState, pWndOther);
+}
 
 SECToolBarsDlg::SECToolBarsDlg(CWnd* pParent) : CDialog(IDD_SEC_TOOLBARS, pParent) { SetDialog(this); }
 

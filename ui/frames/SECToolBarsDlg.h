@@ -43,6 +43,13 @@ public:
     CDialog* m_pDialog = nullptr;
 };
 
+// While a customising dialog is open the frame and its floating bars keep
+// their active look: the dialog passes its activation on to them and shows
+// its own caption active while one of them has the focus.
+void SyncCustomizeActivation(SECToolBarManager* pManager, UINT nState, CWnd* pWndOther);
+// WM_FLOATSTATUS of such a dialog: follows the activate and deactivate bits.
+LRESULT OnCustomizeFloatStatus(CWnd* pDialog, WPARAM wParam);
+
 class SECToolBarsDlg : public CDialog, public SECToolBarsBase
 {
 public:
@@ -62,6 +69,8 @@ protected:
     void OnNameKillFocus() { RenameSelected(); }
     void OnOption();
     LRESULT OnBarNotifyMessage(WPARAM wParam, LPARAM lParam);
+    void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    LRESULT OnFloatStatus(WPARAM wParam, LPARAM) { return OnCustomizeFloatStatus(this, wParam); }
 
     DECLARE_MESSAGE_MAP()
 };

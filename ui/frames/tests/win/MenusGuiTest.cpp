@@ -322,7 +322,7 @@ TEST(MenusGui, MenuBarFollowsAltAndTheArrows)
     Pump();
     ASSERT_EQ(5, frame.m_bar.GetButtonCount()) << "three, none and two popups";
     EXPECT_EQ(CMenuFrame::kMainMenu, frame.m_bar.GetCurrentMenuId());
-    EXPECT_TRUE(frame.m_bar.GetButton(3).bHidden) << "the other menu's File";
+    EXPECT_TRUE(frame.m_bar.GetButton(3)->HasStyle(TBBS_HIDDEN_BIT)) << "the other menu's File";
     EXPECT_EQ(1, frame.m_bar.FindMnemonic('E'));
     EXPECT_EQ(-1, frame.m_bar.FindMnemonic('w')) << "Window belongs to the hidden menu";
 

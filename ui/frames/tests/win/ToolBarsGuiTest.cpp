@@ -5,13 +5,17 @@
 // empty space makes a new toolbar; after a restart all of it is back. The
 // "Toolbars" dialog hides a bar and its Cancel puts the options back; the
 // customise command opens the "Customize" sheet, whose palettes give copies
-// of their buttons to a toolbar.
+// of their buttons to a toolbar, and whose menu groups give text menu
+// buttons (a menu bar's too) that drop their menus through the toolbar.
 // Screenshots of each stage.
 #include "framework/Framework.h"
 #include "app/tests/Screenshot.h"
 #include "res/ToolBarsRes.h"
+#include "framework/MiniFrameWnd.h"
 #include "ui/frames/SECCustomToolBar.h"
 #include "ui/frames/SECMDIFrameWnd.h"
+#include "ui/frames/SECMenuBar.h"
+#include "ui/frames/SECTBMenuBtn.h"
 #include "ui/frames/SECToolBarManager.h"
 #include "ui/frames/SECToolBarsDlg.h"
 #include "ui/frames/SECToolBarSheet.h"
@@ -144,11 +148,30 @@ public:
     void OnCustomize()
     {
         SECToolBarSheet sheet(&m_manager, this);
+        if (m_bMenuGroups) {
+            static const UINT kMenuCommands[] = {kToolsMenuCommand, 57600};
+            sheet.m_cmdPage.DefineMenuGroup("Menus", 2, kMenuCommands);
+            sheet.m_cmdPage.DefineMenuBarGroup("Menu bar");
+        }
         sheet.m_cmdPage.DefineBtnGroup("File", 11, kFileButtons);
         sheet.m_cmdPage.DefineBtnGroup("Transfer", 5, kTransferButtons);
         m_nSheetResult = sheet.DoModal();
     }
     int m_nSheetResult = 0;
+    bool m_bMenuGroups = false;
+    static constexpr UINT kToolsMenuCommand = 32900;
+
+    // The menus text buttons ask for: {menu resource, popup index}.
+    std::vector<std::pair<UINT_PTR, UINT_PTR>> m_menuDrops;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
+    {
+        const auto* pNotify = reinterpret_cast<const SECBtnNotify*>(lParam);
+        if ((int)pNotify->tb.hdr.code == kNotifyMenuDrop) {
+            m_menuDrops.emplace_back(pNotify->nParam1, pNotify->nParam2);
+            return TRUE;
+        }
+        return SECMDIFrameWnd::OnNotify(wParam, lParam, pResult);
+    }
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
     {
@@ -469,6 +492,192 @@ TEST(ToolBars, CustomizeCommandOpensTheSheetWithPalettesAndCancelPutsTheOptionsB
     EXPECT_FALSE(pFrame->m_manager.IsCustomizeMode());
     EXPECT_FALSE(pFrame->m_manager.IsCustomizing());
     EXPECT_TRUE(pFrame->IsWindowEnabled());
+    pFrame->DestroyWindow();
+    Pump();
+}
+
+// Runs inside the sheet's loop: drags "Tools" from the "Menus" group and
+// "Edit" from the menu bar's group onto the drop bar.
+struct MenuGroupRun
+{
+    int nCategories = 0;
+    std::vector<std::string> menuItems;
+    std::vector<std::string> menuBarItems;
+} g_menuRun;
+
+std::vector<std::string> ListItems(HWND hList)
+{
+    std::vector<std::string> items;
+    const int nCount = (int)::SendMessageA(hList, LB_GETCOUNT, 0, 0);
+    for (int i = 0; i < nCount; ++i) {
+        char sz[256] = "";
+        ::SendMessageA(hList, LB_GETTEXT, i, (LPARAM)sz);
+        items.push_back(sz);
+    }
+    return items;
+}
+
+// Drags item nItem of the list to just inside the drop bar's right end.
+void DragListItem(HWND hList, int nItem)
+{
+    CRect rcItem, rcBar;
+    ::SendMessageA(hList, LB_GETITEMRECT, nItem, (LPARAM)&rcItem);
+    ::MapWindowPoints(hList, nullptr, (LPPOINT)&rcItem, 2);
+    g_pDropBar->GetWindowRect(&rcBar);
+    Drag(CPoint(rcItem.left + 10, rcItem.CenterPoint().y), CPoint(rcBar.right - 6, rcBar.top + 2));
+}
+
+void CALLBACK DragMenuItems(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    ::KillTimer(nullptr, nTimer);
+    HWND hSheet = ::FindWindowA("#32770", "Customize");
+    if (hSheet == nullptr)
+        return;
+    ::SendMessageA(hSheet, PSM_SETCURSEL, 1, 0);
+    HWND hPage = (HWND)::SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0);
+    auto* pPage = dynamic_cast<SECToolBarCmdPage*>(CWnd::FromHandlePermanent(hPage));
+    g_menuRun.nCategories = (int)::SendDlgItemMessageA(hPage, IDC_SEC_CATEGORIES, LB_GETCOUNT, 0, 0);
+    if (pPage != nullptr && pPage->GetGroupCount() >= 2) {
+        HWND hMenus = pPage->GetGroup(0)->GetWnd()->m_hWnd;
+        g_menuRun.menuItems = ListItems(hMenus);
+        Pump(100);
+        DragListItem(hMenus, 0);
+
+        ::SendDlgItemMessageA(hPage, IDC_SEC_CATEGORIES, LB_SETCURSEL, 1, 0);
+        ::SendMessageA(hPage, WM_COMMAND, MAKEWPARAM(IDC_SEC_CATEGORIES, LBN_SELCHANGE),
+                       (LPARAM)::GetDlgItem(hPage, IDC_SEC_CATEGORIES));
+        HWND hMenuBar = pPage->GetGroup(1)->GetWnd()->m_hWnd;
+        g_menuRun.menuBarItems = ListItems(hMenuBar);
+        Pump(100);
+        DragListItem(hMenuBar, 1);
+        Pump(100);
+        Shot(CWnd::FromHandle(hSheet), "menu_group_sheet");
+    }
+    ::PostMessageA(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+}
+
+TEST(ToolBars, MenuGroupItemsDraggedOntoAToolbarBecomeTextButtonsThatDropTheirMenus)
+{
+    CToolBarFrame* pFrame = NewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    static const SECBtnMapEntry kMap[] = {
+        {&SECTBMenuBtn::classSECTBMenuBtn, CToolBarFrame::kToolsMenuCommand, 0x30000000,
+         {7001, 2, (UINT_PTR) "&Tools", 0, 0}},
+        {&SECStdBtn::classSECStdBtn, 57600, 0, {}},
+        {nullptr, 0, 0, {}}};
+    pFrame->m_manager.SetButtonMap(kMap);
+
+    // A menu bar of one menu under the manager.
+    SECMenuBar menuBar;
+    menuBar.SetManager(&pFrame->m_manager);
+    menuBar.SetBmpMgr(pFrame->m_manager.GetBmpMgr());
+    ASSERT_TRUE(menuBar.Create(pFrame, "Menu bar", WS_CHILD | WS_VISIBLE | CBRS_TOP, 0, kMenuBarID));
+    ASSERT_TRUE(menuBar.SetMenuInfo({7001}));
+    ASSERT_EQ(3, menuBar.GetButtonCount());
+    pFrame->RecalcLayout();
+    Pump(100);
+
+    g_pManager = &pFrame->m_manager;
+    g_pDropBar = pFrame->Bar(kTransferBar);
+    ASSERT_NE(nullptr, g_pDropBar);
+    pFrame->m_bMenuGroups = true;
+    ::SetTimer(nullptr, 0, 300, DragMenuItems);
+    pFrame->SendMessage(WM_COMMAND, kCustomizeCommand, 0);
+    pFrame->m_bMenuGroups = false;
+
+    EXPECT_EQ(4, g_menuRun.nCategories);
+    EXPECT_EQ(std::vector<std::string>{"Tools"}, g_menuRun.menuItems) << "57600 is no text menu button";
+    EXPECT_EQ((std::vector<std::string>{"File", "Edit", "Help"}), g_menuRun.menuBarItems);
+
+    // Both drops made text buttons on the bar.
+    const int nTools = g_pDropBar->CommandToIndex(CToolBarFrame::kToolsMenuCommand);
+    const int nEdit = g_pDropBar->CommandToIndex(0x80000002);
+    ASSERT_NE(-1, nTools);
+    ASSERT_NE(-1, nEdit);
+    auto* pTools = dynamic_cast<SECTBMenuBtn*>(g_pDropBar->GetButton(nTools));
+    auto* pEdit = dynamic_cast<SECTBMenuBtn*>(g_pDropBar->GetButton(nEdit));
+    ASSERT_NE(nullptr, pTools);
+    ASSERT_NE(nullptr, pEdit);
+    EXPECT_STREQ("&Tools", pTools->m_strCaption);
+    EXPECT_EQ('T', pTools->m_cMnemonic);
+    EXPECT_EQ(3, pTools->m_nType);
+    EXPECT_STREQ("&Edit", pEdit->m_strCaption);
+    EXPECT_EQ(1u, pEdit->m_nFurther) << "the first menu's mask";
+    EXPECT_GT(pTools->m_cx, 23) << "sized by its caption";
+
+    // A click on a text button asks its owner for its menu.
+    pFrame->RecalcLayout();
+    Pump(100);
+    CRect rcTools;
+    g_pDropBar->GetItemRect(nTools, &rcTools);
+    g_pDropBar->ClientToScreen(&rcTools);
+    Click(rcTools.CenterPoint());
+    CRect rcEdit;
+    g_pDropBar->GetItemRect(g_pDropBar->CommandToIndex(0x80000002), &rcEdit);
+    g_pDropBar->ClientToScreen(&rcEdit);
+    Click(rcEdit.CenterPoint());
+    const std::vector<std::pair<UINT_PTR, UINT_PTR>> expected = {{7001, 2}, {7001, 1}};
+    EXPECT_EQ(expected, pFrame->m_menuDrops);
+    EXPECT_EQ(-1, g_pDropBar->GetMenuModeButton()) << "no menu is left open";
+    EXPECT_FALSE(pTools->HasStyle(TBBS_PRESSED_BIT));
+    Shot(pFrame, "menu_group");
+
+    pFrame->m_manager.SetButtonMap(nullptr);
+    menuBar.DestroyWindow();
+    menuBar.SetManager(nullptr);   // the frame takes the manager with it
+    pFrame->DestroyWindow();
+    Pump();
+}
+
+// Runs inside the "Toolbars" dialog's loop: the frame and a floating bar
+// look active with the dialog, and still when the floating bar takes the
+// activation from it.
+struct ActiveLookRun
+{
+    bool bFrameStaysActive = false;
+    bool bFloatingActive = false;
+    bool bFloatingActiveWhenFocused = false;
+    bool bFrameStaysActiveWhenFocused = false;
+} g_activeRun;
+CMiniFrameWnd* g_pFloating = nullptr;
+
+void CALLBACK CheckActiveLook(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    ::KillTimer(nullptr, nTimer);
+    HWND hDlg = ::FindWindowA("#32770", "Toolbars");
+    if (hDlg == nullptr)
+        return;
+    CFrameWnd* pFrame = g_pManager->GetFrameWnd();
+    g_activeRun.bFrameStaysActive = (pFrame->m_nFlags & WF_STAYACTIVE) != 0;
+    g_activeRun.bFloatingActive = g_pFloating->IsActiveLook() != FALSE;
+    Shot(pFrame, "dialog_active_look");
+    ::SetActiveWindow(g_pFloating->m_hWnd);
+    Pump(100);
+    g_activeRun.bFloatingActiveWhenFocused = g_pFloating->IsActiveLook() != FALSE;
+    g_activeRun.bFrameStaysActiveWhenFocused = (pFrame->m_nFlags & WF_STAYACTIVE) != 0;
+    ::SetActiveWindow(hDlg);
+    ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST(ToolBars, FrameAndFloatingBarsLookActiveWhileTheToolbarsDialogIsOpen)
+{
+    CToolBarFrame* pFrame = NewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    SECCustomToolBar* pFile = pFrame->Bar(kFileBar);
+    ASSERT_NE(nullptr, pFile);
+    CRect rcFrame;
+    pFrame->GetWindowRect(&rcFrame);
+    pFrame->FloatControlBar(pFile, CPoint(rcFrame.left + 200, rcFrame.top + 200));
+    Pump(100);
+    g_pFloating = dynamic_cast<CMiniFrameWnd*>(pFile->GetParentFrame());
+    ASSERT_NE(nullptr, g_pFloating);
+    g_pManager = &pFrame->m_manager;
+    ::SetTimer(nullptr, 0, 300, CheckActiveLook);
+    EXPECT_EQ(IDCANCEL, pFrame->m_manager.ExecViewToolBarsDlg());
+    EXPECT_TRUE(g_activeRun.bFrameStaysActive);
+    EXPECT_TRUE(g_activeRun.bFloatingActive);
+    EXPECT_TRUE(g_activeRun.bFloatingActiveWhenFocused);
+    EXPECT_TRUE(g_activeRun.bFrameStaysActiveWhenFocused);
     pFrame->DestroyWindow();
     Pump();
 }
