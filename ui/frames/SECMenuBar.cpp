@@ -328,13 +328,6 @@ BOOL SECMenuBar::FilterMenuModeMouse(UINT message)
     return message == WM_LBUTTONDOWN && nHit == m_nMenuBtn;
 }
 
-void SECMenuBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle)
-{
-    SECCustomToolBar::OnBarStyleChange(dwOldStyle, dwNewStyle);
-    if ((dwNewStyle & CBRS_FLOATING) && !(dwOldStyle & CBRS_FLOATING))
-        m_bStripSysMenu = TRUE;
-}
-
 void SECMenuBar::DelayShow(BOOL bShow)
 {
     if (m_bIgnoreHide == 1 && !bShow) {

@@ -5,7 +5,8 @@
 // mnemonics, moves) is SECMenuTable; the table is also the bar's second
 // button map, so every button is made as a SECTBMenuBtn with its caption,
 // popup and mask. The tracking of its popups is SECMenuBarFeature's.
-// Not yet: the MDI child's icon and caption buttons, full width.
+// Not yet: the MDI child's icon and caption buttons, full width, a floating
+// bar without the close box.
 #pragma once
 
 #include "ui/frames/MenuDropRequest.h"
@@ -76,7 +77,6 @@ public:
     BOOL IsCoolLook() const override { return TRUE; }
     HFONT GetMenuFont() const override { return (HFONT)m_font.m_hObject; }
     int GetButtonHeight() const override;
-    void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) override;
     void DelayShow(BOOL bShow) override;
 
     // When 1, the next request to hide the bar is ignored once.
@@ -100,5 +100,4 @@ private:
     DWORD m_dwCurrentMask = 0xFFFFFFFF;
     UINT m_nCurrentMenuId = 0;
     int m_nCurrent = -1;
-    BOOL m_bStripSysMenu = FALSE;
 };

@@ -7,6 +7,7 @@
 #include "ui/frames/SECGradientCaption.h"
 #include "ui/frames/SECMenuBar.h"
 #include "ui/frames/SECMenuBarFeature.h"
+#include "ui/frames/SECTBMenuBtn.h"
 #include "ui/frames/SECWorkbook.h"
 
 #include <gtest/gtest.h>
@@ -366,4 +367,37 @@ TEST(MenusGui, MenuBarFollowsAltAndTheArrows)
     EXPECT_FALSE(frame.m_feature.SwapMenu(4242));
     EXPECT_EQ(CMenuFrame::kOtherMenu, frame.m_bar.GetCurrentMenuId());
     frame.DestroyWindow();
+}
+
+TEST(MenusGui, PopupMenusAreBuiltFromTheMenuTemplate)
+{
+    const BYTE* pData = nullptr;
+    size_t nSize = 0;
+    ASSERT_TRUE(LoadMenuTemplate(CMenuFrame::kMainMenu, pData, nSize));
+    EXPECT_FALSE(LoadMenuTemplate(7099, pData, nSize)) << "no such menu";
+    ASSERT_TRUE(LoadMenuTemplate(CMenuFrame::kMainMenu, pData, nSize));
+    MenuTemplateCursor cursor;
+    ASSERT_TRUE(MenuTemplate::FirstItem(pData, nSize, cursor));
+    HMENU hMenu = BuildPopupMenu(cursor);
+    ASSERT_NE(nullptr, hMenu);
+    EXPECT_EQ(3, ::GetMenuItemCount(hMenu));
+    HMENU hFile = ::GetSubMenu(hMenu, 0);
+    ASSERT_NE(nullptr, hFile);
+    EXPECT_EQ(7102u, ::GetMenuItemID(hFile, 1));
+    char szText[32] = {};
+    ::GetMenuStringA(hFile, 1, szText, sizeof szText, MF_BYPOSITION);
+    EXPECT_STREQ("E&xit", szText);
+    ::GetMenuStringA(hMenu, 2, szText, sizeof szText, MF_BYPOSITION);
+    EXPECT_STREQ("&Help", szText);
+    ::DestroyMenu(hMenu);
+
+    // The second popup found by walking the top level.
+    ASSERT_TRUE(MenuTemplate::FirstItem(pData, nSize, cursor));
+    ASSERT_TRUE(MenuTemplate::SkipToItem(cursor, 1));
+    std::u16string text;
+    ASSERT_TRUE(MenuTemplate::ItemText(cursor, text));
+    EXPECT_STREQ("&Edit", MenuTextToAnsi(text));
+    EXPECT_EQ('E', CaptionMnemonic("&Edit"));
+    EXPECT_EQ(0, CaptionMnemonic("Edit&"));
+    EXPECT_STREQ("Edit", CaptionWithoutAmpersand("&Edit"));
 }
