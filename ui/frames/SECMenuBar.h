@@ -38,6 +38,8 @@ public:
     BOOL SetMenuInfo(const std::vector<UINT>& menuIds);
     // The menu nIDResource shows; FALSE and no change for an unknown menu.
     BOOL SwapMenu(UINT nIDResource);
+    // Replaces the {menu resource id, mask} pairs SwapMenu looks up.
+    void SetMenuMasks(const std::vector<std::pair<UINT, DWORD>>& masks) { m_table.SetMasks(masks); }
     virtual void SetMenuMask(DWORD mask, BOOL bRedraw);
     virtual int FindMnemonic(char ch) const;
     // Deletes every button and makes them again: the manager's list for

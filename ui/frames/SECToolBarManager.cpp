@@ -69,6 +69,32 @@ BOOL SECToolBarManager::GetDefaultButtons(UINT nID, UINT& nCount, const UINT*& p
     return FALSE;
 }
 
+SECMenuBar* SECToolBarManager::GetMenuBar() const
+{
+    for (SECCustomToolBar* pBar : GetToolBars())
+        if (auto* pMenuBar = dynamic_cast<SECMenuBar*>(pBar))
+            return pMenuBar;
+    return nullptr;
+}
+
+BOOL SECToolBarManager::SetMenuInfo(const std::vector<UINT>& menuIds)
+{
+    SECMenuBar* pMenuBar = GetMenuBar();
+    if (pMenuBar == nullptr)
+        return FALSE;
+    pMenuBar->SetManager(this);
+    return pMenuBar->SetMenuInfo(menuIds);
+}
+
+BOOL SECToolBarManager::SetMenuMasks(const std::vector<std::pair<UINT, DWORD>>& masks)
+{
+    SECMenuBar* pMenuBar = GetMenuBar();
+    if (pMenuBar == nullptr)
+        return FALSE;
+    pMenuBar->SetMenuMasks(masks);
+    return TRUE;
+}
+
 std::vector<SECCustomToolBar*> SECToolBarManager::GetToolBars() const
 {
     std::vector<SECCustomToolBar*> bars;

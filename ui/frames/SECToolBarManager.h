@@ -27,6 +27,7 @@ constexpr UINT kMenuBarTypeID = 14947;
 // Strings of the toolbars.
 #define IDS_SEC_TOOLBAR_TITLE 20674   // "ToolBar%d"
 
+class SECMenuBar;
 class SECToolBarManager : public CObject, public SECControlBarManager
 {
 public:
@@ -45,6 +46,13 @@ public:
     const SECBtnMapEntry* GetSecondButtonMap() const { return m_pSecondBtnMap; }
     // The menu bar's map of its buttons (the menu bar keeps it).
     void SetSecondButtonMap(const SECBtnMapEntry* pMap) { m_pSecondBtnMap = pMap; }
+    // The frame's menu bar, or NULL.
+    SECMenuBar* GetMenuBar() const;
+    // Builds the frame's menu bar from the menus; FALSE without a menu bar
+    // or when no menu yields a popup.
+    BOOL SetMenuInfo(const std::vector<UINT>& menuIds);
+    // Replaces the menu bar's {menu resource id, mask} pairs.
+    BOOL SetMenuMasks(const std::vector<std::pair<UINT, DWORD>>& masks);
     // The command ids of the menu bar's buttons (copied).
     void SetMenuBarButtons(int nCount, const UINT* pIDs) { m_menuBarButtons.assign(pIDs, pIDs + std::max(nCount, 0)); }
     void GetMenuBarButtons(int& nCount, const UINT*& pIDs) const

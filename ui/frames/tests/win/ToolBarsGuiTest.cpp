@@ -569,10 +569,17 @@ TEST(ToolBars, MenuGroupItemsDraggedOntoAToolbarBecomeTextButtonsThatDropTheirMe
 
     // A menu bar of one menu under the manager.
     SECMenuBar menuBar;
+    EXPECT_FALSE(pFrame->m_manager.SetMenuInfo({7001})) << "no menu bar yet";
     menuBar.SetManager(&pFrame->m_manager);
     menuBar.SetBmpMgr(pFrame->m_manager.GetBmpMgr());
     ASSERT_TRUE(menuBar.Create(pFrame, "Menu bar", WS_CHILD | WS_VISIBLE | CBRS_TOP, 0, kMenuBarID));
-    ASSERT_TRUE(menuBar.SetMenuInfo({7001}));
+    ASSERT_TRUE(pFrame->m_manager.SetMenuInfo({7001}));
+    EXPECT_EQ(&menuBar, pFrame->m_manager.GetMenuBar());
+    int nMenuButtons = 0;
+    const UINT* pMenuButtons = nullptr;
+    pFrame->m_manager.GetMenuBarButtons(nMenuButtons, pMenuButtons);
+    EXPECT_EQ(3, nMenuButtons) << "the manager keeps the menu bar's buttons";
+    EXPECT_NE(nullptr, pFrame->m_manager.GetSecondButtonMap());
     ASSERT_EQ(3, menuBar.GetButtonCount());
     pFrame->RecalcLayout();
     Pump(100);
