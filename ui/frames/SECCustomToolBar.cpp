@@ -161,7 +161,7 @@ SECStdBtn* SECCustomToolBar::CreateSeparator()
 BOOL SECCustomToolBar::SetButtons(const UINT* pIDs, int nCount)
 {
     RemoveAllButtons();
-    m_nMenuBtn = -1;
+    m_nMenuBtn = m_nCurrent = -1;
     for (int i = 0; pIDs != nullptr && i < nCount; ++i)
         m_btns.Append(std::unique_ptr<SECBtnGeometry>(pIDs[i] == 0 ? CreateSeparator() : CreateButton(pIDs[i])));
     m_bStale[kFloat] = m_bStale[kHorz] = m_bStale[kVert] = TRUE;
@@ -174,6 +174,7 @@ void SECCustomToolBar::DropDownButton(SECStdBtn* pButton, UINT_PTR nParam1, UINT
     if (nIndex < 0)
         return;
     m_nMenuBtn = nIndex;
+    m_nCurrent = nIndex;
     UpdateHotButton(TRUE);
     // The owner tracks the menu inside its handler, which may destroy the bar.
     const HWND hWnd = m_hWnd;
@@ -184,12 +185,127 @@ void SECCustomToolBar::DropDownButton(SECStdBtn* pButton, UINT_PTR nParam1, UINT
 
 void SECCustomToolBar::CancelMenuMode()
 {
-    const int nIndex = m_nMenuBtn;
-    m_nMenuBtn = -1;
-    if (nIndex >= 0 && nIndex < GetButtonCount())
-        GetButton(nIndex)->OnCancelPress();
+    SetPressedButton(-1);
+    ExitMenuMode();
+    m_nCurrent = -1;
     if (m_hWnd != nullptr)
         UpdateHotButton(TRUE);
+}
+
+void SECCustomToolBar::SetPressedButton(int nIndex)
+{
+    // A menu asked for and then given up for another may have left its press.
+    for (int i = 0; i < GetButtonCount(); ++i)
+        if (i != nIndex && (GetButton(i)->m_nStyle & TBBS_PRESSED_BIT))
+            GetButton(i)->OnCancelPress();
+    m_nMenuBtn = nIndex >= 0 && nIndex < GetButtonCount() ? nIndex : -1;
+    if (m_nMenuBtn >= 0) {
+        GetButton(m_nMenuBtn)->m_nStyle |= TBBS_PRESSED_BIT;
+        m_nCurrent = m_nMenuBtn;
+    }
+    if (m_hWnd != nullptr) {
+        Invalidate();
+        UpdateWindow();
+    }
+}
+
+int SECCustomToolBar::NextNavButton(int nFrom, BOOL bForward) const
+{
+    const int nCount = GetButtonCount();
+    const int nStep = bForward ? 1 : -1;
+    for (int i = nFrom < 0 ? (bForward ? 0 : nCount - 1) : nFrom + nStep; i >= 0 && i < nCount; i += nStep) {
+        const SECStdBtn* pButton = GetButton(i);
+        if ((pButton->m_nType == kBtnMenu || pButton->m_nType == kBtnNavigable) &&
+            !(pButton->m_nStyle & TBBS_HIDDEN_BIT))
+            return i;
+    }
+    return -1;
+}
+
+void SECCustomToolBar::SendBarNotify(int nCode)
+{
+    SECBtnNotify notify = {};
+    notify.tb.hdr.hwndFrom = m_hWnd;
+    notify.tb.hdr.idFrom = (UINT_PTR)GetDlgCtrlID();
+    notify.tb.hdr.code = (UINT)nCode;
+    notify.nIndex = -1;
+    SendToOwner(WM_NOTIFY, notify.tb.hdr.idFrom, (LPARAM)&notify);
+}
+
+void SECCustomToolBar::OnMenuModeChange(BOOL bEnter)
+{
+    if (m_hWnd == nullptr)
+        return;
+    SendBarNotify(bEnter ? kNotifyMenuModeEnter : kNotifyMenuModeExit);
+    SendToOwner(WM_SETMESSAGESTRING, bEnter ? 0 : kIdleMessage, 0);
+}
+
+void SECCustomToolBar::EnterMenuMode(int nIndex)
+{
+    if (nIndex < 0 || nIndex >= GetButtonCount())
+        return;
+    const BOOL bWasInMode = m_bMenuMode;
+    m_bMenuMode = TRUE;
+    m_nCurrent = nIndex;
+    if (m_hWnd != nullptr)
+        SetHot(nIndex);
+    if (!bWasInMode)
+        OnMenuModeChange(TRUE);
+    if (m_hWnd != nullptr)
+        UpdateWindow();
+}
+
+// While a menu is open the mouse opens the button it comes to; in menu
+// mode it only moves the highlight.
+void SECCustomToolBar::EnterMenuModeAt(CPoint point)
+{
+    const int nIndex = HitTestButton(point);
+    if (nIndex < 0 || nIndex == m_nCurrent)
+        return;
+    if (m_nMenuBtn >= 0)
+        OpenNavButton(nIndex);
+    else if (m_bMenuMode)
+        EnterMenuMode(nIndex);
+}
+
+void SECCustomToolBar::ExitMenuMode()
+{
+    if (!m_bMenuMode)
+        return;
+    m_bMenuMode = FALSE;
+    if (m_hWnd != nullptr)
+        SetHot(-1);
+    OnMenuModeChange(FALSE);
+    if (m_hWnd != nullptr)
+        UpdateWindow();
+}
+
+void SECCustomToolBar::OpenNavButton(int nIndex)
+{
+    if (nIndex < 0 || nIndex >= GetButtonCount())
+        return;
+    SECStdBtn* pButton = GetButton(nIndex);
+    if (pButton->m_nType != kBtnMenu && pButton->m_nType != kBtnNavigable)
+        return;
+    m_nCurrent = nIndex;
+    pButton->OnLButtonDown(CPoint(pButton->m_x, pButton->m_y));
+}
+
+BOOL SECCustomToolBar::FilterMenuModeMouse(UINT message)
+{
+    if (m_nMenuBtn < 0)
+        return FALSE;
+    CPoint point;
+    ::GetCursorPos(&point);
+    ScreenToClient(&point);
+    const int nHit = HitTestButton(point);
+    // Over another button the open menu gives way to that button's.
+    if (message == WM_MOUSEMOVE && nHit >= 0 && nHit != m_nMenuBtn) {
+        OpenNavButton(nHit);
+        return TRUE;
+    }
+    // A click on the button whose menu is open closes it and is used up.
+    return message == WM_LBUTTONDOWN && nHit == m_nMenuBtn;
 }
 
 void SECCustomToolBar::RecalcButtonSizes()
@@ -220,6 +336,8 @@ BOOL SECCustomToolBar::RemoveButton(int nIndex, BOOL bNoRecalc)
     const bool bWasHot = nIndex == m_btns.m_nHot;
     if (nIndex == m_nMenuBtn)
         m_nMenuBtn = -1;
+    if (nIndex == m_nCurrent)
+        m_nCurrent = -1;
     if (m_btns.Remove(nIndex, m_nSepWidth) == 0)
         return FALSE;
     if (bWasSelected && m_bCustomize && GetManager() != nullptr && GetManager()->GetSelectingBar() == this)
@@ -655,6 +773,8 @@ void SECCustomToolBar::OnLButtonDblClk(UINT nFlags, CPoint pt)
 
 void SECCustomToolBar::OnMouseMove(UINT nFlags, CPoint pt)
 {
+    if (m_bMenuMode)
+        EnterMenuModeAt(pt);
     const int nPressed = m_btns.m_nSelected;
     if (!m_bCustomize && !s_bCommandRunning && nPressed >= 0 && nPressed < GetButtonCount()) {
         if (::GetCapture() == m_hWnd) {

@@ -7,7 +7,10 @@
 // bars (ToolBarButtons decides where they land). Its title and buttons go
 // into the dock state as SECCustomToolBarInfoEx.
 //
-// Not yet: keyboard menu mode and navigation for the menu bar, rebar bands,
+// Menu mode (used by the menu bar): one button highlighted, and the
+// keyboard and the mouse move between the buttons that drop menus.
+//
+// Not yet: rebar bands,
 // TB_ADDBUTTONS, transparent composition.
 #pragma once
 
@@ -73,7 +76,26 @@ public:
     // handler of the drop notification returns.
     virtual void DropDownButton(SECStdBtn* pButton, UINT_PTR nParam1, UINT_PTR nParam2);
     virtual void CancelMenuMode();
+    // The button whose menu is open; -1 for none.
     int GetMenuModeButton() const { return m_nMenuBtn; }
+    virtual void EnterMenuMode(int nIndex);
+    virtual void EnterMenuModeAt(CPoint point);
+    virtual void ExitMenuMode();
+    BOOL IsInMenuMode() const { return m_bMenuMode; }
+    // The button highlighted in menu mode or last opened; -1 for none.
+    int GetCurrentIndex() const { return m_nCurrent; }
+    // Presses a button that drops a menu (kinds 3 and 4).
+    virtual void OpenNavButton(int nIndex);
+    // Visible buttons of kinds 3 and 4: the first, the last, the one after
+    // (or before) nFrom (-1 past either end; from -1 the first or the last).
+    virtual int FirstNavButton() const { return NextNavButton(-1, TRUE); }
+    virtual int LastNavButton() const { return NextNavButton(-1, FALSE); }
+    virtual int NextNavButton(int nFrom, BOOL bForward) const;
+    virtual int FirstMenuButton() const { return FirstNavButton(); }
+    // Shown pressed while its menu is open; -1 for none.
+    virtual void SetPressedButton(int nIndex);
+    // A mouse message while a menu is open; TRUE when it is used up.
+    virtual BOOL FilterMenuModeMouse(UINT message);
     virtual HFONT GetButtonFont() const { return m_hFont; }
     virtual HFONT GetMenuFont() const { return m_hFont; }
     virtual void BalanceRows(int, std::vector<SECTBRow>&) {}
@@ -147,8 +169,13 @@ protected:
     SECBmpMgr* m_pBmpMgr = nullptr;
     CToolBarButtons m_btns;
     BOOL m_bCustomize = FALSE;
+    // Tells the owner that menu mode began or ended.
+    virtual void OnMenuModeChange(BOOL bEnter);
+    void SendBarNotify(int nCode);
+
     int m_nMenuBtn = -1;         // the button whose menu is open
-    BOOL m_bMenuMode = FALSE;    // keyboard menu mode (menu bar): hot tracking waits
+    BOOL m_bMenuMode = FALSE;    // keyboard menu mode: hot tracking waits
+    int m_nCurrent = -1;
     BOOL m_bStale[3] = {TRUE, TRUE, TRUE};   // floating, horizontal, vertical
     CSize m_sizeCached[3];
 

@@ -26,7 +26,6 @@ MenuSource ReadMenu(UINT nID)
 IMPLEMENT_DYNAMIC(SECMenuBar, SECCustomToolBar)
 
 BEGIN_MESSAGE_MAP(SECMenuBar, SECCustomToolBar)
-    ON_WM_MOUSEMOVE()
     ON_WM_SETTINGCHANGE()
 END_MESSAGE_MAP()
 
@@ -221,11 +220,6 @@ MenuDropRequest SECMenuBar::RequestFor(int nIndex) const
     return MenuDropRequest{pMenu->m_nDropParam1, (int)pMenu->m_nDropParam2, nIndex};
 }
 
-int SECMenuBar::HitTest(CPoint point) const
-{
-    return HitTestButton(point);
-}
-
 void SECMenuBar::Redraw()
 {
     if (m_hWnd == nullptr)
@@ -245,87 +239,12 @@ void SECMenuBar::DropDownButton(SECStdBtn* pButton, UINT_PTR nParam1, UINT_PTR n
     m_onDropDown(RequestFor(nIndex));
 }
 
-void SECMenuBar::EnterMenuMode(int nIndex)
+void SECMenuBar::OnMenuModeChange(BOOL bEnter)
 {
-    if (nIndex < 0)
-        return;
-    const BOOL bWasInMode = m_bMenuMode;
-    m_bMenuMode = TRUE;
-    m_nCurrent = nIndex;
-    SetHot(nIndex);
-    if (!bWasInMode && m_onMenuMode)
-        m_onMenuMode(TRUE);
-    Redraw();
-}
-
-void SECMenuBar::EnterMenuModeAt(CPoint point)
-{
-    const int nIndex = HitTest(point);
-    if (nIndex < 0 || nIndex == m_nCurrent)
-        return;
-    if (m_nMenuBtn >= 0)
-        OpenNavButton(nIndex);
-    else if (m_bMenuMode)
-        EnterMenuMode(nIndex);
-}
-
-void SECMenuBar::ExitMenuMode()
-{
-    if (!m_bMenuMode)
-        return;
-    m_bMenuMode = FALSE;
-    if (m_hWnd != nullptr)
-        SetHot(-1);
     if (m_onMenuMode)
-        m_onMenuMode(FALSE);
-    Redraw();
-}
-
-void SECMenuBar::OpenNavButton(int nIndex)
-{
-    if (nIndex < 0 || nIndex >= GetButtonCount())
-        return;
-    m_nCurrent = nIndex;
-    if (m_onDropDown)
-        m_onDropDown(RequestFor(nIndex));
-}
-
-void SECMenuBar::CancelMenuMode()
-{
-    SetPressedButton(-1);
-    ExitMenuMode();
-    m_nCurrent = -1;
-    if (m_hWnd != nullptr)
-        UpdateHotButton(TRUE);
-}
-
-void SECMenuBar::SetPressedButton(int nIndex)
-{
-    if (m_nMenuBtn >= 0 && m_nMenuBtn < GetButtonCount())
-        GetButton(m_nMenuBtn)->m_nStyle &= ~TBBS_PRESSED_BIT;
-    m_nMenuBtn = nIndex >= 0 && nIndex < GetButtonCount() ? nIndex : -1;
-    if (m_nMenuBtn >= 0) {
-        GetButton(m_nMenuBtn)->m_nStyle |= TBBS_PRESSED_BIT;
-        m_nCurrent = m_nMenuBtn;
-    }
-    Redraw();
-}
-
-BOOL SECMenuBar::FilterMenuModeMouse(UINT message)
-{
-    if (m_nMenuBtn < 0)
-        return FALSE;
-    CPoint point;
-    ::GetCursorPos(&point);
-    ScreenToClient(&point);
-    const int nHit = HitTest(point);
-    // Over another button the open popup gives way to that button's.
-    if (message == WM_MOUSEMOVE && nHit >= 0 && nHit != m_nMenuBtn) {
-        OpenNavButton(nHit);
-        return TRUE;
-    }
-    // A click on the button whose popup is open closes it and stays swallowed.
-    return message == WM_LBUTTONDOWN && nHit == m_nMenuBtn;
+        m_onMenuMode(bEnter);
+    else
+        SECCustomToolBar::OnMenuModeChange(bEnter);
 }
 
 void SECMenuBar::DelayShow(BOOL bShow)
@@ -335,13 +254,6 @@ void SECMenuBar::DelayShow(BOOL bShow)
         return;
     }
     SECCustomToolBar::DelayShow(bShow);
-}
-
-void SECMenuBar::OnMouseMove(UINT nFlags, CPoint point)
-{
-    if (m_bMenuMode)
-        EnterMenuModeAt(point);
-    SECCustomToolBar::OnMouseMove(nFlags, point);
 }
 
 void SECMenuBar::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)

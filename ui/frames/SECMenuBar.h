@@ -54,22 +54,6 @@ public:
     // The popup of button nIndex: its menu resource id and popup index.
     MenuDropRequest RequestFor(int nIndex) const;
 
-    // Menu mode: a button is highlighted and the keyboard moves between them.
-    void EnterMenuMode(int nIndex);
-    void EnterMenuModeAt(CPoint point);
-    void ExitMenuMode();
-    BOOL IsInMenuMode() const { return m_bMenuMode; }
-    int GetCurrentIndex() const { return m_nCurrent; }
-    int FirstMenuButton() const { return NextMenuButton(ButtonsView(), -1, true); }
-    int NextNavButton(int nFrom, BOOL bNext) const { return NextMenuButton(ButtonsView(), nFrom, bNext != FALSE); }
-    // Presses button nIndex: its popup is asked for through the drop-down handler.
-    void OpenNavButton(int nIndex);
-    void CancelMenuMode() override;
-    // Shown pressed while its popup is tracked; -1 for none.
-    void SetPressedButton(int nIndex);
-    BOOL FilterMenuModeMouse(UINT message);
-    int HitTest(CPoint point) const;
-
     // Who drops popups down and hears of menu mode (the menu-bar feature).
     std::function<void(const MenuDropRequest&)> m_onDropDown;
     std::function<void(BOOL bEnter)> m_onMenuMode;
@@ -85,7 +69,8 @@ public:
     BOOL m_bIgnoreHide = FALSE;
 
 protected:
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    // The feature hears of menu mode when it listens; else the owner does.
+    void OnMenuModeChange(BOOL bEnter) override;
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
     DECLARE_MESSAGE_MAP()
 
@@ -101,5 +86,4 @@ private:
     CFont m_font;
     DWORD m_dwCurrentMask = 0xFFFFFFFF;
     UINT m_nCurrentMenuId = 0;
-    int m_nCurrent = -1;
 };

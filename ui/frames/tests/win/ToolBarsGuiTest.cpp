@@ -163,9 +163,12 @@ public:
 
     // The menus text buttons ask for: {menu resource, popup index}.
     std::vector<std::pair<UINT_PTR, UINT_PTR>> m_menuDrops;
+    std::vector<int> m_menuModeNotes;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
     {
         const auto* pNotify = reinterpret_cast<const SECBtnNotify*>(lParam);
+        if ((int)pNotify->tb.hdr.code == kNotifyMenuModeEnter || (int)pNotify->tb.hdr.code == kNotifyMenuModeExit)
+            m_menuModeNotes.push_back((int)pNotify->tb.hdr.code);
         if ((int)pNotify->tb.hdr.code == kNotifyMenuDrop) {
             m_menuDrops.emplace_back(pNotify->nParam1, pNotify->nParam2);
             return TRUE;
@@ -628,6 +631,23 @@ TEST(ToolBars, MenuGroupItemsDraggedOntoAToolbarBecomeTextButtonsThatDropTheirMe
     EXPECT_EQ(-1, g_pDropBar->GetMenuModeButton()) << "no menu is left open";
     EXPECT_FALSE(pTools->HasStyle(TBBS_PRESSED_BIT));
     Shot(pFrame, "menu_group");
+
+    // Menu mode on a plain toolbar: the owner hears of it, the keyboard's
+    // moves find the text buttons, and opening one asks for its menu.
+    g_pDropBar->EnterMenuMode(nTools);
+    EXPECT_TRUE(g_pDropBar->IsInMenuMode());
+    EXPECT_TRUE(pTools->HasStyle(TBBS_HOT_BIT));
+    EXPECT_EQ(nEdit, g_pDropBar->NextNavButton(nTools, TRUE));
+    EXPECT_EQ(nTools, g_pDropBar->FirstNavButton());
+    EXPECT_EQ(nEdit, g_pDropBar->LastNavButton());
+    g_pDropBar->ExitMenuMode();
+    EXPECT_FALSE(pTools->HasStyle(TBBS_HOT_BIT));
+    EXPECT_EQ((std::vector<int>{kNotifyMenuModeEnter, kNotifyMenuModeExit}), pFrame->m_menuModeNotes);
+    pFrame->m_menuDrops.clear();
+    g_pDropBar->OpenNavButton(nEdit);
+    EXPECT_EQ((std::vector<std::pair<UINT_PTR, UINT_PTR>>{{7001, 1}}), pFrame->m_menuDrops);
+    EXPECT_EQ(-1, g_pDropBar->GetMenuModeButton());
+    EXPECT_FALSE(pEdit->HasStyle(TBBS_PRESSED_BIT));
 
     pFrame->m_manager.SetButtonMap(nullptr);
     menuBar.DestroyWindow();
