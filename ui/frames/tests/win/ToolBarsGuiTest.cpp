@@ -167,7 +167,8 @@ public:
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
     {
         const auto* pNotify = reinterpret_cast<const SECBtnNotify*>(lParam);
-        if ((int)pNotify->tb.hdr.code == kNotifyMenuModeEnter || (int)pNotify->tb.hdr.code == kNotifyMenuModeExit)
+        if ((int)pNotify->tb.hdr.code == kNotifyMenuModeEnter || (int)pNotify->tb.hdr.code == kNotifyMenuModeExit ||
+            (int)pNotify->tb.hdr.code == kNotifyDropDown)
             m_menuModeNotes.push_back((int)pNotify->tb.hdr.code);
         if ((int)pNotify->tb.hdr.code == kNotifyMenuDrop) {
             m_menuDrops.emplace_back(pNotify->nParam1, pNotify->nParam2);
@@ -648,6 +649,20 @@ TEST(ToolBars, MenuGroupItemsDraggedOntoAToolbarBecomeTextButtonsThatDropTheirMe
     EXPECT_EQ((std::vector<std::pair<UINT_PTR, UINT_PTR>>{{7001, 1}}), pFrame->m_menuDrops);
     EXPECT_EQ(-1, g_pDropBar->GetMenuModeButton());
     EXPECT_FALSE(pEdit->HasStyle(TBBS_PRESSED_BIT));
+
+    // A drop-down button tells its owner instead of sending its command.
+    const int nGet = g_pDropBar->CommandToIndex(32773);
+    ASSERT_NE(-1, nGet);
+    g_pDropBar->SetButtonStyle(nGet, g_pDropBar->GetButtonStyle(nGet) | TBBS_DROPDOWN_BIT);
+    pFrame->m_menuModeNotes.clear();
+    pFrame->m_commands.clear();
+    CRect rcGet;
+    g_pDropBar->GetItemRect(nGet, &rcGet);
+    g_pDropBar->ClientToScreen(&rcGet);
+    Click(rcGet.CenterPoint());
+    EXPECT_EQ(std::vector<int>{kNotifyDropDown}, pFrame->m_menuModeNotes);
+    EXPECT_TRUE(pFrame->m_commands.empty());
+    EXPECT_FALSE(g_pDropBar->GetButton(nGet)->HasStyle(TBBS_PRESSED_BIT));
 
     pFrame->m_manager.SetButtonMap(nullptr);
     menuBar.DestroyWindow();
