@@ -1,0 +1,181 @@
+#include "framework/Framework.h"
+#include "ui/frames/SECFrameFeatures.h"
+
+#include "mvc/WndPlugIn.h"
+#include "ui/frames/SECBmpMenuPlugIn.h"
+#include "ui/frames/SECBmpMgr.h"
+#include "ui/frames/SECCustomToolBar.h"
+#include "ui/frames/SECMenuBar.h"
+#include "ui/frames/SECMenuBarFeature.h"
+#include "ui/frames/SECToolBarManager.h"
+
+namespace {
+
+// The menus show the toolbars' images: the toolbar manager's bitmap manager.
+class ToolBarMenuImages : public IMenuImageSource
+{
+public:
+    explicit ToolBarMenuImages(SECBmpMgr& bmpMgr) : m_bmpMgr(bmpMgr) {}
+    BOOL GetImage(UINT nID, HBITMAP& hStrip, int& nIndex) override
+    {
+        return m_bmpMgr.GetBitmap(nID, &hStrip, &nIndex);
+    }
+    CSize GetImageSize() const override { return m_bmpMgr.GetImageSize(); }
+
+private:
+    SECBmpMgr& m_bmpMgr;
+};
+
+} // namespace
+
+SECFrameFeatures::SECFrameFeatures(CFrameWnd& frame, ISECFrameHost& host)
+    : m_frame(frame), m_host(host), m_caption(frame, &host)
+{
+    GetMenuMessage();
+}
+
+SECFrameFeatures::~SECFrameFeatures()
+{
+    // The plug-ins give the menus back before the menus go.
+    DeleteMenuPlugIn();
+    if (m_hMenuBarMenu != nullptr)
+        ::DestroyMenu(m_hMenuBarMenu);
+}
+
+UINT SECFrameFeatures::GetMenuMessage()
+{
+    return SECMenuBarMessages::GetMenuMessage();
+}
+
+SECToolBarManager* SECFrameFeatures::ToolBarManager() const
+{
+    return dynamic_cast<SECToolBarManager*>(m_pManager);
+}
+
+BOOL SECFrameFeatures::IsCustomizing() const
+{
+    SECToolBarManager* pManager = ToolBarManager();
+    return pManager != nullptr && pManager->IsCustomizing();
+}
+
+void SECFrameFeatures::CreateMenuPlugIn()
+{
+    if (m_pMenuBar != nullptr) {
+        m_pMenuBarFeature = std::make_unique<SECMenuBarFeature>(m_frame);
+        m_pMenuBarFeature->SetMenuBar(m_pMenuBar);
+    }
+    if (!m_bBmpMenus)
+        return;
+    m_pBmpMenus = std::make_unique<SECBmpMenuPlugIn>();
+    SECToolBarManager* pManager = ToolBarManager();
+    if (pManager != nullptr && pManager->GetBmpMgr() != nullptr) {
+        m_pMenuImages = std::make_unique<ToolBarMenuImages>(*pManager->GetBmpMgr());
+        m_pBmpMenus->SetImageSource(m_pMenuImages.get());
+    }
+    m_pBmpMenus->PlugInTo(&m_frame);
+}
+
+void SECFrameFeatures::DeleteMenuPlugIn()
+{
+    m_pMenuBarFeature.reset();
+    m_pBmpMenus.reset();
+    m_pMenuImages.reset();
+}
+
+BOOL SECFrameFeatures::SwapMenu(UINT nIDResource)
+{
+    return m_pMenuBarFeature != nullptr && m_pMenuBarFeature->SwapMenu(nIDResource);
+}
+
+BOOL SECFrameFeatures::LoadMenuBarMenu(UINT nIDResource)
+{
+    m_nOwnMenuKey = nIDResource;
+    HMENU hMenu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
+    if (hMenu == nullptr)
+        return FALSE;
+    if (m_hMenuBarMenu != nullptr)
+        ::DestroyMenu(m_hMenuBarMenu);
+    m_hMenuBarMenu = hMenu;
+    return TRUE;
+}
+
+SECWndPlugIn* SECFrameFeatures::CreateCommandPlugIn(CRuntimeClass* pClass)
+{
+    if (pClass == nullptr)
+        return nullptr;
+    std::unique_ptr<CObject> pObject(pClass->CreateObject());
+    auto* pPlugIn = dynamic_cast<SECWndPlugIn*>(pObject.get());
+    if (pPlugIn == nullptr || !pPlugIn->PlugInTo(&m_frame))
+        return nullptr;
+    pObject.release();
+    m_pCommandPlugIn.reset(pPlugIn);
+    return pPlugIn;
+}
+
+BOOL SECFrameFeatures::OnCmdMsgPlugIn(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    return m_pCommandPlugIn != nullptr && m_pCommandPlugIn->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+BOOL SECFrameFeatures::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_pMenuBarFeature != nullptr && m_pMenuBarFeature->PreTranslateMessage(pMsg))
+        return TRUE;
+    // Closing the frame under the "Customize" sheet would pull the bars
+    // from under it.
+    return pMsg->message == WM_SYSCOMMAND && (pMsg->wParam & 0xFFF0) == SC_CLOSE && IsCustomizing();
+}
+
+BOOL SECFrameFeatures::BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult)
+{
+    lResult = 0;
+    if (m_pBmpMenus != nullptr && m_pBmpMenus->OnWndMsg(message, wParam, lParam, &lResult))
+        return TRUE;
+    if (m_pMenuBarFeature != nullptr && m_pMenuBarFeature->OnFrameMessage(message, wParam, lParam, lResult))
+        return TRUE;
+    if (message == GetMenuMessage()) {
+        HMENU hMenu = m_host.GetMenuForResource((UINT)wParam);
+        lResult = (LRESULT)(hMenu != nullptr ? ::GetSubMenu(hMenu, (int)lParam) : nullptr);
+        return TRUE;
+    }
+    if (IsCustomizing()) {
+        if (message == WM_NCHITTEST) {
+            lResult = HTERROR;   // nothing in the frame's border answers
+            return TRUE;
+        }
+        if (message == WM_ENABLE || message == WM_NCACTIVATE)
+            m_frame.m_nFlags &= ~WF_STAYACTIVE;
+    }
+    switch (message) {
+    case WM_NCACTIVATE:
+        // The frame stays active while one of its floating bars is.
+        if (m_frame.m_nFlags & WF_STAYACTIVE)
+            wParam = TRUE;
+        break;
+    case WM_SYSCOLORCHANGE:
+        SECGetSysColors().RefreshSysColors();
+        break;
+    default:
+        break;
+    }
+    return m_caption.OnNcMessage(message, wParam, lParam, lResult);
+}
+
+void SECFrameFeatures::AfterMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    if (message == WM_SYSCOLORCHANGE)
+        RefreshToolBarImages();
+}
+
+void SECFrameFeatures::RefreshToolBarImages()
+{
+    POSITION pos = m_frame.m_listControlBars.GetHeadPosition();
+    while (pos != nullptr) {
+        auto* pBar = dynamic_cast<SECCustomToolBar*>((CControlBar*)m_frame.m_listControlBars.GetNext(pos));
+        if (pBar == nullptr || pBar->GetBmpMgr() == nullptr)
+            continue;
+        pBar->GetBmpMgr()->ReloadAll(TRUE);
+        if (pBar->m_hWnd != nullptr)
+            pBar->Invalidate();
+    }
+}

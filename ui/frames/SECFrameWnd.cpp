@@ -1,0 +1,279 @@
+#include "framework/Framework.h"
+#include "ui/frames/SECFrameWnd.h"
+
+#include "framework/HostServices.h"
+#include "mvc/WndPlugIn.h"
+#include "ui/frames/FloatPlacement.h"
+#include "ui/frames/FrameRules.h"
+#include "ui/frames/SECControlBar.h"
+#include "ui/frames/SECDockBar.h"
+#include "ui/frames/SECDockState.h"
+#include "ui/frames/SECMDIFrameWnd.h"
+#include "ui/frames/SECMiniDockFrameWnd.h"
+
+IMPLEMENT_DYNCREATE(SECFrameWnd, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(SECFrameWnd, CFrameWnd)
+    ON_WM_CREATE()
+    ON_WM_CLOSE()
+    ON_WM_ENTERIDLE()
+END_MESSAGE_MAP()
+
+SECFrameWnd::SECFrameWnd() = default;
+SECFrameWnd::~SECFrameWnd() = default;
+
+int SECFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    m_features.CreateMenuPlugIn();
+    return 0;
+}
+
+void SECFrameWnd::OnClose()
+{
+    m_bClosing = TRUE;
+    CFrameWnd::OnClose();
+    if (m_hWnd != nullptr && ::IsWindow(m_hWnd))
+        m_bClosing = FALSE;   // the close was refused
+}
+
+BOOL SECFrameWnd::DestroyWindow()
+{
+    m_features.DeleteMenuPlugIn();
+    return CFrameWnd::DestroyWindow();
+}
+
+// Caption -------------------------------------------------------------------------
+
+BOOL SECFrameWnd::EnableCustomCaption(BOOL bEnable, BOOL bRedraw)
+{
+    return m_features.Caption().EnableCustomCaption(bEnable, bRedraw);
+}
+
+void SECFrameWnd::SetCaptionTextAlign(int nAlign, BOOL bRedraw)
+{
+    m_features.Caption().SetCaptionTextAlign(nAlign, bRedraw);
+}
+
+BOOL SECFrameWnd::CreateCaptionAppFont(CFont& font)
+{
+    return SECGradientCaption::CreateItalicCaptionFont(font);
+}
+
+BOOL SECFrameWnd::CreateCaptionDocFont(CFont& font)
+{
+    return SECGradientCaption::CreateSystemCaptionFont(font);
+}
+
+void SECFrameWnd::DrawCaption()
+{
+    m_features.Caption().DrawCaption();
+}
+
+// Menus ---------------------------------------------------------------------------
+
+namespace {
+
+bool MenuResourceExists(UINT nIDResource)
+{
+    HMENU hMenu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
+    if (hMenu == nullptr)
+        return false;
+    ::DestroyMenu(hMenu);
+    return true;
+}
+
+} // namespace
+
+BOOL SECFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+{
+    m_nIDHelp = nIDResource;
+    m_nResourceId = nIDResource;
+    CString strFull;
+    if (strFull.LoadString(nIDResource))
+        AfxExtractSubString(m_strTitle, strFull, 0);
+    const BOOL bMenuBar = GetMenuBar() != nullptr;
+    const BOOL bWindowMenu = !bMenuBar && MenuResourceExists(nIDResource);
+    LPCTSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource);
+    CString strTitle = m_strTitle;
+    if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd,
+                bWindowMenu ? MAKEINTRESOURCE(nIDResource) : nullptr, 0L, pContext))
+        return FALSE;
+    m_hMenuDefault = ::GetMenu(m_hWnd);
+    if (bMenuBar)
+        m_features.LoadMenuBarMenu(nIDResource);
+    if (m_hAccelTable == nullptr)
+        LoadAccelTable(MAKEINTRESOURCE(nIDResource));
+    if (pContext == nullptr)
+        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
+    return TRUE;
+}
+
+HMENU SECFrameWnd::GetMenuForResource(UINT nIDResource)
+{
+    HMENU hMenu = m_features.GetMenuBarMenu();
+    return hMenu != nullptr && nIDResource == m_nResourceId ? hMenu : nullptr;
+}
+
+HMENU SECFrameWnd::GetMenuBarMenu()
+{
+    return GetMenuBar() != nullptr ? m_features.GetMenuBarMenu() : m_hMenuDefault;
+}
+
+void SECFrameWnd::OnUpdateFrameMenu(BOOL, CWnd*, HMENU) {}
+
+// Docking -------------------------------------------------------------------------
+
+CDockBar* SECFrameWnd::CreateDockBar()
+{
+    return new SECDockBar;
+}
+
+void SECFrameWnd::EnableDocking(DWORD dwDockStyle, DWORD dwDockBarOption)
+{
+    m_pFloatingFrameClass = RUNTIME_CLASS(SECMiniDockFrameWnd);
+    for (const auto& entry : dwDockBarMap) {
+        if (!(entry[1] & dwDockStyle & CBRS_ALIGN_ANY) || GetControlBar(entry[0]) != nullptr)
+            continue;
+        CDockBar* pDock = CreateDockBar();
+        pDock->m_bAutoDelete = TRUE;   // deletes itself with its window
+        auto* pSecDock = dynamic_cast<SECDockBar*>(pDock);
+        const DWORD dwStyle = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CHILD | WS_VISIBLE | entry[1];
+        const BOOL bCreated = pSecDock != nullptr ? pSecDock->Create(this, dwStyle, dwDockBarOption, entry[0])
+                                                  : pDock->Create(this, dwStyle, entry[0]);
+        if (!bCreated) {
+            delete pDock;
+            AfxThrowResourceException();
+        }
+    }
+}
+
+void SECFrameWnd::DockControlBarEx(CControlBar* pBar, UINT nDockBarID, int nCol, int nRow, float fPctWidth,
+                                   int nLength)
+{
+    SECDockBar* pDock = dynamic_cast<SECDockBar*>(GetControlBar(nDockBarID));
+    for (int i = 0; pDock == nullptr && i < 4; i++) {
+        if (dwDockBarMap[i][1] & pBar->m_dwDockStyle & CBRS_ALIGN_ANY)
+            pDock = dynamic_cast<SECDockBar*>(GetControlBar(dwDockBarMap[i][0]));
+    }
+    if (pDock == nullptr) {
+        DockControlBar(pBar, nDockBarID);
+        return;
+    }
+    auto* pSecBar = dynamic_cast<SECControlBar*>(pBar);
+    if (pSecBar != nullptr) {
+        pSecBar->OnBarBeginDock();
+        pSecBar->m_fPctWidth = fPctWidth;
+    }
+    pBar->CalcDynamicLayout(nLength, DockLayoutModeForBarStyle(pBar->m_dwStyle));
+    pDock->DockControlBarAt(pBar, nCol, nRow);
+    if (pSecBar != nullptr)
+        pSecBar->OnBarEndDock();
+}
+
+void SECFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
+{
+    CRect rcWork;
+    if (::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0))
+        point = ClampIntoWorkArea(point, rcWork);
+    CFrameWnd::FloatControlBar(pBar, point, FloatingFrameStyle(dwStyle, pBar->m_dwStyle));
+}
+
+void SECFrameWnd::RecalcLayout(BOOL bNotify)
+{
+    if (m_bInRecalcLayout)
+        return;
+    CFrameWnd::RecalcLayout(bNotify);
+    CRect rcLeft;
+    RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &rcLeft);
+    m_rcLayout = rcLeft;
+}
+
+namespace {
+
+CProfileStore& BarStateStore()
+{
+    CWinApp* pApp = AfxGetApp();
+    return pApp ? pApp->GetProfileStore() : GetHostServices().Profile();
+}
+
+} // namespace
+
+void SECFrameWnd::LoadBarState(LPCTSTR pszSection)
+{
+    SECDockState state(GetControlBarManager());
+    state.LoadState(BarStateStore(), pszSection);
+    state.SetDockState(this);
+}
+
+void SECFrameWnd::SaveBarState(LPCTSTR pszSection) const
+{
+    SECDockState state(GetControlBarManager());
+    state.GetDockState(const_cast<SECFrameWnd*>(this));
+    state.CleanUpBarIds();
+    state.SaveState(BarStateStore(), pszSection);
+}
+
+// Routing -------------------------------------------------------------------------
+
+SECWndPlugIn* SECFrameWnd::CreateCommandPlugIn(CRuntimeClass* pClass)
+{
+    return m_features.CreateCommandPlugIn(pClass);
+}
+
+// This frame's command plug-in, else the parent library frame's, first.
+BOOL SECFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    SECFrameFeatures* pFeatures = &m_features;
+    if (pFeatures->GetCommandPlugIn() == nullptr) {
+        CWnd* pParent = GetParentFrame();
+        if (auto* pMdi = dynamic_cast<SECMDIFrameWnd*>(pParent))
+            pFeatures = &pMdi->GetFeatures();
+        else if (auto* pSdi = dynamic_cast<SECFrameWnd*>(pParent))
+            pFeatures = &pSdi->GetFeatures();
+    }
+    if (pFeatures->OnCmdMsgPlugIn(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+BOOL SECFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_features.PreTranslateMessage(pMsg))
+        return TRUE;
+    return CFrameWnd::PreTranslateMessage(pMsg);
+}
+
+LRESULT SECFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT lResult = 0;
+    if (m_features.BeforeMessage(message, wParam, lParam, lResult))
+        return lResult;
+    switch (message) {
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+        return DefWindowProc(message, wParam, lParam);
+    default:
+        break;
+    }
+    lResult = CFrameWnd::WindowProc(message, wParam, lParam);
+    m_features.AfterMessage(message, wParam, lParam);
+    return lResult;
+}
+
+void SECFrameWnd::OnEnterIdle(UINT nWhy, CWnd* pWho)
+{
+    OnEnterIdleLayout(nWhy, pWho);
+}
+
+void SECFrameWnd::OnEnterIdleLayout(UINT nWhy, CWnd* pWho)
+{
+    if (m_features.IsCustomizing() && nWhy == MSGF_DIALOGBOX && (m_nIdleFlags & idleLayout)) {
+        RecalcLayout(m_nIdleFlags & idleNotify);
+        m_nIdleFlags &= ~(idleLayout | idleNotify);
+        UpdateWindow();
+    }
+    CFrameWnd::OnEnterIdle(nWhy, pWho);
+}
