@@ -28,6 +28,17 @@ private:
 
 } // namespace
 
+CRect PaneRect(CFrameWnd& frame)
+{
+    CRect rect;
+    HWND hPane = ::GetDlgItem(frame.m_hWnd, AFX_IDW_PANE_FIRST);
+    if (hPane == nullptr || !::IsWindowVisible(hPane))
+        return rect;
+    ::GetWindowRect(hPane, &rect);
+    frame.ScreenToClient(&rect);
+    return rect;
+}
+
 SECFrameFeatures::SECFrameFeatures(CFrameWnd& frame, ISECFrameHost& host)
     : m_frame(frame), m_host(host), m_caption(frame, &host)
 {

@@ -28,6 +28,10 @@ public:
     virtual HMENU GetMenuForResource(UINT nIDResource) = 0;
 };
 
+// The client pane's rectangle in the frame's client coordinates: the room
+// the bars left after a layout (empty without a pane).
+CRect PaneRect(CFrameWnd& frame);
+
 class SECFrameFeatures
 {
 public:

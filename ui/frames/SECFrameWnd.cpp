@@ -185,9 +185,9 @@ void SECFrameWnd::RecalcLayout(BOOL bNotify)
     if (m_bInRecalcLayout)
         return;
     CFrameWnd::RecalcLayout(bNotify);
-    CRect rcLeft;
-    RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &rcLeft);
-    m_rcLayout = rcLeft;
+    // What the bars left is where the client pane now stands; a query
+    // layout would make the toolbars lay out their buttons again.
+    m_rcLayout = PaneRect(*this);
 }
 
 namespace {

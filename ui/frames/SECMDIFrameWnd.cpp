@@ -564,9 +564,9 @@ void SECMDIFrameWnd::RecalcLayout(BOOL bNotify)
             if (auto* pDock = dynamic_cast<SECDockBar*>(CWnd::FromHandlePermanent(hChild)))
                 pDock->RedrawListedBars();
     }
-    CRect rcLeft;
-    RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &rcLeft);
-    m_rcLayout = rcLeft;
+    // What the bars left is where the client pane now stands; a query
+    // layout would make the toolbars lay out their buttons again.
+    m_rcLayout = PaneRect(*this);
 }
 
 // Bar state and floating in the main window ---------------------------------------
