@@ -1,0 +1,266 @@
+// The library's frames in real windows: an MDI frame with its menu bar
+// switched on follows the active child's template and comes back to its
+// own menu when the last child closes; without a menu bar the window's own
+// menu stays. The SDI frame loads without a missing menu, and
+// "WM_SECGETMENU" answers only for menus the frame knows. Commands reach a
+// command plug-in, and the frame is guarded while toolbars are customised.
+#include "framework/Framework.h"
+#include "app/tests/Screenshot.h"
+#include "mvc/WndPlugIn.h"
+#include "ui/frames/SECFrameWnd.h"
+#include "ui/frames/SECMDIChildWnd.h"
+#include "ui/frames/SECMDIFrameWnd.h"
+#include "ui/frames/SECMenuBar.h"
+#include "ui/frames/SECToolBarManager.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+class CFramesTestApp : public CWinApp
+{
+public:
+    CFramesTestApp() { SetRegistryKey("G7K Frames Tests"); }
+};
+CFramesTestApp theApp;
+
+constexpr UINT kFrameMenu = 7001;
+constexpr UINT kSheetMenu = 7002;
+constexpr UINT kToolsMenu = 7003;
+constexpr UINT kNoMenu = 7099;
+constexpr UINT kPlugInCommand = 7501;
+
+void Pump()
+{
+    MSG msg;
+    for (int round = 0; round < 5; ++round) {
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (!theApp.PreTranslateMessage(&msg)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+        }
+        ::Sleep(10);
+    }
+}
+
+HMENU AskMenu(CWnd* pFrame, UINT nID, int nIndex)
+{
+    return (HMENU)pFrame->SendMessage(SECFrameFeatures::GetMenuMessage(), nID, nIndex);
+}
+
+void Shot(CWnd* pWnd, const char* pszName)
+{
+    const char* pszDir = ::getenv("G7K_BINARY_DIR");
+    const std::string strPath = std::string(pszDir ? pszDir : ".") + "/ui_frames_" + pszName + ".bmp";
+    SaveWindowBitmap(pWnd->m_hWnd, strPath.c_str());
+}
+
+// An MDI frame with the menu bar switched on: its own menu and the sheets'.
+class CMenuBarFrame : public SECMDIFrameWnd
+{
+public:
+    CMenuBarFrame() { SetMenuBar(&m_bar); }
+    SECMenuBar m_bar;
+
+    int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        if (SECMDIFrameWnd::OnCreate(lpcs) == -1)
+            return -1;
+        if (!m_bar.Create(this, "Menu", WS_CHILD | WS_VISIBLE | CBRS_TOP, 0, 0xE807) ||
+            !m_bar.SetMenuInfo({kFrameMenu, kSheetMenu}))
+            return -1;
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CMenuBarFrame, SECMDIFrameWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+// Counts the commands it is given first.
+class CCountingPlugIn : public SECWndPlugIn
+{
+    DECLARE_DYNCREATE(CCountingPlugIn)
+public:
+    static int s_nCommands;
+    void OnPlugInCommand() { ++s_nCommands; }
+    DECLARE_MESSAGE_MAP()
+};
+int CCountingPlugIn::s_nCommands = 0;
+
+} // namespace
+
+class CSheetDoc : public CDocument
+{
+    DECLARE_DYNCREATE(CSheetDoc)
+};
+IMPLEMENT_DYNCREATE(CSheetDoc, CDocument)
+
+class CSheetView : public CView
+{
+    DECLARE_DYNCREATE(CSheetView)
+public:
+    void OnDraw(CDC*) override {}
+};
+IMPLEMENT_DYNCREATE(CSheetView, CView)
+
+class CSheetFrame : public SECMDIChildWnd
+{
+    DECLARE_DYNCREATE(CSheetFrame)
+};
+IMPLEMENT_DYNCREATE(CSheetFrame, SECMDIChildWnd)
+
+IMPLEMENT_DYNCREATE(CCountingPlugIn, SECWndPlugIn)
+BEGIN_MESSAGE_MAP(CCountingPlugIn, SECWndPlugIn)
+    ON_COMMAND(kPlugInCommand, OnPlugInCommand)
+END_MESSAGE_MAP()
+
+namespace {
+
+CMultiDocTemplate* SheetTemplate()
+{
+    static CMultiDocTemplate* s_pTemplate = nullptr;
+    if (s_pTemplate == nullptr) {
+        s_pTemplate = new CMultiDocTemplate(kSheetMenu, RUNTIME_CLASS(CSheetDoc), RUNTIME_CLASS(CSheetFrame),
+                                            RUNTIME_CLASS(CSheetView));
+        theApp.AddDocTemplate(s_pTemplate);
+    }
+    return s_pTemplate;
+}
+
+} // namespace
+
+TEST(FramesGui, MenuBarFollowsTheActiveChildsTemplateAndComesBack)
+{
+    CMultiDocTemplate* pTemplate = SheetTemplate();
+    auto* pFrame = new CMenuBarFrame;
+    theApp.m_pMainWnd = pFrame;
+    ASSERT_TRUE(pFrame->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
+    pFrame->ShowWindow(SW_SHOW);
+    Pump();
+    EXPECT_EQ(nullptr, ::GetMenu(pFrame->m_hWnd)) << "the menu bar holds the menu";
+    EXPECT_EQ(kFrameMenu, pFrame->m_bar.GetCurrentMenuId());
+    ASSERT_NE(nullptr, pFrame->GetMenuBarMenu());
+    EXPECT_NE(nullptr, pFrame->GetFeatures().GetMenuBarFeature()) << "the menu bar's plug-in";
+    EXPECT_EQ(::GetSubMenu(pFrame->GetMenuBarMenu(), 1), AskMenu(pFrame, kFrameMenu, 1));
+    EXPECT_EQ(nullptr, AskMenu(pFrame, 4711, 0)) << "a menu the frame does not know";
+
+    CDocument* pFirst = pTemplate->OpenDocumentFile(nullptr);
+    ASSERT_NE(nullptr, pFirst);
+    Pump();
+    EXPECT_EQ(kSheetMenu, pFrame->m_bar.GetCurrentMenuId()) << "the sheet's menu while a sheet is active";
+    EXPECT_EQ(::GetSubMenu(pTemplate->m_hMenuShared, 0), AskMenu(pFrame, kSheetMenu, 0));
+    HMENU hWindowMenu = ::GetSubMenu(pTemplate->m_hMenuShared, 2);
+    const int nItems = ::GetMenuItemCount(hWindowMenu);
+    ASSERT_GE(nItems, 2);
+    EXPECT_EQ((UINT)AFX_IDM_FIRST_MDICHILD, ::GetMenuItemID(hWindowMenu, nItems - 1))
+        << "the open sheet is listed in the menu bar's Window menu";
+
+    CDocument* pSecond = pTemplate->OpenDocumentFile(nullptr);
+    ASSERT_NE(nullptr, pSecond);
+    Pump();
+    EXPECT_EQ(kSheetMenu, pFrame->m_bar.GetCurrentMenuId());
+    Shot(pFrame, "menu_bar_sheet");
+    pSecond->OnCloseDocument();
+    Pump();
+    EXPECT_EQ(kSheetMenu, pFrame->m_bar.GetCurrentMenuId()) << "the other sheet is active now";
+    pFirst->OnCloseDocument();
+    Pump();
+    EXPECT_EQ(kFrameMenu, pFrame->m_bar.GetCurrentMenuId()) << "the last sheet went";
+    EXPECT_EQ(nullptr, ::GetMenu(pFrame->m_hWnd));
+    Shot(pFrame, "menu_bar_own");
+
+    EXPECT_FALSE(pFrame->AddMenus(2, kToolsMenu, 4711)) << "4711 is no menu";
+    EXPECT_NE(nullptr, pFrame->GetMenuForResource(kToolsMenu)) << "the menus before the missing one stay";
+    EXPECT_TRUE(pFrame->AddMenus(0));
+    pFrame->DestroyWindow();
+    theApp.m_pMainWnd = nullptr;
+}
+
+TEST(FramesGui, WithoutAMenuBarTheWindowKeepsItsMenu)
+{
+    auto* pFrame = new SECMDIFrameWnd;
+    theApp.m_pMainWnd = pFrame;
+    ASSERT_TRUE(pFrame->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
+    HMENU hMenu = ::GetMenu(pFrame->m_hWnd);
+    ASSERT_NE(nullptr, hMenu);
+    EXPECT_EQ(hMenu, pFrame->GetMenuBarMenu()) << "the default menu";
+    pFrame->SetMenuBarMenu(kSheetMenu);
+    pFrame->RefreshWindowMenu();
+    pFrame->RefreshMDIButtons();
+    EXPECT_EQ(hMenu, ::GetMenu(pFrame->m_hWnd)) << "nothing to switch";
+    EXPECT_EQ(nullptr, pFrame->GetFeatures().GetMenuBarFeature());
+    pFrame->DestroyWindow();
+    theApp.m_pMainWnd = nullptr;
+}
+
+TEST(FramesGui, SdiFrameLoadsWithoutAMissingMenuAndKnowsOnlyItsOwn)
+{
+    auto* pPlain = new SECFrameWnd;
+    ASSERT_TRUE(pPlain->LoadFrame(kNoMenu, WS_OVERLAPPEDWINDOW)) << "a missing menu is no failure";
+    EXPECT_EQ(nullptr, ::GetMenu(pPlain->m_hWnd));
+    EXPECT_EQ(nullptr, AskMenu(pPlain, kNoMenu, 0));
+    EXPECT_EQ(nullptr, AskMenu(pPlain, kFrameMenu, 0));
+    pPlain->DestroyWindow();
+
+    SECMenuBar bar;
+    auto* pWithBar = new SECFrameWnd;
+    pWithBar->SetMenuBar(&bar);
+    ASSERT_TRUE(pWithBar->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW));
+    EXPECT_EQ(nullptr, ::GetMenu(pWithBar->m_hWnd)) << "the menu goes into the menu bar";
+    ASSERT_NE(nullptr, pWithBar->GetMenuBarMenu());
+    EXPECT_EQ(::GetSubMenu(pWithBar->GetMenuBarMenu(), 0), AskMenu(pWithBar, kFrameMenu, 0));
+    EXPECT_EQ(nullptr, AskMenu(pWithBar, kSheetMenu, 0)) << "no template lookup in an SDI frame";
+    pWithBar->DestroyWindow();
+}
+
+TEST(FramesGui, CommandPlugInGetsCommandsFirst)
+{
+    auto* pFrame = new SECMDIFrameWnd;
+    theApp.m_pMainWnd = pFrame;
+    ASSERT_TRUE(pFrame->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
+    EXPECT_EQ(nullptr, pFrame->CreateCommandPlugIn(RUNTIME_CLASS(CSheetDoc))) << "no window plug-in";
+    ASSERT_NE(nullptr, pFrame->CreateCommandPlugIn(RUNTIME_CLASS(CCountingPlugIn)));
+    CCountingPlugIn::s_nCommands = 0;
+    pFrame->SendMessage(WM_COMMAND, kPlugInCommand, 0);
+    EXPECT_EQ(1, CCountingPlugIn::s_nCommands);
+
+    auto* pSdi = new SECFrameWnd;
+    ASSERT_TRUE(pSdi->LoadFrame(kNoMenu, WS_OVERLAPPEDWINDOW));
+    ASSERT_NE(nullptr, pSdi->CreateCommandPlugIn(RUNTIME_CLASS(CCountingPlugIn)));
+    pSdi->SendMessage(WM_COMMAND, kPlugInCommand, 0);
+    EXPECT_EQ(2, CCountingPlugIn::s_nCommands);
+    pSdi->DestroyWindow();
+    pFrame->DestroyWindow();
+    theApp.m_pMainWnd = nullptr;
+}
+
+TEST(FramesGui, CustomisingGuardsTheFrame)
+{
+    auto* pFrame = new SECMDIFrameWnd;
+    theApp.m_pMainWnd = pFrame;
+    ASSERT_TRUE(pFrame->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
+    pFrame->ShowWindow(SW_SHOW);
+    SECToolBarManager manager(pFrame);
+    pFrame->SetControlBarManager(&manager);
+    CRect rect;
+    pFrame->GetWindowRect(&rect);
+    const LPARAM lCaption = MAKELPARAM(rect.CenterPoint().x, rect.top + ::GetSystemMetrics(SM_CYFRAME) + 2);
+    MSG close = {pFrame->m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0, 0, {0, 0}};
+    EXPECT_NE(HTERROR, pFrame->SendMessage(WM_NCHITTEST, 0, lCaption));
+
+    manager.BeginCustomize();
+    EXPECT_EQ(HTERROR, pFrame->SendMessage(WM_NCHITTEST, 0, lCaption)) << "the border does not answer";
+    EXPECT_TRUE(pFrame->PreTranslateMessage(&close)) << "no closing under the sheet";
+    manager.EndCustomize();
+    EXPECT_NE(HTERROR, pFrame->SendMessage(WM_NCHITTEST, 0, lCaption));
+    EXPECT_FALSE(pFrame->PreTranslateMessage(&close));
+
+    pFrame->SetControlBarManager(nullptr);
+    pFrame->DestroyWindow();
+    theApp.m_pMainWnd = nullptr;
+}
