@@ -8,6 +8,8 @@
 #include "app/tests/Screenshot.h"
 #include "mvc/WndPlugIn.h"
 #include "ui/frames/SECFrameWnd.h"
+#include "ui/frames/SECControlBar.h"
+#include "ui/frames/SECDockBar.h"
 #include "ui/frames/SECMDIChildWnd.h"
 #include "ui/frames/SECMDIFrameWnd.h"
 #include "ui/frames/SECMenuBar.h"
@@ -261,6 +263,90 @@ TEST(FramesGui, CustomisingGuardsTheFrame)
     EXPECT_FALSE(pFrame->PreTranslateMessage(&close));
 
     pFrame->SetControlBarManager(nullptr);
+    pFrame->DestroyWindow();
+    theApp.m_pMainWnd = nullptr;
+}
+
+// A frame inside the MDI frame that is no MDI child stands in for the
+// active child: it is the active frame, gets commands first and brings its
+// menu into the menu bar.
+TEST(FramesGui, EmbeddedFrameIsActiveInsteadOfTheChild)
+{
+    auto* pFrame = new CMenuBarFrame;
+    theApp.m_pMainWnd = pFrame;
+    ASSERT_TRUE(pFrame->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
+    pFrame->ShowWindow(SW_SHOW);
+    auto* pEmbedded = new SECFrameWnd;
+    ASSERT_TRUE(pEmbedded->Create(nullptr, "Embedded", WS_CHILD | WS_VISIBLE, CRect(10, 40, 300, 200), pFrame));
+    pEmbedded->m_nIDHelp = kSheetMenu;
+    ASSERT_NE(nullptr, pEmbedded->CreateCommandPlugIn(RUNTIME_CLASS(CCountingPlugIn)));
+    CCountingPlugIn::s_nCommands = 0;
+
+    pFrame->SetActiveEmbeddedFrame(pEmbedded);
+    EXPECT_EQ(pEmbedded, pFrame->GetActiveFrame());
+    EXPECT_EQ(kSheetMenu, pFrame->m_bar.GetCurrentMenuId()) << "the embedded frame's menu";
+    pFrame->SendMessage(WM_COMMAND, kPlugInCommand, 0);
+    EXPECT_EQ(1, CCountingPlugIn::s_nCommands) << "through the embedded frame";
+
+    pFrame->SetActiveEmbeddedFrame(nullptr);
+    EXPECT_EQ(nullptr, pFrame->GetActiveEmbeddedFrame());
+    EXPECT_EQ(pFrame, pFrame->GetActiveFrame());
+    EXPECT_EQ(kFrameMenu, pFrame->m_bar.GetCurrentMenuId()) << "the frame's own menu again";
+    pFrame->SendMessage(WM_COMMAND, kPlugInCommand, 0);
+    EXPECT_EQ(1, CCountingPlugIn::s_nCommands);
+    pFrame->DestroyWindow();
+    theApp.m_pMainWnd = nullptr;
+}
+
+// Docking at a place with a share, floating clamped into the work area, a
+// bar alone in its floating frame moving that frame, and a drag's float
+// always making a new one.
+TEST(FramesGui, BarsDockAtAPlaceAndFloatClampedOrReused)
+{
+    auto* pFrame = new SECMDIFrameWnd;
+    theApp.m_pMainWnd = pFrame;
+    ASSERT_TRUE(pFrame->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
+    pFrame->ShowWindow(SW_SHOW);
+    pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    SECControlBar bars[2];
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(bars[i].Create(pFrame, i == 0 ? "Bar A" : "Bar B", WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC,
+                                   EXSTYLE_GRIPPER, 0xE900 + i));
+        bars[i].m_szHorz = CSize(200, 60);
+        bars[i].EnableDocking(CBRS_ALIGN_ANY);
+    }
+    pFrame->DockControlBarEx(&bars[0], AFX_IDW_DOCKBAR_TOP, 0, 0, 0.6f, 0);
+    pFrame->DockControlBarEx(&bars[1], AFX_IDW_DOCKBAR_TOP, 1, 0, 0.4f, 0);
+    pFrame->RecalcLayout();
+    Pump();
+    auto* pTop = dynamic_cast<SECDockBar*>(pFrame->GetControlBar(AFX_IDW_DOCKBAR_TOP));
+    ASSERT_NE(nullptr, pTop);
+    EXPECT_EQ(pTop, bars[0].m_pDockBar);
+    EXPECT_EQ(pTop, bars[1].m_pDockBar);
+    EXPECT_FALSE(pFrame->GetLayoutRect().IsRectEmpty());
+
+    CRect rcWork;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+    pFrame->FloatControlBar(&bars[0], CPoint(rcWork.right + 500, rcWork.top - 300));
+    Pump();
+    ASSERT_TRUE(bars[0].IsFloating());
+    CWnd* pFloating = bars[0].GetParentFrame();
+    CRect rcFloat;
+    pFloating->GetWindowRect(&rcFloat);
+    EXPECT_EQ(CPoint(rcWork.right - 10, rcWork.top), rcFloat.TopLeft()) << "kept on the screen";
+
+    pFrame->FloatControlBar(&bars[0], CPoint(100, 120));
+    Pump();
+    EXPECT_EQ(pFloating, bars[0].GetParentFrame()) << "the same floating frame moves";
+    pFloating->GetWindowRect(&rcFloat);
+    EXPECT_EQ(CPoint(100, 120), rcFloat.TopLeft());
+
+    pFrame->FloatControlBarAt(&bars[0], CPoint(150, 160));
+    Pump();
+    EXPECT_NE(pFloating, bars[0].GetParentFrame()) << "a new floating frame";
+    EXPECT_TRUE(bars[0].GetParentFrame()->IsWindowVisible());
+    pFrame->DockControlBar(&bars[0], AFX_IDW_DOCKBAR_TOP);
+    Pump();
     pFrame->DestroyWindow();
     theApp.m_pMainWnd = nullptr;
 }
