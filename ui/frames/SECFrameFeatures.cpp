@@ -49,8 +49,6 @@ SECFrameFeatures::~SECFrameFeatures()
 {
     // The plug-ins give the menus back before the menus go.
     DeleteMenuPlugIn();
-    if (m_hMenuBarMenu != nullptr)
-        ::DestroyMenu(m_hMenuBarMenu);
 }
 
 UINT SECFrameFeatures::GetMenuMessage()
@@ -104,9 +102,7 @@ BOOL SECFrameFeatures::LoadMenuBarMenu(UINT nIDResource)
     HMENU hMenu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
     if (hMenu == nullptr)
         return FALSE;
-    if (m_hMenuBarMenu != nullptr)
-        ::DestroyMenu(m_hMenuBarMenu);
-    m_hMenuBarMenu = hMenu;
+    m_menuBarMenu.reset(hMenu);
     return TRUE;
 }
 

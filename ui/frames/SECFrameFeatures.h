@@ -10,6 +10,7 @@
 #include "ui/frames/SECGradientCaption.h"
 
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 class SECBmpMenuPlugIn;
@@ -19,6 +20,13 @@ class SECMenuBarFeature;
 class SECToolBarManager;
 class SECWndPlugIn;
 class IMenuImageSource;
+
+// A menu the frame loaded itself and destroys when it goes.
+struct MenuDestroyer
+{
+    void operator()(HMENU hMenu) const { ::DestroyMenu(hMenu); }
+};
+using OwnedMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>;
 
 // What the features ask of their frame.
 class ISECFrameHost : public ICaptionFonts
@@ -65,7 +73,7 @@ public:
 
     // The frame's own menu resource, loaded for the menu bar.
     BOOL LoadMenuBarMenu(UINT nIDResource);
-    HMENU GetMenuBarMenu() const { return m_hMenuBarMenu; }
+    HMENU GetMenuBarMenu() const { return m_menuBarMenu.get(); }
     UINT GetOwnMenuKey() const { return m_nOwnMenuKey; }
 
     // A plug-in of class pClass plugged into the frame; NULL when the class
@@ -98,7 +106,7 @@ private:
     std::unique_ptr<SECMenuBarFeature> m_pMenuBarFeature;
     std::unique_ptr<IMenuImageSource> m_pMenuImages;
     std::unique_ptr<SECBmpMenuPlugIn> m_pBmpMenus;
-    HMENU m_hMenuBarMenu = nullptr;
+    OwnedMenu m_menuBarMenu;
     UINT m_nOwnMenuKey = 0;
     std::unique_ptr<SECWndPlugIn> m_pCommandPlugIn;
     std::vector<std::unique_ptr<CObject>> m_owned;

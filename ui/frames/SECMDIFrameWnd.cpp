@@ -26,11 +26,7 @@ END_MESSAGE_MAP()
 
 SECMDIFrameWnd::SECMDIFrameWnd() = default;
 
-SECMDIFrameWnd::~SECMDIFrameWnd()
-{
-    for (auto& entry : m_extraMenus)
-        ::DestroyMenu(entry.second);
-}
+SECMDIFrameWnd::~SECMDIFrameWnd() = default;
 
 int SECMDIFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
@@ -148,7 +144,7 @@ HMENU SECMDIFrameWnd::GetMenuForResource(UINT nIDResource)
     case MenuLookup::Template:
         return hTemplate;
     case MenuLookup::Extra:
-        return itExtra->second;
+        return itExtra->second.get();
     default:
         return nullptr;
     }
@@ -166,10 +162,7 @@ BOOL SECMDIFrameWnd::AddMenus(int nCount, ...)
             bAll = FALSE;
             break;
         }
-        auto it = m_extraMenus.find(nID);
-        if (it != m_extraMenus.end())
-            ::DestroyMenu(it->second);
-        m_extraMenus[nID] = hMenu;
+        m_extraMenus[nID].reset(hMenu);
     }
     va_end(args);
     return bAll;
@@ -337,8 +330,6 @@ void SECMDIFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 // The view hears that its frame's activation changed.
 void SECMDIFrameWnd::OnActivateFrame(UINT nState, CWnd* /*pWndOther*/, BOOL /*bMinimized*/)
 {
-    if (m_bActivationGuard)
-        return;
     CView* pView = GetActiveView();
     if (pView == nullptr) {
         CFrameWnd* pFrame = GetActiveFrame();

@@ -146,9 +146,8 @@ protected:
     CPoint m_ptCascade{30, 30};
     CRect m_rcLayout;
     CFrameWnd* m_pActiveEmbeddedFrame = nullptr;
-    BOOL m_bActivationGuard = FALSE;
     UINT m_nDefaultMenuKey = 0;
-    std::map<UINT, HMENU> m_extraMenus;   // destroyed with the frame
+    std::map<UINT, OwnedMenu> m_extraMenus;
 
     DECLARE_MESSAGE_MAP()
 };

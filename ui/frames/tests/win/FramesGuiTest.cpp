@@ -17,7 +17,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -82,6 +85,75 @@ public:
 BEGIN_MESSAGE_MAP(CMenuBarFrame, SECMDIFrameWnd)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
+
+// With bitmap popups drawn from a toolbar manager's images; logs the popups
+// that open and the commands that arrive.
+class CBmpMenuBarFrame : public CMenuBarFrame
+{
+public:
+    CBmpMenuBarFrame()
+    {
+        EnableBmpMenus(TRUE);
+        SetControlBarManager(&m_manager);
+        m_bAutoMenuEnable = FALSE;   // the test's commands have no handlers
+    }
+    ~CBmpMenuBarFrame() override { SetControlBarManager(nullptr); }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_INITMENUPOPUP && HIWORD(lParam) == 0)
+            m_log.push_back("popup " + std::to_string(::GetMenuItemID((HMENU)wParam, 0)));
+        if (message == WM_COMMAND && HIWORD(wParam) == 0 && lParam == 0)
+            m_log.push_back("command " + std::to_string(LOWORD(wParam)));
+        return CMenuBarFrame::WindowProc(message, wParam, lParam);
+    }
+    SECToolBarManager m_manager{this};
+    std::vector<std::string> m_log;
+};
+
+// Pumps the application's messages while another thread types, logging
+// every change of the bar's menu mode.
+void TypeWhilePumping(CBmpMenuBarFrame& frame, const std::vector<std::vector<WORD>>& strokes)
+{
+    std::atomic<bool> bDone{false};
+    std::thread typist([&] {
+        for (const std::vector<WORD>& chord : strokes) {
+            ::Sleep(250);
+            std::vector<INPUT> inputs;
+            for (WORD vk : chord) {
+                INPUT input = {};
+                input.type = INPUT_KEYBOARD;
+                input.ki.wVk = vk;
+                inputs.push_back(input);
+            }
+            for (auto it = chord.rbegin(); it != chord.rend(); ++it) {
+                INPUT input = {};
+                input.type = INPUT_KEYBOARD;
+                input.ki.wVk = *it;
+                input.ki.dwFlags = KEYEVENTF_KEYUP;
+                inputs.push_back(input);
+            }
+            ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+        }
+        ::Sleep(400);
+        bDone = true;
+    });
+    std::string strLastMode;
+    while (!bDone) {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (!theApp.PreTranslateMessage(&msg)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+        }
+        std::string strMode = frame.m_bar.IsInMenuMode() ? "mode " + std::to_string(frame.m_bar.GetCurrentIndex()) : "";
+        if (strMode != strLastMode && !strMode.empty())
+            frame.m_log.push_back(strMode);
+        strLastMode = strMode;
+        ::Sleep(5);
+    }
+    typist.join();
+}
 
 // Counts the commands it is given first.
 class CCountingPlugIn : public SECWndPlugIn
@@ -347,6 +419,29 @@ TEST(FramesGui, BarsDockAtAPlaceAndFloatClampedOrReused)
     EXPECT_TRUE(bars[0].GetParentFrame()->IsWindowVisible());
     pFrame->DockControlBar(&bars[0], AFX_IDW_DOCKBAR_TOP);
     Pump();
+    pFrame->DestroyWindow();
+    theApp.m_pMainWnd = nullptr;
+}
+
+// The frame's own plug-ins drive the menu bar: Alt, the arrows and Return
+// walk it, and the popups are the bitmap menus.
+TEST(FramesGui, MenuBarOfTheMdiFrameFollowsAltAndTheArrows)
+{
+    auto* pFrame = new CBmpMenuBarFrame;
+    theApp.m_pMainWnd = pFrame;
+    ASSERT_TRUE(pFrame->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
+    pFrame->ShowWindow(SW_SHOW);
+    pFrame->SetForegroundWindow();
+    pFrame->SetFocus();
+    Pump();
+    ASSERT_NE(nullptr, pFrame->GetFeatures().GetMenuBarFeature());
+    ASSERT_NE(nullptr, pFrame->GetFeatures().GetBmpMenuPlugIn()) << "bitmap menus beside the menu bar";
+
+    TypeWhilePumping(*pFrame, {{VK_MENU}, {VK_RIGHT}, {VK_DOWN}, {VK_LEFT}, {VK_RETURN}});
+    const std::vector<std::string> expected = {"mode 0", "mode 1", "popup 7301", "popup 7101", "command 7101"};
+    EXPECT_EQ(expected, pFrame->m_log);
+    EXPECT_FALSE(pFrame->m_bar.IsInMenuMode());
+    Shot(pFrame, "menu_bar_keys");
     pFrame->DestroyWindow();
     theApp.m_pMainWnd = nullptr;
 }
