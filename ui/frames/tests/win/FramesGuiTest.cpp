@@ -8,6 +8,7 @@
 #include "app/tests/Screenshot.h"
 #include "mvc/WndPlugIn.h"
 #include "ui/frames/SECFrameWnd.h"
+#include "ui/frames/SECBmpMgr.h"
 #include "ui/frames/SECControlBar.h"
 #include "ui/frames/SECDockBar.h"
 #include "ui/frames/SECMDIChildWnd.h"
@@ -248,6 +249,16 @@ TEST(FramesGui, MenuBarFollowsTheActiveChildsTemplateAndComesBack)
     EXPECT_EQ(nullptr, ::GetMenu(pFrame->m_hWnd));
     Shot(pFrame, "menu_bar_own");
 
+    // While the layout is deferred a switch only marks it pending.
+    pFrame->m_bDeferLayout = TRUE;
+    pFrame->m_nIdleFlags &= ~CFrameWnd::idleLayout;
+    pFrame->SetMenuBarMenu(kSheetMenu);
+    EXPECT_EQ(kSheetMenu, pFrame->m_bar.GetCurrentMenuId());
+    EXPECT_NE(0u, pFrame->m_nIdleFlags & CFrameWnd::idleLayout);
+    pFrame->SetMenuBarMenu(0);
+    EXPECT_EQ(kFrameMenu, pFrame->m_bar.GetCurrentMenuId()) << "0 is the frame's own menu too";
+    pFrame->m_bDeferLayout = FALSE;
+
     EXPECT_FALSE(pFrame->AddMenus(2, kToolsMenu, 4711)) << "4711 is no menu";
     EXPECT_NE(nullptr, pFrame->GetMenuForResource(kToolsMenu)) << "the menus before the missing one stay";
     EXPECT_TRUE(pFrame->AddMenus(0));
@@ -330,9 +341,18 @@ TEST(FramesGui, CustomisingGuardsTheFrame)
     manager.BeginCustomize();
     EXPECT_EQ(HTERROR, pFrame->SendMessage(WM_NCHITTEST, 0, lCaption)) << "the border does not answer";
     EXPECT_TRUE(pFrame->PreTranslateMessage(&close)) << "no closing under the sheet";
+    // A dialog's idle time lays out what waits.
+    pFrame->m_nIdleFlags |= CFrameWnd::idleLayout;
+    pFrame->SendMessage(WM_ENTERIDLE, MSGF_DIALOGBOX, 0);
+    EXPECT_EQ(0u, pFrame->m_nIdleFlags & CFrameWnd::idleLayout);
     manager.EndCustomize();
     EXPECT_NE(HTERROR, pFrame->SendMessage(WM_NCHITTEST, 0, lCaption));
     EXPECT_FALSE(pFrame->PreTranslateMessage(&close));
+
+    // A change of the system colours refreshes the toolbars' colour cache.
+    SECGetSysColors().clrBtnFace = ::GetSysColor(COLOR_BTNFACE) ^ 0x00FFFFFF;
+    pFrame->SendMessage(WM_SYSCOLORCHANGE);
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), SECGetSysColors().clrBtnFace);
 
     pFrame->SetControlBarManager(nullptr);
     pFrame->DestroyWindow();
