@@ -1,5 +1,5 @@
-// The project and chart child frames' base, and the MDI child in which a
-// control bar floats inside the main window ("Float In Main Window").
+// The document child frames' base, and the MDI child in which a control
+// bar floats inside the main window ("Float In Main Window").
 #pragma once
 
 #include "framework/Framework.h"
