@@ -22,7 +22,18 @@ BEGIN_MESSAGE_MAP(SECMDIFrameWnd, CMDIFrameWnd)
     ON_WM_ACTIVATE()
     ON_WM_ACTIVATEAPP()
     ON_MESSAGE(WM_SEC_EXTEND_CONTEXT_MENU, OnExtendContextMenu)
+    ON_COMMAND_RANGE(43007, 43009, OnWorkspaceCommand)
+    ON_COMMAND_RANGE(43012, 43014, OnWorkspaceCommand)
+    ON_COMMAND_RANGE(43031, 43039, OnWorkspaceCommand)
+    ON_UPDATE_COMMAND_UI_RANGE(43007, 43009, OnUpdateWorkspaceCommand)
+    ON_UPDATE_COMMAND_UI_RANGE(43012, 43014, OnUpdateWorkspaceCommand)
+    ON_UPDATE_COMMAND_UI_RANGE(43031, 43039, OnUpdateWorkspaceCommand)
 END_MESSAGE_MAP()
+
+// The workspace commands have no workspace to act on here; their menu items
+// stay as they are instead of being greyed for want of a handler.
+void SECMDIFrameWnd::OnWorkspaceCommand(UINT) {}
+void SECMDIFrameWnd::OnUpdateWorkspaceCommand(CCmdUI*) {}
 
 SECMDIFrameWnd::SECMDIFrameWnd() = default;
 

@@ -133,6 +133,8 @@ public:
     void OnEnterIdle(UINT nWhy, CWnd* pWho);
     void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     void OnActivateApp(BOOL bActive, DWORD dwThreadID);
+    void OnWorkspaceCommand(UINT nID);
+    void OnUpdateWorkspaceCommand(CCmdUI* pCmdUI);
 
 protected:
     // The menu the frame shows now: the menu bar's, else the window's.

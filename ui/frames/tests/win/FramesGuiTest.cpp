@@ -313,6 +313,9 @@ TEST(FramesGui, CommandPlugInGetsCommandsFirst)
     CCountingPlugIn::s_nCommands = 0;
     pFrame->SendMessage(WM_COMMAND, kPlugInCommand, 0);
     EXPECT_EQ(1, CCountingPlugIn::s_nCommands);
+    for (UINT nID : {43007u, 43014u, 43031u, 43039u})
+        EXPECT_TRUE(pFrame->OnCmdMsg(nID, CN_COMMAND, nullptr, nullptr)) << nID << ": a workspace command is taken";
+    EXPECT_FALSE(pFrame->OnCmdMsg(43010, CN_COMMAND, nullptr, nullptr));
 
     auto* pSdi = new SECFrameWnd;
     ASSERT_TRUE(pSdi->LoadFrame(kNoMenu, WS_OVERLAPPEDWINDOW));
