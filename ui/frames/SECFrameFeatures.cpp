@@ -1,10 +1,14 @@
 #include "framework/Framework.h"
 #include "ui/frames/SECFrameFeatures.h"
 
+#include "framework/HostServices.h"
 #include "mvc/WndPlugIn.h"
+#include "ui/frames/FloatPlacement.h"
 #include "ui/frames/SECBmpMenuPlugIn.h"
 #include "ui/frames/SECBmpMgr.h"
 #include "ui/frames/SECCustomToolBar.h"
+#include "ui/frames/SECDockBar.h"
+#include "ui/frames/SECDockState.h"
 #include "ui/frames/SECMenuBar.h"
 #include "ui/frames/SECMenuBarFeature.h"
 #include "ui/frames/SECToolBarManager.h"
@@ -25,6 +29,13 @@ public:
 private:
     SECBmpMgr& m_bmpMgr;
 };
+
+// The application's settings; the host's when there is no application.
+CProfileStore& BarStateStore()
+{
+    CWinApp* pApp = AfxGetApp();
+    return pApp ? pApp->GetProfileStore() : GetHostServices().Profile();
+}
 
 } // namespace
 
@@ -185,4 +196,59 @@ void SECFrameFeatures::RefreshToolBarImages()
         if (pBar->m_hWnd != nullptr)
             pBar->Invalidate();
     }
+}
+
+void SECFrameFeatures::CreateDockBars(DWORD dwDockStyle, DWORD dwDockBarOption,
+                                      const std::function<CDockBar*()>& create)
+{
+    for (const auto& entry : CFrameWnd::dwDockBarMap) {
+        if (!(entry[1] & dwDockStyle & CBRS_ALIGN_ANY) || m_frame.GetControlBar(entry[0]) != nullptr)
+            continue;
+        CDockBar* pDock = create();
+        pDock->m_bAutoDelete = TRUE;   // deletes itself with its window
+        auto* pSecDock = dynamic_cast<SECDockBar*>(pDock);
+        const DWORD dwStyle = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CHILD | WS_VISIBLE | entry[1];
+        const BOOL bCreated = pSecDock != nullptr ? pSecDock->Create(&m_frame, dwStyle, dwDockBarOption, entry[0])
+                                                  : pDock->Create(&m_frame, dwStyle, entry[0]);
+        if (!bCreated) {
+            delete pDock;
+            AfxThrowResourceException();
+        }
+    }
+}
+
+void SECFrameFeatures::LoadBarState(LPCTSTR pszSection)
+{
+    SECDockState state(m_pManager);
+    state.LoadState(BarStateStore(), pszSection);
+    // Bars the layout floats in MDI children find their frame through it.
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr && pApp->m_pMainWnd == nullptr)
+        pApp->m_pMainWnd = &m_frame;
+    state.SetDockState(&m_frame);
+}
+
+void SECFrameFeatures::SaveBarState(LPCTSTR pszSection) const
+{
+    SECDockState state(m_pManager);
+    state.GetDockState(&m_frame);
+    state.CleanUpBarIds();
+    state.SaveState(BarStateStore(), pszSection);
+}
+
+CPoint SECFrameFeatures::ClampFloatPoint(CPoint point)
+{
+    CRect rcWork;
+    if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0))
+        return point;
+    return ClampIntoWorkArea(point, rcWork);
+}
+
+void SECFrameFeatures::OnEnterIdleLayout(UINT nWhy)
+{
+    if (!IsCustomizing() || nWhy != MSGF_DIALOGBOX || !(m_frame.m_nIdleFlags & CFrameWnd::idleLayout))
+        return;
+    m_frame.RecalcLayout(m_frame.m_nIdleFlags & CFrameWnd::idleNotify);
+    m_frame.m_nIdleFlags &= ~(CFrameWnd::idleLayout | CFrameWnd::idleNotify);
+    m_frame.UpdateWindow();
 }

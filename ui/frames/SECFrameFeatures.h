@@ -9,6 +9,7 @@
 #include "framework/Framework.h"
 #include "ui/frames/SECGradientCaption.h"
 
+#include <functional>
 #include <memory>
 #include <type_traits>
 #include <vector>
@@ -81,6 +82,19 @@ public:
     SECWndPlugIn* CreateCommandPlugIn(CRuntimeClass* pClass);
     SECWndPlugIn* GetCommandPlugIn() const { return m_pCommandPlugIn.get(); }
     BOOL OnCmdMsgPlugIn(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+
+    // A dock bar made by create() along each side dwDockStyle asks for and
+    // the frame lacks; dwDockBarOption is the dock bars' extended style.
+    void CreateDockBars(DWORD dwDockStyle, DWORD dwDockBarOption, const std::function<CDockBar*()>& create);
+    // The bar layout of the profile sections "<name>-Summary" and
+    // "<name>-Bar<n>".
+    void LoadBarState(LPCTSTR pszSection);
+    void SaveBarState(LPCTSTR pszSection) const;
+    // A floating frame's place kept on the screen.
+    static CPoint ClampFloatPoint(CPoint point);
+    // While customising, a dialog's idle time (nWhy MSGF_DIALOGBOX) lays out
+    // what waits at once.
+    void OnEnterIdleLayout(UINT nWhy);
 
     // Deleted with the frame.
     void AddOwnedObject(std::unique_ptr<CObject> pObject) { m_owned.push_back(std::move(pObject)); }

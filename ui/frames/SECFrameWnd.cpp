@@ -1,13 +1,10 @@
 #include "framework/Framework.h"
 #include "ui/frames/SECFrameWnd.h"
 
-#include "framework/HostServices.h"
 #include "mvc/WndPlugIn.h"
-#include "ui/frames/FloatPlacement.h"
 #include "ui/frames/FrameRules.h"
 #include "ui/frames/SECControlBar.h"
 #include "ui/frames/SECDockBar.h"
-#include "ui/frames/SECDockState.h"
 #include "ui/frames/SECMDIFrameWnd.h"
 #include "ui/frames/SECMiniDockFrameWnd.h"
 
@@ -133,20 +130,7 @@ CDockBar* SECFrameWnd::CreateDockBar()
 void SECFrameWnd::EnableDocking(DWORD dwDockStyle, DWORD dwDockBarOption)
 {
     m_pFloatingFrameClass = RUNTIME_CLASS(SECMiniDockFrameWnd);
-    for (const auto& entry : dwDockBarMap) {
-        if (!(entry[1] & dwDockStyle & CBRS_ALIGN_ANY) || GetControlBar(entry[0]) != nullptr)
-            continue;
-        CDockBar* pDock = CreateDockBar();
-        pDock->m_bAutoDelete = TRUE;   // deletes itself with its window
-        auto* pSecDock = dynamic_cast<SECDockBar*>(pDock);
-        const DWORD dwStyle = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CHILD | WS_VISIBLE | entry[1];
-        const BOOL bCreated = pSecDock != nullptr ? pSecDock->Create(this, dwStyle, dwDockBarOption, entry[0])
-                                                  : pDock->Create(this, dwStyle, entry[0]);
-        if (!bCreated) {
-            delete pDock;
-            AfxThrowResourceException();
-        }
-    }
+    m_features.CreateDockBars(dwDockStyle, dwDockBarOption, [this] { return CreateDockBar(); });
 }
 
 void SECFrameWnd::DockControlBarEx(CControlBar* pBar, UINT nDockBarID, int nCol, int nRow, float fPctWidth,
@@ -174,10 +158,8 @@ void SECFrameWnd::DockControlBarEx(CControlBar* pBar, UINT nDockBarID, int nCol,
 
 void SECFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
 {
-    CRect rcWork;
-    if (::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0))
-        point = ClampIntoWorkArea(point, rcWork);
-    CFrameWnd::FloatControlBar(pBar, point, FloatingFrameStyle(dwStyle, pBar->m_dwStyle));
+    CFrameWnd::FloatControlBar(pBar, SECFrameFeatures::ClampFloatPoint(point),
+                               FloatingFrameStyle(dwStyle, pBar->m_dwStyle));
 }
 
 void SECFrameWnd::RecalcLayout(BOOL bNotify)
@@ -190,29 +172,14 @@ void SECFrameWnd::RecalcLayout(BOOL bNotify)
     m_rcLayout = PaneRect(*this);
 }
 
-namespace {
-
-CProfileStore& BarStateStore()
-{
-    CWinApp* pApp = AfxGetApp();
-    return pApp ? pApp->GetProfileStore() : GetHostServices().Profile();
-}
-
-} // namespace
-
 void SECFrameWnd::LoadBarState(LPCTSTR pszSection)
 {
-    SECDockState state(GetControlBarManager());
-    state.LoadState(BarStateStore(), pszSection);
-    state.SetDockState(this);
+    m_features.LoadBarState(pszSection);
 }
 
 void SECFrameWnd::SaveBarState(LPCTSTR pszSection) const
 {
-    SECDockState state(GetControlBarManager());
-    state.GetDockState(const_cast<SECFrameWnd*>(this));
-    state.CleanUpBarIds();
-    state.SaveState(BarStateStore(), pszSection);
+    m_features.SaveBarState(pszSection);
 }
 
 // Routing -------------------------------------------------------------------------
@@ -270,10 +237,6 @@ void SECFrameWnd::OnEnterIdle(UINT nWhy, CWnd* pWho)
 
 void SECFrameWnd::OnEnterIdleLayout(UINT nWhy, CWnd* pWho)
 {
-    if (m_features.IsCustomizing() && nWhy == MSGF_DIALOGBOX && (m_nIdleFlags & idleLayout)) {
-        RecalcLayout(m_nIdleFlags & idleNotify);
-        m_nIdleFlags &= ~(idleLayout | idleNotify);
-        UpdateWindow();
-    }
+    m_features.OnEnterIdleLayout(nWhy);
     CFrameWnd::OnEnterIdle(nWhy, pWho);
 }

@@ -1,13 +1,11 @@
 #include "framework/Framework.h"
 #include "ui/frames/SECMDIFrameWnd.h"
-#include "framework/HostServices.h"
 #include "mvc/WndPlugIn.h"
 #include "ui/frames/FloatPlacement.h"
 #include "ui/frames/FrameRules.h"
 #include "ui/frames/SECControlBar.h"
 #include "ui/frames/SECDockBar.h"
 #include "ui/frames/SECMDIChildWnd.h"
-#include "ui/frames/SECDockState.h"
 #include "ui/frames/SECFrameWnd.h"
 #include "ui/frames/SECMenuBar.h"
 #include "ui/frames/SECMiniDockFrameWnd.h"
@@ -421,11 +419,7 @@ void SECMDIFrameWnd::OnEnterIdle(UINT nWhy, CWnd* pWho)
 
 void SECMDIFrameWnd::OnEnterIdleLayout(UINT nWhy, CWnd* pWho)
 {
-    if (m_features.IsCustomizing() && nWhy == MSGF_DIALOGBOX && (m_nIdleFlags & idleLayout)) {
-        RecalcLayout(m_nIdleFlags & idleNotify);
-        m_nIdleFlags &= ~(idleLayout | idleNotify);
-        UpdateWindow();
-    }
+    m_features.OnEnterIdleLayout(nWhy);
     CMDIFrameWnd::OnEnterIdle(nWhy, pWho);
 }
 
@@ -451,20 +445,7 @@ void SECMDIFrameWnd::EnableDocking(DWORD dwDockStyle, DWORD dwDockBarOption)
         m_pControlBarChildClass = RUNTIME_CLASS(SECControlBarMDIChildWnd);
     if (m_pDockBarClass == nullptr)
         m_pDockBarClass = RUNTIME_CLASS(SECDockBar);
-    for (const auto& entry : dwDockBarMap) {
-        if (!(entry[1] & dwDockStyle & CBRS_ALIGN_ANY) || GetControlBar(entry[0]) != nullptr)
-            continue;
-        CDockBar* pDock = CreateDockBar();
-        pDock->m_bAutoDelete = TRUE;   // deletes itself with its window
-        auto* pSecDock = dynamic_cast<SECDockBar*>(pDock);
-        const DWORD dwStyle = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CHILD | WS_VISIBLE | entry[1];
-        const BOOL bCreated = pSecDock != nullptr ? pSecDock->Create(this, dwStyle, dwDockBarOption, entry[0])
-                                                  : pDock->Create(this, dwStyle, entry[0]);
-        if (!bCreated) {
-            delete pDock;
-            AfxThrowResourceException();
-        }
-    }
+    m_features.CreateDockBars(dwDockStyle, dwDockBarOption, [this] { return CreateDockBar(); });
 }
 
 CDockBar* SECMDIFrameWnd::DockBarFor(CControlBar* pBar, UINT nDockBarID)
@@ -510,9 +491,7 @@ void SECMDIFrameWnd::DockControlBarEx(CControlBar* pBar, UINT nDockBarID, int nC
 
 void SECMDIFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
 {
-    CRect rcWork;
-    if (::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0))
-        point = ClampIntoWorkArea(point, rcWork);
+    point = SECFrameFeatures::ClampFloatPoint(point);
     // Alone in its floating frame and the same way round: the frame moves.
     if (pBar->IsFloating() && pBar->m_pDockBar != nullptr && pBar->m_pDockBar->GetDockedCount() == 1 &&
         IsHorzBarStyle(pBar->m_pDockBar->m_dwStyle) == IsHorzBarStyle(dwStyle)) {
@@ -573,34 +552,14 @@ void SECMDIFrameWnd::RecalcLayout(BOOL bNotify)
 
 // Bar state and floating in the main window ---------------------------------------
 
-namespace {
-
-// The application's settings; the host's when there is no application.
-CProfileStore& BarStateStore()
-{
-    CWinApp* pApp = AfxGetApp();
-    return pApp ? pApp->GetProfileStore() : GetHostServices().Profile();
-}
-
-} // namespace
-
 void SECMDIFrameWnd::LoadBarState(LPCTSTR pszSection)
 {
-    SECDockState state(GetControlBarManager());
-    state.LoadState(BarStateStore(), pszSection);
-    // Bars the layout floats in MDI children find their frame through it.
-    CWinApp* pApp = AfxGetApp();
-    if (pApp != nullptr && pApp->m_pMainWnd == nullptr)
-        pApp->m_pMainWnd = this;
-    state.SetDockState(this);
+    m_features.LoadBarState(pszSection);
 }
 
 void SECMDIFrameWnd::SaveBarState(LPCTSTR pszSection) const
 {
-    SECDockState state(GetControlBarManager());
-    state.GetDockState(const_cast<SECMDIFrameWnd*>(this));
-    state.CleanUpBarIds();
-    state.SaveState(BarStateStore(), pszSection);
+    m_features.SaveBarState(pszSection);
 }
 
 // Floating in the main window -------------------------------------------------
