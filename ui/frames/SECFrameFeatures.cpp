@@ -252,3 +252,25 @@ void SECFrameFeatures::OnEnterIdleLayout(UINT nWhy)
     m_frame.m_nIdleFlags &= ~(CFrameWnd::idleLayout | CFrameWnd::idleNotify);
     m_frame.UpdateWindow();
 }
+
+BOOL SECFrameFeatures::DockControlBarEx(CControlBar* pBar, UINT nDockBarID, const SECDockPos& pos,
+                                        const SECDockSize& size, const std::function<DWORD(SECDockBar&)>& modeFor)
+{
+    auto* pDock = dynamic_cast<SECDockBar*>(m_frame.GetControlBar(nDockBarID));
+    for (const auto& entry : CFrameWnd::dwDockBarMap) {
+        if (pDock == nullptr && (entry[1] & pBar->m_dwDockStyle & CBRS_ALIGN_ANY))
+            pDock = dynamic_cast<SECDockBar*>(m_frame.GetControlBar(entry[0]));
+    }
+    if (pDock == nullptr)
+        return FALSE;
+    auto* pSecBar = dynamic_cast<SECControlBar*>(pBar);
+    if (pSecBar != nullptr) {
+        pSecBar->OnBarBeginDock();
+        pSecBar->m_fPctWidth = size.fPctWidth;
+    }
+    pBar->CalcDynamicLayout(size.nLength, modeFor(*pDock));
+    pDock->DockControlBarAt(pBar, &pos);
+    if (pSecBar != nullptr)
+        pSecBar->OnBarEndDock();
+    return TRUE;
+}

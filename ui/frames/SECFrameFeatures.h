@@ -16,11 +16,20 @@
 
 class SECBmpMenuPlugIn;
 class SECControlBarManager;
+class SECDockBar;
+struct SECDockPos;
 class SECMenuBar;
 class SECMenuBarFeature;
 class SECToolBarManager;
 class SECWndPlugIn;
 class IMenuImageSource;
+
+// The size a bar docks with: its share of the dock row and its length.
+struct SECDockSize
+{
+    float fPctWidth = 1.0f;
+    int nLength = 0;
+};
 
 // A menu the frame loaded itself and destroys when it goes.
 struct MenuDestroyer
@@ -86,6 +95,11 @@ public:
     // A dock bar made by create() along each side dwDockStyle asks for and
     // the frame lacks; dwDockBarOption is the dock bars' extended style.
     void CreateDockBars(DWORD dwDockStyle, DWORD dwDockBarOption, const std::function<CDockBar*()>& create);
+    // Docks pBar at pos of the dock bar nDockBarID (else the first its
+    // style allows), sized with the layout mode modeFor gives for that dock
+    // bar; FALSE when there is no such library dock bar.
+    BOOL DockControlBarEx(CControlBar* pBar, UINT nDockBarID, const SECDockPos& pos, const SECDockSize& size,
+                          const std::function<DWORD(SECDockBar&)>& modeFor);
     // The bar layout of the profile sections "<name>-Summary" and
     // "<name>-Bar<n>".
     void LoadBarState(LPCTSTR pszSection);

@@ -136,24 +136,12 @@ void SECFrameWnd::EnableDocking(DWORD dwDockStyle, DWORD dwDockBarOption)
 void SECFrameWnd::DockControlBarEx(CControlBar* pBar, UINT nDockBarID, int nCol, int nRow, float fPctWidth,
                                    int nLength)
 {
-    SECDockBar* pDock = dynamic_cast<SECDockBar*>(GetControlBar(nDockBarID));
-    for (int i = 0; pDock == nullptr && i < 4; i++) {
-        if (dwDockBarMap[i][1] & pBar->m_dwDockStyle & CBRS_ALIGN_ANY)
-            pDock = dynamic_cast<SECDockBar*>(GetControlBar(dwDockBarMap[i][0]));
-    }
-    if (pDock == nullptr) {
+    SECDockPos pos;
+    pos.nCol = nCol;
+    pos.nRow = nRow;
+    auto modeFor = [pBar](SECDockBar&) { return DockLayoutModeForBarStyle(pBar->m_dwStyle); };
+    if (!m_features.DockControlBarEx(pBar, nDockBarID, pos, SECDockSize{fPctWidth, nLength}, modeFor))
         DockControlBar(pBar, nDockBarID);
-        return;
-    }
-    auto* pSecBar = dynamic_cast<SECControlBar*>(pBar);
-    if (pSecBar != nullptr) {
-        pSecBar->OnBarBeginDock();
-        pSecBar->m_fPctWidth = fPctWidth;
-    }
-    pBar->CalcDynamicLayout(nLength, DockLayoutModeForBarStyle(pBar->m_dwStyle));
-    pDock->DockControlBarAt(pBar, nCol, nRow);
-    if (pSecBar != nullptr)
-        pSecBar->OnBarEndDock();
 }
 
 void SECFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)

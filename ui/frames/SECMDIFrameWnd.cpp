@@ -448,36 +448,12 @@ void SECMDIFrameWnd::EnableDocking(DWORD dwDockStyle, DWORD dwDockBarOption)
     m_features.CreateDockBars(dwDockStyle, dwDockBarOption, [this] { return CreateDockBar(); });
 }
 
-CDockBar* SECMDIFrameWnd::DockBarFor(CControlBar* pBar, UINT nDockBarID)
-{
-    if (auto* pDock = dynamic_cast<CDockBar*>(GetControlBar(nDockBarID)))
-        return pDock;
-    for (const auto& entry : dwDockBarMap) {
-        if (!(entry[1] & pBar->m_dwDockStyle & CBRS_ALIGN_ANY))
-            continue;
-        if (auto* pDock = dynamic_cast<CDockBar*>(GetControlBar(entry[0])))
-            return pDock;
-    }
-    return nullptr;
-}
-
 void SECMDIFrameWnd::DockControlBarEx(CControlBar* pBar, const SECDockPos& pos, UINT nDockBarID,
                                       const SECDockSize& size)
 {
-    auto* pDock = dynamic_cast<SECDockBar*>(DockBarFor(pBar, nDockBarID));
-    if (pDock == nullptr) {
+    auto modeFor = [](SECDockBar& dock) { return DockLayoutModeForDockBar(dock.GetDlgCtrlID()); };
+    if (!m_features.DockControlBarEx(pBar, nDockBarID, pos, size, modeFor))
         DockControlBar(pBar, nDockBarID);
-        return;
-    }
-    auto* pSecBar = dynamic_cast<SECControlBar*>(pBar);
-    if (pSecBar != nullptr) {
-        pSecBar->OnBarBeginDock();
-        pSecBar->m_fPctWidth = size.fPctWidth;
-    }
-    pBar->CalcDynamicLayout(size.nLength, DockLayoutModeForDockBar(pDock->GetDlgCtrlID()));
-    pDock->DockControlBarAt(pBar, &pos);
-    if (pSecBar != nullptr)
-        pSecBar->OnBarEndDock();
 }
 
 void SECMDIFrameWnd::DockControlBarEx(CControlBar* pBar, UINT nDockBarID, int nCol, int nRow, float fPctWidth,

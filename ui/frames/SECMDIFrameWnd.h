@@ -15,14 +15,6 @@
 #include <map>
 
 class SECMenuBar;
-struct SECDockPos;
-
-// The size a bar docks with: its share of the dock row and its length.
-struct SECDockSize
-{
-    float fPctWidth = 1.0f;
-    int nLength = 0;
-};
 
 class SECMDIFrameWnd : public CMDIFrameWnd, public ISECFrameHost
 {
@@ -139,7 +131,6 @@ public:
 protected:
     // The menu the frame shows now: the menu bar's, else the window's.
     HMENU CurrentMenu();
-    CDockBar* DockBarFor(CControlBar* pBar, UINT nDockBarID);
     CMiniDockFrameWnd* NewFloatingFrame(CControlBar* pBar, CPoint point, DWORD dwStyle);
 
     SECFrameFeatures m_features{*this, *this};
