@@ -30,9 +30,11 @@ int SECFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 void SECFrameWnd::OnClose()
 {
     m_bClosing = TRUE;
+    const HWND hWnd = m_hWnd;
     CFrameWnd::OnClose();
-    if (m_hWnd != nullptr && ::IsWindow(m_hWnd))
-        m_bClosing = FALSE;   // the close was refused
+    // A frame that went has deleted itself: only a refused close gets here alive.
+    if (::IsWindow(hWnd) && CWnd::FromHandlePermanent(hWnd) == this)
+        m_bClosing = FALSE;
 }
 
 BOOL SECFrameWnd::DestroyWindow()

@@ -290,7 +290,9 @@ TEST(FramesGui, SdiFrameLoadsWithoutAMissingMenuAndKnowsOnlyItsOwn)
     EXPECT_EQ(nullptr, ::GetMenu(pPlain->m_hWnd));
     EXPECT_EQ(nullptr, AskMenu(pPlain, kNoMenu, 0));
     EXPECT_EQ(nullptr, AskMenu(pPlain, kFrameMenu, 0));
-    pPlain->DestroyWindow();
+    const HWND hPlain = pPlain->m_hWnd;
+    pPlain->SendMessage(WM_CLOSE);
+    EXPECT_FALSE(::IsWindow(hPlain)) << "closed and gone";
 
     SECMenuBar bar;
     auto* pWithBar = new SECFrameWnd;
