@@ -383,8 +383,11 @@ BOOL SECMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     if (CMDIFrameWnd::OnCommand(wParam, lParam))
         return TRUE;
     // A system command chosen from the menu bar's system menu.
-    if (LOWORD(wParam) >= 0xF000 && HIWORD(wParam) == 0 && lParam == 0) {
-        SendMessage(WM_SYSCOMMAND, LOWORD(wParam));
+    // (The Window menu's document entries from AFX_IDM_FIRST_MDICHILD on go
+    // to the default procedure as they are.)
+    const UINT nID = LOWORD(wParam);
+    if (nID >= 0xF000 && nID < AFX_IDM_FIRST_MDICHILD && HIWORD(wParam) == 0 && lParam == 0) {
+        SendMessage(WM_SYSCOMMAND, nID);
         return TRUE;
     }
     return FALSE;

@@ -240,6 +240,12 @@ TEST(FramesGui, MenuBarFollowsTheActiveChildsTemplateAndComesBack)
     Pump();
     EXPECT_EQ(kSheetMenu, pFrame->m_bar.GetCurrentMenuId());
     Shot(pFrame, "menu_bar_sheet");
+    POSITION pos = pFirst->GetFirstViewPosition();
+    CFrameWnd* pFirstFrame = pFirst->GetNextView(pos)->GetParentFrame();
+    EXPECT_NE(pFirstFrame, pFrame->MDIGetActive());
+    pFrame->SendMessage(WM_COMMAND, AFX_IDM_FIRST_MDICHILD);
+    Pump();
+    EXPECT_EQ(pFirstFrame, pFrame->MDIGetActive()) << "chosen from the Window menu";
     pSecond->OnCloseDocument();
     Pump();
     EXPECT_EQ(kSheetMenu, pFrame->m_bar.GetCurrentMenuId()) << "the other sheet is active now";
