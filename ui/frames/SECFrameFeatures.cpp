@@ -183,6 +183,9 @@ void SECFrameFeatures::AfterMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lP
 {
     if (message == WM_SYSCOLORCHANGE)
         RefreshToolBarImages();
+    // A frame destroyed with its parent never had DestroyWindow called.
+    if (message == WM_DESTROY)
+        DeleteMenuPlugIn();
 }
 
 void SECFrameFeatures::RefreshToolBarImages()
