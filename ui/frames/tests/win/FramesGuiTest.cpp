@@ -476,3 +476,46 @@ TEST(FramesGui, MenuBarOfTheMdiFrameFollowsAltAndTheArrows)
     pFrame->DestroyWindow();
     theApp.m_pMainWnd = nullptr;
 }
+
+// The SDI frame docks and floats its bars as the MDI frame does, and its
+// bar layout comes back in a frame made afterwards.
+TEST(FramesGui, SdiFrameDocksFloatsAndRestoresItsBars)
+{
+    const char kProfile[] = "FramesSdiTest";
+    auto build = [](SECFrameWnd*& pFrame, SECControlBar& bar) {
+        pFrame = new SECFrameWnd;
+        ASSERT_TRUE(pFrame->LoadFrame(kNoMenu, WS_OVERLAPPEDWINDOW));
+        pFrame->ShowWindow(SW_SHOW);
+        pFrame->EnableDocking(CBRS_ALIGN_ANY);
+        ASSERT_TRUE(bar.Create(pFrame, "Bar", WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC, EXSTYLE_GRIPPER, 0xE910));
+        bar.m_szHorz = CSize(200, 60);
+        bar.EnableDocking(CBRS_ALIGN_ANY);
+        pFrame->DockControlBarEx(&bar, AFX_IDW_DOCKBAR_LEFT, 0, 0);
+    };
+    SECFrameWnd* pFrame = nullptr;
+    SECControlBar bar;
+    build(pFrame, bar);
+    ASSERT_NE(nullptr, pFrame);
+    EXPECT_EQ(pFrame->GetControlBar(AFX_IDW_DOCKBAR_LEFT), bar.m_pDockBar);
+    pFrame->FloatControlBar(&bar, CPoint(-400, -400));
+    Pump();
+    ASSERT_TRUE(bar.IsFloating());
+    CRect rcWork, rcFloat;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+    bar.GetParentFrame()->GetWindowRect(&rcFloat);
+    EXPECT_EQ(rcWork.TopLeft(), rcFloat.TopLeft()) << "kept on the screen";
+    pFrame->FloatControlBar(&bar, CPoint(120, 140));
+    Pump();
+    pFrame->SaveBarState(kProfile);
+    pFrame->DestroyWindow();
+
+    SECControlBar barAgain;
+    build(pFrame, barAgain);
+    ASSERT_NE(nullptr, pFrame);
+    pFrame->LoadBarState(kProfile);
+    Pump();
+    ASSERT_TRUE(barAgain.IsFloating()) << "the saved layout floats it again";
+    barAgain.GetParentFrame()->GetWindowRect(&rcFloat);
+    EXPECT_EQ(CPoint(120, 140), rcFloat.TopLeft());
+    pFrame->DestroyWindow();
+}
