@@ -80,7 +80,10 @@ void OfferImportedFiles(CWnd* pFrame, const std::vector<std::string>& files, BOO
 
 } // namespace
 
-CMainFrame::CMainFrame() : m_pToolBarMgr(std::make_unique<SECToolBarManager>(this)) {}
+CMainFrame::CMainFrame() : m_pToolBarMgr(std::make_unique<SECToolBarManager>(this))
+{
+    SetControlBarManager(m_pToolBarMgr.get());
+}
 CMainFrame::~CMainFrame() = default;
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -126,7 +129,6 @@ const SECBtnMapEntry kButtonMap[] = {
 void CMainFrame::CreateToolBars()
 {
     SECToolBarManager& manager = *m_pToolBarMgr;
-    SetControlBarManager(&manager);
     manager.LoadToolBarResource(IDR_FILE_TOOLBAR, IDR_FILE_TOOLBAR);
     manager.LoadToolBarResource(IDR_TRANSFER_TOOLBAR, IDR_TRANSFER_TOOLBAR);
     manager.NoOpTrue();

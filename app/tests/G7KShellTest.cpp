@@ -18,6 +18,7 @@
 #include "app/project/ProtocolListCtrl.h"
 #include "app/project/ProtocolViewport.h"
 #include "app/tests/Screenshot.h"
+#include "ui/frames/SECCustomToolBar.h"
 #include "framework/HostServices.h"
 #include "res/resource.h"
 
@@ -1035,4 +1036,107 @@ TEST_F(Shell, NextChildAfterClosingAMaximisedOneIsPaintedWhole)
     Frame()->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     EXPECT_TRUE(shown == ScreenPixels(rect)) << "stale bits at the left edge";
     pNext->OnCloseDocument();
+}
+
+namespace {
+
+COLORREF CaptionPixel(HWND hWnd, int x, int y)
+{
+    HDC hDC = GetWindowDC(hWnd);
+    const COLORREF cr = GetPixel(hDC, x, y);
+    ReleaseDC(hWnd, hDC);
+    return cr;
+}
+
+int ColourDistance(COLORREF a, COLORREF b)
+{
+    return abs(GetRValue(a) - GetRValue(b)) + abs(GetGValue(a) - GetGValue(b)) + abs(GetBValue(a) - GetBValue(b));
+}
+
+std::string BinaryPath(const char* pszName)
+{
+    const char* pszBinary = getenv("G7K_BINARY_DIR");
+    return (pszBinary && *pszBinary == '/' ? "Z:" + std::string(pszBinary) : std::string(".")) + "/" + pszName;
+}
+
+} // namespace
+
+TEST_F(Shell, MainFramePaintsItsCentredGradientCaption)
+{
+    theApp.GetSplashWindow().Close();
+    CMainFrame* pFrame = Frame();
+    EXPECT_TRUE(pFrame->GetCaption().IsCustomCaption());
+    EXPECT_EQ(1, pFrame->GetCaption().GetCaptionTextAlign());
+    EXPECT_EQ(nullptr, pFrame->GetMenuBar()) << "the application keeps the window's own menu";
+    EXPECT_NE(nullptr, GetMenu(pFrame->GetSafeHwnd()));
+    LOGFONTA lf = {};
+    CFont font;
+    ASSERT_TRUE(pFrame->CreateCaptionAppFont(font));
+    ASSERT_TRUE(GetObjectA(font.m_hObject, sizeof lf, &lf));
+    EXPECT_FALSE(lf.lfItalic) << "the application's name stands upright";
+
+    pFrame->SetForegroundWindow();
+    PumpMessages();
+    pFrame->SendMessage(WM_NCACTIVATE, TRUE);
+    ASSERT_TRUE(pFrame->GetCaption().IsCaptionActive());
+    CRect rcWindow;
+    pFrame->GetWindowRect(&rcWindow);
+    const int cxFrame = GetSystemMetrics(SM_CXFRAME), cyFrame = GetSystemMetrics(SM_CYFRAME);
+    const int cxButton = GetSystemMetrics(SM_CXSIZE);
+    const COLORREF crLeft = CaptionPixel(pFrame->GetSafeHwnd(), cxFrame + cxButton + 4, cyFrame + 1);
+    const COLORREF crRight = CaptionPixel(pFrame->GetSafeHwnd(), rcWindow.Width() - cxFrame - 4 * cxButton - 4, cyFrame + 1);
+    EXPECT_LT(ColourDistance(crLeft, RGB(0, 0, 0)), 40) << "the gradient starts black";
+    EXPECT_LT(ColourDistance(crRight, GetSysColor(COLOR_ACTIVECAPTION)), 40) << "and ends in the active caption colour";
+    EXPECT_TRUE(SaveWindowBitmap(pFrame->GetSafeHwnd(), BinaryPath("app_shell_caption.bmp").c_str(), false));
+}
+
+// "Transfer" floats in an MDI child of the main window, "File" stays
+// docked; a main frame made afterwards reads the saved layout and shows
+// the same.
+TEST_F(Shell, MainFrameBarsFloatInsideItAndComeBackAfterARestart)
+{
+    theApp.GetSplashWindow().Close();
+    CMainFrame* pFrame = Frame();
+    SECToolBarManager& manager = pFrame->GetToolBarManager();
+    auto* pTransfer = dynamic_cast<SECControlBar*>(manager.ToolBarFromID(AFX_IDW_TOOLBAR + 6));
+    auto* pFile = dynamic_cast<SECControlBar*>(manager.ToolBarFromID(AFX_IDW_TOOLBAR));
+    ASSERT_TRUE(pTransfer && pFile);
+    EXPECT_FALSE(pTransfer->IsFloating());
+    pFrame->FloatControlBarInMDIChild(pTransfer, CPoint(-1, -1), CBRS_ALIGN_TOP);
+    PumpMessages();
+    ASSERT_NE(nullptr, pTransfer->GetMDIFloatingFrame());
+    EXPECT_TRUE(pTransfer->IsWindowVisible());
+    EXPECT_EQ(pFrame->m_hWndMDIClient, GetParent(pTransfer->GetMDIFloatingFrame()->GetSafeHwnd()));
+    EXPECT_FALSE(pFile->IsFloating());
+    EXPECT_FALSE(pFrame->GetLayoutRect().IsRectEmpty()) << "the layout rectangle is kept";
+    pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages();
+    EXPECT_TRUE(SaveWindowBitmap(pFrame->GetSafeHwnd(), BinaryPath("app_shell_bar_in_main_window.bmp").c_str()));
+    pFrame->SaveBarState("CustomToolBars");
+    manager.SaveState("CustomToolBars");
+
+    // The restart: a second main frame from the same settings.
+    CMainFrame* pRestarted = theApp.LoadMainFrame();
+    ASSERT_NE(nullptr, pRestarted);
+    pRestarted->ShowWindow(SW_SHOW);
+    PumpMessages();
+    auto* pTransferAgain = dynamic_cast<SECControlBar*>(pRestarted->GetToolBarManager().ToolBarFromID(AFX_IDW_TOOLBAR + 6));
+    auto* pFileAgain = dynamic_cast<SECControlBar*>(pRestarted->GetToolBarManager().ToolBarFromID(AFX_IDW_TOOLBAR));
+    ASSERT_TRUE(pTransferAgain && pFileAgain);
+    ASSERT_NE(nullptr, pTransferAgain->GetMDIFloatingFrame()) << "floats in the main window again";
+    EXPECT_EQ(pRestarted->m_hWndMDIClient, GetParent(pTransferAgain->GetMDIFloatingFrame()->GetSafeHwnd()));
+    EXPECT_FALSE(pFileAgain->IsFloating());
+    EXPECT_TRUE(pRestarted->GetCaption().IsCustomCaption());
+    pRestarted->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages();
+    EXPECT_TRUE(SaveWindowBitmap(pRestarted->GetSafeHwnd(), BinaryPath("app_shell_restarted.bmp").c_str()));
+    pRestarted->DestroyWindow();
+    g_pMainStatusBar = &pFrame->GetStatusBar();
+
+    // Back to the dock row for the tests that follow.
+    pFrame->DockControlBar(pTransfer, AFX_IDW_DOCKBAR_TOP);
+    PumpMessages();
+    EXPECT_EQ(nullptr, pTransfer->GetMDIFloatingFrame());
+    pFrame->SaveBarState("CustomToolBars");
+    manager.SaveState("CustomToolBars");
 }

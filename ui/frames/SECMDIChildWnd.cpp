@@ -1,8 +1,112 @@
 #include "framework/Framework.h"
 #include "ui/frames/SECMDIChildWnd.h"
 #include "ui/frames/SECDockContext.h"
+#include "ui/frames/FrameRules.h"
+#include "ui/frames/SECMDIFrameWnd.h"
 
 IMPLEMENT_DYNCREATE(SECMDIChildWnd, CMDIChildWnd)
+
+BEGIN_MESSAGE_MAP(SECMDIChildWnd, CMDIChildWnd)
+    ON_WM_MDIACTIVATE()
+    ON_WM_SIZE()
+    ON_WM_MOUSEACTIVATE()
+    ON_WM_CHILDACTIVATE()
+END_MESSAGE_MAP()
+
+SECMDIFrameWnd* SECMDIChildWnd::SECFrame() const
+{
+    return dynamic_cast<SECMDIFrameWnd*>(GetMDIFrame());
+}
+
+SECMDIFrameWnd* SECMDIChildWnd::MenuBarFrame() const
+{
+    SECMDIFrameWnd* pFrame = SECFrame();
+    return pFrame != nullptr && pFrame->GetMenuBar() != nullptr ? pFrame : nullptr;
+}
+
+BOOL SECMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+{
+    m_nIDHelp = nIDResource;
+    dwDefaultStyle |= WS_CHILD;
+    auto* pMain = dynamic_cast<SECMDIFrameWnd*>(AfxGetMainWnd());
+    const BOOL bMenuBar = pMain != nullptr && pMain->GetMenuBar() != nullptr;
+    auto* pTemplate = pContext != nullptr ? dynamic_cast<CMultiDocTemplate*>(pContext->m_pNewDocTemplate) : nullptr;
+    if (pTemplate != nullptr) {
+        m_hAccelTable = pTemplate->m_hAccelTable;
+        if (bMenuBar) {
+            m_nMenuBarId = pTemplate->m_nIDResource;
+            m_bUsesMenuBar = TRUE;
+        } else {
+            m_hMenuShared = pTemplate->m_hMenuShared;
+        }
+    } else if (nIDResource != 0 && bMenuBar) {
+        m_nMenuBarId = nIDResource;
+        m_bUsesMenuBar = TRUE;
+    }
+    CString strFull, strTitle;
+    if (strFull.LoadString(nIDResource))
+        AfxExtractSubString(strTitle, strFull, 0);
+    LPCTSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource);
+    return Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, dynamic_cast<CMDIFrameWnd*>(pParentWnd), pContext);
+}
+
+void SECMDIChildWnd::OnUpdateFrameMenu(BOOL bActivate, CWnd* pActivateWnd, HMENU hMenuAlt)
+{
+    m_hLastAltMenu = hMenuAlt;
+    CMDIChildWnd::OnUpdateFrameMenu(bActivate, pActivateWnd, hMenuAlt);
+    SECMDIFrameWnd* pFrame = MenuBarFrame();
+    if (pFrame == nullptr)
+        return;
+    // The menu bar shows the menus: the window keeps none.
+    if (bActivate && hMenuAlt == nullptr && ::GetMenu(pFrame->m_hWnd) != nullptr) {
+        ::SetMenu(pFrame->m_hWnd, nullptr);
+        pFrame->DrawMenuBar();
+    }
+    pFrame->RefreshWindowMenu();
+}
+
+void SECMDIChildWnd::RefreshFrameMenu(CWnd* pActivateWnd)
+{
+    OnUpdateFrameMenu(TRUE, pActivateWnd, m_hLastAltMenu);
+}
+
+void SECMDIChildWnd::OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd)
+{
+    CMDIChildWnd::OnMDIActivate(bActivate, pActivateWnd, pDeactivateWnd);
+    SECMDIFrameWnd* pFrame = MenuBarFrame();
+    if (pFrame == nullptr)
+        return;
+    const UINT nID = MenuBarIdOnMDIActivate(bActivate != FALSE, pActivateWnd != nullptr, m_nMenuBarId);
+    if (nID != 0)
+        pFrame->SetMenuBarMenu(nID);
+}
+
+void SECMDIChildWnd::OnSize(UINT nType, int cx, int cy)
+{
+    if (nType == SIZE_RESTORED || nType == SIZE_MINIMIZED || nType == SIZE_MAXIMIZED) {
+        if (SECMDIFrameWnd* pFrame = MenuBarFrame())
+            pFrame->RefreshMDIButtons();
+    }
+    CMDIChildWnd::OnSize(nType, cx, cy);
+}
+
+int SECMDIChildWnd::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
+{
+    SECMDIFrameWnd* pFrame = SECFrame();
+    if (pFrame != nullptr)
+        pFrame->DeactivateEmbeddedFrame(FALSE);
+    int nResult = CMDIChildWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
+    if (pFrame != nullptr)
+        pFrame->SetMenuBarMenu(m_nMenuBarId);
+    return nResult;
+}
+
+void SECMDIChildWnd::OnChildActivate()
+{
+    if (SECMDIFrameWnd* pFrame = SECFrame())
+        pFrame->DeactivateEmbeddedFrame(FALSE);
+    CMDIChildWnd::OnChildActivate();
+}
 
 // SECControlBarMDIChildWnd ---
 
@@ -12,6 +116,7 @@ BEGIN_MESSAGE_MAP(SECControlBarMDIChildWnd, SECMDIChildWnd)
     ON_WM_SIZE()
     ON_WM_CLOSE()
     ON_WM_WINDOWPOSCHANGED()
+    ON_WM_SHOWWINDOW()
 END_MESSAGE_MAP()
 
 SECControlBarMDIChildWnd::SECControlBarMDIChildWnd() : m_wndDockBar(this)
@@ -111,4 +216,12 @@ void SECControlBarMDIChildWnd::OnWindowPosChanged(WINDOWPOS* lpwndpos)
         pBar->m_pDockContext->m_ptMRUFloatPos = rect.TopLeft();
     }
     SECMDIChildWnd::OnWindowPosChanged(lpwndpos);
+}
+
+// The Window menu lists the child by its bar's title once it shows.
+void SECControlBarMDIChildWnd::OnShowWindow(BOOL bShow, UINT nStatus)
+{
+    SECMDIChildWnd::OnShowWindow(bShow, nStatus);
+    if (CMDIFrameWnd* pFrame = GetMDIFrame())
+        ::PostMessageA(pFrame->m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
 }
