@@ -272,15 +272,10 @@ void SyncCustomizeActivation(SECToolBarManager* pManager, UINT nState, CWnd* pWn
     const HWND hOther = pWndOther != nullptr ? pWndOther->m_hWnd : nullptr;
     const bool bToFrameFamily =
         hOther != nullptr && (hOther == pFrame->m_hWnd || ::GetWindow(hOther, GW_OWNER) == pFrame->m_hWnd);
-    if (nState == WA_INACTIVE && !bToFrameFamily) {
-        pFrame->m_nFlags &= ~WF_STAYACTIVE;
-        pFrame->SendMessage(WM_NCACTIVATE, FALSE);
-        pFrame->NotifyFloatingWindows(FS_DEACTIVATE);
-        return;
-    }
-    pFrame->m_nFlags |= WF_STAYACTIVE;
-    pFrame->SendMessage(WM_NCACTIVATE, TRUE);
-    pFrame->NotifyFloatingWindows(FS_ACTIVATE);
+    // Only the floating bars follow the dialog: the disabled frame drops its
+    // stay-active flag while customising, so its caption shows the truth.
+    const bool bDeactivate = nState == WA_INACTIVE && !bToFrameFamily;
+    pFrame->NotifyFloatingWindows(bDeactivate ? FS_DEACTIVATE : FS_ACTIVATE);
 }
 
 LRESULT OnCustomizeFloatStatus(CWnd* pDialog, WPARAM wParam)
