@@ -205,6 +205,38 @@ TEST(MDIMenuBarGui, MaximisedChildGetsIconAndCaptionButtons)
     EXPECT_FALSE(bar.UpdateMDIButtons(TRUE));
     EXPECT_TRUE(frame.Refresh());
 
+    // Copies of Edit dropped on the icon and on the caption button: the
+    // embedded buttons stay at the ends.
+    const UINT nEdit = bar.GetItemID(2);
+    bar.DropButton(bar.GetIconButton()->GetRect(), bar.GetButton(2), TRUE, FALSE);
+    bar.DropButton(bar.GetCaptionButton()->GetRect(), bar.GetButton(bar.CommandToIndex(nEdit)), TRUE, FALSE);
+    ASSERT_EQ(7, bar.GetButtonCount());
+    EXPECT_EQ(bar.GetIconButton(), bar.GetButton(0));
+    EXPECT_EQ(bar.GetCaptionButton(), bar.GetButton(6));
+    int nEdits = 0;
+    for (int i = 0; i < bar.GetButtonCount(); ++i)
+        nEdits += bar.GetItemID(i) == nEdit ? 1 : 0;
+    EXPECT_EQ(3, nEdits);
+    bar.ResetMenuButtons(FALSE);
+    ASSERT_EQ(5, bar.GetButtonCount()) << "reset: the table's buttons and the embedded ones";
+    EXPECT_EQ(bar.GetIconButton(), bar.GetButton(0));
+    EXPECT_EQ(bar.GetCaptionButton(), bar.GetButton(4));
+    EXPECT_FALSE(IsHidden(bar.GetButton(4))) << "still maximised";
+
+    // Pressed on restore, released on close: nothing happens.
+    auto clientPoint = [&](int nPart) {
+        CPoint pt = frame.PartPoint(nPart);
+        bar.ScreenToClient(&pt);
+        return MAKELPARAM(pt.x, pt.y);
+    };
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, clientPoint(MDIButtons::kRestore));
+    EXPECT_EQ(MDIButtons::kRestore, bar.GetCaptionButton()->GetPressedPart());
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, clientPoint(MDIButtons::kClose));
+    bar.SendMessage(WM_LBUTTONUP, 0, clientPoint(MDIButtons::kClose));
+    Pump();
+    EXPECT_EQ(MDIButtons::kNoPart, bar.GetCaptionButton()->GetPressedPart());
+    EXPECT_TRUE(::IsZoomed(hChild));
+
     // The close part closes the child, not the frame.
     Click(frame.PartPoint(MDIButtons::kClose));
     EXPECT_FALSE(::IsWindow(hChild));
@@ -270,6 +302,9 @@ TEST(MDIMenuBarGui, FloatingMenuBarHasNoCloseBoxAndFullWidthSpansTheDesktop)
     ASSERT_NE(nullptr, pMini);
     ASSERT_NE(&frame, pMini);
     EXPECT_FALSE(pMini->GetStyle() & WS_SYSMENU) << "no close box";
+    pMini->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(200);
+    EXPECT_TRUE(WriteWindowPng(pMini->m_hWnd, "ui_frames_mdi_menubar_floating.png"));
 
     CMDIChildWnd* pChild = frame.NewChild();
     ASSERT_NE(nullptr, pChild);
@@ -283,8 +318,5 @@ TEST(MDIMenuBarGui, FloatingMenuBarHasNoCloseBoxAndFullWidthSpansTheDesktop)
     CRect rcCaption = bar.GetCaptionButton()->GetRect();
     bar.ClientToScreen(&rcCaption);
     EXPECT_EQ(rcDesktop.right - 2, rcCaption.right) << "ends 2 pixels before the desktop's edge";
-    pMini->RecalcLayout();
-    Pump(200);
-    EXPECT_TRUE(WriteWindowPng(pMini->m_hWnd, "ui_frames_mdi_menubar_floating.png"));
     frame.DestroyWindow();
 }
