@@ -13,6 +13,9 @@ struct MenuDropRequest
     UINT_PTR idOrMenu = 0;   // menu resource id (index >= 0) or menu handle (index -1)
     int nIndex = -1;         // popup index; -1 with 0 above: the frame's system menu
     int nButton = -1;        // the bar button that asked, -1 for none
+    // Where the chosen command of another window's system menu goes (the
+    // maximised MDI child's) as WM_SYSCOMMAND; null: the frame's usual way.
+    HWND hSysCommandTarget = nullptr;
 
     bool IsSystemMenu() const { return nIndex < 0 && idOrMenu == 0; }
 };

@@ -1,6 +1,7 @@
 #include "framework/Framework.h"
 #include "ui/frames/SECCustomToolBar.h"
 #include "framework/GdiScopes.h"
+#include "ui/frames/MDIButtons.h"
 #include "ui/frames/SECBmpMgr.h"
 #include "ui/frames/SECControlBarInfo.h"
 #include "ui/frames/SECCustomToolBarInfoEx.h"
@@ -527,8 +528,10 @@ CSize SECCustomToolBar::CalcLayout(int nLength, DWORD dwMode)
         size = CSize(sizeWrapped.cx + sizeInsets.cx, sizeWrapped.cy + sizeInsets.cy);
         if (nKind == kFloat && !(dwMode & LM_LENGTHY))
             m_nMRUWidth = sizeWrapped.cx;
-        if (nKind == kHorz && (m_dwExStyle & EXSTYLE_STRETCH) && nLength > 0)
+        if (nKind == kHorz && (m_dwExStyle & EXSTYLE_STRETCH) && nLength > 0) {
             size.cx = nLength;
+            MoveEndCaptionButton(size.cx + rcInsets.right);
+        }
         // Until a dock bar holds it the bar has no gripper: nothing to keep.
         if (m_pDockBar != nullptr) {
             m_bStale[nKind] = FALSE;
@@ -538,6 +541,15 @@ CSize SECCustomToolBar::CalcLayout(int nLength, DWORD dwMode)
     if (nKind == kFloat)
         size -= CSize(2, 2);
     return size;
+}
+
+void SECCustomToolBar::MoveEndCaptionButton(int nRight)
+{
+    const SECBtnList buttons = m_btns.List(true);
+    if (buttons.empty() || buttons.back()->m_nType != kBtnCaption)
+        return;
+    SECBtnGeometry* pLast = buttons.back();
+    pLast->m_x = MDIButtons::EndPlacement(pLast->m_x, pLast->m_cx, nRight);
 }
 
 void SECCustomToolBar::AddGripperSize(CRect& rect, BOOL bHorz)

@@ -165,6 +165,9 @@ protected:
     void SendToOwner(UINT message, WPARAM wParam, LPARAM lParam);
     void SetHot(int nIndex);
     const SECBtnMapEntry* FindMapEntry(UINT nID) const;
+    // A caption button (kind 5) ending the bar goes to the far end, 2
+    // pixels before nRight (client coordinates).
+    void MoveEndCaptionButton(int nRight);
 
     SECBmpMgr* m_pBmpMgr = nullptr;
     CToolBarButtons m_btns;

@@ -6,6 +6,12 @@
 
 namespace {
 
+UINT StripSysMenuMessage()
+{
+    static const UINT nMessage = ::RegisterWindowMessageA("SECMenuBarStripSysMenu");
+    return nMessage;
+}
+
 MenuSource ReadMenu(UINT nID)
 {
     MenuSource source;
@@ -27,6 +33,8 @@ IMPLEMENT_DYNAMIC(SECMenuBar, SECCustomToolBar)
 
 BEGIN_MESSAGE_MAP(SECMenuBar, SECCustomToolBar)
     ON_WM_SETTINGCHANGE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
 SECMenuBar::SECMenuBar()
@@ -264,4 +272,88 @@ void SECMenuBar::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
         pFrame->RecalcLayout();
     Invalidate();
     SECCustomToolBar::OnSettingChange(uFlags, lpszSection);
+}
+
+// Full width ------------------------------------------------------------------
+
+BOOL SECMenuBar::IsFullWidthNow() const
+{
+    return m_bFullWidth && !IsDocked();
+}
+
+CSize SECMenuBar::CalcDynamicLayout(int nLength, DWORD dwMode)
+{
+    if (!m_bFullWidth)
+        return SECCustomToolBar::CalcDynamicLayout(nLength, dwMode);
+    CRect rcDesktop;
+    ::GetWindowRect(::GetDesktopWindow(), &rcDesktop);
+    return SECCustomToolBar::CalcDynamicLayout(rcDesktop.Width(), dwMode);
+}
+
+CSize SECMenuBar::CalcLayout(int nLength, DWORD dwMode)
+{
+    const BOOL bFullWidth = m_bFullWidth && !(dwMode & (LM_HORZDOCK | LM_VERTDOCK));
+    if (!bFullWidth)
+        return SECCustomToolBar::CalcLayout(nLength, dwMode);
+    CSize size = SECCustomToolBar::CalcLayout(nLength, dwMode & ~LM_MRUWIDTH);
+    CRect rcDesktop;
+    ::GetWindowRect(::GetDesktopWindow(), &rcDesktop);
+    size.cx = std::max<int>(size.cx, rcDesktop.Width());
+    CPoint ptRight(rcDesktop.right, rcDesktop.top);
+    if (m_hWnd != nullptr)
+        ScreenToClient(&ptRight);
+    MoveEndCaptionButton(ptRight.x);
+    return size;
+}
+
+void SECMenuBar::OnLButtonDown(UINT nFlags, CPoint pt)
+{
+    if (IsFullWidthNow() && HitTestButton(pt) < 0) {
+        Default();
+        return;
+    }
+    SECCustomToolBar::OnLButtonDown(nFlags, pt);
+}
+
+void SECMenuBar::OnLButtonDblClk(UINT nFlags, CPoint pt)
+{
+    if (IsFullWidthNow() && HitTestButton(pt) < 0) {
+        Default();
+        return;
+    }
+    SECCustomToolBar::OnLButtonDblClk(nFlags, pt);
+}
+
+// Floating --------------------------------------------------------------------
+
+void SECMenuBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle)
+{
+    SECCustomToolBar::OnBarStyleChange(dwOldStyle, dwNewStyle);
+    if (!(dwOldStyle & CBRS_FLOATING) && (dwNewStyle & CBRS_FLOATING)) {
+        m_bStripSysMenu = TRUE;
+        // The mini frame becomes the parent only after the style changes.
+        if (m_hWnd != nullptr)
+            PostMessage(StripSysMenuMessage());
+    }
+}
+
+void SECMenuBar::StripSystemMenu()
+{
+    if (!m_bStripSysMenu)
+        return;
+    CWnd* pParent = GetParentFrame();
+    if (pParent == nullptr || dynamic_cast<CMiniDockFrameWnd*>(pParent) == nullptr)
+        return;
+    m_bStripSysMenu = FALSE;
+    if (pParent->GetStyle() & WS_SYSMENU)
+        pParent->ModifyStyle(WS_SYSMENU, 0, SWP_FRAMECHANGED);
+}
+
+LRESULT SECMenuBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == StripSysMenuMessage()) {
+        StripSystemMenu();
+        return 0;
+    }
+    return SECCustomToolBar::WindowProc(message, wParam, lParam);
 }

@@ -5,8 +5,10 @@
 // mnemonics, moves) is SECMenuTable; the table is also the bar's second
 // button map, so every button is made as a SECTBMenuBtn with its caption,
 // popup and mask. The tracking of its popups is SECMenuBarFeature's.
-// Not yet: the MDI child's icon and caption buttons, full width, a floating
-// bar without the close box.
+// Full width (not docked): as wide as the desktop, a caption button at the
+// desktop's right edge, and a press off the buttons drags the bar. A
+// floating menu bar has no close box. SECMDIMenuBar adds the maximised MDI
+// child's buttons.
 #pragma once
 
 #include "ui/frames/MenuDropRequest.h"
@@ -64,6 +66,13 @@ public:
     HFONT GetMenuFont() const override { return (HFONT)m_font.m_hObject; }
     int GetButtonHeight() const override;
     void DelayShow(BOOL bShow) override;
+    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+    CSize CalcLayout(int nLength, DWORD dwMode) override;
+    void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // Full width while not docked (see above).
+    BOOL m_bFullWidth = FALSE;
 
     // When 1, the next request to hide the bar is ignored once.
     BOOL m_bIgnoreHide = FALSE;
@@ -72,10 +81,14 @@ protected:
     // The feature hears of menu mode when it listens; else the owner does.
     void OnMenuModeChange(BOOL bEnter) override;
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint pt);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint pt);
     DECLARE_MESSAGE_MAP()
 
 private:
     void CreateMenuFont();
+    BOOL IsFullWidthNow() const;
+    void StripSystemMenu();
     void MakeButtonMap();
     void Redraw();
     std::vector<MenuBarButton> ButtonsView() const;
@@ -86,4 +99,6 @@ private:
     CFont m_font;
     DWORD m_dwCurrentMask = 0xFFFFFFFF;
     UINT m_nCurrentMenuId = 0;
+    // Set when the bar floats: its mini frame loses the close box.
+    BOOL m_bStripSysMenu = FALSE;
 };

@@ -152,9 +152,19 @@ void SECMenuBarMessages::TrackButtonMenu(HMENU hMenu, const MenuDropRequest& req
     params.cbSize = sizeof params;
     params.rcExclude = rcButton;
     HookMsgFilter(TRUE);
-    ::TrackPopupMenuEx(hMenu, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_VERTICAL, rcButton.left, rcButton.bottom, m_frame.m_hWnd,
-                       &params);
+    if (request.hSysCommandTarget == nullptr) {
+        ::TrackPopupMenuEx(hMenu, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_VERTICAL, rcButton.left, rcButton.bottom,
+                           m_frame.m_hWnd, &params);
+        HookMsgFilter(FALSE);
+        return;
+    }
+    // A child's system menu: its command is the child's, not the frame's
+    // (the frame would close itself on the child's Close).
+    const UINT nCommand = (UINT)::TrackPopupMenuEx(hMenu, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_VERTICAL | TPM_RETURNCMD,
+                                                   rcButton.left, rcButton.bottom, m_frame.m_hWnd, &params);
     HookMsgFilter(FALSE);
+    if (nCommand != 0 && ::IsWindow(request.hSysCommandTarget))
+        ::PostMessageA(request.hSysCommandTarget, WM_SYSCOMMAND, nCommand, 0);
 }
 
 void SECMenuBarMessages::TrackSystemMenu(HMENU hMenu)

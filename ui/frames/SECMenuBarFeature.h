@@ -5,7 +5,7 @@
 // message loop does not. One menu bar tracks at a time (UI thread only).
 // The frame offers it every message before translation (PreTranslateMessage)
 // and its window messages first (OnFrameMessage).
-// Not yet: the bitmap popups, the maximised child's system menu.
+// Not yet: the bitmap popups.
 #pragma once
 
 #include "ui/frames/MenuDropRequest.h"

@@ -18,6 +18,28 @@ void CToolBarButtons::RemoveAll()
     m_nSelected = m_nHot = -1;
 }
 
+std::unique_ptr<SECBtnGeometry> CToolBarButtons::Release(int nIndex)
+{
+    if (nIndex < 0 || nIndex >= GetCount())
+        return nullptr;
+    std::unique_ptr<SECBtnGeometry> pButton = std::move(m_buttons[(size_t)nIndex]);
+    m_buttons.erase(m_buttons.begin() + nIndex);
+    FollowRemoval(m_nSelected, nIndex, 1);
+    FollowRemoval(m_nHot, nIndex, 1);
+    return pButton;
+}
+
+int CToolBarButtons::Adopt(int nIndex, std::unique_ptr<SECBtnGeometry> pButton)
+{
+    nIndex = std::max(0, std::min(nIndex, GetCount()));
+    m_buttons.insert(m_buttons.begin() + nIndex, std::move(pButton));
+    if (m_nSelected >= nIndex)
+        ++m_nSelected;
+    if (m_nHot >= nIndex)
+        ++m_nHot;
+    return nIndex;
+}
+
 int CToolBarButtons::CommandToIndex(UINT nID) const
 {
     for (int i = 0; i < GetCount(); ++i)

@@ -30,6 +30,11 @@ public:
     // for an index out of range.
     int Remove(int nIndex, int nSeparatorWidth);
 
+    // Takes a button out without deleting it (a bar's embedded buttons),
+    // and puts one in at an index (clamped); selection and hot follow.
+    std::unique_ptr<SECBtnGeometry> Release(int nIndex);
+    int Adopt(int nIndex, std::unique_ptr<SECBtnGeometry> pButton);
+
     int CommandToIndex(UINT nID) const;
     int IndexOf(const SECBtnGeometry* pButton) const;
 

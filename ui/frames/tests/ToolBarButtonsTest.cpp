@@ -73,6 +73,21 @@ TEST(ToolBarButtons, SelectionAndHotFollowEdits)
     EXPECT_EQ(4, buttons.Insert(99, 5, false));   // clamped to the end
 }
 
+TEST(ToolBarButtons, ReleasedButtonsLiveOnAndComeBack)
+{
+    CToolBarButtons buttons = Make("abc");
+    buttons.m_nSelected = 2;
+    std::unique_ptr<SECBtnGeometry> pB = buttons.Release(1);
+    ASSERT_NE(nullptr, pB);
+    EXPECT_EQ(2u, pB->m_nID);
+    EXPECT_EQ("ac", Spec(buttons));
+    EXPECT_EQ(1, buttons.m_nSelected) << "c moved down";
+    EXPECT_EQ(nullptr, buttons.Release(5));
+    EXPECT_EQ(0, buttons.Adopt(-3, std::move(pB)));
+    EXPECT_EQ("bac", Spec(buttons));
+    EXPECT_EQ(2, buttons.m_nSelected);
+}
+
 TEST(ToolBarButtons, SeparatorsTakeTheirRowsHeight)
 {
     CToolBarButtons buttons([](UINT nID, bool bSeparator) {
