@@ -7,6 +7,7 @@
 #include "ui/frames/SECDockBar.h"
 #include "ui/frames/SECMDIChildWnd.h"
 #include "ui/frames/SECFrameWnd.h"
+#include "ui/frames/SECMDIMenuBar.h"
 #include "ui/frames/SECMenuBar.h"
 #include "ui/frames/SECMiniDockFrameWnd.h"
 
@@ -191,9 +192,20 @@ void SECMDIFrameWnd::SetMenuBarMenu(UINT nIDResource)
     } else {
         m_features.SwapMenu(nID);
     }
-    if (nID == m_features.GetOwnMenuKey())
-        RefreshMDIButtons();
+    // Back on the frame's own menu the caption buttons of a maximised child go.
+    if (nIDResource == 0 || nIDResource == kOwnMenuId)
+        UpdateMDIButtons(TRUE);
     RefreshWindowMenu();
+}
+
+void SECMDIFrameWnd::UpdateMDIButtons(BOOL bHide)
+{
+    auto* pBar = dynamic_cast<SECMDIMenuBar*>(GetMenuBar());
+    if (pBar == nullptr || !pBar->UpdateMDIButtons(bHide))
+        return;
+    pBar->Invalidate();
+    if (CFrameWnd* pBarFrame = pBar->GetParentFrame())
+        pBarFrame->RecalcLayout();
 }
 
 HMENU SECMDIFrameWnd::GetMenuBarMenu()
@@ -225,7 +237,10 @@ void SECMDIFrameWnd::RefreshWindowMenu()
 
 // The menu bar draws no caption buttons of a maximised child yet: nothing to
 // refresh.
-void SECMDIFrameWnd::RefreshMDIButtons() {}
+void SECMDIFrameWnd::RefreshMDIButtons()
+{
+    UpdateMDIButtons(FALSE);
+}
 
 void SECMDIFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
 {

@@ -132,6 +132,9 @@ protected:
     // The menu the frame shows now: the menu bar's, else the window's.
     HMENU CurrentMenu();
     CMiniDockFrameWnd* NewFloatingFrame(CControlBar* pBar, CPoint point, DWORD dwStyle);
+    // A SECMDIMenuBar's caption buttons follow the active child; the bar's
+    // frame lays out again when they change.
+    void UpdateMDIButtons(BOOL bHide);
 
     SECFrameFeatures m_features{*this, *this};
     CRuntimeClass* m_pDockBarClass = nullptr;

@@ -9,10 +9,13 @@
 #include "mvc/WndPlugIn.h"
 #include "ui/frames/SECFrameWnd.h"
 #include "ui/frames/SECBmpMgr.h"
+#include "ui/frames/SECBtnCaption.h"
+#include "ui/frames/SECCapMenuBtn.h"
 #include "ui/frames/SECControlBar.h"
 #include "ui/frames/SECDockBar.h"
 #include "ui/frames/SECMDIChildWnd.h"
 #include "ui/frames/SECMDIFrameWnd.h"
+#include "ui/frames/SECMDIMenuBar.h"
 #include "ui/frames/SECMenuBar.h"
 #include "ui/frames/SECToolBarManager.h"
 
@@ -84,6 +87,29 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(CMenuBarFrame, SECMDIFrameWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+// The same with the MDI menu bar: a maximised child's buttons on it.
+class CMdiMenuBarFrame : public SECMDIFrameWnd
+{
+public:
+    CMdiMenuBarFrame() { SetMenuBar(&m_bar); }
+    SECMDIMenuBar m_bar;
+
+    int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        if (SECMDIFrameWnd::OnCreate(lpcs) == -1)
+            return -1;
+        if (!m_bar.Create(this, "Menu", WS_CHILD | WS_VISIBLE | CBRS_TOP, 0, 0xE807) ||
+            !m_bar.SetMenuInfo({kFrameMenu, kSheetMenu}))
+            return -1;
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CMdiMenuBarFrame, SECMDIFrameWnd)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
 
@@ -268,6 +294,45 @@ TEST(FramesGui, MenuBarFollowsTheActiveChildsTemplateAndComesBack)
     EXPECT_FALSE(pFrame->AddMenus(2, kToolsMenu, 4711)) << "4711 is no menu";
     EXPECT_NE(nullptr, pFrame->GetMenuForResource(kToolsMenu)) << "the menus before the missing one stay";
     EXPECT_TRUE(pFrame->AddMenus(0));
+    pFrame->DestroyWindow();
+    theApp.m_pMainWnd = nullptr;
+}
+
+TEST(FramesGui, MaximisedChildsButtonsComeAndGoOnTheMdiMenuBar)
+{
+    CMultiDocTemplate* pTemplate = SheetTemplate();
+    auto* pFrame = new CMdiMenuBarFrame;
+    theApp.m_pMainWnd = pFrame;
+    ASSERT_TRUE(pFrame->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
+    pFrame->ShowWindow(SW_SHOW);
+    Pump();
+    SECMDIMenuBar& bar = pFrame->m_bar;
+    const auto shown = [&] {
+        const int nLast = bar.GetButtonCount() - 1;
+        const bool bIcon = !(bar.GetButton(0)->m_nStyle & TBBS_HIDDEN_BIT);
+        const bool bCaption = !(bar.GetButton(nLast)->m_nStyle & TBBS_HIDDEN_BIT);
+        EXPECT_EQ(bIcon, bCaption);
+        return bIcon && bCaption;
+    };
+    ASSERT_EQ(bar.GetIconButton(), bar.GetButton(0));
+    EXPECT_FALSE(shown());
+
+    CDocument* pDoc = pTemplate->OpenDocumentFile(nullptr);
+    ASSERT_NE(nullptr, pDoc);
+    Pump();
+    EXPECT_FALSE(shown()) << "not maximised";
+    pFrame->MDIMaximize(pFrame->MDIGetActive());
+    Pump();
+    EXPECT_TRUE(shown()) << "the child's size change refreshes the buttons";
+    EXPECT_EQ(bar.GetCaptionButton(), bar.GetButton(bar.GetButtonCount() - 1));
+    pFrame->RecalcLayout();   // what the idle time would do
+    pFrame->UpdateWindow();
+    Shot(pFrame, "mdi_menu_bar_maximised");
+
+    pDoc->OnCloseDocument();
+    Pump();
+    EXPECT_EQ(kFrameMenu, bar.GetCurrentMenuId());
+    EXPECT_FALSE(shown()) << "back on the frame's own menu";
     pFrame->DestroyWindow();
     theApp.m_pMainWnd = nullptr;
 }
