@@ -546,6 +546,14 @@ void SECMDIFrameWnd::RecalcLayout(BOOL bNotify)
 
 // Bar state and floating in the main window ---------------------------------------
 
+BOOL SECMDIFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
+{
+    SECMenuBar* pMenuBar = GetMenuBar();
+    if (pMenuBar != nullptr && lpRectBorder != nullptr && CRect(*lpRectBorder).IsRectNull())
+        pMenuBar->m_bIgnoreHide = TRUE;
+    return CMDIFrameWnd::NegotiateBorderSpace(nBorderCmd, lpRectBorder);
+}
+
 void SECMDIFrameWnd::LoadBarState(LPCTSTR pszSection)
 {
     m_features.LoadBarState(pszSection);

@@ -84,6 +84,9 @@ public:
     // A bar floating in an MDI child shows and hides with the child.
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay) override;
     void RecalcLayout(BOOL bNotify = TRUE) override;
+    // An empty border (an in-place frame giving its room back) must not
+    // hide the menu bar: its next hide request is ignored.
+    BOOL NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder) override;
     // The client area the bars left after the last layout.
     CRect GetLayoutRect() const { return m_rcLayout; }
     // Set while a bar moves into or out of an MDI child.

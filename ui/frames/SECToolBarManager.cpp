@@ -6,6 +6,8 @@
 #include "ui/frames/SECControlBarInfo.h"
 #include "ui/frames/SECCustomToolBar.h"
 #include "ui/frames/SECCustomToolBarInfoEx.h"
+#include "ui/frames/SECFrameWnd.h"
+#include "ui/frames/SECMDIFrameWnd.h"
 #include "ui/frames/SECToolBarsDlg.h"
 
 #include <algorithm>
@@ -19,6 +21,7 @@ CProfileStore& ManagerStore()
 }
 
 constexpr DWORD kBarStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM | CBRS_SIZE_DYNAMIC;
+constexpr UINT kMenuBarTitleString = 20619;   // "Menu bar"
 
 } // namespace
 
@@ -69,8 +72,19 @@ BOOL SECToolBarManager::GetDefaultButtons(UINT nID, UINT& nCount, const UINT*& p
     return FALSE;
 }
 
+SECMenuBar* SECToolBarManager::FrameMenuBar() const
+{
+    if (auto* pMDIFrame = dynamic_cast<SECMDIFrameWnd*>(m_pFrameWnd))
+        return pMDIFrame->GetMenuBar();
+    if (auto* pFrame = dynamic_cast<SECFrameWnd*>(m_pFrameWnd))
+        return pFrame->GetMenuBar();
+    return nullptr;
+}
+
 SECMenuBar* SECToolBarManager::GetMenuBar() const
 {
+    if (SECMenuBar* pMenuBar = FrameMenuBar())
+        return pMenuBar;
     for (SECCustomToolBar* pBar : GetToolBars())
         if (auto* pMenuBar = dynamic_cast<SECMenuBar*>(pBar))
             return pMenuBar;
@@ -236,10 +250,40 @@ SECCustomToolBar* SECToolBarManager::NewToolBar(UINT nID, LPCTSTR lpszTitle)
     return pBar;
 }
 
+// The application owns the menu bar object, so it is never auto-deleted.
+SECMenuBar* SECToolBarManager::CreateMenuBarWindow(UINT nID, LPCTSTR lpszTitle)
+{
+    SECMenuBar* pMenuBar = FrameMenuBar();
+    if (pMenuBar == nullptr || pMenuBar->m_hWnd != nullptr)
+        return nullptr;
+    pMenuBar->SetManager(this);
+    pMenuBar->SetBmpMgr(m_pBmpMgr);
+    if (!pMenuBar->CreateEx(BarExStyle(), m_pFrameWnd, BarStyle(), nID, lpszTitle))
+        return nullptr;
+    ApplyImageSize(pMenuBar);
+    return pMenuBar;
+}
+
+void SECToolBarManager::ResetMenuBar()
+{
+    CString strTitle;
+    if (!strTitle.LoadString(kMenuBarTitleString))
+        strTitle = "Menu bar";
+    SECMenuBar* pMenuBar = CreateMenuBarWindow(kMenuBarID, strTitle);
+    if (pMenuBar == nullptr)
+        return;
+    pMenuBar->SetButtons(m_menuBarButtons.data(), (int)m_menuBarButtons.size());
+    // New buttons show every menu's popups until the active mask hides them.
+    pMenuBar->SetMenuMask(pMenuBar->GetMenuMask(), FALSE);
+    pMenuBar->EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrameWnd->DockControlBar(pMenuBar, AFX_IDW_DOCKBAR_TOP, nullptr);
+}
+
 void SECToolBarManager::ResetToDefaults()
 {
     if (m_pFrameWnd == nullptr)
         return;
+    ResetMenuBar();
     for (const SECDefaultToolBar& def : m_defaults) {
         SECCustomToolBar* pBar = NewToolBar(def.nID, def.strTitle);
         if (pBar == nullptr)
@@ -318,6 +362,15 @@ SECControlBarInfoEx* SECToolBarManager::CreateBarInfoEx(SECControlBarInfo* pInfo
 
 CControlBar* SECToolBarManager::CreateBar(SECControlBarInfo* pInfo, CFrameWnd*)
 {
+    if (pInfo->m_nTypeID == kMenuBarTypeID) {
+        SECMenuBar* pMenuBar = CreateMenuBarWindow(pInfo->m_nBarID, nullptr);
+        if (pMenuBar == nullptr)
+            return nullptr;
+        if (m_pOwner != nullptr)
+            pMenuBar->SetOwner(m_pOwner);
+        pMenuBar->EnableDocking(CBRS_ALIGN_ANY);
+        return pMenuBar;
+    }
     if (pInfo->m_nTypeID != kCustomToolBarTypeID)
         return nullptr;
     SECCustomToolBar* pBar = NewToolBar(pInfo->m_nBarID, nullptr);

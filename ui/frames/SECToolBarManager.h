@@ -3,10 +3,10 @@
 // holds any, keeps the frame-wide options (ToolTips, CoolLook,
 // LargeButtons), shares one image manager and button map with every custom
 // toolbar of the frame, makes user toolbars, tells the dock state how to
-// save and re-make toolbars, and carries the customise mode in which
-// buttons are dragged between bars.
-//
-// Not yet: the menu bar.
+// save and re-make toolbars and the menu bar, and carries the customise
+// mode in which buttons are dragged between bars. The frame's menu bar
+// object, which the application makes, gets its window, buttons and dock
+// place from the manager.
 #pragma once
 
 #include "framework/Framework.h"
@@ -46,7 +46,7 @@ public:
     const SECBtnMapEntry* GetSecondButtonMap() const { return m_pSecondBtnMap; }
     // The menu bar's map of its buttons (the menu bar keeps it).
     void SetSecondButtonMap(const SECBtnMapEntry* pMap) { m_pSecondBtnMap = pMap; }
-    // The frame's menu bar, or NULL.
+    // The frame's menu bar (else a menu bar among its bars), or NULL.
     SECMenuBar* GetMenuBar() const;
     // Builds the frame's menu bar from the menus; FALSE without a menu bar
     // or when no menu yields a popup.
@@ -132,6 +132,11 @@ private:
     DWORD BarStyle() const;
     DWORD BarExStyle() const;
     SECCustomToolBar* NewToolBar(UINT nID, LPCTSTR lpszTitle);
+    // The menu-bar object of a SECMDIFrameWnd or SECFrameWnd, or NULL.
+    SECMenuBar* FrameMenuBar() const;
+    // NULL without a menu-bar object or when its window exists already.
+    SECMenuBar* CreateMenuBarWindow(UINT nID, LPCTSTR lpszTitle);
+    void ResetMenuBar();
 
     CFrameWnd* m_pFrameWnd;
     CWnd* m_pOwner;

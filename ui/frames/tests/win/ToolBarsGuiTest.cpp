@@ -12,6 +12,7 @@
 #include "app/tests/Screenshot.h"
 #include "res/ToolBarsRes.h"
 #include "framework/MiniFrameWnd.h"
+#include "ui/frames/SECControlBarInfo.h"
 #include "ui/frames/SECCustomToolBar.h"
 #include "ui/frames/SECMDIFrameWnd.h"
 #include "ui/frames/SECMenuBar.h"
@@ -720,6 +721,118 @@ TEST(ToolBars, FrameAndFloatingBarsLookActiveWhileTheToolbarsDialogIsOpen)
     EXPECT_TRUE(g_activeRun.bFloatingActive);
     EXPECT_TRUE(g_activeRun.bFloatingActiveWhenFocused);
     EXPECT_FALSE(g_activeRun.bFrameStaysActiveWhenFocused);
+    pFrame->DestroyWindow();
+    Pump();
+}
+
+// An MDI frame whose manager has no default toolbars; with a menu-bar object
+// of the application when asked.
+class CMenuBarManagerFrame : public SECMDIFrameWnd
+{
+public:
+    explicit CMenuBarManagerFrame(bool bMenuBar)
+    {
+        if (bMenuBar)
+            SetMenuBar(&m_bar);
+    }
+    ~CMenuBarManagerFrame() override { SetControlBarManager(nullptr); }
+
+    SECToolBarManager m_manager{this};
+    SECMenuBar m_bar;   // after the manager: it leaves the manager's map
+
+    int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        if (SECMDIFrameWnd::OnCreate(lpcs) == -1)
+            return -1;
+        EnableDocking(CBRS_ALIGN_ANY);
+        SetControlBarManager(&m_manager);
+        m_manager.SetMenuInfo({7001});
+        LoadBarState(kMenuBarProfile);
+        m_manager.LoadState(kMenuBarProfile);
+        return 0;
+    }
+    static constexpr const char* kMenuBarProfile = "MenuBarTest";
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CMenuBarManagerFrame, SECMDIFrameWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+CMenuBarManagerFrame* NewMenuBarFrame(bool bMenuBar)
+{
+    auto* pFrame = new CMenuBarManagerFrame(bMenuBar);
+    if (!pFrame->Create(nullptr, "Menu bar", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CRect(0, 0, 700, 400)))
+        return nullptr;
+    pFrame->ShowWindow(SW_SHOW);
+    pFrame->RecalcLayout();
+    Pump(100);
+    return pFrame;
+}
+
+TEST(ToolBars, ManagerMakesTheFramesMenuBarAndRemakesItWithTheLayout)
+{
+    AfxGetApp()->GetProfileStore().WriteInt("MenuBarTest-Summary", "Bars", 0);
+    CMenuBarManagerFrame* pFrame = NewMenuBarFrame(true);
+    ASSERT_NE(nullptr, pFrame);
+
+    // No saved layout: the manager makes the menu bar and docks it on top.
+    SECMenuBar* pBar = &pFrame->m_bar;
+    ASSERT_NE(nullptr, pBar->m_hWnd);
+    EXPECT_EQ((int)kMenuBarID, pBar->GetDlgCtrlID());
+    CString strTitle;
+    pBar->GetWindowText(strTitle);
+    EXPECT_EQ("Menu bar", strTitle);
+    EXPECT_EQ(pFrame->GetControlBar(AFX_IDW_DOCKBAR_TOP), pBar->m_pDockBar);
+    EXPECT_EQ(&pFrame->m_manager, pBar->GetManager());
+    EXPECT_EQ(kMenuBarTypeID, pFrame->m_manager.GetBarTypeID(pBar));
+    int nCount = 0;
+    const UINT* pIDs = nullptr;
+    pFrame->m_manager.GetMenuBarButtons(nCount, pIDs);
+    ASSERT_EQ(3, nCount);
+    EXPECT_EQ(std::vector<UINT>(pIDs, pIDs + nCount), Buttons(pBar));
+    ASSERT_NE(nullptr, dynamic_cast<SECTBMenuBtn*>(pBar->GetButton(1)));
+    EXPECT_STREQ("&Edit", static_cast<SECTBMenuBtn*>(pBar->GetButton(1))->m_strCaption);
+
+    // Only an empty border makes the bar ignore its next hide, once.
+    CRect rcSome(0, 20, 0, 0), rcNone(0, 0, 0, 0);
+    pFrame->NegotiateBorderSpace(2, &rcSome);
+    EXPECT_FALSE(pBar->m_bIgnoreHide);
+    pFrame->NegotiateBorderSpace(3, &rcNone);
+    EXPECT_TRUE(pBar->m_bIgnoreHide);
+    pBar->DelayShow(FALSE);
+    EXPECT_FALSE(pBar->m_bIgnoreHide);
+
+    // Docked on the left and saved, it comes back there in a new frame.
+    pFrame->DockControlBar(pBar, AFX_IDW_DOCKBAR_LEFT);
+    pFrame->RecalcLayout();
+    Pump(100);
+    const std::vector<UINT> buttons = Buttons(pBar);
+    pFrame->SaveBarState(CMenuBarManagerFrame::kMenuBarProfile);
+    pFrame->DestroyWindow();
+    Pump(100);
+    pFrame = NewMenuBarFrame(true);
+    ASSERT_NE(nullptr, pFrame);
+    pBar = &pFrame->m_bar;
+    ASSERT_NE(nullptr, pBar->m_hWnd);
+    EXPECT_EQ(pBar, pFrame->GetControlBar(kMenuBarID));
+    EXPECT_EQ(pFrame->GetControlBar(AFX_IDW_DOCKBAR_LEFT), pBar->m_pDockBar);
+    EXPECT_EQ(buttons, Buttons(pBar));
+    pBar->GetWindowText(strTitle);
+    EXPECT_EQ("Menu bar", strTitle);
+    EXPECT_FALSE(pBar->m_bAutoDelete) << "the application's object";
+    pFrame->DestroyWindow();
+    Pump(100);
+
+    // A frame without a menu-bar object gets none, even from that layout.
+    pFrame = NewMenuBarFrame(false);
+    ASSERT_NE(nullptr, pFrame);
+    EXPECT_EQ(nullptr, pFrame->GetControlBar(kMenuBarID));
+    EXPECT_EQ(nullptr, pFrame->m_bar.m_hWnd);
+    SECControlBarInfo info;
+    info.m_nTypeID = kMenuBarTypeID;
+    info.m_nBarID = kMenuBarID;
+    EXPECT_EQ(nullptr, pFrame->m_manager.CreateBar(&info, pFrame));
     pFrame->DestroyWindow();
     Pump();
 }
