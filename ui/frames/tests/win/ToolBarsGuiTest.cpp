@@ -212,11 +212,15 @@ CToolBarFrame* NewFrame()
     return pFrame;
 }
 
+// Wine puts a child's painting on the screen a little later: paint, let it
+// through, then take the picture.
 void Shot(CWnd* pWnd, const char* pszName)
 {
+    pWnd->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    Pump(300);
     const char* pszDir = ::getenv("G7K_BINARY_DIR");
     const std::string strPath = std::string(pszDir ? pszDir : ".") + "/ui_frames_toolbars_" + pszName + ".bmp";
-    SaveWindowBitmap(pWnd->m_hWnd, strPath.c_str());
+    SaveWindowBitmap(pWnd->m_hWnd, strPath.c_str(), false);
 }
 
 std::vector<UINT> Buttons(SECCustomToolBar* pBar)
@@ -322,6 +326,8 @@ TEST(ToolBars, DefaultsClicksBusyLargeButtonsCustomiseAndRestart)
     pUser->GetWindowText(strTitle);
     EXPECT_EQ("ToolBar1", strTitle);
     EXPECT_EQ(std::vector<UINT>{57603}, Buttons(pUser));
+    EXPECT_TRUE(pUser->IsFloating());
+    EXPECT_TRUE(pUser->IsWindowVisible());
     Shot(pFrame, "restored");
     pFrame->DestroyWindow();
     Pump();
