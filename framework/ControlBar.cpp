@@ -22,6 +22,7 @@ BEGIN_MESSAGE_MAP(CControlBar, CWnd)
     ON_WM_ERASEBKGND()
     ON_WM_MOUSEACTIVATE()
     ON_WM_CTLCOLOR()
+    ON_WM_TIMER()
     ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdate)
@@ -47,6 +48,12 @@ bool IsNotifyForOwner(UINT message)
         return true;
     }
     return false;
+}
+
+// A pressed button (or a menu) has the status line to itself.
+bool IsMousePressed()
+{
+    return ::GetCapture() != nullptr || ::GetKeyState(VK_LBUTTON) < 0 || ::GetKeyState(VK_RBUTTON) < 0;
 }
 
 } // namespace
@@ -91,6 +98,10 @@ int CControlBar::OnCreate(LPCREATESTRUCT lpcs)
 
 void CControlBar::OnDestroy()
 {
+    KillTimer(kFlyByWaitTimer);
+    KillTimer(kFlyByCheckTimer);
+    m_flyBy.Reset();
+    m_nStateFlags &= ~statusSet;
     // Out of the dock bar's array only: empty floating frames go by themselves.
     if (m_pDockBar != nullptr) {
         int nPos = DockArray::Find(m_pDockBar->m_arrBars, this);
@@ -133,6 +144,8 @@ void CControlBar::SetBarStyle(DWORD dwStyle)
         return;
     DWORD dwOld = m_dwStyle;
     m_dwStyle = dwStyle;
+    if ((dwOld & CBRS_FLYBY) && !(dwStyle & CBRS_FLYBY) && m_hWnd != nullptr)
+        ApplyFlyBy(m_flyBy.Stop());
     OnBarStyleChange(dwOld, dwStyle);
 }
 
@@ -321,7 +334,107 @@ LRESULT CControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return pOwner->SendMessage(message, wParam, lParam);
 }
 
-BOOL CControlBar::PreTranslateMessage(MSG* pMsg) { return CWnd::PreTranslateMessage(pMsg); }
+BOOL CControlBar::PreTranslateMessage(MSG* pMsg)
+{
+    // Fly-by only watches: the message goes on as it is.
+    if ((m_dwStyle & CBRS_FLYBY) && !IsDockBar() && m_hWnd != nullptr) {
+        switch (pMsg->message) {
+        case WM_MOUSEMOVE:
+            if (!(pMsg->wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)))
+                ApplyFlyBy(m_flyBy.OnMove(FlyByHitAt(pMsg->pt)));
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            ApplyFlyBy(m_flyBy.OnMove(0));   // no prompt waits through a press
+            break;
+        }
+    }
+    return CWnd::PreTranslateMessage(pMsg);
+}
+
+// Fly-by ----------------------------------------------------------------------
+
+int CControlBar::FlyByHitAt(CPoint ptScreen) const
+{
+    if (!(m_dwStyle & CBRS_FLYBY) || ::GetActiveWindow() == nullptr || !IsWindowVisible())
+        return 0;
+    HWND hWndAt = ::WindowFromPoint(ptScreen);
+    if (hWndAt != m_hWnd && !::IsChild(m_hWnd, hWndAt))
+        return 0;
+    CPoint pt = ptScreen;
+    ScreenToClient(&pt);
+    const int nHit = OnToolHitTest(pt, nullptr);
+    return nHit > 0 ? nHit : 0;
+}
+
+void CControlBar::ResetTimer(UINT nEvent, UINT nTime)
+{
+    KillTimer(kFlyByWaitTimer);
+    KillTimer(kFlyByCheckTimer);
+    SetTimer(nEvent, nTime, nullptr);
+}
+
+BOOL CControlBar::SetStatusText(INT_PTR nHit)
+{
+    CWnd* pOwner = GetOwner();
+    if (pOwner == nullptr || pOwner == this)
+        return FALSE;
+    if (nHit == -1) {
+        m_nStateFlags &= ~statusSet;
+        pOwner->SendMessage(WM_POPMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+    } else {
+        m_nStateFlags |= statusSet;
+        pOwner->SendMessage(WM_SETMESSAGESTRING, (WPARAM)nHit);
+    }
+    return TRUE;
+}
+
+void CControlBar::ApplyFlyBy(const CFlyBy::Step& step)
+{
+    if (step.nShow > 0)
+        SetStatusText(step.nShow);
+    if (step.bRestore)
+        SetStatusText(-1);
+    switch (step.timer) {
+    case CFlyBy::timerKeep:
+        break;
+    case CFlyBy::timerStop:
+        KillTimer(kFlyByWaitTimer);
+        KillTimer(kFlyByCheckTimer);
+        break;
+    case CFlyBy::timerWait:
+        ResetTimer(kFlyByWaitTimer, CFlyBy::kWaitDelay);
+        break;
+    case CFlyBy::timerCheck:
+        ResetTimer(kFlyByCheckTimer, CFlyBy::kCheckDelay);
+        break;
+    }
+}
+
+void CControlBar::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kFlyByWaitTimer && nIDEvent != kFlyByCheckTimer) {
+        CWnd::OnTimer(nIDEvent);
+        return;
+    }
+    if (IsMousePressed()) {
+        if (nIDEvent == kFlyByWaitTimer)
+            ApplyFlyBy(m_flyBy.OnWaitElapsed(0));
+        return;
+    }
+    CPoint pt;
+    ::GetCursorPos(&pt);
+    const int nHit = FlyByHitAt(pt);
+    if (nIDEvent == kFlyByWaitTimer) {
+        ApplyFlyBy(m_flyBy.OnWaitElapsed(nHit));
+        return;
+    }
+    // Another text took the status line: it is not ours to take back.
+    auto* pFrame = dynamic_cast<CFrameWnd*>(GetOwner());
+    const bool bStillOurs = pFrame == nullptr || pFrame->GetLastMessageID() == (UINT)m_flyBy.GetShown();
+    ApplyFlyBy(m_flyBy.OnCheck(nHit, bStillOurs));
+}
 
 LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
 {

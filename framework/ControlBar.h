@@ -5,13 +5,17 @@
 // follows the frame's idle command update. Shows and hides may be delayed to
 // the next layout so that several bars change together.
 //
-// Not yet: fly-by status text, the help hit test and the print-preview tooltip
-// relay of the classic library.
+// With CBRS_FLYBY the owner frame's status line shows the prompt of the
+// button the mouse rests over (CFlyBy decides when).
+//
+// Not yet: the help hit test and the print-preview tooltip relay of the
+// classic library.
 #pragma once
 
 #include "framework/Wnd.h"
 #include "framework/BarStyles.h"
 #include "framework/Collections.h"
+#include "framework/FlyBy.h"
 
 class CDockBar;
 class CDockContext;
@@ -70,6 +74,13 @@ public:
     // nElements records of cbElement bytes each, zeroed, in m_pData.
     BOOL AllocElements(int nElements, int cbElement);
 
+    // Fly-by: nEvent (one of the two fly-by timers) runs after nTime ms,
+    // the other one stops.
+    void ResetTimer(UINT nEvent, UINT nTime);
+    // The owner frame shows the prompt of nHit; -1 brings the idle text back.
+    BOOL SetStatusText(INT_PTR nHit);
+    enum : UINT_PTR { kFlyByWaitTimer = 0xE000, kFlyByCheckTimer = 0xE001 };
+
     BOOL PreTranslateMessage(MSG* pMsg) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void PostNcDestroy() override;
@@ -105,12 +116,17 @@ public:
     BOOL OnEraseBkgnd(CDC* pDC);
     int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    void OnTimer(UINT_PTR nIDEvent);
 
 protected:
     // A strip of the frame for a visible bar; the base sizes it with
     // CalcDynamicLayout (CBRS_SIZE_DYNAMIC) or CalcFixedLayout.
     virtual CSize CalcLayoutSize(const AFX_SIZEPARENTPARAMS& layout);
     void EraseNonClient();
+    // The id under the mouse for fly-by; 0 when it is not over this bar.
+    int FlyByHitAt(CPoint ptScreen) const;
+    void ApplyFlyBy(const CFlyBy::Step& step);
+    CFlyBy m_flyBy;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -166,6 +166,8 @@ public:
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
     LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
+    // The id of the text the status line shows now (0 for a plain text).
+    UINT GetLastMessageID() const { return m_nIDLastMessage; }
     void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
     BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
     void OnHelp();

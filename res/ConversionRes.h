@@ -2,8 +2,9 @@
 // conversion resources beyond these numbers take 20700-20799).
 #pragma once
 
-// Options dialog and status icons.
+// Options dialog, "Replace File" question and status icons.
 #define IDD_CONVERSION_OPTIONS        158
+#define IDD_CONVERSION_REPLACE        176
 #define IDI_CONVERSION_OK             247
 #define IDI_CONVERSION_MISSING        251
 #define IDI_CONVERSION_SHORT          254
@@ -51,6 +52,11 @@
 #define IDC_CONV_GRID_CHANGE          1224
 #define IDC_CONV_TIME_STAMP           1246
 #define IDC_CONV_IGNORE_GEOMETRY      1278
+
+// "Replace File" texts.
+#define IDC_CONV_REPLACE_EXISTS       1101
+#define IDC_CONV_REPLACE_OLD          1102
+#define IDC_CONV_REPLACE_NEW          1103
 
 // Project form.
 #define IDC_CONV_FILE_COUNT           1206

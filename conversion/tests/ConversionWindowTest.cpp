@@ -10,6 +10,7 @@
 #include "conversion/ConversionDialogHooks.h"
 #include "conversion/ConversionDoc.h"
 #include "conversion/ConversionOptionDlg.h"
+#include "conversion/ConversionReplaceDlg.h"
 #include "conversion/ConversionViewport.h"
 #include "conversion/G7kHeader.h"
 #include "res/ConversionRes.h"
@@ -602,4 +603,57 @@ TEST_F(ConversionWindow, AcceleratorsSelectAllAndConvert)
     pDoc->SetModifiedFlag(FALSE);
     pDoc->GetModel()->SetModifiedFlag(FALSE);
     pDoc->OnCloseDocument();
+}
+
+namespace {
+
+// What the "Replace File" question showed, and the answer given to it.
+struct ReplaceRun
+{
+    int nAnswer = IDYES;   // a button, or IDCANCEL for Escape
+    bool bFound = false;
+    std::string strExists, strReplace, strWith;
+} g_replace;
+
+void CALLBACK AnswerReplace(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    HWND hDlg = ::FindWindowA("#32770", "Replace File");
+    if (hDlg == nullptr)
+        return;   // not open yet: the timer comes again
+    ::KillTimer(nullptr, nIDEvent);
+    auto text = [hDlg](int nID) {
+        char sz[512] = "";
+        ::GetDlgItemTextA(hDlg, nID, sz, sizeof sz);
+        return std::string(sz);
+    };
+    g_replace.bFound = true;
+    g_replace.strExists = text(IDC_CONV_REPLACE_EXISTS);
+    g_replace.strReplace = text(IDC_CONV_REPLACE_OLD);
+    g_replace.strWith = text(IDC_CONV_REPLACE_NEW);
+    if (g_replace.nAnswer == IDCANCEL)
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+    else
+        ::SendMessageA(::GetDlgItem(hDlg, g_replace.nAnswer), BM_CLICK, 0, 0);
+}
+
+} // namespace
+
+// The question names the file and both paths in upper case; Yes and No
+// answer it, Escape is No.
+TEST_F(ConversionWindow, ReplaceQuestionShowsTheFileAndAnswersYesOrNo)
+{
+    for (int nAnswer : {IDYES, IDNO, IDCANCEL}) {
+        g_replace = ReplaceRun();
+        g_replace.nAnswer = nAnswer;
+        CConversionReplaceDlg dialog("Line1.g7k", "c:\\g7kc\\data\\Line1.g7k", "c:\\g7kc\\new & old\\line1.G7K",
+                                     AfxGetMainWnd());
+        const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 100, AnswerReplace);
+        const INT_PTR nResult = dialog.DoModal();
+        ::KillTimer(nullptr, nTimer);
+        ASSERT_TRUE(g_replace.bFound) << nAnswer;
+        EXPECT_EQ(nAnswer == IDYES ? IDYES : IDNO, nResult) << nAnswer;
+    }
+    EXPECT_EQ("File 'Line1.g7k' already exists.", g_replace.strExists);
+    EXPECT_EQ("Replace:\tC:\\G7KC\\DATA\\LINE1.G7K", g_replace.strReplace);
+    EXPECT_EQ("With:\t\tC:\\G7KC\\NEW & OLD\\LINE1.G7K", g_replace.strWith);
 }

@@ -7,12 +7,14 @@
 // customise command opens the "Customize" sheet, whose palettes give copies
 // of their buttons to a toolbar, and whose menu groups give text menu
 // buttons (a menu bar's too) that drop their menus through the toolbar.
+// Resting the mouse over a button shows its prompt on the status line.
 // Screenshots of each stage.
 #include "framework/Framework.h"
 #include "app/tests/Screenshot.h"
 #include "res/ToolBarsRes.h"
 #include "framework/MiniFrameWnd.h"
 #include "ui/frames/SECControlBarInfo.h"
+#include "ui/frames/SECCustomStatusBar.h"
 #include "ui/frames/SECCustomToolBar.h"
 #include "ui/frames/SECMDIFrameWnd.h"
 #include "ui/frames/SECMenuBar.h"
@@ -103,10 +105,14 @@ public:
     SECToolBarManager m_manager;
     std::vector<UINT> m_commands;
     BOOL m_bBusy = FALSE;
+    SECCustomStatusBar m_status;
 
-    BOOL Build()
+    BOOL Build(bool bStatusBar)
     {
         if (!Create(nullptr, "Toolbars", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CRect(0, 0, 800, 500)))
+            return FALSE;
+        static const UINT kIndicators[] = {ID_SEPARATOR};
+        if (bStatusBar && (!m_status.Create(this) || !m_status.SetIndicators(kIndicators, 1)))
             return FALSE;
         EnableDocking(CBRS_ALIGN_ANY);
         SetControlBarManager(&m_manager);
@@ -200,10 +206,10 @@ public:
     }
 };
 
-CToolBarFrame* NewFrame()
+CToolBarFrame* NewFrame(bool bStatusBar = false)
 {
     auto* pFrame = new CToolBarFrame;
-    if (!pFrame->Build()) {
+    if (!pFrame->Build(bStatusBar)) {
         if (pFrame->m_hWnd)
             pFrame->DestroyWindow();
         return nullptr;
@@ -329,6 +335,70 @@ TEST(ToolBars, DefaultsClicksBusyLargeButtonsCustomiseAndRestart)
     EXPECT_TRUE(pUser->IsFloating());
     EXPECT_TRUE(pUser->IsWindowVisible());
     Shot(pFrame, "restored");
+    pFrame->DestroyWindow();
+    Pump();
+}
+
+// Fly-by: the prompt of the button the mouse rests over, at once for the
+// next button, the idle text back off the bar; a pressed button keeps its
+// own prompt; nothing without CBRS_FLYBY.
+TEST(ToolBars, FlyByShowsTheButtonPromptWhileTheMouseRestsOverIt)
+{
+    AfxGetApp()->GetProfileStore().WriteInt("ToolBarsTest-Summary", "Bars", 0);
+    CToolBarFrame* pFrame = NewFrame(true);
+    ASSERT_NE(nullptr, pFrame);
+    SECCustomToolBar* pFile = pFrame->Bar(kFileBar);
+    ASSERT_NE(nullptr, pFile);
+    ASSERT_NE(-1, pFile->CommandToIndex(57601));
+    ASSERT_NE(-1, pFile->CommandToIndex(57603));
+    EXPECT_TRUE(pFile->GetBarStyle() & CBRS_FLYBY) << "the manager's bars have it";
+    CRect rcFrame;
+    pFrame->GetWindowRect(&rcFrame);
+    const CPoint ptAway = rcFrame.CenterPoint();
+    SendMouse(0, ptAway);
+    Pump(100);
+    pFrame->SetMessageText(AFX_IDS_IDLEMESSAGE);
+    const auto status = [&] { return std::string(pFrame->m_status.GetPaneText(0)); };
+    EXPECT_EQ("Ready", status());
+
+    SendMouse(0, pFrame->ButtonPoint(kFileBar, 57601));
+    Pump();
+    EXPECT_EQ("Ready", status()) << "not before the mouse has rested";
+    Pump(600);
+    EXPECT_EQ("Open an existing document", status());
+    SendMouse(0, pFrame->ButtonPoint(kFileBar, 57603));
+    Pump(50);
+    EXPECT_EQ("Save the active document", status());
+    Shot(pFrame, "fly_by");
+    SendMouse(0, ptAway);
+    Pump(600);
+    EXPECT_EQ("Ready", status());
+
+    // Pressed and dragged off, the button's prompt stays until it is let go.
+    const CPoint ptOpen = pFrame->ButtonPoint(kFileBar, 57601);
+    SendMouse(0, ptOpen);
+    Pump(50);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, ptOpen);
+    Pump(100);
+    EXPECT_EQ("Open an existing document", status());
+    SendMouse(0, ptAway);
+    Pump(600);
+    EXPECT_EQ("Open an existing document", status());
+    SendMouse(MOUSEEVENTF_LEFTUP, ptAway);
+    Pump(200);
+    EXPECT_EQ("Ready", status());
+    EXPECT_TRUE(pFrame->m_commands.empty());
+
+    // Clearing the style takes a shown prompt back and shows no more.
+    SendMouse(0, pFrame->ButtonPoint(kFileBar, 57603));
+    Pump(600);
+    EXPECT_EQ("Save the active document", status());
+    pFile->SetBarStyle(pFile->GetBarStyle() & ~CBRS_FLYBY);
+    EXPECT_EQ("Ready", status());
+    SendMouse(0, ptOpen);
+    Pump(600);
+    EXPECT_EQ("Ready", status());
+    SendMouse(0, ptAway);
     pFrame->DestroyWindow();
     Pump();
 }
