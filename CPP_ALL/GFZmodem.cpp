@@ -33,7 +33,13 @@ class Scoped {
   T m_old;
 };
 
-constexpr uint32_t kReceiverWait = 6000;
+// The sender goes back to the last acknowledged place after this many
+// waits this long without an acknowledgement (with a full window or after
+// a frame's end): the receiver's request or its acknowledgement was lost.
+constexpr uint32_t kAckGap = 300;
+constexpr int kAckGaps = 3;
+// One-second pad time-outs before a lost ZEOF or its answer is sent again.
+constexpr int kEofPadTimeouts = 2;
 constexpr int kBackChannelGarbage = 100;
 constexpr int kBackChannelRead = 70;
 // Subpacket sizes: halved at each repositioning down to the least, doubled
@@ -43,6 +49,9 @@ constexpr int kGrowAfter = 16;
 // Least time between two repeated position requests, and the bounds of
 // the time the sender is given to answer one (twice its last answer).
 constexpr uint32_t kRequestSpacing = 1000;
+// Garbage the sender could still send after our request: a window and a
+// subpacket, with room for its escapes.
+constexpr long kStaleLimit = GFZmodem::kWindow + 2 * GFZmodem::kDataSize;
 constexpr uint32_t kLeastAnswerWait = 100;
 // One-second pad time-outs before the receiver asks again in the data
 // phase: a lost request or acknowledgement leaves both sides waiting.
@@ -207,45 +216,51 @@ int GFZmodem::SendFile() {
 
 int GFZmodem::SendFileData() {
   ReadAhead readAhead(m_readAhead);
+  // A lost answer costs a short wait, not the header search's.
+  Scoped<int> padTimeouts(m_padTimeouts, 1);
   long size = m_monitor->fileSize;
   bool counted = false;
+  m_lastReposition = -1;
   for (;;) {
     if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
     m_lastAck = m_pos;
     m_monitor->bytesDone = m_pos;
+    m_ackGaps = 0;
     // Data until the end of the file; a frame ends at a header from the
     // receiver other than an acknowledgement, which is then taken here.
     while (m_pos < size) {
-      if (SendDataFrame() < 0) return m_monitor->result;
+      int sent = SendDataFrame();
+      if (sent < 0) return m_monitor->result;
       int type = m_pendingHeader;
       m_pendingHeader = kNoHeader;
+      if (sent == kGoBack) {
+        if (GoBack() < 0) return m_monitor->result;
+        continue;
+      }
       if (type == kNoHeader) {
-        if (WaitReceiver() < 0) return m_monitor->result;
-        type = ReadFrameHeader(true);
+        int heard = AwaitReceiver();
+        if (heard < 0) return m_monitor->result;
+        type = heard == 0 ? ReadFrameHeader(true) : GF_TIMEOUT;
         // Acknowledgements that are already here are taken too, so that
         // the window reflects the latest one.
         while (type == ZACK && HeaderWaiting()) {
-          m_lastAck = std::max(m_lastAck, HeaderPosition());
+          TakeAck();
           type = ReadFrameHeader(true);
+        }
+        if (type == GF_TIMEOUT && m_monitor->result >= 0) {
+          // The receiver is silent after the frame's end: our data or its
+          // answer was lost.
+          if (GoBack() < 0) return m_monitor->result;
+          continue;
         }
       }
       switch (type) {
         case ZACK:
           Message("SendFile: received an ACK frame");
-          m_monitor->retryCount = 0;
-          m_lastAck = std::max(m_lastAck, HeaderPosition());
+          TakeAck();
           break;
         case ZRPOS:
-          m_pos = HeaderPosition();
-          Message("SendFileData: ZRPOS location %ld", m_pos);
-          if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
-          m_stream->PurgeOutput();
-          m_reposition = true;
-          m_lastAck = m_pos;
-          m_monitor->bytesDone = m_pos;
-          // Shorter subpackets lose less to each damaged byte.
-          m_blockSize = std::max(kLeastBlock, m_blockSize / 2);
-          m_cleanFrom = m_pos;
+          if (Reposition() < 0) return m_monitor->result;
           break;
         case ZRINIT:
         case ZSKIP:
@@ -264,6 +279,8 @@ int GFZmodem::SendFileData() {
     uint8_t data[4];
     Position(m_pos, data);
     if (SendBinaryHeader(ZEOF, data) < 0) return m_monitor->result;
+    // A lost ZEOF or answer is sent again after a short wait.
+    Scoped<int> eofTimeouts(m_padTimeouts, kEofPadTimeouts);
     for (bool reposition = false; !reposition;) {
       int type = ReadFrameHeader(true);
       if (type == ZRINIT || type == ZSKIP) {
@@ -290,6 +307,43 @@ int GFZmodem::SendFileData() {
   }
 }
 
+void GFZmodem::TakeAck() {
+  long pos = HeaderPosition();
+  m_monitor->retryCount = 0;
+  if (pos <= m_lastAck || pos > m_pos) return;  // stale, or not ours
+  m_lastAck = pos;
+  m_ackGaps = 0;
+}
+
+int GFZmodem::Reposition() {
+  m_pos = HeaderPosition();
+  Message("SendFileData: ZRPOS location %ld", m_pos);
+  if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
+  // What the driver still holds was sent from the wrong place.
+  m_stream->PurgeOutput();
+  m_reposition = true;
+  m_lastAck = m_pos;
+  m_ackGaps = 0;
+  m_monitor->bytesDone = m_pos;
+  // Shorter subpackets lose less to each damaged byte; a request repeated
+  // for the same place is no new damage.
+  if (m_pos != m_lastReposition) m_blockSize = std::max(kLeastBlock, m_blockSize / 2);
+  m_lastReposition = m_pos;
+  m_cleanFrom = m_pos;
+  return 0;
+}
+
+int GFZmodem::GoBack() {
+  Message("SendFileData: no answer, sending again from %ld", m_lastAck);
+  if (CountRetry(GF_TOO_MANY_RETRIES)) return m_monitor->result;
+  m_pos = m_lastAck;
+  if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
+  m_reposition = true;
+  m_ackGaps = 0;
+  m_monitor->bytesDone = m_pos;
+  return 0;
+}
+
 int GFZmodem::SendDataFrame() {
   uint8_t data[4];
   Position(m_pos, data);
@@ -297,6 +351,9 @@ int GFZmodem::SendDataFrame() {
   m_reposition = false;
   long size = m_monitor->fileSize;
   long sinceHeader = 0;
+  // The first subpacket asks for an acknowledgement at once, so that a lost
+  // header shows soon; then every half window, which keeps it open.
+  long askedAt = -kWindow;
   for (;;) {
     long room = m_blockSize;
     if (m_peerBufferSize) room = std::min(room, m_peerBufferSize - sinceHeader);
@@ -309,7 +366,9 @@ int GFZmodem::SendDataFrame() {
     long after = m_pos + n;
     sinceHeader += n;
     bool last = after >= size || (m_peerBufferSize && sinceHeader >= m_peerBufferSize);
-    int end = last ? ZCRCW : m_streaming ? ZCRCQ : ZCRCG;
+    bool ask = after - askedAt >= kWindow / 2 || sinceHeader == n;
+    int end = last ? ZCRCW : !m_streaming ? ZCRCG : ask ? ZCRCQ : ZCRCG;
+    if (end == ZCRCQ) askedAt = after;
     if (SendDataSubpacket(n, end) < 0) return m_monitor->result;
     m_pos = after;
     m_monitor->bytesDone = m_pos;
@@ -322,7 +381,10 @@ int GFZmodem::SendDataFrame() {
     if (end == ZCRCW) return 0;
     int stop = TakeBackChannel();
     if (stop < 0) return m_monitor->result;
-    if (stop > 0) return SendDataSubpacket(0, ZCRCE) < 0 ? m_monitor->result : 0;
+    if (stop > 0) {
+      if (SendDataSubpacket(0, ZCRCE) < 0) return m_monitor->result;
+      return stop == kGoBack ? kGoBack : 0;
+    }
   }
 }
 
@@ -330,7 +392,11 @@ int GFZmodem::TakeBackChannel() {
   for (;;) {
     // A full window waits for the receiver's acknowledgement.
     bool full = m_streaming && m_pos - m_lastAck >= kWindow;
-    if (full && WaitReceiver() < 0) return m_monitor->result;
+    if (full) {
+      int heard = AwaitReceiver();
+      if (heard < 0) return m_monitor->result;
+      if (heard > 0) return kGoBack;
+    }
     int back = BackChannel();
     if (back == kQuiet) {
       if (full) continue;
@@ -340,8 +406,7 @@ int GFZmodem::TakeBackChannel() {
     Message("BackChannel: backtalk ZCAN/ZPAD");
     int type = ReadFrameHeader(true);
     if (type == ZACK) {
-      m_lastAck = std::max(m_lastAck, HeaderPosition());
-      m_monitor->retryCount = 0;
+      TakeAck();
       continue;
     }
     if (m_monitor->result < 0) return m_monitor->result;
@@ -352,15 +417,18 @@ int GFZmodem::TakeBackChannel() {
   }
 }
 
-int GFZmodem::WaitReceiver() {
+int GFZmodem::AwaitReceiver() {
   uint32_t start = GFTickCount();
   while (!Waiting()) {
     if (CheckAbort() || SilenceLimitPassed()) return m_monitor->result;
-    if (GFElapsed(start, kReceiverWait)) {
-      if (CountRetry(GF_TOO_MANY_RETRIES)) return m_monitor->result;
+    if (GFElapsed(start, kAckGap)) {
+      if (++m_ackGaps >= kAckGaps) {
+        m_ackGaps = 0;
+        return 1;
+      }
       start = GFTickCount();
     }
-    int idle = m_stream->Pause(GF_WAIT_INPUT, start, int(kReceiverWait));
+    int idle = m_stream->Pause(GF_WAIT_INPUT, start, int(kAckGap));
     if (idle < 0) return Fail(idle);
   }
   return 0;
@@ -664,12 +732,13 @@ void GFZmodem::EofPortCheckAfter() {
 }
 
 void GFZmodem::RequestPosition(bool force) {
-  if (!force && !GFElapsed(m_lastRequest, kRequestSpacing)) return;
+  if (!force && !GFElapsed(m_lastRequest, m_answerWait)) return;
   // One error per request, not one per burst of the data that was already
   // on its way when we asked.
   if (CountRetry(GF_TOO_MANY_ERRORS)) return;
   m_lastRequest = GFTickCount();
   m_wrongHeaders = 0;
+  m_staleBytes = 0;
   SendFilePosition(ZRPOS, m_rxPos);
 }
 
@@ -692,14 +761,20 @@ int GFZmodem::ReadFileData() {
   for (;;) {
     if (m_monitor->result < 0 || CheckAbort()) return m_monitor->result;
     int type = ReadFrameHeader(true);
+    m_staleBytes += m_garbage;
     if (type < 0) {
       if (m_monitor->result < 0) {
         Message("ReadFileData: Fatal error on header");
         return m_monitor->result;
       }
-      // Silence means the request or an acknowledgement was lost; garbage
-      // is mostly data that was already on its way when we asked.
-      RequestPosition(type == GF_TIMEOUT);
+      // Silence means the request or an acknowledgement was lost, and a
+      // damaged header may have been the sender's answer. Garbage is data
+      // that was already on its way when we asked, until there is more of
+      // it than the sender could still have had in hand.
+      if (type == GF_TIMEOUT || m_staleBytes > kStaleLimit)
+        RequestPosition(true);
+      else if (m_damagedHeader)
+        RequestPosition(false);
       continue;
     }
     if (type == ZEOF) {
@@ -735,6 +810,7 @@ int GFZmodem::ReadFileData() {
       m_answerWait = std::min(kRequestSpacing, std::max(kLeastAnswerWait, 2 * took));
       m_wrongHeaders = -1;
     }
+    m_staleBytes = 0;
     if (ReadFrameData() < 0) return m_monitor->result;
   }
 }

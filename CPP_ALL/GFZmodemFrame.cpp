@@ -97,6 +97,7 @@ bool GFZmodem::SilenceLimitPassed() {
 
 int GFZmodem::ReadFrameHeader(bool once) {
   m_garbage = 0;
+  m_damagedHeader = false;
   for (;;) {
     int type = GetPad();
     if (type == 0) {
@@ -139,6 +140,7 @@ int GFZmodem::ReadFrameHeader(bool once) {
       return frame;
     }
     Message("ReadFrameHeader: Frame type %d", frame);
+    m_damagedHeader = frame != GF_TIMEOUT && (type == ZBIN || type == ZHEX || type == ZBIN32);
     if (m_monitor->result < 0 || SilenceLimitPassed()) return m_monitor->result;
     // A silent line counts like a damaged one, or a cut line would keep a
     // transfer waiting until someone aborts it. The data phase counts its
