@@ -38,10 +38,16 @@ class Scoped {
 // a frame's end): the receiver's request or its acknowledgement was lost.
 constexpr uint32_t kAckGap = 300;
 constexpr int kAckGaps = 3;
-// One-second pad time-outs before a lost ZEOF or its answer is sent again.
+// A frame sent after a purge goes back sooner: when its first subpacket's
+// acknowledgement is three times later than usual, though not before this.
+constexpr uint32_t kLeastFirstAckWait = 50;
+// One-second pad time-outs before a lost ZEOF or its answer is sent again,
+// and the same for a lost file offer.
 constexpr int kEofPadTimeouts = 2;
+constexpr int kOfferPadTimeouts = 2;
 constexpr int kBackChannelGarbage = 100;
 constexpr int kBackChannelRead = 70;
+constexpr int kBackChannelWait = 100;
 // Subpacket sizes: halved at each repositioning down to the least, doubled
 // once that many of them have been acknowledged without one.
 constexpr int kLeastBlock = 32;
@@ -181,6 +187,8 @@ bool GFZmodem::PrepareFile() {
 
 int GFZmodem::SendFile() {
   if (m_peerFlags & CANFC32) Message("Sending with CRC-32");
+  // A lost offer is made again after a short wait.
+  Scoped<int> padTimeouts(m_padTimeouts, kOfferPadTimeouts);
   uint8_t data[4] = {0, 0, uint8_t(m_fileManagement), uint8_t(m_requestResume ? ZCRESUM : 0)};
   bool offer = true;
   for (;;) {
@@ -200,16 +208,16 @@ int GFZmodem::SendFile() {
       m_pos = HeaderPosition();
       return SendFileData();
     }
-    if (type == ZRINIT) continue;
     if (m_monitor->result < 0) break;
-    if (type == GF_TIMEOUT) {
-      offer = true;  // the offer or its answer was lost
-      continue;
-    }
-    if (type >= 0) {
+    // A ZRINIT with another header right behind it repeats the greeting.
+    if (type == ZRINIT && HeaderWaiting()) continue;
+    if (type >= 0 && type != ZRINIT) {
       Message("SendFile: read frame type %d", type);
       if (CountRetry(GF_TOO_MANY_ERRORS)) break;
     }
+    // The offer or its answer was lost or damaged; the receiver's ZRINIT
+    // or ZNAK asks for it again.
+    offer = true;
   }
   return m_monitor->result;
 }
@@ -221,6 +229,7 @@ int GFZmodem::SendFileData() {
   long size = m_monitor->fileSize;
   bool counted = false;
   m_lastReposition = -1;
+  m_quickGoBacks = 0;
   for (;;) {
     if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
     m_lastAck = m_pos;
@@ -313,22 +322,41 @@ void GFZmodem::TakeAck() {
   if (pos <= m_lastAck || pos > m_pos) return;  // stale, or not ours
   m_lastAck = pos;
   m_ackGaps = 0;
+  m_quickGoBacks = 0;
+  if (m_firstAsk >= 0 && pos >= m_firstAsk) {
+    uint32_t took = GFTickCount() - m_frameStart;
+    m_firstAckTime = m_firstAckTime ? (3 * m_firstAckTime + took) / 4 : took;
+    m_firstAsk = -1;
+  }
+}
+
+bool GFZmodem::FirstAckOverdue() const {
+  if (m_firstAsk < 0 || !m_firstAckTime) return false;
+  // Doubled at each go-back in a row, for a line that has gone quiet.
+  uint32_t wait = std::max(kLeastFirstAckWait, 3 * m_firstAckTime) << std::min(m_quickGoBacks, 8);
+  return wait < kAckGap * kAckGaps && GFElapsed(m_frameStart, wait);
 }
 
 int GFZmodem::Reposition() {
   m_pos = HeaderPosition();
   Message("SendFileData: ZRPOS location %ld", m_pos);
   if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
+  // A request further on is progress too: the retries start over.
+  if (m_pos > m_lastAck) m_monitor->retryCount = 0;
   // What the driver still holds was sent from the wrong place.
   m_stream->PurgeOutput();
   m_reposition = true;
   m_lastAck = m_pos;
   m_ackGaps = 0;
   m_monitor->bytesDone = m_pos;
-  // Shorter subpackets lose less to each damaged byte; a request repeated
-  // for the same place is no new damage.
-  if (m_pos != m_lastReposition) m_blockSize = std::max(kLeastBlock, m_blockSize / 2);
+  // Shorter subpackets lose less to each damaged byte. A request repeated
+  // for the same place before our answer can have reached the receiver is
+  // no new damage.
+  bool repeated = m_pos == m_lastReposition &&
+                  !GFElapsed(m_repositionTime, std::max(kLeastFirstAckWait, m_firstAckTime));
+  if (!repeated) m_blockSize = std::max(kLeastBlock, m_blockSize / 2);
   m_lastReposition = m_pos;
+  m_repositionTime = GFTickCount();
   m_cleanFrom = m_pos;
   return 0;
 }
@@ -338,6 +366,8 @@ int GFZmodem::GoBack() {
   if (CountRetry(GF_TOO_MANY_RETRIES)) return m_monitor->result;
   m_pos = m_lastAck;
   if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
+  // What the driver still holds follows what was lost.
+  m_stream->PurgeOutput();
   m_reposition = true;
   m_ackGaps = 0;
   m_monitor->bytesDone = m_pos;
@@ -348,7 +378,14 @@ int GFZmodem::SendDataFrame() {
   uint8_t data[4];
   Position(m_pos, data);
   if (SendBinaryHeader(ZDATA, data) < 0) return m_monitor->result;
+  // After a purge nothing of ours is ahead of this frame on the line, so
+  // its first acknowledgement comes about as soon as the last such one did.
+  bool watchFirst = m_reposition;
   m_reposition = false;
+  m_batch.clear();
+  Scoped<bool> batching(m_batching, true);
+  m_frameStart = GFTickCount();
+  m_firstAsk = -1;
   long size = m_monitor->fileSize;
   long sinceHeader = 0;
   // The first subpacket asks for an acknowledgement at once, so that a lost
@@ -369,6 +406,7 @@ int GFZmodem::SendDataFrame() {
     bool ask = after - askedAt >= kWindow / 2 || sinceHeader == n;
     int end = last ? ZCRCW : !m_streaming ? ZCRCG : ask ? ZCRCQ : ZCRCG;
     if (end == ZCRCQ) askedAt = after;
+    if (sinceHeader == n && end != ZCRCG) m_firstAsk = watchFirst ? after : -1;
     if (SendDataSubpacket(n, end) < 0) return m_monitor->result;
     m_pos = after;
     m_monitor->bytesDone = m_pos;
@@ -390,9 +428,14 @@ int GFZmodem::SendDataFrame() {
 
 int GFZmodem::TakeBackChannel() {
   for (;;) {
+    if (FirstAckOverdue()) {
+      ++m_quickGoBacks;
+      return kGoBack;
+    }
     // A full window waits for the receiver's acknowledgement.
     bool full = m_streaming && m_pos - m_lastAck >= kWindow;
     if (full) {
+      if (FlushBatch() < 0) return m_monitor->result;
       int heard = AwaitReceiver();
       if (heard < 0) return m_monitor->result;
       if (heard > 0) return kGoBack;
@@ -402,16 +445,27 @@ int GFZmodem::TakeBackChannel() {
       if (full) continue;
       return 0;
     }
-    if (back == kNoise) return 1;
+    // Noise or a damaged header may have been a position request: what
+    // follows the last acknowledgement is sent again.
+    if (back == kNoise) return kGoBack;
     Message("BackChannel: backtalk ZCAN/ZPAD");
-    int type = ReadFrameHeader(true);
+    if (FlushBatch() < 0) return m_monitor->result;
+    int type;
+    {
+      // The rest of a header follows its pad at once: a stray pad or a
+      // damaged header must not hold up the frame.
+      Scoped<int> padWait(m_padWait, kBackChannelWait);
+      Scoped<int> charWait(m_charWait, kBackChannelWait);
+      Scoped<int> padTimeouts(m_padTimeouts, 1);
+      type = ReadFrameHeader(true);
+    }
     if (type == ZACK) {
       TakeAck();
       continue;
     }
     if (m_monitor->result < 0) return m_monitor->result;
-    // Anything else (a damaged header too) ends the frame; the next one
-    // starts with a header the receiver can check its position against.
+    if (type < 0) return kGoBack;
+    // Any other header ends the frame and is acted on.
     m_pendingHeader = type;
     return 1;
   }
@@ -421,6 +475,11 @@ int GFZmodem::AwaitReceiver() {
   uint32_t start = GFTickCount();
   while (!Waiting()) {
     if (CheckAbort() || SilenceLimitPassed()) return m_monitor->result;
+    if (FirstAckOverdue()) {
+      m_firstAsk = -1;
+      ++m_quickGoBacks;
+      return 1;
+    }
     if (GFElapsed(start, kAckGap)) {
       if (++m_ackGaps >= kAckGaps) {
         m_ackGaps = 0;
@@ -428,7 +487,8 @@ int GFZmodem::AwaitReceiver() {
       }
       start = GFTickCount();
     }
-    int idle = m_stream->Pause(GF_WAIT_INPUT, start, int(kAckGap));
+    // Short naps, so that an overdue first acknowledgement is seen soon.
+    int idle = m_stream->Pause(GF_WAIT_INPUT, GFTickCount(), int(kLeastFirstAckWait / 5));
     if (idle < 0) return Fail(idle);
   }
   return 0;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "CPP_ALL/GFChecksum.h"
 #include "CPP_ALL/GFTransfer.h"
@@ -123,6 +124,8 @@ class GFZmodem : public GFTransfer {
   void PutEscaped(uint8_t byte);
   void PutRaw(uint8_t byte) { m_out[m_outCount++] = byte; }
   int Flush();
+  // Writes the subpackets held while batching.
+  int FlushBatch();
   int SendFilePosition(int type, long pos);
   bool CountRetry(int limitCode);
   // Something valid came from the far end.
@@ -144,6 +147,9 @@ class GFZmodem : public GFTransfer {
   // run of waits without it (the acknowledgement gaps), or the error.
   int AwaitReceiver();
   void TakeAck();
+  // The acknowledgement of the first subpacket of a frame sent after a
+  // purge is much later than such acknowledgements usually are.
+  bool FirstAckOverdue() const;
   // Acts on a ZRPOS.
   int Reposition();
   // Sends again from the last acknowledged place.
@@ -196,11 +202,15 @@ class GFZmodem : public GFTransfer {
   uint32_t m_lastHeard = 0;
   bool m_watchSilence = false;  // only a running transfer has a far end
   int m_padTimeouts = 10;
+  int m_padWait = 1000;   // ms, one pad time-out
+  int m_charWait = 2500;  // ms, for each further character of a header
   bool m_countHeaderErrors = true;
   std::string m_receiveFolder;
 
   uint8_t m_out[kOutSize];
   int m_outCount = 0;
+  bool m_batching = false;  // within a data frame
+  std::vector<uint8_t> m_batch;
   int m_canCount = 0;
   int m_garbage = 0;
   bool m_damagedHeader = false;  // the last header search found one that failed its check
@@ -225,7 +235,12 @@ class GFZmodem : public GFTransfer {
   int m_blockSize = kDataSize;
   long m_cleanFrom = 0;  // acknowledged since then without a repositioning
   long m_lastReposition = -1;
+  uint32_t m_repositionTime = 0;
   int m_ackGaps = 0;
+  uint32_t m_frameStart = 0;
+  long m_firstAsk = -1;         // the first acknowledgement the frame waits for
+  uint32_t m_firstAckTime = 0;  // how long that usually takes, 0 unknown
+  int m_quickGoBacks = 0;       // for overdue first acknowledgements, since the last one
   std::string m_info;
 
   // Receiver bookkeeping.

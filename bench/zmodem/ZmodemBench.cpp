@@ -219,7 +219,7 @@ Outcome RunPaced(Column column, const fs::path& src, const fs::path& root, LineS
     o.seconds = o.complete && monitor.fileDone > 0 ? monitor.fileDone : r.oursSeconds;
   }
   if (r.wire > 0) o.efficiency = 100.0 * double(kPacedSize) / double(r.wire);
-  fs::remove_all(root);
+  if (!std::getenv("ZMODEM_BENCH_KEEP")) fs::remove_all(root);
   return o;
 }
 
@@ -362,7 +362,7 @@ int main(int argc, char** argv) {
     Print("sz -> our receiver", best[2], &best[0]);
   }
   if (g_options.paced) PacedTable(root);
-  fs::remove_all(root);
+  if (!std::getenv("ZMODEM_BENCH_KEEP")) fs::remove_all(root);
   bool ok = !g_options.unthrottled || (best[0].ok && best[1].ok && best[2].ok);
   return ok ? 0 : 1;
 }
