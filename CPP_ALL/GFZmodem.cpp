@@ -224,8 +224,10 @@ int GFZmodem::SendFile() {
 
 int GFZmodem::SendFileData() {
   ReadAhead readAhead(m_readAhead);
-  // A lost answer costs a short wait, not the header search's.
+  // A lost answer costs a short wait, not the header search's. Damaged
+  // answers are counted by the go-backs they cause, not once more here.
   Scoped<int> padTimeouts(m_padTimeouts, 1);
+  Scoped<bool> counting(m_countHeaderErrors, false);
   long size = m_monitor->fileSize;
   bool counted = false;
   m_lastReposition = -1;
