@@ -209,14 +209,14 @@ int GFZmodem::SendFile() {
       return SendFileData();
     }
     if (m_monitor->result < 0) break;
-    // A ZRINIT with another header right behind it repeats the greeting.
-    if (type == ZRINIT && HeaderWaiting()) continue;
-    if (type >= 0 && type != ZRINIT) {
+    // A ZRINIT repeats the greeting (the receiver sends one by itself and
+    // one for our ZRQINIT); a lost offer shows as silence.
+    if (type == ZRINIT) continue;
+    if (type >= 0) {
       Message("SendFile: read frame type %d", type);
       if (CountRetry(GF_TOO_MANY_ERRORS)) break;
     }
-    // The offer or its answer was lost or damaged; the receiver's ZRINIT
-    // or ZNAK asks for it again.
+    // The offer or its answer was lost or damaged, or a ZNAK asks for it.
     offer = true;
   }
   return m_monitor->result;
