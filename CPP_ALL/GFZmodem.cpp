@@ -33,9 +33,21 @@ class Scoped {
   T m_old;
 };
 
-constexpr uint32_t kReceiverWait = 6000;
+// The sender goes back to the last acknowledged place after this many
+// waits this long without an acknowledgement (with a full window or after
+// a frame's end): the receiver's request or its acknowledgement was lost.
+constexpr uint32_t kAckGap = 300;
+constexpr int kAckGaps = 3;
+// A frame sent after a purge goes back sooner: when its first subpacket's
+// acknowledgement is three times later than usual, though not before this.
+constexpr uint32_t kLeastFirstAckWait = 50;
+// One-second pad time-outs before a lost ZEOF or its answer is sent again,
+// and the same for a lost file offer.
+constexpr int kEofPadTimeouts = 2;
+constexpr int kOfferPadTimeouts = 2;
 constexpr int kBackChannelGarbage = 100;
 constexpr int kBackChannelRead = 70;
+constexpr int kBackChannelWait = 100;
 // Subpacket sizes: halved at each repositioning down to the least, doubled
 // once that many of them have been acknowledged without one.
 constexpr int kLeastBlock = 32;
@@ -43,6 +55,9 @@ constexpr int kGrowAfter = 16;
 // Least time between two repeated position requests, and the bounds of
 // the time the sender is given to answer one (twice its last answer).
 constexpr uint32_t kRequestSpacing = 1000;
+// Garbage the sender could still send after our request: a window and a
+// subpacket, with room for its escapes.
+constexpr long kStaleLimit = GFZmodem::kWindow + 2 * GFZmodem::kDataSize;
 constexpr uint32_t kLeastAnswerWait = 100;
 // One-second pad time-outs before the receiver asks again in the data
 // phase: a lost request or acknowledgement leaves both sides waiting.
@@ -172,6 +187,8 @@ bool GFZmodem::PrepareFile() {
 
 int GFZmodem::SendFile() {
   if (m_peerFlags & CANFC32) Message("Sending with CRC-32");
+  // A lost offer is made again after a short wait.
+  Scoped<int> padTimeouts(m_padTimeouts, kOfferPadTimeouts);
   uint8_t data[4] = {0, 0, uint8_t(m_fileManagement), uint8_t(m_requestResume ? ZCRESUM : 0)};
   bool offer = true;
   for (;;) {
@@ -191,61 +208,70 @@ int GFZmodem::SendFile() {
       m_pos = HeaderPosition();
       return SendFileData();
     }
-    if (type == ZRINIT) continue;
     if (m_monitor->result < 0) break;
-    if (type == GF_TIMEOUT) {
-      offer = true;  // the offer or its answer was lost
-      continue;
-    }
+    // A ZRINIT repeats the greeting (the receiver sends one by itself and
+    // one for our ZRQINIT); a lost offer shows as silence.
+    if (type == ZRINIT) continue;
     if (type >= 0) {
       Message("SendFile: read frame type %d", type);
       if (CountRetry(GF_TOO_MANY_ERRORS)) break;
     }
+    // The offer or its answer was lost or damaged, or a ZNAK asks for it.
+    offer = true;
   }
   return m_monitor->result;
 }
 
 int GFZmodem::SendFileData() {
   ReadAhead readAhead(m_readAhead);
+  // A lost answer costs a short wait, not the header search's. Damaged
+  // answers are counted by the go-backs they cause, not once more here.
+  Scoped<int> padTimeouts(m_padTimeouts, 1);
+  Scoped<bool> counting(m_countHeaderErrors, false);
   long size = m_monitor->fileSize;
   bool counted = false;
+  m_lastReposition = -1;
+  m_quickGoBacks = 0;
   for (;;) {
     if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
     m_lastAck = m_pos;
     m_monitor->bytesDone = m_pos;
+    m_ackGaps = 0;
     // Data until the end of the file; a frame ends at a header from the
     // receiver other than an acknowledgement, which is then taken here.
     while (m_pos < size) {
-      if (SendDataFrame() < 0) return m_monitor->result;
+      int sent = SendDataFrame();
+      if (sent < 0) return m_monitor->result;
       int type = m_pendingHeader;
       m_pendingHeader = kNoHeader;
+      if (sent == kGoBack) {
+        if (GoBack() < 0) return m_monitor->result;
+        continue;
+      }
       if (type == kNoHeader) {
-        if (WaitReceiver() < 0) return m_monitor->result;
-        type = ReadFrameHeader(true);
+        int heard = AwaitReceiver();
+        if (heard < 0) return m_monitor->result;
+        type = heard == 0 ? ReadFrameHeader(true) : GF_TIMEOUT;
         // Acknowledgements that are already here are taken too, so that
         // the window reflects the latest one.
         while (type == ZACK && HeaderWaiting()) {
-          m_lastAck = std::max(m_lastAck, HeaderPosition());
+          TakeAck();
           type = ReadFrameHeader(true);
+        }
+        if (type == GF_TIMEOUT && m_monitor->result >= 0) {
+          // The receiver is silent after the frame's end: our data or its
+          // answer was lost.
+          if (GoBack() < 0) return m_monitor->result;
+          continue;
         }
       }
       switch (type) {
         case ZACK:
           Message("SendFile: received an ACK frame");
-          m_monitor->retryCount = 0;
-          m_lastAck = std::max(m_lastAck, HeaderPosition());
+          TakeAck();
           break;
         case ZRPOS:
-          m_pos = HeaderPosition();
-          Message("SendFileData: ZRPOS location %ld", m_pos);
-          if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
-          m_stream->PurgeOutput();
-          m_reposition = true;
-          m_lastAck = m_pos;
-          m_monitor->bytesDone = m_pos;
-          // Shorter subpackets lose less to each damaged byte.
-          m_blockSize = std::max(kLeastBlock, m_blockSize / 2);
-          m_cleanFrom = m_pos;
+          if (Reposition() < 0) return m_monitor->result;
           break;
         case ZRINIT:
         case ZSKIP:
@@ -264,6 +290,8 @@ int GFZmodem::SendFileData() {
     uint8_t data[4];
     Position(m_pos, data);
     if (SendBinaryHeader(ZEOF, data) < 0) return m_monitor->result;
+    // A lost ZEOF or answer is sent again after a short wait.
+    Scoped<int> eofTimeouts(m_padTimeouts, kEofPadTimeouts);
     for (bool reposition = false; !reposition;) {
       int type = ReadFrameHeader(true);
       if (type == ZRINIT || type == ZSKIP) {
@@ -290,13 +318,81 @@ int GFZmodem::SendFileData() {
   }
 }
 
+void GFZmodem::TakeAck() {
+  long pos = HeaderPosition();
+  m_monitor->retryCount = 0;
+  if (pos <= m_lastAck || pos > m_pos) return;  // stale, or not ours
+  m_lastAck = pos;
+  m_ackGaps = 0;
+  m_quickGoBacks = 0;
+  if (m_firstAsk >= 0 && pos >= m_firstAsk) {
+    uint32_t took = GFTickCount() - m_frameStart;
+    m_firstAckTime = m_firstAckTime ? (3 * m_firstAckTime + took) / 4 : took;
+    m_firstAsk = -1;
+  }
+}
+
+bool GFZmodem::FirstAckOverdue() const {
+  if (m_firstAsk < 0 || !m_firstAckTime) return false;
+  // Doubled at each go-back in a row, for a line that has gone quiet.
+  uint32_t wait = std::max(kLeastFirstAckWait, 3 * m_firstAckTime) << std::min(m_quickGoBacks, 8);
+  return wait < kAckGap * kAckGaps && GFElapsed(m_frameStart, wait);
+}
+
+int GFZmodem::Reposition() {
+  m_pos = HeaderPosition();
+  Message("SendFileData: ZRPOS location %ld", m_pos);
+  if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
+  // A request further on is progress too: the retries start over.
+  if (m_pos > m_lastAck) m_monitor->retryCount = 0;
+  // What the driver still holds was sent from the wrong place.
+  m_stream->PurgeOutput();
+  m_reposition = true;
+  m_lastAck = m_pos;
+  m_ackGaps = 0;
+  m_monitor->bytesDone = m_pos;
+  // Shorter subpackets lose less to each damaged byte. A request repeated
+  // for the same place before our answer can have reached the receiver is
+  // no new damage.
+  bool repeated = m_pos == m_lastReposition &&
+                  !GFElapsed(m_repositionTime, std::max(kLeastFirstAckWait, m_firstAckTime));
+  if (!repeated) m_blockSize = std::max(kLeastBlock, m_blockSize / 2);
+  m_lastReposition = m_pos;
+  m_repositionTime = GFTickCount();
+  m_cleanFrom = m_pos;
+  return 0;
+}
+
+int GFZmodem::GoBack() {
+  Message("SendFileData: no answer, sending again from %ld", m_lastAck);
+  if (CountRetry(GF_TOO_MANY_RETRIES)) return m_monitor->result;
+  m_pos = m_lastAck;
+  if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
+  // What the driver still holds follows what was lost.
+  m_stream->PurgeOutput();
+  m_reposition = true;
+  m_ackGaps = 0;
+  m_monitor->bytesDone = m_pos;
+  return 0;
+}
+
 int GFZmodem::SendDataFrame() {
   uint8_t data[4];
   Position(m_pos, data);
   if (SendBinaryHeader(ZDATA, data) < 0) return m_monitor->result;
+  // After a purge nothing of ours is ahead of this frame on the line, so
+  // its first acknowledgement comes about as soon as the last such one did.
+  bool watchFirst = m_reposition;
   m_reposition = false;
+  m_batch.clear();
+  Scoped<bool> batching(m_batching, true);
+  m_frameStart = GFTickCount();
+  m_firstAsk = -1;
   long size = m_monitor->fileSize;
   long sinceHeader = 0;
+  // The first subpacket asks for an acknowledgement at once, so that a lost
+  // header shows soon; then every half window, which keeps it open.
+  long askedAt = -kWindow;
   for (;;) {
     long room = m_blockSize;
     if (m_peerBufferSize) room = std::min(room, m_peerBufferSize - sinceHeader);
@@ -309,7 +405,10 @@ int GFZmodem::SendDataFrame() {
     long after = m_pos + n;
     sinceHeader += n;
     bool last = after >= size || (m_peerBufferSize && sinceHeader >= m_peerBufferSize);
-    int end = last ? ZCRCW : m_streaming ? ZCRCQ : ZCRCG;
+    bool ask = after - askedAt >= kWindow / 2 || sinceHeader == n;
+    int end = last ? ZCRCW : !m_streaming ? ZCRCG : ask ? ZCRCQ : ZCRCG;
+    if (end == ZCRCQ) askedAt = after;
+    if (sinceHeader == n && end != ZCRCG) m_firstAsk = watchFirst ? after : -1;
     if (SendDataSubpacket(n, end) < 0) return m_monitor->result;
     m_pos = after;
     m_monitor->bytesDone = m_pos;
@@ -322,45 +421,76 @@ int GFZmodem::SendDataFrame() {
     if (end == ZCRCW) return 0;
     int stop = TakeBackChannel();
     if (stop < 0) return m_monitor->result;
-    if (stop > 0) return SendDataSubpacket(0, ZCRCE) < 0 ? m_monitor->result : 0;
+    if (stop > 0) {
+      if (SendDataSubpacket(0, ZCRCE) < 0) return m_monitor->result;
+      return stop == kGoBack ? kGoBack : 0;
+    }
   }
 }
 
 int GFZmodem::TakeBackChannel() {
   for (;;) {
+    if (FirstAckOverdue()) {
+      ++m_quickGoBacks;
+      return kGoBack;
+    }
     // A full window waits for the receiver's acknowledgement.
     bool full = m_streaming && m_pos - m_lastAck >= kWindow;
-    if (full && WaitReceiver() < 0) return m_monitor->result;
+    if (full) {
+      if (FlushBatch() < 0) return m_monitor->result;
+      int heard = AwaitReceiver();
+      if (heard < 0) return m_monitor->result;
+      if (heard > 0) return kGoBack;
+    }
     int back = BackChannel();
     if (back == kQuiet) {
       if (full) continue;
       return 0;
     }
-    if (back == kNoise) return 1;
+    // Noise or a damaged header may have been a position request: what
+    // follows the last acknowledgement is sent again.
+    if (back == kNoise) return kGoBack;
     Message("BackChannel: backtalk ZCAN/ZPAD");
-    int type = ReadFrameHeader(true);
+    if (FlushBatch() < 0) return m_monitor->result;
+    int type;
+    {
+      // The rest of a header follows its pad at once: a stray pad or a
+      // damaged header must not hold up the frame.
+      Scoped<int> padWait(m_padWait, kBackChannelWait);
+      Scoped<int> charWait(m_charWait, kBackChannelWait);
+      Scoped<int> padTimeouts(m_padTimeouts, 1);
+      type = ReadFrameHeader(true);
+    }
     if (type == ZACK) {
-      m_lastAck = std::max(m_lastAck, HeaderPosition());
-      m_monitor->retryCount = 0;
+      TakeAck();
       continue;
     }
     if (m_monitor->result < 0) return m_monitor->result;
-    // Anything else (a damaged header too) ends the frame; the next one
-    // starts with a header the receiver can check its position against.
+    if (type < 0) return kGoBack;
+    // Any other header ends the frame and is acted on.
     m_pendingHeader = type;
     return 1;
   }
 }
 
-int GFZmodem::WaitReceiver() {
+int GFZmodem::AwaitReceiver() {
   uint32_t start = GFTickCount();
   while (!Waiting()) {
     if (CheckAbort() || SilenceLimitPassed()) return m_monitor->result;
-    if (GFElapsed(start, kReceiverWait)) {
-      if (CountRetry(GF_TOO_MANY_RETRIES)) return m_monitor->result;
+    if (FirstAckOverdue()) {
+      m_firstAsk = -1;
+      ++m_quickGoBacks;
+      return 1;
+    }
+    if (GFElapsed(start, kAckGap)) {
+      if (++m_ackGaps >= kAckGaps) {
+        m_ackGaps = 0;
+        return 1;
+      }
       start = GFTickCount();
     }
-    int idle = m_stream->Pause(GF_WAIT_INPUT, start, int(kReceiverWait));
+    // Short naps, so that an overdue first acknowledgement is seen soon.
+    int idle = m_stream->Pause(GF_WAIT_INPUT, GFTickCount(), int(kLeastFirstAckWait / 5));
     if (idle < 0) return Fail(idle);
   }
   return 0;
@@ -664,12 +794,13 @@ void GFZmodem::EofPortCheckAfter() {
 }
 
 void GFZmodem::RequestPosition(bool force) {
-  if (!force && !GFElapsed(m_lastRequest, kRequestSpacing)) return;
+  if (!force && !GFElapsed(m_lastRequest, m_answerWait)) return;
   // One error per request, not one per burst of the data that was already
   // on its way when we asked.
   if (CountRetry(GF_TOO_MANY_ERRORS)) return;
   m_lastRequest = GFTickCount();
   m_wrongHeaders = 0;
+  m_staleBytes = 0;
   SendFilePosition(ZRPOS, m_rxPos);
 }
 
@@ -692,14 +823,20 @@ int GFZmodem::ReadFileData() {
   for (;;) {
     if (m_monitor->result < 0 || CheckAbort()) return m_monitor->result;
     int type = ReadFrameHeader(true);
+    m_staleBytes += m_garbage;
     if (type < 0) {
       if (m_monitor->result < 0) {
         Message("ReadFileData: Fatal error on header");
         return m_monitor->result;
       }
-      // Silence means the request or an acknowledgement was lost; garbage
-      // is mostly data that was already on its way when we asked.
-      RequestPosition(type == GF_TIMEOUT);
+      // Silence means the request or an acknowledgement was lost, and a
+      // damaged header may have been the sender's answer. Garbage is data
+      // that was already on its way when we asked, until there is more of
+      // it than the sender could still have had in hand.
+      if (type == GF_TIMEOUT || m_staleBytes > kStaleLimit)
+        RequestPosition(true);
+      else if (m_damagedHeader)
+        RequestPosition(false);
       continue;
     }
     if (type == ZEOF) {
@@ -735,6 +872,7 @@ int GFZmodem::ReadFileData() {
       m_answerWait = std::min(kRequestSpacing, std::max(kLeastAnswerWait, 2 * took));
       m_wrongHeaders = -1;
     }
+    m_staleBytes = 0;
     if (ReadFrameData() < 0) return m_monitor->result;
   }
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "CPP_ALL/GFChecksum.h"
 #include "CPP_ALL/GFTransfer.h"
@@ -123,6 +124,8 @@ class GFZmodem : public GFTransfer {
   void PutEscaped(uint8_t byte);
   void PutRaw(uint8_t byte) { m_out[m_outCount++] = byte; }
   int Flush();
+  // Writes the subpackets held while batching.
+  int FlushBatch();
   int SendFilePosition(int type, long pos);
   bool CountRetry(int limitCode);
   // Something valid came from the far end.
@@ -136,15 +139,29 @@ class GFZmodem : public GFTransfer {
   bool PrepareFile();
   int SendFile();
   int SendFileData();
+  // 0 when the frame ended normally, kGoBack when it ended for lack of
+  // acknowledgements, or the error.
   int SendDataFrame();
-  int WaitReceiver();
+  static constexpr int kGoBack = 2;
+  // Waits for the receiver: 0 once something came, 1 after the last of a
+  // run of waits without it (the acknowledgement gaps), or the error.
+  int AwaitReceiver();
+  void TakeAck();
+  // The acknowledgement of the first subpacket of a frame sent after a
+  // purge is much later than such acknowledgements usually are.
+  bool FirstAckOverdue() const;
+  // Acts on a ZRPOS.
+  int Reposition();
+  // Sends again from the last acknowledged place.
+  int GoBack();
   // What the receiver has sent while we send: nothing, a header (left for
   // the header search) or only noise.
   enum { kQuiet, kHeader, kNoise };
   int BackChannel();
   // Takes acknowledgements from the back channel, waiting while the window
   // is full: 0 to go on with the frame, 1 to end it (another header is
-  // pending), or the error.
+  // pending), kGoBack to end it and send again from the last acknowledged
+  // place, or the error.
   int TakeBackChannel();
   // True when the next input (line ends and flow characters skipped) is a pad.
   bool HeaderWaiting();
@@ -185,13 +202,18 @@ class GFZmodem : public GFTransfer {
   uint32_t m_lastHeard = 0;
   bool m_watchSilence = false;  // only a running transfer has a far end
   int m_padTimeouts = 10;
+  int m_padWait = 1000;   // ms, one pad time-out
+  int m_charWait = 2500;  // ms, for each further character of a header
   bool m_countHeaderErrors = true;
   std::string m_receiveFolder;
 
   uint8_t m_out[kOutSize];
   int m_outCount = 0;
+  bool m_batching = false;  // within a data frame
+  std::vector<uint8_t> m_batch;
   int m_canCount = 0;
   int m_garbage = 0;
+  bool m_damagedHeader = false;  // the last header search found one that failed its check
   int m_peerFlags = 0;
   int m_peerBufferSize = 0;
   uint8_t m_header[4] = {0, 0, 0, 0};
@@ -212,6 +234,13 @@ class GFZmodem : public GFTransfer {
   int m_pendingHeader = kNoHeader;  // read while sending, not yet acted on
   int m_blockSize = kDataSize;
   long m_cleanFrom = 0;  // acknowledged since then without a repositioning
+  long m_lastReposition = -1;
+  uint32_t m_repositionTime = 0;
+  int m_ackGaps = 0;
+  uint32_t m_frameStart = 0;
+  long m_firstAsk = -1;         // the first acknowledgement the frame waits for
+  uint32_t m_firstAckTime = 0;  // how long that usually takes, 0 unknown
+  int m_quickGoBacks = 0;       // for overdue first acknowledgements, since the last one
   std::string m_info;
 
   // Receiver bookkeeping.
@@ -224,6 +253,7 @@ class GFZmodem : public GFTransfer {
   long m_rxPos = 0;
   long m_appendBase = 0;  // appended data starts after the local file
   uint32_t m_lastRequest = 0;
+  long m_staleBytes = 0;  // garbage since our request or the last good frame
   int m_wrongHeaders = 0;  // headers for another position since our request; -1 answered
   uint32_t m_answerWait = 1000;
   std::string m_tempPath;  // where a replacing file is written until it is whole

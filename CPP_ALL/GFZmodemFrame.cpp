@@ -8,9 +8,7 @@
 #include "CPP_ALL/GFZmodem.h"
 
 namespace {
-constexpr int kPadTimeout = 1000;
 constexpr int kCanFollowTimeout = 120;
-constexpr int kHeaderCharTimeout = 2500;
 constexpr uint32_t kHexTrailerWait = 55;
 constexpr uint32_t kCrc32Residue = 0xDEBB20E3u;
 
@@ -97,6 +95,7 @@ bool GFZmodem::SilenceLimitPassed() {
 
 int GFZmodem::ReadFrameHeader(bool once) {
   m_garbage = 0;
+  m_damagedHeader = false;
   for (;;) {
     int type = GetPad();
     if (type == 0) {
@@ -139,12 +138,14 @@ int GFZmodem::ReadFrameHeader(bool once) {
       return frame;
     }
     Message("ReadFrameHeader: Frame type %d", frame);
+    m_damagedHeader = frame != GF_TIMEOUT && (type == ZBIN || type == ZHEX || type == ZBIN32);
     if (m_monitor->result < 0 || SilenceLimitPassed()) return m_monitor->result;
     // A silent line counts like a damaged one, or a cut line would keep a
     // transfer waiting until someone aborts it. The data phase counts its
     // position requests instead.
     if (m_countHeaderErrors && CountRetry(GF_TOO_MANY_ERRORS)) return m_monitor->result;
     if (once) return frame;
+    m_garbage = 0;  // the search starts over
   }
 }
 
@@ -153,7 +154,7 @@ int GFZmodem::GetPad() {
   int timeouts = 0;
   while (m_garbage < kGarbageLimit) {
     if (!Waiting() && CheckAbort()) return m_monitor->result;
-    int c = GetChar(kPadTimeout);
+    int c = GetChar(m_padWait);
     if (c == GF_TIMEOUT) {
       if (SilenceLimitPassed()) return m_monitor->result;
       if (++timeouts >= m_padTimeouts) {
@@ -190,7 +191,7 @@ int GFZmodem::GetPad() {
 int GFZmodem::ReadHeaderChar() {
   for (;;) {
     if (!Waiting() && CheckAbort()) return m_monitor->result;
-    int c = GetChar(kHeaderCharTimeout);
+    int c = GetChar(m_charWait);
     if (c < 0) return c;
     c &= 0x7F;
     if (c != XON && c != XOFF) return c;
@@ -269,13 +270,13 @@ int GFZmodem::ReadByte() {
   if (!Waiting() && CheckAbort()) return m_monitor->result;
   int c;
   do {
-    c = GetChar(kHeaderCharTimeout);
+    c = GetChar(m_charWait);
     if (c < 0 || c == GF_TIMEOUT) return c;
   } while (IsFlowChar(c));  // unescaped XON/XOFF are line noise
   if (c != ZDLE) return c;
   m_canCount = 1;
   for (;;) {
-    c = GetChar(kHeaderCharTimeout);
+    c = GetChar(m_charWait);
     if (c < 0) return c;
     if (c == ZDLE) {
       if (++m_canCount >= 5) {
@@ -441,7 +442,19 @@ int GFZmodem::SendDataSubpacket(int length, int end) {
   }
   if (end == ZCRCW) PutRaw(XON);
   m_monitor->subpacketBytes = length;
-  return Flush();
+  if (!m_batching) return Flush();
+  // Subpackets that ask for nothing go out with the next one that does:
+  // fewer, larger writes.
+  m_batch.insert(m_batch.end(), m_out, m_out + m_outCount);
+  m_outCount = 0;
+  return end == ZCRCG ? 0 : FlushBatch();
+}
+
+int GFZmodem::FlushBatch() {
+  if (m_batch.empty()) return 0;
+  int rc = WriteBuffer(m_batch.data(), int(m_batch.size()));
+  m_batch.clear();
+  return rc < 0 ? rc : 0;
 }
 
 int GFZmodem::SendFilePosition(int type, long pos) {

@@ -15,9 +15,12 @@
 
 namespace {
 constexpr int kFifo = 64;  // bytes the UART takes before the driver holds back
+constexpr size_t kDriverQueue = 16384;
 
+// Nanoseconds: a byte at 11,520 B/s is 86,805.6 ns, which whole
+// microseconds would round into a pace 0.9% too fast.
 int64_t Now() {
-  return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
       .count();
 }
 
@@ -42,14 +45,15 @@ PtyPair::~PtyPair() {
   if (m_master >= 0) ::close(m_master);
 }
 
-LineRelay::LineRelay(int a, int b, const LineShape& shape) : m_shape(shape) {
-  NonBlocking(a);
-  NonBlocking(b);
-  m_dir[0].from = a;
-  m_dir[0].to = b;
+LineRelay::LineRelay(int a, int b, const LineShape& shape) : LineRelay(a, a, b, b, shape) {}
+
+LineRelay::LineRelay(int aRead, int aWrite, int bRead, int bWrite, const LineShape& shape) : m_shape(shape) {
+  for (int fd : {aRead, aWrite, bRead, bWrite}) NonBlocking(fd);
+  m_dir[0].from = aRead;
+  m_dir[0].to = bWrite;
   m_dir[0].random = shape.seed * 2654435761u + 1;
-  m_dir[1].from = b;
-  m_dir[1].to = a;
+  m_dir[1].from = bRead;
+  m_dir[1].to = aWrite;
   m_dir[1].random = shape.seed * 40503u + 7;
   m_thread = std::thread([this] { Run(); });
 }
@@ -67,13 +71,37 @@ bool LineRelay::Hit(Direction& d, double p) {
   return double(d.random % 1000000007u) / 1000000007.0 < p;
 }
 
+void LineRelay::Purge() {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  Direction& d = m_dir[0];
+  uint8_t scratch[4096];
+  while (::read(d.from, scratch, sizeof scratch) > 0) {
+  }
+  d.driverQueue.clear();
+}
+
 void LineRelay::Take(Direction& d, int64_t now) {
-  const int64_t perByte = 1000000 / m_shape.bytesPerSecond;
+  const int64_t perByte = 1000000000 / m_shape.bytesPerSecond;
+  std::unique_lock<std::mutex> lock(m_mutex, std::defer_lock);
+  if (d.driver) {
+    lock.lock();
+    uint8_t buffer[4096];
+    ssize_t got = 0;
+    while (d.driverQueue.size() < kDriverQueue && (got = ::read(d.from, buffer, sizeof buffer)) > 0)
+      d.driverQueue.insert(d.driverQueue.end(), buffer, buffer + got);
+  }
   d.wireFree = std::max(d.wireFree, now);
   int room = kFifo - int((d.wireFree - now) / perByte);
   if (room <= 0) return;
   uint8_t buffer[kFifo];
-  ssize_t n = ::read(d.from, buffer, size_t(room));
+  ssize_t n = 0;
+  if (d.driver) {
+    n = std::min<ssize_t>(room, ssize_t(d.driverQueue.size()));
+    std::copy(d.driverQueue.begin(), d.driverQueue.begin() + n, buffer);
+    d.driverQueue.erase(d.driverQueue.begin(), d.driverQueue.begin() + n);
+  } else {
+    n = ::read(d.from, buffer, size_t(room));
+  }
   for (ssize_t i = 0; i < n; ++i) {
     d.wireFree += perByte;
     long carried = ++m_carried;
@@ -84,7 +112,7 @@ void LineRelay::Take(Direction& d, int64_t now) {
       if (d.random & 0x100) continue;  // dropped
       value ^= uint8_t(1u << (d.random >> 9 & 7));
     }
-    d.queue.push_back({value, d.wireFree + m_shape.latencyMs * 1000});
+    d.queue.push_back({value, d.wireFree + int64_t(m_shape.latencyMs) * 1000000});
   }
 }
 
@@ -112,13 +140,17 @@ void LineRelay::Run() {
 }
 
 namespace {
+// lrzsz runs on pipes of this size: on a pseudo-terminal its buffering
+// makes the relay's pace and its own figures odd.
+constexpr int kPeerPipe = 4096;
+
 bool SameFile(const std::string& a, const std::string& b) {
   std::ifstream x(a, std::ios::binary), y(b, std::ios::binary);
   if (!x || !y) return false;
   return std::equal(std::istreambuf_iterator<char>(x), {}, std::istreambuf_iterator<char>(y), {});
 }
 
-double Since(int64_t start) { return double(Now() - start) / 1e6; }
+double Since(int64_t start) { return double(Now() - start) / 1e9; }
 
 void Finish(RelayRun& r, const std::string& name, const std::string& from, const std::string& to) {
   r.same = SameFile(from + "/" + name, to + "/" + name);
@@ -134,11 +166,13 @@ RelayRun OursToRz(const std::string& name, const std::string& from, const std::s
   RelayRun r;
   PtyPeer rz;
   PtyPair ours;
-  rz.Start({"rz", "-y"}, to, to + "/../rz.log");
+  rz.StartOnPipes({"rz", "-y"}, to, to + "/../rz.log", kPeerPipe);
   int64_t start = Now();
   {
-    LineRelay line(ours.Master(), rz.Master(), shape);
+    LineRelay line(ours.Master(), ours.Master(), rz.Master(), rz.Input(), shape);
+    line.QueueOutputOfA();
     FdPort port(ours.Slave());
+    port.SetOutputPurge([&line] { line.Purge(); });
     GFComStream stream(&port);
     GFZmodem z(&stream, monitor);
     if (setup) setup(z);
@@ -158,11 +192,13 @@ RelayRun SzToOurs(const std::string& name, const std::string& from, const std::s
   RelayRun r;
   PtyPeer sz;
   PtyPair ours;
-  sz.Start({"sz", name}, from, to + "/../sz.log");
+  sz.StartOnPipes({"sz", name}, from, to + "/../sz.log", kPeerPipe);
   int64_t start = Now();
   {
-    LineRelay line(sz.Master(), ours.Master(), shape);
+    LineRelay line(ours.Master(), ours.Master(), sz.Master(), sz.Input(), shape);
+    line.QueueOutputOfA();
     FdPort port(ours.Slave());
+    port.SetOutputPurge([&line] { line.Purge(); });
     GFComStream stream(&port);
     GFZmodem z(&stream, monitor);
     z.SetReceiveFolder(to.c_str());
@@ -183,11 +219,11 @@ RelayRun SzToRz(const std::string& name, const std::string& from, const std::str
                 int waitMs) {
   RelayRun r;
   PtyPeer sz, rz;
-  rz.Start({"rz", "-y"}, to, to + "/../rz.log");
-  sz.Start({"sz", name}, from, to + "/../sz.log");
+  rz.StartOnPipes({"rz", "-y"}, to, to + "/../rz.log", kPeerPipe);
+  sz.StartOnPipes({"sz", name}, from, to + "/../sz.log", kPeerPipe);
   int64_t start = Now();
   {
-    LineRelay line(sz.Master(), rz.Master(), shape);
+    LineRelay line(sz.Master(), sz.Input(), rz.Master(), rz.Input(), shape);
     r.ours = rz.Wait(waitMs);
     r.oursSeconds = Since(start);
     r.peer = sz.Wait(r.ours == -1 ? 0 : 10000);

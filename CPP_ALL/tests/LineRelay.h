@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -42,6 +43,12 @@ class LineRelay {
  public:
   // Relays between two non-blocking descriptors until destroyed.
   LineRelay(int a, int b, const LineShape& shape);
+  // The same with a side read from and written to through two descriptors.
+  LineRelay(int aRead, int aWrite, int bRead, int bWrite, const LineShape& shape);
+  // Side a's output waits in a driver queue of its own (a serial driver's),
+  // which Purge drops, instead of in the descriptor's buffer.
+  void QueueOutputOfA() { m_dir[0].driver = true; }
+  void Purge();
   ~LineRelay();
   LineRelay(const LineRelay&) = delete;
   LineRelay& operator=(const LineRelay&) = delete;
@@ -51,10 +58,12 @@ class LineRelay {
  private:
   struct Byte {
     uint8_t value;
-    int64_t due;  // microseconds
+    int64_t due;  // nanoseconds
   };
   struct Direction {
     int from, to;
+    bool driver = false;
+    std::deque<uint8_t> driverQueue;
     std::deque<Byte> queue;
     int64_t wireFree = 0;  // when the UART has sent what it holds
     uint64_t random;
@@ -66,6 +75,7 @@ class LineRelay {
 
   LineShape m_shape;
   Direction m_dir[2];
+  std::mutex m_mutex;  // the driver queue, against a purge
   std::atomic<bool> m_stop{false};
   std::atomic<long> m_carried{0};
   std::atomic<long> m_damaged{0};

@@ -231,7 +231,10 @@ void FdPort::RawClearInput() {
   }
 }
 
-void FdPort::RawClearOutput() { ::tcflush(m_fd, TCOFLUSH); }
+void FdPort::RawClearOutput() {
+  ::tcflush(m_fd, TCOFLUSH);
+  if (m_purge) m_purge();
+}
 
 int FdPort::RawWrite(const uint8_t* data, int n) {
   ssize_t w = ::write(m_fd, data, size_t(n));
@@ -256,6 +259,48 @@ PtyPeer::~PtyPeer() {
     ::waitpid(m_pid, nullptr, 0);
   }
   if (m_master >= 0) ::close(m_master);
+  if (m_input >= 0) ::close(m_input);
+}
+
+void PtyPeer::Exec(const std::vector<std::string>& argv, const std::string& folder, const std::string& log, int in,
+                   int out) {
+  ::dup2(in, 0);
+  ::dup2(out, 1);
+  int err = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (err >= 0) ::dup2(err, 2);
+  for (int fd = 3; fd < 256; ++fd) ::close(fd);
+  if (::chdir(folder.c_str()) != 0) ::_exit(126);
+  std::vector<char*> args;
+  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+  ::execvp(args[0], args.data());
+  ::_exit(127);
+}
+
+bool PtyPeer::StartOnPipes(const std::vector<std::string>& argv, const std::string& folder, const std::string& log,
+                           int pipeSize) {
+  ::signal(SIGPIPE, SIG_IGN);  // the relay may still write after the peer ended
+  int toPeer[2], fromPeer[2];
+  if (::pipe(toPeer) != 0) return false;
+  if (::pipe(fromPeer) != 0) {
+    ::close(toPeer[0]);
+    ::close(toPeer[1]);
+    return false;
+  }
+  ::fcntl(toPeer[1], F_SETPIPE_SZ, pipeSize);
+  ::fcntl(fromPeer[1], F_SETPIPE_SZ, pipeSize);
+  m_pid = ::fork();
+  if (m_pid == 0) {
+    ::setsid();
+    Exec(argv, folder, log, toPeer[0], fromPeer[1]);
+  }
+  ::close(toPeer[0]);
+  ::close(fromPeer[1]);
+  m_master = fromPeer[0];
+  m_input = toPeer[1];
+  ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
+  ::fcntl(m_input, F_SETFL, ::fcntl(m_input, F_GETFL) | O_NONBLOCK);
+  return m_pid > 0;
 }
 
 bool PtyPeer::Start(const std::vector<std::string>& argv, const std::string& folder, const std::string& log) {
@@ -272,17 +317,7 @@ bool PtyPeer::Start(const std::vector<std::string>& argv, const std::string& fol
   if (m_pid == 0) {
     ::setsid();
     ::ioctl(slave, TIOCSCTTY, 0);
-    ::dup2(slave, 0);
-    ::dup2(slave, 1);
-    int err = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (err >= 0) ::dup2(err, 2);
-    for (int fd = 3; fd < 256; ++fd) ::close(fd);
-    if (::chdir(folder.c_str()) != 0) ::_exit(126);
-    std::vector<char*> args;
-    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    ::execvp(args[0], args.data());
-    ::_exit(127);
+    Exec(argv, folder, log, slave, slave);
   }
   ::close(slave);
   ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);

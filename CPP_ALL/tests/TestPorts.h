@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <random>
@@ -133,6 +134,9 @@ class FdPort : public TestPort {
  public:
   explicit FdPort(int fd);
   void WaitReady(int direction, int ms) override;
+  // Called on a purge of output, for a line that holds our output in a
+  // driver queue of its own.
+  void SetOutputPurge(std::function<void()> purge) { m_purge = std::move(purge); }
   // A real break on a terminal; -827 on anything else.
   int SetBreak(int state) override;
 
@@ -145,24 +149,31 @@ class FdPort : public TestPort {
 
  private:
   void Fill();
+  std::function<void()> m_purge;
   int m_fd;
   std::vector<uint8_t> m_buffer;
   size_t m_head = 0, m_tail = 0;
 };
 
 // A program (sz or rz) run on the slave side of a fresh pseudo-terminal,
-// in a folder, with its output in a log file.
+// in a folder, with its output in a log file; or on two pipes of a given
+// size instead, where Master() reads its output and Input() writes to it.
 class PtyPeer {
  public:
   PtyPeer() = default;
   ~PtyPeer();
   bool Start(const std::vector<std::string>& argv, const std::string& folder, const std::string& log);
+  bool StartOnPipes(const std::vector<std::string>& argv, const std::string& folder, const std::string& log,
+                    int pipeSize);
   int Master() const { return m_master; }
+  int Input() const { return m_input >= 0 ? m_input : m_master; }
   // The exit code, or -1 when it had to be killed after `ms`.
   int Wait(int ms);
 
  private:
+  void Exec(const std::vector<std::string>& argv, const std::string& folder, const std::string& log, int in, int out);
   int m_master = -1;
+  int m_input = -1;
   int m_pid = -1;
 };
 #endif

@@ -413,6 +413,11 @@ class HandSender {
     EXPECT_EQ(type, GFZmodem::ZRPOS);
     return m_d.HeaderPosition();
   }
+  // The next header, which should be an acknowledgement; its position.
+  long Acknowledged() {
+    EXPECT_EQ(m_d.ReadFrameHeader(false), GFZmodem::ZACK);
+    return m_d.HeaderPosition();
+  }
   void Frame(long pos) { m_d.SendBinaryHeader(GFZmodem::ZDATA, At(pos)); }
   void Subpacket(const std::string& data, int end) {
     std::memcpy(m_d.DataBuffer(), data.data(), data.size());
@@ -591,8 +596,9 @@ TEST_F(ZmodemTest, SlidingWindowKeepsOneFrame) {
   EXPECT_EQ(frames, 1);
 }
 
-// Each repositioning halves the sender's subpackets, down to 32 bytes; a
-// clean run doubles them again.
+// Each repositioning to a new place halves the sender's subpackets, down to
+// 32 bytes (a request repeated for the same place does not); a clean run
+// doubles them again.
 TEST_F(ZmodemTest, SubpacketsShrinkOnErrorsAndGrowBack) {
   std::string data = RandomBytes(300000, 42);
   WriteFile(out / "f.dat", data);
@@ -630,9 +636,10 @@ TEST_F(ZmodemTest, SubpacketsShrinkOnErrorsAndGrowBack) {
   };
   EXPECT_THAT(sizes(0, 2), testing::ElementsAre(1024, 1024));
   EXPECT_THAT(sizes(1000, 1), testing::ElementsAre(512));
-  EXPECT_THAT(sizes(1000, 1), testing::ElementsAre(256));
-  for (int i = 0; i < 4; ++i) sizes(1000, 1);
-  std::vector<long> run = sizes(1000, 200);
+  EXPECT_THAT(sizes(1000, 1), testing::ElementsAre(512));
+  EXPECT_THAT(sizes(1001, 1), testing::ElementsAre(256));
+  for (int i = 0; i < 4; ++i) sizes(1002 + i, 1);
+  std::vector<long> run = sizes(1010, 200);
   ASSERT_EQ(run.size(), 200u);
   EXPECT_EQ(run[0], 32);
   EXPECT_EQ(run[15], 32);
@@ -640,6 +647,94 @@ TEST_F(ZmodemTest, SubpacketsShrinkOnErrorsAndGrowBack) {
   d.WriteBuffer("\x18\x18\x18\x18\x18\x18\x18\x18", 8);
   sender.join();
   EXPECT_EQ(tx.result, GF_REMOTE_CANCEL);
+}
+
+// The sender's window: a frame's first subpacket asks for an acknowledgement
+// at once, then one in every half window; when they stop coming the sender
+// goes back to the last acknowledged place with a new frame, and a ZEOF
+// that gets no answer is sent again.
+TEST_F(ZmodemTest, SenderAsksEveryHalfWindowAndGoesBackWhenAcknowledgementsStop) {
+  std::string data = RandomBytes(6000, 43);
+  WriteFile(out / "f.dat", data);
+  std::thread sender([&] {
+    GFComStream stream(pair.a.get());
+    GFZmodem z(&stream, &tx.monitor);
+    tx.result = z.Send((out / "f.dat").string().c_str());
+  });
+  GFComStream stream(pair.b.get());
+  RecordingMonitor monitor;
+  GFZmodem d(&stream, &monitor);
+  d.SetRetryLimit(1000);  // skipped data counts as header errors here
+  const uint8_t* (*at)(long) = HandSender::At;
+  const uint8_t flags[4] = {0, 0, 0, GFZmodem::CANFDX | GFZmodem::CANFC32};
+  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZRQINIT);
+  d.SendHexHeader(GFZmodem::ZRINIT, flags);
+  int type;
+  while ((type = d.ReadFrameHeader(false)) == GFZmodem::ZRQINIT) {
+  }
+  ASSERT_EQ(type, GFZmodem::ZFILE);
+  ASSERT_EQ(d.ReadDataSubpacket(), GFZmodem::ZCRCW);
+  d.SendHexHeader(GFZmodem::ZRPOS, at(0));
+  ASSERT_EQ(d.ReadFrameHeader(false), GFZmodem::ZDATA);
+  EXPECT_EQ(d.HeaderPosition(), 0);
+  // Only the first acknowledgement is given.
+  std::vector<int> ends;
+  for (int end = 0; end != GFZmodem::ZCRCE && ends.size() < 10;) {
+    end = d.ReadDataSubpacket();
+    ASSERT_GE(end, 0);
+    ends.push_back(end);
+    if (ends.size() == 1) d.SendHexHeader(GFZmodem::ZACK, at(1024));
+  }
+  const int Q = GFZmodem::ZCRCQ, G = GFZmodem::ZCRCG, E = GFZmodem::ZCRCE;
+  EXPECT_THAT(ends, testing::ElementsAre(Q, G, Q, G, Q, E));
+  ASSERT_EQ(d.ReadFrameHeader(false), GFZmodem::ZDATA);
+  EXPECT_EQ(d.HeaderPosition(), 1024);
+  // The rest from near the end; the ZEOF is not answered the first time.
+  d.SendHexHeader(GFZmodem::ZRPOS, at(5990));
+  while (d.ReadFrameHeader(false) != GFZmodem::ZDATA || d.HeaderPosition() != 5990) {
+  }
+  ASSERT_EQ(d.ReadDataSubpacket(), GFZmodem::ZCRCW);
+  d.SendHexHeader(GFZmodem::ZACK, at(6000));
+  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZEOF);
+  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZEOF);
+  d.SendHexHeader(GFZmodem::ZRINIT, flags);
+  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZFIN);
+  d.SendHexHeader(GFZmodem::ZFIN, at(0));
+  sender.join();
+  EXPECT_EQ(tx.result, 0);
+  EXPECT_TRUE(tx.monitor.Saw("SendFileData: no answer, sending again from 1024"));
+}
+
+// Data that was on its way when the receiver asked is not asked about
+// again; more garbage than the sender could still have had in hand is.
+TEST_F(ZmodemTest, ReceiverAsksAgainOnlyBeyondWhatTheSenderHadInHand) {
+  std::string data = RandomBytes(1024, 44);
+  std::thread receiver = StartReceiver();
+  HandSender far(pair.a.get());
+  far.Offer("f.dat", long(data.size()));
+  EXPECT_EQ(far.Request(), 0);
+  far.Frame(0);
+  far.Damaged();
+  EXPECT_EQ(far.Request(), 0);
+  std::string noise(3000, 'x');
+  far.Raw(noise);
+  far.Frame(0);
+  far.Subpacket(data.substr(0, 512), GFZmodem::ZCRCQ);
+  // The acknowledgement, not another request, follows the stale data.
+  EXPECT_EQ(far.Acknowledged(), 512);
+  far.Damaged();
+  EXPECT_EQ(far.Request(), 512);
+  uint32_t start = GFTickCount();
+  far.Raw(std::string(GFZmodem::kWindow + 4 * GFZmodem::kDataSize, 'x'));
+  EXPECT_EQ(far.Request(), 512);
+  // Sooner than the silence that would have made it ask anyway.
+  EXPECT_LT(GFTickCount() - start, 2000u);
+  far.Frame(512);
+  far.Subpacket(data.substr(512), GFZmodem::ZCRCE);
+  far.End(long(data.size()));
+  receiver.join();
+  EXPECT_EQ(rx.result, 0);
+  EXPECT_TRUE(SameBytes(ReadFile(in / "f.dat"), data));
 }
 
 // The receiver's choice for an offered file, from what it knows alone.

@@ -7,6 +7,8 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -142,10 +144,26 @@ void Print(const char* name, const Result& r, const Result* reference) {
 // of damage: lrzsz to lrzsz beside our sender to rz and sz to our receiver,
 // with the library's defaults and with the program's retry limit (500).
 constexpr size_t kPacedSize = 256 * 1024;
-constexpr int kSeeds = 5;
-constexpr int kPeerCap = 240000;  // runs still going then count as running
+
+// What to run, from the command line (see Usage): the whole table by default.
+struct Options {
+  int rounds = 3;
+  bool unthrottled = true;
+  bool paced = true;
+  std::string rows = "clean,0.1,1,cut";
+  int seeds = 5;
+  int capSeconds = 240;  // paced runs still going then count as running
+  std::string columns = "lrzsz,ours,ours500,sz,sz500";
+};
+Options g_options;
+
+bool Listed(const std::string& list, const char* item) {
+  std::string padded = "," + list + ",";
+  return padded.find("," + std::string(item) + ",") != std::string::npos;
+}
 
 enum Column { kLrzsz, kOursToRz, kOursToRz500, kSzToOurs, kSzToOurs500, kColumns };
+const char* const kColumnKeys[kColumns] = {"lrzsz", "ours", "ours500", "sz", "sz500"};
 const char* const kColumnNames[kColumns] = {"lrzsz to lrzsz", "ours to rz", "ours to rz (500)", "sz to ours",
                                             "sz to ours (500)"};
 
@@ -171,7 +189,7 @@ Outcome RunPaced(Column column, const fs::path& src, const fs::path& root, LineS
   fs::path dst = root / "in";
   fs::create_directories(dst);
   TraceMonitor monitor;
-  monitor.cap = kPeerCap / 1000.0;
+  monitor.cap = g_options.capSeconds;
   auto setup = [&](GFZmodem& z) {
     if (column == kOursToRz500 || column == kSzToOurs500) z.SetRetryLimit(500);
   };
@@ -179,7 +197,7 @@ Outcome RunPaced(Column column, const fs::path& src, const fs::path& root, LineS
   RelayRun r;
   Outcome o;
   if (column == kLrzsz) {
-    r = SzToRz("paced.bin", from, to, shape, kPeerCap);
+    r = SzToRz("paced.bin", from, to, shape, g_options.capSeconds * 1000);
     o.running = r.ours == -1;
     o.complete = r.ours == 0 && r.same;
     o.wrong = r.ours == 0 && !r.same;
@@ -201,7 +219,7 @@ Outcome RunPaced(Column column, const fs::path& src, const fs::path& root, LineS
     o.seconds = o.complete && monitor.fileDone > 0 ? monitor.fileDone : r.oursSeconds;
   }
   if (r.wire > 0) o.efficiency = 100.0 * double(kPacedSize) / double(r.wire);
-  fs::remove_all(root);
+  if (!std::getenv("ZMODEM_BENCH_KEEP")) fs::remove_all(root);
   return o;
 }
 
@@ -210,7 +228,7 @@ void PacedRow(const char* name, const fs::path& src, const fs::path& root, LineS
   std::vector<Outcome> outcomes(size_t(kColumns * seeds));
   std::vector<std::thread> runs;
   for (int c = 0; c < kColumns; ++c)
-    for (int seed = 0; seed < seeds; ++seed)
+    for (int seed = 0; seed < seeds && Listed(g_options.columns, kColumnKeys[c]); ++seed)
       runs.emplace_back([&, c, seed] {
         LineShape s = shape;
         s.seed = uint32_t(seed + 1);
@@ -220,6 +238,7 @@ void PacedRow(const char* name, const fs::path& src, const fs::path& root, LineS
   for (std::thread& t : runs) t.join();
   std::printf("%s\n", name);
   for (int c = 0; c < kColumns; ++c) {
+    if (!Listed(g_options.columns, kColumnKeys[c])) continue;
     int complete = 0, running = 0, wrong = 0;
     double worst = 0;
     std::string codes;
@@ -251,7 +270,8 @@ void PacedTable(const fs::path& root) {
   std::printf("\n256 KiB random file, 115200 baud 8N1 (11,520 bytes/s), 4 ms each way:\n");
   // Clean: speed and wire efficiency, one at a time.
   double clean[kColumns] = {};
-  for (int c = 0; c < kColumns; ++c) {
+  for (int c = 0; c < kColumns && Listed(g_options.rows, "clean"); ++c) {
+    if (!Listed(g_options.columns, kColumnKeys[c])) continue;
     Outcome o = RunPaced(Column(c), src, root / ("clean" + std::to_string(c)), LineShape{});
     clean[c] = o.seconds;
     std::printf("  clean %-18s %7.2f s%s", kColumnNames[c], o.seconds, o.complete ? "" : "  FAILED");
@@ -259,19 +279,61 @@ void PacedTable(const fs::path& root) {
     if (o.efficiency > 0) std::printf("  wire efficiency %.1f%%", o.efficiency);
     std::printf("\n");
   }
-  PacedRow("0.1% damage (half flipped, half dropped, both ways):", src, root, LineShape{11520, 4, 0.001}, kSeeds,
-           clean);
-  PacedRow("1% damage:", src, root, LineShape{11520, 4, 0.01}, kSeeds, clean);
+  int seeds = g_options.seeds;
+  if (Listed(g_options.rows, "0.1"))
+    PacedRow("0.1% damage (half flipped, half dropped, both ways):", src, root, LineShape{11520, 4, 0.001}, seeds,
+             clean);
+  if (Listed(g_options.rows, "1")) PacedRow("1% damage:", src, root, LineShape{11520, 4, 0.01}, seeds, clean);
   LineShape cut;
   cut.cutAfter = 100000;
-  PacedRow("line cut after 100,000 bytes:", src, root, cut, 1, nullptr);
+  if (Listed(g_options.rows, "cut")) PacedRow("line cut after 100,000 bytes:", src, root, cut, 1, nullptr);
 }
 
 }  // namespace
 
+const char kUsage[] =
+    "zmodem_bench [rounds] [fast] [name=value...]\n"
+    "  rounds=N           best of N unthrottled runs (3); 0 skips them\n"
+    "  fast               no paced table\n"
+    "  rows=LIST          paced rows: clean,0.1,1,cut\n"
+    "  columns=LIST       paced columns: lrzsz,ours,ours500,sz,sz500\n"
+    "  seeds=N            seeds per damaged row (5)\n"
+    "  cap=S              paced runs still going after S seconds count as running (240)\n";
+
+bool ParseOptions(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    size_t eq = a.find('=');
+    std::string key = eq == std::string::npos ? a : a.substr(0, eq);
+    std::string value = eq == std::string::npos ? "" : a.substr(eq + 1);
+    if (eq == std::string::npos && !a.empty() && std::isdigit(static_cast<unsigned char>(a[0])))
+      g_options.rounds = std::atoi(a.c_str());
+    else if (a == "fast")
+      g_options.paced = false;
+    else if (key == "rounds")
+      g_options.rounds = std::atoi(value.c_str());
+    else if (key == "rows")
+      g_options.rows = value;
+    else if (key == "columns")
+      g_options.columns = value;
+    else if (key == "seeds")
+      g_options.seeds = std::max(1, std::atoi(value.c_str()));
+    else if (key == "cap")
+      g_options.capSeconds = std::max(1, std::atoi(value.c_str()));
+    else
+      return false;
+  }
+  g_options.unthrottled = g_options.rounds > 0;
+  return true;
+}
+
 int main(int argc, char** argv) {
   std::setvbuf(stdout, nullptr, _IOLBF, 0);
-  int rounds = argc > 1 ? std::atoi(argv[1]) : 3;
+  if (!ParseOptions(argc, argv)) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  int rounds = g_options.rounds;
   fs::path root = fs::temp_directory_path() / ("zmodem_bench_" + std::to_string(::getpid()));
   fs::path src = root / "src";
   fs::create_directories(src);
@@ -293,11 +355,14 @@ int main(int argc, char** argv) {
       fs::remove_all(dst);
     }
   }
-  std::printf("4 MiB random file over a pseudo-terminal, best of %d:\n", rounds);
-  Print("sz -> rz (lrzsz)", best[0], nullptr);
-  Print("our sender -> rz", best[1], &best[0]);
-  Print("sz -> our receiver", best[2], &best[0]);
-  if (!(argc > 2 && std::strcmp(argv[2], "fast") == 0)) PacedTable(root);
-  fs::remove_all(root);
-  return best[0].ok && best[1].ok && best[2].ok ? 0 : 1;
+  if (g_options.unthrottled) {
+    std::printf("4 MiB random file over a pseudo-terminal, best of %d:\n", rounds);
+    Print("sz -> rz (lrzsz)", best[0], nullptr);
+    Print("our sender -> rz", best[1], &best[0]);
+    Print("sz -> our receiver", best[2], &best[0]);
+  }
+  if (g_options.paced) PacedTable(root);
+  if (!std::getenv("ZMODEM_BENCH_KEEP")) fs::remove_all(root);
+  bool ok = !g_options.unthrottled || (best[0].ok && best[1].ok && best[2].ok);
+  return ok ? 0 : 1;
 }
