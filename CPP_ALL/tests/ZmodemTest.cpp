@@ -467,6 +467,36 @@ TEST_F(ZmodemTest, StaleDataAfterOneErrorIsOneError) {
   EXPECT_TRUE(SameBytes(ReadFile(in / "f.dat"), data));
 }
 
+// The retry limit counts errors in a row: errors with new data between them
+// never end a transfer, the same number without it does.
+TEST_F(ZmodemTest, RetryLimitCountsErrorsWithoutProgress) {
+  std::string data = RandomBytes(1024, 34);
+  std::thread receiver = StartReceiver([&](GFZmodem& z) {
+    z.SetRetryLimit(3);
+  });
+  HandSender far(pair.a.get());
+  far.Offer("f.dat", 4096);
+  EXPECT_EQ(far.Request(), 0);
+  long pos = 0;
+  for (int chunk = 0; chunk < 4; ++chunk, pos += 256) {
+    for (int error = 0; error < 2; ++error) {
+      far.Frame(pos);
+      far.Damaged();
+      EXPECT_EQ(far.Request(), pos) << chunk;
+    }
+    far.Frame(pos);
+    far.Subpacket(data.substr(size_t(pos), 256), GFZmodem::ZCRCE);
+  }
+  for (int error = 0; error < 3; ++error) {
+    far.Frame(pos);
+    far.Damaged();
+    if (error < 2) EXPECT_EQ(far.Request(), pos);
+  }
+  receiver.join();
+  EXPECT_EQ(rx.result, GF_TOO_MANY_ERRORS);
+  EXPECT_EQ(rx.monitor.bytesDone, 1024);
+}
+
 // A position request that gets lost: the receiver asks again soon when the
 // sender goes on from the wrong place or falls silent, long before its
 // ten-second header wait.
