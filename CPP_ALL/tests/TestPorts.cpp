@@ -129,6 +129,10 @@ int MemoryPipe::Write(const uint8_t* data, int n) {
   if (m_cut) return n;
   int taken = 0;
   for (; taken < n && m_bytes.size() < m_capacity; ++taken) {
+    if (m_cutAfter >= 0 && m_cutAfter-- == 0) {
+      m_cut = true;
+      return n;
+    }
     uint8_t b = data[taken];
     if (m_faulty) {
       std::uniform_real_distribution<double> p(0, 1);
@@ -191,6 +195,11 @@ void MemoryPipe::SetFaults(const Faults& faults) {
 void MemoryPipe::Cut() {
   std::lock_guard<std::mutex> lock(m_mutex);
   m_cut = true;
+}
+
+void MemoryPipe::CutAfter(long bytes) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  m_cutAfter = bytes;
 }
 
 MemoryPair MakeMemoryPair(size_t capacity) {

@@ -92,6 +92,8 @@ class MemoryPipe {
   void SetFaults(const Faults& faults);
   // Stops the pipe: writes are swallowed (a line that went dead).
   void Cut();
+  // Cuts the pipe once `bytes` more have gone in, whatever the load.
+  void CutAfter(long bytes);
   long Damaged() const { return m_damaged; }
 
  private:
@@ -101,6 +103,7 @@ class MemoryPipe {
   size_t m_capacity;
   bool m_faulty = false;
   bool m_cut = false;
+  long m_cutAfter = -1;
   Faults m_faults;
   std::mt19937 m_random;
   long m_damaged = 0;
