@@ -14,6 +14,10 @@ bool SaveWindowBitmap(HWND hWnd, const char* pszPath, bool bRedraw)
         return false;
     if (bRedraw)
         RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    // Wine hands the painting to the screen when the thread waits: wait a
+    // little (nothing dispatched) before reading the screen back.
+    GdiFlush();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, 0);
 
     HDC hScreen = GetDC(nullptr);
     HDC hMemory = CreateCompatibleDC(hScreen);

@@ -207,14 +207,6 @@ LRESULT SECFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT lResult = 0;
     if (m_features.BeforeMessage(message, wParam, lParam, lResult))
         return lResult;
-    switch (message) {
-    case WM_NCLBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCMBUTTONDOWN:
-        return DefWindowProc(message, wParam, lParam);
-    default:
-        break;
-    }
     lResult = CFrameWnd::WindowProc(message, wParam, lParam);
     m_features.AfterMessage(message, wParam, lParam);
     return lResult;

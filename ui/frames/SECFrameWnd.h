@@ -60,6 +60,7 @@ public:
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Not a message map: the plug-ins see every message before and after it.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL DestroyWindow() override;
 

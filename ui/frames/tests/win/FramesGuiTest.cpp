@@ -67,7 +67,14 @@ void Shot(CWnd* pWnd, const char* pszName)
     SaveWindowBitmap(pWnd->m_hWnd, strPath.c_str());
 }
 
-// An MDI frame with the menu bar switched on: its own menu and the sheets'.
+// The test frames' menu bar, with the frame's own menu and the sheets'.
+bool CreateMenuBar(CFrameWnd* pFrame, SECMenuBar& bar)
+{
+    return bar.Create(pFrame, "Menu", WS_CHILD | WS_VISIBLE | CBRS_TOP, 0, 0xE807) &&
+           bar.SetMenuInfo({kFrameMenu, kSheetMenu});
+}
+
+// An MDI frame with the menu bar switched on.
 class CMenuBarFrame : public SECMDIFrameWnd
 {
 public:
@@ -78,10 +85,7 @@ public:
     {
         if (SECMDIFrameWnd::OnCreate(lpcs) == -1)
             return -1;
-        if (!m_bar.Create(this, "Menu", WS_CHILD | WS_VISIBLE | CBRS_TOP, 0, 0xE807) ||
-            !m_bar.SetMenuInfo({kFrameMenu, kSheetMenu}))
-            return -1;
-        return 0;
+        return CreateMenuBar(this, m_bar) ? 0 : -1;
     }
     DECLARE_MESSAGE_MAP()
 };
@@ -101,10 +105,7 @@ public:
     {
         if (SECMDIFrameWnd::OnCreate(lpcs) == -1)
             return -1;
-        if (!m_bar.Create(this, "Menu", WS_CHILD | WS_VISIBLE | CBRS_TOP, 0, 0xE807) ||
-            !m_bar.SetMenuInfo({kFrameMenu, kSheetMenu}))
-            return -1;
-        return 0;
+        return CreateMenuBar(this, m_bar) ? 0 : -1;
     }
     DECLARE_MESSAGE_MAP()
 };

@@ -218,15 +218,11 @@ CToolBarFrame* NewFrame(bool bStatusBar = false)
     return pFrame;
 }
 
-// Wine puts a child's painting on the screen a little later: paint, let it
-// through, then take the picture.
 void Shot(CWnd* pWnd, const char* pszName)
 {
-    pWnd->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-    Pump(300);
     const char* pszDir = ::getenv("G7K_BINARY_DIR");
     const std::string strPath = std::string(pszDir ? pszDir : ".") + "/ui_frames_toolbars_" + pszName + ".bmp";
-    SaveWindowBitmap(pWnd->m_hWnd, strPath.c_str(), false);
+    SaveWindowBitmap(pWnd->m_hWnd, strPath.c_str());
 }
 
 std::vector<UINT> Buttons(SECCustomToolBar* pBar)
