@@ -48,10 +48,11 @@ constexpr int kOfferPadTimeouts = 2;
 constexpr int kBackChannelGarbage = 100;
 constexpr int kBackChannelRead = 70;
 constexpr int kBackChannelWait = 100;
-// Subpacket sizes: halved at each repositioning down to the least, doubled
-// once that many of them have been acknowledged without one.
+// Subpacket sizes suit the line: each subpacket costs about six bytes of
+// end and check, each damaged one its whole length sent again, so the size
+// that loses least is near sqrt(6 x the good bytes between errors).
 constexpr int kLeastBlock = 32;
-constexpr int kGrowAfter = 16;
+constexpr int64_t kSubpacketCost = 6;
 // Least time between two repeated position requests, and the bounds of
 // the time the sender is given to answer one (twice its last answer).
 constexpr uint32_t kRequestSpacing = 1000;
@@ -59,9 +60,12 @@ constexpr uint32_t kRequestSpacing = 1000;
 // subpacket, with room for its escapes.
 constexpr long kStaleLimit = GFZmodem::kWindow + 2 * GFZmodem::kDataSize;
 constexpr uint32_t kLeastAnswerWait = 100;
-// One-second pad time-outs before the receiver asks again in the data
-// phase: a lost request or acknowledgement leaves both sides waiting.
-constexpr int kDataPadTimeouts = 2;
+// Silence before the receiver asks again in the data phase: a lost request,
+// acknowledgement or subpacket end leaves both sides waiting, and a sender
+// that has fallen back to waiting for each subpacket loses this much every
+// time.
+// Never less than this, nor less than the sender's usual answer time.
+constexpr uint32_t kLeastSilenceWait = 300;
 const uint8_t kZero[4] = {0, 0, 0, 0};
 }  // namespace
 
@@ -129,7 +133,7 @@ int GFZmodem::Send(const char* fileSpec) {
   DropInput();
   Scoped<bool> watch(m_watchSilence, true);
   HeardPeer();
-  m_blockSize = kDataSize;
+  m_cleanRun = 0;
   m_cleanFrom = 0;
   m_pendingHeader = kNoHeader;
   RunSender();
@@ -351,16 +355,28 @@ int GFZmodem::Reposition() {
   m_lastAck = m_pos;
   m_ackGaps = 0;
   m_monitor->bytesDone = m_pos;
-  // Shorter subpackets lose less to each damaged byte. A request repeated
-  // for the same place before our answer can have reached the receiver is
-  // no new damage.
+  // A request repeated for the same place before our answer can have
+  // reached the receiver is no new damage.
   bool repeated = m_pos == m_lastReposition &&
                   !GFElapsed(m_repositionTime, std::max(kLeastFirstAckWait, m_firstAckTime));
-  if (!repeated) m_blockSize = std::max(kLeastBlock, m_blockSize / 2);
+  if (!repeated) {
+    long run = std::max(0L, m_pos - m_cleanFrom);
+    m_cleanRun = m_cleanRun ? (3 * m_cleanRun + run) / 4 : std::max(1L, run);
+  }
   m_lastReposition = m_pos;
   m_repositionTime = GFTickCount();
   m_cleanFrom = m_pos;
   return 0;
+}
+
+int GFZmodem::BlockSize() const {
+  if (!m_cleanRun) return kDataSize;  // no damage seen yet
+  // A clean stretch longer than the usual one is the line getting better.
+  int64_t run = std::max(m_cleanRun, m_lastAck - m_cleanFrom);
+  int block = kLeastBlock;
+  // The power of two nearest the best size.
+  while (block < kDataSize && kSubpacketCost * run >= 2 * int64_t(block) * block) block *= 2;
+  return block;
 }
 
 int GFZmodem::GoBack() {
@@ -394,7 +410,7 @@ int GFZmodem::SendDataFrame() {
   // header shows soon; then every half window, which keeps it open.
   long askedAt = -kWindow;
   for (;;) {
-    long room = m_blockSize;
+    long room = BlockSize();
     if (m_peerBufferSize) room = std::min(room, m_peerBufferSize - sinceHeader);
     room = std::min(room, size - m_pos);
     int n = room > 0 ? m_engine->Read(m_data.data(), int(room)) : 0;
@@ -413,10 +429,6 @@ int GFZmodem::SendDataFrame() {
     m_pos = after;
     m_monitor->bytesDone = m_pos;
     ++m_monitor->subpackets;
-    if (m_lastAck - m_cleanFrom >= long(kGrowAfter) * m_blockSize && m_blockSize < kDataSize) {
-      m_blockSize *= 2;
-      m_cleanFrom = m_lastAck;
-    }
     if (CheckAbort()) return m_monitor->result;
     if (end == ZCRCW) return 0;
     int stop = TakeBackChannel();
@@ -793,11 +805,11 @@ void GFZmodem::EofPortCheckAfter() {
   if (m_eofPortCheck) m_stream->ControlExtension();
 }
 
-void GFZmodem::RequestPosition(bool force) {
+void GFZmodem::RequestPosition(bool force, bool count) {
   if (!force && !GFElapsed(m_lastRequest, m_answerWait)) return;
   // One error per request, not one per burst of the data that was already
   // on its way when we asked.
-  if (CountRetry(GF_TOO_MANY_ERRORS)) return;
+  if (count && CountRetry(GF_TOO_MANY_ERRORS)) return;
   m_lastRequest = GFTickCount();
   m_wrongHeaders = 0;
   m_staleBytes = 0;
@@ -812,7 +824,9 @@ void GFZmodem::WrongPosition() {
 int GFZmodem::ReadFileData() {
   ReadAhead readAhead(m_readAhead);
   Scoped<bool> counting(m_countHeaderErrors, false);
-  Scoped<int> padTimeouts(m_padTimeouts, kDataPadTimeouts);
+  Scoped<int> padTimeouts(m_padTimeouts, 1);
+  Scoped<int> padWait(m_padWait, m_padWait);
+  Scoped<int> charWait(m_charWait, m_charWait);
   Message("ReadFileData: reading %s", m_monitor->fileName.c_str());
   m_lastRequest = GFTickCount();
   m_wrongHeaders = 0;
@@ -822,6 +836,8 @@ int GFZmodem::ReadFileData() {
   }
   for (;;) {
     if (m_monitor->result < 0 || CheckAbort()) return m_monitor->result;
+    // A subpacket whose end was lost is as silent as a lost request.
+    m_padWait = m_charWait = int(std::max(kLeastSilenceWait, m_answerWait));
     int type = ReadFrameHeader(true);
     m_staleBytes += m_garbage;
     if (type < 0) {
@@ -832,8 +848,11 @@ int GFZmodem::ReadFileData() {
       // Silence means the request or an acknowledgement was lost, and a
       // damaged header may have been the sender's answer. Garbage is data
       // that was already on its way when we asked, until there is more of
-      // it than the sender could still have had in hand.
-      if (type == GF_TIMEOUT || m_staleBytes > kStaleLimit)
+      // it than the sender could still have had in hand. The silent line
+      // ends at the silence limit, not at the retry limit.
+      if (type == GF_TIMEOUT)
+        RequestPosition(true, false);
+      else if (m_staleBytes > kStaleLimit)
         RequestPosition(true);
       else if (m_damagedHeader)
         RequestPosition(false);

@@ -152,6 +152,8 @@ class GFZmodem : public GFTransfer {
   bool FirstAckOverdue() const;
   // Acts on a ZRPOS.
   int Reposition();
+  // The size of the next subpacket, from how often the line is damaged.
+  int BlockSize() const;
   // Sends again from the last acknowledged place.
   int GoBack();
   // What the receiver has sent while we send: nothing, a header (left for
@@ -178,7 +180,7 @@ class GFZmodem : public GFTransfer {
   int ReadFrameData();
   // Asks for the data at the bytes received; unless forced, not again
   // while an earlier request may still be on its way.
-  void RequestPosition(bool force);
+  void RequestPosition(bool force, bool count = true);
   // A header for another position than ours: answered unless it may be
   // one the sender sent before our request reached it.
   void WrongPosition();
@@ -232,7 +234,7 @@ class GFZmodem : public GFTransfer {
   bool m_reposition = false;
   static constexpr int kNoHeader = -1000;
   int m_pendingHeader = kNoHeader;  // read while sending, not yet acted on
-  int m_blockSize = kDataSize;
+  long m_cleanRun = 0;  // usual good bytes between repositionings; 0 none yet
   long m_cleanFrom = 0;  // acknowledged since then without a repositioning
   long m_lastReposition = -1;
   uint32_t m_repositionTime = 0;

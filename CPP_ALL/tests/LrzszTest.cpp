@@ -176,7 +176,9 @@ TEST_F(LrzszTest, RelayedLineDamagedOrCut) {
     };
     RelayRun r = c.send ? OursToRz("f.bin", out.path.string(), to.string(), c.shape, cut ? 100 : 20000, setup)
                         : SzToOurs("f.bin", out.path.string(), to.string(), c.shape, cut ? 100 : 20000, setup);
-    if (r.ours == 0) EXPECT_TRUE(r.same);
+    if (r.ours == 0) {
+      EXPECT_TRUE(r.same);
+    }
     if (!cut) {
       EXPECT_EQ(r.ours, 0);
       EXPECT_EQ(r.peer, 0);

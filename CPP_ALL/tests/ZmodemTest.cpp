@@ -224,8 +224,9 @@ TEST_F(ZmodemTest, DeadLineFailsWithACode) {
   EXPECT_TRUE(rx.result == GF_TOO_MANY_ERRORS || tx.result == GF_TOO_MANY_ERRORS);
 }
 
-// A line that goes silent, before the first file or in the middle of one,
-// ends the receive by itself once the retries are spent: nobody has to abort.
+// A line that goes silent ends the receive by itself: nobody has to abort.
+// Before the first file the retries end it; in the middle of one silence is
+// not counted (a sender may pause), so the silence limit ends it.
 TEST_F(ZmodemTest, ReceiverGivesUpOnASilentLine) {
   GFSetTimeScale(200);
   WriteFile(out / "f.bin", RandomBytes(100000, 7));
@@ -257,9 +258,9 @@ TEST_F(ZmodemTest, ReceiverGivesUpOnASilentLine) {
       GFZmodem z(&stream, &monitor);
       z.SetReceiveFolder(in.path.string().c_str());
       z.SetRetryLimit(4);
-      // The retries end it here, not the silence limit (the scaled waits
-      // last longer than they say).
-      z.SetSilenceLimit(3600000);
+      // Before the file the retries end it, not the silence limit (the
+      // scaled waits last longer than they say).
+      z.SetSilenceLimit(cutAt > 0 ? 20000 : 3600000);
       result = z.Receive(0);
     });
     if (cutAt > 0) {
@@ -270,8 +271,13 @@ TEST_F(ZmodemTest, ReceiverGivesUpOnASilentLine) {
       tx.result = z.Send((out / "f.bin").string().c_str());
     }
     receiver.join();
-    EXPECT_EQ(result, GF_TOO_MANY_ERRORS);
-    EXPECT_GE(monitor.retryCount, 4);
+    if (cutAt > 0) {
+      EXPECT_EQ(result, GF_TRANSFER_TIMEOUT);
+      EXPECT_LT(monitor.retryCount, 4);
+    } else {
+      EXPECT_EQ(result, GF_TOO_MANY_ERRORS);
+      EXPECT_GE(monitor.retryCount, 4);
+    }
     EXPECT_GE(monitor.bytesDone, cutAt);
     EXPECT_LT(monitor.bytesDone, 100000);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
@@ -498,7 +504,9 @@ TEST_F(ZmodemTest, RetryLimitCountsErrorsWithoutProgress) {
   for (int error = 0; error < 3; ++error) {
     far.Frame(pos);
     far.Damaged();
-    if (error < 2) EXPECT_EQ(far.Request(), pos);
+    if (error < 2) {
+      EXPECT_EQ(far.Request(), pos);
+    }
   }
   receiver.join();
   EXPECT_EQ(rx.result, GF_TOO_MANY_ERRORS);
@@ -634,9 +642,10 @@ TEST_F(ZmodemTest, SlidingWindowKeepsOneFrame) {
   EXPECT_EQ(frames, 1);
 }
 
-// Each repositioning to a new place halves the sender's subpackets, down to
-// 32 bytes (a request repeated for the same place does not); a clean run
-// doubles them again.
+// The sender's subpackets suit the good run between repositionings: long
+// before any damage, smaller as damage comes closer together, down to 32
+// bytes (a request repeated for the same place is no new damage), and
+// larger again over a clean stretch.
 TEST_F(ZmodemTest, SubpacketsShrinkOnErrorsAndGrowBack) {
   std::string data = RandomBytes(300000, 42);
   WriteFile(out / "f.dat", data);
@@ -676,15 +685,16 @@ TEST_F(ZmodemTest, SubpacketsShrinkOnErrorsAndGrowBack) {
   // A slow first acknowledgement gives the sender a long answer time, so
   // that a loaded machine can't make the repeat below look like new damage.
   EXPECT_THAT(sizes(0, 2, 1, 400), testing::ElementsAre(1024, 1024));
-  // The same place asked for twice at once halves once.
-  EXPECT_THAT(sizes(1000, 1, 2), testing::ElementsAre(512));
-  EXPECT_THAT(sizes(1001, 1), testing::ElementsAre(256));
-  for (int i = 0; i < 4; ++i) sizes(1002 + i, 1);
-  std::vector<long> run = sizes(1010, 200);
+  // 22,000 good bytes: 512 (6 x 22,000 is just over 2 x 256 squared); the
+  // same place asked for twice at once counts once, or it would be 256.
+  EXPECT_THAT(sizes(22000, 1, 2), testing::ElementsAre(512));
+  EXPECT_THAT(sizes(22001, 1), testing::ElementsAre(256));
+  for (int i = 0; i < 20; ++i) sizes(22002 + i, 1);
+  std::vector<long> run = sizes(22030, 200);
   ASSERT_EQ(run.size(), 200u);
   EXPECT_EQ(run[0], 32);
-  EXPECT_EQ(run[15], 32);
-  EXPECT_GT(*std::max_element(run.begin(), run.end()), 32);
+  EXPECT_TRUE(std::is_sorted(run.begin(), run.end()));
+  EXPECT_GE(run.back(), 256);
   d.WriteBuffer("\x18\x18\x18\x18\x18\x18\x18\x18", 8);
   sender.join();
   EXPECT_EQ(tx.result, GF_REMOTE_CANCEL);

@@ -209,7 +209,9 @@ Outcome RunPaced(Column column, const fs::path& src, const fs::path& root, LineS
     o.wrong = r.ours == 0 && !r.same;
     o.running = r.ours == GF_USER_ABORT;
     o.code = r.ours;
-    o.seconds = r.oursSeconds;
+    // Timed by rz as for lrzsz: the file's data, not the session around it.
+    double rzSeconds = o.complete ? RzSeconds(root / "rz.log") : 0;
+    o.seconds = rzSeconds > 0 ? rzSeconds : r.oursSeconds;
   } else {
     r = SzToOurs("paced.bin", from, to, shape, 10000, setup, &monitor);
     o.complete = r.ours == 0 && r.same;
