@@ -262,9 +262,11 @@ int GFZmodem::SendFileData() {
           TakeAck();
           type = ReadFrameHeader(true);
         }
-        if (type == GF_TIMEOUT && m_monitor->result >= 0) {
-          // The receiver is silent after the frame's end: our data or its
-          // answer was lost.
+        if (type < 0 && m_monitor->result >= 0) {
+          // The receiver is silent after the frame's end, or its answer came
+          // damaged and may have been a request: what it has not
+          // acknowledged is sent again. After the last frame a ZEOF would
+          // be ignored by a receiver still short of the end.
           if (GoBack() < 0) return m_monitor->result;
           continue;
         }
@@ -312,9 +314,17 @@ int GFZmodem::SendFileData() {
         continue;
       }
       if (m_monitor->result < 0) return m_monitor->result;
-      if (type == GF_TIMEOUT) {
+      if (type == ZACK) {
+        TakeAck();
+      } else if (type == GF_TIMEOUT && m_lastAck < size) {
+        // The receiver may be short of the end: a receiver that ignores a
+        // ZEOF at another place than its own would wait on while we sent
+        // it again and again.
+        if (GoBack() < 0) return m_monitor->result;
+        reposition = true;
+      } else if (type == GF_TIMEOUT) {
         if (SendBinaryHeader(ZEOF, data) < 0) return m_monitor->result;
-      } else if (type >= 0 && type != ZACK) {
+      } else if (type >= 0) {
         Message("SendFile: read frame type %d", type);
         if (CountRetry(GF_TOO_MANY_ERRORS)) return m_monitor->result;
       }

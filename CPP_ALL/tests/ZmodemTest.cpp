@@ -756,6 +756,61 @@ TEST_F(ZmodemTest, SenderAsksEveryHalfWindowAndGoesBackWhenAcknowledgementsStop)
   EXPECT_TRUE(tx.monitor.Saw("SendFileData: no answer, sending again from 1024"));
 }
 
+// A damaged answer to the last subpacket may have been a request: the sender
+// sends again what was not acknowledged instead of a ZEOF, which a receiver
+// short of the end would ignore; after an unanswered ZEOF it does the same.
+TEST_F(ZmodemTest, SenderGoesBackWhenTheEndIsNotAcknowledged) {
+  std::string data = RandomBytes(3000, 45);
+  WriteFile(out / "f.dat", data);
+  std::thread sender([&] {
+    GFComStream stream(pair.a.get());
+    GFZmodem z(&stream, &tx.monitor);
+    tx.result = z.Send((out / "f.dat").string().c_str());
+  });
+  GFComStream stream(pair.b.get());
+  RecordingMonitor monitor;
+  GFZmodem d(&stream, &monitor);
+  const uint8_t* (*at)(long) = HandSender::At;
+  const uint8_t flags[4] = {0, 0, 0, GFZmodem::CANFDX | GFZmodem::CANFC32};
+  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZRQINIT);
+  d.SendHexHeader(GFZmodem::ZRINIT, flags);
+  int type;
+  while ((type = d.ReadFrameHeader(false)) == GFZmodem::ZRQINIT) {
+  }
+  ASSERT_EQ(type, GFZmodem::ZFILE);
+  ASSERT_EQ(d.ReadDataSubpacket(), GFZmodem::ZCRCW);
+  // Reads one frame at `pos` to its end, acknowledging only `ackAt`; -1 when
+  // something else comes first.
+  auto frame = [&](long pos, long ackAt) {
+    int header;
+    while ((header = d.ReadFrameHeader(false)) == GFZmodem::ZDATA && d.HeaderPosition() != pos) {
+    }
+    if (header != GFZmodem::ZDATA) return -1;
+    int end = 0;
+    while (end != GFZmodem::ZCRCW && end >= 0) {
+      end = d.ReadDataSubpacket();
+      pos += monitor.subpacketBytes;
+      if (pos == ackAt) d.SendHexHeader(GFZmodem::ZACK, at(pos));
+    }
+    return end;
+  };
+  d.SendHexHeader(GFZmodem::ZRPOS, at(0));
+  ASSERT_EQ(frame(0, 1024), GFZmodem::ZCRCW);
+  // A ZRPOS whose check fails.
+  d.WriteBuffer("**\x18" "B0900000bb0ffff\r\n", 18);
+  ASSERT_EQ(frame(1024, -1), GFZmodem::ZCRCW);
+  // The end still unacknowledged: the ZEOF, unanswered, brings the data again.
+  d.SendHexHeader(GFZmodem::ZACK, at(2048));
+  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZEOF);
+  ASSERT_EQ(frame(2048, 3000), GFZmodem::ZCRCW);
+  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZEOF);
+  d.SendHexHeader(GFZmodem::ZRINIT, flags);
+  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZFIN);
+  d.SendHexHeader(GFZmodem::ZFIN, at(0));
+  sender.join();
+  EXPECT_EQ(tx.result, 0);
+}
+
 // Data that was on its way when the receiver asked is not asked about
 // again; more garbage than the sender could still have had in hand is.
 TEST_F(ZmodemTest, ReceiverAsksAgainOnlyBeyondWhatTheSenderHadInHand) {

@@ -155,6 +155,7 @@ struct Options {
   bool paced = true;
   std::string rows = "clean,0.1,1,cut";
   int seeds = 5;
+  int firstSeed = 1;
   int capSeconds = 240;  // paced runs still going then count as running
   std::string columns = "lrzsz,ours,ours500,sz,sz500";
 };
@@ -236,7 +237,7 @@ void PacedRow(const char* name, const fs::path& src, const fs::path& root, LineS
     for (int seed = 0; seed < seeds && Listed(g_options.columns, kColumnKeys[c]); ++seed)
       runs.emplace_back([&, c, seed] {
         LineShape s = shape;
-        s.seed = uint32_t(seed + 1);
+        s.seed = uint32_t(seed + g_options.firstSeed);
         outcomes[size_t(c * seeds + seed)] =
             RunPaced(Column(c), src, root / (std::to_string(c) + "_" + std::to_string(seed)), s);
       });
@@ -303,6 +304,7 @@ const char kUsage[] =
     "  rows=LIST          paced rows: clean,0.1,1,cut\n"
     "  columns=LIST       paced columns: lrzsz,ours,ours500,sz,sz500\n"
     "  seeds=N            seeds per damaged row (5)\n"
+    "  first=N            the first of them (1)\n"
     "  cap=S              paced runs still going after S seconds count as running (240)\n";
 
 bool ParseOptions(int argc, char** argv) {
@@ -323,6 +325,8 @@ bool ParseOptions(int argc, char** argv) {
       g_options.columns = value;
     else if (key == "seeds")
       g_options.seeds = std::max(1, std::atoi(value.c_str()));
+    else if (key == "first")
+      g_options.firstSeed = std::max(1, std::atoi(value.c_str()));
     else if (key == "cap")
       g_options.capSeconds = std::max(1, std::atoi(value.c_str()));
     else
