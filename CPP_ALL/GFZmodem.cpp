@@ -39,7 +39,7 @@ class Scoped {
 constexpr uint32_t kAckGap = 300;
 constexpr int kAckGaps = 3;
 // A frame sent after a purge goes back sooner: when its first subpacket's
-// acknowledgement is three times later than usual, though not before this.
+// acknowledgement is twice as late as usual, though not before this.
 constexpr uint32_t kLeastFirstAckWait = 50;
 // One-second pad time-outs before a lost ZEOF or its answer is sent again,
 // and the same for a lost file offer.
@@ -63,9 +63,11 @@ constexpr uint32_t kLeastAnswerWait = 100;
 // Silence before the receiver asks again in the data phase: a lost request,
 // acknowledgement or subpacket end leaves both sides waiting, and a sender
 // that has fallen back to waiting for each subpacket loses this much every
-// time.
-// Never less than this, nor less than the sender's usual answer time.
+// time. Never less than this, nor less than the sender's usual answer time.
 constexpr uint32_t kLeastSilenceWait = 300;
+// Within a subpacket a pause counts as an error, so a busy sender or machine
+// is given longer there.
+constexpr uint32_t kSubpacketSilenceWait = 1000;
 const uint8_t kZero[4] = {0, 0, 0, 0};
 }  // namespace
 
@@ -241,16 +243,21 @@ int GFZmodem::SendFileData() {
     m_lastAck = m_pos;
     m_monitor->bytesDone = m_pos;
     m_ackGaps = 0;
-    // Data until the end of the file; a frame ends at a header from the
-    // receiver other than an acknowledgement, which is then taken here.
-    while (m_pos < size) {
-      int sent = SendDataFrame();
-      if (sent < 0) return m_monitor->result;
-      int type = m_pendingHeader;
-      m_pendingHeader = kNoHeader;
-      if (sent == kGoBack) {
-        if (GoBack() < 0) return m_monitor->result;
-        continue;
+    // Data until the end of the file is acknowledged (an acknowledgement
+    // of an earlier subpacket may come after the last one); a frame ends at
+    // a header from the receiver other than an acknowledgement, which is
+    // then taken here.
+    while (m_pos < size || m_lastAck < size) {
+      int type = kNoHeader;
+      if (m_pos < size) {
+        int sent = SendDataFrame();
+        if (sent < 0) return m_monitor->result;
+        type = m_pendingHeader;
+        m_pendingHeader = kNoHeader;
+        if (sent == kGoBack) {
+          if (GoBack() < 0) return m_monitor->result;
+          continue;
+        }
       }
       if (type == kNoHeader) {
         int heard = AwaitReceiver();
@@ -265,8 +272,10 @@ int GFZmodem::SendFileData() {
         if (type < 0 && m_monitor->result >= 0) {
           // The receiver is silent after the frame's end, or its answer came
           // damaged and may have been a request: what it has not
-          // acknowledged is sent again. After the last frame a ZEOF would
-          // be ignored by a receiver still short of the end.
+          // acknowledged is sent again. A ZEOF would be ignored by a
+          // receiver still short of the end, and one that waits out its
+          // time-out at each header would wait for ever while we sent it
+          // again.
           if (GoBack() < 0) return m_monitor->result;
           continue;
         }
@@ -314,17 +323,9 @@ int GFZmodem::SendFileData() {
         continue;
       }
       if (m_monitor->result < 0) return m_monitor->result;
-      if (type == ZACK) {
-        TakeAck();
-      } else if (type == GF_TIMEOUT && m_lastAck < size) {
-        // The receiver may be short of the end: a receiver that ignores a
-        // ZEOF at another place than its own would wait on while we sent
-        // it again and again.
-        if (GoBack() < 0) return m_monitor->result;
-        reposition = true;
-      } else if (type == GF_TIMEOUT) {
+      if (type == GF_TIMEOUT) {
         if (SendBinaryHeader(ZEOF, data) < 0) return m_monitor->result;
-      } else if (type >= 0) {
+      } else if (type >= 0 && type != ZACK) {
         Message("SendFile: read frame type %d", type);
         if (CountRetry(GF_TOO_MANY_ERRORS)) return m_monitor->result;
       }
@@ -349,7 +350,7 @@ void GFZmodem::TakeAck() {
 bool GFZmodem::FirstAckOverdue() const {
   if (m_firstAsk < 0 || !m_firstAckTime) return false;
   // Doubled at each go-back in a row, for a line that has gone quiet.
-  uint32_t wait = std::max(kLeastFirstAckWait, 3 * m_firstAckTime) << std::min(m_quickGoBacks, 8);
+  uint32_t wait = std::max(kLeastFirstAckWait, 2 * m_firstAckTime) << std::min(m_quickGoBacks, 8);
   return wait < kAckGap * kAckGaps && GFElapsed(m_frameStart, wait);
 }
 
@@ -846,8 +847,8 @@ int GFZmodem::ReadFileData() {
   }
   for (;;) {
     if (m_monitor->result < 0 || CheckAbort()) return m_monitor->result;
-    // A subpacket whose end was lost is as silent as a lost request.
-    m_padWait = m_charWait = int(std::max(kLeastSilenceWait, m_answerWait));
+    m_padWait = int(std::max(kLeastSilenceWait, m_answerWait));
+    m_charWait = int(std::max(kSubpacketSilenceWait, m_answerWait));
     int type = ReadFrameHeader(true);
     m_staleBytes += m_garbage;
     if (type < 0) {

@@ -491,12 +491,19 @@ TEST_F(ZmodemTest, RetryLimitCountsErrorsWithoutProgress) {
   HandSender far(pair.a.get());
   far.Offer("f.dat", 4096);
   EXPECT_EQ(far.Request(), 0);
+  // On a loaded machine the receiver may also ask after a silence (not
+  // counted): an earlier place asked for again is passed over.
+  auto requestFor = [&](long want) {
+    long got = far.Request();
+    for (int i = 0; i < 3 && got < want; ++i) got = far.Request();
+    return got;
+  };
   long pos = 0;
   for (int chunk = 0; chunk < 4; ++chunk, pos += 256) {
     for (int error = 0; error < 2; ++error) {
       far.Frame(pos);
       far.Damaged();
-      EXPECT_EQ(far.Request(), pos) << chunk;
+      EXPECT_EQ(requestFor(pos), pos) << chunk;
     }
     far.Frame(pos);
     far.Subpacket(data.substr(size_t(pos), 256), GFZmodem::ZCRCE);
@@ -505,7 +512,7 @@ TEST_F(ZmodemTest, RetryLimitCountsErrorsWithoutProgress) {
     far.Frame(pos);
     far.Damaged();
     if (error < 2) {
-      EXPECT_EQ(far.Request(), pos);
+      EXPECT_EQ(requestFor(pos), pos);
     }
   }
   receiver.join();
@@ -758,7 +765,8 @@ TEST_F(ZmodemTest, SenderAsksEveryHalfWindowAndGoesBackWhenAcknowledgementsStop)
 
 // A damaged answer to the last subpacket may have been a request: the sender
 // sends again what was not acknowledged instead of a ZEOF, which a receiver
-// short of the end would ignore; after an unanswered ZEOF it does the same.
+// short of the end would ignore; an acknowledgement short of the end does
+// not end the file either.
 TEST_F(ZmodemTest, SenderGoesBackWhenTheEndIsNotAcknowledged) {
   std::string data = RandomBytes(3000, 45);
   WriteFile(out / "f.dat", data);
@@ -799,11 +807,14 @@ TEST_F(ZmodemTest, SenderGoesBackWhenTheEndIsNotAcknowledged) {
   // A ZRPOS whose check fails.
   d.WriteBuffer("**\x18" "B0900000bb0ffff\r\n", 18);
   ASSERT_EQ(frame(1024, -1), GFZmodem::ZCRCW);
-  // The end still unacknowledged: the ZEOF, unanswered, brings the data again.
+  // Only part acknowledged: no ZEOF, the rest again once no more comes.
   d.SendHexHeader(GFZmodem::ZACK, at(2048));
-  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZEOF);
   ASSERT_EQ(frame(2048, 3000), GFZmodem::ZCRCW);
-  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZEOF);
+  // On a loaded machine our acknowledgement may come late enough for the
+  // sender to send the end once more.
+  while ((type = d.ReadFrameHeader(false)) == GFZmodem::ZDATA) {
+  }
+  EXPECT_EQ(type, GFZmodem::ZEOF);
   d.SendHexHeader(GFZmodem::ZRINIT, flags);
   EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZFIN);
   d.SendHexHeader(GFZmodem::ZFIN, at(0));
