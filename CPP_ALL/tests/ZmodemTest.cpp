@@ -15,6 +15,9 @@
 
 namespace {
 
+// ZRINIT flags of a receiver driven by hand: full duplex, CRC-32.
+const uint8_t kHandReceiverFlags[4] = {0, 0, 0, GFZmodem::CANFDX | GFZmodem::CANFC32};
+
 struct Side {
   std::function<void(GFZmodem&)> setup;
   RecordingMonitor monitor;
@@ -44,6 +47,15 @@ class ZmodemTest : public ::testing::Test {
       for (auto& m : tx.monitor.messages) printf("tx: %s\n", m.c_str());
       for (auto& m : rx.monitor.messages) printf("rx: %s\n", m.c_str());
     }
+  }
+
+  // Starts our sender of `file` in a thread of its own.
+  std::thread StartSender(const fs::path& file) {
+    return std::thread([this, file] {
+      GFComStream stream(pair.a.get());
+      GFZmodem z(&stream, &tx.monitor);
+      tx.result = z.Send(file.string().c_str());
+    });
   }
 
   // Starts our receiver into `in` in a thread of its own, `setup` applied.
@@ -300,11 +312,7 @@ TEST_F(ZmodemTest, OfferedFoldersAreDropped) {
 TEST_F(ZmodemTest, SenderHonoursZrposAfterZeof) {
   std::string data = RandomBytes(3000, 21);
   WriteFile(out / "f.dat", data);
-  std::thread sender([&] {
-    GFComStream stream(pair.a.get());
-    GFZmodem z(&stream, &tx.monitor);
-    tx.result = z.Send((out / "f.dat").string().c_str());
-  });
+  std::thread sender = StartSender(out / "f.dat");
   // The far end, driven by hand through the frame layer.
   GFComStream stream(pair.b.get());
   RecordingMonitor monitor;
@@ -398,6 +406,17 @@ TEST_F(ZmodemTest, AnswerToAnOfferedFileItHas) {
       EXPECT_EQ(ReadFile(in / "have.dat"), "old contents");
     }
   }
+}
+
+// The receiver's side of a sender's greeting, by hand: true once the file
+// offer has come whole.
+bool TakeOffer(GFZmodem& d) {
+  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZRQINIT);
+  d.SendHexHeader(GFZmodem::ZRINIT, kHandReceiverFlags);
+  int type;
+  while ((type = d.ReadFrameHeader(false)) == GFZmodem::ZRQINIT) {
+  }
+  return type == GFZmodem::ZFILE && d.ReadDataSubpacket() == GFZmodem::ZCRCW;
 }
 
 // The far end of our receiver, a sender driven by hand through the frame
@@ -656,23 +675,12 @@ TEST_F(ZmodemTest, SlidingWindowKeepsOneFrame) {
 TEST_F(ZmodemTest, SubpacketsShrinkOnErrorsAndGrowBack) {
   std::string data = RandomBytes(300000, 42);
   WriteFile(out / "f.dat", data);
-  std::thread sender([&] {
-    GFComStream stream(pair.a.get());
-    GFZmodem z(&stream, &tx.monitor);
-    tx.result = z.Send((out / "f.dat").string().c_str());
-  });
+  std::thread sender = StartSender(out / "f.dat");
   GFComStream stream(pair.b.get());
   RecordingMonitor monitor;
   GFZmodem d(&stream, &monitor);
   const uint8_t* (*at)(long) = HandSender::At;
-  const uint8_t flags[4] = {0, 0, 0, GFZmodem::CANFDX | GFZmodem::CANFC32};
-  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZRQINIT);
-  d.SendHexHeader(GFZmodem::ZRINIT, flags);
-  int type;
-  while ((type = d.ReadFrameHeader(false)) == GFZmodem::ZRQINIT) {
-  }
-  ASSERT_EQ(type, GFZmodem::ZFILE);
-  ASSERT_EQ(d.ReadDataSubpacket(), GFZmodem::ZCRCW);
+  ASSERT_TRUE(TakeOffer(d));
   // Asks for `pos` and returns the sizes of the first `count` subpackets
   // of the frame that answers, acknowledging each.
   auto sizes = [&](long pos, int count, int requests = 1, int firstAckDelayMs = 0) {
@@ -714,24 +722,13 @@ TEST_F(ZmodemTest, SubpacketsShrinkOnErrorsAndGrowBack) {
 TEST_F(ZmodemTest, SenderAsksEveryHalfWindowAndGoesBackWhenAcknowledgementsStop) {
   std::string data = RandomBytes(6000, 43);
   WriteFile(out / "f.dat", data);
-  std::thread sender([&] {
-    GFComStream stream(pair.a.get());
-    GFZmodem z(&stream, &tx.monitor);
-    tx.result = z.Send((out / "f.dat").string().c_str());
-  });
+  std::thread sender = StartSender(out / "f.dat");
   GFComStream stream(pair.b.get());
   RecordingMonitor monitor;
   GFZmodem d(&stream, &monitor);
   d.SetRetryLimit(1000);  // skipped data counts as header errors here
   const uint8_t* (*at)(long) = HandSender::At;
-  const uint8_t flags[4] = {0, 0, 0, GFZmodem::CANFDX | GFZmodem::CANFC32};
-  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZRQINIT);
-  d.SendHexHeader(GFZmodem::ZRINIT, flags);
-  int type;
-  while ((type = d.ReadFrameHeader(false)) == GFZmodem::ZRQINIT) {
-  }
-  ASSERT_EQ(type, GFZmodem::ZFILE);
-  ASSERT_EQ(d.ReadDataSubpacket(), GFZmodem::ZCRCW);
+  ASSERT_TRUE(TakeOffer(d));
   d.SendHexHeader(GFZmodem::ZRPOS, at(0));
   ASSERT_EQ(d.ReadFrameHeader(false), GFZmodem::ZDATA);
   EXPECT_EQ(d.HeaderPosition(), 0);
@@ -755,7 +752,7 @@ TEST_F(ZmodemTest, SenderAsksEveryHalfWindowAndGoesBackWhenAcknowledgementsStop)
   d.SendHexHeader(GFZmodem::ZACK, at(6000));
   EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZEOF);
   EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZEOF);
-  d.SendHexHeader(GFZmodem::ZRINIT, flags);
+  d.SendHexHeader(GFZmodem::ZRINIT, kHandReceiverFlags);
   EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZFIN);
   d.SendHexHeader(GFZmodem::ZFIN, at(0));
   sender.join();
@@ -770,23 +767,12 @@ TEST_F(ZmodemTest, SenderAsksEveryHalfWindowAndGoesBackWhenAcknowledgementsStop)
 TEST_F(ZmodemTest, SenderGoesBackWhenTheEndIsNotAcknowledged) {
   std::string data = RandomBytes(3000, 45);
   WriteFile(out / "f.dat", data);
-  std::thread sender([&] {
-    GFComStream stream(pair.a.get());
-    GFZmodem z(&stream, &tx.monitor);
-    tx.result = z.Send((out / "f.dat").string().c_str());
-  });
+  std::thread sender = StartSender(out / "f.dat");
   GFComStream stream(pair.b.get());
   RecordingMonitor monitor;
   GFZmodem d(&stream, &monitor);
   const uint8_t* (*at)(long) = HandSender::At;
-  const uint8_t flags[4] = {0, 0, 0, GFZmodem::CANFDX | GFZmodem::CANFC32};
-  EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZRQINIT);
-  d.SendHexHeader(GFZmodem::ZRINIT, flags);
-  int type;
-  while ((type = d.ReadFrameHeader(false)) == GFZmodem::ZRQINIT) {
-  }
-  ASSERT_EQ(type, GFZmodem::ZFILE);
-  ASSERT_EQ(d.ReadDataSubpacket(), GFZmodem::ZCRCW);
+  ASSERT_TRUE(TakeOffer(d));
   // Reads one frame at `pos` to its end, acknowledging only `ackAt`; -1 when
   // something else comes first.
   auto frame = [&](long pos, long ackAt) {
@@ -812,10 +798,11 @@ TEST_F(ZmodemTest, SenderGoesBackWhenTheEndIsNotAcknowledged) {
   ASSERT_EQ(frame(2048, 3000), GFZmodem::ZCRCW);
   // On a loaded machine our acknowledgement may come late enough for the
   // sender to send the end once more.
+  int type;
   while ((type = d.ReadFrameHeader(false)) == GFZmodem::ZDATA) {
   }
   EXPECT_EQ(type, GFZmodem::ZEOF);
-  d.SendHexHeader(GFZmodem::ZRINIT, flags);
+  d.SendHexHeader(GFZmodem::ZRINIT, kHandReceiverFlags);
   EXPECT_EQ(d.ReadFrameHeader(false), GFZmodem::ZFIN);
   d.SendHexHeader(GFZmodem::ZFIN, at(0));
   sender.join();

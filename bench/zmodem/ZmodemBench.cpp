@@ -1,7 +1,8 @@
 // Throughput of our ZMODEM against lrzsz over a pseudo-terminal with no
 // rate limit: our sender to rz, sz to our receiver, and sz to rz (also with
-// our sender's 4,096-byte window) for reference. Prints MB/s, the ratio to lrzsz and, for our side, the wire
-// efficiency (payload bytes / bytes on the wire, both directions).
+// our sender's 4,096-byte window) for reference. Prints MB/s, the ratio to
+// lrzsz and, for our side, the wire efficiency (payload bytes / bytes on the
+// wire, both directions).
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -110,7 +111,7 @@ Result SzToRz(const fs::path& src, const fs::path& dst, const char* window) {
   PtyPeer sz;
   auto start = std::chrono::steady_clock::now();
   std::vector<std::string> args = {"sz", "bench.bin"};
-  if (window) args = {"sz", "-w", window, "bench.bin"};
+  if (window) args.insert(args.begin() + 1, {"-w", window});
   sz.Start(args, src.string(), (dst / "sz.log").string());
   int master = sz.Master();
   ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) & ~O_NONBLOCK);
