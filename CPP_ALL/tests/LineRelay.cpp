@@ -1,6 +1,7 @@
 #include "CPP_ALL/tests/LineRelay.h"
 
 #ifndef _WIN32
+#include <errno.h>
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -16,6 +17,11 @@
 namespace {
 constexpr int kFifo = 64;  // bytes the UART takes before the driver holds back
 constexpr size_t kDriverQueue = 16384;
+// A receiving port hands on what has arrived about once a millisecond, as a
+// USB serial adapter does; waking for every byte would load the machine
+// when many lines run at once.
+constexpr int64_t kDeliveryTick = 1000000;
+constexpr int64_t kIdleWake = 20000000;  // to notice the end
 
 // Nanoseconds: a byte at 11,520 B/s is 86,805.6 ns, which whole
 // microseconds would round into a pace 0.9% too fast.
@@ -82,13 +88,12 @@ void LineRelay::Purge() {
 
 void LineRelay::Take(Direction& d, int64_t now) {
   const int64_t perByte = 1000000000 / m_shape.bytesPerSecond;
-  std::unique_lock<std::mutex> lock(m_mutex, std::defer_lock);
   if (d.driver) {
-    lock.lock();
     uint8_t buffer[4096];
-    ssize_t got = 0;
+    ssize_t got = 1;  // no read, no end
     while (d.driverQueue.size() < kDriverQueue && (got = ::read(d.from, buffer, sizeof buffer)) > 0)
       d.driverQueue.insert(d.driverQueue.end(), buffer, buffer + got);
+    NoteEnd(d, got);
   }
   d.wireFree = std::max(d.wireFree, now);
   int room = kFifo - int((d.wireFree - now) / perByte);
@@ -101,6 +106,7 @@ void LineRelay::Take(Direction& d, int64_t now) {
     d.driverQueue.erase(d.driverQueue.begin(), d.driverQueue.begin() + n);
   } else {
     n = ::read(d.from, buffer, size_t(room));
+    NoteEnd(d, n);
   }
   for (ssize_t i = 0; i < n; ++i) {
     d.wireFree += perByte;
@@ -125,17 +131,58 @@ void LineRelay::Deliver(Direction& d, int64_t now) {
   }
   if (n == 0) return;
   ssize_t w = ::write(d.to, buffer, n);
+  if (w < 0 && errno != EAGAIN && errno != EINTR) {
+    d.queue.clear();  // nobody reads this side any more
+    d.stalled = false;
+    return;
+  }
   if (w > 0) d.queue.erase(d.queue.begin(), d.queue.begin() + w);
+  d.stalled = w < ssize_t(n);
+}
+
+void LineRelay::NoteEnd(Direction& d, ssize_t got) {
+  // A side that has gone would wake the poll for ever.
+  if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR)) d.hungUp = true;
+}
+
+int64_t LineRelay::NextWake(int64_t now, pollfd* fds, int& count) const {
+  const int64_t perByte = 1000000000 / m_shape.bytesPerSecond;
+  int64_t wake = now + kIdleWake;
+  count = 0;
+  for (const Direction& d : m_dir) {
+    if (d.stalled)
+      fds[count++] = {d.to, POLLOUT, 0};
+    else if (!d.queue.empty())
+      wake = std::min(wake, std::max(d.queue.front().due, now + kDeliveryTick));
+    // The UART is topped up once it is half empty, not byte by byte.
+    int64_t halfEmpty = d.wireFree - kFifo / 2 * perByte;
+    bool hasRoom = halfEmpty <= now;
+    bool pending = d.driver && !d.driverQueue.empty();
+    if (pending || !hasRoom) wake = std::min(wake, std::max(halfEmpty, now));
+    // A driver takes what is written at once; the UART only when it has room.
+    bool listen = !d.hungUp && (d.driver ? d.driverQueue.size() < kDriverQueue : hasRoom);
+    if (listen) fds[count++] = {d.from, POLLIN, 0};
+  }
+  return wake;
 }
 
 void LineRelay::Run() {
   while (!m_stop) {
     int64_t now = Now();
     for (Direction& d : m_dir) {
+      std::lock_guard<std::mutex> lock(m_mutex);
       Take(d, now);
       Deliver(d, now);
     }
-    ::usleep(300);
+    pollfd fds[4];
+    int count = 0;
+    int64_t wait;
+    {
+      std::lock_guard<std::mutex> lock(m_mutex);
+      wait = std::max<int64_t>(0, NextWake(now, fds, count) - Now());
+    }
+    timespec t{time_t(wait / 1000000000), long(wait % 1000000000)};
+    ::ppoll(fds, nfds_t(count), &t, nullptr);
   }
 }
 
@@ -181,6 +228,7 @@ RelayRun OursToRz(const std::string& name, const std::string& from, const std::s
     r.peer = rz.Wait(peerWaitMs);
     r.seconds = Since(start);
     r.wire = port.bytesWritten + port.bytesRead;
+    r.dataWay = port.bytesWritten;
     r.damaged = line.Damaged();
   }
   Finish(r, name, from, to);
@@ -209,6 +257,7 @@ RelayRun SzToOurs(const std::string& name, const std::string& from, const std::s
     r.peer = sz.Wait(peerWaitMs);
     r.seconds = Since(start);
     r.wire = port.bytesWritten + port.bytesRead;
+    r.dataWay = port.bytesRead;
     r.damaged = line.Damaged();
   }
   Finish(r, name, from, to);

@@ -11,7 +11,9 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <poll.h>
 #include <string>
+#include <sys/types.h>
 #include <thread>
 
 #include "CPP_ALL/GFZmodem.h"
@@ -66,11 +68,17 @@ class LineRelay {
     std::deque<uint8_t> driverQueue;
     std::deque<Byte> queue;
     int64_t wireFree = 0;  // when the UART has sent what it holds
+    bool stalled = false;  // the far side is not reading what is due
+    bool hungUp = false;   // nothing more will come from this side
     uint64_t random;
   };
   void Run();
+  // When the loop must wake next, and which descriptors may wake it sooner.
+  int64_t NextWake(int64_t now, pollfd* fds, int& count) const;
   void Take(Direction& d, int64_t now);
   void Deliver(Direction& d, int64_t now);
+  // After a read of `got`: marks a side that has gone.
+  static void NoteEnd(Direction& d, ssize_t got);
   bool Hit(Direction& d, double p);
 
   LineShape m_shape;
@@ -93,6 +101,7 @@ struct RelayRun {
   bool same = false;       // the file arrived whole
   bool strays = false;     // other files named after it were left behind
   long wire = 0;           // bytes our port carried, both ways
+  long dataWay = 0;        // of those, the ones that went the file's way
   long damaged = 0;
 };
 RelayRun OursToRz(const std::string& name, const std::string& from, const std::string& to, const LineShape& shape,

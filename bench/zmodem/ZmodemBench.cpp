@@ -1,8 +1,8 @@
 // Throughput of our ZMODEM against lrzsz over a pseudo-terminal with no
 // rate limit: our sender to rz, sz to our receiver, and sz to rz (also with
 // our sender's 4,096-byte window) for reference. Prints MB/s, the ratio to
-// lrzsz and, for our side, the wire efficiency (payload bytes / bytes on the
-// wire, both directions).
+// lrzsz and, for our side, the wire efficiency: payload bytes over the bytes
+// on the wire both ways, and over those that went the file's way.
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -179,6 +179,7 @@ struct Outcome {
   int code = 0;
   double seconds = 0;   // until the file was complete, else until it ended
   double efficiency = 0;
+  double dataWayEfficiency = 0;  // of the bytes that went the file's way
 };
 
 // lrzsz's own figure: the file's size over the rate rz reports.
@@ -226,6 +227,7 @@ Outcome RunPaced(Column column, const fs::path& src, const fs::path& root, LineS
     o.seconds = o.complete && monitor.fileDone > 0 ? monitor.fileDone : r.oursSeconds;
   }
   if (r.wire > 0) o.efficiency = 100.0 * double(kPacedSize) / double(r.wire);
+  if (r.dataWay > 0) o.dataWayEfficiency = 100.0 * double(kPacedSize) / double(r.dataWay);
   if (!std::getenv("ZMODEM_BENCH_KEEP")) fs::remove_all(root);
   return o;
 }
@@ -283,7 +285,8 @@ void PacedTable(const fs::path& root) {
     clean[c] = o.seconds;
     std::printf("  clean %-18s %7.2f s%s", kColumnNames[c], o.seconds, o.complete ? "" : "  FAILED");
     if (c != kLrzsz && clean[kLrzsz] > 0) std::printf("  x%.3f of lrzsz", clean[kLrzsz] / o.seconds);
-    if (o.efficiency > 0) std::printf("  wire efficiency %.1f%%", o.efficiency);
+    if (o.efficiency > 0)
+      std::printf("  wire efficiency %.1f%% (the file's way %.1f%%)", o.efficiency, o.dataWayEfficiency);
     std::printf("\n");
   }
   int seeds = g_options.seeds;
