@@ -68,6 +68,9 @@ constexpr uint32_t kLeastSilenceWait = 300;
 // Within a subpacket a pause counts as an error, so a busy sender or machine
 // is given longer there.
 constexpr uint32_t kSubpacketSilenceWait = 1000;
+// Received data is written to the file in pieces of about this size, not a
+// system call for each subpacket.
+constexpr size_t kWriteBatch = 16384;
 const uint8_t kZero[4] = {0, 0, 0, 0};
 }  // namespace
 
@@ -669,6 +672,7 @@ bool GFZmodem::OpenReceivedFile() {
   if (m_appendBase) Message("Appending at offset %ld", m_appendBase);
   if (m_rxPos) Message("Resuming at offset %ld", m_rxPos);
   m_fileOpen = true;
+  m_received.clear();
   ++m_monitor->fileCount;
   m_monitor->bytesDone = m_rxPos;
   return !CheckAbort();
@@ -912,6 +916,14 @@ int GFZmodem::ReadFrameData() {
   m_engine->Seek(m_appendBase + m_rxPos, 0);
   EofPortCheckAfter();
   Message("NEW BYTE COUNT: %lx", m_rxPos);
+  int rc = ReadFrameSubpackets();
+  // What the frame brought reaches the file whatever ended it: a resumed
+  // file keeps every checked byte.
+  if (!WriteReceived() && rc >= 0) return m_monitor->result;
+  return rc;
+}
+
+int GFZmodem::ReadFrameSubpackets() {
   for (;;) {
     int end = ReadDataSubpacket();
     if (end < 0) {
@@ -923,13 +935,8 @@ int GFZmodem::ReadFrameData() {
     }
     int n = int(m_monitor->subpacketBytes);
     Message("ReadFileData: read @%ld", m_rxPos);
-    EofPortCheckBefore();
-    int written = n ? m_engine->Write(m_data.data(), n) : 0;
-    EofPortCheckAfter();
-    if (written != n) {
-      Message("ReadFileData: file write error");
-      return Fail(GF_FILE_WRITE);
-    }
+    m_received.insert(m_received.end(), m_data.begin(), m_data.begin() + n);
+    if (m_received.size() >= kWriteBatch && !WriteReceived()) return m_monitor->result;
     m_rxPos += n;
     m_monitor->bytesDone = m_rxPos;
     ++m_monitor->subpackets;
@@ -942,8 +949,27 @@ int GFZmodem::ReadFrameData() {
   }
 }
 
+bool GFZmodem::WriteReceived() {
+  if (m_received.empty()) return true;
+  EofPortCheckBefore();
+  int n = int(m_received.size());
+  int written = m_engine->Write(m_received.data(), n);
+  EofPortCheckAfter();
+  m_received.clear();
+  if (written == n) return true;
+  Message("ReadFileData: file write error");
+  if (m_monitor->result >= 0) Fail(GF_FILE_WRITE);
+  return false;
+}
+
 void GFZmodem::CloseReceivedFile() {
   if (!m_fileOpen) return;
+  // A file whose last data could not be written is not whole.
+  if (!WriteReceived()) {
+    CloseOpenFile();
+    m_fileOpen = false;
+    return;
+  }
   if (m_offeredTime != -1) {
     m_engine->FromUnixSeconds(m_offeredTime);
     m_engine->SetTime();
@@ -970,6 +996,7 @@ void GFZmodem::CloseOpenFile() {
   }
   // Not whole: a new file goes, a resumed one stays for the next try; neither
   // gets the sender's time, which would make it look complete.
+  WriteReceived();
   m_engine->Close();
   if (m_tempPath.empty()) return;
   Message("Removing the partial file");

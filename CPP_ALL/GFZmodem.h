@@ -176,8 +176,11 @@ class GFZmodem : public GFTransfer {
   int GetFileName();
   bool ParseFileInfo();
   int ReadFileData();
-  // The subpackets of one data frame, written as they come.
+  // One data frame: its subpackets, then what they brought to the file.
   int ReadFrameData();
+  int ReadFrameSubpackets();
+  // Writes the received data held back; false (the result set) on failure.
+  bool WriteReceived();
   // Asks for the data at the bytes received; unless forced, not again
   // while an earlier request may still be on its way.
   void RequestPosition(bool force, bool count = true);
@@ -259,4 +262,5 @@ class GFZmodem : public GFTransfer {
   int m_wrongHeaders = 0;  // headers for another position since our request; -1 answered
   uint32_t m_answerWait = 1000;
   std::string m_tempPath;  // where a replacing file is written until it is whole
+  std::vector<uint8_t> m_received;  // checked data not yet written
 };

@@ -46,14 +46,22 @@ long GFZmodem::HeaderPosition() const {
 
 int GFZmodem::GetChar(int timeout) {
   if (m_inHead < m_inTail) return m_in[m_inHead++];
-  int n = m_readAhead ? m_stream->GetPort()->ReadBuffer(m_in, int(sizeof m_in)) : 0;
-  if (n > 0) {
-    m_inHead = 1;
-    m_inTail = n;
-    return m_in[0];
-  }
   m_inHead = m_inTail = 0;
-  return m_stream->ReadChar(timeout);
+  if (!m_readAhead) return m_stream->ReadChar(timeout);
+  // Whatever has arrived is taken in one read; with nothing there, the
+  // wait for input comes first and then that read.
+  uint32_t start = GFTickCount();
+  for (;;) {
+    int n = m_stream->GetPort()->ReadBuffer(m_in, int(sizeof m_in));
+    if (n > 0) {
+      m_inHead = 1;
+      m_inTail = n;
+      return m_in[0];
+    }
+    if (GFElapsed(start, uint32_t(timeout))) return GF_TIMEOUT;
+    int idle = m_stream->Pause(GF_WAIT_INPUT, start, timeout);
+    if (idle < 0) return idle;
+  }
 }
 
 void GFZmodem::Unget(int c) {
@@ -267,7 +275,10 @@ int GFZmodem::ReadBinaryHeaderData(bool crc32) {
 
 int GFZmodem::ReadByte() {
   m_canCount = 0;
-  if (!Waiting() && CheckAbort()) return m_monitor->result;
+  // Reading ahead, our own buffer running dry is the moment to look for an
+  // abort: asking the port as well would cost a system call every time.
+  bool dry = m_readAhead ? m_inHead == m_inTail : !Waiting();
+  if (dry && CheckAbort()) return m_monitor->result;
   int c;
   do {
     c = GetChar(m_charWait);

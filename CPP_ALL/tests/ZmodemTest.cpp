@@ -8,6 +8,11 @@
 #include <functional>
 #include <thread>
 
+#ifndef _WIN32
+#include <signal.h>
+#include <sys/resource.h>
+#endif
+
 #include "CPP_ALL/GFPlatform.h"
 #include "CPP_ALL/GFZmodem.h"
 #include "CPP_ALL/tests/TestPorts.h"
@@ -636,6 +641,27 @@ TEST_F(ZmodemTest, SilenceLimitEndsADeadLine) {
     }
   }
 }
+
+#ifndef _WIN32
+// Received data reaches the file in batches: a batch the disk refuses ends
+// the transfer with the write error and leaves no file behind.
+TEST_F(ZmodemTest, RefusedWriteEndsTheTransferWithoutAFile) {
+  std::string data = RandomBytes(100000, 13);
+  WriteFile(out / "f.bin", data);
+  rlimit old{};
+  ::getrlimit(RLIMIT_FSIZE, &old);
+  rlimit small = old;
+  small.rlim_cur = 40000;  // the disk is full after 40,000 bytes
+  void (*oldHandler)(int) = ::signal(SIGXFSZ, SIG_IGN);
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  Run((out / "f.bin").string());
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  ::signal(SIGXFSZ, oldHandler);
+  EXPECT_EQ(rx.result, GF_FILE_WRITE);
+  EXPECT_LT(tx.result, 0);
+  EXPECT_TRUE(fs::is_empty(in.path));
+}
+#endif
 
 // A resumed file that fails again keeps what arrived for the next try, but
 // not the sender's time, which would make it look complete.
