@@ -35,17 +35,29 @@ int GFComStream::Pause(int direction, uint32_t start, int timeout) {
   return idle;
 }
 
-int GFComStream::ReadChar(int timeout) {
-  int c = m_port->ReadChar();
-  if (c >= 0) return c;
+template <class Take>
+int GFComStream::AwaitInput(int timeout, Take take) {
+  int got = take();
+  if (got >= 0) return got;
   uint32_t start = GFTickCount();
-  while (c < 0) {
+  while (got < 0) {
     if (GFElapsed(start, uint32_t(timeout))) return GF_TIMEOUT;
     int idle = Pause(GF_WAIT_INPUT, start, timeout);
     if (idle < 0) return idle;
-    c = m_port->ReadChar();
+    got = take();
   }
-  return c;
+  return got;
+}
+
+int GFComStream::ReadChar(int timeout) {
+  return AwaitInput(timeout, [this] { return m_port->ReadChar(); });
+}
+
+int GFComStream::ReadSome(void* buffer, int n, int timeout) {
+  return AwaitInput(timeout, [&] {
+    int got = m_port->ReadBuffer(buffer, n);
+    return got > 0 ? got : -1;
+  });
 }
 
 int GFComStream::WriteChar(int c) {

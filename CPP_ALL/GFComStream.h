@@ -31,6 +31,9 @@ class GFComStream {
   int ReadLine(char* buffer, int max, int endChar, int timeout);
   // Reads n bytes and ends them with a NUL: the buffer must hold n + 1.
   int ReadBuffer(void* buffer, int n, int timeout);
+  // What has arrived, up to n bytes, once something has: the count, -802
+  // after `timeout` ms, or a negative idle result.
+  int ReadSome(void* buffer, int n, int timeout);
   // Terminator: -1 none, -2 LF, -3 CR LF, 0-255 that byte.
   int WriteString(const char* text, int terminator);
   int Printf(const char* format, ...);
@@ -68,6 +71,10 @@ class GFComStream {
   }
 
  private:
+  // Calls `take` until it gives something (>= 0) or `timeout` ms pass.
+  template <class Take>
+  int AwaitInput(int timeout, Take take);
+
   int m_charDelay = 0;
   GFComLink* m_port;
   std::unique_ptr<GFLineStatus> m_lineStatus;

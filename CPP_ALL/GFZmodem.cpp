@@ -672,7 +672,6 @@ bool GFZmodem::OpenReceivedFile() {
   if (m_appendBase) Message("Appending at offset %ld", m_appendBase);
   if (m_rxPos) Message("Resuming at offset %ld", m_rxPos);
   m_fileOpen = true;
-  m_received.clear();
   ++m_monitor->fileCount;
   m_monitor->bytesDone = m_rxPos;
   return !CheckAbort();

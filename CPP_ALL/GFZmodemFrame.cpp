@@ -48,20 +48,12 @@ int GFZmodem::GetChar(int timeout) {
   if (m_inHead < m_inTail) return m_in[m_inHead++];
   m_inHead = m_inTail = 0;
   if (!m_readAhead) return m_stream->ReadChar(timeout);
-  // Whatever has arrived is taken in one read; with nothing there, the
-  // wait for input comes first and then that read.
-  uint32_t start = GFTickCount();
-  for (;;) {
-    int n = m_stream->GetPort()->ReadBuffer(m_in, int(sizeof m_in));
-    if (n > 0) {
-      m_inHead = 1;
-      m_inTail = n;
-      return m_in[0];
-    }
-    if (GFElapsed(start, uint32_t(timeout))) return GF_TIMEOUT;
-    int idle = m_stream->Pause(GF_WAIT_INPUT, start, timeout);
-    if (idle < 0) return idle;
-  }
+  // Whatever has arrived is taken in one read.
+  int n = m_stream->ReadSome(m_in, int(sizeof m_in), timeout);
+  if (n < 0) return n;
+  m_inHead = 1;
+  m_inTail = n;
+  return m_in[0];
 }
 
 void GFZmodem::Unget(int c) {

@@ -169,16 +169,15 @@ int64_t LineRelay::NextWake(int64_t now, pollfd* fds, int& count) const {
 void LineRelay::Run() {
   while (!m_stop) {
     int64_t now = Now();
-    for (Direction& d : m_dir) {
-      std::lock_guard<std::mutex> lock(m_mutex);
-      Take(d, now);
-      Deliver(d, now);
-    }
     pollfd fds[4];
     int count = 0;
     int64_t wait;
     {
       std::lock_guard<std::mutex> lock(m_mutex);
+      for (Direction& d : m_dir) {
+        Take(d, now);
+        Deliver(d, now);
+      }
       wait = std::max<int64_t>(0, NextWake(now, fds, count) - Now());
     }
     timespec t{time_t(wait / 1000000000), long(wait % 1000000000)};

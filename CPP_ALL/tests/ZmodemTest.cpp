@@ -478,6 +478,20 @@ class HandSender {
   GFZmodem m_d;
 };
 
+// Our sender against a receiver driven by hand through the frame layer.
+class ZmodemHandReceiverTest : public ZmodemTest {
+ protected:
+  // Starts our sender of `data` as f.dat in a thread of its own.
+  std::thread StartSenderOf(const std::string& data) {
+    WriteFile(out / "f.dat", data);
+    return StartSender(out / "f.dat");
+  }
+
+  GFComStream stream{pair.b.get()};
+  RecordingMonitor monitor;
+  GFZmodem d{&stream, &monitor};
+};
+
 // After one damaged subpacket, the data already on its way (and stray pad
 // and escape bytes in it) is one error, not one per burst of it.
 TEST_F(ZmodemTest, StaleDataAfterOneErrorIsOneError) {
@@ -698,13 +712,8 @@ TEST_F(ZmodemTest, SlidingWindowKeepsOneFrame) {
 // before any damage, smaller as damage comes closer together, down to 32
 // bytes (a request repeated for the same place is no new damage), and
 // larger again over a clean stretch.
-TEST_F(ZmodemTest, SubpacketsShrinkOnErrorsAndGrowBack) {
-  std::string data = RandomBytes(300000, 42);
-  WriteFile(out / "f.dat", data);
-  std::thread sender = StartSender(out / "f.dat");
-  GFComStream stream(pair.b.get());
-  RecordingMonitor monitor;
-  GFZmodem d(&stream, &monitor);
+TEST_F(ZmodemHandReceiverTest, SubpacketsShrinkOnErrorsAndGrowBack) {
+  std::thread sender = StartSenderOf(RandomBytes(300000, 42));
   const uint8_t* (*at)(long) = HandSender::At;
   ASSERT_TRUE(TakeOffer(d));
   // Asks for `pos` and returns the sizes of the first `count` subpackets
@@ -745,13 +754,8 @@ TEST_F(ZmodemTest, SubpacketsShrinkOnErrorsAndGrowBack) {
 // at once, then one in every half window; when they stop coming the sender
 // goes back to the last acknowledged place with a new frame, and a ZEOF
 // that gets no answer is sent again.
-TEST_F(ZmodemTest, SenderAsksEveryHalfWindowAndGoesBackWhenAcknowledgementsStop) {
-  std::string data = RandomBytes(6000, 43);
-  WriteFile(out / "f.dat", data);
-  std::thread sender = StartSender(out / "f.dat");
-  GFComStream stream(pair.b.get());
-  RecordingMonitor monitor;
-  GFZmodem d(&stream, &monitor);
+TEST_F(ZmodemHandReceiverTest, SenderAsksEveryHalfWindowAndGoesBackWhenAcknowledgementsStop) {
+  std::thread sender = StartSenderOf(RandomBytes(6000, 43));
   d.SetRetryLimit(1000);  // skipped data counts as header errors here
   const uint8_t* (*at)(long) = HandSender::At;
   ASSERT_TRUE(TakeOffer(d));
@@ -790,13 +794,8 @@ TEST_F(ZmodemTest, SenderAsksEveryHalfWindowAndGoesBackWhenAcknowledgementsStop)
 // sends again what was not acknowledged instead of a ZEOF, which a receiver
 // short of the end would ignore; an acknowledgement short of the end does
 // not end the file either.
-TEST_F(ZmodemTest, SenderGoesBackWhenTheEndIsNotAcknowledged) {
-  std::string data = RandomBytes(3000, 45);
-  WriteFile(out / "f.dat", data);
-  std::thread sender = StartSender(out / "f.dat");
-  GFComStream stream(pair.b.get());
-  RecordingMonitor monitor;
-  GFZmodem d(&stream, &monitor);
+TEST_F(ZmodemHandReceiverTest, SenderGoesBackWhenTheEndIsNotAcknowledged) {
+  std::thread sender = StartSenderOf(RandomBytes(3000, 45));
   const uint8_t* (*at)(long) = HandSender::At;
   ASSERT_TRUE(TakeOffer(d));
   // Reads one frame at `pos` to its end, acknowledging only `ackAt`; -1 when
