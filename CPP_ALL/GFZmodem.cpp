@@ -409,10 +409,10 @@ int GFZmodem::GoBack() {
 int GFZmodem::SendDataFrame() {
   uint8_t data[4];
   Position(m_pos, data);
-  if (SendBinaryHeader(ZDATA, data) < 0) return m_monitor->result;
   // After a purge nothing of ours is ahead of this frame on the line, so
   // its first acknowledgement comes about as soon as the last such one did.
   bool watchFirst = m_reposition;
+  if (SendBinaryHeader(ZDATA, data, watchFirst) < 0) return m_monitor->result;
   m_reposition = false;
   m_batch.clear();
   Scoped<bool> batching(m_batching, true);

@@ -72,7 +72,7 @@ class GFZmodem : public GFTransfer {
   int CheckCrc16Trailer(uint16_t crc, const char* caller);
   int CheckCrc32Trailer(uint32_t crc, const char* caller);
   int SendHexHeader(int type, const uint8_t data[4]);
-  int SendBinaryHeader(int type, const uint8_t data[4]);
+  int SendBinaryHeader(int type, const uint8_t data[4], bool afterPurge = false);
   int SendDataSubpacket(int length, int end);
 
   bool OpenFile();

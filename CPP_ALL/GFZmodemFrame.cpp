@@ -404,9 +404,12 @@ int GFZmodem::SendHexHeader(int type, const uint8_t data[4]) {
   return Flush();
 }
 
-int GFZmodem::SendBinaryHeader(int type, const uint8_t data[4]) {
+int GFZmodem::SendBinaryHeader(int type, const uint8_t data[4], bool afterPurge) {
   uint8_t v[5] = {uint8_t(type), data[0], data[1], data[2], data[3]};
   m_outCount = 0;
+  // A purge can cut our output just after a ZDLE, which then takes the
+  // next byte with it: let that be a spare pad, not the header's.
+  if (afterPurge) PutRaw(ZPAD);
   PutRaw(ZPAD);
   PutRaw(ZDLE);
   if (m_peerFlags & CANFC32) {

@@ -790,6 +790,39 @@ TEST_F(ZmodemHandReceiverTest, SenderAsksEveryHalfWindowAndGoesBackWhenAcknowled
   EXPECT_TRUE(tx.monitor.Saw("SendFileData: no answer, sending again from 1024"));
 }
 
+// A purge can cut the sender's output just after an escape, which some
+// receivers then join to the next byte: a frame sent after a purge brings
+// a spare pad, so that such an escape takes the spare and not the header's.
+TEST_F(ZmodemHandReceiverTest, FrameAfterAPurgeBringsASparePad) {
+  std::thread sender = StartSenderOf(RandomBytes(20000, 46));
+  ASSERT_TRUE(TakeOffer(d));
+  // What came before the ZDATA header for `pos`, or "" when none came.
+  auto beforeFrame = [&](long pos) {
+    d.SendHexHeader(GFZmodem::ZRPOS, HandSender::At(pos));
+    std::string header = {char(GFZmodem::ZDLE), char(GFZmodem::ZBIN32), char(GFZmodem::ZDATA)};
+    header.append(reinterpret_cast<const char*>(HandSender::At(pos)), 4);
+    std::string seen;
+    while (seen.size() < 100000) {
+      int c = stream.ReadChar(2000);
+      if (c < 0) return std::string();
+      seen += char(c);
+      size_t start = seen.size() - std::min(seen.size(), header.size());
+      if (seen.compare(start, std::string::npos, header) == 0) return seen.substr(0, start);
+    }
+    return std::string();
+  };
+  // The first frame answers the offer: nothing was cut before it.
+  EXPECT_NE(beforeFrame(0), "");
+  for (long pos : {512L, 3000L}) {
+    std::string before = beforeFrame(pos);
+    ASSERT_GE(before.size(), 2u) << pos;
+    EXPECT_EQ(before.substr(before.size() - 2), "**") << pos;
+  }
+  d.WriteBuffer("\x18\x18\x18\x18\x18\x18\x18\x18", 8);
+  sender.join();
+  EXPECT_EQ(tx.result, GF_REMOTE_CANCEL);
+}
+
 // A damaged answer to the last subpacket may have been a request: the sender
 // sends again what was not acknowledged instead of a ZEOF, which a receiver
 // short of the end would ignore; an acknowledgement short of the end does
