@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <thread>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -259,7 +260,11 @@ int FdPort::SetBreak(int state) {
 void FdPort::WaitReady(int direction, int ms) {
   if (direction == GF_WAIT_INPUT && m_head != m_tail) return;
   pollfd p{m_fd, short(direction == GF_WAIT_INPUT ? POLLIN : POLLOUT), 0};
-  ::poll(&p, 1, ms);
+  // A terminal whose other side has gone is always ready, with nothing to
+  // read: wait out the time instead of spinning on it.
+  if (::poll(&p, 1, ms) <= 0 || !(p.revents & (POLLHUP | POLLERR))) return;
+  if (direction == GF_WAIT_INPUT) Fill();
+  if (direction == GF_WAIT_OUTPUT || m_head == m_tail) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 PtyPeer::~PtyPeer() {
