@@ -67,6 +67,9 @@ class GFZmodem : public GFTransfer {
   int ReadBinaryHeaderData(bool crc32);
   int ReadByte();
   int ReadDataSubpacket();
+  // Takes unescaped data bytes already read ahead into the subpacket after
+  // its first `n`; how many.
+  int TakePlainBytes(int n);
   int ReadCrc16(int end);
   int ReadCrc32(int end);
   int CheckCrc16Trailer(uint16_t crc, const char* caller);

@@ -308,11 +308,28 @@ int GFZmodem::ReadByte() {
   }
 }
 
+// Most data bytes need no decoding: they go from the read-ahead buffer to
+// the subpacket in one pass, up to the next escape or flow character.
+int GFZmodem::TakePlainBytes(int n) {
+  int room = kDataSize - n;
+  int start = m_inHead;
+  while (m_inHead < m_inTail && m_inHead - start < room) {
+    uint8_t b = m_in[m_inHead];
+    if (b == ZDLE || IsFlowChar(b)) break;
+    m_data[size_t(n + m_inHead - start)] = b;
+    ++m_inHead;
+  }
+  if (m_inHead > start) m_canCount = 0;
+  return m_inHead - start;
+}
+
 int GFZmodem::ReadDataSubpacket() {
   m_monitor->subpacketBytes = 0;
   int n = 0;
   int c;
   for (;;) {
+    n += TakePlainBytes(n);
+    m_monitor->subpacketBytes = n;
     c = ReadByte();
     if (c < 0) return c;
     if (c > 0xFF) break;

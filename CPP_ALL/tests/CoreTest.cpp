@@ -58,6 +58,19 @@ TEST(Checksum, ByteUpdatesMatchBlocksAndResidues) {
   EXPECT_EQ(r32, 0xDEBB20E3u);
 }
 
+// The CRC-32 of a block takes eight bytes a step: every length and start
+// gives what one byte at a time gives.
+TEST(Checksum, Crc32BlocksMatchByteUpdatesAtAnyLengthAndStart) {
+  uint8_t data[64];
+  for (int i = 0; i < 64; ++i) data[i] = uint8_t(i * 37 + 11);
+  for (int start = 0; start < 4; ++start)
+    for (int length = 0; start + length <= 64; ++length) {
+      uint32_t crc = 0xFFFFFFFFu;
+      for (int i = 0; i < length; ++i) crc = UpdateCrc32(data[start + i], crc);
+      ASSERT_EQ(GFCrc32().Compute(data + start, size_t(length)), crc) << start << " " << length;
+    }
+}
+
 TEST(Errors, LookupFindsTextsAndFallsBack) {
   EXPECT_STREQ(GFLookupError(g_gfErrorTable, 0), "Successful");
   EXPECT_STREQ(GFLookupError(g_gfErrorTable, -914), "Remote cancelled file tranfer");
