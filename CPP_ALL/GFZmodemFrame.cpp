@@ -324,7 +324,6 @@ int GFZmodem::TakePlainBytes(int n) {
 }
 
 int GFZmodem::ReadDataSubpacket() {
-  m_monitor->subpacketBytes = 0;
   int n = 0;
   int c;
   for (;;) {
@@ -335,7 +334,6 @@ int GFZmodem::ReadDataSubpacket() {
     if (c > 0xFF) break;
     if (n >= kDataSize) return GF_BUFFER_FULL;
     m_data[size_t(n++)] = uint8_t(c);
-    m_monitor->subpacketBytes = n;
   }
   int end = c - 256;
   if (end < ZCRCE || end > ZCRCW) return GF_XFER_GENERAL;
