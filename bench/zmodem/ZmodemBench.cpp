@@ -311,6 +311,23 @@ const char kUsage[] =
     "  first=N            the first of them (1)\n"
     "  cap=S              paced runs still going after S seconds count as running (240)\n";
 
+// lrzsz is the reference on every row; without it each run "fails" at once
+// and the table's figures mean nothing.
+bool LrzszInstalled() {
+  const char* path = std::getenv("PATH");
+  bool sz = false, rz = false;
+  std::string dirs = path ? path : "";
+  for (size_t start = 0; start <= dirs.size();) {
+    size_t end = dirs.find(':', start);
+    if (end == std::string::npos) end = dirs.size();
+    fs::path dir = dirs.substr(start, end - start);
+    sz = sz || ::access((dir / "sz").c_str(), X_OK) == 0;
+    rz = rz || ::access((dir / "rz").c_str(), X_OK) == 0;
+    start = end + 1;
+  }
+  return sz && rz;
+}
+
 bool ParseOptions(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
@@ -344,6 +361,10 @@ int main(int argc, char** argv) {
   std::setvbuf(stdout, nullptr, _IOLBF, 0);
   if (!ParseOptions(argc, argv)) {
     std::fputs(kUsage, stderr);
+    return 2;
+  }
+  if (!LrzszInstalled()) {
+    std::fputs("zmodem_bench: lrzsz's sz and rz are not on the PATH (make setup installs them)\n", stderr);
     return 2;
   }
   int rounds = g_options.rounds;
