@@ -133,10 +133,10 @@ Result SzToRz(const fs::path& src, const fs::path& dst, const char* window) {
   return r;
 }
 
-void Print(const char* name, const Result& r, const Result* reference) {
+void Print(const char* name, const Result& r, const Result* reference, const char* referenceName = "lrzsz") {
   double mbps = kSize / r.seconds / 1e6;
   std::printf("%-22s %7.2f MB/s  %6.3f s", name, mbps, r.seconds);
-  if (reference) std::printf("  x%.2f of lrzsz", reference->seconds / r.seconds);
+  if (reference) std::printf("  x%.2f of %s", reference->seconds / r.seconds, referenceName);
   if (r.wireBytes) std::printf("  wire efficiency %.1f%%", 100.0 * kSize / r.wireBytes);
   if (r.session > r.seconds + 0.5) std::printf("  (session ended at %.3f s)", r.session);
   std::printf("%s\n", r.ok ? "" : "  FAILED");
@@ -401,7 +401,7 @@ int main(int argc, char** argv) {
     Print("sz -> our receiver", best[2], &best[0]);
     // Our sender's window bounds it here: lrzsz's own sender with the same.
     Print("sz -w 4096 -> rz", best[3], &best[0]);
-    Print("  ours, same window", best[1], &best[3]);
+    Print("  ours, same window", best[1], &best[3], "sz -w 4096");
   }
   if (g_options.paced) PacedTable(root);
   if (!std::getenv("ZMODEM_BENCH_KEEP")) fs::remove_all(root);
