@@ -112,6 +112,8 @@ void CVikaChartView::OnFilePrintDirect() {
 
 BOOL CVikaChartView::OnPreparePrinting(CPrintInfo* pInfo) {
   pInfo->m_bDirect = m_bPrintDirect;
+  // The chart is scaled to fit one page.
+  pInfo->SetMaxPage(1);
   return DoPreparePrinting(pInfo);
 }
 
