@@ -90,11 +90,11 @@ std::string PrintDir() {
   return dir ? dir : "";
 }
 
-// Unix path of a PDF in the print folder whose name starts with the title.
+// Unix paths of the PDFs printed from the document with the title.
 std::vector<std::string> PrintedFiles(const std::string& title) {
   std::vector<std::string> found;
   WIN32_FIND_DATAA data;
-  const std::string pattern = "Z:" + PrintDir() + "/" + title + "-*.pdf";
+  const std::string pattern = "Z:" + PrintDir() + "/" + title + ".ORG-*.pdf";
   HANDLE hFind = FindFirstFileA(pattern.c_str(), &data);
   if (hFind == INVALID_HANDLE_VALUE) return found;
   do found.push_back(PrintDir() + "/" + data.cFileName);
@@ -123,6 +123,35 @@ void ClearPrinted() {
   do DeleteFileA(("Z:" + PrintDir() + "/" + data.cFileName).c_str());
   while (FindNextFileA(hFind, &data));
   FindClose(hFind);
+}
+
+// Green pixels (the enabled ORG measurements' colour) a window shows.
+int CountGreenOnScreen(HWND hWnd) {
+  RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  GdiFlush();
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, 0);
+  RECT rect;
+  GetWindowRect(hWnd, &rect);
+  const int cx = rect.right - rect.left, cy = rect.bottom - rect.top;
+  HDC hScreen = GetDC(nullptr);
+  HDC hMemory = CreateCompatibleDC(hScreen);
+  HBITMAP hBitmap = CreateCompatibleBitmap(hScreen, cx, cy);
+  HGDIOBJ hOld = SelectObject(hMemory, hBitmap);
+  BitBlt(hMemory, 0, 0, cx, cy, hScreen, rect.left, rect.top, SRCCOPY);
+  SelectObject(hMemory, hOld);
+  BITMAPINFOHEADER info = {sizeof info, cx, cy, 1, 32, BI_RGB};
+  std::vector<DWORD> pixels(static_cast<size_t>(cx) * cy);
+  GetDIBits(hMemory, hBitmap, 0, cy, pixels.data(),
+            reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+  DeleteObject(hBitmap);
+  DeleteDC(hMemory);
+  ReleaseDC(nullptr, hScreen);
+  int green = 0;
+  for (DWORD p : pixels) {
+    const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+    if (g > 120 && r < 80 && b < 80) ++green;
+  }
+  return green;
 }
 
 // A Wenner protocol on 32 electrodes, two cables of 16 takeouts.
@@ -233,7 +262,7 @@ class ChartPrint : public ::testing::Test {
   bool PrintThroughDialog(CVikaChartView* pView, int nButton) {
     return Drive(
         "Print", [nButton](HWND hWnd) {
-          PostMessageA(hWnd, WM_COMMAND, nButton, 0);
+          PostMessageA(GetDlgItem(hWnd, nButton), BM_CLICK, 0, 0);
         },
         [pView] { pView->SendMessage(WM_COMMAND, ID_FILE_PRINT); });
   }
@@ -282,6 +311,7 @@ TEST_F(ChartPrint, PreviewShowsThePageAndCloses) {
   ASSERT_NE(nullptr, pView);
   enum { idNext = 0xE301, idPrev, idClose };
   bool bNextEnabled = true, bPrevEnabled = true;
+  int nGreen = 0;
   EXPECT_TRUE(Drive(
       "Print Preview",
       [&](HWND hWnd) {
@@ -290,7 +320,7 @@ TEST_F(ChartPrint, PreviewShowsThePageAndCloses) {
         bPrevEnabled = IsWindowEnabled(GetDlgItem(hWnd, idPrev)) != FALSE;
         SendMessageA(hWnd, WM_COMMAND, idNext, 0);
         SendMessageA(hWnd, WM_COMMAND, idPrev, 0);
-        RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        nGreen = CountGreenOnScreen(hWnd);
         const char* dir = getenv("G7K_BINARY_DIR");
         SaveWindowBitmap(
             hWnd, (std::string(dir ? "Z:" : ".") + (dir ? dir : "") +
@@ -300,6 +330,8 @@ TEST_F(ChartPrint, PreviewShowsThePageAndCloses) {
       [pView] { pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW); }));
   EXPECT_FALSE(bNextEnabled);
   EXPECT_FALSE(bPrevEnabled);
+  // The page shows the chart, not only the header's small legend marker.
+  EXPECT_GT(nGreen, 150);
   EXPECT_TRUE(theApp.messages.empty());
   EXPECT_TRUE(IsWindowEnabled(theApp.m_pMainWnd->GetSafeHwnd()));
   EXPECT_TRUE(PrintedFiles("PREVIEW").empty());

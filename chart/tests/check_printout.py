@@ -37,7 +37,7 @@ def band(width, pixels, top, bottom):
 
 
 def check(folder, title, landscape):
-    files = glob.glob(os.path.join(folder, title + "-*.pdf"))
+    files = glob.glob(os.path.join(folder, title + ".ORG-*.pdf"))
     if len(files) != 1:
         return fail("%s: %d printed files in %s" % (title, len(files), folder))
     pdf = files[0]
@@ -48,6 +48,8 @@ def check(folder, title, landscape):
 
     text = subprocess.run(["pdftotext", "-layout", pdf, "-"],
                           capture_output=True, text=True).stdout
+    # The PostScript driver's Latin-1 encoding names '-' "hyphen" (0xAD).
+    text = text.replace("\u00ad", "-")
     stamp = re.search(r"-(\d{4}-\d{2}-\d{2})-\d{6}\.pdf$", pdf).group(1)
     for expected in ("Protocol:", title, "Address File:", "LINE.ADR",
                      "Array Type:", "Wenner", "Date:", stamp, "= ORG Section"):
@@ -77,7 +79,7 @@ def main():
     folder = sys.argv[1]
     failures = check(folder, "PORTRAIT", False) + check(folder, "LANDSCAPE", True)
     for title in ("CANCELLED", "PREVIEW", "NOPRINTER"):
-        if glob.glob(os.path.join(folder, title + "-*.pdf")):
+        if glob.glob(os.path.join(folder, title + ".ORG-*.pdf")):
             failures += fail("%s printed although nothing was to be" % title)
     return 1 if failures else 0
 

@@ -6,6 +6,7 @@
 #include <winspool.h>
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -15,7 +16,28 @@ char kPsDriver[] = "wineps.drv";
 char kProcessor[] = "WinPrint";
 char kDatatype[] = "RAW";
 
-bool AddDriver(char* ppd) {
+// Wine's spooler does not copy a data file given by a path of another
+// drive, so the PPD goes into the driver folder first.
+bool CopyIntoDriverFolder(const char* ppd, char* copy, DWORD size) {
+  DWORD needed = 0;
+  if (!GetPrinterDriverDirectoryA(nullptr, nullptr, 1,
+                                  reinterpret_cast<BYTE*>(copy), size,
+                                  &needed)) {
+    std::fprintf(stderr, "GetPrinterDriverDirectory failed: %lu\n",
+                 GetLastError());
+    return false;
+  }
+  std::snprintf(copy + std::strlen(copy), size - std::strlen(copy),
+                "\\G7KFILE.PPD");
+  if (CopyFileA(ppd, copy, FALSE)) return true;
+  std::fprintf(stderr, "cannot copy %s to %s: %lu\n", ppd, copy,
+               GetLastError());
+  return false;
+}
+
+bool AddDriver(const char* ppdSource) {
+  char ppd[MAX_PATH] = "";
+  if (!CopyIntoDriverFolder(ppdSource, ppd, sizeof ppd)) return false;
   DRIVER_INFO_3A driver = {};
   driver.cVersion = 3;
   driver.pName = kPrinterName;
