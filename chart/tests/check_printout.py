@@ -56,6 +56,11 @@ def check(folder, title, landscape):
         if expected not in text:
             return fail("%s: the header lacks %r:\n%s" % (pdf, expected, text))
 
+    # Labels and values keep apart however wide the printer's font is.
+    for label, value in (("Address File:", "LINE.ADR"), ("Max no. of items:", "ORG=")):
+        if not re.search(re.escape(label) + r"\s+" + re.escape(value), text):
+            return fail("%s: %r runs into its value:\n%s" % (pdf, label, text))
+
     with tempfile.TemporaryDirectory() as scratch:
         subprocess.run(["pdftoppm", "-r", "40", "-singlefile", pdf,
                         os.path.join(scratch, "page")], check=True)
