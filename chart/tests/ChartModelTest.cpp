@@ -258,6 +258,16 @@ TEST_F(ChartModelTest, BadProtocolsAreRefusedWithTheirReason) {
   WriteFile(Path("P.UP"), "");
   EXPECT_TRUE(Open("P.ORG")) << "0 and negative numbers are no electrode";
   EXPECT_EQ("", std::string(model.GetOpenError()));
+  const int items = model.GetItems().GetSize();
+
+  // An address file claiming far more electrodes than it has entries for
+  // opens as quickly as its entries allow, with the same chart.
+  std::string address = ReadFile(Path("LINE.ADR"));
+  address.replace(address.find("\n16\r\n"), 5, "\n4000000000\r\n");
+  WriteFile(Path("LINE.ADR"), address);
+  EXPECT_TRUE(Open("P.ORG"));
+  EXPECT_EQ(items, model.GetItems().GetSize());
+  EXPECT_EQ(48, model.GetTakeouts().GetSize());
 }
 
 // The three files are one set: when the last one cannot be replaced, the
