@@ -436,7 +436,8 @@ struct LogView
     std::string strSize;
 };
 
-LogView ViewLog(CView* pView, const char* pszCaption)
+// Runs the project's command nId, reading the log viewer it shows.
+LogView ShowLog(CView* pView, UINT nId, const char* pszCaption)
 {
     LogView log;
     Drive(
@@ -449,7 +450,24 @@ LogView ViewLog(CView* pView, const char* pszCaption)
             log.strSize = ItemText(hDialog, IDC_LOG_DATABASE_SIZE);
             Click(hDialog, IDOK);
         },
-        [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, ID_PROJECT_VIEW_LOG)); });
+        [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, nId)); });
+    return log;
+}
+
+LogView ViewLog(CView* pView, const char* pszCaption)
+{
+    return ShowLog(pView, ID_PROJECT_VIEW_LOG, pszCaption);
+}
+
+// Saves the project as strPath and compiles it with the stand-in compiler;
+// what the log viewer then shows.
+LogView SaveAndCompile(CDocument* pDoc, CView* pView, const std::string& strPath)
+{
+    EXPECT_TRUE(pDoc->OnSaveDocument(strPath.c_str()));
+    pDoc->SetPathName(strPath.c_str(), FALSE);
+    AfxGetApp()->WriteProfileString("Folders", "Main", OrdaFolder().c_str());
+    const LogView log = ShowLog(pView, ID_PROJECT_COMPILE, "Compilation successful - Log file:");
+    AfxGetApp()->WriteProfileString("Folders", "Main", "");
     return log;
 }
 
@@ -492,18 +510,12 @@ TEST_F(DesignFiles, FailedCompileLeavesNoDatabaseThatLooksNew)
     CDocument* pDoc = pView->GetDocument();
     auto* pVika = dynamic_cast<CVikaDoc*>(pDoc);
     pVika->GetModel()->SetTargetFolder(strTarget.c_str());
-    ASSERT_TRUE(pDoc->OnSaveDocument((strFolder + "Line.vkp").c_str()));
-    pDoc->SetPathName((strFolder + "Line.vkp").c_str(), FALSE);
-    theApp.WriteProfileString("Folders", "Main", OrdaFolder().c_str());
-    GetDesignDialogHooks().showCompileLog = [](LPCTSTR, LPCTSTR) { return IDOK; };
-
-    pView->SendMessage(WM_COMMAND, ID_PROJECT_COMPILE);
+    const LogView good = SaveAndCompile(pDoc, pView, strFolder + "Line.vkp");
     ASSERT_TRUE(Exists(strTarget + "PROTOCOL.BIN"));
-    ResetDesignDialogHooks();
-    const LogView good = ViewLog(pView, "Compilation successful - Log file:");
     EXPECT_EQ("Size of PROTOCOL.BIN:", good.strLabel);
     EXPECT_NE(std::string::npos, good.strSize.find("kilobytes")) << good.strSize;
 
+    theApp.WriteProfileString("Folders", "Main", OrdaFolder().c_str());
     SetEnvironmentVariableA("ORDA_FAIL", "test failure");
     pView->SendMessage(WM_COMMAND, ID_PROJECT_COMPILE);
     SetEnvironmentVariableA("ORDA_FAIL", nullptr);
@@ -513,8 +525,7 @@ TEST_F(DesignFiles, FailedCompileLeavesNoDatabaseThatLooksNew)
     const LogView failed = ViewLog(pView, "Compilation failed - Log file:");
     EXPECT_EQ("N/A", failed.strSize);
 
-    GetDesignDialogHooks().showCompileLog = [](LPCTSTR, LPCTSTR) { return IDOK; };
-    pView->SendMessage(WM_COMMAND, ID_PROJECT_COMPILE);
+    SaveAndCompile(pDoc, pView, strFolder + "Line.vkp");
     EXPECT_TRUE(Exists(strTarget + "PROTOCOL.BIN"));
     EXPECT_FALSE(Exists(strTarget + "PROTOCOL.BAK"));
     pDoc->OnCloseDocument();
@@ -531,16 +542,10 @@ TEST_F(DesignFiles, FailedCompileLeavesNoDatabaseThatLooksNew)
     CView* pPolyvectView = pPolyvect->GetNextView(pos);
     AddAllProtocols(pPolyvectView);
     ASSERT_EQ(1, pPolyvect->GetModel()->GetInfoCount());
-    ASSERT_TRUE(pPolyvect->OnSaveDocument((strFolder + "Lines.pvp").c_str()));
-    pPolyvect->SetPathName((strFolder + "Lines.pvp").c_str(), FALSE);
-    GetDesignDialogHooks().showCompileLog = [](LPCTSTR, LPCTSTR) { return IDOK; };
-    pPolyvectView->SendMessage(WM_COMMAND, ID_PROJECT_COMPILE);
-    ResetDesignDialogHooks();
-    const LogView polyvect = ViewLog(pPolyvectView, "Compilation successful - Log file:");
+    const LogView polyvect = SaveAndCompile(pPolyvect, pPolyvectView, strFolder + "Lines.pvp");
     EXPECT_EQ("Size of Polyvect.BIN:", polyvect.strLabel);
     EXPECT_EQ(std::vector<std::string>(), theApp.messages);
     EXPECT_NE(std::string::npos, polyvect.strSize.find("kilobytes")) << polyvect.strSize;
-    theApp.WriteProfileString("Folders", "Main", "");
     pPolyvect->OnCloseDocument();
 }
 
@@ -649,20 +654,9 @@ TEST_F(DesignFiles, VikaJourney)
     EXPECT_EQ("9", Split(CommandLines(strEdited)[2])[0]);
 
     // Compiled through the stand-in compiler; its log shown.
-    ASSERT_TRUE(pDoc->OnSaveDocument((strFolder + "Line.vkp").c_str()));
-    pDoc->SetPathName((strFolder + "Line.vkp").c_str(), FALSE);
-    theApp.WriteProfileString("Folders", "Main", OrdaFolder().c_str());
-    std::string strLogSize;
-    Drive(
-        "Compilation successful - Log file:",
-        [&](HWND hDialog) {
-            strLogSize = ItemText(hDialog, IDC_LOG_DATABASE_SIZE);
-            Click(hDialog, IDOK);
-        },
-        [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, ID_PROJECT_COMPILE)); });
-    theApp.WriteProfileString("Folders", "Main", "");
+    const LogView log = SaveAndCompile(pDoc, pView, strFolder + "Line.vkp");
     EXPECT_TRUE(Exists(strTarget + "PROTOCOL.BIN"));
-    EXPECT_NE(std::string::npos, strLogSize.find("kilobytes")) << strLogSize;
+    EXPECT_NE(std::string::npos, log.strSize.find("kilobytes")) << log.strSize;
 
     // Opened as a chart; a measurement toggled off, validated, saved.
     pView->SendMessage(WM_COMMAND, ID_VIKA_OPEN_PROTOCOL);
@@ -745,20 +739,9 @@ TEST_F(DesignFiles, PolyvectJourney)
     EXPECT_EQ(std::vector<int>{5}, ChangedLines(strBefore, strEdited));
     EXPECT_NE(std::string::npos, strEdited.find("\r\n7\t3\t4\t5\r\n")) << strEdited;
 
-    ASSERT_TRUE(pDoc->OnSaveDocument((strFolder + "Lines.pvp").c_str()));
-    pDoc->SetPathName((strFolder + "Lines.pvp").c_str(), FALSE);
-    theApp.WriteProfileString("Folders", "Main", OrdaFolder().c_str());
-    std::string strLabel;
-    Drive(
-        "Compilation successful - Log file:",
-        [&](HWND hDialog) {
-            strLabel = ItemText(hDialog, IDC_LOG_DATABASE_LABEL);
-            Click(hDialog, IDOK);
-        },
-        [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, ID_PROJECT_COMPILE)); });
-    theApp.WriteProfileString("Folders", "Main", "");
+    const LogView log = SaveAndCompile(pDoc, pView, strFolder + "Lines.pvp");
     EXPECT_TRUE(Exists(strTarget + "POLYVECT.BIN"));
-    EXPECT_EQ("Size of Polyvect.BIN:", strLabel);
+    EXPECT_EQ("Size of Polyvect.BIN:", log.strLabel);
     ASSERT_TRUE(pDoc->OnSaveDocument((strFolder + "Lines.pvp").c_str()));
     pDoc->OnCloseDocument();
 
