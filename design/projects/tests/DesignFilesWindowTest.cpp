@@ -566,6 +566,21 @@ void EditRowAndSave(HWND hDialog, int nRow, const char* pszCaption, std::functio
     PostMessageA(hList, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rcRow.left + 5, rcRow.top + 2));
 }
 
+// Opens the protocol editor with the project's command nId, gives the
+// third command the C1 electrode pszC1 in the command dialog and saves.
+void SetThirdCommandsC1(CView* pView, UINT nId, const char* pszEditor, const char* pszCommand, const char* pszC1)
+{
+    Drive(
+        pszEditor,
+        [=](HWND hDialog) {
+            EditRowAndSave(hDialog, 2, pszCommand, [=](HWND hCommand) {
+                SetDlgItemTextA(hCommand, 1186, pszC1);
+                PostClick(hCommand, IDOK);
+            });
+        },
+        [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, nId)); });
+}
+
 // Creates a protocol in the create dialog the project's command opens.
 void CreateProtocol(CView* pView, const char* pszName, const char* pszArray, const char* pszChannels)
 {
@@ -640,15 +655,7 @@ TEST_F(DesignFiles, VikaJourney)
     EXPECT_EQ(strNormalised, ReadFile(strOrg));
 
     // One command edited: that line alone changes.
-    Drive(
-        strCaption.c_str(),
-        [](HWND hDialog) {
-            EditRowAndSave(hDialog, 2, "Edit Vika Command: #3", [](HWND hCommand) {
-                SetDlgItemTextA(hCommand, 1186, "9");
-                PostClick(hCommand, IDOK);
-            });
-        },
-        [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, ID_VIKA_EDIT_ORG)); });
+    SetThirdCommandsC1(pView, ID_VIKA_EDIT_ORG, strCaption.c_str(), "Edit Vika Command: #3", "9");
     const std::string strEdited = ReadFile(strOrg);
     EXPECT_EQ(std::vector<int>{5}, ChangedLines(strNormalised, strEdited));
     EXPECT_EQ("9", Split(CommandLines(strEdited)[2])[0]);
@@ -726,15 +733,7 @@ TEST_F(DesignFiles, PolyvectJourney)
           [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, ID_POLYVECT_EDIT_PROTOCOL)); });
     EXPECT_EQ(strBefore, ReadFile(strPv)) << "saved unchanged";
 
-    Drive(
-        " A",
-        [](HWND hDialog) {
-            EditRowAndSave(hDialog, 2, "Edit Polyvect Command: #5", [](HWND hCommand) {
-                SetDlgItemTextA(hCommand, 1186, "7");
-                PostClick(hCommand, IDOK);
-            });
-        },
-        [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, ID_POLYVECT_EDIT_PROTOCOL)); });
+    SetThirdCommandsC1(pView, ID_POLYVECT_EDIT_PROTOCOL, " A", "Edit Polyvect Command: #5", "7");
     const std::string strEdited = ReadFile(strPv);
     EXPECT_EQ(std::vector<int>{5}, ChangedLines(strBefore, strEdited));
     EXPECT_NE(std::string::npos, strEdited.find("\r\n7\t3\t4\t5\r\n")) << strEdited;
