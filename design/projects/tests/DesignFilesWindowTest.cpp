@@ -790,6 +790,22 @@ TEST_F(DesignFiles, EveryDesignFileSurvivesOpenAndSaveUnchanged)
             return static_cast<int>(pOn->SendMessage(WM_COMMAND, nId));
         };
     };
+    // The chart writes its protocol's three files as one set. Unchanged
+    // means without its automatic sort on saving, which orders the lines.
+    GenerateProtocol(strFolder, "C", 5, 2);
+    auto saveChart = [&] {
+        auto* pChart = dynamic_cast<CVikaChartDoc*>(theApp.OpenDocumentFile((strFolder + "C.ORG").c_str()));
+        if (!pChart)
+            return 0;
+        ChartProperties& properties = pChart->GetModel()->GetProperties();
+        const int nAutoSort = properties.m_bAutoSort;
+        properties.m_bAutoSort = 0;
+        const BOOL bSaved = pChart->DoFileSave();
+        properties.m_bAutoSort = nAutoSort;
+        pChart->OnCloseDocument();
+        return bSaved ? 1 : 0;
+    };
+    ASSERT_EQ(1, saveChart());
     auto reopenAndSave = [](const std::string& strPath) {
         return [strPath] {
             CDocument* pProject = theApp.OpenDocumentFile(strPath.c_str());
@@ -817,6 +833,8 @@ TEST_F(DesignFiles, EveryDesignFileSurvivesOpenAndSaveUnchanged)
         {"ADR1.ADR", "Edit Vika Address File - ", command(pView, ID_VIKA_EDIT_ADR)},
         {"GEO1.XYZ", "Edit Geometry File:", command(pView, ID_PROJECT_EDIT_GEOMETRY)},
         {"A.PV", " A", command(pPolyvectView, ID_POLYVECT_EDIT_PROTOCOL)},
+        {"C.ORG", "", saveChart},
+        {"C.UP", "", saveChart},
         {"Line.vkp", "", reopenAndSave(strFolder + "Line.vkp")},
         {"Lines.pvp", "", reopenAndSave(strFolder + "Lines.pvp")},
     };
