@@ -90,7 +90,9 @@ void Expect(const char* pszCaption, std::function<void(HWND)> run)
     g_waiting.push_back(std::make_shared<Script>(Script{pszCaption, std::move(run)}));
 }
 
-int Drive(const char* pszCaption, std::function<void(HWND)> run, std::function<int()> open)
+namespace {
+
+int RunWaiting(const char* pszCaption, std::function<void(HWND)> run, std::function<int()> open, bool& bShown)
 {
     auto pScript = std::make_shared<Script>(Script{pszCaption, std::move(run)});
     g_waiting.push_back(pScript);
@@ -99,8 +101,25 @@ int Drive(const char* pszCaption, std::function<void(HWND)> run, std::function<i
     const int nResult = open();
     KillTimer(nullptr, nTimer);
     g_waiting.erase(std::remove(g_waiting.begin(), g_waiting.end(), pScript), g_waiting.end());
-    EXPECT_TRUE(pScript->bRan) << pszCaption;
+    bShown = pScript->bRan;
     return nResult;
+}
+
+} // namespace
+
+int Drive(const char* pszCaption, std::function<void(HWND)> run, std::function<int()> open)
+{
+    bool bShown = false;
+    const int nResult = RunWaiting(pszCaption, std::move(run), std::move(open), bShown);
+    EXPECT_TRUE(bShown) << pszCaption;
+    return nResult;
+}
+
+bool DriveIfShown(const char* pszCaption, std::function<void(HWND)> run, std::function<int()> open)
+{
+    bool bShown = false;
+    RunWaiting(pszCaption, std::move(run), std::move(open), bShown);
+    return bShown;
 }
 
 void Click(HWND hDialog, int nId)

@@ -17,6 +17,8 @@ void PumpMessages();
 // Runs open() while a script waits for the window captioned pszCaption...;
 // the test fails when the window never showed. Returns open()'s result.
 int Drive(const char* pszCaption, std::function<void(HWND)> run, std::function<int()> open);
+// The same for a window that may or may not show; whether it did.
+bool DriveIfShown(const char* pszCaption, std::function<void(HWND)> run, std::function<int()> open);
 // Queues a script for a window the running script is about to open.
 void Expect(const char* pszCaption, std::function<void(HWND)> run);
 
