@@ -360,6 +360,27 @@ TEST_F(DesignFiles, BadProtocolsGiveOneMessageAndNoChart)
         EXPECT_EQ(0, OpenChartCount());
         EXPECT_EQ(c.strText, ReadFile(strPath));
     }
+
+    // A chart whose protocol the editor gave a bad address file: one
+    // message, and the chart window goes.
+    GenerateProtocol(strFolder, "GOOD", 1, 1);
+    auto* pChart = dynamic_cast<CVikaChartDoc*>(theApp.OpenDocumentFile((strFolder + "GOOD.ORG").c_str()));
+    ASSERT_NE(nullptr, pChart);
+    POSITION pos = pChart->GetFirstViewPosition();
+    CView* pChartView = pChart->GetNextView(pos);
+    theApp.messages.clear();
+    Drive(
+        "Edit Vika Protocol: GOOD.ORG",
+        [](HWND hDialog) {
+            SelectComboText(hDialog, IDC_ADDRESS_FILE, "BADADR");
+            Click(hDialog, IDOK);
+        },
+        [&] { return static_cast<int>(pChartView->SendMessage(WM_COMMAND, ID_CHART_EDIT_ORG)); });
+    PumpMessages();
+    ASSERT_EQ(1u, theApp.messages.size());
+    EXPECT_NE(std::string::npos, theApp.messages[0].find("GOOD.ORG")) << theApp.messages[0];
+    EXPECT_NE(std::string::npos, theApp.messages[0].find("BADADR.ADR named on line 2 is not valid"));
+    EXPECT_EQ(0, OpenChartCount());
 }
 
 // Charts whose measurements lie far off, as a pole array's missing
