@@ -235,14 +235,16 @@ TEST_F(ChartCommandsTest, InfoTexts) {
 TEST_F(ChartCommandsTest, DuplicateLines) {
   CVikaChartItem* first = Add(1, 1, kOrgOn, 2.5, 1);
   EXPECT_EQ((std::vector<CString>{" --- NO DUPLICATES FOUND! ---"}),
-            ChartTexts::DuplicateLines(first, 1.0));
+            ChartTexts::DuplicateLines(first, 1.0, 0.0));
   CVikaChartItem* second = Add(2, 1, kOrgOn, 2.5, 1);
   first->AddDuplicate(second);
-  const std::vector<CString> lines = ChartTexts::DuplicateLines(first, 2.0);
+  // In metres, as the status bar: separation 2, ORG at x = 10.
+  const std::vector<CString> lines =
+      ChartTexts::DuplicateLines(first, 2.0, 10.0);
   ASSERT_EQ(2u, lines.size());
   EXPECT_STREQ(
-      "Link: ORG \tItem:    1 \tC1=  1 \tC2=  4 \tP1=  2 \tP2=  3 \tX=5.00 "
-      "\tD=2.00",
+      "Link: ORG \tItem:    1 \tC1=  1 \tC2=  4 \tP1=  2 \tP2=  3 \tX=15.00 m "
+      "\tD=2.00 m",
       lines[0]);
   EXPECT_EQ(0, CString(lines[1]).Find("Link: ORG \tItem:    2 \tC1=  2"));
 }

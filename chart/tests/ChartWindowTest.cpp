@@ -364,7 +364,7 @@ TEST_F(ChartWindow, OpenHoverToggleValidateSortSaveAndPrint) {
   const std::string original = charttest::ReadFile(path);
   ASSERT_TRUE(pDoc->DoSave(copy.c_str()));
   EXPECT_EQ(original, charttest::ReadFile(path));
-  EXPECT_EQ(0, charttest::ReadFile(copy).find("5\n"));
+  EXPECT_EQ(0, charttest::ReadFile(copy).find("5\r\n"));
   EXPECT_TRUE(charttest::FileExists(copy.substr(0, copy.size() - 4) + ".UP"));
   EXPECT_EQ(pDoc->GetPathName().GetLength() - 8,
             pDoc->GetPathName().Find("COPY.ORG"));
@@ -402,6 +402,165 @@ TEST_F(ChartWindow, OpenHoverToggleValidateSortSaveAndPrint) {
   WriteBitmap(page, bitmap, 1100, 1500, ShotPath("chart_print.bmp"));
 
   pDoc->OnCloseDocument();
+  PumpMessages();
+}
+
+// Presses the mouse on a scroll bar control at a distance along it and lets
+// go at another (a click when they are the same), as a user does.
+void PressOnBar(HWND hBar, bool bHorz, int nFrom, int nTo) {
+  RECT rc = {};
+  GetClientRect(hBar, &rc);
+  const int nAcross = (bHorz ? rc.bottom : rc.right) / 2;
+  const auto at = [&](int nAlong) {
+    return bHorz ? MAKELPARAM(nAlong, nAcross) : MAKELPARAM(nAcross, nAlong);
+  };
+  PostMessageA(hBar, WM_MOUSEMOVE, MK_LBUTTON, at(nTo));
+  PostMessageA(hBar, WM_LBUTTONUP, 0, at(nTo));
+  SendMessageA(hBar, WM_LBUTTONDOWN, MK_LBUTTON, at(nFrom));
+  PumpMessages();
+}
+
+TEST_F(ChartWindow, ScrollBarsMoveTheChartWithArrowsTroughAndThumb) {
+  ASSERT_TRUE(s_bStarted);
+  CVikaChartView* pView = Open(WriteProtocol());
+  ASSERT_NE(nullptr, pView);
+  auto* pController =
+      dynamic_cast<CVikaChartController*>(pView->GetController());
+  ASSERT_NE(nullptr, pController);
+  for (int i = 0; i < 8; ++i) pController->OnZoomIn();
+  PumpMessages();
+
+  enum Part { kArrowOn, kTrough, kThumb, kArrowBack };
+  const struct {
+    const char* pszCase;
+    int nBar;
+    Part part;
+  } cases[] = {
+      {"right arrow", SB_HORZ, kArrowOn},  {"right trough", SB_HORZ, kTrough},
+      {"horizontal thumb", SB_HORZ, kThumb}, {"left arrow", SB_HORZ, kArrowBack},
+      {"down arrow", SB_VERT, kArrowOn},   {"lower trough", SB_VERT, kTrough},
+      {"vertical thumb", SB_VERT, kThumb},  {"up arrow", SB_VERT, kArrowBack},
+  };
+  for (const auto& c : cases) {
+    CScrollBar* pBar = pView->GetScrollBarCtrl(c.nBar);
+    ASSERT_NE(nullptr, pBar) << c.pszCase;
+    ASSERT_GT(pBar->GetScrollLimit(), 0) << c.pszCase << ": the chart is larger than the window";
+    const bool bHorz = c.nBar == SB_HORZ;
+    SCROLLBARINFO info = {};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetScrollBarInfo(pBar->m_hWnd, OBJID_CLIENT, &info));
+    const int nLength = bHorz ? info.rcScrollBar.right - info.rcScrollBar.left
+                              : info.rcScrollBar.bottom - info.rcScrollBar.top;
+    const int nThumb = (info.xyThumbTop + info.xyThumbBottom) / 2;
+    const int nAt[] = {nLength - info.dxyLineButton / 2,
+                       (info.xyThumbBottom + nLength - info.dxyLineButton) / 2,
+                       nThumb, info.dxyLineButton / 2};
+    const int nBefore = pBar->GetScrollPos();
+    const CPoint before = pView->GetLogicalOrigin();
+    PressOnBar(pBar->m_hWnd, bHorz, nAt[c.part],
+               c.part == kThumb ? nThumb + 20 : nAt[c.part]);
+
+    const int nAfter = pBar->GetScrollPos();
+    if (c.part == kArrowBack)
+      EXPECT_LT(nAfter, nBefore) << c.pszCase;
+    else
+      EXPECT_GT(nAfter, nBefore) << c.pszCase;
+    const CPoint after = pView->GetLogicalOrigin();
+    EXPECT_NE(bHorz ? before.x : before.y, bHorz ? after.x : after.y)
+        << c.pszCase << ": the chart moves";
+    CSize device(after.x, after.y);
+    pView->LPtoDP(&device);
+    EXPECT_EQ(nAfter, std::abs(bHorz ? device.cx : device.cy))
+        << c.pszCase << ": the chart is where the bar shows it";
+  }
+  pView->GetDocument()->OnCloseDocument();
+  PumpMessages();
+}
+
+// What a user reads: a validation that finds nothing says so, duplicates
+// are listed in the status bar's metres, the address file label is spelt
+// right, and the saved protocol has CR LF line ends.
+TEST_F(ChartWindow, ValidationDuplicatesLabelsAndSavedLinesSpeakPlainly) {
+  ASSERT_TRUE(s_bStarted);
+  const std::string path = WriteProtocol();
+  CVikaChartView* pView = Open(path);
+  ASSERT_NE(nullptr, pView);
+  CVikaChartModel* pModel = pView->GetDocument()->GetModel();
+  auto* pFrame = dynamic_cast<CVikaChartFrame*>(pView->GetParentFrame());
+  auto* pController =
+      dynamic_cast<CVikaChartController*>(pView->GetController());
+  ASSERT_NE(nullptr, pController);
+  ASSERT_NE(nullptr, pFrame);
+
+  std::string labels;
+  for (CWnd* pChild = pFrame->GetMainBar().GetWindow(GW_CHILD); pChild;
+       pChild = pChild->GetWindow(GW_HWNDNEXT)) {
+    CString text;
+    pChild->GetWindowText(text);
+    labels += std::string(text) + "|";
+  }
+  EXPECT_NE(std::string::npos, labels.find("Address File:")) << labels;
+  EXPECT_EQ(std::string::npos, labels.find("Adress")) << labels;
+
+  // Take-outs 2.5 m apart, the ORG layout from x = 10 m, typed into the bar.
+  pFrame->GetMainBar().SetDlgItemText(IDC_CHART_SEPARATION, "2.5");
+  pFrame->GetMainBar().SetDlgItemText(IDC_CHART_XPOS, "10");
+  EXPECT_TRUE(Drive(
+      "Protocol Validation",
+      [](HWND hWnd) { PostMessageA(hWnd, WM_COMMAND, IDOK, 0); },
+      [&] { pController->OnValidate(); }));
+  CVikaChartItem* pDuplicated = nullptr;
+  for (int i = 0; i < pModel->GetItems().GetSize() && !pDuplicated; ++i)
+    if (pModel->GetItems()[i]->GetDuplicates())
+      pDuplicated = pModel->GetItems()[i];
+  ASSERT_NE(nullptr, pDuplicated);
+  CPoint over(pDuplicated->m_rcBox.left + 3, pDuplicated->m_rcBox.top + 3);
+  pView->LPtoDP(&over);
+  pView->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(over.x, over.y));
+  CString midpoint;
+  pFrame->GetStatusBar().GetDlgItemText(IDC_CHART_TEXT6, midpoint);
+  pController->SetContextPoint(over);
+  std::string first;
+  EXPECT_TRUE(Drive(
+      "View Duplicate Measurements",
+      [&first](HWND hWnd) {
+        char szLine[256] = "";
+        SendDlgItemMessageA(hWnd, IDC_DUPLICATES_LIST, LB_GETTEXT, 0,
+                            reinterpret_cast<LPARAM>(szLine));
+        first = szLine;
+        PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
+      },
+      [&] { pController->OnViewDuplicates(); }));
+  const std::string shown = static_cast<LPCTSTR>(midpoint);
+  ASSERT_NE(std::string::npos, shown.find('\t')) << shown;
+  const std::string metres = shown.substr(shown.find('\t') + 1);
+  EXPECT_NE(std::string::npos, first.find("X=" + metres)) << first << " / " << shown;
+
+  pController->OnRemoveDuplicates();
+  std::string said;
+  EXPECT_TRUE(Drive(
+      "Protocol Validation",
+      [&said](HWND hWnd) {
+        char szText[256] = "";
+        GetDlgItemTextA(hWnd, 0xFFFF, szText, sizeof szText);
+        said = szText;
+        PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
+      },
+      [&] { pController->OnValidate(); }))
+      << "a validation that finds nothing says so";
+  EXPECT_NE(std::string::npos, said.find("No duplicate")) << said;
+
+  ASSERT_TRUE(pView->GetDocument()->OnSaveDocument(path.c_str()));
+  const std::string saved = charttest::ReadFile(path);
+  size_t nCrLf = 0;
+  for (size_t at = saved.find("\r\n"); at != std::string::npos;
+       at = saved.find("\r\n", at + 2))
+    ++nCrLf;
+  EXPECT_GT(nCrLf, 2u);
+  EXPECT_EQ(static_cast<size_t>(std::count(saved.begin(), saved.end(), '\n')),
+            nCrLf)
+      << "every line ends in CR LF";
+  pView->GetDocument()->OnCloseDocument();
   PumpMessages();
 }
 

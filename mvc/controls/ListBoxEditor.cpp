@@ -314,7 +314,7 @@ void SECListBoxEditorHelper::OnSysKeyDown(UINT nChar, UINT, UINT) {
     Default();
 }
 
-void SECListBoxEditorHelper::OnLButtonDblClk(UINT, CPoint) { m_pEditor->EditCurrentItem(0); }
+void SECListBoxEditorHelper::OnLButtonDblClk(UINT, CPoint point) { m_pEditor->OnListLButtonDblClk(point); }
 
 void SECListBoxEditorHelper::OnLButtonDown(UINT nFlags, CPoint point) { m_pEditor->OnListLButtonDown(nFlags, point); }
 
@@ -745,6 +745,18 @@ void SECListBoxEditor::OnListLButtonDown(UINT, CPoint point) {
   int after = GetRows()->GetCurrent();
   if (!wasEditing && before >= 0 && after >= 0 && before != after)
     Notify(kSelChange, TRUE);
+}
+
+void SECListBoxEditor::OnListLButtonDblClk(CPoint point) {
+  const int count = GetRows()->GetCount();
+  CRect last;
+  if (count > 0 && m_pHelper->GetItemRect(count - 1, &last) != LB_ERR && point.y < last.bottom) {
+    EditCurrentItem(0);
+    return;
+  }
+  // Below the rows the list keeps its old selection: editing it would
+  // overwrite a row the user did not point at.
+  EditBelowLastRow();
 }
 
 // ---------------------------------------------------------------------------

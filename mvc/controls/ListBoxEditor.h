@@ -115,6 +115,7 @@ class SECListBoxEditor : public CWnd, public ListBoxEditorLogic {
   BOOL OnListKeyDown(UINT nChar);
   BOOL OnListSysKeyDown(UINT nChar);
   void OnListLButtonDown(UINT nFlags, CPoint point);
+  void OnListLButtonDblClk(CPoint point);
   void OnEditEnded(HWND hEdit);
 
  protected:

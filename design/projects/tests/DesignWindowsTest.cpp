@@ -133,8 +133,8 @@ void CALLBACK RunScripts(HWND, UINT, UINT_PTR, DWORD)
 }
 
 // Runs open() with the script waiting for its dialog; the script's result
-// shows in whatever the dialog did.
-int Drive(const char* pszCaption, std::function<void(HWND)> run, std::function<int()> open)
+// shows in whatever the dialog did. bMustShow: the dialog is expected.
+int Drive(const char* pszCaption, std::function<void(HWND)> run, std::function<int()> open, bool bMustShow = true)
 {
     Script script{pszCaption, std::move(run)};
     g_scripts.push_back(&script);
@@ -143,7 +143,8 @@ int Drive(const char* pszCaption, std::function<void(HWND)> run, std::function<i
     KillTimer(nullptr, nTimer);
     if (!script.bRan)
         g_scripts.erase(std::remove(g_scripts.begin(), g_scripts.end(), &script), g_scripts.end());
-    EXPECT_TRUE(script.bRan) << pszCaption;
+    EXPECT_TRUE(script.bRan || !bMustShow) << pszCaption;
+    EXPECT_FALSE(script.bRan && !bMustShow) << pszCaption << " should not have shown";
     return nResult;
 }
 
@@ -151,6 +152,32 @@ void Click(HWND hDialog, int nId)
 {
     SendMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(hDialog, nId)));
+}
+
+std::string ItemText(HWND hDialog, int nId)
+{
+    char szText[64] = "";
+    GetDlgItemTextA(hDialog, nId, szText, sizeof szText);
+    return szText;
+}
+
+LPARAM RowPoint(HWND hList, int nRow, int nBelow = 0)
+{
+    RECT rc = {};
+    SendMessageA(hList, LB_GETITEMRECT, nRow, reinterpret_cast<LPARAM>(&rc));
+    return MAKELPARAM(rc.left + 5, (rc.top + rc.bottom) / 2 + nBelow);
+}
+
+std::vector<std::string> ListTexts(HWND hList)
+{
+    std::vector<std::string> texts;
+    const int nCount = static_cast<int>(SendMessageA(hList, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < nCount; ++i) {
+        char szRow[256] = "";
+        SendMessageA(hList, LB_GETTEXT, i, reinterpret_cast<LPARAM>(szRow));
+        texts.emplace_back(szRow);
+    }
+    return texts;
 }
 
 void SelectComboText(HWND hDialog, int nId, const char* pszText)
@@ -661,4 +688,183 @@ TEST_F(DesignWindows, EditorsKeepTheUsersWorkWhenAFileCannotBeReadOrWritten)
     EXPECT_TRUE(Said("Could not open file. It may be read-only."));
     EXPECT_TRUE(bStillOpen);
     EXPECT_EQ(strOrg, ReadFile(strFolder + "R.ORG"));
+}
+
+TEST_F(DesignWindows, AGeometryFileThatCannotBeReadIsReportedAndReplacedOnlyWhenTheUserSaysSo)
+{
+    const std::string strFolder = TempFolder() + "garbage\\";
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    const std::string strPath = strFolder + "JUNK.XYZ";
+    std::string strGarbage;
+    unsigned nSeed = 7;
+    for (int i = 0; i < 1500; ++i) {
+        nSeed = nSeed * 1103515245u + 12345u;
+        strGarbage += i % 61 == 60 ? '\n' : static_cast<char>('!' + (nSeed >> 16) % 90);
+    }
+    strGarbage[0] = '#';
+    std::ofstream(strPath, std::ios::binary) << strGarbage;
+
+    auto* pDoc = dynamic_cast<CVikaDoc*>(theApp.GetTemplate(TEMPLATE_VIKA)->OpenDocumentFile(nullptr));
+    ASSERT_NE(nullptr, pDoc);
+    pDoc->GetModel()->SetSourceFolder(strFolder.c_str());
+    auto* pView = FirstView<CVikaViewport>(pDoc);
+    ASSERT_NE(nullptr, pView);
+    GetDesignDialogHooks().chooseFile = [&](LPCTSTR, LPCTSTR, DWORD, LPCTSTR, CString& strChosen) {
+        strChosen = strPath.c_str();
+        return IDOK;
+    };
+    const auto editAndPressOk = [&](bool bShows) {
+        Drive(
+            "Edit Geometry File:", [](HWND hDialog) { Click(hDialog, IDOK); },
+            [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, ID_PROJECT_EDIT_GEOMETRY)); }, bShows);
+    };
+
+    theApp.nAnswer = IDNO;
+    editAndPressOk(false);
+    EXPECT_TRUE(Said("JUNK.XYZ cannot be read")) << "the file is named";
+    EXPECT_EQ(strGarbage, ReadFile(strPath)) << "kept when the user declines";
+
+    theApp.messages.clear();
+    theApp.nAnswer = IDYES;
+    editAndPressOk(true);
+    theApp.nAnswer = IDOK;
+    EXPECT_TRUE(Said("cannot be read"));
+    EXPECT_EQ("0\r\n", ReadFile(strPath)) << "replaced by the empty file the user chose to start";
+    pDoc->OnCloseDocument();
+}
+
+TEST_F(DesignWindows, NewCoordinatesAreNumberedAndPlacedAfterTheRowsAbove)
+{
+    const std::string strFolder = TempFolder() + "coords\\";
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    const std::string strPath = strFolder + "LINE.XYZ";
+    std::ofstream(strPath, std::ios::binary) << "1\r\nLINE1\r\n";
+
+    // Each coordinate dialog the user sees: its caption and proposal, then
+    // the values typed and OK.
+    struct Seen { std::string strCaption, strX, strY, strZ; };
+    std::vector<Seen> seen;
+    const auto answer = [&](const char* pszX, const char* pszY, const char* pszZ) {
+        auto* pScript = new Script{"Coordinate #", [&seen, pszX, pszY, pszZ](HWND hItem) {
+                                       char szCaption[64] = "";
+                                       GetWindowTextA(hItem, szCaption, sizeof szCaption);
+                                       seen.push_back({szCaption, ItemText(hItem, IDC_COORD_X),
+                                                       ItemText(hItem, IDC_COORD_Y), ItemText(hItem, IDC_COORD_Z)});
+                                       SetDlgItemTextA(hItem, IDC_COORD_X, pszX);
+                                       SetDlgItemTextA(hItem, IDC_COORD_Y, pszY);
+                                       SetDlgItemTextA(hItem, IDC_COORD_Z, pszZ);
+                                       Click(hItem, IDOK);
+                                   }};
+        g_scripts.push_back(pScript);
+        return std::unique_ptr<Script>(pScript);
+    };
+    std::vector<std::string> rowsAfterFirst;
+    CGeometryFileDlg geometry(strPath.c_str(), nullptr);
+    Drive(
+        "Edit Geometry File:",
+        [&](HWND hDialog) {
+            HWND hPoints = GetDlgItem(hDialog, IDC_COORDINATES);
+            // The first coordinate into the empty row.
+            SendMessageA(hPoints, LB_SETCURSEL, 0, 0);
+            auto first = answer("0", "0", "0");
+            SendMessageA(hPoints, WM_LBUTTONDBLCLK, MK_LBUTTON, RowPoint(hPoints, 0));
+            rowsAfterFirst = ListTexts(hPoints);
+            // A double-click below the last row, with row 1 selected.
+            SendMessageA(hPoints, LB_SETCURSEL, 0, 0);
+            auto second = answer("5", "0", "1");
+            SendMessageA(hPoints, WM_LBUTTONDBLCLK, MK_LBUTTON, RowPoint(hPoints, 1, 40));
+            // Insert, then the header's New button.
+            auto third = answer("10", "0", "2");
+            SendMessageA(hPoints, WM_KEYDOWN, VK_INSERT, 0);
+            HWND hHeader = FindWindowExA(hDialog, nullptr, nullptr, "Coordinate set");
+            auto* pHeader = dynamic_cast<SECListBoxEditor*>(CWnd::FromHandlePermanent(hHeader));
+            ASSERT_NE(nullptr, pHeader);
+            const CPoint ptNew = pHeader->GetButtonRect(SECListBoxEditor::kNew).CenterPoint();
+            auto fourth = answer("15", "0", "3");
+            SendMessageA(hHeader, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptNew.x, ptNew.y));
+            SendMessageA(hHeader, WM_LBUTTONUP, 0, MAKELPARAM(ptNew.x, ptNew.y));
+            for (auto* pScript : {first.get(), second.get(), third.get(), fourth.get()})
+                g_scripts.erase(std::remove(g_scripts.begin(), g_scripts.end(), pScript), g_scripts.end());
+            Click(hDialog, IDOK);
+        },
+        [&] { return static_cast<int>(geometry.DoModal()); });
+
+    ASSERT_EQ(2u, rowsAfterFirst.size());
+    EXPECT_EQ("", rowsAfterFirst[1]) << "an empty row for the next coordinate";
+    ASSERT_EQ(4u, seen.size());
+    EXPECT_EQ("Coordinate #1", seen[0].strCaption);
+    EXPECT_EQ("Coordinate #2", seen[1].strCaption) << "below the rows is a new row, not row 1";
+    EXPECT_EQ("Coordinate #3", seen[2].strCaption);
+    EXPECT_EQ(10.0, atof(seen[2].strX.c_str())) << "in line with the two rows before";
+    EXPECT_EQ(2.0, atof(seen[2].strZ.c_str()));
+    EXPECT_EQ("Coordinate #4", seen[3].strCaption);
+    EXPECT_EQ(15.0, atof(seen[3].strX.c_str()));
+    EXPECT_EQ("1\r\nLINE1\r\n1\t    0.00\t    0.00\t    0.00\r\n2\t    5.00\t    0.00\t    1.00\r\n"
+              "3\t   10.00\t    0.00\t    2.00\r\n4\t   15.00\t    0.00\t    3.00\r\n",
+              ReadFile(strPath));
+}
+
+namespace {
+
+// Drops the list down as a user does: how many of its entries show at once.
+int EntriesShownDropped(HWND hCombo)
+{
+    SendMessageA(hCombo, CB_SHOWDROPDOWN, TRUE, 0);
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    GetComboBoxInfo(hCombo, &info);
+    RECT rcList = {};
+    GetClientRect(info.hwndList, &rcList);
+    const int nItem = static_cast<int>(SendMessageA(info.hwndList, LB_GETITEMHEIGHT, 0, 0));
+    SendMessageA(hCombo, CB_SHOWDROPDOWN, FALSE, 0);
+    return nItem > 0 ? rcList.bottom / nItem : 0;
+}
+
+} // namespace
+
+TEST_F(DesignWindows, ArrayTypeListsShowEveryEntryWhenDropped)
+{
+    const std::string strFolder = TempFolder() + "lists\\";
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    std::ofstream(strFolder + "L.PV", std::ios::binary) << "5\r\nGEO1.XYZ\r\n1\t2\t3\t4\r\n";
+    CPolyvectProtocolInfo info;
+    info.SetFolder(strFolder.c_str());
+    info.SetName("L");
+    info.ReadHeader();
+    CVikaCreateProtocolDlg create(nullptr, nullptr);
+    CPolyvectProtocolDlg polyvect(&info, nullptr);
+    const struct { const char* pszCaption; CDialog* pDialog; } dialogs[] = {
+        {"Create Vika Protocol", &create},
+        {" L", &polyvect},
+    };
+    for (const auto& d : dialogs) {
+        int nCount = 0, nShown = 0;
+        Drive(
+            d.pszCaption,
+            [&](HWND hDialog) {
+                HWND hCombo = GetDlgItem(hDialog, IDC_ARRAY_TYPE);
+                nCount = static_cast<int>(SendMessageA(hCombo, CB_GETCOUNT, 0, 0));
+                nShown = EntriesShownDropped(hCombo);
+                Click(hDialog, IDCANCEL);
+            },
+            [&] { return static_cast<int>(d.pDialog->DoModal()); });
+        EXPECT_GT(nCount, 8) << d.pszCaption;
+        EXPECT_GE(nShown, nCount) << d.pszCaption;
+    }
+}
+
+TEST_F(DesignWindows, ANewChartWithNoProjectOpenOffersNoProjectToAddItTo)
+{
+    int nChecked = -1;
+    BOOL bEnabled = TRUE;
+    Drive(
+        "Create Vika Protocol",
+        [&](HWND hDialog) {
+            nChecked = static_cast<int>(IsDlgButtonChecked(hDialog, IDC_ADD_TO_PROJECT));
+            bEnabled = IsWindowEnabled(GetDlgItem(hDialog, IDC_ADD_TO_PROJECT));
+            Click(hDialog, IDCANCEL);
+        },
+        [&] { return theApp.GetTemplate(TEMPLATE_CHART)->OpenDocumentFile(nullptr) ? IDOK : IDCANCEL; });
+    EXPECT_EQ(BST_UNCHECKED, nChecked);
+    EXPECT_FALSE(bEnabled);
 }
