@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/ChartBarLayout.h"
 #include "chart/ChartCommands.h"
 #include "chart/ChartPartGrid.h"
 #include "chart/ChartPrintLayout.h"
@@ -316,3 +317,32 @@ TEST(ChartPrintLayoutTest, HeaderRowsAndLegend) {
 }
 
 }  // namespace
+
+TEST(ChartBarLayoutTest, GroupsThatDoNotFitMoveIntoFurtherRows) {
+  // A label with its field, a text, a group box with a button in it.
+  const std::vector<CRect> controls = {
+      {4, 4, 104, 12}, {104, 2, 144, 14}, {150, 2, 230, 40},
+      {234, 0, 296, 56}, {240, 9, 290, 22}};
+  const struct {
+    const char* name;
+    int width;
+    int rows;
+    std::vector<POINT> topLefts;
+  } cases[] = {
+      {"all fit", 400, 1, {{4, 4}, {104, 2}, {150, 2}, {234, 0}, {240, 9}}},
+      {"the box wraps", 240, 2,
+       {{4, 4}, {104, 2}, {150, 2}, {4, 58}, {10, 67}}},
+      {"one group a row", 100, 3,
+       {{4, 4}, {104, 2}, {4, 60}, {4, 116}, {10, 125}}},
+  };
+  for (const auto& c : cases) {
+    const ChartBarPlaces places = ChartBarLayout::Wrap(controls, c.width, 58);
+    EXPECT_EQ(c.rows, places.rows) << c.name;
+    ASSERT_EQ(controls.size(), places.controls.size()) << c.name;
+    for (size_t i = 0; i < controls.size(); ++i) {
+      EXPECT_EQ(c.topLefts[i].x, places.controls[i].left) << c.name << " " << i;
+      EXPECT_EQ(c.topLefts[i].y, places.controls[i].top) << c.name << " " << i;
+      EXPECT_EQ(controls[i].Width(), places.controls[i].Width()) << c.name;
+    }
+  }
+}

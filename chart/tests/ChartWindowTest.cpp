@@ -5,6 +5,7 @@
 #include "framework/Framework.h"
 #include "app/G7KWinApp.h"
 #include "app/tests/Screenshot.h"
+#include "app/tests/ScrollBarInput.h"
 #include "chart/VikaChartComponents.h"
 #include "chart/VikaChartController.h"
 #include "chart/VikaChartDoc.h"
@@ -405,21 +406,6 @@ TEST_F(ChartWindow, OpenHoverToggleValidateSortSaveAndPrint) {
   PumpMessages();
 }
 
-// Presses the mouse on a scroll bar control at a distance along it and lets
-// go at another (a click when they are the same), as a user does.
-void PressOnBar(HWND hBar, bool bHorz, int nFrom, int nTo) {
-  RECT rc = {};
-  GetClientRect(hBar, &rc);
-  const int nAcross = (bHorz ? rc.bottom : rc.right) / 2;
-  const auto at = [&](int nAlong) {
-    return bHorz ? MAKELPARAM(nAlong, nAcross) : MAKELPARAM(nAcross, nAlong);
-  };
-  PostMessageA(hBar, WM_MOUSEMOVE, MK_LBUTTON, at(nTo));
-  PostMessageA(hBar, WM_LBUTTONUP, 0, at(nTo));
-  SendMessageA(hBar, WM_LBUTTONDOWN, MK_LBUTTON, at(nFrom));
-  PumpMessages();
-}
-
 TEST_F(ChartWindow, ScrollBarsMoveTheChartWithArrowsTroughAndThumb) {
   ASSERT_TRUE(s_bStarted);
   CVikaChartView* pView = Open(WriteProtocol());
@@ -430,38 +416,34 @@ TEST_F(ChartWindow, ScrollBarsMoveTheChartWithArrowsTroughAndThumb) {
   for (int i = 0; i < 8; ++i) pController->OnZoomIn();
   PumpMessages();
 
-  enum Part { kArrowOn, kTrough, kThumb, kArrowBack };
+  using Part = ScrollBarPart;
   const struct {
     const char* pszCase;
     int nBar;
     Part part;
   } cases[] = {
-      {"right arrow", SB_HORZ, kArrowOn},  {"right trough", SB_HORZ, kTrough},
-      {"horizontal thumb", SB_HORZ, kThumb}, {"left arrow", SB_HORZ, kArrowBack},
-      {"down arrow", SB_VERT, kArrowOn},   {"lower trough", SB_VERT, kTrough},
-      {"vertical thumb", SB_VERT, kThumb},  {"up arrow", SB_VERT, kArrowBack},
+      {"right arrow", SB_HORZ, Part::ArrowOn},
+      {"right trough", SB_HORZ, Part::TroughOn},
+      {"horizontal thumb", SB_HORZ, Part::Thumb},
+      {"left arrow", SB_HORZ, Part::ArrowBack},
+      {"down arrow", SB_VERT, Part::ArrowOn},
+      {"lower trough", SB_VERT, Part::TroughOn},
+      {"vertical thumb", SB_VERT, Part::Thumb},
+      {"up arrow", SB_VERT, Part::ArrowBack},
   };
   for (const auto& c : cases) {
     CScrollBar* pBar = pView->GetScrollBarCtrl(c.nBar);
     ASSERT_NE(nullptr, pBar) << c.pszCase;
-    ASSERT_GT(pBar->GetScrollLimit(), 0) << c.pszCase << ": the chart is larger than the window";
+    ASSERT_GT(pBar->GetScrollLimit(), 0)
+        << c.pszCase << ": the chart is larger than the window";
     const bool bHorz = c.nBar == SB_HORZ;
-    SCROLLBARINFO info = {};
-    info.cbSize = sizeof info;
-    ASSERT_TRUE(GetScrollBarInfo(pBar->m_hWnd, OBJID_CLIENT, &info));
-    const int nLength = bHorz ? info.rcScrollBar.right - info.rcScrollBar.left
-                              : info.rcScrollBar.bottom - info.rcScrollBar.top;
-    const int nThumb = (info.xyThumbTop + info.xyThumbBottom) / 2;
-    const int nAt[] = {nLength - info.dxyLineButton / 2,
-                       (info.xyThumbBottom + nLength - info.dxyLineButton) / 2,
-                       nThumb, info.dxyLineButton / 2};
     const int nBefore = pBar->GetScrollPos();
     const CPoint before = pView->GetLogicalOrigin();
-    PressOnBar(pBar->m_hWnd, bHorz, nAt[c.part],
-               c.part == kThumb ? nThumb + 20 : nAt[c.part]);
+    PressOnScrollBar(pBar->m_hWnd, c.part);
+    PumpMessages();
 
     const int nAfter = pBar->GetScrollPos();
-    if (c.part == kArrowBack)
+    if (c.part == Part::ArrowBack)
       EXPECT_LT(nAfter, nBefore) << c.pszCase;
     else
       EXPECT_GT(nAfter, nBefore) << c.pszCase;
@@ -560,6 +542,155 @@ TEST_F(ChartWindow, ValidationDuplicatesLabelsAndSavedLinesSpeakPlainly) {
   EXPECT_EQ(static_cast<size_t>(std::count(saved.begin(), saved.end(), '\n')),
             nCrLf)
       << "every line ends in CR LF";
+  pView->GetDocument()->OnCloseDocument();
+  PumpMessages();
+}
+
+TEST_F(ChartWindow, TheMainBarShowsEveryControlInANarrowWindow) {
+  ASSERT_TRUE(s_bStarted);
+  CVikaChartView* pView = Open(WriteProtocol());
+  ASSERT_NE(nullptr, pView);
+  auto* pFrame = dynamic_cast<CVikaChartFrame*>(pView->GetParentFrame());
+  ASSERT_NE(nullptr, pFrame);
+  for (int nWidth : {560, 900}) {
+    pFrame->SetWindowPos(nullptr, 0, 0, nWidth, 500, SWP_NOMOVE | SWP_NOZORDER);
+    PumpMessages();
+    CVikaChartMainDialogBar& bar = pFrame->GetMainBar();
+    CRect rcBar, rcFrame, rcView;
+    bar.GetWindowRect(&rcBar);
+    pFrame->GetClientRect(&rcFrame);
+    pFrame->ClientToScreen(&rcFrame);
+    pView->GetWindowRect(&rcView);
+    for (CWnd* pChild = bar.GetWindow(GW_CHILD); pChild;
+         pChild = pChild->GetWindow(GW_HWNDNEXT)) {
+      CString text;
+      pChild->GetWindowText(text);
+      CRect rc;
+      pChild->GetWindowRect(&rc);
+      CRect shown;
+      shown.IntersectRect(&rc, &rcBar);
+      shown.IntersectRect(&shown, &rcFrame);
+      EXPECT_EQ(rc, shown) << nWidth << ": \"" << static_cast<LPCTSTR>(text)
+                           << "\" is cut";
+    }
+    EXPECT_LE(rcBar.bottom, rcView.top) << nWidth << ": the chart below the bar";
+  }
+  pView->GetDocument()->OnCloseDocument();
+  PumpMessages();
+}
+
+// Paints the window's client magenta behind its back, has it repaint itself
+// and counts the magenta pixels left: each is one it never paints.
+int UnpaintedPixels(HWND hWnd) {
+  const COLORREF kStale = RGB(255, 0, 255);
+  RECT rc = {};
+  GetClientRect(hWnd, &rc);
+  HDC hDC = GetDC(hWnd);
+  HBRUSH hBrush = CreateSolidBrush(kStale);
+  FillRect(hDC, &rc, hBrush);
+  DeleteObject(hBrush);
+  ReleaseDC(hWnd, hDC);
+  RedrawWindow(hWnd, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  PumpMessages();
+  hDC = GetDC(hWnd);
+  int nStale = 0;
+  for (int y = 0; y < rc.bottom; y += 3)
+    for (int x = 0; x < rc.right; x += 3)
+      nStale += GetPixel(hDC, x, y) == kStale;
+  ReleaseDC(hWnd, hDC);
+  return nStale;
+}
+
+TEST_F(ChartWindow, TheChartRepaintsAllOfItsWindowAfterTilingAndClosing) {
+  ASSERT_TRUE(s_bStarted);
+  const std::string path = WriteProtocol();
+  const std::string other = path.substr(0, path.size() - 6) + "DD2.ORG";
+  charttest::WriteFile(other, charttest::ReadFile(path));
+  CVikaChartView* pFirst = Open(path);
+  ASSERT_NE(nullptr, pFirst);
+  CVikaChartView* pSecond = Open(other);
+  ASSERT_NE(nullptr, pSecond);
+  ASSERT_NE(pFirst, pSecond);
+  EXPECT_EQ(0, UnpaintedPixels(pSecond->m_hWnd)) << "opened";
+  theApp.m_pMainWnd->SendMessage(WM_COMMAND, ID_WINDOW_TILE_HORZ);
+  PumpMessages();
+  EXPECT_EQ(0, UnpaintedPixels(pFirst->m_hWnd)) << "tiled";
+  pSecond->GetDocument()->OnCloseDocument();
+  PumpMessages();
+  theApp.m_pMainWnd->SendMessage(WM_COMMAND, ID_WINDOW_TILE_VERT);
+  PumpMessages();
+  EXPECT_EQ(0, UnpaintedPixels(pFirst->m_hWnd)) << "closed and tiled";
+  pFirst->GetParentFrame()->ShowWindow(SW_MAXIMIZE);
+  PumpMessages();
+  EXPECT_EQ(0, UnpaintedPixels(pFirst->m_hWnd)) << "maximised";
+  pFirst->GetParentFrame()->ShowWindow(SW_RESTORE);
+  pFirst->GetDocument()->OnCloseDocument();
+  PumpMessages();
+}
+
+// An address file that cannot be read: whatever opens, or nothing, no
+// window shows pixels it did not paint.
+TEST_F(ChartWindow, AChartOfAnUnreadableAddressFileShowsNoForeignPixels) {
+  ASSERT_TRUE(s_bStarted);
+  const std::string path = WriteProtocol();
+  charttest::WriteFile(path.substr(0, path.size() - 6) + "LINE.ADR",
+                       "garbage\x01\x02 that is no address file\n");
+  CVikaChartView* pView = Open(path);
+  if (pView) {
+    EXPECT_EQ(0, UnpaintedPixels(pView->m_hWnd));
+    pView->GetDocument()->OnCloseDocument();
+  }
+  PumpMessages();
+}
+
+// The colours of the view's pixels in a logical band across the chart.
+std::vector<COLORREF> BandPixels(CVikaChartView* pView, int nTop, int nBottom) {
+  CRect band(0, nTop, 0, nBottom);
+  pView->LPtoDP(&band);
+  band.NormalizeRect();
+  CRect client;
+  pView->GetClientRect(&client);
+  std::vector<COLORREF> pixels;
+  HDC hDC = ::GetDC(pView->m_hWnd);
+  for (int y = band.top; y < band.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) pixels.push_back(GetPixel(hDC, x, y));
+  ::ReleaseDC(pView->m_hWnd, hDC);
+  return pixels;
+}
+
+TEST_F(ChartWindow, ElectrodeLabelsShownOnHoverLeaveTheCablesDrawn) {
+  ASSERT_TRUE(s_bStarted);
+  CVikaChartView* pView = Open(WriteProtocol());
+  ASSERT_NE(nullptr, pView);
+  pView->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  PumpMessages();
+  CVikaChartModel* pModel = pView->GetDocument()->GetModel();
+  CVikaChartItem* pItem = nullptr;
+  for (int i = 0; i < pModel->GetItems().GetSize() && !pItem; ++i) {
+    CVikaChartItem* p = pModel->GetItems()[i];
+    if (p->m_rcBox.left > 60 && p->m_rcBox.left < 400 && p->m_rcBox.top < 300)
+      pItem = p;
+  }
+  ASSERT_NE(nullptr, pItem);
+  // The three cable rows lie between 23 and 51 units down.
+  const std::vector<COLORREF> before = BandPixels(pView, 23, 51);
+  CPoint point(pItem->m_rcBox.left + 3, pItem->m_rcBox.top + 3);
+  pView->LPtoDP(&point);
+  pView->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+  PumpMessages();
+  ASSERT_EQ(4, pView->GetMarkerCount());
+  const std::vector<COLORREF> after = BandPixels(pView, 23, 51);
+  ASSERT_EQ(before.size(), after.size());
+  int nWiped = 0;
+  for (size_t i = 0; i < before.size(); ++i)
+    nWiped += before[i] != RGB(255, 255, 255) && after[i] == RGB(255, 255, 255);
+  EXPECT_EQ(0, nWiped) << "cable pixels painted over by the markers";
+  const std::vector<COLORREF> labels = BandPixels(pView, 0, 23);
+  EXPECT_NE(labels.end(), std::find(labels.begin(), labels.end(), RGB(0, 0, 0)))
+      << "the labels above the cables";
+  SaveWindowBitmap(pView->GetParentFrame()->GetSafeHwnd(),
+                   ShotPath("chart_hover_labels.bmp").c_str(), false);
   pView->GetDocument()->OnCloseDocument();
   PumpMessages();
 }

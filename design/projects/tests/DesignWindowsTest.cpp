@@ -7,6 +7,7 @@
 #include "app/MainFrame.h"
 #include "app/project/ProtocolListCtrl.h"
 #include "app/tests/Screenshot.h"
+#include "app/tests/ScrollBarInput.h"
 #include "design/projects/DesignDialogHooks.h"
 #include "design/projects/GeometryFileDlg.h"
 #include "design/projects/EditAdrItemDlg.h"
@@ -867,4 +868,193 @@ TEST_F(DesignWindows, ANewChartWithNoProjectOpenOffersNoProjectToAddItTo)
         [&] { return theApp.GetTemplate(TEMPLATE_CHART)->OpenDocumentFile(nullptr) ? IDOK : IDCANCEL; });
     EXPECT_EQ(BST_UNCHECKED, nChecked);
     EXPECT_FALSE(bEnabled);
+}
+
+namespace {
+
+// The room a text has in its control, and whether it may wrap.
+bool TextRoom(HWND hControl, CRect& room, UINT& nFormat)
+{
+    char szClass[32] = "";
+    GetClassNameA(hControl, szClass, sizeof szClass);
+    const LONG nStyle = GetWindowLongA(hControl, GWL_STYLE);
+    GetClientRect(hControl, &room);
+    if (auto* pHeader = dynamic_cast<SECListBoxEditor*>(CWnd::FromHandlePermanent(hControl))) {
+        for (int i = 0; i < SECListBoxEditor::kButtonCount; ++i) {
+            const CRect rcButton = pHeader->GetButtonRect(i);
+            if (!rcButton.IsRectEmpty() && rcButton.left < room.right)
+                room.right = rcButton.left;
+        }
+        nFormat = DT_WORDBREAK;
+        return true;
+    }
+    if (lstrcmpiA(szClass, "Static") == 0) {
+        const LONG nType = nStyle & SS_TYPEMASK;
+        if (nType != SS_LEFT && nType != SS_CENTER && nType != SS_RIGHT && nType != SS_LEFTNOWORDWRAP)
+            return false;
+        nFormat = nType == SS_LEFTNOWORDWRAP ? DT_SINGLELINE : DT_WORDBREAK;
+        return true;
+    }
+    if (lstrcmpiA(szClass, "Button") != 0)
+        return false;
+    const LONG nType = nStyle & BS_TYPEMASK;
+    if (nType == BS_GROUPBOX) {
+        room.DeflateRect(8, 0);
+    } else if (nType == BS_CHECKBOX || nType == BS_AUTOCHECKBOX || nType == BS_RADIOBUTTON ||
+               nType == BS_AUTORADIOBUTTON || nType == BS_3STATE || nType == BS_AUTO3STATE) {
+        room.left += GetSystemMetrics(SM_CXMENUCHECK) + 4;
+    } else {
+        room.DeflateRect(4, 0);
+    }
+    nFormat = (nStyle & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
+    return true;
+}
+
+// The texts of the window's labels, buttons and list headings that do not
+// fit their controls.
+std::vector<std::string> CutOffTexts(HWND hWindow)
+{
+    std::vector<std::string> cut;
+    for (HWND hChild = GetWindow(hWindow, GW_CHILD); hChild; hChild = GetWindow(hChild, GW_HWNDNEXT)) {
+        char szText[256] = "";
+        GetWindowTextA(hChild, szText, sizeof szText);
+        CRect room;
+        UINT nFormat = 0;
+        if (!*szText || !IsWindowVisible(hChild) || !TextRoom(hChild, room, nFormat))
+            continue;
+        HDC hDC = GetDC(hChild);
+        HGDIOBJ hOld = SelectObject(hDC, reinterpret_cast<HFONT>(SendMessageA(hChild, WM_GETFONT, 0, 0)));
+        CRect needed(0, 0, room.Width(), 0);
+        DrawTextA(hDC, szText, -1, &needed, DT_CALCRECT | nFormat);
+        SelectObject(hDC, hOld);
+        ReleaseDC(hChild, hDC);
+        if (needed.Width() > room.Width() || needed.Height() > room.Height())
+            cut.emplace_back(szText);
+    }
+    return cut;
+}
+
+} // namespace
+
+TEST_F(DesignWindows, DesignDialogsShowTheirTextsWhole)
+{
+    const std::string strFolder = TempFolder() + "texts\\";
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    std::ofstream(strFolder + "T.PV", std::ios::binary) << "5\r\nGEO1.XYZ\r\n1\t2\t3\t4\r\n";
+    std::ofstream(strFolder + "T.ORG", std::ios::binary) << "1\r\nADR1\t//Address File\r\n1\t4\t2\t3\r\n";
+    CPolyvectProtocolInfo polyvectInfo;
+    polyvectInfo.SetFolder(strFolder.c_str());
+    polyvectInfo.SetName("T");
+    polyvectInfo.ReadHeader();
+    CVikaProtocolInfo vikaInfo;
+    vikaInfo.SetFolder(strFolder.c_str());
+    vikaInfo.SetName("T");
+    vikaInfo.ReadHeader();
+    const CString strSource = strFolder.c_str();
+
+    CVikaCreateProtocolDlg create(nullptr, nullptr);
+    CVikaAddressDlg address(nullptr, &strSource, nullptr);
+    CGeometryFileDlg geometry((strFolder + "T.XYZ").c_str(), nullptr);
+    CPolyvectProtocolDlg polyvect(&polyvectInfo, nullptr);
+    CVikaProtocolDlg vika(&vikaInfo, ".ORG", nullptr);
+    const struct { const char* pszCaption; CDialog* pDialog; } dialogs[] = {
+        {"Create Vika Protocol", &create}, {"Vika Address File", &address},
+        {"Edit Geometry File", &geometry}, {" T", &polyvect},
+        {"Edit Vika Protocol", &vika},
+    };
+    for (const auto& d : dialogs) {
+        std::vector<std::string> cut;
+        Drive(
+            d.pszCaption,
+            [&](HWND hDialog) {
+                cut = CutOffTexts(hDialog);
+                if (d.pDialog == &create) {
+                    // The spacing customisation it opens.
+                    SelectComboText(hDialog, IDC_ARRAY_TYPE, "Wenner (A)");
+                    Script customize{"Select Spacing Combinations", [&cut](HWND hCustomize) {
+                                         for (const std::string& strText : CutOffTexts(hCustomize))
+                                             cut.push_back(strText);
+                                         Click(hCustomize, IDCANCEL);
+                                     }};
+                    g_scripts.push_back(&customize);
+                    Click(hDialog, IDC_CUSTOMIZE);
+                    EXPECT_TRUE(customize.bRan);
+                }
+                Click(hDialog, IDCANCEL);
+            },
+            [&] { return static_cast<int>(d.pDialog->DoModal()); });
+        std::string strCut;
+        for (const std::string& strText : cut)
+            strCut += "\"" + strText + "\" ";
+        EXPECT_TRUE(cut.empty()) << d.pszCaption << ": " << strCut;
+    }
+}
+
+TEST_F(DesignWindows, TheRollAlongMovesAreLabelledBeforeTheirFields)
+{
+    const CString strSource = TempFolder().c_str();
+    CVikaAddressDlg address(nullptr, &strSource, nullptr);
+    Drive(
+        "Vika Address File",
+        [](HWND hDialog) {
+            for (const auto& field : {std::make_pair("X-move:", IDC_XMOVE), std::make_pair("Y-move:", IDC_YMOVE)}) {
+                HWND hLabel = FindWindowExA(hDialog, nullptr, "Static", field.first);
+                ASSERT_NE(nullptr, hLabel) << field.first;
+                RECT rcLabel = {}, rcField = {};
+                GetWindowRect(hLabel, &rcLabel);
+                GetWindowRect(GetDlgItem(hDialog, field.second), &rcField);
+                EXPECT_LE(rcLabel.right, rcField.left) << field.first;
+                EXPECT_LT(rcLabel.top, rcField.bottom) << field.first << " on the field's line";
+                EXPECT_GT(rcLabel.bottom, rcField.top) << field.first << " on the field's line";
+            }
+            Click(hDialog, IDCANCEL);
+        },
+        [&] { return static_cast<int>(address.DoModal()); });
+}
+
+TEST_F(DesignWindows, TheProjectFormScrollsWhenSmallerThanItsFieldsAndNotOtherwise)
+{
+    auto* pDoc = dynamic_cast<CVikaDoc*>(theApp.GetTemplate(TEMPLATE_VIKA)->OpenDocumentFile(nullptr));
+    ASSERT_NE(nullptr, pDoc);
+    auto* pView = FirstView<CVikaViewport>(pDoc);
+    ASSERT_NE(nullptr, pView);
+    ShowProject(pView);
+    CFrameWnd* pFrame = pView->GetParentFrame();
+    for (int nBar : {SB_HORZ, SB_VERT}) {
+        CScrollBar* pBar = pView->GetScrollBarCtrl(nBar);
+        ASSERT_NE(nullptr, pBar);
+        SCROLLBARINFO info = {};
+        info.cbSize = sizeof info;
+        GetScrollBarInfo(pBar->m_hWnd, OBJID_CLIENT, &info);
+        EXPECT_TRUE(pBar->GetScrollLimit() == 0 || !pBar->IsWindowVisible())
+            << nBar << ": nothing to scroll in a large window";
+        EXPECT_TRUE((info.rgstate[0] & (STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE)) != 0)
+            << nBar << ": a bar with nothing to scroll is greyed or gone";
+    }
+
+    pFrame->SetWindowPos(nullptr, 0, 0, 220, 140, SWP_NOMOVE | SWP_NOZORDER);
+    PumpMessages();
+    const struct { int nBar; ScrollBarPart part; } presses[] = {
+        {SB_HORZ, ScrollBarPart::ArrowOn}, {SB_HORZ, ScrollBarPart::TroughOn},
+        {SB_VERT, ScrollBarPart::ArrowOn}, {SB_VERT, ScrollBarPart::Thumb},
+    };
+    int nPressed = 0;
+    for (const auto& press : presses) {
+        CScrollBar* pBar = pView->GetScrollBarCtrl(press.nBar);
+        ASSERT_NE(nullptr, pBar);
+        if (pBar->GetScrollLimit() <= pBar->GetScrollPos())
+            continue;
+        ++nPressed;
+        CRect before, after;
+        pView->GetListCtrl().GetWindowRect(&before);
+        PressOnScrollBar(pBar->m_hWnd, press.part);
+        PumpMessages();
+        pView->GetListCtrl().GetWindowRect(&after);
+        EXPECT_NE(press.nBar == SB_HORZ ? before.left : before.top, press.nBar == SB_HORZ ? after.left : after.top)
+            << press.nBar << ": the form moves under its bar";
+        EXPECT_EQ(pBar->GetScrollPos(), pView->GetDeviceScrollPosition().x * (press.nBar == SB_HORZ) +
+                                            pView->GetDeviceScrollPosition().y * (press.nBar == SB_VERT));
+    }
+    EXPECT_GE(nPressed, 2) << "a small window has its form to scroll both ways";
+    pDoc->OnCloseDocument();
 }
