@@ -1058,3 +1058,34 @@ TEST_F(DesignWindows, TheProjectFormScrollsWhenSmallerThanItsFieldsAndNotOtherwi
     EXPECT_GE(nPressed, 2) << "a small window has its form to scroll both ways";
     pDoc->OnCloseDocument();
 }
+
+TEST_F(DesignWindows, ProjectListHeadingsShowWhole)
+{
+    for (G7KTemplate nTemplate : {TEMPLATE_VIKA, TEMPLATE_POLYVECT}) {
+        CDocument* pDoc = theApp.GetTemplate(nTemplate)->OpenDocumentFile(nullptr);
+        ASSERT_NE(nullptr, pDoc);
+        auto* pView = FirstView<CProtocolViewport>(pDoc);
+        ASSERT_NE(nullptr, pView);
+        ShowProject(pView);
+        HWND hList = pView->GetListCtrl().m_hWnd;
+        HWND hHeader = reinterpret_cast<HWND>(SendMessageA(hList, LVM_GETHEADER, 0, 0));
+        HDC hDC = GetDC(hHeader);
+        HGDIOBJ hOld = SelectObject(hDC, reinterpret_cast<HFONT>(SendMessageA(hHeader, WM_GETFONT, 0, 0)));
+        const int nColumns = static_cast<int>(SendMessageA(hHeader, HDM_GETITEMCOUNT, 0, 0));
+        for (int nColumn = 0; nColumn < nColumns; ++nColumn) {
+            char szText[64] = "";
+            LVCOLUMNA column = {};
+            column.mask = LVCF_TEXT | LVCF_WIDTH;
+            column.pszText = szText;
+            column.cchTextMax = sizeof szText;
+            SendMessageA(hList, LVM_GETCOLUMNA, nColumn, reinterpret_cast<LPARAM>(&column));
+            SIZE extent = {};
+            GetTextExtentPoint32A(hDC, szText, lstrlenA(szText), &extent);
+            // The heading's margins: 6 pixels before it, 6 after.
+            EXPECT_GE(column.cx, extent.cx + 12) << szText;
+        }
+        SelectObject(hDC, hOld);
+        ReleaseDC(hHeader, hDC);
+        pDoc->OnCloseDocument();
+    }
+}
