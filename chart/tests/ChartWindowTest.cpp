@@ -611,8 +611,8 @@ std::vector<COLORREF> ScreenPixels(HWND hWnd) {
   GetWindowRect(hWnd, &rc);
   HDC hScreen = GetDC(nullptr);
   std::vector<COLORREF> pixels;
-  for (int y = rc.top; y < rc.bottom; y += 2)
-    for (int x = rc.left; x < rc.right; x += 2)
+  for (int y = rc.top; y < rc.bottom; y += 3)
+    for (int x = rc.left; x < rc.right; x += 3)
       pixels.push_back(GetPixel(hScreen, x, y));
   ReleaseDC(nullptr, hScreen);
   return pixels;
@@ -633,6 +633,21 @@ int StalePixels(HWND hWnd) {
   return nStale;
 }
 
+// Pixels that the view's plain repaint shows differently from a chart
+// drawn afresh: what its off-screen picture kept from before.
+int OutdatedPixels(CVikaChartView* pView) {
+  pView->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  PumpMessages();
+  const std::vector<COLORREF> shown = ScreenPixels(pView->m_hWnd);
+  pView->MvcVisualPart::Invalidate(FALSE, TRUE);
+  PumpMessages();
+  const std::vector<COLORREF> fresh = ScreenPixels(pView->m_hWnd);
+  int nOutdated = 0;
+  for (size_t i = 0; i < shown.size() && i < fresh.size(); ++i)
+    nOutdated += shown[i] != fresh[i];
+  return nOutdated;
+}
+
 TEST_F(ChartWindow, TheChartRepaintsAllOfItsWindowAfterTilingAndClosing) {
   ASSERT_TRUE(s_bStarted);
   const std::string path = WriteProtocol();
@@ -647,10 +662,12 @@ TEST_F(ChartWindow, TheChartRepaintsAllOfItsWindowAfterTilingAndClosing) {
   EXPECT_EQ(0, UnpaintedPixels(pSecond->m_hWnd)) << "opened";
   theApp.m_pMainWnd->SendMessage(WM_COMMAND, ID_WINDOW_TILE_HORZ);
   EXPECT_EQ(0, StalePixels(hClient)) << "tiled";
+  EXPECT_EQ(0, OutdatedPixels(pFirst)) << "tiled";
   pSecond->GetDocument()->OnCloseDocument();
   EXPECT_EQ(0, StalePixels(hClient)) << "closed";
   theApp.m_pMainWnd->SendMessage(WM_COMMAND, ID_WINDOW_TILE_VERT);
   EXPECT_EQ(0, StalePixels(hClient)) << "closed and tiled";
+  EXPECT_EQ(0, OutdatedPixels(pFirst)) << "closed and tiled";
   EXPECT_EQ(0, UnpaintedPixels(pFirst->m_hWnd)) << "repainted";
   pFirst->GetDocument()->OnCloseDocument();
   PumpMessages();
