@@ -11,8 +11,8 @@ struct Group {
   std::vector<size_t> members;
 };
 
-// Controls whose spans across overlap belong to one group (a group box and
-// what it holds), left to right.
+// Controls whose spans across overlap or touch belong to one group (a group
+// box and what it holds, a label and its field), left to right.
 std::vector<Group> GroupsOf(const std::vector<CRect>& controls) {
   std::vector<size_t> order(controls.size());
   std::iota(order.begin(), order.end(), size_t{0});
@@ -22,7 +22,7 @@ std::vector<Group> GroupsOf(const std::vector<CRect>& controls) {
   std::vector<Group> groups;
   for (size_t i : order) {
     const CRect& rc = controls[i];
-    if (groups.empty() || rc.left >= groups.back().right)
+    if (groups.empty() || rc.left > groups.back().right)
       groups.push_back({rc.left, rc.right, {}});
     groups.back().right = std::max(groups.back().right, static_cast<int>(rc.right));
     groups.back().members.push_back(i);
