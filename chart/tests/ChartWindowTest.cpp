@@ -577,6 +577,8 @@ TEST_F(ChartWindow, TheMainBarShowsEveryControlInANarrowWindow) {
                            << "\" is cut";
     }
     EXPECT_LE(rcBar.bottom, rcView.top) << nWidth << ": the chart below the bar";
+    if (nWidth == 560)
+      SaveWindowBitmap(pFrame->GetSafeHwnd(), ShotPath("chart_narrow.bmp").c_str());
   }
   pView->GetDocument()->OnCloseDocument();
   PumpMessages();
