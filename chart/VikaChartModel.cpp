@@ -530,7 +530,7 @@ CString CVikaChartModel::FormatProtocolFile(int section) {
   CString text;
   for (const std::string& line : FormatProtocolLines(section)) {
     text += line.c_str();
-    text += "\n";
+    text += "\r\n";
   }
   return text;
 }
@@ -555,7 +555,8 @@ BOOL CVikaChartModel::SaveProtocolFiles(const CString& path) {
       {static_cast<LPCTSTR>(base + ".UP"), FormatProtocolLines(kSectionUp)},
       {static_cast<LPCTSTR>(base + ".DWN"), FormatProtocolLines(kSectionDwn)},
   };
-  if (!designtext::WriteLineFiles(files, "\n"))
+  // CR LF, as the generator and the editors write these files.
+  if (!designtext::WriteLineFiles(files, "\r\n"))
     return FALSE;
   m_strProtocolPath = path;
   return TRUE;

@@ -155,7 +155,9 @@ void CVikaChartViewport::AddElectrodeMarker(LPCTSTR label, CRect rc,
   if (index < 0 || index > 3) return;
   rc.left -= 1;
   rc.right += 1;
-  rc.top -= 20;
+  // From above the three cable rows down to the takeout: the label stands
+  // clear of every cable and the arrow points at the takeout.
+  rc.top = kElectrodeMarkerTop;
   auto* pItem = new CVikaElectrodeItem(label, rc, 1);
   auto* pPart = new CVikaElectrodeComponent;
   pPart->Create(this);

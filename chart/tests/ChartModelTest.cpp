@@ -34,6 +34,19 @@ class ChartModelTest : public ::testing::Test {
   }
   std::string Path(const char* name) const { return folder + name; }
   BOOL Open(const char* name) { return model.OpenProtocolFiles(Path(name).c_str()); }
+  // A saved file's text with "\n" for its line ends, each of which must be
+  // CR LF like every other protocol file's.
+  std::string Saved(const char* name) const {
+    const std::string text = ReadFile(Path(name));
+    std::string lines;
+    for (size_t i = 0; i < text.size(); ++i) {
+      const bool crlf = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+      EXPECT_FALSE(text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) << name << ": LF without CR";
+      if (!crlf)
+        lines += text[i];
+    }
+    return lines;
+  }
   // The names in the folder: a save leaves no temporary or backup file.
   std::set<std::string> Names() const {
     std::set<std::string> names;
@@ -76,7 +89,7 @@ TEST_F(ChartModelTest, LowerCaseNamesSurviveOpenAndSave) {
   WriteFile(Path("P.ORG"), "1\nline.adr\tgeo.xyz\n1 4 2 3\n");
   ASSERT_TRUE(Open("P.ORG"));
   ASSERT_TRUE(model.SaveProtocolFiles(Path("P.ORG").c_str()));
-  EXPECT_EQ("1\nLINE.ADR\tGEO.XYZ\n1\t4\t2\t3\n", ReadFile(Path("P.ORG")));
+  EXPECT_EQ("1\nLINE.ADR\tGEO.XYZ\n1\t4\t2\t3\n", Saved("P.ORG"));
 }
 
 TEST_F(ChartModelTest, HandWrittenFilesRoundTrip) {
@@ -93,10 +106,10 @@ TEST_F(ChartModelTest, HandWrittenFilesRoundTrip) {
   EXPECT_EQ(1, model.GetChannels());
 
   ASSERT_TRUE(model.SaveProtocolFiles(Path("P.ORG").c_str()));
-  const std::string org = ReadFile(Path("P.ORG"));
+  const std::string org = Saved("P.ORG");
   EXPECT_EQ("1\nLINE.ADR\tGEO.XYZ\n1\t4\t2\t3\n2\t5\t3\t4\n3\t6\t4\t5\n", org);
-  EXPECT_EQ("1\nLINE.ADR\tGEO.XYZ\n9\t12\t10\t11\n", ReadFile(Path("P.UP")));
-  EXPECT_EQ("1\nLINE.ADR\tGEO.XYZ\n", ReadFile(Path("P.DWN")));
+  EXPECT_EQ("1\nLINE.ADR\tGEO.XYZ\n9\t12\t10\t11\n", Saved("P.UP"));
+  EXPECT_EQ("1\nLINE.ADR\tGEO.XYZ\n", Saved("P.DWN"));
   EXPECT_EQ((std::set<std::string>{"LINE.ADR", "P.DWN", "P.ORG", "P.UP"}),
             Names());
 
@@ -136,7 +149,7 @@ TEST_F(ChartModelTest, ChannelsPerLine) {
     EXPECT_EQ(c.channels, model.GetChannels());
     ASSERT_TRUE(model.SaveProtocolFiles(Path("C.ORG").c_str()));
     EXPECT_EQ(std::to_string(c.code) + "\nLINE.ADR\t\n" + c.written,
-              ReadFile(Path("C.ORG")));
+              Saved("C.ORG"));
   }
 }
 
@@ -290,9 +303,9 @@ TEST_F(ChartModelTest, FailedSaveLeavesTheOldFiles) {
 
   std::filesystem::remove(Path("S.DWN"));
   ASSERT_TRUE(model.SaveProtocolFiles(Path("S.ORG").c_str()));
-  EXPECT_EQ("1\nLINE.ADR\t\n", ReadFile(Path("S.ORG")));
-  EXPECT_EQ("1\nLINE.ADR\t\n9\t12\t10\t11\n", ReadFile(Path("S.UP")));
-  EXPECT_EQ("1\nLINE.ADR\t\n", ReadFile(Path("S.DWN")));
+  EXPECT_EQ("1\nLINE.ADR\t\n", Saved("S.ORG"));
+  EXPECT_EQ("1\nLINE.ADR\t\n9\t12\t10\t11\n", Saved("S.UP"));
+  EXPECT_EQ("1\nLINE.ADR\t\n", Saved("S.DWN"));
 }
 
 TEST_F(ChartModelTest, ArchiveLoadsButDoesNotStore) {
