@@ -13,6 +13,7 @@ int InstrumentOperation::Run()
         Steps();
     } catch (G7KException& e) {
         m_window.Report(e);
+        m_window.KeepOpen();
         return e.GetErrorCode();
     }
     if (!FinishedNormally())
@@ -28,6 +29,9 @@ void InstrumentOperation::Connect(BOOL idleFields)
         m_window.EnableFields(FALSE);
     Log("Connecting to GVX7000/GVX2000...");
     const long serial = m_command.Gid();
+    // Anything but a serial number means something else is on the line.
+    if (serial < 0)
+        throw G7KException(1001);
     Log(" Ok!\r\nSerial number: %07ld", serial);
     char title[64];
     std::snprintf(title, sizeof title, " (S/N: %07ld)", serial);
