@@ -6,6 +6,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <string>
 
 int InstrumentOperation::Run()
 {
@@ -13,6 +14,7 @@ int InstrumentOperation::Run()
         Steps();
     } catch (G7KException& e) {
         m_window.Report(e);
+        LogFailure(e);
         m_window.KeepOpen();
         return e.GetErrorCode();
     }
@@ -39,6 +41,22 @@ void InstrumentOperation::Connect(BOOL idleFields)
     CString version;
     m_command.Ver(version);
     Log("\r\nClient: %s", static_cast<const char*>(version));
+}
+
+void InstrumentOperation::LogFailure(const G7KException& e)
+{
+    // The report's text on one line, so the kept log says how the run ended.
+    const CString report = e.GetReportText();
+    std::string text;
+    for (const char* c = report; *c; ++c) {
+        if (*c != '\n')
+            text += *c;
+        else if (!text.empty() && text.back() != ' ')
+            text += ' ';
+    }
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    Log("\r\n\r\n --- %s ---\r\n", text.c_str());
 }
 
 void InstrumentOperation::Log(const char* format, ...)

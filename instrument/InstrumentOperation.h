@@ -13,6 +13,7 @@
 #include <string>
 
 class Command;
+class G7KException;
 
 class InstrumentOperation {
 public:
@@ -34,6 +35,7 @@ protected:
 
     void Connect(BOOL idleFields = TRUE);
     void Log(const char* format, ...);
+    void LogFailure(const G7KException& e);
 
     Command& m_command;
     IOperationWindow& m_window;

@@ -348,17 +348,25 @@ TEST_F(WineOperations, ErrorRepliesAndASilentInstrumentEndTheOperationsWithTheir
     simtest::WriteFile(drive / "DATA" / "SP" / "A.G7K", "data");
     simtest::WriteFile(pc / "STDZIP.EXE", "zip");
     simtest::WriteFile(drive / "G7K.EXE", "x");
-    struct Case { const char* control; int expected; };
-    const Case cases[] = {{"dialect short\nerror TXX ERR 04\nerror RMZ ERR 07\nerror RMS ERR 08\nerror CAL ERR 05\n", -1},
-                          {"silent\n", -802}};
+    struct Case { const char* control; int expected; const char* logged; };
+    const Case cases[] = {{"dialect short\nerror TXX ERR 04\nerror RMZ ERR 07\nerror RMS ERR 08\nerror CAL ERR 05\n", -1,
+                           " --- GVX7000/GVX2000 Error! Code: ERR 04"},
+                          {"silent\n", -802, " --- (Error -802) Communication link timed out. ---"}};
     for (const Case& c : cases) {
         Control(c.control);
         CStringArray files;
         files.Add("C:\\DATA\\SP\\A.G7K");
         {
             CImportData import(pc.string().c_str(), &files);
-            PressOkWhenFinished(import.GetWindow(), import.GetStatusDlg());
+            int waited = 0;
+            import.GetWindow().SetWaitHook([&] {
+                ++waited;
+                ::PostMessageA(import.GetStatusDlg().m_hWnd, WM_COMMAND, IDCANCEL, 0);
+            });
             EXPECT_EQ(import.Execute(), c.expected) << c.control;
+            EXPECT_GT(waited, 0) << c.control << ": the log closed before it could be read";
+            const std::string log = static_cast<const char*>(import.GetStatusDlg().GetLogText());
+            EXPECT_NE(log.find(c.logged), std::string::npos) << log;
         }
         EXPECT_FALSE(fs::exists(pc / "A.G7K")) << c.control;
         {
