@@ -136,6 +136,7 @@ int GFZmodem::Send(const char* fileSpec) {
   if (rc != 0) return rc;
   m_engine->SetQueryOnly(false);
   DropInput();
+  PaceFromPort();
   Scoped<bool> watch(m_watchSilence, true);
   HeardPeer();
   m_cleanRun = 0;
@@ -320,7 +321,7 @@ int GFZmodem::SendFileData() {
       if (type == ZRPOS) {
         m_pos = HeaderPosition();
         Message("SendFileData: ZRPOS location %ld", m_pos);
-        m_stream->PurgeOutput();
+        PurgeOutput();
         m_reposition = true;
         reposition = true;
         continue;
@@ -343,9 +344,15 @@ void GFZmodem::TakeAck() {
   m_lastAck = pos;
   m_ackGaps = 0;
   m_quickGoBacks = 0;
+  uint32_t now = GFTickCount();
+  while (!m_sentEnds.empty() && m_sentEnds.front().first <= pos) {
+    if (m_sentEnds.front().first == pos) m_clock.Received(m_sentEnds.front().second, now);
+    m_sentEnds.pop_front();
+  }
   if (m_firstAsk >= 0 && pos >= m_firstAsk) {
-    uint32_t took = GFTickCount() - m_frameStart;
-    m_firstAckTime = m_firstAckTime ? (3 * m_firstAckTime + took) / 4 : took;
+    // The time beyond the subpacket's own time on the line.
+    uint32_t took = GFLineClock::Ahead(m_firstAskLeaves, now) ? 0 : now - m_firstAskLeaves;
+    m_firstAckTime = m_firstAckTime ? (3 * m_firstAckTime + took) / 4 : std::max(1u, took);
     m_firstAsk = -1;
   }
 }
@@ -354,31 +361,34 @@ bool GFZmodem::FirstAckOverdue() const {
   if (m_firstAsk < 0 || !m_firstAckTime) return false;
   // Doubled at each go-back in a row, for a line that has gone quiet.
   uint32_t wait = std::max(kLeastFirstAckWait, 2 * m_firstAckTime) << std::min(m_quickGoBacks, 8);
-  return wait < kAckGap * kAckGaps && GFElapsed(m_frameStart, wait);
+  return wait < kAckGap * kAckGaps && Passed(m_firstAskLeaves, wait);
+}
+
+bool GFZmodem::EarlyRepeat() const {
+  return HeaderPosition() == m_lastReposition && GFLineClock::Ahead(m_answerReaches, GFTickCount());
 }
 
 int GFZmodem::Reposition() {
+  long oldPos = m_pos;
   m_pos = HeaderPosition();
   Message("SendFileData: ZRPOS location %ld", m_pos);
+  if (EarlyRepeat()) {
+    // The frame that answers it is on its way: going back would cut it.
+    m_pos = oldPos;
+    return 0;
+  }
   if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
   // A request further on is progress too: the retries start over.
   if (m_pos > m_lastAck) m_monitor->retryCount = 0;
   // What the driver still holds was sent from the wrong place.
-  m_stream->PurgeOutput();
+  PurgeOutput();
   m_reposition = true;
   m_lastAck = m_pos;
   m_ackGaps = 0;
   m_monitor->bytesDone = m_pos;
-  // A request repeated for the same place before our answer can have
-  // reached the receiver is no new damage.
-  bool repeated = m_pos == m_lastReposition &&
-                  !GFElapsed(m_repositionTime, std::max(kLeastFirstAckWait, m_firstAckTime));
-  if (!repeated) {
-    long run = std::max(0L, m_pos - m_cleanFrom);
-    m_cleanRun = m_cleanRun ? (3 * m_cleanRun + run) / 4 : std::max(1L, run);
-  }
+  long run = std::max(0L, m_pos - m_cleanFrom);
+  m_cleanRun = m_cleanRun ? (3 * m_cleanRun + run) / 4 : std::max(1L, run);
   m_lastReposition = m_pos;
-  m_repositionTime = GFTickCount();
   m_cleanFrom = m_pos;
   return 0;
 }
@@ -399,7 +409,7 @@ int GFZmodem::GoBack() {
   m_pos = m_lastAck;
   if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
   // What the driver still holds follows what was lost.
-  m_stream->PurgeOutput();
+  PurgeOutput();
   m_reposition = true;
   m_ackGaps = 0;
   m_monitor->bytesDone = m_pos;
@@ -413,7 +423,10 @@ int GFZmodem::SendDataFrame() {
   // its first acknowledgement comes about as soon as the last such one did.
   bool watchFirst = m_reposition;
   if (SendBinaryHeader(ZDATA, data, watchFirst) < 0) return m_monitor->result;
+  if (watchFirst)
+    m_answerReaches = m_clock.DrainedAt() + m_clock.TimeFor(kAnswerBytes) + std::max(kLeastFirstAckWait, m_firstAckTime);
   m_reposition = false;
+  m_sentEnds.clear();
   m_batch.clear();
   Scoped<bool> batching(m_batching, true);
   m_frameStart = GFTickCount();
@@ -440,6 +453,10 @@ int GFZmodem::SendDataFrame() {
     if (end == ZCRCQ) askedAt = after;
     if (sinceHeader == n && end != ZCRCG) m_firstAsk = watchFirst ? after : -1;
     if (SendDataSubpacket(n, end) < 0) return m_monitor->result;
+    // Not yet written while it waits in the batch.
+    long wireEnd = m_clock.Written() + long(m_batch.size());
+    m_sentEnds.emplace_back(after, wireEnd);
+    if (m_firstAsk == after) m_firstAskLeaves = m_clock.LeavesAt(wireEnd);
     m_pos = after;
     m_monitor->bytesDone = m_pos;
     ++m_monitor->subpackets;
@@ -491,6 +508,7 @@ int GFZmodem::TakeBackChannel() {
       TakeAck();
       continue;
     }
+    if (type == ZRPOS && EarlyRepeat()) continue;
     if (m_monitor->result < 0) return m_monitor->result;
     if (type < 0) return kGoBack;
     // Any other header ends the frame and is acted on.
@@ -508,7 +526,11 @@ int GFZmodem::AwaitReceiver() {
       ++m_quickGoBacks;
       return 1;
     }
-    if (GFElapsed(start, kAckGap)) {
+    // The gaps count once what we sent has left and an answer had time to
+    // come back.
+    if (AnswerPending()) {
+      start = GFTickCount();
+    } else if (GFElapsed(start, kAckGap)) {
       if (++m_ackGaps >= kAckGaps) {
         m_ackGaps = 0;
         return 1;
@@ -698,6 +720,7 @@ int GFZmodem::Receive(int) {
   m_monitor->Reset(0);
   m_finished = false;
   DropInput();
+  PaceFromPort();
   Scoped<bool> watch(m_watchSilence, true);
   HeardPeer();
   RunReceiver();
@@ -820,19 +843,25 @@ void GFZmodem::EofPortCheckAfter() {
 }
 
 void GFZmodem::RequestPosition(bool force, bool count) {
-  if (!force && !GFElapsed(m_lastRequest, m_answerWait)) return;
+  if (!force && !Passed(m_lastRequest, m_answerWait)) return;
   // One error per request, not one per burst of the data that was already
   // on its way when we asked.
   if (count && CountRetry(GF_TOO_MANY_ERRORS)) return;
-  m_lastRequest = GFTickCount();
   m_wrongHeaders = 0;
   m_staleBytes = 0;
   SendFilePosition(ZRPOS, m_rxPos);
+  NoteRequest();
+}
+
+void GFZmodem::NoteRequest() {
+  // The answer can't come before the request has left and the answer's
+  // header has come back, however slow the line.
+  m_lastRequest = m_clock.DrainedAt() + m_clock.TimeFor(kAnswerBytes);
 }
 
 void GFZmodem::WrongPosition() {
   if (m_wrongHeaders < 0) m_wrongHeaders = 0;
-  if (++m_wrongHeaders >= 2 || GFElapsed(m_lastRequest, m_answerWait)) RequestPosition(true);
+  if (++m_wrongHeaders >= 2 || Passed(m_lastRequest, m_answerWait)) RequestPosition(true);
 }
 
 int GFZmodem::ReadFileData() {
@@ -842,12 +871,12 @@ int GFZmodem::ReadFileData() {
   Scoped<int> padWait(m_padWait, m_padWait);
   Scoped<int> charWait(m_charWait, m_charWait);
   Message("ReadFileData: reading %s", m_monitor->fileName.c_str());
-  m_lastRequest = GFTickCount();
   m_wrongHeaders = 0;
   if (SendFilePosition(ZRPOS, m_rxPos) < 0) {
     Message("ReadFileData: Error sending ZRPOS");
     return m_monitor->result;
   }
+  NoteRequest();
   for (;;) {
     if (m_monitor->result < 0 || CheckAbort()) return m_monitor->result;
     m_padWait = int(std::max(kLeastSilenceWait, m_answerWait));
@@ -901,7 +930,8 @@ int GFZmodem::ReadFileData() {
     if (m_wrongHeaders >= 0) {
       // The sender answered our request: that is how long a stale header
       // may still come after the next one.
-      uint32_t took = GFTickCount() - m_lastRequest;
+      uint32_t now = GFTickCount();
+      uint32_t took = GFLineClock::Ahead(m_lastRequest, now) ? 0 : now - m_lastRequest;
       m_answerWait = std::min(kRequestSpacing, std::max(kLeastAnswerWait, 2 * took));
       m_wrongHeaders = -1;
     }

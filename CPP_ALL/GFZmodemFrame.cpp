@@ -157,6 +157,9 @@ int GFZmodem::GetPad() {
     int c = GetChar(m_padWait);
     if (c == GF_TIMEOUT) {
       if (SilenceLimitPassed()) return m_monitor->result;
+      // On a slow line our own output may still be leaving: the far end
+      // has not had it yet.
+      if (AnswerPending()) continue;
       if (++timeouts >= m_padTimeouts) {
         Message("GetPad: timeout on ZPAD");
         return GF_TIMEOUT;
@@ -392,12 +395,39 @@ void GFZmodem::PutEscaped(uint8_t byte) {
   }
 }
 
+int GFZmodem::Write(const void* data, int n) {
+  int rc = WriteBuffer(data, n);
+  m_clock.Wrote(n, GFTickCount());
+  return rc < 0 ? rc : 0;
+}
+
 int GFZmodem::Flush() {
   int n = m_outCount;
   m_outCount = 0;
-  int rc = WriteBuffer(m_out, n);
-  return rc < 0 ? rc : 0;
+  return Write(m_out, n);
 }
+
+void GFZmodem::PurgeOutput() {
+  m_stream->PurgeOutput();
+  m_clock.Purged(GFTickCount());
+}
+
+void GFZmodem::PaceFromPort() {
+  long baud = 0;
+  char parity = 'N';
+  int dataBits = 8, stopBits = 1;
+  m_stream->GetPort()->GetParameters(baud, parity, dataBits, stopBits);
+  m_clock = GFLineClock();
+  // A start bit, the data bits, parity and stop bits for each byte.
+  int bits = 1 + dataBits + (parity == 'N' ? 0 : 1) + stopBits;
+  if (baud > 0) m_clock.SetRate(baud / bits);
+}
+
+bool GFZmodem::AnswerPending() const {
+  return GFLineClock::Ahead(m_clock.DrainedAt() + m_clock.TimeFor(kAnswerBytes), GFTickCount());
+}
+
+bool GFZmodem::Passed(uint32_t from, uint32_t wait) { return !GFLineClock::Ahead(from + wait, GFTickCount()); }
 
 int GFZmodem::SendHexHeader(int type, const uint8_t data[4]) {
   static const char kHex[] = "0123456789abcdef";
@@ -473,9 +503,9 @@ int GFZmodem::SendDataSubpacket(int length, int end) {
 
 int GFZmodem::FlushBatch() {
   if (m_batch.empty()) return 0;
-  int rc = WriteBuffer(m_batch.data(), int(m_batch.size()));
+  int rc = Write(m_batch.data(), int(m_batch.size()));
   m_batch.clear();
-  return rc < 0 ? rc : 0;
+  return rc;
 }
 
 int GFZmodem::SendFilePosition(int type, long pos) {

@@ -14,6 +14,7 @@
 #endif
 
 #include "CPP_ALL/GFPlatform.h"
+#include "CPP_ALL/GFPortSettings.h"
 #include "CPP_ALL/GFZmodem.h"
 #include "CPP_ALL/tests/TestPorts.h"
 #include "CPP_ALL/tests/TransferFixture.h"
@@ -34,10 +35,15 @@ class ZmodemTest : public ::testing::Test {
   void SetUp() override { GFSetTimeScale(20); }
   void TearDown() override { GFSetTimeScale(1); }
 
+  // The in-memory line has no pace of its own: the sides take it for the
+  // fastest of the program's speeds.
+  static void FastLine(GFComStream& stream) { stream.GetPortSettings()->SetBaudRate(115200); }
+
   // Runs our sender on `spec` against our receiver into `in`.
   void Run(const std::string& spec) {
     auto body = [&](GFComLink* port, Side& side, bool send) {
       GFComStream stream(port);
+      FastLine(stream);
       GFZmodem z(&stream, &side.monitor);
       if (!send) z.SetReceiveFolder(in.path.string().c_str());
       z.SetRetryLimit(50);
@@ -58,6 +64,7 @@ class ZmodemTest : public ::testing::Test {
   std::thread StartSender(const fs::path& file) {
     return std::thread([this, file] {
       GFComStream stream(pair.a.get());
+      FastLine(stream);
       GFZmodem z(&stream, &tx.monitor);
       tx.result = z.Send(file.string().c_str());
     });
@@ -67,6 +74,7 @@ class ZmodemTest : public ::testing::Test {
   std::thread StartReceiver(std::function<void(GFZmodem&)> setup = nullptr) {
     return std::thread([this, setup] {
       GFComStream stream(pair.b.get());
+      FastLine(stream);
       GFZmodem z(&stream, &rx.monitor);
       z.SetReceiveFolder(in.path.string().c_str());
       if (setup) setup(z);
@@ -282,6 +290,7 @@ TEST_F(ZmodemTest, ReceiverGivesUpOnASilentLine) {
     });
     if (cutAt > 0) {
       GFComStream stream(pair.a.get());
+      FastLine(stream);
       GFZmodem z(&stream, &tx.monitor);
       z.SetRetryLimit(4);
       tx.monitor.keep = false;
