@@ -71,6 +71,12 @@ constexpr uint32_t kSubpacketSilenceWait = 1000;
 // Received data is written to the file in pieces of about this size, not a
 // system call for each subpacket.
 constexpr size_t kWriteBatch = 16384;
+// A line so damaged that a transfer would crawl ends with an error: when,
+// over this long with errors in it, the data gained less than a tenth of
+// what the line carries clean, the transfer would take over ten times its
+// clean time.
+constexpr uint32_t kProgressPeriod = 30000;
+constexpr long kLeastProgressShare = 10;
 const uint8_t kZero[4] = {0, 0, 0, 0};
 }  // namespace
 
@@ -242,6 +248,7 @@ int GFZmodem::SendFileData() {
   bool counted = false;
   m_lastReposition = -1;
   m_quickGoBacks = 0;
+  WatchProgress(m_pos);
   for (;;) {
     if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
     m_lastAck = m_pos;
@@ -252,6 +259,7 @@ int GFZmodem::SendFileData() {
     // a header from the receiver other than an acknowledgement, which is
     // then taken here.
     while (m_pos < size || m_lastAck < size) {
+      if (LineTooNoisy(m_lastAck)) return m_monitor->result;
       int type = kNoHeader;
       if (m_pos < size) {
         int sent = SendDataFrame();
@@ -385,6 +393,9 @@ int GFZmodem::Reposition() {
   m_reposition = true;
   m_lastAck = m_pos;
   m_ackGaps = 0;
+  // The receiver is heard: the line has not gone quiet.
+  m_quickGoBacks = 0;
+  ++m_setbacks;
   m_monitor->bytesDone = m_pos;
   long run = std::max(0L, m_pos - m_cleanFrom);
   m_cleanRun = m_cleanRun ? (3 * m_cleanRun + run) / 4 : std::max(1L, run);
@@ -406,6 +417,7 @@ int GFZmodem::BlockSize() const {
 int GFZmodem::GoBack() {
   Message("SendFileData: no answer, sending again from %ld", m_lastAck);
   if (CountRetry(GF_TOO_MANY_RETRIES)) return m_monitor->result;
+  ++m_setbacks;
   m_pos = m_lastAck;
   if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
   // What the driver still holds follows what was lost.
@@ -849,8 +861,27 @@ void GFZmodem::RequestPosition(bool force, bool count) {
   if (count && CountRetry(GF_TOO_MANY_ERRORS)) return;
   m_wrongHeaders = 0;
   m_staleBytes = 0;
+  ++m_setbacks;
   SendFilePosition(ZRPOS, m_rxPos);
   NoteRequest();
+}
+
+void GFZmodem::WatchProgress(long pos) {
+  m_watchFrom = GFTickCount();
+  m_watchPos = pos;
+  m_setbacks = 0;
+}
+
+bool GFZmodem::LineTooNoisy(long pos) {
+  if (!GFElapsed(m_watchFrom, kProgressPeriod)) return false;
+  long gained = pos - m_watchPos;
+  bool damaged = m_setbacks > 0;
+  WatchProgress(pos);
+  long least = m_clock.Rate() * long(kProgressPeriod / 1000) / kLeastProgressShare;
+  if (!damaged || gained >= least) return false;
+  Message("The line is too noisy: %ld bytes in %u s", std::max(0L, gained), unsigned(kProgressPeriod / 1000));
+  Fail(GF_TOO_MANY_ERRORS);
+  return true;
 }
 
 void GFZmodem::NoteRequest() {
@@ -877,8 +908,9 @@ int GFZmodem::ReadFileData() {
     return m_monitor->result;
   }
   NoteRequest();
+  WatchProgress(m_rxPos);
   for (;;) {
-    if (m_monitor->result < 0 || CheckAbort()) return m_monitor->result;
+    if (m_monitor->result < 0 || CheckAbort() || LineTooNoisy(m_rxPos)) return m_monitor->result;
     m_padWait = int(std::max(kLeastSilenceWait, m_answerWait));
     m_charWait = int(std::max(kSubpacketSilenceWait, m_answerWait));
     int type = ReadFrameHeader(true);

@@ -149,6 +149,11 @@ class GFZmodem : public GFTransfer {
   bool CountRetry(int limitCode);
   // Something valid came from the far end.
   void HeardPeer();
+  // Starts a period of the data phase at the confirmed position `pos`.
+  void WatchProgress(long pos);
+  // True (the result set) when a period with setbacks in it ended with
+  // too little progress for the line's speed.
+  bool LineTooNoisy(long pos);
   // True (the result set) once the far end has been silent too long.
   bool SilenceLimitPassed();
 
@@ -234,6 +239,9 @@ class GFZmodem : public GFTransfer {
   int m_charWait = 2500;  // ms, for each further character of a header
   bool m_countHeaderErrors = true;
   std::string m_receiveFolder;
+  uint32_t m_watchFrom = 0;
+  long m_watchPos = 0;
+  int m_setbacks = 0;  // repositionings and go-backs in the period
 
   GFLineClock m_clock;
   uint8_t m_out[kOutSize];

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstring>
 #include <functional>
@@ -830,6 +831,34 @@ TEST_F(ZmodemHandReceiverTest, FrameAfterAPurgeBringsASparePad) {
   d.WriteBuffer("\x18\x18\x18\x18\x18\x18\x18\x18", 8);
   sender.join();
   EXPECT_EQ(tx.result, GF_REMOTE_CANCEL);
+}
+
+// A line on which every frame is asked for again gets nowhere: the sender
+// ends with an error once a period with setbacks has brought too little,
+// whatever its retry limit, instead of crawling on.
+TEST_F(ZmodemHandReceiverTest, SenderEndsOnALineTooNoisyToGetOn) {
+  WriteFile(out / "f.dat", RandomBytes(20000, 47));
+  std::atomic<bool> done{false};
+  std::thread sender([&] {
+    GFComStream stream(pair.a.get());
+    FastLine(stream);
+    GFZmodem z(&stream, &tx.monitor);
+    z.SetRetryLimit(1000000);
+    tx.result = z.Send((out / "f.dat").string().c_str());
+    done = true;
+  });
+  d.SetRetryLimit(1000000);
+  ASSERT_TRUE(TakeOffer(d));
+  // Ten times the period, or the sender crawls on and is cancelled.
+  for (int i = 0; i < 1000 && !done; ++i) {
+    d.SendHexHeader(GFZmodem::ZRPOS, HandSender::At(0));
+    d.ReadFrameHeader(true);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  if (!done) d.WriteBuffer("\x18\x18\x18\x18\x18\x18\x18\x18", 8);
+  sender.join();
+  EXPECT_EQ(tx.result, GF_TOO_MANY_ERRORS);
+  EXPECT_TRUE(tx.monitor.Saw("The line is too noisy: 0 bytes in 30 s"));
 }
 
 // A damaged answer to the last subpacket may have been a request: the sender
