@@ -435,8 +435,11 @@ int GFZmodem::SendDataFrame() {
   // its first acknowledgement comes about as soon as the last such one did.
   bool watchFirst = m_reposition;
   if (SendBinaryHeader(ZDATA, data, watchFirst) < 0) return m_monitor->result;
-  if (watchFirst)
-    m_answerReaches = m_clock.DrainedAt() + m_clock.TimeFor(kAnswerBytes) + std::max(kLeastFirstAckWait, m_firstAckTime);
+  // A request that comes before the header could have reached the receiver
+  // and a request come back was sent before the receiver saw this frame.
+  // (The latency is left out: a later request may already be about the
+  // frame's first subpacket.)
+  if (watchFirst) m_answerReaches = m_clock.DrainedAt() + m_clock.TimeFor(kAnswerBytes);
   m_reposition = false;
   m_sentEnds.clear();
   m_batch.clear();

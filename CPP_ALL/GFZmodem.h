@@ -277,7 +277,7 @@ class GFZmodem : public GFTransfer {
   long m_firstAsk = -1;         // the first acknowledgement the frame waits for
   uint32_t m_firstAskLeaves = 0;  // when its subpacket will have left
   uint32_t m_firstAckTime = 0;  // how long it usually takes after that, 0 unknown
-  uint32_t m_answerReaches = 0;  // when the frame after a repositioning can have arrived
+  uint32_t m_answerReaches = 0;  // when a request about the frame after a repositioning can first come
   // File position and wire offset of the end of each subpacket of the
   // frame not yet acknowledged.
   std::deque<std::pair<long, long>> m_sentEnds;
