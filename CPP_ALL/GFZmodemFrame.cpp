@@ -10,6 +10,7 @@
 namespace {
 constexpr int kCanFollowTimeout = 120;
 constexpr uint32_t kHexTrailerWait = 55;
+constexpr long kHexTrailerBytes = 3;
 constexpr uint32_t kCrc32Residue = 0xDEBB20E3u;
 // Plain bytes that stand in for the check of a cut subpacket.
 constexpr uint8_t kCutFiller = 'x';
@@ -233,12 +234,14 @@ int GFZmodem::ReadHexFrameHeaderData() {
     return GF_XFER_GENERAL;
   }
   std::memcpy(m_header, v + 1, 4);
-  // The trailer (CR LF, perhaps XON) follows at once; wait briefly for it.
+  // The trailer (CR LF, perhaps XON) follows at once; wait briefly for it,
+  // and for its time on a slow line.
   uint32_t start = GFTickCount();
+  uint32_t wait = kHexTrailerWait + m_clock.TimeFor(kHexTrailerBytes);
   for (int i = 0; i < 5;) {
     if (!Waiting()) {
-      if (GFElapsed(start, kHexTrailerWait)) break;
-      if (m_stream->Pause(GF_WAIT_INPUT, start, int(kHexTrailerWait)) < 0) break;
+      if (GFElapsed(start, wait)) break;
+      if (m_stream->Pause(GF_WAIT_INPUT, start, int(wait)) < 0) break;
       continue;
     }
     int c = GetChar(0);
