@@ -420,9 +420,7 @@ int GFZmodem::GoBack() {
   ++m_setbacks;
   m_pos = m_lastAck;
   if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
-  // What the driver still holds follows what was lost. While it was still
-  // leaving, the purge may cut a subpacket the receiver is reading.
-  m_cutOutput = GFLineClock::Ahead(m_clock.DrainedAt(), GFTickCount());
+  // What the driver still holds follows what was lost.
   PurgeOutput();
   m_reposition = true;
   m_ackGaps = 0;

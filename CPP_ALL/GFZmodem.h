@@ -267,7 +267,6 @@ class GFZmodem : public GFTransfer {
   long m_pos = 0;
   long m_lastAck = 0;
   bool m_reposition = false;
-  bool m_cutOutput = false;  // the last purge may have cut a subpacket
   static constexpr int kNoHeader = -1000;
   int m_pendingHeader = kNoHeader;  // read while sending, not yet acted on
   long m_cleanRun = 0;  // usual good bytes between repositionings; 0 none yet

@@ -12,8 +12,6 @@ constexpr int kCanFollowTimeout = 120;
 constexpr uint32_t kHexTrailerWait = 55;
 constexpr long kHexTrailerBytes = 3;
 constexpr uint32_t kCrc32Residue = 0xDEBB20E3u;
-// Plain bytes that stand in for the check of a cut subpacket.
-constexpr uint8_t kCutFiller = 'x';
 
 bool MustEscape(uint8_t b) {
   switch (b) {
@@ -457,15 +455,6 @@ int GFZmodem::SendHexHeader(int type, const uint8_t data[4]) {
 int GFZmodem::SendBinaryHeader(int type, const uint8_t data[4], bool afterPurge) {
   uint8_t v[5] = {uint8_t(type), data[0], data[1], data[2], data[3]};
   m_outCount = 0;
-  // A subpacket cut by the purge is ended (its check fails), or the
-  // receiver would read this header as its data: an end and four bytes
-  // taken for its check, whether it had an escape or a check under way.
-  if (afterPurge && m_cutOutput) {
-    PutRaw(ZDLE);
-    PutRaw(ZCRCE);
-    for (int i = 0; i < 4; ++i) PutRaw(kCutFiller);
-  }
-  m_cutOutput = false;
   // A purge can cut our output just after a ZDLE, which then takes the
   // next byte with it: let that be a spare pad, not the header's.
   if (afterPurge) PutRaw(ZPAD);
