@@ -363,8 +363,9 @@ void CVikaChartController::OnValidate() {
   CVikaChartModel* pModel = GetChartModel();
   if (!pModel) return;
   const int n = pModel->Validate();
-  if (n <= 0) return;
+  // Marks of an earlier run may have gone.
   GetViewport()->Invalidate(TRUE, FALSE);
+  if (n <= 0) return;
   CString message;
   message.Format(
       "%d duplicate electrode combinations were found!\n\nA position is "
