@@ -107,6 +107,9 @@ void CProtocolListCtrl::Rebuild()
         InsertColumn(p, prop.GetHeading(), prop.GetAlignment(), nWidth, p);
     }
 
+    // Drawn once at the end: a list that redraws lays out its scroll bars
+    // and repaints at every row inserted and every text set.
+    SetRedraw(FALSE);
     DeleteAllItems();
     int nRow = 0;
     CProtocolInfoList& infos = pModel->GetInfoList();
@@ -126,6 +129,8 @@ void CProtocolListCtrl::Rebuild()
     SortItems();
     if (GetItemCount() > 0)
         SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    SetRedraw(TRUE);
+    CWnd::Invalidate();
 }
 
 int CProtocolListCtrl::SetIcons(const UINT* pIds, int nCount)
