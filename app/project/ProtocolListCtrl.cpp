@@ -110,6 +110,7 @@ void CProtocolListCtrl::Rebuild()
     // Drawn once at the end: a list that redraws lays out its scroll bars
     // and repaints at every row inserted and every text set.
     SetRedraw(FALSE);
+    m_bRebuilding = TRUE;
     DeleteAllItems();
     int nRow = 0;
     CProtocolInfoList& infos = pModel->GetInfoList();
@@ -129,6 +130,7 @@ void CProtocolListCtrl::Rebuild()
     SortItems();
     if (GetItemCount() > 0)
         SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    m_bRebuilding = FALSE;
     SetRedraw(TRUE);
     CWnd::Invalidate();
 }
@@ -181,7 +183,8 @@ void CProtocolListCtrl::SortItems()
 // notification is handled.
 BOOL CProtocolListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    SyncColumnWidths();
+    if (!m_bRebuilding)
+        SyncColumnWidths();
     return CListCtrl::OnChildNotify(message, wParam, lParam, pResult);
 }
 
