@@ -14,12 +14,14 @@
 #include "conversion/G7kHeader.h"
 #include "design/projects/VikaDoc.h"
 #include "design/projects/VikaModel.h"
+#include "framework/HostServices.h"
 #include "ui/lists/TreeCtrl.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,12 +109,15 @@ std::string WriteVikaProject(const fs::path& folder, int names) {
 ListTimes VikaProject(const fs::path& folder, int names) {
   ListTimes times;
   const std::string path = WriteVikaProject(folder, names);
+  CSilentHostServices silent;
+  std::optional<CHostServicesScope> scope(std::in_place, silent);
   times.fillCore = Time([&] {
     CVikaModel model;
     CFile file(path.c_str(), CFile::modeRead);
     CArchive ar(&file, CArchive::load);
     model.Serialize(ar);
   });
+  scope.reset();
   CDocument* pDoc = nullptr;
   times.fill = Time([&] {
     pDoc = App().OpenDocumentFile(path.c_str());
@@ -150,10 +155,14 @@ ListTimes ConversionProject(const fs::path& folder, int files) {
   CStringList paths;
   for (const auto& entry : fs::directory_iterator(data))
     paths.AddTail(entry.path().string().c_str());
-  times.fillCore = Time([&] {
-    CConversionModel model;
-    model.AddPaths(&paths);
-  });
+  {
+    CSilentHostServices silent;
+    CHostServicesScope scope(silent);
+    times.fillCore = Time([&] {
+      CConversionModel model;
+      model.AddPaths(&paths);
+    });
+  }
   CDocTemplate* pTemplate = FindTemplate(RUNTIME_CLASS(CConversionDoc));
   CDocument* pDoc = pTemplate ? pTemplate->OpenDocumentFile(nullptr) : nullptr;
   CProtocolViewport* pView = ViewOf(pDoc);
