@@ -27,20 +27,34 @@ void CApplicationHostServices::ReportError(LPCTSTR pszText, HostIcon icon)
 
 BOOL CApplicationHostServices::BeginProgress(LPCTSTR pszText, int nLower, int nUpper, int nStep)
 {
+    m_throttle.Begin(nLower, nStep, m_pfnTickCount());
+    m_bCancelled = FALSE;
     return g_pMainStatusBar
         && g_pMainStatusBar->BeginProgress(pszText, nLower, nUpper, TRUE, kPercentProgressStyle, nStep);
 }
 
 void CApplicationHostServices::SetProgressPos(int nPos)
 {
-    if (g_pMainStatusBar)
-        g_pMainStatusBar->SetProgressPos(nPos);
+    if (m_throttle.SetPos(nPos, m_pfnTickCount()))
+        ShowProgress(nPos);
 }
 
 void CApplicationHostServices::StepProgress()
 {
+    if (m_throttle.Step(m_pfnTickCount()))
+        ShowProgress(m_throttle.GetPos());
+}
+
+// The bar's update also repaints what waits for it and looks for Escape.
+void CApplicationHostServices::ShowProgress(int nPos)
+{
     if (g_pMainStatusBar)
-        g_pMainStatusBar->StepProgress();
+        g_pMainStatusBar->SetProgressPos(nPos);
+    MSG msg;
+    if (::PeekMessage(&msg, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE) && msg.wParam == VK_ESCAPE) {
+        ::PeekMessage(&msg, msg.hwnd, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE);
+        m_bCancelled = TRUE;
+    }
 }
 
 void CApplicationHostServices::EndProgress()

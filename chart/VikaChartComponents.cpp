@@ -6,6 +6,8 @@
 #include "chart/VikaElectrodeItem.h"
 #include "mvc/MvcViewport.h"
 
+#include <map>
+
 void CreateChartLabelFont(CFont& font) {
   font.CreateFont(11, 4, 0, 0, 300, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -97,6 +99,26 @@ void CVikaCableComponent::Draw(CDC* pDC) {
 
 // Measurements ---
 
+namespace {
+
+// Made once per colour: a chart paints a hundred thousand markers, and a
+// brush and a pen made for each cost more than the drawing.
+HGDIOBJ MarkerBrush(COLORREF colour) {
+  static std::map<COLORREF, CBrush> brushes;
+  CBrush& brush = brushes[colour];
+  if (!brush.m_hObject) brush.CreateSolidBrush(colour);
+  return brush.m_hObject;
+}
+
+HGDIOBJ MarkerPen(COLORREF colour) {
+  static std::map<COLORREF, CPen> pens;
+  CPen& pen = pens[colour];
+  if (!pen.m_hObject) pen.CreatePen(PS_SOLID, 1, colour);
+  return pen.m_hObject;
+}
+
+}  // namespace
+
 void CVikaChartComponent::SetSubject(CVikaChartItem* pItem) {
   Observe(m_pSubject, pItem);
   m_pSubject = pItem;
@@ -119,12 +141,9 @@ void CVikaChartComponent::DrawMarker(CDC* pDC) {
     fill = ChartPrintLayout::kOrgGreen;
   else if (enabled && (m_pSubject->m_dwState & (kSectionUp | kSectionDwn)))
     fill = ChartPrintLayout::kSectionBlue;
-  CBrush brush;
-  brush.CreateSolidBrush(fill);
-  CPen pen;
-  pen.CreatePen(PS_SOLID, 1, enabled ? fill : ChartPrintLayout::kInactiveGrey);
-  CSelectObjectScope selectBrush(*pDC, brush);
-  CSelectObjectScope selectPen(*pDC, pen);
+  CSelectObjectScope selectBrush(*pDC, MarkerBrush(fill));
+  CSelectObjectScope selectPen(
+      *pDC, MarkerPen(enabled ? fill : ChartPrintLayout::kInactiveGrey));
   pDC->Ellipse(&rc);
 }
 

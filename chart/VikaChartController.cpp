@@ -369,7 +369,9 @@ void CVikaChartController::OnValidate() {
   CVikaChartModel* pModel = GetChartModel();
   if (!pModel) return;
   const int n = pModel->Validate();
+  // Marks of an earlier run may have gone.
   GetViewport()->Invalidate(TRUE, FALSE);
+  if (n < 0) return;  // stopped by the user, who knows it did not finish
   CString message;
   // A check that ends in silence leaves the user wondering whether it ran.
   if (n <= 0)

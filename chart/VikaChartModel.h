@@ -57,7 +57,8 @@ class CVikaChartModel : public CObject,
   virtual int RecalcExtents();
   virtual CVikaChartItemArray& GetItems() { return m_items; }
   virtual int GetCount(int i) const;
-  // Links the items at the same place; returns the number of pairs.
+  // Links the items at the same place; returns the number of pairs, or -1
+  // with no links at all when the user stopped it.
   virtual int Validate();
   // Enables exactly the takeouts that some item uses.
   virtual void ScanProtocolData();
@@ -167,6 +168,8 @@ class CVikaChartModel : public CObject,
   int FindSamePlace(const CVikaChartItem* item, int start) const;
   int ValidatePlain();
   int ValidateIndexed();
+  // Clears every link; -1, what a stopped validation returns.
+  int ForgetDuplicates();
 
   IVikaChartDocument* m_pDocument;
   double m_dMinX;

@@ -233,16 +233,24 @@ void CVikaChartModel::Optimize() {
   Renumber(TRUE);
 }
 
+// A validation stopped half way marks nothing.
+int CVikaChartModel::ForgetDuplicates() {
+  for (int i = 0; i < m_items.GetSize(); ++i)
+    m_items[i]->ClearDuplicates();
+  return -1;
+}
+
 int CVikaChartModel::Validate() {
   WaitCursorScope wait;
   const int n = m_items.GetSize();
   ProgressScope progress("Validating...", 0, n - 1);
-  for (int i = 0; i < n; ++i)
-    m_items[i]->ClearDuplicates();
+  ForgetDuplicates();
   int pairs = 0;
   if (m_bPlainScan) {
     for (int i = 0; i + 1 < n; ++i) {
       progress.Step();
+      if (progress.IsCancelled())
+        return ForgetDuplicates();
       for (int j = i + 1; j < n; ++j) {
         if (m_items[i]->IsSamePlace(m_items[j])) {
           ++pairs;
@@ -259,6 +267,8 @@ int CVikaChartModel::Validate() {
   std::vector<int> candidates;
   for (int i = 0; i + 1 < n; ++i) {
     progress.Step();
+    if (progress.IsCancelled())
+      return ForgetDuplicates();
     candidates.clear();
     index.Candidates(m_items[i]->GetX(), m_items[i]->GetDepth(), candidates);
     std::sort(candidates.begin(), candidates.end());
@@ -325,7 +335,8 @@ void CVikaChartModel::RemoveDuplicates() {
     while (first < items.size() &&
            (items[first] == NULL || items[first]->GetDuplicates() == NULL))
       ++first;
-    if (first >= items.size())
+    // Stopped, the items gone so far stay gone; the rest keep their links.
+    if (first >= items.size() || progress.IsCancelled())
       break;
     progress.SetPos(total - remaining);
     CVikaChartItem* current = items[first];

@@ -28,6 +28,9 @@ public:
     virtual void SetProgressText(LPCTSTR pszText) = 0;
     virtual void StepProgress() = 0;
     virtual void EndProgress() = 0;
+    // Whether the user asked the running loop to stop (Escape); a loop that
+    // asks stops where its data stays whole.
+    virtual BOOL IsProgressCancelled() { return FALSE; }
 
     // Nested: the cursor comes back after the last End.
     virtual void BeginWaitCursor() = 0;
@@ -93,6 +96,7 @@ public:
     void SetPos(int nPos) { GetHostServices().SetProgressPos(nPos); }
     void SetText(LPCTSTR pszText) { GetHostServices().SetProgressText(pszText); }
     void Step() { GetHostServices().StepProgress(); }
+    BOOL IsCancelled() const { return GetHostServices().IsProgressCancelled(); }
 };
 
 // The wait cursor for the lifetime of a scope.

@@ -107,6 +107,10 @@ void CProtocolListCtrl::Rebuild()
         InsertColumn(p, prop.GetHeading(), prop.GetAlignment(), nWidth, p);
     }
 
+    // Drawn once at the end: a list that redraws lays out its scroll bars
+    // and repaints at every row inserted and every text set.
+    SetRedraw(FALSE);
+    m_bRebuilding = TRUE;
     DeleteAllItems();
     int nRow = 0;
     CProtocolInfoList& infos = pModel->GetInfoList();
@@ -126,6 +130,9 @@ void CProtocolListCtrl::Rebuild()
     SortItems();
     if (GetItemCount() > 0)
         SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    m_bRebuilding = FALSE;
+    SetRedraw(TRUE);
+    CWnd::Invalidate();
 }
 
 int CProtocolListCtrl::SetIcons(const UINT* pIds, int nCount)
@@ -176,7 +183,8 @@ void CProtocolListCtrl::SortItems()
 // notification is handled.
 BOOL CProtocolListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    SyncColumnWidths();
+    if (!m_bRebuilding)
+        SyncColumnWidths();
     return CListCtrl::OnChildNotify(message, wParam, lParam, pResult);
 }
 

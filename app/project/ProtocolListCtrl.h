@@ -55,6 +55,9 @@ protected:
 
     UINT m_nContextMenu;
     CImageList m_images;
+    // The rows' own notices while Rebuild fills the list: the widths are
+    // the model's then, so nothing is read back per notice.
+    BOOL m_bRebuilding = FALSE;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -879,15 +879,24 @@ TEST_F(Shell, PortableCoresReachTheApplicationThroughTheirSeams)
     EXPECT_TRUE(host.BeginProgress("Reading protocol:", 0, 6, 1));
     host.EndProgress();
 
+    // The bar follows the loop at most once in 50 ms.
+    auto* pAppHost = dynamic_cast<CApplicationHostServices*>(&host);
+    ASSERT_NE(nullptr, pAppHost);
+    static DWORD s_dwNow = 0;
+    pAppHost->SetTickSource([] { return s_dwNow; });
     CRecordingPane pane;
     g_pMainStatusBar = &pane;
     {
         ProgressScope progress("Reading protocol:", 0, 6);
         progress.Step();
         progress.SetPos(3);
+        s_dwNow = 50;
+        progress.Step();
+        progress.Step();
     }
     g_pMainStatusBar = pMainStatusBar;
-    EXPECT_EQ("begin Reading protocol: 0..6 1 16640 1;step;pos 3;end;", pane.log);
+    pAppHost->SetTickSource(&::GetTickCount);
+    EXPECT_EQ("begin Reading protocol: 0..6 1 16640 1;pos 4;end;", pane.log);
 
     {
         WaitCursorScope wait;

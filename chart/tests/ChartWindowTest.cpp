@@ -3,6 +3,7 @@
 // optimised, its layout flipped twice, saved and reopened, printed into a
 // bitmap; screenshots of the window and the page.
 #include "framework/Framework.h"
+#include "app/ApplicationHostServices.h"
 #include "app/G7KWinApp.h"
 #include "app/tests/Screenshot.h"
 #include "app/tests/ScrollBarInput.h"
@@ -747,6 +748,37 @@ TEST_F(ChartWindow, ElectrodeLabelsShownOnHoverLeaveTheCablesDrawn) {
       << "the labels above the cables";
   SaveWindowBitmap(pView->GetParentFrame()->GetSafeHwnd(),
                    ShotPath("chart_hover_labels.bmp").c_str(), false);
+  pView->GetDocument()->OnCloseDocument();
+  PumpMessages();
+}
+
+// Escape during a validation stops it with nothing marked and no message;
+// the next run finds the planted duplicate. The clock jumps 100 ms a look,
+// so the progress looks for Escape at every step.
+TEST_F(ChartWindow, EscapeStopsAValidation) {
+  ASSERT_TRUE(s_bStarted);
+  CVikaChartView* pView = Open(WriteProtocol());
+  ASSERT_NE(nullptr, pView);
+  auto* pController =
+      dynamic_cast<CVikaChartController*>(pView->GetController());
+  ASSERT_NE(nullptr, pController);
+  auto* pHost = dynamic_cast<CApplicationHostServices*>(&GetHostServices());
+  ASSERT_NE(nullptr, pHost);
+  static DWORD s_dwNow = 0;
+  pHost->SetTickSource([] { return s_dwNow += 100; });
+  pView->PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_FALSE(Drive(
+      "Protocol Validation",
+      [](HWND hWnd) { PostMessageA(hWnd, WM_COMMAND, IDOK, 0); },
+      [&] { pController->OnValidate(); }));
+  CVikaChartModel* pModel = pView->GetDocument()->GetModel();
+  EXPECT_EQ(0, pModel->CountItemsWithDuplicates());
+  EXPECT_TRUE(Drive(
+      "Protocol Validation",
+      [](HWND hWnd) { PostMessageA(hWnd, WM_COMMAND, IDOK, 0); },
+      [&] { pController->OnValidate(); }));
+  EXPECT_GT(pModel->CountItemsWithDuplicates(), 0);
+  pHost->SetTickSource(&::GetTickCount);
   pView->GetDocument()->OnCloseDocument();
   PumpMessages();
 }

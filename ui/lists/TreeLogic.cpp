@@ -171,7 +171,7 @@ BOOL TreeLogic::GetNodeItem(TVITEM& item, BOOL bCopyText, BOOL bNotify) {
   }
   if (item.mask & TVIF_STATE) {
     UINT state = own.state & ~(kRowStates | TVIS_EXPANDED);
-    int row = RowOf(node);
+    int row = ShownRowOf(node);
     state |= row >= 0 ? m_pRows->GetRowState(row) & kRowStates : own.state & kRowStates;
     if (node->IsExpanded())
       state |= TVIS_EXPANDED;
@@ -498,6 +498,16 @@ _Node* TreeLogic::NodeAt(int row) const {
 int TreeLogic::RowOf(_Node* node) const {
   FlushDeferredRows();
   if (m_pRows == nullptr || !IsVisible(node))
+    return -1;
+  return FindRowFrom(node, node->m_nRowHint);
+}
+
+int TreeLogic::ShownRowOf(_Node* node) const {
+  if (!m_defer.dirty)
+    return RowOf(node);
+  // Bringing waiting rows up to date here would rebuild the whole branch
+  // once per node that a branch expansion tells its owner of.
+  if (m_pRows == nullptr || m_pRows->GetRowCount() == 0)
     return -1;
   return FindRowFrom(node, node->m_nRowHint);
 }

@@ -168,6 +168,8 @@ class TreeLogic {
   // Row changes of nodes outside the deferred branch are made at once.
   bool IsDeferred(const _Node* node) const;
   int FindRowFrom(_Node* node, int hint) const;
+  // The node's row among the rows as they stand, changes waiting or not.
+  int ShownRowOf(_Node* node) const;
   void MirrorOnRow(_Node* node, const TVITEM& item, ItemChange* change);
   HTREEITEM SelectedFrom(int row, int step) const;
 

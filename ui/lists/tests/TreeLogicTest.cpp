@@ -381,6 +381,27 @@ TEST_F(TreeLogicTest, BranchesExpandAndCollapseWhole) {
   ExpectRowsInStep();
 }
 
+// The tree window's notices carry each item's state; reading it must not
+// bring the branch's rows up to date once per node told of.
+TEST_F(TreeLogicTest, NoticesReadingStatesLeaveTheBranchRowsToTheEnd) {
+  Build();
+  UINT states = 0;
+  tree.onExpanding = [&](_Node* node) {
+    TVITEM item = {};
+    item.mask = TVIF_HANDLE | TVIF_STATE;
+    item.hItem = node->GetHandle();
+    item.stateMask = 0xFFFF;
+    tree.GetNodeItem(item, FALSE, FALSE);
+    states |= item.state;
+  };
+  rows.inserted = 0;
+  tree.ExpandBranch(TVI_ROOT);
+  EXPECT_EQ("a a1 a11 a2 b b1 c", rows.Labels());
+  EXPECT_EQ(7, rows.inserted) << "every row made once";
+  EXPECT_NE(0u, states & TVIS_SELECTED) << "the caret's row state is read";
+  ExpectRowsInStep();
+}
+
 TEST_F(TreeLogicTest, TheOwnerMayChangeTheTreeWhileABranchExpands) {
   Build();
   tree.onExpanding = [&](_Node* node) {
