@@ -855,11 +855,21 @@ int SECCustomToolBar::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT mes
     return SECControlBar::OnMouseActivate(pDesktopWnd, nHitTest, message);
 }
 
+SECBtnDrawData* SECCustomToolBar::GetDrawData()
+{
+    if (GetManager() != nullptr)
+        return &GetManager()->GetDrawData();
+    if (m_pDrawData == nullptr)
+        m_pDrawData = std::make_unique<SECBtnDrawData>();
+    return m_pDrawData.get();
+}
+
 void SECCustomToolBar::OnSysColorChange()
 {
     SECControlBar::OnSysColorChange();
     SECGetSysColors().RefreshSysColors();
     m_pBmpMgr->ReloadAll(TRUE);
+    GetDrawData()->RebuildDitherBrush();
     Invalidate(TRUE);
 }
 

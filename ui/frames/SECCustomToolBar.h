@@ -19,6 +19,8 @@
 #include "ui/frames/SECStdBtn.h"
 #include "ui/frames/ToolBarButtons.h"
 
+#include <memory>
+
 class SECBmpMgr;
 class SECToolBarManager;
 
@@ -105,6 +107,14 @@ public:
     virtual BOOL AcceptsButtons() const { return TRUE; }
     virtual void RemoveAllButtons() { m_btns.RemoveAll(); }
     virtual BOOL IsCoolLook() const { return (m_dwExStyle & EXSTYLE_FLAT_BORDERS) != 0; }
+    // Cool look over the bar's own background: face-coloured button pixels show the bar.
+    BOOL IsTransparent() const
+    {
+        return (m_dwExStyle & (EXSTYLE_FLAT_BORDERS | EXSTYLE_TRANSPARENT)) ==
+               (EXSTYLE_FLAT_BORDERS | EXSTYLE_TRANSPARENT);
+    }
+    // The buttons' drawing scratch: the manager's, or the toolbar's own.
+    SECBtnDrawData* GetDrawData();
     virtual int GetImageWidth() const;
     virtual int GetImageHeight() const;
     virtual int GetButtonWidth() const { return GetImageWidth() + 7; }
@@ -171,6 +181,7 @@ protected:
 
     SECBmpMgr* m_pBmpMgr = nullptr;
     CToolBarButtons m_btns;
+    std::unique_ptr<SECBtnDrawData> m_pDrawData; // without a manager
     BOOL m_bCustomize = FALSE;
     // Tells the owner that menu mode began or ended.
     virtual void OnMenuModeChange(BOOL bEnter);
