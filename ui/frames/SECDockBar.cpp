@@ -221,7 +221,27 @@ void SECDockBar::ExpandBar(CControlBar* pBar, int nMode)
 void SECDockBar::ListRedraw(const std::vector<void*>& bars)
 {
     for (void* p : bars)
-        m_arrRedrawBars.Add(p);
+        AddRedrawBar(static_cast<CControlBar*>(p));
+}
+
+void SECDockBar::AddRedrawBar(CControlBar* pBar)
+{
+    if (pBar != nullptr)
+        m_arrRedrawBars.Add(pBar);
+}
+
+void SECDockBar::AddRedrawBarAt(int nPos)
+{
+    AddRedrawBar(static_cast<CControlBar*>(Array().GetDockedBar(nPos)));
+}
+
+void SECDockBar::AddRedrawBarsFrom(int nPos)
+{
+    const bool bFarSide = (m_dwStyle & (CBRS_ALIGN_BOTTOM | CBRS_ALIGN_RIGHT)) != 0;
+    const int nStart = bFarSide ? 0 : nPos;
+    const int nEnd = bFarSide ? nPos : Array().GetSize();
+    for (int i = nStart; i < nEnd; ++i)
+        AddRedrawBarAt(i);
 }
 
 void SECDockBar::RedrawListedBars()
@@ -471,23 +491,27 @@ CRect SECDockBar::CalcInsertRect(CControlBar* pBar, const CRect& rectDrag, CPoin
 
 // Layout ---
 
-void SECDockBar::MarkUnused()
+namespace {
+
+template <class T> void MarkAllUnused(std::vector<std::unique_ptr<T>>& items)
 {
-    for (auto& p : m_arrSplitters)
-        p->m_bUsed = FALSE;
-    for (auto& p : m_arrClientEdges)
+    for (auto& p : items)
         p->m_bUsed = FALSE;
 }
 
-void SECDockBar::DeleteUnused()
+template <class T> void EraseUnused(std::vector<std::unique_ptr<T>>& items)
 {
-    m_arrSplitters.erase(std::remove_if(m_arrSplitters.begin(), m_arrSplitters.end(),
-                                        [](const auto& p) { return !p->m_bUsed; }),
-                         m_arrSplitters.end());
-    m_arrClientEdges.erase(std::remove_if(m_arrClientEdges.begin(), m_arrClientEdges.end(),
-                                          [](const auto& p) { return !p->m_bUsed; }),
-                           m_arrClientEdges.end());
+    items.erase(std::remove_if(items.begin(), items.end(), [](const auto& p) { return !p->m_bUsed; }), items.end());
 }
+
+} // namespace
+
+void SECDockBar::MarkClientEdgesUnused() { MarkAllUnused(m_arrClientEdges); }
+void SECDockBar::DeleteUnusedClientEdges() { EraseUnused(m_arrClientEdges); }
+void SECDockBar::DeleteClientEdges() { m_arrClientEdges.clear(); }
+void SECDockBar::MarkSplittersUnused() { MarkAllUnused(m_arrSplitters); }
+void SECDockBar::DeleteUnusedSplitters() { EraseUnused(m_arrSplitters); }
+void SECDockBar::DeleteSplitters() { m_arrSplitters.clear(); }
 
 void SECDockBar::AddSplitter(int nKind, int nAxis, const CRect& rect, int nRow)
 {
@@ -607,7 +631,7 @@ void SECDockBar::LayoutRow(int nStart, int nEnd, int& nAcross, int nLength, bool
                     nFlags |= SWP_NOSIZE;
                 pBar->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), nFlags);
                 if (!bShared || rectOld.Size() != rect.Size())
-                    m_arrRedrawBars.Add(pBar);
+                    AddRedrawBar(pBar);
             }
             if (!m_bFloating && pBar->m_pDockContext) {
                 pBar->m_pDockContext->m_rectMRUDockPos = rect;
@@ -648,7 +672,8 @@ CSize SECDockBar::CalcFixedLayout(BOOL bStretch, BOOL)
     if (!m_bFloating)
         m_fMinShare = SECDockRows::MinShare(nLength);
     if (!bQuery)
-        MarkUnused();
+        MarkSplittersUnused();
+        MarkClientEdgesUnused();
     int nAcross = 0;
     CSize sizeUsed(0, 0);
     for (int nStart = 0; nStart < m_arrBars.GetSize();) {
@@ -659,7 +684,8 @@ CSize SECDockBar::CalcFixedLayout(BOOL bStretch, BOOL)
         nStart = nEnd + 1;
     }
     if (!bQuery) {
-        DeleteUnused();
+        DeleteUnusedSplitters();
+        DeleteUnusedClientEdges();
         m_pBarFromFloat = nullptr;
         Invalidate();
     }
@@ -894,7 +920,7 @@ void SECDockBar::ApplySplitterMove(Splitter* pSplitter, int nDelta)
         bars.push_back(pBar);
         lengths.push_back(along.MajorExtent(rc));
         nThickness = std::max(nThickness, (int)along.MinorExtent(rc));
-        m_arrRedrawBars.Add(pBar);
+        AddRedrawBar(pBar);
     }
     if (pSplitter->m_nKind == Splitter::betweenRows) {
         const bool bAfterRow = !(m_dwStyle & (CBRS_ALIGN_BOTTOM | CBRS_ALIGN_RIGHT));
@@ -918,7 +944,7 @@ void SECDockBar::ApplySplitterMove(Splitter* pSplitter, int nDelta)
 
 void SECDockBar::OnDestroy()
 {
-    m_arrSplitters.clear();
-    m_arrClientEdges.clear();
+    DeleteSplitters();
+    DeleteClientEdges();
     CDockBar::OnDestroy();
 }

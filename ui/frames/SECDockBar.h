@@ -84,6 +84,21 @@ public:
     int GetSplitterCount() const { return (int)m_arrSplitters.size(); }
     Splitter* GetSplitter(int i) const { return m_arrSplitters[(size_t)i].get(); }
     Splitter* SplitterAt(CPoint pt) const;
+    // A real layout marks every splitter and client edge unused, takes back
+    // those it places and deletes the rest.
+    void MarkClientEdgesUnused();
+    void DeleteUnusedClientEdges();
+    void DeleteClientEdges();
+    void MarkSplittersUnused();
+    void DeleteUnusedSplitters();
+    void DeleteSplitters();
+
+    // The redraw list: bars repainted with their frames after the layout.
+    void AddRedrawBar(CControlBar* pBar);
+    void AddRedrawBarAt(int nPos);
+    // The docked bars a change at nPos moves: those after it in a top or
+    // left dock bar, those before it in a bottom or right one.
+    void AddRedrawBarsFrom(int nPos);
 
     // The framework's protocol.
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
@@ -110,8 +125,6 @@ protected:
     DWORD RowMode(CControlBar* pBar) const;
     int RowLength() const;
     void LayoutRow(int nStart, int nEnd, int& nAcross, int nLength, bool bQuery, CSize& sizeUsed);
-    void MarkUnused();
-    void DeleteUnused();
     void ListRedraw(const std::vector<void*>& bars);
 
     std::vector<std::unique_ptr<Splitter>> m_arrSplitters;
