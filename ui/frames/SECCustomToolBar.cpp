@@ -5,7 +5,10 @@
 #include "ui/frames/SECBmpMgr.h"
 #include "ui/frames/SECControlBarInfo.h"
 #include "ui/frames/SECCustomToolBarInfoEx.h"
+#include "ui/frames/SECReBar.h"
 #include "ui/frames/SECToolBarManager.h"
+
+#include <commctrl.h>
 
 #include <algorithm>
 
@@ -540,7 +543,29 @@ CSize SECCustomToolBar::CalcLayout(int nLength, DWORD dwMode)
     }
     if (nKind == kFloat)
         size -= CSize(2, 2);
+    UpdateReBarBand(dynamic_cast<SECReBar*>(GetParent()), &size);
     return size;
+}
+
+void SECCustomToolBar::UpdateReBarBand(CWnd* pReBar, SIZE* pSize)
+{
+    if (pReBar == nullptr || pReBar->m_hWnd == nullptr || m_dwExStyle < EXSTYLE_STRETCH)
+        return;
+    const int nBands = (int)pReBar->SendMessage(RB_GETBANDCOUNT);
+    for (int i = 0; i < nBands; ++i) {
+        REBARBANDINFOA band = {};
+        band.cbSize = sizeof band;
+        band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE;
+        if (!pReBar->SendMessage(RB_GETBANDINFOA, (WPARAM)i, (LPARAM)&band) || band.hwndChild != m_hWnd)
+            continue;
+        const REBARBANDINFOA old = band;
+        band.cyMinChild = (UINT)pSize->cy;
+        if ((m_dwExStyle & EXSTYLE_STRETCH) && pSize->cx > 0)
+            band.cxMinChild = (UINT)pSize->cx;
+        if (band.cyMinChild != old.cyMinChild || band.cxMinChild != old.cxMinChild)
+            pReBar->SendMessage(RB_SETBANDINFOA, (WPARAM)i, (LPARAM)&band);
+        return;
+    }
 }
 
 void SECCustomToolBar::MoveEndCaptionButton(int nRight)

@@ -101,6 +101,9 @@ public:
     virtual HFONT GetButtonFont() const { return m_hFont; }
     virtual HFONT GetMenuFont() const { return m_hFont; }
     virtual void BalanceRows(int, std::vector<SECTBRow>&) {}
+    // In a rebar band (the parent a SECReBar, extended style 0x80 or more):
+    // the band's minimum child size follows the bar's size.
+    virtual void UpdateReBarBand(CWnd* pReBar, SIZE* pSize);
     // The key as it is now: the press that starts a drag may come before
     // the key's message reached this thread.
     virtual BOOL IsCopyKeyDown() const { return (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }

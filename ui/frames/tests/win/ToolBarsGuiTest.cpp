@@ -20,6 +20,7 @@
 #include "ui/frames/SECCustomToolBar.h"
 #include "ui/frames/SECMDIFrameWnd.h"
 #include "ui/frames/SECMenuBar.h"
+#include "ui/frames/SECReBar.h"
 #include "ui/frames/SECTBMenuBtn.h"
 #include "ui/frames/SECToolBarManager.h"
 #include "ui/frames/SECToolBarsDlg.h"
@@ -1145,6 +1146,38 @@ TEST(ToolBars, ACommandKnowsTheButtonItCameFrom)
     pFrame->DestroyWindow();
     Pump();
     EXPECT_FALSE(pKept->bActive) << "still there for the one who holds it";
+}
+
+// A toolbar in a rebar band keeps the band's minimum height at its own
+// layout's height.
+TEST(ToolBars, AToolbarInARebarBandSizesItsBand)
+{
+    AfxGetApp()->GetProfileStore().WriteInt("ToolBarsTest-Summary", "Bars", 0);
+    CToolBarFrame* pFrame = NewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    SECReBar rebar;
+    ASSERT_TRUE(rebar.Create(pFrame, WS_CHILD | WS_VISIBLE | CCS_NODIVIDER, 0xE8FF));
+    SECCustomToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(EXSTYLE_FLAT_BORDERS, &rebar, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_SIZE_DYNAMIC,
+                             0xE8FE, "In a band"));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_TRANSFER_TOOLBAR));
+    bar.SetWindowPos(nullptr, 0, 0, 1, 1, SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(rebar.AddBar(&bar));
+    ASSERT_EQ(1, rebar.GetBandCount());
+
+    const CSize size = bar.CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK | LM_COMMIT);
+    REBARBANDINFOA band = {};
+    band.cbSize = sizeof band;
+    band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE;
+    ASSERT_TRUE(rebar.SendMessage(RB_GETBANDINFOA, 0, (LPARAM)&band));
+    EXPECT_EQ(bar.m_hWnd, band.hwndChild);
+    EXPECT_EQ((UINT)size.cy, band.cyMinChild);
+    EXPECT_EQ(1u, band.cxMinChild) << "the width only for a bar stretched to its row";
+    EXPECT_GT(size.cy, 1);
+    bar.DestroyWindow();
+    rebar.DestroyWindow();
+    pFrame->DestroyWindow();
+    Pump();
 }
 
 } // namespace
