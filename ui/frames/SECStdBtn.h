@@ -85,14 +85,14 @@ private:
 // command id) followed by the button's index and two words.
 struct SECBtnNotify
 {
-    NMTOOLBARA tb;
+    NMTOOLBAR tb;
     int nIndex;
     UINT_PTR nParam1;
     UINT_PTR nParam2;
 };
 
 // Notification codes of the toolbar's buttons.
-constexpr int kNotifyDropDown = -710;       // TBN_DROPDOWN
+constexpr int kNotifyDropDown = static_cast<int>(TBN_DROPDOWN); // -710
 constexpr int kNotifyMenuDrop = -2120;      // a menu button's menu
 constexpr int kNotifyMenuCancel = -2121;
 constexpr int kNotifyMenuModeEnter = -2122;

@@ -376,6 +376,31 @@ TEST(MenusGui, ControlBarSheetShowsItsBarWithItsTitleAndIcon)
     Pump();
 }
 
+// While the frame's system menu is up, a click on the frame's icon closes
+// the menu and a double-click there runs the menu's default command (Close);
+// a click elsewhere is left to the menu.
+TEST(MenusGui, ClickOnTheIconWhileTheSystemMenuIsUp)
+{
+    CMenuFrame frame;
+    ASSERT_TRUE(frame.Make());
+    Pump();
+    CRect rcWindow;
+    frame.GetWindowRect(&rcWindow);
+    const CPoint ptIcon(rcWindow.left + ::GetSystemMetrics(SM_CXFRAME) + 4, rcWindow.top + ::GetSystemMetrics(SM_CYFRAME) + 4);
+    MSG msg = {frame.m_hWnd, WM_LBUTTONDOWN, 0, 0, 0, ptIcon};
+    EXPECT_TRUE(frame.m_feature.OnSysMenuClick(&msg));
+    msg.pt = rcWindow.CenterPoint();
+    EXPECT_FALSE(frame.m_feature.OnSysMenuClick(&msg));
+    Pump();
+    EXPECT_TRUE(::IsWindow(frame.m_hWnd)) << "a single click only closes the menu";
+
+    msg.message = WM_LBUTTONDBLCLK;
+    msg.pt = ptIcon;
+    EXPECT_TRUE(frame.m_feature.OnSysMenuClick(&msg));
+    Pump();
+    EXPECT_FALSE(::IsWindow(frame.m_hWnd)) << "Close, the system menu's default";
+}
+
 TEST(MenusGui, MenuBarFollowsAltAndTheArrows)
 {
     CMenuFrame frame;
