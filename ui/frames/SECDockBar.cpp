@@ -224,6 +224,24 @@ void SECDockBar::ListRedraw(const std::vector<void*>& bars)
         AddRedrawBar(static_cast<CControlBar*>(p));
 }
 
+void SECDockBar::RepositionWindowEx(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect, UINT nExtraFlags)
+{
+    if (lpLayout != nullptr && lpLayout->hDWP == nullptr)
+        return; // a query moves nothing
+    CRect rectOld;
+    ::GetWindowRect(hWnd, &rectOld);
+    ::MapWindowPoints(nullptr, ::GetParent(hWnd), (LPPOINT)&rectOld, 2);
+    if (rectOld == *lpRect)
+        return;
+    const UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE | nExtraFlags;
+    const CRect rect(lpRect);
+    if (lpLayout != nullptr)
+        lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, hWnd, nullptr, rect.left, rect.top, rect.Width(),
+                                          rect.Height(), nFlags);
+    else
+        ::SetWindowPos(hWnd, nullptr, rect.left, rect.top, rect.Width(), rect.Height(), nFlags);
+}
+
 void SECDockBar::AddRedrawBar(CControlBar* pBar)
 {
     if (pBar != nullptr)
@@ -624,12 +642,12 @@ void SECDockBar::LayoutRow(int nStart, int nEnd, int& nAcross, int nLength, bool
             pBar->GetWindowRect(&rectOld);
             ScreenToClient(&rectOld);
             if (rectOld != rect) {
-                UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE;
+                UINT nFlags = 0;
                 if (m_bQuietLayout)
                     nFlags |= SWP_NOREDRAW;
                 if (rectOld.Size() == rect.Size())
                     nFlags |= SWP_NOSIZE;
-                pBar->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), nFlags);
+                RepositionWindowEx(nullptr, pBar->m_hWnd, &rect, nFlags);
                 if (!bShared || rectOld.Size() != rect.Size())
                     AddRedrawBar(pBar);
             }

@@ -93,6 +93,10 @@ public:
     void DeleteUnusedSplitters();
     void DeleteSplitters();
 
+    // Moves a window during a layout: nothing for a query or when it is
+    // already there; deferred with a layout record, else at once.
+    static void RepositionWindowEx(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect, UINT nExtraFlags);
+
     // The redraw list: bars repainted with their frames after the layout.
     void AddRedrawBar(CControlBar* pBar);
     void AddRedrawBarAt(int nPos);
