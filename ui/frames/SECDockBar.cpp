@@ -1,6 +1,7 @@
 #include "framework/Framework.h"
 #include "ui/frames/SECDockBar.h"
 #include "ui/frames/SECControlBar.h"
+#include "ui/frames/SECCustomToolBar.h"
 #include "ui/frames/SECDockContext.h"
 #include "framework/CaptureLoop.h"
 
@@ -244,8 +245,25 @@ void SECDockBar::RepositionWindowEx(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, L
 
 void SECDockBar::AddRedrawBar(CControlBar* pBar)
 {
-    if (pBar != nullptr)
-        m_arrRedrawBars.Add(pBar);
+    if (pBar == nullptr)
+        return;
+    for (int i = 0; i < m_arrRedrawBars.GetSize(); ++i)
+        if (m_arrRedrawBars[i] == pBar)
+            return;
+    m_arrRedrawBars.Add(pBar);
+}
+
+void SECDockBar::ListRowToolBarsForRedraw(CControlBar* pBar)
+{
+    if (pBar == nullptr)
+        return;
+    CPtrList row;
+    GetRowBars(row, pBar);
+    for (POSITION pos = row.GetHeadPosition(); pos != nullptr;) {
+        auto* pRowBar = static_cast<CControlBar*>(row.GetNext(pos));
+        if (dynamic_cast<SECCustomToolBar*>(pRowBar) != nullptr)
+            AddRedrawBar(pRowBar);
+    }
 }
 
 void SECDockBar::AddRedrawBarAt(int nPos)
@@ -920,6 +938,7 @@ void SECDockBar::OnLButtonDown(UINT nFlags, CPoint pt)
 void SECDockBar::ApplySplitterMove(Splitter* pSplitter, int nDelta)
 {
     m_bQuietLayout = TRUE;
+    ListRowToolBarsForRedraw(GetDockedControlBar(pSplitter->m_nRow));
     const CAxis along = IsVertical() ? CAxis::Vertical() : CAxis::Horizontal();
     int nStart = 0, nEnd = 0;
     Array().GetRowBounds(pSplitter->m_nRow, nStart, nEnd);

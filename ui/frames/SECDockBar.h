@@ -80,6 +80,8 @@ public:
     virtual void GetSplitterLimits(Splitter* pSplitter);
     virtual void AddSplitter(int nKind, int nAxis, const CRect& rect, int nRow);
     virtual void AddClientEdge(int nKind, int left, int top, int right, int bottom);
+    // Every custom toolbar in pBar's row goes on the redraw list.
+    virtual void ListRowToolBarsForRedraw(CControlBar* pBar);
     virtual void ApplySplitterMove(Splitter* pSplitter, int nDelta);
     int GetSplitterCount() const { return (int)m_arrSplitters.size(); }
     Splitter* GetSplitter(int i) const { return m_arrSplitters[(size_t)i].get(); }
@@ -97,7 +99,8 @@ public:
     // already there; deferred with a layout record, else at once.
     static void RepositionWindowEx(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect, UINT nExtraFlags);
 
-    // The redraw list: bars repainted with their frames after the layout.
+    // The redraw list: bars repainted with their frames after the layout,
+    // each once.
     void AddRedrawBar(CControlBar* pBar);
     void AddRedrawBarAt(int nPos);
     // The docked bars a change at nPos moves: those after it in a top or
