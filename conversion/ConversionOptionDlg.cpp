@@ -1,6 +1,7 @@
 #include "framework/Framework.h"
 #include "conversion/ConversionOptionDlg.h"
 #include "framework/OsFile.h"
+#include "conversion/ConversionReplaceDlg.h"
 #include "res/ConversionRes.h"
 
 BEGIN_MESSAGE_MAP(CConversionOptionDlg, CDialog)
@@ -286,4 +287,11 @@ CString CConversionOptionPrompt::GetOutputExtension()
 BOOL CConversionOptionPrompt::GetTimeStampOption()
 {
     return m_pDialog ? m_pDialog->GetTimeStampOption() : FALSE;
+}
+
+bool CConversionOptionPrompt::ConfirmReplace(const CString& strFileName, const CString& strReplacePath,
+                                             const CString& strWithPath)
+{
+    CConversionReplaceDlg dialog(strFileName, strReplacePath, strWithPath, m_pParent);
+    return dialog.DoModal() == IDYES;
 }

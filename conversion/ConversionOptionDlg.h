@@ -67,6 +67,8 @@ public:
     CString BuildCommandLine(const CString& strListFile) override;
     CString GetOutputExtension() override;
     BOOL GetTimeStampOption() override;
+    bool ConfirmReplace(const CString& strFileName, const CString& strReplacePath,
+                        const CString& strWithPath) override;
 
 private:
     CWnd* m_pParent;

@@ -216,11 +216,21 @@ void CConverterEngine::CollectOutput(const CString& strListFile, const CString& 
     for (const CString& strTitle : ListTitles(strListFile)) {
         const CString strSource = strFolder + strTitle + strExtension;
         if (PathExists(strSource))
-            MoveOver(strSource, strFolder + strTitle + "." + strStamp + strExtension);
+            StampOutput(strSource, strFolder + strTitle + "." + strStamp + strExtension);
     }
     if (m_strDocumentPath.IsEmpty())
         return;
     const CString strBase = FileStem(m_strDocumentPath);
     if (PathExists(strBase + ".Log"))
-        MoveOver(strBase + ".Log", strBase + "." + strStamp + ".LOG");
+        StampOutput(strBase + ".Log", strBase + "." + strStamp + ".LOG");
+}
+
+// A file of the stamped name is only replaced when the user says so; kept,
+// the new output stays under the converter's name.
+void CConverterEngine::StampOutput(const CString& strSource, const CString& strTarget)
+{
+    const bool bAsked = PathExists(strTarget) && m_pPrompt != nullptr;
+    if (bAsked && !m_pPrompt->ConfirmReplace(FileNamePart(strTarget), strTarget, strSource))
+        return;
+    MoveOver(strSource, strTarget);
 }

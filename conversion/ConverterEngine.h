@@ -17,6 +17,12 @@ public:
     virtual CString BuildCommandLine(const CString& strListFile) = 0;
     virtual CString GetOutputExtension() = 0;
     virtual BOOL GetTimeStampOption() = 0;
+    // A stamped output would replace a file of an earlier run: true lets it.
+    virtual bool ConfirmReplace(const CString& /*strFileName*/, const CString& /*strReplacePath*/,
+                                const CString& /*strWithPath*/)
+    {
+        return true;
+    }
 };
 
 class CConverterEngine : public CProtocolCompiler
@@ -49,6 +55,7 @@ public:
 private:
     CString CommandWithProgramFolder(const CString& strCommand);
     void ReportFailure(int nExitStatus);
+    void StampOutput(const CString& strSource, const CString& strTarget);
 
     CConversionModel* m_pConversionModel;
     CString m_strDocumentPath;

@@ -4,10 +4,12 @@
 #include "conversion/tests/TestFolder.h"
 #include "framework/HostServices.h"
 #include "framework/MemoryProfileStore.h"
+#include "framework/PathNames.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -53,8 +55,16 @@ public:
     }
     CString GetOutputExtension() override { return options.GetOutputExtension(); }
     BOOL GetTimeStampOption() override { return options.bTimeStamp; }
+    bool ConfirmReplace(const CString& strFileName, const CString& strReplacePath, const CString& strWithPath) override
+    {
+        questions.push_back(std::string(strFileName) + " with " + std::string(FileNamePart(strWithPath)));
+        EXPECT_EQ(strFileName, FileNamePart(strReplacePath));
+        return bReplace;
+    }
 
     bool bConfirm = true;
+    bool bReplace = true;
+    std::vector<std::string> questions;
     CConversionOptions options;
     CString strOutput = "OUT";
     CString strFolder;
@@ -153,6 +163,32 @@ TEST_F(ConverterEngineTest, SelectedFilesAreConvertedAndStampedWithTheLog)
         << "the log beside the project, the earlier one replaced by the run";
     EXPECT_TRUE(temp.Names().empty()) << "the list file is gone";
     EXPECT_TRUE(host.messages.empty());
+}
+
+// A second run in the same second would overwrite the first run's stamped
+// outputs and log: the user is asked per file, and "No" keeps the earlier
+// file while the new output keeps the converter's name.
+TEST_F(ConverterEngineTest, OverwritingAStampedOutputIsAskedFirst)
+{
+    const std::string stamp = static_cast<LPCTSTR>(CConverterEngine::MakeTimeStamp(FixedNow()));
+    const std::string document = project.Path() + "P.dcv";
+    for (bool bReplace : {false, true}) {
+        ASSERT_EQ(CConverterEngine::CONVERT_OK, Convert(document.c_str()));
+        const std::string first = output.Path() + "A." + stamp + ".NMP";
+        std::ofstream(first) << "first run";
+        prompt.questions.clear();
+        prompt.bReplace = bReplace;
+        ASSERT_EQ(CConverterEngine::CONVERT_OK, Convert(document.c_str()));
+        EXPECT_EQ((std::vector<std::string>{"A." + stamp + ".NMP with A.NMP", "C." + stamp + ".NMP with C.NMP",
+                                            "P." + stamp + ".LOG with P.Log"}),
+                  prompt.questions);
+        std::ifstream in(first);
+        std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(bReplace ? "out" : "first run", content);
+        const std::vector<std::string> kept{"A." + stamp + ".NMP", "A.NMP", "C." + stamp + ".NMP", "C.NMP"};
+        const std::vector<std::string> replaced{"A." + stamp + ".NMP", "C." + stamp + ".NMP"};
+        EXPECT_EQ(bReplace ? replaced : kept, output.Names());
+    }
 }
 
 TEST_F(ConverterEngineTest, WithoutTimeStampsOutputsKeepTheConvertersNames)

@@ -129,7 +129,7 @@ HKEY CMemoryRegistry::NewHandle(const NodePtr& pNode)
     return (HKEY)n;
 }
 
-LONG CMemoryRegistry::ConnectRegistry(LPCTSTR pszComputer, HKEY hRoot, HKEY* phResult)
+LONG CMemoryRegistry::RegConnectRegistry(LPCTSTR pszComputer, HKEY hRoot, HKEY* phResult)
 {
     if (!phResult)
         return ERROR_INVALID_PARAMETER;
@@ -142,7 +142,7 @@ LONG CMemoryRegistry::ConnectRegistry(LPCTSTR pszComputer, HKEY hRoot, HKEY* phR
     return ERROR_SUCCESS;
 }
 
-LONG CMemoryRegistry::CreateKeyEx(HKEY hKey, LPCTSTR pszSubKey, LPCTSTR pszClass, DWORD, REGSAM,
+LONG CMemoryRegistry::RegCreateKeyEx(HKEY hKey, LPCTSTR pszSubKey, LPCTSTR pszClass, DWORD, REGSAM,
                                   LPSECURITY_ATTRIBUTES, HKEY* phResult, DWORD* pdwDisposition)
 {
     const NodePtr pFrom = Resolve(hKey);
@@ -160,7 +160,7 @@ LONG CMemoryRegistry::CreateKeyEx(HKEY hKey, LPCTSTR pszSubKey, LPCTSTR pszClass
     return ERROR_SUCCESS;
 }
 
-LONG CMemoryRegistry::OpenKeyEx(HKEY hKey, LPCTSTR pszSubKey, REGSAM, HKEY* phResult)
+LONG CMemoryRegistry::RegOpenKeyEx(HKEY hKey, LPCTSTR pszSubKey, REGSAM, HKEY* phResult)
 {
     const NodePtr pFrom = Resolve(hKey);
     if (!pFrom || !phResult)
@@ -174,14 +174,14 @@ LONG CMemoryRegistry::OpenKeyEx(HKEY hKey, LPCTSTR pszSubKey, REGSAM, HKEY* phRe
     return ERROR_SUCCESS;
 }
 
-LONG CMemoryRegistry::CloseKey(HKEY hKey)
+LONG CMemoryRegistry::RegCloseKey(HKEY hKey)
 {
     if (IsPredefinedRootKey(hKey))
         return ERROR_SUCCESS;
     return m_handles.erase((ULONG_PTR)hKey) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
 }
 
-LONG CMemoryRegistry::DeleteKey(HKEY hKey, LPCTSTR pszSubKey)
+LONG CMemoryRegistry::RegDeleteKey(HKEY hKey, LPCTSTR pszSubKey)
 {
     const NodePtr pFrom = Resolve(hKey);
     if (!pFrom)
@@ -202,7 +202,7 @@ LONG CMemoryRegistry::DeleteKey(HKEY hKey, LPCTSTR pszSubKey)
     return ERROR_SUCCESS;
 }
 
-LONG CMemoryRegistry::DeleteValue(HKEY hKey, LPCTSTR pszName)
+LONG CMemoryRegistry::RegDeleteValue(HKEY hKey, LPCTSTR pszName)
 {
     const NodePtr pNode = Resolve(hKey);
     if (!pNode)
@@ -216,7 +216,7 @@ LONG CMemoryRegistry::DeleteValue(HKEY hKey, LPCTSTR pszName)
     return ERROR_SUCCESS;
 }
 
-LONG CMemoryRegistry::EnumKeyEx(HKEY hKey, DWORD dwIndex, LPTSTR pszName, DWORD* pcchName, LPTSTR pszClass,
+LONG CMemoryRegistry::RegEnumKeyEx(HKEY hKey, DWORD dwIndex, LPTSTR pszName, DWORD* pcchName, LPTSTR pszClass,
                                 DWORD* pcchClass, FILETIME* pLastWrite)
 {
     const NodePtr pNode = Resolve(hKey);
@@ -240,7 +240,7 @@ LONG CMemoryRegistry::EnumKeyEx(HKEY hKey, DWORD dwIndex, LPTSTR pszName, DWORD*
     return ERROR_SUCCESS;
 }
 
-LONG CMemoryRegistry::EnumValue(HKEY hKey, DWORD dwIndex, LPTSTR pszName, DWORD* pcchName, DWORD* pdwType,
+LONG CMemoryRegistry::RegEnumValue(HKEY hKey, DWORD dwIndex, LPTSTR pszName, DWORD* pcchName, DWORD* pdwType,
                                 BYTE* pData, DWORD* pcbData)
 {
     const NodePtr pNode = Resolve(hKey);
@@ -257,9 +257,9 @@ LONG CMemoryRegistry::EnumValue(HKEY hKey, DWORD dwIndex, LPTSTR pszName, DWORD*
     return CopyData(value.data, pData, pcbData);
 }
 
-LONG CMemoryRegistry::FlushKey(HKEY hKey) { return Resolve(hKey) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE; }
+LONG CMemoryRegistry::RegFlushKey(HKEY hKey) { return Resolve(hKey) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE; }
 
-LONG CMemoryRegistry::QueryInfoKey(HKEY hKey, LPTSTR pszClass, DWORD* pcchClass, DWORD* pcSubKeys,
+LONG CMemoryRegistry::RegQueryInfoKey(HKEY hKey, LPTSTR pszClass, DWORD* pcchClass, DWORD* pcSubKeys,
                                    DWORD* pcchMaxSubKey, DWORD* pcchMaxClass, DWORD* pcValues,
                                    DWORD* pcchMaxValueName, DWORD* pcbMaxValueData, DWORD* pcbSecurityDescriptor,
                                    FILETIME* pLastWrite)
@@ -302,7 +302,7 @@ LONG CMemoryRegistry::QueryInfoKey(HKEY hKey, LPTSTR pszClass, DWORD* pcchClass,
     return ERROR_SUCCESS;
 }
 
-LONG CMemoryRegistry::QueryValueEx(HKEY hKey, LPCTSTR pszName, DWORD* pdwType, BYTE* pData, DWORD* pcbData)
+LONG CMemoryRegistry::RegQueryValueEx(HKEY hKey, LPCTSTR pszName, DWORD* pdwType, BYTE* pData, DWORD* pcbData)
 {
     const NodePtr pNode = Resolve(hKey);
     if (!pNode)
@@ -315,7 +315,7 @@ LONG CMemoryRegistry::QueryValueEx(HKEY hKey, LPCTSTR pszName, DWORD* pdwType, B
     return CopyData(pValue->data, pData, pcbData);
 }
 
-LONG CMemoryRegistry::SetValueEx(HKEY hKey, LPCTSTR pszName, DWORD dwType, const BYTE* pData, DWORD cbData)
+LONG CMemoryRegistry::RegSetValueEx(HKEY hKey, LPCTSTR pszName, DWORD dwType, const BYTE* pData, DWORD cbData)
 {
     const NodePtr pNode = Resolve(hKey);
     if (!pNode)
@@ -335,14 +335,14 @@ LONG CMemoryRegistry::SetValueEx(HKEY hKey, LPCTSTR pszName, DWORD dwType, const
     return ERROR_SUCCESS;
 }
 
-LONG CMemoryRegistry::GetKeySecurity(HKEY, SECURITY_INFORMATION, PSECURITY_DESCRIPTOR, DWORD*) { return ERROR_CALL_NOT_IMPLEMENTED; }
-LONG CMemoryRegistry::SetKeySecurity(HKEY, SECURITY_INFORMATION, PSECURITY_DESCRIPTOR) { return ERROR_CALL_NOT_IMPLEMENTED; }
-LONG CMemoryRegistry::LoadKey(HKEY, LPCTSTR, LPCTSTR) { return ERROR_CALL_NOT_IMPLEMENTED; }
-LONG CMemoryRegistry::UnLoadKey(HKEY, LPCTSTR) { return ERROR_CALL_NOT_IMPLEMENTED; }
-LONG CMemoryRegistry::ReplaceKey(HKEY, LPCTSTR, LPCTSTR, LPCTSTR) { return ERROR_CALL_NOT_IMPLEMENTED; }
-LONG CMemoryRegistry::RestoreKey(HKEY, LPCTSTR, DWORD) { return ERROR_CALL_NOT_IMPLEMENTED; }
-LONG CMemoryRegistry::SaveKey(HKEY, LPCTSTR, LPSECURITY_ATTRIBUTES) { return ERROR_CALL_NOT_IMPLEMENTED; }
-LONG CMemoryRegistry::NotifyChangeKeyValue(HKEY, BOOL, DWORD, HANDLE, BOOL) { return ERROR_CALL_NOT_IMPLEMENTED; }
+LONG CMemoryRegistry::RegGetKeySecurity(HKEY, SECURITY_INFORMATION, PSECURITY_DESCRIPTOR, DWORD*) { return ERROR_CALL_NOT_IMPLEMENTED; }
+LONG CMemoryRegistry::RegSetKeySecurity(HKEY, SECURITY_INFORMATION, PSECURITY_DESCRIPTOR) { return ERROR_CALL_NOT_IMPLEMENTED; }
+LONG CMemoryRegistry::RegLoadKey(HKEY, LPCTSTR, LPCTSTR) { return ERROR_CALL_NOT_IMPLEMENTED; }
+LONG CMemoryRegistry::RegUnLoadKey(HKEY, LPCTSTR) { return ERROR_CALL_NOT_IMPLEMENTED; }
+LONG CMemoryRegistry::RegReplaceKey(HKEY, LPCTSTR, LPCTSTR, LPCTSTR) { return ERROR_CALL_NOT_IMPLEMENTED; }
+LONG CMemoryRegistry::RegRestoreKey(HKEY, LPCTSTR, DWORD) { return ERROR_CALL_NOT_IMPLEMENTED; }
+LONG CMemoryRegistry::RegSaveKey(HKEY, LPCTSTR, LPSECURITY_ATTRIBUTES) { return ERROR_CALL_NOT_IMPLEMENTED; }
+LONG CMemoryRegistry::RegNotifyChangeKeyValue(HKEY, BOOL, DWORD, HANDLE, BOOL) { return ERROR_CALL_NOT_IMPLEMENTED; }
 
 BOOL CMemoryRegistry::GetComputerName(LPTSTR pszBuffer, DWORD* pcchBuffer)
 {

@@ -19,32 +19,32 @@ public:
     CMemoryRegistry();
     ~CMemoryRegistry() override;
 
-    LONG ConnectRegistry(LPCTSTR pszComputer, HKEY hRoot, HKEY* phResult) override;
-    LONG CreateKeyEx(HKEY hKey, LPCTSTR pszSubKey, LPCTSTR pszClass, DWORD dwOptions, REGSAM access,
+    LONG RegConnectRegistry(LPCTSTR pszComputer, HKEY hRoot, HKEY* phResult) override;
+    LONG RegCreateKeyEx(HKEY hKey, LPCTSTR pszSubKey, LPCTSTR pszClass, DWORD dwOptions, REGSAM access,
                      LPSECURITY_ATTRIBUTES pSecurity, HKEY* phResult, DWORD* pdwDisposition) override;
-    LONG OpenKeyEx(HKEY hKey, LPCTSTR pszSubKey, REGSAM access, HKEY* phResult) override;
-    LONG CloseKey(HKEY hKey) override;
-    LONG DeleteKey(HKEY hKey, LPCTSTR pszSubKey) override;
-    LONG DeleteValue(HKEY hKey, LPCTSTR pszName) override;
-    LONG EnumKeyEx(HKEY hKey, DWORD dwIndex, LPTSTR pszName, DWORD* pcchName, LPTSTR pszClass, DWORD* pcchClass,
+    LONG RegOpenKeyEx(HKEY hKey, LPCTSTR pszSubKey, REGSAM access, HKEY* phResult) override;
+    LONG RegCloseKey(HKEY hKey) override;
+    LONG RegDeleteKey(HKEY hKey, LPCTSTR pszSubKey) override;
+    LONG RegDeleteValue(HKEY hKey, LPCTSTR pszName) override;
+    LONG RegEnumKeyEx(HKEY hKey, DWORD dwIndex, LPTSTR pszName, DWORD* pcchName, LPTSTR pszClass, DWORD* pcchClass,
                    FILETIME* pLastWrite) override;
-    LONG EnumValue(HKEY hKey, DWORD dwIndex, LPTSTR pszName, DWORD* pcchName, DWORD* pdwType, BYTE* pData,
+    LONG RegEnumValue(HKEY hKey, DWORD dwIndex, LPTSTR pszName, DWORD* pcchName, DWORD* pdwType, BYTE* pData,
                    DWORD* pcbData) override;
-    LONG FlushKey(HKEY hKey) override;
-    LONG QueryInfoKey(HKEY hKey, LPTSTR pszClass, DWORD* pcchClass, DWORD* pcSubKeys, DWORD* pcchMaxSubKey,
+    LONG RegFlushKey(HKEY hKey) override;
+    LONG RegQueryInfoKey(HKEY hKey, LPTSTR pszClass, DWORD* pcchClass, DWORD* pcSubKeys, DWORD* pcchMaxSubKey,
                       DWORD* pcchMaxClass, DWORD* pcValues, DWORD* pcchMaxValueName, DWORD* pcbMaxValueData,
                       DWORD* pcbSecurityDescriptor, FILETIME* pLastWrite) override;
-    LONG QueryValueEx(HKEY hKey, LPCTSTR pszName, DWORD* pdwType, BYTE* pData, DWORD* pcbData) override;
-    LONG SetValueEx(HKEY hKey, LPCTSTR pszName, DWORD dwType, const BYTE* pData, DWORD cbData) override;
+    LONG RegQueryValueEx(HKEY hKey, LPCTSTR pszName, DWORD* pdwType, BYTE* pData, DWORD* pcbData) override;
+    LONG RegSetValueEx(HKEY hKey, LPCTSTR pszName, DWORD dwType, const BYTE* pData, DWORD cbData) override;
 
-    LONG GetKeySecurity(HKEY, SECURITY_INFORMATION, PSECURITY_DESCRIPTOR, DWORD*) override;
-    LONG SetKeySecurity(HKEY, SECURITY_INFORMATION, PSECURITY_DESCRIPTOR) override;
-    LONG LoadKey(HKEY, LPCTSTR, LPCTSTR) override;
-    LONG UnLoadKey(HKEY, LPCTSTR) override;
-    LONG ReplaceKey(HKEY, LPCTSTR, LPCTSTR, LPCTSTR) override;
-    LONG RestoreKey(HKEY, LPCTSTR, DWORD) override;
-    LONG SaveKey(HKEY, LPCTSTR, LPSECURITY_ATTRIBUTES) override;
-    LONG NotifyChangeKeyValue(HKEY, BOOL, DWORD, HANDLE, BOOL) override;
+    LONG RegGetKeySecurity(HKEY, SECURITY_INFORMATION, PSECURITY_DESCRIPTOR, DWORD*) override;
+    LONG RegSetKeySecurity(HKEY, SECURITY_INFORMATION, PSECURITY_DESCRIPTOR) override;
+    LONG RegLoadKey(HKEY, LPCTSTR, LPCTSTR) override;
+    LONG RegUnLoadKey(HKEY, LPCTSTR) override;
+    LONG RegReplaceKey(HKEY, LPCTSTR, LPCTSTR, LPCTSTR) override;
+    LONG RegRestoreKey(HKEY, LPCTSTR, DWORD) override;
+    LONG RegSaveKey(HKEY, LPCTSTR, LPSECURITY_ATTRIBUTES) override;
+    LONG RegNotifyChangeKeyValue(HKEY, BOOL, DWORD, HANDLE, BOOL) override;
     BOOL GetComputerName(LPTSTR pszBuffer, DWORD* pcchBuffer) override;
 
     // Test hooks: a key (full path under a root, "\"-separated) that refuses

@@ -1,7 +1,8 @@
 // The registry calls SECRegistry makes, behind one interface: the system's
 // registry (advapi32) in the win build, a registry in memory in the native
 // build and in tests that install one. The calls keep the Win32 contracts:
-// each returns the Win32 result, sizes are in bytes and in-out.
+// each carries its Win32 function's name, returns the Win32 result, and
+// takes sizes in bytes and in-out.
 #pragma once
 
 #include "framework/Types.h"
@@ -68,34 +69,34 @@ class IRegistryApi
 public:
     virtual ~IRegistryApi() = default;
 
-    virtual LONG ConnectRegistry(LPCTSTR pszComputer, HKEY hRoot, HKEY* phResult) = 0;
-    virtual LONG CreateKeyEx(HKEY hKey, LPCTSTR pszSubKey, LPCTSTR pszClass, DWORD dwOptions, REGSAM access,
+    virtual LONG RegConnectRegistry(LPCTSTR pszComputer, HKEY hRoot, HKEY* phResult) = 0;
+    virtual LONG RegCreateKeyEx(HKEY hKey, LPCTSTR pszSubKey, LPCTSTR pszClass, DWORD dwOptions, REGSAM access,
                              LPSECURITY_ATTRIBUTES pSecurity, HKEY* phResult, DWORD* pdwDisposition) = 0;
-    virtual LONG OpenKeyEx(HKEY hKey, LPCTSTR pszSubKey, REGSAM access, HKEY* phResult) = 0;
-    virtual LONG CloseKey(HKEY hKey) = 0;
-    virtual LONG DeleteKey(HKEY hKey, LPCTSTR pszSubKey) = 0;
-    virtual LONG DeleteValue(HKEY hKey, LPCTSTR pszName) = 0;
-    virtual LONG EnumKeyEx(HKEY hKey, DWORD dwIndex, LPTSTR pszName, DWORD* pcchName, LPTSTR pszClass,
+    virtual LONG RegOpenKeyEx(HKEY hKey, LPCTSTR pszSubKey, REGSAM access, HKEY* phResult) = 0;
+    virtual LONG RegCloseKey(HKEY hKey) = 0;
+    virtual LONG RegDeleteKey(HKEY hKey, LPCTSTR pszSubKey) = 0;
+    virtual LONG RegDeleteValue(HKEY hKey, LPCTSTR pszName) = 0;
+    virtual LONG RegEnumKeyEx(HKEY hKey, DWORD dwIndex, LPTSTR pszName, DWORD* pcchName, LPTSTR pszClass,
                            DWORD* pcchClass, FILETIME* pLastWrite) = 0;
-    virtual LONG EnumValue(HKEY hKey, DWORD dwIndex, LPTSTR pszName, DWORD* pcchName, DWORD* pdwType, BYTE* pData,
+    virtual LONG RegEnumValue(HKEY hKey, DWORD dwIndex, LPTSTR pszName, DWORD* pcchName, DWORD* pdwType, BYTE* pData,
                            DWORD* pcbData) = 0;
-    virtual LONG FlushKey(HKEY hKey) = 0;
-    virtual LONG QueryInfoKey(HKEY hKey, LPTSTR pszClass, DWORD* pcchClass, DWORD* pcSubKeys, DWORD* pcchMaxSubKey,
+    virtual LONG RegFlushKey(HKEY hKey) = 0;
+    virtual LONG RegQueryInfoKey(HKEY hKey, LPTSTR pszClass, DWORD* pcchClass, DWORD* pcSubKeys, DWORD* pcchMaxSubKey,
                               DWORD* pcchMaxClass, DWORD* pcValues, DWORD* pcchMaxValueName, DWORD* pcbMaxValueData,
                               DWORD* pcbSecurityDescriptor, FILETIME* pLastWrite) = 0;
-    virtual LONG QueryValueEx(HKEY hKey, LPCTSTR pszName, DWORD* pdwType, BYTE* pData, DWORD* pcbData) = 0;
-    virtual LONG SetValueEx(HKEY hKey, LPCTSTR pszName, DWORD dwType, const BYTE* pData, DWORD cbData) = 0;
+    virtual LONG RegQueryValueEx(HKEY hKey, LPCTSTR pszName, DWORD* pdwType, BYTE* pData, DWORD* pcbData) = 0;
+    virtual LONG RegSetValueEx(HKEY hKey, LPCTSTR pszName, DWORD dwType, const BYTE* pData, DWORD cbData) = 0;
 
     // Hives, security and change notification: system registry only.
-    virtual LONG GetKeySecurity(HKEY hKey, SECURITY_INFORMATION info, PSECURITY_DESCRIPTOR pDescriptor,
+    virtual LONG RegGetKeySecurity(HKEY hKey, SECURITY_INFORMATION info, PSECURITY_DESCRIPTOR pDescriptor,
                                 DWORD* pcbDescriptor) = 0;
-    virtual LONG SetKeySecurity(HKEY hKey, SECURITY_INFORMATION info, PSECURITY_DESCRIPTOR pDescriptor) = 0;
-    virtual LONG LoadKey(HKEY hKey, LPCTSTR pszSubKey, LPCTSTR pszFile) = 0;
-    virtual LONG UnLoadKey(HKEY hKey, LPCTSTR pszSubKey) = 0;
-    virtual LONG ReplaceKey(HKEY hKey, LPCTSTR pszSubKey, LPCTSTR pszNewFile, LPCTSTR pszOldFile) = 0;
-    virtual LONG RestoreKey(HKEY hKey, LPCTSTR pszFile, DWORD dwFlags) = 0;
-    virtual LONG SaveKey(HKEY hKey, LPCTSTR pszFile, LPSECURITY_ATTRIBUTES pSecurity) = 0;
-    virtual LONG NotifyChangeKeyValue(HKEY hKey, BOOL bWatchSubtree, DWORD dwFilter, HANDLE hEvent, BOOL bAsync) = 0;
+    virtual LONG RegSetKeySecurity(HKEY hKey, SECURITY_INFORMATION info, PSECURITY_DESCRIPTOR pDescriptor) = 0;
+    virtual LONG RegLoadKey(HKEY hKey, LPCTSTR pszSubKey, LPCTSTR pszFile) = 0;
+    virtual LONG RegUnLoadKey(HKEY hKey, LPCTSTR pszSubKey) = 0;
+    virtual LONG RegReplaceKey(HKEY hKey, LPCTSTR pszSubKey, LPCTSTR pszNewFile, LPCTSTR pszOldFile) = 0;
+    virtual LONG RegRestoreKey(HKEY hKey, LPCTSTR pszFile, DWORD dwFlags) = 0;
+    virtual LONG RegSaveKey(HKEY hKey, LPCTSTR pszFile, LPSECURITY_ATTRIBUTES pSecurity) = 0;
+    virtual LONG RegNotifyChangeKeyValue(HKEY hKey, BOOL bWatchSubtree, DWORD dwFilter, HANDLE hEvent, BOOL bAsync) = 0;
 
     // This computer's name; FALSE when it cannot be had.
     virtual BOOL GetComputerName(LPTSTR pszBuffer, DWORD* pcchBuffer) = 0;

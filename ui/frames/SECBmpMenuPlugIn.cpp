@@ -3,6 +3,8 @@
 #include "framework/GdiScopes.h"
 #include "ui/frames/BmpMenuRules.h"
 #include "ui/frames/MenuTable.h"
+#include "ui/frames/SECBmpMgr.h"
+#include "ui/frames/SECBtnDrawData.h"
 
 #include <algorithm>
 
@@ -34,9 +36,21 @@ BEGIN_MESSAGE_MAP(SECBmpMenuPlugIn, SECWndPlugIn)
     ON_WM_SETTINGCHANGE()
 END_MESSAGE_MAP()
 
+SECBmpMenuPlugIn::SECBmpMenuPlugIn() : m_pBmpMgr(new SECBmpMgr) {}
+
 SECBmpMenuPlugIn::~SECBmpMenuPlugIn()
 {
     RestoreMenus();
+    SetBitmapManager(nullptr);
+}
+
+void SECBmpMenuPlugIn::SetBitmapManager(SECBmpMgr* pBmpMgr)
+{
+    if (pBmpMgr != nullptr)
+        pBmpMgr->AddRef();
+    if (m_pBmpMgr != nullptr)
+        m_pBmpMgr->Release();
+    m_pBmpMgr = pBmpMgr;
 }
 
 BOOL SECBmpMenuPlugIn::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -77,7 +91,7 @@ void SECBmpMenuPlugIn::CreateDefaultItemFont()
 
 CSize SECBmpMenuPlugIn::ImageSize() const
 {
-    return m_pImages != nullptr ? m_pImages->GetImageSize() : kDefaultImage;
+    return m_pBmpMgr != nullptr ? m_pBmpMgr->GetImageSize() : kDefaultImage;
 }
 
 void SECBmpMenuPlugIn::PrepareMenu(HMENU hMenu, BOOL bSysMenu)
@@ -237,10 +251,71 @@ void SECBmpMenuPlugIn::DrawItemImage(LPDRAWITEMSTRUCT lpDis, CDC& dc, CRect& rec
     if (!memDC.CreateCompatibleDC(&dc))
         return;
     CSelectObjectScope select(memDC.m_hDC, hImage);
-    if (bDisabled)
-        ::DrawStateA(dc.m_hDC, nullptr, nullptr, (LPARAM)hImage, 0, rcBox.left + 1, rcBox.top + 1, image.cx, image.cy, DST_BITMAP | DSS_DISABLED);
-    else
-        dc.BitBlt(rcBox.left + 1, rcBox.top + 1, image.cx, image.cy, &memDC, nIndex * image.cx, 0, SRCCOPY);
+    const int x = rcBox.left + 1, y = rcBox.top + 1, xSrc = nIndex * image.cx;
+    if (bDisabled) {
+        DrawDisabledImage(dc, x, y, image.cx, image.cy, &memDC, xSrc);
+        return;
+    }
+    dc.BitBlt(x, y, image.cx, image.cy, &memDC, xSrc, 0, SRCCOPY);
+    if (bChecked && !bSelected)
+        DrawCheckedImage(dc, x, y, image.cx, image.cy, &memDC, xSrc);
+}
+
+BOOL SECBmpMenuPlugIn::CreateMonoMask(CDC* pSrcDC, CDC* pMaskDC, CBitmap& mask, HGDIOBJ& hOldBitmap, int cx, int cy,
+                                      int xSrc)
+{
+    if (!pMaskDC->CreateCompatibleDC(pSrcDC) || !mask.CreateBitmap(cx, cy, 1, 1, nullptr))
+        return FALSE;
+    hOldBitmap = ::SelectObject(pMaskDC->m_hDC, mask.m_hObject);
+    ::PatBlt(pMaskDC->m_hDC, 0, 0, cx, cy, WHITENESS);
+    const COLORREF clrOld = ::SetBkColor(pSrcDC->m_hDC, ::GetSysColor(COLOR_3DFACE));
+    ::BitBlt(pMaskDC->m_hDC, 0, 0, cx, cy, pSrcDC->m_hDC, xSrc, 0, SRCCOPY);
+    ::SetBkColor(pSrcDC->m_hDC, ::GetSysColor(COLOR_3DHIGHLIGHT));
+    ::BitBlt(pMaskDC->m_hDC, 0, 0, cx, cy, pSrcDC->m_hDC, xSrc, 0, SRCPAINT);
+    ::SetBkColor(pSrcDC->m_hDC, clrOld);
+    return TRUE;
+}
+
+namespace {
+
+// The brush where the mask is black (0xB8074A) or white (0xE20746).
+void PaintThroughMask(CDC& dc, HBRUSH hBrush, int x, int y, int cx, int cy, HDC hMask, DWORD dwRop)
+{
+    HGDIOBJ hOldBrush = ::SelectObject(dc.m_hDC, hBrush);
+    const COLORREF clrText = ::SetTextColor(dc.m_hDC, RGB(0, 0, 0));
+    const COLORREF clrBack = ::SetBkColor(dc.m_hDC, RGB(255, 255, 255));
+    ::BitBlt(dc.m_hDC, x, y, cx, cy, hMask, 0, 0, dwRop);
+    ::SetBkColor(dc.m_hDC, clrBack);
+    ::SetTextColor(dc.m_hDC, clrText);
+    ::SelectObject(dc.m_hDC, hOldBrush);
+}
+
+} // namespace
+
+void SECBmpMenuPlugIn::DrawDisabledImage(CDC& dc, int x, int y, int cx, int cy, CDC* pSrcDC, int xSrc)
+{
+    CDC maskDC;
+    CBitmap mask;
+    HGDIOBJ hOld = nullptr;
+    if (!CreateMonoMask(pSrcDC, &maskDC, mask, hOld, cx, cy, xSrc))
+        return;
+    PaintThroughMask(dc, ::GetSysColorBrush(COLOR_3DHIGHLIGHT), x + 1, y + 1, cx, cy, maskDC.m_hDC, 0xB8074A);
+    PaintThroughMask(dc, ::GetSysColorBrush(COLOR_3DSHADOW), x, y, cx, cy, maskDC.m_hDC, 0xB8074A);
+    ::SelectObject(maskDC.m_hDC, hOld);
+}
+
+void SECBmpMenuPlugIn::DrawCheckedImage(CDC& dc, int x, int y, int cx, int cy, CDC* pSrcDC, int xSrc)
+{
+    if (m_patternBrush.m_hObject == nullptr &&
+        !m_patternBrush.Attach(CreateDitherBrush(::GetSysColor(COLOR_3DFACE), ::GetSysColor(COLOR_3DHIGHLIGHT))))
+        return;
+    CDC maskDC;
+    CBitmap mask;
+    HGDIOBJ hOld = nullptr;
+    if (!CreateMonoMask(pSrcDC, &maskDC, mask, hOld, cx, cy, xSrc))
+        return;
+    PaintThroughMask(dc, (HBRUSH)m_patternBrush.m_hObject, x, y, cx, cy, maskDC.m_hDC, 0xE20746);
+    ::SelectObject(maskDC.m_hDC, hOld);
 }
 
 void SECBmpMenuPlugIn::DrawItemText(LPDRAWITEMSTRUCT lpDis, CDC& dc, const CRect& rcText, const SECBmpMenuItemInfo& info)
@@ -289,7 +364,7 @@ void SECBmpMenuPlugIn::OnDrawItem(int /*nIDCtl*/, LPDRAWITEMSTRUCT lpDis)
     HBITMAP hImage = nullptr;
     int nIndex = -1;
     CSize image = ImageSize();
-    if (m_pImages == nullptr || !m_pImages->GetImage(pInfo->m_nID, hImage, nIndex)) {
+    if (m_pBmpMgr == nullptr || !m_pBmpMgr->GetBitmap(pInfo->m_nID, &hImage, &nIndex)) {
         hImage = nullptr;
         nIndex = (lpDis->itemState & ODS_CHECKED) ? 0 : -1;
     }
@@ -336,8 +411,9 @@ LRESULT SECBmpMenuPlugIn::OnMenuChar(UINT nChar, UINT /*nFlags*/, CMenu* pMenu)
 
 void SECBmpMenuPlugIn::OnSysColorChange()
 {
-    if (m_pImages != nullptr)
-        m_pImages->Refresh();
+    m_patternBrush.DeleteObject();
+    if (m_pBmpMgr != nullptr)
+        m_pBmpMgr->ReloadAll(TRUE);
     CallDefault();
 }
 
@@ -345,8 +421,8 @@ void SECBmpMenuPlugIn::OnSettingChange(UINT /*uFlags*/, LPCTSTR /*lpszSection*/)
 {
     m_menuFont.DeleteObject();
     m_defaultFont.DeleteObject();
-    if (m_pImages != nullptr)
-        m_pImages->Refresh();
+    if (m_pBmpMgr != nullptr)
+        m_pBmpMgr->ReloadAll(TRUE);
     PurgeMenus();
     // Plain and back, so that the system measures every item again.
     for (auto& menu : m_menus) {

@@ -4,9 +4,9 @@
 // default items in the toolbar buttons' style. Plain string items become
 // owner-drawn when their popup opens and are turned back into strings when
 // the plug-in goes.
-// Not yet: the shared bitmap manager (images come through IMenuImageSource),
-// the library's own check-mark and radio-dot bitmaps, the dithered pattern
-// over checked images.
+// Images come from a bitmap manager: one of its own until the frame hands
+// it its toolbar manager's, so that a command shows its toolbar image.
+// Not yet: the library's own check-mark and radio-dot bitmaps.
 #pragma once
 
 #include "mvc/WndPlugIn.h"
@@ -16,16 +16,7 @@
 #include <set>
 #include <vector>
 
-// Where the menus find the image of a command: a strip bitmap and the
-// image's index in it.
-class IMenuImageSource
-{
-public:
-    virtual ~IMenuImageSource() = default;
-    virtual BOOL GetImage(UINT nID, HBITMAP& hStrip, int& nIndex) = 0;
-    virtual CSize GetImageSize() const = 0;
-    virtual void Refresh() {}
-};
+class SECBmpMgr;
 
 class SECBmpMenuItemInfo : public CObject
 {
@@ -38,10 +29,12 @@ public:
 class SECBmpMenuPlugIn : public SECWndPlugIn
 {
 public:
-    SECBmpMenuPlugIn() = default;
+    SECBmpMenuPlugIn();
     ~SECBmpMenuPlugIn() override;
 
-    void SetImageSource(IMenuImageSource* pSource) { m_pImages = pSource; }
+    // Takes a reference to the manager and lets go of the one before.
+    void SetBitmapManager(SECBmpMgr* pBmpMgr);
+    SECBmpMgr* GetBitmapManager() const { return m_pBmpMgr; }
     // Turns the popup's plain string items into owner-drawn ones.
     void PrepareMenu(HMENU hMenu, BOOL bSysMenu);
     // Forgets menus and items that no longer exist.
@@ -57,6 +50,14 @@ public:
 protected:
     virtual void CreateMenuFont();
     virtual void CreateDefaultItemFont();
+    // A mask of the image at xSrc in the source: white where the image shows
+    // the face or highlight colour, black elsewhere. FALSE when it cannot be made.
+    virtual BOOL CreateMonoMask(CDC* pSrcDC, CDC* pMaskDC, CBitmap& mask, HGDIOBJ& hOldBitmap, int cx, int cy,
+                                int xSrc);
+    // The dither over the image's background.
+    virtual void DrawCheckedImage(CDC& dc, int x, int y, int cx, int cy, CDC* pSrcDC, int xSrc);
+    // The image embossed in highlight and shadow.
+    virtual void DrawDisabledImage(CDC& dc, int x, int y, int cx, int cy, CDC* pSrcDC, int xSrc);
     virtual void DrawItemImage(LPDRAWITEMSTRUCT lpDis, CDC& dc, CRect& rect, HBITMAP hImage, int nIndex, CSize image);
 
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
@@ -75,7 +76,8 @@ private:
 
     std::map<HMENU, ItemList> m_menus;
     std::set<UINT> m_foreign;
-    IMenuImageSource* m_pImages = nullptr;
+    SECBmpMgr* m_pBmpMgr = nullptr;
+    CBrush m_patternBrush;
     CFont m_menuFont;
     CFont m_defaultFont;
     BOOL m_bConsumed = FALSE;

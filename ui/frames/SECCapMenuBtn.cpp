@@ -11,10 +11,10 @@ void SECCapMenuBtn::AdjustSize()
         m_pToolBar->m_nMaxBtnWidth = std::max(m_pToolBar->m_nMaxBtnWidth, m_cx);
 }
 
-void SECCapMenuBtn::DrawImage(CDC* pDC, const CRect&) const
+void SECCapMenuBtn::DrawImage(SECBtnDrawData& dd, const CRect&)
 {
     if (m_hIcon != nullptr)
-        ::DrawIconEx(pDC->m_hDC, m_x, m_y, m_hIcon, 16, 16, 0, nullptr, DI_NORMAL);
+        ::DrawIconEx(dd.m_faceDC.m_hDC, m_x, m_y, m_hIcon, 16, 16, 0, nullptr, DI_NORMAL);
 }
 
 void SECCapMenuBtn::DropMenu()

@@ -17,5 +17,5 @@ public:
     HICON m_hIcon = nullptr;   // the child's, not owned
 
 protected:
-    void DrawImage(CDC* pDC, const CRect& rcFace) const override;
+    void DrawImage(SECBtnDrawData& dd, const CRect& rcFace) override;
 };

@@ -5,7 +5,10 @@
 #include "ui/frames/SECBmpMgr.h"
 #include "ui/frames/SECControlBarInfo.h"
 #include "ui/frames/SECCustomToolBarInfoEx.h"
+#include "ui/frames/SECReBar.h"
 #include "ui/frames/SECToolBarManager.h"
+
+#include <commctrl.h>
 
 #include <algorithm>
 
@@ -551,7 +554,29 @@ CSize SECCustomToolBar::CalcLayout(int nLength, DWORD dwMode)
     }
     if (nKind == kFloat)
         size -= CSize(2, 2);
+    UpdateReBarBand(dynamic_cast<SECReBar*>(GetParent()), &size);
     return size;
+}
+
+void SECCustomToolBar::UpdateReBarBand(CWnd* pReBar, SIZE* pSize)
+{
+    if (pReBar == nullptr || pReBar->m_hWnd == nullptr || m_dwExStyle < EXSTYLE_STRETCH)
+        return;
+    const int nBands = (int)pReBar->SendMessage(RB_GETBANDCOUNT);
+    for (int i = 0; i < nBands; ++i) {
+        REBARBANDINFOA band = {};
+        band.cbSize = sizeof band;
+        band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE;
+        if (!pReBar->SendMessage(RB_GETBANDINFOA, (WPARAM)i, (LPARAM)&band) || band.hwndChild != m_hWnd)
+            continue;
+        const REBARBANDINFOA old = band;
+        band.cyMinChild = (UINT)pSize->cy;
+        if ((m_dwExStyle & EXSTYLE_STRETCH) && pSize->cx > 0)
+            band.cxMinChild = (UINT)pSize->cx;
+        if (band.cyMinChild != old.cyMinChild || band.cxMinChild != old.cxMinChild)
+            pReBar->SendMessage(RB_SETBANDINFOA, (WPARAM)i, (LPARAM)&band);
+        return;
+    }
 }
 
 void SECCustomToolBar::SetOrientation(const SECBtnList& buttons, DWORD dwOrientation)
@@ -892,11 +917,21 @@ int SECCustomToolBar::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT mes
     return SECControlBar::OnMouseActivate(pDesktopWnd, nHitTest, message);
 }
 
+SECBtnDrawData* SECCustomToolBar::GetDrawData()
+{
+    if (GetManager() != nullptr)
+        return &GetManager()->GetDrawData();
+    if (m_pDrawData == nullptr)
+        m_pDrawData = std::make_unique<SECBtnDrawData>();
+    return m_pDrawData.get();
+}
+
 void SECCustomToolBar::OnSysColorChange()
 {
     SECControlBar::OnSysColorChange();
     SECGetSysColors().RefreshSysColors();
     m_pBmpMgr->ReloadAll(TRUE);
+    GetDrawData()->RebuildDitherBrush();
     Invalidate(TRUE);
 }
 

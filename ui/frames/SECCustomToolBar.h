@@ -19,6 +19,8 @@
 #include "ui/frames/SECStdBtn.h"
 #include "ui/frames/ToolBarButtons.h"
 
+#include <memory>
+
 class SECBmpMgr;
 class SECToolBarManager;
 
@@ -99,12 +101,23 @@ public:
     virtual HFONT GetButtonFont() const { return m_hFont; }
     virtual HFONT GetMenuFont() const { return m_hFont; }
     virtual void BalanceRows(int, std::vector<SECTBRow>&) {}
+    // In a rebar band (the parent a SECReBar, extended style 0x80 or more):
+    // the band's minimum child size follows the bar's size.
+    virtual void UpdateReBarBand(CWnd* pReBar, SIZE* pSize);
     // The key as it is now: the press that starts a drag may come before
     // the key's message reached this thread.
     virtual BOOL IsCopyKeyDown() const { return (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }
     virtual BOOL AcceptsButtons() const { return TRUE; }
     virtual void RemoveAllButtons() { m_btns.RemoveAll(); }
     virtual BOOL IsCoolLook() const { return (m_dwExStyle & EXSTYLE_FLAT_BORDERS) != 0; }
+    // Cool look over the bar's own background: face-coloured button pixels show the bar.
+    BOOL IsTransparent() const
+    {
+        return (m_dwExStyle & (EXSTYLE_FLAT_BORDERS | EXSTYLE_TRANSPARENT)) ==
+               (EXSTYLE_FLAT_BORDERS | EXSTYLE_TRANSPARENT);
+    }
+    // The buttons' drawing scratch: the manager's, or the toolbar's own.
+    SECBtnDrawData* GetDrawData();
     virtual int GetImageWidth() const;
     virtual int GetImageHeight() const;
     virtual int GetButtonWidth() const { return GetImageWidth() + 7; }
@@ -174,6 +187,7 @@ protected:
 
     SECBmpMgr* m_pBmpMgr = nullptr;
     CToolBarButtons m_btns;
+    std::unique_ptr<SECBtnDrawData> m_pDrawData; // without a manager
     BOOL m_bCustomize = FALSE;
     // Tells the owner that menu mode began or ended.
     virtual void OnMenuModeChange(BOOL bEnter);

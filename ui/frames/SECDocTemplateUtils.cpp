@@ -67,21 +67,83 @@ CDocTemplate* SECDocTemplateUtils::GetTemplateByIndex(const CString& strFileType
     return (CDocTemplate*)TemplateOfTypeAt(facts, strFileTypeId, nIndex);
 }
 
+std::vector<TemplateFacts> SECDocTemplateUtils::FactsOf(const TemplateList& list, CRuntimeClass* pFrameClass)
+{
+    const int nFrameIndex = GetFrameClassIndex(pFrameClass);
+    std::vector<TemplateFacts> facts;
+    for (CDocTemplate* p : list)
+        facts.push_back(TemplateFacts{p, p->m_pDocClass, p->m_pViewClass, GetFrameClass(p, nFrameIndex),
+                                      p->m_nIDResource, CString()});
+    return facts;
+}
+
+void SECDocTemplateUtils::KeepOnly(TemplateList& list, const std::vector<TemplateFacts>& facts)
+{
+    list.clear();
+    for (const TemplateFacts& t : facts)
+        list.push_back(static_cast<CDocTemplate*>(const_cast<void*>(t.pTemplate)));
+}
+
+BOOL SECDocTemplateUtils::FilterByViewAndFrame(TemplateList& list, CView* pView, CFrameWnd* pFrame)
+{
+    if (pView == nullptr || pFrame == nullptr)
+        return FALSE;
+    std::vector<TemplateFacts> facts = FactsOf(list, pFrame->GetRuntimeClass());
+    ::FilterByViewAndFrame(facts, pView->GetRuntimeClass(), pFrame->GetRuntimeClass());
+    KeepOnly(list, facts);
+    return TRUE;
+}
+
+BOOL SECDocTemplateUtils::FilterByFrameResource(TemplateList& list, CFrameWnd* pFrame)
+{
+    if (pFrame == nullptr)
+        return FALSE;
+    std::vector<TemplateFacts> facts = FactsOf(list, pFrame->GetRuntimeClass());
+    ::FilterByFrameResource(facts, GetFrameResourceID(pFrame));
+    KeepOnly(list, facts);
+    return TRUE;
+}
+
+BOOL SECDocTemplateUtils::FilterByDocument(TemplateList& list, CDocument* pDoc)
+{
+    if (pDoc == nullptr)
+        return FALSE;
+    std::vector<TemplateFacts> facts = FactsOf(list, nullptr);
+    ::FilterByDocument(facts, pDoc->GetRuntimeClass());
+    KeepOnly(list, facts);
+    return TRUE;
+}
+
+BOOL SECDocTemplateUtils::GetSingle(TemplateList& list, CDocTemplate*& pResult)
+{
+    const void* pSingle = nullptr;
+    const bool bSingle = ::GetSingle(FactsOf(list, nullptr), pSingle);
+    pResult = static_cast<CDocTemplate*>(const_cast<void*>(pSingle));
+    return bSingle ? TRUE : FALSE;
+}
+
+// Narrows all templates step by step until one is left; with several still
+// left, the document's own template when among them, else the first.
 CDocTemplate* SECDocTemplateUtils::FindTemplate(CDocument* pDoc, CView* pView, CFrameWnd* pFrame)
 {
     TemplateList list;
     if (pDoc == nullptr || pView == nullptr || pFrame == nullptr || !GetAllTemplates(list))
         return nullptr;
-    CRuntimeClass* pFrameClass = pFrame->GetRuntimeClass();
-    int nFrameIndex = GetFrameClassIndex(pFrameClass);
-    std::vector<TemplateFacts> facts;
-    for (CDocTemplate* p : list)
-        facts.push_back(TemplateFacts{p, p->m_pDocClass, p->m_pViewClass, GetFrameClass(p, nFrameIndex), p->m_nIDResource, CString()});
-    TemplateQuery query;
-    query.pDocTemplate = pDoc->GetDocTemplate();
-    query.pDocClass = pDoc->GetRuntimeClass();
-    query.pViewClass = pView->GetRuntimeClass();
-    query.pFrameClass = pFrameClass;
-    query.nFrameResource = GetFrameResourceID(pFrame);
-    return (CDocTemplate*)ChooseTemplate(facts, query);
+    CDocTemplate* pResult = nullptr;
+    if (GetSingle(list, pResult))
+        return pResult;
+    FilterByViewAndFrame(list, pView, pFrame);
+    if (GetSingle(list, pResult))
+        return pResult;
+    FilterByFrameResource(list, pFrame);
+    if (GetSingle(list, pResult))
+        return pResult;
+    FilterByDocument(list, pDoc);
+    if (GetSingle(list, pResult))
+        return pResult;
+    for (CDocTemplate* p : list) {
+        if (p == pDoc->GetDocTemplate())
+            return p;
+    }
+    return list.front();
 }

@@ -6,8 +6,10 @@
 #pragma once
 
 #include "framework/Framework.h"
+#include "ui/frames/TemplateChooser.h"
 
 #include <list>
+#include <vector>
 
 class SECDocTemplateUtils
 {
@@ -23,12 +25,22 @@ public:
     // NULL unless all three are given.
     virtual CDocTemplate* FindTemplate(CDocument* pDoc, CView* pView, CFrameWnd* pFrame);
     virtual UINT GetFrameResourceID(CFrameWnd* pFrame);
+    // Every template of the application, appended; FALSE without a document manager.
+    virtual BOOL GetAllTemplates(TemplateList& list);
+    // The steps of FindTemplate. Each keeps the matching templates in place;
+    // a NULL argument leaves the list as it is and gives FALSE.
+    virtual BOOL FilterByViewAndFrame(TemplateList& list, CView* pView, CFrameWnd* pFrame);
+    virtual BOOL FilterByFrameResource(TemplateList& list, CFrameWnd* pFrame);
+    virtual BOOL FilterByDocument(TemplateList& list, CDocument* pDoc);
+    // TRUE with the only template, or NULL for an empty list; FALSE for several.
+    virtual BOOL GetSingle(TemplateList& list, CDocTemplate*& pResult);
 
 protected:
-    virtual BOOL GetAllTemplates(TemplateList& list);
     virtual int GetFrameClassIndex(CRuntimeClass* pFrameClass);
     virtual CRuntimeClass* GetFrameClass(CDocTemplate* pTemplate, int nIndex);
 
 private:
     static CString FileTypeIdOf(CDocTemplate* pTemplate);
+    std::vector<TemplateFacts> FactsOf(const TemplateList& list, CRuntimeClass* pFrameClass);
+    static void KeepOnly(TemplateList& list, const std::vector<TemplateFacts>& facts);
 };

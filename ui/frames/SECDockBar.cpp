@@ -1,6 +1,7 @@
 #include "framework/Framework.h"
 #include "ui/frames/SECDockBar.h"
 #include "ui/frames/SECControlBar.h"
+#include "ui/frames/SECCustomToolBar.h"
 #include "ui/frames/SECDockContext.h"
 #include "framework/CaptureLoop.h"
 
@@ -221,7 +222,62 @@ void SECDockBar::ExpandBar(CControlBar* pBar, int nMode)
 void SECDockBar::ListRedraw(const std::vector<void*>& bars)
 {
     for (void* p : bars)
-        m_arrRedrawBars.Add(p);
+        AddRedrawBar(static_cast<CControlBar*>(p));
+}
+
+void SECDockBar::RepositionWindowEx(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect, UINT nExtraFlags)
+{
+    if (lpLayout != nullptr && lpLayout->hDWP == nullptr)
+        return; // a query moves nothing
+    CRect rectOld;
+    ::GetWindowRect(hWnd, &rectOld);
+    ::MapWindowPoints(nullptr, ::GetParent(hWnd), (LPPOINT)&rectOld, 2);
+    if (rectOld == *lpRect)
+        return;
+    const UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE | nExtraFlags;
+    const CRect rect(lpRect);
+    if (lpLayout != nullptr)
+        lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, hWnd, nullptr, rect.left, rect.top, rect.Width(),
+                                          rect.Height(), nFlags);
+    else
+        ::SetWindowPos(hWnd, nullptr, rect.left, rect.top, rect.Width(), rect.Height(), nFlags);
+}
+
+void SECDockBar::AddRedrawBar(CControlBar* pBar)
+{
+    if (pBar == nullptr)
+        return;
+    for (int i = 0; i < m_arrRedrawBars.GetSize(); ++i)
+        if (m_arrRedrawBars[i] == pBar)
+            return;
+    m_arrRedrawBars.Add(pBar);
+}
+
+void SECDockBar::ListRowToolBarsForRedraw(CControlBar* pBar)
+{
+    if (pBar == nullptr)
+        return;
+    CPtrList row;
+    GetRowBars(row, pBar);
+    for (POSITION pos = row.GetHeadPosition(); pos != nullptr;) {
+        auto* pRowBar = static_cast<CControlBar*>(row.GetNext(pos));
+        if (dynamic_cast<SECCustomToolBar*>(pRowBar) != nullptr)
+            AddRedrawBar(pRowBar);
+    }
+}
+
+void SECDockBar::AddRedrawBarAt(int nPos)
+{
+    AddRedrawBar(static_cast<CControlBar*>(Array().GetDockedBar(nPos)));
+}
+
+void SECDockBar::AddRedrawBarsFrom(int nPos)
+{
+    const bool bFarSide = (m_dwStyle & (CBRS_ALIGN_BOTTOM | CBRS_ALIGN_RIGHT)) != 0;
+    const int nStart = bFarSide ? 0 : nPos;
+    const int nEnd = bFarSide ? nPos : Array().GetSize();
+    for (int i = nStart; i < nEnd; ++i)
+        AddRedrawBarAt(i);
 }
 
 void SECDockBar::RedrawListedBars()
@@ -471,23 +527,27 @@ CRect SECDockBar::CalcInsertRect(CControlBar* pBar, const CRect& rectDrag, CPoin
 
 // Layout ---
 
-void SECDockBar::MarkUnused()
+namespace {
+
+template <class T> void MarkAllUnused(std::vector<std::unique_ptr<T>>& items)
 {
-    for (auto& p : m_arrSplitters)
-        p->m_bUsed = FALSE;
-    for (auto& p : m_arrClientEdges)
+    for (auto& p : items)
         p->m_bUsed = FALSE;
 }
 
-void SECDockBar::DeleteUnused()
+template <class T> void EraseUnused(std::vector<std::unique_ptr<T>>& items)
 {
-    m_arrSplitters.erase(std::remove_if(m_arrSplitters.begin(), m_arrSplitters.end(),
-                                        [](const auto& p) { return !p->m_bUsed; }),
-                         m_arrSplitters.end());
-    m_arrClientEdges.erase(std::remove_if(m_arrClientEdges.begin(), m_arrClientEdges.end(),
-                                          [](const auto& p) { return !p->m_bUsed; }),
-                           m_arrClientEdges.end());
+    items.erase(std::remove_if(items.begin(), items.end(), [](const auto& p) { return !p->m_bUsed; }), items.end());
 }
+
+} // namespace
+
+void SECDockBar::MarkClientEdgesUnused() { MarkAllUnused(m_arrClientEdges); }
+void SECDockBar::DeleteUnusedClientEdges() { EraseUnused(m_arrClientEdges); }
+void SECDockBar::DeleteClientEdges() { m_arrClientEdges.clear(); }
+void SECDockBar::MarkSplittersUnused() { MarkAllUnused(m_arrSplitters); }
+void SECDockBar::DeleteUnusedSplitters() { EraseUnused(m_arrSplitters); }
+void SECDockBar::DeleteSplitters() { m_arrSplitters.clear(); }
 
 void SECDockBar::AddSplitter(int nKind, int nAxis, const CRect& rect, int nRow)
 {
@@ -600,14 +660,14 @@ void SECDockBar::LayoutRow(int nStart, int nEnd, int& nAcross, int nLength, bool
             pBar->GetWindowRect(&rectOld);
             ScreenToClient(&rectOld);
             if (rectOld != rect) {
-                UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE;
+                UINT nFlags = 0;
                 if (m_bQuietLayout)
                     nFlags |= SWP_NOREDRAW;
                 if (rectOld.Size() == rect.Size())
                     nFlags |= SWP_NOSIZE;
-                pBar->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), nFlags);
+                RepositionWindowEx(nullptr, pBar->m_hWnd, &rect, nFlags);
                 if (!bShared || rectOld.Size() != rect.Size())
-                    m_arrRedrawBars.Add(pBar);
+                    AddRedrawBar(pBar);
             }
             if (!m_bFloating && pBar->m_pDockContext) {
                 pBar->m_pDockContext->m_rectMRUDockPos = rect;
@@ -648,7 +708,8 @@ CSize SECDockBar::CalcFixedLayout(BOOL bStretch, BOOL)
     if (!m_bFloating)
         m_fMinShare = SECDockRows::MinShare(nLength);
     if (!bQuery)
-        MarkUnused();
+        MarkSplittersUnused();
+        MarkClientEdgesUnused();
     int nAcross = 0;
     CSize sizeUsed(0, 0);
     for (int nStart = 0; nStart < m_arrBars.GetSize();) {
@@ -659,7 +720,8 @@ CSize SECDockBar::CalcFixedLayout(BOOL bStretch, BOOL)
         nStart = nEnd + 1;
     }
     if (!bQuery) {
-        DeleteUnused();
+        DeleteUnusedSplitters();
+        DeleteUnusedClientEdges();
         m_pBarFromFloat = nullptr;
         Invalidate();
     }
@@ -876,6 +938,7 @@ void SECDockBar::OnLButtonDown(UINT nFlags, CPoint pt)
 void SECDockBar::ApplySplitterMove(Splitter* pSplitter, int nDelta)
 {
     m_bQuietLayout = TRUE;
+    ListRowToolBarsForRedraw(GetDockedControlBar(pSplitter->m_nRow));
     const CAxis along = IsVertical() ? CAxis::Vertical() : CAxis::Horizontal();
     int nStart = 0, nEnd = 0;
     Array().GetRowBounds(pSplitter->m_nRow, nStart, nEnd);
@@ -894,7 +957,7 @@ void SECDockBar::ApplySplitterMove(Splitter* pSplitter, int nDelta)
         bars.push_back(pBar);
         lengths.push_back(along.MajorExtent(rc));
         nThickness = std::max(nThickness, (int)along.MinorExtent(rc));
-        m_arrRedrawBars.Add(pBar);
+        AddRedrawBar(pBar);
     }
     if (pSplitter->m_nKind == Splitter::betweenRows) {
         const bool bAfterRow = !(m_dwStyle & (CBRS_ALIGN_BOTTOM | CBRS_ALIGN_RIGHT));
@@ -918,7 +981,7 @@ void SECDockBar::ApplySplitterMove(Splitter* pSplitter, int nDelta)
 
 void SECDockBar::OnDestroy()
 {
-    m_arrSplitters.clear();
-    m_arrClientEdges.clear();
+    DeleteSplitters();
+    DeleteClientEdges();
     CDockBar::OnDestroy();
 }

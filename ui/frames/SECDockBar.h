@@ -80,10 +80,32 @@ public:
     virtual void GetSplitterLimits(Splitter* pSplitter);
     virtual void AddSplitter(int nKind, int nAxis, const CRect& rect, int nRow);
     virtual void AddClientEdge(int nKind, int left, int top, int right, int bottom);
+    // Every custom toolbar in pBar's row goes on the redraw list.
+    virtual void ListRowToolBarsForRedraw(CControlBar* pBar);
     virtual void ApplySplitterMove(Splitter* pSplitter, int nDelta);
     int GetSplitterCount() const { return (int)m_arrSplitters.size(); }
     Splitter* GetSplitter(int i) const { return m_arrSplitters[(size_t)i].get(); }
     Splitter* SplitterAt(CPoint pt) const;
+    // A real layout marks every splitter and client edge unused, takes back
+    // those it places and deletes the rest.
+    void MarkClientEdgesUnused();
+    void DeleteUnusedClientEdges();
+    void DeleteClientEdges();
+    void MarkSplittersUnused();
+    void DeleteUnusedSplitters();
+    void DeleteSplitters();
+
+    // Moves a window during a layout: nothing for a query or when it is
+    // already there; deferred with a layout record, else at once.
+    static void RepositionWindowEx(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect, UINT nExtraFlags);
+
+    // The redraw list: bars repainted with their frames after the layout,
+    // each once.
+    void AddRedrawBar(CControlBar* pBar);
+    void AddRedrawBarAt(int nPos);
+    // The docked bars a change at nPos moves: those after it in a top or
+    // left dock bar, those before it in a bottom or right one.
+    void AddRedrawBarsFrom(int nPos);
 
     // The framework's protocol.
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
@@ -110,8 +132,6 @@ protected:
     DWORD RowMode(CControlBar* pBar) const;
     int RowLength() const;
     void LayoutRow(int nStart, int nEnd, int& nAcross, int nLength, bool bQuery, CSize& sizeUsed);
-    void MarkUnused();
-    void DeleteUnused();
     void ListRedraw(const std::vector<void*>& bars);
 
     std::vector<std::unique_ptr<Splitter>> m_arrSplitters;

@@ -15,21 +15,6 @@
 
 namespace {
 
-// The menus show the toolbars' images: the toolbar manager's bitmap manager.
-class ToolBarMenuImages : public IMenuImageSource
-{
-public:
-    explicit ToolBarMenuImages(SECBmpMgr& bmpMgr) : m_bmpMgr(bmpMgr) {}
-    BOOL GetImage(UINT nID, HBITMAP& hStrip, int& nIndex) override
-    {
-        return m_bmpMgr.GetBitmap(nID, &hStrip, &nIndex);
-    }
-    CSize GetImageSize() const override { return m_bmpMgr.GetImageSize(); }
-
-private:
-    SECBmpMgr& m_bmpMgr;
-};
-
 // The application's settings; the host's when there is no application.
 CProfileStore& BarStateStore()
 {
@@ -88,10 +73,8 @@ void SECFrameFeatures::CreateMenuPlugIn()
         return;
     m_pBmpMenus = std::make_unique<SECBmpMenuPlugIn>();
     SECToolBarManager* pManager = ToolBarManager();
-    if (pManager != nullptr && pManager->GetBmpMgr() != nullptr) {
-        m_pMenuImages = std::make_unique<ToolBarMenuImages>(*pManager->GetBmpMgr());
-        m_pBmpMenus->SetImageSource(m_pMenuImages.get());
-    }
+    if (pManager != nullptr && pManager->GetBmpMgr() != nullptr)
+        m_pBmpMenus->SetBitmapManager(pManager->GetBmpMgr());
     m_pBmpMenus->PlugInTo(&m_frame);
 }
 
@@ -99,7 +82,6 @@ void SECFrameFeatures::DeleteMenuPlugIn()
 {
     m_pMenuBarFeature.reset();
     m_pBmpMenus.reset();
-    m_pMenuImages.reset();
 }
 
 BOOL SECFrameFeatures::SwapMenu(UINT nIDResource)

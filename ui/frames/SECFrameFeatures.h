@@ -22,7 +22,6 @@ class SECMenuBar;
 class SECMenuBarFeature;
 class SECToolBarManager;
 class SECWndPlugIn;
-class IMenuImageSource;
 
 // The size a bar docks with: its share of the dock row and its length.
 struct SECDockSize
@@ -132,7 +131,6 @@ private:
     SECMenuBar* m_pMenuBar = nullptr;
     BOOL m_bBmpMenus = FALSE;
     std::unique_ptr<SECMenuBarFeature> m_pMenuBarFeature;
-    std::unique_ptr<IMenuImageSource> m_pMenuImages;
     std::unique_ptr<SECBmpMenuPlugIn> m_pBmpMenus;
     OwnedMenu m_menuBarMenu;
     UINT m_nOwnMenuKey = 0;

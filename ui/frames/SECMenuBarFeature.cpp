@@ -186,6 +186,25 @@ void SECMenuBarMessages::TrackSystemMenu(HMENU hMenu)
     HookMsgFilter(FALSE);
 }
 
+BOOL SECMenuBarMessages::OnSysMenuClick(MSG* pMsg)
+{
+    CRect rcWindow;
+    m_frame.GetWindowRect(&rcWindow);
+    if (m_frame.GetStyle() & WS_THICKFRAME)
+        rcWindow.DeflateRect(::GetSystemMetrics(SM_CXFRAME), ::GetSystemMetrics(SM_CYFRAME));
+    const CRect rcCell(rcWindow.TopLeft(), CSize(::GetSystemMetrics(SM_CXSIZE) - 1, ::GetSystemMetrics(SM_CYSIZE)));
+    if (!rcCell.PtInRect(pMsg->pt))
+        return FALSE;
+    m_frame.PostMessage(WM_CANCELMODE);
+    if (pMsg->message != WM_LBUTTONDBLCLK)
+        return TRUE;
+    HMENU hSysMenu = ::GetSystemMenu(m_frame.m_hWnd, FALSE);
+    const UINT nDefault = hSysMenu != nullptr ? ::GetMenuDefaultItem(hSysMenu, FALSE, GMDI_GOINTOPOPUPS) : (UINT)-1;
+    if (nDefault != (UINT)-1)
+        m_frame.PostMessage(WM_SYSCOMMAND, nDefault);
+    return TRUE;
+}
+
 void SECMenuBarMessages::DropSystemMenu()
 {
     m_bOpenedByKeyboard = TRUE;
@@ -412,6 +431,9 @@ LRESULT CALLBACK SECMenuBarMessages::MsgFilterHook(int nCode, WPARAM wParam, LPA
     if (nCode != MSGF_MENU || pMsg == nullptr || t.pTracker == nullptr)
         return ::CallNextHookEx(t.hMsgFilter, nCode, wParam, lParam);
     SECMenuBarMessages* pTracker = t.pTracker;
+    if (t.bPopupUp && (pMsg->message == WM_LBUTTONDOWN || pMsg->message == WM_LBUTTONDBLCLK) &&
+        pTracker->OnSysMenuClick(pMsg))
+        return TRUE;
     if (IsMouseMessage(pMsg->message) && !t.bPopupUp) {
         bool bSamePoint = pMsg->pt.x == t.ptLast.x && pMsg->pt.y == t.ptLast.y;
         if (pMsg->message == WM_MOUSEMOVE && bSamePoint)

@@ -29,6 +29,10 @@ public:
     virtual void OnDownKey();
     virtual void OnHookMouseMove(POINT ptScreen);
     virtual void OnAltDown();
+    // A click on the frame's icon while its system menu is up: the menu
+    // closes, and a double-click runs the menu's default command. FALSE for
+    // a click elsewhere.
+    virtual BOOL OnSysMenuClick(MSG* pMsg);
     virtual CFrameWnd* GetFrameWnd() const { return &m_frame; }
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     // The frame's WM_MENUSELECT, "WM_SEC_MENUPROD", WM_INITMENUPOPUP,

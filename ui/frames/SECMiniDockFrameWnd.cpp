@@ -22,3 +22,11 @@ void SECMiniDockFrameWnd::RecalcLayout(BOOL bNotify)
     }
     m_bInRecalc = FALSE;
 }
+
+void SECMiniDockFrameWnd::RecalcLayoutAt(int x, int y, UINT /*nFlags*/)
+{
+    if (m_bInRecalc)
+        return;
+    RecalcLayout(TRUE);
+    SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}

@@ -14,6 +14,9 @@ public:
 
     CDockBar* GetDockBar() override { return &m_wndSECDockBar; }
     void RecalcLayout(BOOL bNotify = TRUE) override;
+    // The frame sized to its bars and its top-left at (x, y), screen
+    // coordinates, without activation or a change of Z order.
+    virtual void RecalcLayoutAt(int x, int y, UINT nFlags = 0);
 
     SECDockBar m_wndSECDockBar;
 

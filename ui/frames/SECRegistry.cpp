@@ -109,7 +109,7 @@ HKEY SECRegistry::RootFromName(const CString& strRootName)
 void SECRegistry::CloseOpenKey()
 {
     if (m_hKey && m_hKey != m_hRoot)
-        Api().CloseKey(m_hKey);
+        Api().RegCloseKey(m_hKey);
     m_hKey = m_hRoot;
 }
 
@@ -122,7 +122,7 @@ BOOL SECRegistry::Create(LPCTSTR pszKeyName, LPCTSTR pszClass, DWORD dwOptions, 
     CloseOpenKey();
     HKEY hKey = nullptr;
     DWORD dwDisposition = 0;
-    if (!Result(Api().CreateKeyEx(m_hRoot, strName, pszClass ? pszClass : "", dwOptions, access, pSecurity, &hKey,
+    if (!Result(Api().RegCreateKeyEx(m_hRoot, strName, pszClass ? pszClass : "", dwOptions, access, pSecurity, &hKey,
                                   &dwDisposition)))
         return FALSE;
     m_hKey = hKey;
@@ -136,9 +136,9 @@ BOOL SECRegistry::Close()
 {
     LONG lResult = ERROR_SUCCESS;
     if (m_hKey && m_hKey != m_hRoot)
-        lResult = Api().CloseKey(m_hKey);
+        lResult = Api().RegCloseKey(m_hKey);
     if (m_hRoot && m_bCloseRoot) {
-        const LONG lRoot = Api().CloseKey(m_hRoot);
+        const LONG lRoot = Api().RegCloseKey(m_hRoot);
         if (lResult == ERROR_SUCCESS)
             lResult = lRoot;
     }
@@ -165,7 +165,7 @@ BOOL SECRegistry::Connect(HKEY hRoot, LPCTSTR pszComputerName, BOOL bCloseRoot)
     } else if (hRoot == HKEY_LOCAL_MACHINE || hRoot == HKEY_USERS || hRoot == HKEY_PERFORMANCE_DATA ||
                hRoot == HKEY_CURRENT_CONFIG || hRoot == HKEY_DYN_DATA) {
         HKEY hConnected = nullptr;
-        lResult = Api().ConnectRegistry(m_bRemote ? pszComputerName : nullptr, hRoot, &hConnected);
+        lResult = Api().RegConnectRegistry(m_bRemote ? pszComputerName : nullptr, hRoot, &hConnected);
         if (lResult == ERROR_SUCCESS)
             m_hRoot = m_hKey = hConnected;
     } else {
@@ -193,13 +193,13 @@ LONG SECRegistry::DeleteTree(HKEY hParent, const CString& strPath)
 {
     HKEY hKey = nullptr;
     LONG lFirstFailure = ERROR_SUCCESS;
-    if (Api().OpenKeyEx(hParent, strPath, KEY_ALL_ACCESS, &hKey) == ERROR_SUCCESS) {
+    if (Api().RegOpenKeyEx(hParent, strPath, KEY_ALL_ACCESS, &hKey) == ERROR_SUCCESS) {
         // A subkey that cannot go is stepped over, so the walk ends.
         DWORD dwIndex = 0;
         char szName[kKeyNameChars + 1];
         for (;;) {
             DWORD cch = sizeof szName;
-            if (Api().EnumKeyEx(hKey, dwIndex, szName, &cch, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            if (Api().RegEnumKeyEx(hKey, dwIndex, szName, &cch, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
                 break;
             const LONG lChild = DeleteTree(hParent, JoinKeyNames(strPath, szName));
             if (lChild != ERROR_SUCCESS) {
@@ -208,9 +208,9 @@ LONG SECRegistry::DeleteTree(HKEY hParent, const CString& strPath)
                 ++dwIndex;
             }
         }
-        Api().CloseKey(hKey);
+        Api().RegCloseKey(hKey);
     }
-    const LONG lResult = Api().DeleteKey(hParent, strPath);
+    const LONG lResult = Api().RegDeleteKey(hParent, strPath);
     return lFirstFailure != ERROR_SUCCESS && lResult != ERROR_SUCCESS ? lFirstFailure : lResult;
 }
 
@@ -234,12 +234,12 @@ BOOL SECRegistry::DeleteKey(LPCTSTR pszKeyName, BOOL bRecursive)
     }
     HKEY hParent = m_hRoot;
     if (!strParent.IsEmpty()) {
-        if (!Result(Api().OpenKeyEx(m_hRoot, strParent, KEY_ALL_ACCESS, &hParent)))
+        if (!Result(Api().RegOpenKeyEx(m_hRoot, strParent, KEY_ALL_ACCESS, &hParent)))
             return FALSE;
     }
-    const LONG lResult = bRecursive ? DeleteTree(hParent, strLast) : Api().DeleteKey(hParent, strLast);
+    const LONG lResult = bRecursive ? DeleteTree(hParent, strLast) : Api().RegDeleteKey(hParent, strLast);
     if (hParent != m_hRoot)
-        Api().CloseKey(hParent);
+        Api().RegCloseKey(hParent);
     return Result(lResult);
 }
 
@@ -247,14 +247,14 @@ BOOL SECRegistry::DeleteValue(LPCTSTR pszValueName)
 {
     if (!pszValueName)
         return Fail(ERROR_INVALID_PARAMETER);
-    return Result(Api().DeleteValue(m_hKey, pszValueName));
+    return Result(Api().RegDeleteValue(m_hKey, pszValueName));
 }
 
 LONG SECRegistry::EnumKey(DWORD dwIndex, LPTSTR pszName, DWORD* pcchName, LPTSTR pszClass, DWORD* pcchClass)
 {
     if (!pszName || !pcchName)
         return m_lLastError = ERROR_INVALID_PARAMETER;
-    m_lLastError = Api().EnumKeyEx(m_hKey, dwIndex, pszName, pcchName, pszClass, pcchClass, &m_fileTimeLastWrite);
+    m_lLastError = Api().RegEnumKeyEx(m_hKey, dwIndex, pszName, pcchName, pszClass, pcchClass, &m_fileTimeLastWrite);
     return m_lLastError;
 }
 
@@ -283,7 +283,7 @@ BOOL SECRegistry::EnumerateValues(DWORD dwIndex, CString& strName, DWORD* pdwTyp
     char szName[kValueNameChars + 1] = "";
     DWORD cchName = kValueNameChars;
     // A value that did not fit is not there for the caller: a failure.
-    if (!Result(Api().EnumValue(m_hKey, dwIndex, szName, &cchName, pdwType, pData, pcbData)))
+    if (!Result(Api().RegEnumValue(m_hKey, dwIndex, szName, &cchName, pdwType, pData, pcbData)))
         return FALSE;
     strName = szName;
     return TRUE;
@@ -309,17 +309,17 @@ BOOL SECRegistry::EnumerateValues(DWORD dwIndex, CString& strName, DWORD* pdwTyp
     return EnumerateValues(dwIndex, strName, pdwType, nullptr, nullptr);
 }
 
-BOOL SECRegistry::Flush() { return Result(Api().FlushKey(m_hKey)); }
+BOOL SECRegistry::Flush() { return Result(Api().RegFlushKey(m_hKey)); }
 
 LONG SECRegistry::ReadValue(LPCTSTR pszName, DWORD& dwType, std::vector<BYTE>& data)
 {
     data.assign(kFirstStringBytes, 0);
     DWORD cbData = (DWORD)data.size();
-    LONG lResult = Api().QueryValueEx(m_hKey, pszName, &dwType, data.data(), &cbData);
+    LONG lResult = Api().RegQueryValueEx(m_hKey, pszName, &dwType, data.data(), &cbData);
     // The value may change between the calls: ask again while it grows.
     for (int nTry = 0; lResult == ERROR_MORE_DATA && nTry < 4; ++nTry) {
         data.assign(cbData, 0);
-        lResult = Api().QueryValueEx(m_hKey, pszName, &dwType, data.data(), &cbData);
+        lResult = Api().RegQueryValueEx(m_hKey, pszName, &dwType, data.data(), &cbData);
     }
     if (lResult != ERROR_SUCCESS) {
         data.clear();
@@ -350,7 +350,7 @@ BOOL SECRegistry::QueryValue(LPCTSTR pszName, DWORD& dwValue)
     DWORD dwType = REG_DWORD;
     DWORD dwRead = 0;
     DWORD cbData = sizeof dwRead;
-    if (!Result(Api().QueryValueEx(m_hKey, pszName, &dwType, reinterpret_cast<BYTE*>(&dwRead), &cbData)))
+    if (!Result(Api().RegQueryValueEx(m_hKey, pszName, &dwType, reinterpret_cast<BYTE*>(&dwRead), &cbData)))
         return FALSE;
     if (dwType != REG_DWORD || cbData != sizeof dwRead)
         return Fail(ERROR_INVALID_DATATYPE);
@@ -362,7 +362,7 @@ BOOL SECRegistry::GetKeySecurity(SECURITY_INFORMATION info, PSECURITY_DESCRIPTOR
 {
     if (!pDescriptor || !pcbDescriptor)
         return Fail(ERROR_INVALID_PARAMETER);
-    return Result(Api().GetKeySecurity(m_hKey, info, pDescriptor, pcbDescriptor));
+    return Result(Api().RegGetKeySecurity(m_hKey, info, pDescriptor, pcbDescriptor));
 }
 
 BOOL SECRegistry::QueryValue(LPCTSTR pszName, CString& strValue)
@@ -428,12 +428,12 @@ BOOL SECRegistry::LoadKey(LPCTSTR pszSubKey, LPCTSTR pszFile)
 {
     if (!pszSubKey || !pszFile)
         return Fail(ERROR_INVALID_PARAMETER);
-    return Result(Api().LoadKey(m_hRoot, pszSubKey, pszFile));
+    return Result(Api().RegLoadKey(m_hRoot, pszSubKey, pszFile));
 }
 
 BOOL SECRegistry::NotifyChange(HANDLE hEvent, DWORD dwFilter, BOOL bWatchSubtree, BOOL bAsync)
 {
-    return Result(Api().NotifyChangeKeyValue(m_hKey, bWatchSubtree, dwFilter, hEvent, bAsync));
+    return Result(Api().RegNotifyChangeKeyValue(m_hKey, bWatchSubtree, dwFilter, hEvent, bAsync));
 }
 
 BOOL SECRegistry::Open(LPCTSTR pszKeyName, REGSAM access)
@@ -447,7 +447,7 @@ BOOL SECRegistry::Open(LPCTSTR pszKeyName, REGSAM access)
     const CString strName = NormalizeKeyName(pszKeyName);
     CloseOpenKey();
     HKEY hKey = nullptr;
-    if (!Result(Api().OpenKeyEx(m_hRoot, strName, access, &hKey)))
+    if (!Result(Api().RegOpenKeyEx(m_hRoot, strName, access, &hKey)))
         return FALSE;
     m_hKey = hKey;
     m_strKeyName = strName;
@@ -460,7 +460,7 @@ BOOL SECRegistry::QueryInfo()
 {
     char szClass[kKeyNameChars + 1] = "";
     DWORD cchClass = kKeyNameChars;
-    if (!Result(Api().QueryInfoKey(m_hKey, szClass, &cchClass, &m_dwNumberOfSubkeys, &m_dwLongestSubkeyNameLength,
+    if (!Result(Api().RegQueryInfoKey(m_hKey, szClass, &cchClass, &m_dwNumberOfSubkeys, &m_dwLongestSubkeyNameLength,
                                    &m_dwLongestClassNameLength, &m_dwNumberOfValues, &m_dwLongestValueNameLength,
                                    &m_dwLongestValueDataLength, &m_dwSecurityDescriptorLength,
                                    &m_fileTimeLastWrite)))
@@ -475,28 +475,28 @@ BOOL SECRegistry::QueryValue(LPCTSTR pszName, DWORD& dwType, BYTE* pData, DWORD*
 {
     if (!pszName || !pcbData)
         return Fail(ERROR_INVALID_PARAMETER);
-    return Result(Api().QueryValueEx(m_hKey, pszName, &dwType, pData, pcbData));
+    return Result(Api().RegQueryValueEx(m_hKey, pszName, &dwType, pData, pcbData));
 }
 
 BOOL SECRegistry::ReplaceKey(LPCTSTR pszSubKey, LPCTSTR pszNewFile, LPCTSTR pszOldFile)
 {
     if (!pszSubKey || !pszNewFile || !pszOldFile)
         return Fail(ERROR_INVALID_PARAMETER);
-    return Result(Api().ReplaceKey(m_hKey, pszSubKey, pszNewFile, pszOldFile));
+    return Result(Api().RegReplaceKey(m_hKey, pszSubKey, pszNewFile, pszOldFile));
 }
 
 BOOL SECRegistry::RestoreKey(LPCTSTR pszFile, DWORD dwFlags)
 {
     if (!pszFile)
         return Fail(ERROR_INVALID_PARAMETER);
-    return Result(Api().RestoreKey(m_hKey, pszFile, dwFlags));
+    return Result(Api().RegRestoreKey(m_hKey, pszFile, dwFlags));
 }
 
 BOOL SECRegistry::SaveKey(LPCTSTR pszFile, LPSECURITY_ATTRIBUTES pSecurity)
 {
     if (!pszFile)
         return Fail(ERROR_INVALID_PARAMETER);
-    return Result(Api().SaveKey(m_hKey, pszFile, pSecurity));
+    return Result(Api().RegSaveKey(m_hKey, pszFile, pSecurity));
 }
 
 BOOL SECRegistry::SetValue(LPCTSTR pszName, const CByteArray& data)
@@ -515,7 +515,7 @@ BOOL SECRegistry::SetKeySecurity(SECURITY_INFORMATION info, PSECURITY_DESCRIPTOR
 {
     if (!pDescriptor)
         return Fail(ERROR_INVALID_PARAMETER);
-    return Result(Api().SetKeySecurity(m_hKey, info, pDescriptor));
+    return Result(Api().RegSetKeySecurity(m_hKey, info, pDescriptor));
 }
 
 BOOL SECRegistry::SetValue(LPCTSTR pszName, const CString& strValue)
@@ -539,7 +539,7 @@ BOOL SECRegistry::SetValue(LPCTSTR pszName, DWORD dwType, const BYTE* pData, DWO
 {
     if (!pszName || !pData)
         return Fail(ERROR_INVALID_PARAMETER);
-    return Result(Api().SetValueEx(m_hKey, pszName, dwType, pData, cbData));
+    return Result(Api().RegSetValueEx(m_hKey, pszName, dwType, pData, cbData));
 }
 
 BOOL SECRegistry::SetStringValue(LPCTSTR pszName, const CString& strValue)
@@ -566,5 +566,5 @@ BOOL SECRegistry::UnLoadKey(LPCTSTR pszSubKey)
 {
     if (!pszSubKey)
         return Fail(ERROR_INVALID_PARAMETER);
-    return Result(Api().UnLoadKey(m_hKey, pszSubKey));
+    return Result(Api().RegUnLoadKey(m_hKey, pszSubKey));
 }

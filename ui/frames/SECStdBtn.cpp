@@ -9,28 +9,39 @@ namespace {
 SECStdBtn* NewStdBtn() { return new SECStdBtn; }
 SECStdBtn* NewStdMenuBtn() { return new SECStdMenuBtn; }
 
-// Copies a bitmap's image as a monochrome mask: black where the image is
-// neither face- nor highlight-coloured.
-void MakeMask(HDC hMask, HDC hImage, int x, int cx, int cy)
+constexpr DWORD kPaintWhereBlack = 0xB8074A; // PSDPxax: the brush where the mask is black
+constexpr DWORD kPaintWhereWhite = 0xE20746; // DSPDxax: the brush where the mask is white
+constexpr DWORD kMaskAnd = 0x8800C6;         // SRCAND
+constexpr DWORD kClearWhereWhite = 0x220326; // DSna
+
+// The mask of the face (x, y, cx, cy): white where the face shows the face
+// or highlight colour, black where something was drawn on it.
+void MakeFaceMask(SECBtnDrawData& dd, int x, int y, int cx, int cy)
 {
     const SECSysColorCache& c = SECGetSysColors();
-    ::PatBlt(hMask, 0, 0, cx, cy, WHITENESS);
-    ::SetBkColor(hImage, c.clrBtnFace);
-    ::BitBlt(hMask, 0, 0, cx, cy, hImage, x, 0, SRCCOPY);
-    ::SetBkColor(hImage, c.clrBtnHilite);
-    ::BitBlt(hMask, 0, 0, cx, cy, hImage, x, 0, SRCPAINT);
+    HDC hFace = dd.m_faceDC.m_hDC;
+    ::PatBlt(dd.m_maskDC.m_hDC, 0, 0, cx, cy, WHITENESS);
+    ::SetBkColor(hFace, c.clrBtnFace);
+    ::BitBlt(dd.m_maskDC.m_hDC, 0, 0, cx, cy, hFace, x, y, SRCCOPY);
+    ::SetBkColor(hFace, c.clrBtnHilite);
+    ::BitBlt(dd.m_maskDC.m_hDC, 0, 0, cx, cy, hFace, x, y, SRCPAINT);
 }
 
-// Paints the brush where the mask is black (PSDPxax).
-void PaintThroughMask(HDC hDC, int x, int y, int cx, int cy, HDC hMask, COLORREF clr)
+// The brush through the mask onto the face with the raster operation.
+void PaintThroughMask(SECBtnDrawData& dd, HBRUSH hBrush, int x, int y, int cx, int cy, DWORD dwRop)
+{
+    HDC hFace = dd.m_faceDC.m_hDC;
+    HGDIOBJ hOld = ::SelectObject(hFace, hBrush);
+    ::SetTextColor(hFace, RGB(0, 0, 0));
+    ::SetBkColor(hFace, RGB(255, 255, 255));
+    ::BitBlt(hFace, x, y, cx, cy, dd.m_maskDC.m_hDC, 0, 0, dwRop);
+    ::SelectObject(hFace, hOld);
+}
+
+void PaintColourThroughMask(SECBtnDrawData& dd, COLORREF clr, int x, int y, int cx, int cy)
 {
     HBRUSH hBrush = ::CreateSolidBrush(clr);
-    {
-        CSelectObjectScope selectBrush(hDC, hBrush);
-        ::SetTextColor(hDC, RGB(0, 0, 0));
-        ::SetBkColor(hDC, RGB(255, 255, 255));
-        ::BitBlt(hDC, x, y, cx, cy, hMask, 0, 0, 0xB8074A);
-    }
+    PaintThroughMask(dd, hBrush, x, y, cx, cy, kPaintWhereBlack);
     ::DeleteObject(hBrush);
 }
 
@@ -160,41 +171,73 @@ void SECStdBtn::OnStyleChange(int nCode, const DWORD* pData)
 void SECStdBtn::Draw(CDC* pDC)
 {
     const CRect rc = GetRect();
-    if (!pDC->RectVisible(&rc))
+    if (!pDC->RectVisible(&rc) || DrawSeparator(pDC))
         return;
-    if (IsSeparator()) {
-        DrawSeparator(pDC);
+    SECBtnDrawData* pData = m_pToolBar != nullptr ? m_pToolBar->GetDrawData() : nullptr;
+    if (pData == nullptr || !pData->PrepareFace(m_x, m_y, m_cx, m_cy))
         return;
-    }
-    const CRect rcFace = DrawFace(pDC);
-    DrawImage(pDC, rcFace);
-    if (m_nStyle & TBBS_SELECTED_BIT) {
-        CRect rcOutline = rc;
-        for (int i = 0; i < 3; ++i) {
-            pDC->Draw3dRect(&rcOutline, RGB(0, 0, 0), RGB(0, 0, 0));
-            rcOutline.DeflateRect(1, 1);
-        }
-    }
+    SelectImage(*pData);
+    DrawButton(*pData);
+    DrawTransparent(pDC, *pData);
+    DrawSelection(*pData);
+    BlitFace(pDC, *pData);
+    pData->ReleaseImage();
 }
 
-void SECStdBtn::DrawSeparator(CDC* pDC) const
+BOOL SECStdBtn::DrawSeparator(CDC* pDC)
 {
+    if (!IsSeparator())
+        return FALSE;
     if (m_pToolBar == nullptr || !m_pToolBar->IsCoolLook() || IsWrapped())
-        return;
+        return TRUE;
     const SECSysColorCache& c = SECGetSysColors();
     const CRect rc = GetRect();
-    pDC->FillSolidRect(&rc, c.clrBtnFace);
+    if (!m_pToolBar->IsTransparent())
+        pDC->FillSolidRect(&rc, c.clrBtnFace);
     const int x = rc.left + m_cx / 2 - 1;
     pDC->FillSolidRect(x, rc.top, 1, m_cy, c.clrBtnShadow);
     pDC->FillSolidRect(x + 1, rc.top, 1, m_cy, c.clrBtnHilite);
+    return TRUE;
 }
 
-CRect SECStdBtn::DrawFace(CDC* pDC) const
+void SECStdBtn::SelectImage(SECBtnDrawData& dd)
+{
+    HBITMAP hBitmap = nullptr;
+    if (m_pToolBar != nullptr)
+        m_pToolBar->GetImageIndex(m_nID, &hBitmap);
+    dd.SelectImage(hBitmap);
+}
+
+void SECStdBtn::DrawButton(SECBtnDrawData& dd)
+{
+    const bool bCustomise = m_pToolBar != nullptr && m_pToolBar->IsCustomizeMode();
+    int x = m_x, y = m_y, cx = m_cx, cy = m_cy;
+    DrawFace(dd, bCustomise, x, y, cx, cy);
+    if (bCustomise || (m_nStyle & TBBS_PRESSED_BIT))
+        return;
+    if (m_nStyle & TBBS_DISABLED_BIT)
+        DrawDisabled(dd, x, y, cx, cy);
+    else if (m_nStyle & TBBS_CHECKED_BIT)
+        DrawChecked(dd, x, y, cx, cy);
+    else if (m_nStyle & TBBS_INDETERMINATE_BIT)
+        DrawIndeterminate(dd, x, y, cx, cy);
+}
+
+void SECStdBtn::DrawFace(SECBtnDrawData& dd, BOOL bCustomise, int& x, int& y, int& cx, int& cy, int)
+{
+    const CRect rcFace = DrawEdges(&dd.m_faceDC, bCustomise);
+    DrawImage(dd, rcFace);
+    x = rcFace.left;
+    y = rcFace.top;
+    cx = rcFace.Width();
+    cy = rcFace.Height();
+}
+
+CRect SECStdBtn::DrawEdges(CDC* pDC, BOOL bCustomise) const
 {
     const SECSysColorCache& c = SECGetSysColors();
     CRect rc = GetRect();
     pDC->FillSolidRect(&rc, c.clrBtnFace);
-    const bool bCustomise = m_pToolBar != nullptr && m_pToolBar->IsCustomizeMode();
     const bool bCool = m_pToolBar != nullptr && m_pToolBar->IsCoolLook();
     const bool bSunken = !bCustomise && (m_nStyle & (TBBS_CHECKED_BIT | TBBS_PRESSED_BIT));
     if (!bSunken) {
@@ -219,7 +262,7 @@ CRect SECStdBtn::DrawFace(CDC* pDC) const
     return rc;
 }
 
-void SECStdBtn::DrawImage(CDC* pDC, const CRect& rcFace) const
+void SECStdBtn::DrawImage(SECBtnDrawData& dd, const CRect& rcFace)
 {
     if (m_pToolBar == nullptr)
         return;
@@ -229,43 +272,77 @@ void SECStdBtn::DrawImage(CDC* pDC, const CRect& rcFace) const
         return;
     const int cxImage = m_pToolBar->GetImageWidth();
     const int cyImage = m_pToolBar->GetImageHeight();
-    const int x = m_x + (m_cx - cxImage - 1) / 2 + (rcFace.left - (m_x + 2) > 0 ? 1 : 0);
-    const int y = m_y + (m_cy - cyImage) / 2 + (rcFace.top - (m_y + 2) > 0 ? 1 : 0);
-    const int xSrc = cxImage * m_nImage;
-    HDC hImage = ::CreateCompatibleDC(pDC->m_hDC);
-    HDC hMask = ::CreateCompatibleDC(pDC->m_hDC);
-    HBITMAP hMaskBitmap = ::CreateBitmap(cxImage, cyImage, 1, 1, nullptr);
-    const bool bPressed = (m_nStyle & TBBS_PRESSED_BIT) != 0;
-    const bool bCustomise = m_pToolBar->IsCustomizeMode();
-    if (hImage != nullptr && hMask != nullptr && hMaskBitmap != nullptr) {
-        CSelectObjectScope selectImage(hImage, hBitmap);
-        CSelectObjectScope selectMask(hMask, hMaskBitmap);
-        const SECSysColorCache& c = SECGetSysColors();
-        if (!bCustomise && !bPressed && (m_nStyle & TBBS_DISABLED_BIT)) {
-            MakeMask(hMask, hImage, xSrc, cxImage, cyImage);
-            PaintThroughMask(pDC->m_hDC, x + 1, y + 1, cxImage, cyImage, hMask, c.clrBtnHilite);
-            PaintThroughMask(pDC->m_hDC, x, y, cxImage, cyImage, hMask, c.clrBtnShadow);
-        } else if (!bCustomise && !bPressed && (m_nStyle & TBBS_INDETERMINATE_BIT)) {
-            MakeMask(hMask, hImage, xSrc, cxImage, cyImage);
-            PaintThroughMask(pDC->m_hDC, x, y, cxImage, cyImage, hMask, c.clrBtnShadow);
-        } else {
-            if (!bCustomise && !bPressed && (m_nStyle & TBBS_CHECKED_BIT))
-                pDC->FillSolidRect(&rcFace, c.clrBtnHilite);
-            // Face-coloured pixels let the face (or the checked fill) show.
-            MakeMask(hMask, hImage, xSrc, cxImage, cyImage);
-            ::SetTextColor(pDC->m_hDC, RGB(0, 0, 0));
-            ::SetBkColor(pDC->m_hDC, RGB(255, 255, 255));
-            ::BitBlt(pDC->m_hDC, x, y, cxImage, cyImage, hImage, xSrc, 0, SRCINVERT);
-            ::BitBlt(pDC->m_hDC, x, y, cxImage, cyImage, hMask, 0, 0, SRCAND);
-            ::BitBlt(pDC->m_hDC, x, y, cxImage, cyImage, hImage, xSrc, 0, SRCINVERT);
-        }
+    const int nShift = rcFace.left - (m_x + 2) > 0 ? 1 : 0;
+    const int x = m_x + (m_cx - cxImage - 1) / 2 + nShift;
+    const int y = m_y + (m_cy - cyImage) / 2 + nShift;
+    BlitImage(x, y, cxImage, cyImage, dd, cxImage * m_nImage, 0);
+}
+
+void SECStdBtn::BlitImage(int x, int y, int cx, int cy, SECBtnDrawData& dd, int xSrc, int ySrc)
+{
+    ::BitBlt(dd.m_faceDC.m_hDC, x, y, cx, cy, dd.m_imageDC.m_hDC, xSrc, ySrc, SRCCOPY);
+}
+
+void SECStdBtn::DrawDisabled(SECBtnDrawData& dd, int x, int y, int cx, int cy)
+{
+    const SECSysColorCache& c = SECGetSysColors();
+    MakeFaceMask(dd, x, y, cx, cy);
+    dd.m_faceDC.FillSolidRect(x, y, cx, cy, c.clrBtnFace);
+    PaintColourThroughMask(dd, c.clrBtnHilite, x + 1, y + 1, cx - 1, cy - 1);
+    PaintColourThroughMask(dd, c.clrBtnShadow, x, y, cx, cy);
+    if (!(m_nStyle & TBBS_CHECKED_BIT))
+        return;
+    // The dither keeps off the embossed image and its highlight alike.
+    ::BitBlt(dd.m_maskDC.m_hDC, 1, 1, cx - 1, cy - 1, dd.m_maskDC.m_hDC, 0, 0, kMaskAnd);
+    PaintThroughMask(dd, (HBRUSH)dd.m_ditherBrush.m_hObject, x, y, cx, cy, kPaintWhereWhite);
+}
+
+void SECStdBtn::DrawChecked(SECBtnDrawData& dd, int x, int y, int cx, int cy)
+{
+    MakeFaceMask(dd, x, y, cx, cy);
+    PaintThroughMask(dd, (HBRUSH)dd.m_ditherBrush.m_hObject, x, y, cx, cy, kPaintWhereWhite);
+}
+
+void SECStdBtn::DrawIndeterminate(SECBtnDrawData& dd, int x, int y, int cx, int cy)
+{
+    MakeFaceMask(dd, x, y, cx, cy);
+    PaintColourThroughMask(dd, SECGetSysColors().clrBtnShadow, x, y, cx, cy);
+    PaintThroughMask(dd, (HBRUSH)dd.m_ditherBrush.m_hObject, x, y, cx, cy, kPaintWhereWhite);
+}
+
+void SECStdBtn::DrawDragOutline(CDC* pDC)
+{
+    CRect rcOutline = GetRect();
+    for (int i = 0; i < 3; ++i) {
+        pDC->Draw3dRect(&rcOutline, RGB(0, 0, 0), RGB(0, 0, 0));
+        rcOutline.DeflateRect(1, 1);
     }
-    if (hMaskBitmap != nullptr)
-        ::DeleteObject(hMaskBitmap);
-    if (hImage != nullptr)
-        ::DeleteDC(hImage);
-    if (hMask != nullptr)
-        ::DeleteDC(hMask);
+}
+
+void SECStdBtn::DrawSelection(SECBtnDrawData& dd)
+{
+    if (m_nStyle & TBBS_SELECTED_BIT)
+        DrawDragOutline(&dd.m_faceDC);
+}
+
+void SECStdBtn::DrawTransparent(CDC* pDC, SECBtnDrawData& dd)
+{
+    if (m_pToolBar == nullptr || !m_pToolBar->IsTransparent())
+        return;
+    HDC hFace = dd.m_faceDC.m_hDC;
+    ::PatBlt(dd.m_maskDC.m_hDC, 0, 0, m_cx, m_cy, WHITENESS);
+    ::SetBkColor(hFace, SECGetSysColors().clrBtnFace);
+    ::BitBlt(dd.m_maskDC.m_hDC, 0, 0, m_cx, m_cy, hFace, m_x, m_y, SRCCOPY);
+    ::SetTextColor(hFace, RGB(0, 0, 0));
+    ::SetBkColor(hFace, RGB(255, 255, 255));
+    ::BitBlt(hFace, m_x, m_y, m_cx, m_cy, pDC->m_hDC, m_x, m_y, SRCINVERT);
+    ::BitBlt(hFace, m_x, m_y, m_cx, m_cy, dd.m_maskDC.m_hDC, 0, 0, kClearWhereWhite);
+    ::BitBlt(hFace, m_x, m_y, m_cx, m_cy, pDC->m_hDC, m_x, m_y, SRCINVERT);
+}
+
+void SECStdBtn::BlitFace(CDC* pDC, SECBtnDrawData& dd)
+{
+    ::BitBlt(pDC->m_hDC, m_x, m_y, m_cx, m_cy, dd.m_faceDC.m_hDC, m_x, m_y, SRCCOPY);
 }
 
 void SECStdMenuBtn::Init(SECCustomToolBar* pToolBar, const UINT_PTR* pParams)

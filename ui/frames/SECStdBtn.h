@@ -7,10 +7,13 @@
 //
 // SECTBMenuBtn (SECTBMenuBtn.h) is the text button that drops a menu.
 //
-// Not yet: the face-DC composition over a transparent bar.
+// A button is composed in the face DC of the shared SECBtnDrawData and
+// copied to the toolbar in one step; the steps are virtual so that a
+// button class can change one look.
 #pragma once
 
 #include "framework/Framework.h"
+#include "ui/frames/SECBtnDrawData.h"
 #include "ui/frames/ToolBarLayout.h"
 
 class SECCustomToolBar;
@@ -53,25 +56,43 @@ public:
     SECCustomToolBar* m_pToolBar = nullptr;
 
 protected:
-    void DrawSeparator(CDC* pDC) const;
-    // Fills the face and draws the edges; returns the rectangle the image
-    // is centred in (moved one pixel when sunken).
-    CRect DrawFace(CDC* pDC) const;
-    virtual void DrawImage(CDC* pDC, const CRect& rcFace) const;
+    // The steps of Draw, in order. A separator ends the drawing (TRUE).
+    virtual BOOL DrawSeparator(CDC* pDC);
+    virtual void SelectImage(SECBtnDrawData& dd);
+    virtual void DrawButton(SECBtnDrawData& dd);
+    // Face, edges and image; x, y, cx, cy become the face inside the edges.
+    virtual void DrawFace(SECBtnDrawData& dd, BOOL bCustomise, int& x, int& y, int& cx, int& cy,
+                          int nImageWidth = -1);
+    // The state looks over the face DrawFace left.
+    virtual void DrawDisabled(SECBtnDrawData& dd, int x, int y, int cx, int cy);
+    virtual void DrawChecked(SECBtnDrawData& dd, int x, int y, int cx, int cy);
+    virtual void DrawIndeterminate(SECBtnDrawData& dd, int x, int y, int cx, int cy);
+    virtual void DrawDragOutline(CDC* pDC);
+    virtual void BlitImage(int x, int y, int cx, int cy, SECBtnDrawData& dd, int xSrc, int ySrc);
+    // Over a transparent bar the face colour shows the bar behind.
+    virtual void DrawTransparent(CDC* pDC, SECBtnDrawData& dd);
+    virtual void DrawSelection(SECBtnDrawData& dd);
+    virtual void BlitFace(CDC* pDC, SECBtnDrawData& dd);
+    // What the face shows inside its edges: the image in the base button.
+    // rcFace starts two pixels in, one more when sunken.
+    virtual void DrawImage(SECBtnDrawData& dd, const CRect& rcFace);
+
+private:
+    CRect DrawEdges(CDC* pDC, BOOL bCustomise) const;
 };
 
 // What a button's WM_NOTIFY carries: the toolbar record (iItem the
 // command id) followed by the button's index and two words.
 struct SECBtnNotify
 {
-    NMTOOLBARA tb;
+    NMTOOLBAR tb;
     int nIndex;
     UINT_PTR nParam1;
     UINT_PTR nParam2;
 };
 
 // Notification codes of the toolbar's buttons.
-constexpr int kNotifyDropDown = -710;       // TBN_DROPDOWN
+constexpr int kNotifyDropDown = static_cast<int>(TBN_DROPDOWN); // -710
 constexpr int kNotifyMenuDrop = -2120;      // a menu button's menu
 constexpr int kNotifyMenuCancel = -2121;
 constexpr int kNotifyMenuModeEnter = -2122;

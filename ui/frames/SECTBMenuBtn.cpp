@@ -81,8 +81,9 @@ void SECTBMenuBtn::AdjustSize()
     m_pToolBar->m_nMaxBtnWidth = std::max(m_pToolBar->m_nMaxBtnWidth, m_cx);
 }
 
-void SECTBMenuBtn::DrawImage(CDC* pDC, const CRect& rcFace) const
+void SECTBMenuBtn::DrawImage(SECBtnDrawData& dd, const CRect& rcFace)
 {
+    CDC* pDC = &dd.m_faceDC;
     if (m_pToolBar == nullptr)
         return;
     const SECSysColorCache& c = SECGetSysColors();

@@ -32,7 +32,7 @@ public:
     UINT_PTR m_nFurther = 0;
 
 protected:
-    void DrawImage(CDC* pDC, const CRect& rcFace) const override;
+    void DrawImage(SECBtnDrawData& dd, const CRect& rcFace) override;
     HFONT CaptionFont() const;
 };
 

@@ -484,17 +484,24 @@ void SECToolBarManager::BroadcastButtonChange(UINT nID, int nCode, const DWORD* 
         pBar->BroadcastButtonChange(nID, nCode, pData, FALSE);
 }
 
-void SECToolBarManager::SetCommandSource(LPCRECT lpRect, BOOL bActive)
+SECBtnDrawData& SECToolBarManager::GetDrawData()
 {
-    m_rcCommandSource = lpRect != nullptr ? CRect(*lpRect) : CRect(0, 0, 0, 0);
-    m_bCommandSourceActive = bActive;
+    if (m_pDrawData == nullptr)
+        m_pDrawData = std::make_unique<SECBtnDrawData>();
+    return *m_pDrawData;
+}
+
+void SECToolBarManager::SetCommandSource(SECCommandSource& source, BOOL bActive, LPCRECT lpRect)
+{
+    source.rect = lpRect != nullptr ? CRect(*lpRect) : CRect(0, 0, 0, 0);
+    source.bActive = bActive;
 }
 
 BOOL SECToolBarManager::IsCommandSourceActive(CRect* pRect) const
 {
     if (pRect != nullptr)
-        *pRect = m_rcCommandSource;
-    return m_bCommandSourceActive;
+        *pRect = m_pCommandSource->rect;
+    return m_pCommandSource->bActive;
 }
 
 // Dragging buttons -----------------------------------------------------------

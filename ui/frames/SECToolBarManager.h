@@ -28,6 +28,15 @@ constexpr UINT kMenuBarTypeID = 14947;
 #define IDS_SEC_TOOLBAR_TITLE 20674   // "ToolBar%d"
 
 class SECMenuBar;
+// Where the command being sent came from: the screen rectangle of the
+// clicked button while its command runs. Shared by the manager and whoever
+// acquired it, so a handler may keep it beyond the click.
+struct SECCommandSource
+{
+    CRect rect;
+    BOOL bActive = FALSE;
+};
+
 class SECToolBarManager : public CObject, public SECControlBarManager
 {
 public:
@@ -106,11 +115,16 @@ public:
     void RemoveNotifyWnd(CWnd* pWnd);
     void NotifyBarEvent(UINT nBarID, int nCode);
     void BroadcastButtonChange(UINT nID, int nCode, const DWORD* pData);
-    void SetCommandSource(LPCRECT lpRect, BOOL bActive);
+    std::shared_ptr<SECCommandSource> AcquireCommandSource() { return m_pCommandSource; }
+    void SetCommandSource(SECCommandSource& source, BOOL bActive, LPCRECT lpRect);
+    void ReleaseCommandSource(std::shared_ptr<SECCommandSource>& pSource) { pSource.reset(); }
+    void SetCommandSource(LPCRECT lpRect, BOOL bActive) { SetCommandSource(*m_pCommandSource, bActive, lpRect); }
     BOOL IsCommandSourceActive(CRect* pRect = nullptr) const;
     void ModifyBarStyleAll(BOOL bSet, DWORD dwBits);
     void ModifyExStyleAll(BOOL bSet, DWORD dwBits);
     SECBmpMgr* GetBmpMgr() const { return m_pBmpMgr; }
+    // The drawing scratch the buttons of all its toolbars share.
+    SECBtnDrawData& GetDrawData();
     // Every custom toolbar of the frame, in the frame's bar order.
     std::vector<SECCustomToolBar*> GetToolBars() const;
 
@@ -152,7 +166,7 @@ private:
     const SECBtnMapEntry* m_pSecondBtnMap = nullptr;
     std::vector<UINT> m_menuBarButtons;
     SECCustomToolBar* m_pSelectingBar = nullptr;
-    CRect m_rcCommandSource;
-    BOOL m_bCommandSourceActive = FALSE;
+    std::shared_ptr<SECCommandSource> m_pCommandSource = std::make_shared<SECCommandSource>();
     SECBmpMgr* m_pBmpMgr;
+    std::unique_ptr<SECBtnDrawData> m_pDrawData;
 };

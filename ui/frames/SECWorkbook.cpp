@@ -16,6 +16,56 @@ HFONT TabFont()
 
 } // namespace
 
+IMPLEMENT_DYNCREATE(SECWorkbookClient, CWnd)
+
+BEGIN_MESSAGE_MAP(SECWorkbookClient, CWnd)
+    ON_WM_WINDOWPOSCHANGING()
+    ON_MESSAGE(kWorkbookSheetRenamed, OnSheetRenamed)
+END_MESSAGE_MAP()
+
+void SECWorkbookClient::SetMargins(int nLeft, int nTop, int nRight, int nBottom)
+{
+    if (nLeft == m_nLeftMargin && nTop == m_nTopMargin && nRight == m_nRightMargin && nBottom == m_nBottomMargin)
+        return;
+    // The layout leaves a window alone that already has the rectangle it
+    // is given: the client takes its new margins at once.
+    CRect rc;
+    if (m_hWnd != nullptr) {
+        GetWindowRect(&rc);
+        GetParent()->ScreenToClient(&rc);
+        rc.InflateRect(m_nLeftMargin, m_nTopMargin, m_nRightMargin, m_nBottomMargin);
+    }
+    m_nLeftMargin = nLeft;
+    m_nTopMargin = nTop;
+    m_nRightMargin = nRight;
+    m_nBottomMargin = nBottom;
+    if (m_hWnd != nullptr)
+        SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SECWorkbookClient::OnWindowPosChanging(WINDOWPOS* pPos)
+{
+    if (!(pPos->flags & SWP_NOMOVE)) {
+        pPos->x += m_nLeftMargin;
+        pPos->y += m_nTopMargin;
+    }
+    if (!(pPos->flags & SWP_NOSIZE)) {
+        pPos->cx = std::max(0, pPos->cx - m_nLeftMargin - m_nRightMargin);
+        pPos->cy = std::max(0, pPos->cy - m_nTopMargin - m_nBottomMargin);
+    }
+    CWnd::OnWindowPosChanging(pPos);
+}
+
+LRESULT SECWorkbookClient::OnSheetRenamed(WPARAM wParam, LPARAM lParam)
+{
+    if (wParam != (WPARAM)-1 || lParam != (LPARAM)-1)
+        Default();
+    CWnd* pParent = GetParent();
+    if (pParent != nullptr)
+        pParent->SendMessage(kWorkbookSheetActivated);
+    return 0;
+}
+
 IMPLEMENT_DYNCREATE(SECWorkbook, SECMDIFrameWnd)
 
 BEGIN_MESSAGE_MAP(SECWorkbook, SECMDIFrameWnd)
@@ -56,25 +106,29 @@ CRect SECWorkbook::ClientRectInFrame() const
     return rc;
 }
 
+BOOL SECWorkbook::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext)
+{
+    if (!SECMDIFrameWnd::OnCreateClient(lpcs, pContext))
+        return FALSE;
+    return m_hWndMDIClient == nullptr || m_wndClient.SubclassWindow(m_hWndMDIClient);
+}
+
 CRect SECWorkbook::GetTabAreaRect()
 {
     CRect rc = ClientRectInFrame();
-    if (m_bShowTabs)
-        rc.bottom += WorkbookTabRowHeight(m_metrics);
+    rc.InflateRect(m_wndClient.m_nLeftMargin, m_wndClient.m_nTopMargin, m_wndClient.m_nRightMargin,
+                   m_wndClient.m_nBottomMargin);
     return rc;
 }
 
 void SECWorkbook::RecalcLayout(BOOL bNotify)
 {
+    // The tab row lives in the frame below the client, which keeps it free.
+    m_wndClient.SetMargins(0, 0, 0, m_bShowTabs ? WorkbookTabRowHeight(m_metrics) : 0);
     SECMDIFrameWnd::RecalcLayout(bNotify);
     if (m_hWndMDIClient == nullptr)
         return;
-    CRect rc = ClientRectInFrame();
-    if (m_bShowTabs) {
-        // The tab row lives in the frame below the shrunken client.
-        rc.bottom = std::max(rc.top, rc.bottom - WorkbookTabRowHeight(m_metrics));
-        ::MoveWindow(m_hWndMDIClient, rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
-    }
+    const CRect rc = ClientRectInFrame();
     UpdateTabWidth();
     if (m_bRepaintOnResize && rc != m_rcLastClient)
         Invalidate();
@@ -147,9 +201,16 @@ TabPolygon SECWorkbook::GetTabPolygon(SECWorksheet* pSheet)
     return WorkbookTabPolygon(m_metrics, VisiblePosition(pSheet), IsActiveSheet(pSheet), rc.left, rc.bottom + 4);
 }
 
+void SECWorkbook::GetTabTextRect(const TabPolygon& points, int nIconWidth, RECT& rect)
+{
+    rect = WorkbookTabTextRect(points, nIconWidth);
+}
+
 CRect SECWorkbook::TabTextRect(SECWorksheet* pSheet)
 {
-    return WorkbookTabTextRect(GetTabPolygon(pSheet), GetSheetIcon(pSheet) != nullptr ? kIconSize : 0);
+    CRect rect;
+    GetTabTextRect(GetTabPolygon(pSheet), GetSheetIcon(pSheet) != nullptr ? kIconSize : 0, rect);
+    return rect;
 }
 
 CString SECWorkbook::GetSheetText(SECWorksheet* pSheet)
@@ -420,4 +481,70 @@ void SECWorksheet::OnShowWindow(BOOL bShow, UINT nStatus)
     SECMDIChildWnd::OnShowWindow(bShow, nStatus);
     if (SECWorkbook* pBook = GetWorkbook())
         pBook->InvalidateTab(this, TRUE);
+}
+
+void SECWorksheet::OnUpdateFrameTitle(BOOL bAddToTitle)
+{
+    SECMDIChildWnd::OnUpdateFrameTitle(bAddToTitle);
+    if (CWnd* pClient = GetParent())
+        pClient->SendMessage(kWorkbookSheetRenamed, (WPARAM)-1, (LPARAM)-1);
+}
+
+IMPLEMENT_DYNCREATE(SECControlBarWorksheet, SECWorksheet)
+
+BEGIN_MESSAGE_MAP(SECControlBarWorksheet, SECWorksheet)
+    ON_WM_SIZE()
+    ON_WM_SHOWWINDOW()
+END_MESSAGE_MAP()
+
+BOOL SECControlBarWorksheet::PreCreateWindow(CREATESTRUCT& cs)
+{
+    cs.dwExStyle &= ~WS_EX_CLIENTEDGE;
+    return SECWorksheet::PreCreateWindow(cs);
+}
+
+BOOL SECControlBarWorksheet::OnCreateClient(LPCREATESTRUCT, CCreateContext*)
+{
+    if (m_pBar->m_hWnd == nullptr && !m_pBar->Create(this, nullptr, WS_CHILD | WS_VISIBLE | 0x1000, 0, kBarID))
+        return FALSE;
+    if (m_pBar->GetParent() != this)
+        m_pBar->SetParent(this);
+    CString strTitle;
+    m_pBar->GetWindowText(strTitle);
+    if (!strTitle.IsEmpty())
+        SetWindowText(strTitle);
+    HICON hIcon = HostedIcon();
+    SendMessage(WM_SETICON, ICON_BIG, (LPARAM)hIcon);
+    m_hIcon = ::CopyIcon(hIcon);
+    return TRUE;
+}
+
+HICON SECControlBarWorksheet::HostedIcon() const
+{
+    for (HWND hChild = ::GetWindow(m_pBar->m_hWnd, GW_CHILD); hChild != nullptr;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        HICON hIcon = (HICON)::SendMessageA(hChild, WM_GETICON, ICON_BIG, 0);
+        if (hIcon != nullptr)
+            return hIcon;
+    }
+    return ::LoadIcon(nullptr, IDI_WINLOGO);
+}
+
+void SECControlBarWorksheet::OnSize(UINT nType, int cx, int cy)
+{
+    SECWorksheet::OnSize(nType, cx, cy);
+    if (nType == SIZE_MINIMIZED || m_pBar->m_hWnd == nullptr)
+        return;
+    // The bar's own borders lie outside the sheet.
+    const int cxBorder = ::GetSystemMetrics(SM_CXBORDER);
+    const int cyBorder = ::GetSystemMetrics(SM_CYBORDER);
+    m_pBar->SetWindowPos(nullptr, -cxBorder, -cyBorder, cx + 2 * cxBorder, cy + 2 * cyBorder,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SECControlBarWorksheet::OnShowWindow(BOOL bShow, UINT nStatus)
+{
+    SECWorksheet::OnShowWindow(bShow, nStatus);
+    if (CWnd* pMain = AfxGetMainWnd())
+        pMain->PostMessage(WM_MDIREFRESHMENU);
 }

@@ -2,10 +2,12 @@
 // along the bottom of the document area, like the sheets of a spreadsheet:
 // clicking a tab activates its sheet, the active tab lies raised in front,
 // and labels are shortened with "..." to fit.
-// A shortened label is shown whole in a tool tip.
-// Not yet: the subclassed MDI client and the control-bar sheet.
+// A shortened label is shown whole in a tool tip. The MDI client is
+// subclassed (SECWorkbookClient) and keeps the tab row free below itself.
+// SECControlBarWorksheet is a sheet that shows a control bar instead of a view.
 #pragma once
 
+#include "ui/frames/SECControlBar.h"
 #include "ui/frames/SECMDIChildWnd.h"
 #include "ui/frames/SECMDIFrameWnd.h"
 #include "ui/frames/WorkbookTabs.h"
@@ -16,6 +18,27 @@ class SECWorksheet;
 
 // Sent to the workbook when the active sheet changed.
 constexpr UINT kWorkbookSheetActivated = 0x84D;
+// Sent to the workbook's MDI client when a sheet's title changed.
+constexpr UINT kWorkbookSheetRenamed = 0x84E;
+
+// The workbook's MDI client: wherever the frame's layout puts it, it keeps
+// its margins free, so that the tabs have their row without a second move.
+class SECWorkbookClient : public CWnd
+{
+    DECLARE_DYNCREATE(SECWorkbookClient)
+
+public:
+    void SetMargins(int nLeft, int nTop, int nRight, int nBottom);
+    int m_nLeftMargin = 0;
+    int m_nTopMargin = 0;
+    int m_nRightMargin = 0;
+    int m_nBottomMargin = 0;
+
+protected:
+    afx_msg void OnWindowPosChanging(WINDOWPOS* pPos);
+    afx_msg LRESULT OnSheetRenamed(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+};
 
 class SECWorkbook : public SECMDIFrameWnd
 {
@@ -39,6 +62,8 @@ public:
     virtual BOOL IsTabTextWhole(SECWorksheet* pSheet);
     virtual TabPolygon GetTabPolygon(SECWorksheet* pSheet);
     virtual CString GetSheetText(SECWorksheet* pSheet);
+    // Where a tab's label goes: right of its icon, inside the slanted sides.
+    virtual void GetTabTextRect(const TabPolygon& points, int nIconWidth, RECT& rect);
     virtual void DrawTab(CDC* pDC, SECWorksheet* pSheet);
     virtual void DrawTabRowBorder(CDC* pDC);
     virtual void DrawTabContent(CDC* pDC, SECWorksheet* pSheet);
@@ -49,6 +74,8 @@ public:
     // The sheet whose shortened label is under the point: its index + 1.
     int OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    SECWorkbookClient& GetClient() { return m_wndClient; }
     void InvalidateTab(SECWorksheet* pSheet, BOOL bToRight = FALSE);
 
 protected:
@@ -67,6 +94,7 @@ private:
     CRect TabTextRect(SECWorksheet* pSheet);
 
     std::vector<SECWorksheet*> m_sheets;
+    SECWorkbookClient m_wndClient;
     BOOL m_bShowTabs = FALSE;
     BOOL m_bShowIcons = TRUE;
     CFont m_font;
@@ -92,10 +120,41 @@ public:
 
     SECWorkbook* GetWorkbook() const;
 
+    // The tab follows a new title.
+    void OnUpdateFrameTitle(BOOL bAddToTitle) override;
+
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     DECLARE_MESSAGE_MAP()
+};
+
+// A sheet that shows a control bar instead of a view: the bar fills the
+// sheet, names it, and lends it the icon of the first window it holds that
+// has one (the system's window logo otherwise).
+class SECControlBarWorksheet : public SECWorksheet
+{
+    DECLARE_DYNCREATE(SECControlBarWorksheet)
+
+public:
+    static constexpr UINT kBarID = 59423;
+
+    // The bar to show, before the sheet is created; the sheet's own otherwise.
+    void SetControlBar(SECControlBar* pBar) { m_pBar = pBar; }
+    SECControlBar* GetControlBar() const { return m_pBar; }
+
+protected:
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    HICON HostedIcon() const;
+
+    SECControlBar m_wndBar;
+    SECControlBar* m_pBar = &m_wndBar;
 };

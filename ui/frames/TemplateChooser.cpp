@@ -7,8 +7,14 @@ namespace {
 
 using Facts = std::vector<TemplateFacts>;
 
-// The one template left, or nullptr with none; false while several remain.
-bool Single(const Facts& list, const void*& pResult)
+void Keep(Facts& list, const std::function<bool(const TemplateFacts&)>& matches)
+{
+    list.erase(std::remove_if(list.begin(), list.end(), [&](const TemplateFacts& t) { return !matches(t); }), list.end());
+}
+
+} // namespace
+
+bool GetSingle(const Facts& list, const void*& pResult)
 {
     pResult = nullptr;
     if (list.size() > 1)
@@ -18,26 +24,34 @@ bool Single(const Facts& list, const void*& pResult)
     return true;
 }
 
-void Keep(Facts& list, const std::function<bool(const TemplateFacts&)>& matches)
+void FilterByViewAndFrame(Facts& list, const void* pViewClass, const void* pFrameClass)
 {
-    list.erase(std::remove_if(list.begin(), list.end(), [&](const TemplateFacts& t) { return !matches(t); }), list.end());
+    Keep(list, [&](const TemplateFacts& t) { return t.pViewClass == pViewClass && t.pFrameClass == pFrameClass; });
 }
 
-} // namespace
+void FilterByFrameResource(Facts& list, UINT nFrameResource)
+{
+    Keep(list, [&](const TemplateFacts& t) { return t.nIDResource == nFrameResource; });
+}
+
+void FilterByDocument(Facts& list, const void* pDocClass)
+{
+    Keep(list, [&](const TemplateFacts& t) { return t.pDocClass == pDocClass; });
+}
 
 const void* ChooseTemplate(std::vector<TemplateFacts> list, const TemplateQuery& query)
 {
     const void* pResult = nullptr;
-    if (Single(list, pResult))
+    if (GetSingle(list, pResult))
         return pResult;
-    Keep(list, [&](const TemplateFacts& t) { return t.pViewClass == query.pViewClass && t.pFrameClass == query.pFrameClass; });
-    if (Single(list, pResult))
+    FilterByViewAndFrame(list, query.pViewClass, query.pFrameClass);
+    if (GetSingle(list, pResult))
         return pResult;
-    Keep(list, [&](const TemplateFacts& t) { return t.nIDResource == query.nFrameResource; });
-    if (Single(list, pResult))
+    FilterByFrameResource(list, query.nFrameResource);
+    if (GetSingle(list, pResult))
         return pResult;
-    Keep(list, [&](const TemplateFacts& t) { return t.pDocClass == query.pDocClass; });
-    if (Single(list, pResult))
+    FilterByDocument(list, query.pDocClass);
+    if (GetSingle(list, pResult))
         return pResult;
     for (const TemplateFacts& t : list) {
         if (t.pTemplate == query.pDocTemplate)

@@ -29,6 +29,13 @@ struct TemplateQuery
     UINT nFrameResource = 0;
 };
 
+// The steps of the choice. Each filter keeps the matching templates in place.
+void FilterByViewAndFrame(std::vector<TemplateFacts>& templates, const void* pViewClass, const void* pFrameClass);
+void FilterByFrameResource(std::vector<TemplateFacts>& templates, UINT nFrameResource);
+void FilterByDocument(std::vector<TemplateFacts>& templates, const void* pDocClass);
+// The one template left, or nullptr for none; false while several remain.
+bool GetSingle(const std::vector<TemplateFacts>& templates, const void*& pResult);
+
 // Narrows the templates step by step (view and frame classes, the frame's
 // resource id, the document class) until one is left; with several still
 // left, the document's own template when among them, else the first.

@@ -33,11 +33,11 @@ void Fill(const uint8_t* data, size_t size, CMemoryPrivateProfile& files, CMemor
         files.WriteString(section.c_str(), key.c_str(), value.c_str(), "fuzz.ini");
         HKEY hKey = nullptr;
         const std::string path = "Base\\" + section;
-        if (registry.CreateKeyEx(HKEY_CURRENT_USER, path.c_str(), nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
+        if (registry.RegCreateKeyEx(HKEY_CURRENT_USER, path.c_str(), nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
                                  nullptr) == ERROR_SUCCESS) {
-            registry.SetValueEx(hKey, key.c_str(), REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+            registry.RegSetValueEx(hKey, key.c_str(), REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                                 (DWORD)value.size() + 1);
-            registry.CloseKey(hKey);
+            registry.RegCloseKey(hKey);
         }
     }
 }

@@ -18,10 +18,10 @@ protected:
     void WriteRaw(LPCTSTR pszKey, LPCTSTR pszName, DWORD dwType, const void* pData, DWORD cbData)
     {
         HKEY hKey = nullptr;
-        ASSERT_EQ(ERROR_SUCCESS, m_registry.CreateKeyEx(HKEY_CURRENT_USER, pszKey, nullptr, 0, KEY_ALL_ACCESS,
+        ASSERT_EQ(ERROR_SUCCESS, m_registry.RegCreateKeyEx(HKEY_CURRENT_USER, pszKey, nullptr, 0, KEY_ALL_ACCESS,
                                                         nullptr, &hKey, nullptr));
-        ASSERT_EQ(ERROR_SUCCESS, m_registry.SetValueEx(hKey, pszName, dwType, static_cast<const BYTE*>(pData), cbData));
-        m_registry.CloseKey(hKey);
+        ASSERT_EQ(ERROR_SUCCESS, m_registry.RegSetValueEx(hKey, pszName, dwType, static_cast<const BYTE*>(pData), cbData));
+        m_registry.RegCloseKey(hKey);
     }
 
     CMemoryRegistry m_registry;

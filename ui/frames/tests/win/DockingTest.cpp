@@ -11,6 +11,7 @@
 #include "ui/frames/SECDockState.h"
 #include "ui/frames/SECMDIChildWnd.h"
 #include "ui/frames/SECMDIFrameWnd.h"
+#include "ui/frames/SECMiniDockFrameWnd.h"
 #include "ui/frames/SECToolBarRectTracker.h"
 
 #include <gtest/gtest.h>
@@ -416,6 +417,28 @@ TEST(Docking, AFloatingBarGoesBackToAFloatingFrameAndClosingItsChildHidesIt)
     EXPECT_TRUE(bar.IsFloating());
     EXPECT_EQ(nullptr, bar.GetMDIFloatingFrame());
     EXPECT_NE(nullptr, dynamic_cast<CMiniDockFrameWnd*>(bar.GetParentFrame()));
+    pFrame->DestroyWindow();
+    Pump();
+}
+
+// A floating frame laid out at a point keeps the size its bars give it and
+// puts its top-left there.
+TEST(Docking, AFloatingFrameLaysOutAtAPoint)
+{
+    theApp.GetProfileStore().WriteString("DockingTest-Summary", nullptr, nullptr);
+    CDockFrame* pFrame = NewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    const CRect rcFrame = WindowRect(pFrame);
+    pFrame->FloatControlBar(&pFrame->m_barA, CPoint(rcFrame.left + 120, rcFrame.top + 200));
+    Pump(100);
+    auto* pMini = dynamic_cast<SECMiniDockFrameWnd*>(pFrame->m_barA.GetParentFrame());
+    ASSERT_NE(nullptr, pMini);
+    const CRect rcBefore = WindowRect(pMini);
+    pMini->RecalcLayoutAt(rcFrame.left + 40, rcFrame.top + 90);
+    Pump();
+    const CRect rcAfter = WindowRect(pMini);
+    EXPECT_EQ(CPoint(rcFrame.left + 40, rcFrame.top + 90), rcAfter.TopLeft());
+    EXPECT_EQ(rcBefore.Size(), rcAfter.Size());
     pFrame->DestroyWindow();
     Pump();
 }

@@ -4,6 +4,7 @@
 #include "framework/Framework.h"
 #include "framework/tests/win/PngWriter.h"
 #include "ui/frames/SECBmpMenuPlugIn.h"
+#include "ui/frames/SECControlBar.h"
 #include "ui/frames/SECGradientCaption.h"
 #include "ui/frames/SECMenuBar.h"
 #include "ui/frames/SECMenuBarFeature.h"
@@ -307,11 +308,97 @@ TEST(MenusGui, WorkbookWithThreeSheets)
     EXPECT_FALSE(sheets[0]->m_bPressed);
     EXPECT_TRUE(WriteWindowPng(book.m_hWnd, "ui_frames_workbook.png"));
 
+    // The subclassed MDI client keeps the tab row free below itself, and
+    // fills the area again when the tabs go.
+    EXPECT_EQ(&book.GetClient(), CWnd::FromHandlePermanent(book.m_hWndMDIClient));
+    const auto clientInFrame = [&] {
+        CRect rc;
+        ::GetWindowRect(book.m_hWndMDIClient, &rc);
+        book.ScreenToClient(&rc);
+        return rc;
+    };
+    CRect rcFrame;
+    book.GetClientRect(&rcFrame);
+    EXPECT_EQ(rcFrame.bottom, book.GetTabAreaRect().bottom);
+    EXPECT_EQ(rcFrame.bottom - book.GetClient().m_nBottomMargin, clientInFrame().bottom);
+    EXPECT_GE(book.GetClient().m_nBottomMargin, 23 + 2) << "the tab height and the active tab's drop";
+    book.SetShowTabs(FALSE);
+    Pump();
+    EXPECT_EQ(rcFrame.bottom, clientInFrame().bottom);
+    book.SetShowTabs(TRUE);
+    Pump();
+    EXPECT_EQ(rcFrame.bottom - book.GetClient().m_nBottomMargin, clientInFrame().bottom);
+
     sheets[1]->DestroyWindow();
     Pump();
     ASSERT_EQ(2, book.GetSheetCount());
     EXPECT_EQ(1, sheets[2]->m_nIndex) << "the sheets after it are renumbered";
     book.DestroyWindow();
+}
+
+// A control-bar sheet shows its bar over its whole client area, takes the
+// bar's title and the icon of the first window the bar holds; a bar that
+// holds none gives the system's window logo.
+TEST(MenusGui, ControlBarSheetShowsItsBarWithItsTitleAndIcon)
+{
+    CTestWorkbook book;
+    ASSERT_TRUE(book.Create(nullptr, "Workbook", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, CRect(20, 20, 660, 500)));
+    book.SetShowTabs(TRUE);
+    SECControlBar bar;
+    ASSERT_TRUE(bar.Create(&book, "Survey notes", WS_CHILD, 0, 123));
+    HWND hHosted = ::CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, bar.m_hWnd, nullptr, nullptr, nullptr);
+    HICON hQuestion = ::LoadIcon(nullptr, IDI_QUESTION);
+    ::SendMessageA(hHosted, WM_SETICON, ICON_BIG, (LPARAM)hQuestion);
+
+    auto* pSheet = new SECControlBarWorksheet;   // deletes itself with its window
+    pSheet->SetControlBar(&bar);
+    ASSERT_TRUE(pSheet->Create(nullptr, "Sheet", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault, &book));
+    Pump();
+    EXPECT_EQ(pSheet, bar.GetParent());
+    CString strTitle;
+    pSheet->GetWindowText(strTitle);
+    EXPECT_STREQ("Survey notes", strTitle);
+    EXPECT_EQ(hQuestion, (HICON)pSheet->SendMessage(WM_GETICON, ICON_BIG));
+    ASSERT_EQ(1, book.GetSheetCount());
+    EXPECT_NE(nullptr, book.GetSheetIcon(book.GetSheet(0))) << "the tab shows it too";
+    CRect rcSheet, rcBar;
+    pSheet->GetClientRect(&rcSheet);
+    bar.GetWindowRect(&rcBar);
+    pSheet->ScreenToClient(&rcBar);
+    EXPECT_TRUE(rcBar.left <= 0 && rcBar.top <= 0 && rcBar.right >= rcSheet.right && rcBar.bottom >= rcSheet.bottom)
+        << rcBar.left << "," << rcBar.top << "," << rcBar.right << "," << rcBar.bottom;
+
+    auto* pPlain = new SECControlBarWorksheet;
+    ASSERT_TRUE(pPlain->Create(nullptr, "Plain", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault, &book));
+    EXPECT_EQ(SECControlBarWorksheet::kBarID, (UINT)pPlain->GetControlBar()->GetDlgCtrlID());
+    EXPECT_EQ(::LoadIcon(nullptr, IDI_WINLOGO), (HICON)pPlain->SendMessage(WM_GETICON, ICON_BIG));
+    book.DestroyWindow();
+    Pump();
+}
+
+// While the frame's system menu is up, a click on the frame's icon closes
+// the menu and a double-click there runs the menu's default command (Close);
+// a click elsewhere is left to the menu.
+TEST(MenusGui, ClickOnTheIconWhileTheSystemMenuIsUp)
+{
+    CMenuFrame frame;
+    ASSERT_TRUE(frame.Make());
+    Pump();
+    CRect rcWindow;
+    frame.GetWindowRect(&rcWindow);
+    const CPoint ptIcon(rcWindow.left + ::GetSystemMetrics(SM_CXFRAME) + 4, rcWindow.top + ::GetSystemMetrics(SM_CYFRAME) + 4);
+    MSG msg = {frame.m_hWnd, WM_LBUTTONDOWN, 0, 0, 0, ptIcon};
+    EXPECT_TRUE(frame.m_feature.OnSysMenuClick(&msg));
+    msg.pt = rcWindow.CenterPoint();
+    EXPECT_FALSE(frame.m_feature.OnSysMenuClick(&msg));
+    Pump();
+    EXPECT_TRUE(::IsWindow(frame.m_hWnd)) << "a single click only closes the menu";
+
+    msg.message = WM_LBUTTONDBLCLK;
+    msg.pt = ptIcon;
+    EXPECT_TRUE(frame.m_feature.OnSysMenuClick(&msg));
+    Pump();
+    EXPECT_FALSE(::IsWindow(frame.m_hWnd)) << "Close, the system menu's default";
 }
 
 TEST(MenusGui, MenuBarFollowsAltAndTheArrows)

@@ -13,11 +13,14 @@
 #include "app/tests/Screenshot.h"
 #include "res/ToolBarsRes.h"
 #include "framework/MiniFrameWnd.h"
+#include "ui/frames/SECBmpMenuPlugIn.h"
+#include "ui/frames/SECBmpMgr.h"
 #include "ui/frames/SECControlBarInfo.h"
 #include "ui/frames/SECCustomStatusBar.h"
 #include "ui/frames/SECCustomToolBar.h"
 #include "ui/frames/SECMDIFrameWnd.h"
 #include "ui/frames/SECMenuBar.h"
+#include "ui/frames/SECReBar.h"
 #include "ui/frames/SECTBMenuBtn.h"
 #include "ui/frames/SECToolBarManager.h"
 #include "ui/frames/SECToolBarsDlg.h"
@@ -105,6 +108,7 @@ public:
 
     SECToolBarManager m_manager;
     std::vector<UINT> m_commands;
+    std::vector<SECCommandSource> m_sources; // as each command found it
     BOOL m_bBusy = FALSE;
     SECCustomStatusBar m_status;
 
@@ -194,8 +198,12 @@ public:
         }
         if (nID >= 32773 && nID <= 57664 && nID != 32866) {
             if (nCode == CN_COMMAND) {
-                if (pHandlerInfo == nullptr)
+                if (pHandlerInfo == nullptr) {
                     m_commands.push_back(nID);
+                    std::shared_ptr<SECCommandSource> pSource = m_manager.AcquireCommandSource();
+                    m_sources.push_back(*pSource);
+                    m_manager.ReleaseCommandSource(pSource);
+                }
                 return TRUE;
             }
             if (nCode == CN_UPDATE_COMMAND_UI) {
@@ -1007,6 +1015,268 @@ TEST(ToolBars, ManagerMakesTheFramesMenuBarAndRemakesItWithTheLayout)
     info.m_nTypeID = kMenuBarTypeID;
     info.m_nBarID = kMenuBarID;
     EXPECT_EQ(nullptr, pFrame->m_manager.CreateBar(&info, pFrame));
+    pFrame->DestroyWindow();
+    Pump();
+}
+
+// The bar as its paint draws it, in a bitmap of its client size.
+class CBarPicture
+{
+public:
+    explicit CBarPicture(SECCustomToolBar* pBar)
+    {
+        CRect rc;
+        pBar->GetClientRect(&rc);
+        HDC hScreen = ::GetDC(nullptr);
+        m_hDC = ::CreateCompatibleDC(hScreen);
+        m_hBitmap = ::CreateCompatibleBitmap(hScreen, rc.Width(), rc.Height());
+        ::ReleaseDC(nullptr, hScreen);
+        m_hOld = ::SelectObject(m_hDC, m_hBitmap);
+        CDC dc;
+        dc.Attach(m_hDC);
+        pBar->DoPaint(&dc);
+        dc.Detach();
+    }
+    ~CBarPicture()
+    {
+        ::SelectObject(m_hDC, m_hOld);
+        ::DeleteObject(m_hBitmap);
+        ::DeleteDC(m_hDC);
+    }
+    COLORREF At(int x, int y) const { return ::GetPixel(m_hDC, x, y) & 0xFFFFFF; }
+
+private:
+    HDC m_hDC;
+    HBITMAP m_hBitmap;
+    HGDIOBJ m_hOld;
+};
+
+// A checked button's background is the face and highlight checkerboard; a
+// disabled one shows its image embossed, in highlight and shadow only, and
+// checked as well it keeps the checkerboard around it. Pressed, the image
+// moves one pixel right and down.
+TEST(ToolBars, ButtonStatesAreComposedWithDitherAndEmbossing)
+{
+    AfxGetApp()->GetProfileStore().WriteInt("ToolBarsTest-Summary", "Bars", 0);
+    CToolBarFrame* pFrame = NewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    SECCustomToolBar* pFile = pFrame->Bar(kFileBar);
+    ASSERT_NE(nullptr, pFile);
+    const int nIndex = pFile->CommandToIndex(57601);
+    ASSERT_NE(-1, nIndex);
+    SECStdBtn* pButton = pFile->GetButton(nIndex);
+    CRect rc;
+    pFile->GetItemRect(nIndex, &rc);
+    const SECSysColorCache& c = SECGetSysColors();
+    ASSERT_NE(c.clrBtnFace, c.clrBtnHilite);
+    // The row above the image inside a sunken button's edges.
+    const auto isCheckerboard = [&](const CBarPicture& picture) {
+        const int y = rc.top + 3;
+        for (int x = rc.left + 4; x < rc.left + 12; ++x) {
+            const COLORREF a = picture.At(x, y), b = picture.At(x + 1, y);
+            if (a == b || (a != c.clrBtnFace && a != c.clrBtnHilite) || (b != c.clrBtnFace && b != c.clrBtnHilite))
+                return false;
+        }
+        return true;
+    };
+    const auto imageColours = [&](const CBarPicture& picture) {
+        std::vector<COLORREF> colours;
+        for (int y = rc.top + 4; y < rc.bottom - 3; ++y)
+            for (int x = rc.left + 4; x < rc.right - 3; ++x)
+                if (std::find(colours.begin(), colours.end(), picture.At(x, y)) == colours.end())
+                    colours.push_back(picture.At(x, y));
+        std::sort(colours.begin(), colours.end());
+        return colours;
+    };
+    const DWORD dwPlain = pButton->m_nStyle;
+
+    pButton->m_nStyle = dwPlain | TBBS_CHECKED_BIT;
+    EXPECT_TRUE(isCheckerboard(CBarPicture(pFile))) << "checked";
+
+    pButton->m_nStyle = dwPlain | TBBS_DISABLED_BIT;
+    {
+        CBarPicture picture(pFile);
+        std::vector<COLORREF> expected{c.clrBtnFace, c.clrBtnShadow, c.clrBtnHilite};
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(expected, imageColours(picture)) << "embossed";
+        EXPECT_FALSE(isCheckerboard(picture));
+    }
+
+    pButton->m_nStyle = dwPlain | TBBS_DISABLED_BIT | TBBS_CHECKED_BIT;
+    {
+        CBarPicture picture(pFile);
+        EXPECT_TRUE(isCheckerboard(picture)) << "disabled and checked";
+        std::vector<COLORREF> expected{c.clrBtnFace, c.clrBtnShadow, c.clrBtnHilite};
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(expected, imageColours(picture));
+    }
+
+    // The pressed picture is the plain one moved by a pixel (edges apart).
+    pButton->m_nStyle = dwPlain;
+    std::vector<COLORREF> plain, pressed;
+    {
+        CBarPicture picture(pFile);
+        for (int y = rc.top + 3; y < rc.bottom - 4; ++y)
+            for (int x = rc.left + 3; x < rc.right - 4; ++x)
+                plain.push_back(picture.At(x, y));
+    }
+    pButton->m_nStyle = dwPlain | TBBS_PRESSED_BIT;
+    {
+        CBarPicture picture(pFile);
+        for (int y = rc.top + 4; y < rc.bottom - 3; ++y)
+            for (int x = rc.left + 4; x < rc.right - 3; ++x)
+                pressed.push_back(picture.At(x, y));
+    }
+    EXPECT_EQ(plain, pressed);
+    pButton->m_nStyle = dwPlain;
+    pFrame->DestroyWindow();
+    Pump();
+}
+
+// The menus' image drawing, open to the test.
+class CMenuImages : public SECBmpMenuPlugIn
+{
+public:
+    using SECBmpMenuPlugIn::DrawItemImage;
+};
+
+// Where a picture shows the face or highlight colour, the two alternate as
+// a checkerboard: the dither. Both must be there.
+bool IsDithered(HDC hDC, const CRect& rc)
+{
+    const SECSysColorCache& c = SECGetSysColors();
+    int nParity[2] = {-1, -1}; // of the face and of the highlight pixels
+    for (int y = rc.top; y < rc.bottom; ++y) {
+        for (int x = rc.left; x < rc.right; ++x) {
+            const COLORREF cr = ::GetPixel(hDC, x, y) & 0xFFFFFF;
+            const int nColour = cr == c.clrBtnFace ? 0 : cr == c.clrBtnHilite ? 1 : -1;
+            if (nColour < 0)
+                continue;
+            if (nParity[nColour] == -1)
+                nParity[nColour] = (x + y) % 2;
+            if (nParity[nColour] != (x + y) % 2)
+                return false;
+        }
+    }
+    return nParity[0] != -1 && nParity[1] != -1 && nParity[0] != nParity[1];
+}
+
+// A checked menu item shows its toolbar image over the dither, a disabled
+// one its image embossed; the images come from the toolbar manager's
+// bitmap manager.
+TEST(ToolBars, MenuItemImagesAreDitheredWhenCheckedAndEmbossedWhenDisabled)
+{
+    AfxGetApp()->GetProfileStore().WriteInt("ToolBarsTest-Summary", "Bars", 0);
+    CToolBarFrame* pFrame = NewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    CMenuImages menus;
+    menus.SetBitmapManager(pFrame->m_manager.GetBmpMgr());
+    HBITMAP hStrip = nullptr;
+    int nIndex = -1;
+    ASSERT_TRUE(pFrame->m_manager.GetBmpMgr()->GetBitmap(57601, &hStrip, &nIndex));
+    const CSize image = pFrame->m_manager.GetBmpMgr()->GetImageSize();
+
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hDC = ::CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, 120, 24);
+    ::ReleaseDC(nullptr, hScreen);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    const auto draw = [&](UINT nState) {
+        DRAWITEMSTRUCT dis = {};
+        dis.CtlType = ODT_MENU;
+        dis.itemState = nState;
+        dis.hDC = hDC;
+        dis.rcItem = CRect(0, 0, 120, 24);
+        CDC dc;
+        dc.Attach(hDC);
+        CRect rect = dis.rcItem;
+        menus.DrawItemImage(&dis, dc, rect, hStrip, nIndex, image);
+        dc.Detach();
+        // The image inside the box's edge, centred in the item.
+        return CRect(2, (24 - image.cy) / 2, 2 + image.cx, (24 - image.cy) / 2 + image.cy);
+    };
+    const SECSysColorCache& c = SECGetSysColors();
+
+    CRect rcImage = draw(0);
+    EXPECT_FALSE(IsDithered(hDC, rcImage)) << "plain";
+    rcImage = draw(ODS_CHECKED);
+    EXPECT_TRUE(IsDithered(hDC, rcImage)) << "checked";
+    rcImage = draw(ODS_CHECKED | ODS_SELECTED);
+    EXPECT_FALSE(IsDithered(hDC, rcImage)) << "checked under the highlight: the image as it is";
+
+    rcImage = draw(ODS_GRAYED);
+    bool bShadow = false, bOther = false;
+    for (int y = rcImage.top; y <= rcImage.bottom; ++y)
+        for (int x = rcImage.left; x <= rcImage.right; ++x) {
+            const COLORREF cr = ::GetPixel(hDC, x, y) & 0xFFFFFF;
+            bShadow = bShadow || cr == c.clrBtnShadow;
+            bOther = bOther || (cr != c.clrBtnShadow && cr != c.clrBtnHilite && cr != (::GetSysColor(COLOR_MENU) & 0xFFFFFF));
+        }
+    EXPECT_TRUE(bShadow);
+    EXPECT_FALSE(bOther) << "only the menu, highlight and shadow colours";
+
+    ::SelectObject(hDC, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hDC);
+    menus.SetBitmapManager(nullptr);
+    pFrame->DestroyWindow();
+    Pump();
+}
+
+// While a button's command runs, the manager's command source holds the
+// button's screen rectangle; afterwards it is inactive again.
+TEST(ToolBars, ACommandKnowsTheButtonItCameFrom)
+{
+    AfxGetApp()->GetProfileStore().WriteInt("ToolBarsTest-Summary", "Bars", 0);
+    CToolBarFrame* pFrame = NewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    SECCustomToolBar* pFile = pFrame->Bar(kFileBar);
+    ASSERT_NE(nullptr, pFile);
+    CRect rcButton;
+    pFile->GetItemRect(pFile->CommandToIndex(57601), &rcButton);
+    pFile->ClientToScreen(&rcButton);
+    Click(rcButton.CenterPoint());
+    ASSERT_EQ(std::vector<UINT>{57601}, pFrame->m_commands);
+    ASSERT_EQ(1u, pFrame->m_sources.size());
+    EXPECT_TRUE(pFrame->m_sources[0].bActive);
+    EXPECT_EQ(rcButton, pFrame->m_sources[0].rect);
+    CRect rc;
+    EXPECT_FALSE(pFrame->m_manager.IsCommandSourceActive(&rc));
+
+    std::shared_ptr<SECCommandSource> pKept = pFrame->m_manager.AcquireCommandSource();
+    pFrame->DestroyWindow();
+    Pump();
+    EXPECT_FALSE(pKept->bActive) << "still there for the one who holds it";
+}
+
+// A toolbar in a rebar band keeps the band's minimum height at its own
+// layout's height.
+TEST(ToolBars, AToolbarInARebarBandSizesItsBand)
+{
+    AfxGetApp()->GetProfileStore().WriteInt("ToolBarsTest-Summary", "Bars", 0);
+    CToolBarFrame* pFrame = NewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    SECReBar rebar;
+    ASSERT_TRUE(rebar.Create(pFrame, WS_CHILD | WS_VISIBLE | CCS_NODIVIDER, 0xE8FF));
+    SECCustomToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(EXSTYLE_FLAT_BORDERS, &rebar, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_SIZE_DYNAMIC,
+                             0xE8FE, "In a band"));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_TRANSFER_TOOLBAR));
+    bar.SetWindowPos(nullptr, 0, 0, 1, 1, SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(rebar.AddBar(&bar));
+    ASSERT_EQ(1, rebar.GetBandCount());
+
+    const CSize size = bar.CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK | LM_COMMIT);
+    REBARBANDINFOA band = {};
+    band.cbSize = sizeof band;
+    band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE;
+    ASSERT_TRUE(rebar.SendMessage(RB_GETBANDINFOA, 0, (LPARAM)&band));
+    EXPECT_EQ(bar.m_hWnd, band.hwndChild);
+    EXPECT_EQ((UINT)size.cy, band.cyMinChild);
+    EXPECT_EQ(1u, band.cxMinChild) << "the width only for a bar stretched to its row";
+    EXPECT_GT(size.cy, 1);
+    bar.DestroyWindow();
+    rebar.DestroyWindow();
     pFrame->DestroyWindow();
     Pump();
 }
