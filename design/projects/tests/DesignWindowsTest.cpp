@@ -828,15 +828,22 @@ TEST_F(DesignWindows, ArrayTypeListsShowEveryEntryWhenDropped)
     const std::string strFolder = TempFolder() + "lists\\";
     CreateDirectoryA(strFolder.c_str(), nullptr);
     std::ofstream(strFolder + "L.PV", std::ios::binary) << "5\r\nGEO1.XYZ\r\n1\t2\t3\t4\r\n";
+    std::ofstream(strFolder + "L.ORG", std::ios::binary) << "1\r\nADR1\t//Address File\r\n1\t4\t2\t3\r\n";
     CPolyvectProtocolInfo info;
     info.SetFolder(strFolder.c_str());
     info.SetName("L");
     info.ReadHeader();
+    CVikaProtocolInfo vikaInfo;
+    vikaInfo.SetFolder(strFolder.c_str());
+    vikaInfo.SetName("L");
+    vikaInfo.ReadHeader();
     CVikaCreateProtocolDlg create(nullptr, nullptr);
     CPolyvectProtocolDlg polyvect(&info, nullptr);
+    CVikaProtocolDlg vika(&vikaInfo, ".ORG", nullptr);
     const struct { const char* pszCaption; CDialog* pDialog; } dialogs[] = {
         {"Create Vika Protocol", &create},
         {" L", &polyvect},
+        {"Edit Vika Protocol", &vika},
     };
     for (const auto& d : dialogs) {
         int nCount = 0, nShown = 0;
