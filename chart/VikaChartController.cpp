@@ -342,13 +342,19 @@ void CVikaChartController::OnEditAdrFile() {
 void CVikaChartController::ReloadChart() {
   CVikaChartModel* pModel = GetChartModel();
   CVikaChartViewport* pViewport = GetViewport();
-  CDocument* pDoc = GetChartDocument();
+  auto* pDoc = dynamic_cast<CVikaChartDoc*>(GetChartDocument());
   if (!pModel || !pViewport || !pDoc) return;
   // The parts observe the items: they go first.
   pViewport->DeleteAllParts();
   m_pLastHit = nullptr;
-  if (pModel->OpenProtocolFiles(pDoc->GetPathName()))
-    pDoc->SetModifiedFlag(FALSE);
+  if (!pDoc->LoadProtocol(pDoc->GetPathName())) {
+    // The files were changed into something that is no chart: the window
+    // goes rather than show an empty one.
+    if (CFrameWnd* pFrame = GetActiveChartFrame())
+      pFrame->PostMessage(WM_CLOSE);
+    return;
+  }
+  pDoc->SetModifiedFlag(FALSE);
   pViewport->CreateParts();
   OnRefresh();
 }

@@ -41,10 +41,16 @@ CSize CVikaChartViewport::GetChartSize() const {
 void CVikaChartViewport::Draw(CDC* pDC) {
   if (!pDC) return;
   CRect area;
-  if (!pDC->IsPrinting() && GetUpdateRect(&area, FALSE))
+  if (pDC->IsPrinting()) {
+    // A page holds the whole chart; the clip box of a preview's metafile
+    // says nothing about what the page shows.
+    const CSize chart = GetChartSize();
+    area.SetRect(0, 0, chart.cx, chart.cy);
+  } else if (GetUpdateRect(&area, FALSE)) {
     DPtoLP(&area);
-  else
+  } else {
     pDC->GetClipBox(&area);
+  }
   area.NormalizeRect();
   std::vector<int> ids;
   m_grid.Query(area, ids);

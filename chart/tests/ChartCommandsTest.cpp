@@ -44,6 +44,27 @@ TEST(ChartPartGridTest, QueryAndHit) {
     EXPECT_EQ(hit.id, grid.FindAt(hit.pt)) << hit.pt.x << "," << hit.pt.y;
 }
 
+// Boxes a billion pixels apart, one box as wide as that and an area of
+// that size: every call visits no more cells than there are boxes.
+TEST(ChartPartGridTest, FarApartBoxesAndHugeAreas) {
+  ChartPartGrid grid(32);
+  grid.Insert(0, RECT{0, 55, 6, 61});
+  grid.Insert(1, RECT{999999997, 848000, 1000000003, 848006});
+  grid.Insert(2, RECT{-1000000000, 0, 1000000000, 10});  // spans them all
+  grid.Insert(3, RECT{40, 60, 46, 66});
+  std::vector<int> ids;
+  grid.Query(RECT{-2000000000, -2000000000, 2000000000, 2000000000}, ids);
+  EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), ids);
+  grid.Query(RECT{0, 0, 1000, 700}, ids);
+  EXPECT_EQ((std::vector<int>{0, 2, 3}), ids);
+  grid.Query(RECT{999999990, 847990, 1000000010, 848010}, ids);
+  EXPECT_EQ((std::vector<int>{1}), ids);
+  EXPECT_EQ(1, grid.FindAt(POINT{1000000000, 848003}));
+  EXPECT_EQ(2, grid.FindAt(POINT{500000, 5}));
+  EXPECT_EQ(0, grid.FindAt(POINT{3, 58}));
+  EXPECT_EQ(-1, grid.FindAt(POINT{500000, 500}));
+}
+
 // Wenner A on 16 electrodes, cables of 8: items in ORG and UP.
 class ChartCommandsTest : public ::testing::Test {
  protected:

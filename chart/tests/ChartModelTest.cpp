@@ -196,7 +196,9 @@ TEST_F(ChartModelTest, ArrayCodeWithoutLayoutIsRefused) {
   WriteFile(Path("X.UP"), text);
   ErrorRecorder ui;
   EXPECT_FALSE(Open("X.ORG"));
-  EXPECT_EQ(std::vector<std::string>{"Unknown array code!"}, ui.errors);
+  EXPECT_TRUE(ui.errors.empty()) << "the caller reports it once";
+  EXPECT_EQ(Path("X.ORG") + ":\nLine 1 holds the array code 99, which is not known.",
+            std::string(model.GetOpenError()));
   EXPECT_EQ(0, model.GetItems().GetSize());
   EXPECT_EQ(0, model.GetTakeouts().GetSize());
   EXPECT_FALSE(model.SaveProtocolFiles(Path("X.ORG").c_str()));
@@ -204,7 +206,8 @@ TEST_F(ChartModelTest, ArrayCodeWithoutLayoutIsRefused) {
   EXPECT_EQ(text, ReadFile(Path("X.UP")));
   EXPECT_FALSE(charttest::FileExists(Path("X.DWN")));
 
-  // Through the archive the refusal is a silent user exception.
+  // Through the archive the reason is reported, then the refusal is a
+  // silent user exception.
   CFile file;
   ASSERT_TRUE(file.Open(Path("X.ORG").c_str(), CFile::modeRead));
   CArchive ar(&file, CArchive::load);
@@ -215,6 +218,69 @@ TEST_F(ChartModelTest, ArrayCodeWithoutLayoutIsRefused) {
     refused = true;
   }
   EXPECT_TRUE(refused);
+  ASSERT_EQ(1u, ui.errors.size());
+  EXPECT_NE(std::string::npos, ui.errors[0].find("array code 99"));
+}
+
+// A protocol that is no chart is refused with one reason naming what is
+// wrong, and nothing is reported while it is read; the model stays empty.
+TEST_F(ChartModelTest, BadProtocolsAreRefusedWithTheirReason) {
+  WriteFile(Path("EMPTY.ADR"), "2 8\n1 8 0\n0\n");
+  struct Case {
+    const char* name;
+    const char* org;
+    const char* up;
+    const char* file;  // the file the reason names
+    const char* reason;
+  } cases[] = {
+      {"garbage", "\x01\xfe~?S..ADR\nzz\n", "", "P.ORG",
+       "Line 1 holds no array code."},
+      {"truncated", "1\n", "", "P.ORG",
+       "Line 2, which names the address file, is missing."},
+      {"empty", "", "", "P.ORG", "The file is empty."},
+      {"no address name", "1\n  \n1 4 2 3\n", "", "P.ORG",
+       "Line 2 names no address file."},
+      {"missing address file", "1\nNONE.ADR\n1 4 2 3\n", "", "P.ORG",
+       "The address file NONE.ADR named on line 2 is missing."},
+      {"bad address file", "1\nEMPTY\n1 4 2 3\n", "", "P.ORG",
+       "The address file EMPTY.ADR named on line 2 is not valid: it gives no "
+       "electrodes."},
+      {"electrode beyond the layout", "1\nLINE.ADR\n1 4 2 3\n\n99999 -5 3 4\n",
+       "", "P.ORG",
+       "Line 5 names electrode 99999, but the address file LINE.ADR has "
+       "electrodes 1 to 16 only."},
+      {"in the up section", "1\nLINE.ADR\n1 4 2 3\n", "1\nLINE.ADR\n1 4 2 17\n",
+       "P.UP",
+       "Line 3 names electrode 17, but the address file LINE.ADR has "
+       "electrodes 1 to 16 only."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteFile(Path("P.ORG"), c.org);
+    WriteFile(Path("P.UP"), c.up);
+    ErrorRecorder ui;
+    EXPECT_FALSE(Open("P.ORG"));
+    EXPECT_EQ(Path(c.file) + ":\n" + c.reason,
+              std::string(model.GetOpenError()));
+    EXPECT_TRUE(ui.errors.empty());
+    EXPECT_EQ(0, model.GetItems().GetSize());
+    EXPECT_EQ(0, model.GetTakeouts().GetSize());
+    EXPECT_EQ(nullptr, model.GetLayout());
+  }
+  WriteFile(Path("P.ORG"), "1\nLINE.ADR\n1 4 2 3\n16 0 -1 15\n");
+  WriteFile(Path("P.UP"), "");
+  EXPECT_TRUE(Open("P.ORG")) << "0 and negative numbers are no electrode";
+  EXPECT_EQ("", std::string(model.GetOpenError()));
+  const int items = model.GetItems().GetSize();
+
+  // An address file claiming far more electrodes than it has entries for
+  // opens as quickly as its entries allow, with the same chart.
+  std::string address = ReadFile(Path("LINE.ADR"));
+  address.replace(address.find("\n16\r\n"), 5, "\n4000000000\r\n");
+  WriteFile(Path("LINE.ADR"), address);
+  EXPECT_TRUE(Open("P.ORG"));
+  EXPECT_EQ(items, model.GetItems().GetSize());
+  EXPECT_EQ(48, model.GetTakeouts().GetSize());
 }
 
 // The three files are one set: when the last one cannot be replaced, the
