@@ -57,7 +57,6 @@ void ShowAllEntries(CComboBox& combo)
     const int nList = nRows + 2 * ::GetSystemMetrics(SM_CYEDGE) + 2;
     combo.SetWindowPos(nullptr, 0, 0, rcField.Width(), rcField.Height() + nList,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    combo.SendMessage(CB_SETMINVISIBLE, static_cast<WPARAM>(combo.GetCount()));
 }
 
 void FillArrayTypes(CComboBox& combo)

@@ -821,22 +821,41 @@ int EntriesShownDropped(HWND hCombo)
     return nItem > 0 ? rcList.bottom / nItem : 0;
 }
 
+// A Polyvect and a Vika protocol of one command each in a folder of their
+// own, read as their projects read them.
+struct OneCommandProtocols
+{
+    OneCommandProtocols(const char* pszFolder, const char* pszName)
+    {
+        const std::string strFolder = TempFolder() + pszFolder + "\\";
+        const std::string strBase = strFolder + pszName;
+        CreateDirectoryA(strFolder.c_str(), nullptr);
+        std::ofstream(strBase + ".PV", std::ios::binary) << "5\r\nGEO1.XYZ\r\n1\t2\t3\t4\r\n";
+        std::ofstream(strBase + ".ORG", std::ios::binary) << "1\r\nADR1\t//Address File\r\n1\t4\t2\t3\r\n";
+        for (CProtocolInfo* pInfo : {static_cast<CProtocolInfo*>(&polyvect), static_cast<CProtocolInfo*>(&vika)}) {
+            pInfo->SetFolder(strFolder.c_str());
+            pInfo->SetName(pszName);
+            pInfo->ReadHeader();
+        }
+        folder = strFolder.c_str();
+    }
+    CString folder;
+    CPolyvectProtocolInfo polyvect;
+    CVikaProtocolInfo vika;
+};
+
 } // namespace
 
 TEST_F(DesignWindows, ArrayTypeListsShowEveryEntryWhenDropped)
 {
-    const std::string strFolder = TempFolder() + "lists\\";
-    CreateDirectoryA(strFolder.c_str(), nullptr);
-    std::ofstream(strFolder + "L.PV", std::ios::binary) << "5\r\nGEO1.XYZ\r\n1\t2\t3\t4\r\n";
-    CPolyvectProtocolInfo info;
-    info.SetFolder(strFolder.c_str());
-    info.SetName("L");
-    info.ReadHeader();
+    OneCommandProtocols protocols("lists", "L");
     CVikaCreateProtocolDlg create(nullptr, nullptr);
-    CPolyvectProtocolDlg polyvect(&info, nullptr);
+    CPolyvectProtocolDlg polyvect(&protocols.polyvect, nullptr);
+    CVikaProtocolDlg vika(&protocols.vika, ".ORG", nullptr);
     const struct { const char* pszCaption; CDialog* pDialog; } dialogs[] = {
         {"Create Vika Protocol", &create},
         {" L", &polyvect},
+        {"Edit Vika Protocol", &vika},
     };
     for (const auto& d : dialogs) {
         int nCount = 0, nShown = 0;
@@ -938,25 +957,12 @@ std::vector<std::string> CutOffTexts(HWND hWindow)
 
 TEST_F(DesignWindows, DesignDialogsShowTheirTextsWhole)
 {
-    const std::string strFolder = TempFolder() + "texts\\";
-    CreateDirectoryA(strFolder.c_str(), nullptr);
-    std::ofstream(strFolder + "T.PV", std::ios::binary) << "5\r\nGEO1.XYZ\r\n1\t2\t3\t4\r\n";
-    std::ofstream(strFolder + "T.ORG", std::ios::binary) << "1\r\nADR1\t//Address File\r\n1\t4\t2\t3\r\n";
-    CPolyvectProtocolInfo polyvectInfo;
-    polyvectInfo.SetFolder(strFolder.c_str());
-    polyvectInfo.SetName("T");
-    polyvectInfo.ReadHeader();
-    CVikaProtocolInfo vikaInfo;
-    vikaInfo.SetFolder(strFolder.c_str());
-    vikaInfo.SetName("T");
-    vikaInfo.ReadHeader();
-    const CString strSource = strFolder.c_str();
-
+    OneCommandProtocols protocols("texts", "T");
     CVikaCreateProtocolDlg create(nullptr, nullptr);
-    CVikaAddressDlg address(nullptr, &strSource, nullptr);
-    CGeometryFileDlg geometry((strFolder + "T.XYZ").c_str(), nullptr);
-    CPolyvectProtocolDlg polyvect(&polyvectInfo, nullptr);
-    CVikaProtocolDlg vika(&vikaInfo, ".ORG", nullptr);
+    CVikaAddressDlg address(nullptr, &protocols.folder, nullptr);
+    CGeometryFileDlg geometry(protocols.folder + "T.XYZ", nullptr);
+    CPolyvectProtocolDlg polyvect(&protocols.polyvect, nullptr);
+    CVikaProtocolDlg vika(&protocols.vika, ".ORG", nullptr);
     const struct { const char* pszCaption; CDialog* pDialog; } dialogs[] = {
         {"Create Vika Protocol", &create}, {"Vika Address File", &address},
         {"Edit Geometry File", &geometry}, {" T", &polyvect},
