@@ -128,9 +128,7 @@ int RunPropertiesSheet(CMainFrame* pFrame)
     if (!folders.m_strWorkingDir.IsEmpty())
         _chdir(folders.m_strWorkingDir);
     if (g_bAdministratorMode) {
-        administrator.ApplySerialNumber();
-        administrator.ApplyInstrumentType();
-        administrator.ApplyConverterType();
+        administrator.ApplyAll();
     }
     return nResult;
 }

@@ -455,9 +455,9 @@ BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     return TRUE;
 }
 
-// No help file ships with the program.
-void CFrameWnd::OnHelp() {}
-void CFrameWnd::OnHelpFinder() {}
+// Help Topics and F1: the application's help file, at its contents.
+void CFrameWnd::OnHelp() { WinHelp(0, HELP_FINDER); }
+void CFrameWnd::OnHelpFinder() { WinHelp(0, HELP_FINDER); }
 
 namespace {
 

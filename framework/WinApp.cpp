@@ -1,4 +1,5 @@
 #include "framework/Framework.h"
+#include "framework/HelpViewer.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -159,6 +160,12 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
     if (nDot > 0)
         exeName = exeName.Left(nDot);
     m_pszExeName = DupString(exeName);
+    // The help file sits beside the program, under its name.
+    CString helpPath = exePath;
+    const int nPathDot = helpPath.ReverseFind('.');
+    if (nPathDot > helpPath.ReverseFind('\\'))
+        helpPath = helpPath.Left(nPathDot);
+    m_pszHelpFilePath = DupString(helpPath + ".HLP");
 
     if (lpszAppName != nullptr) {
         m_pszAppName = DupString(lpszAppName);
@@ -492,12 +499,50 @@ void CWinApp::OnAppExit()
         m_pMainWnd->SendMessage(WM_CLOSE);
 }
 
-// No help file ships with the program: the help commands do nothing.
-void CWinApp::OnHelp() {}
-void CWinApp::OnHelpFinder() {}
-void CWinApp::OnHelpIndex() {}
+namespace {
+
+BOOL SystemHelpViewer(HWND hWnd, LPCTSTR lpszPath, UINT nCmd, DWORD_PTR dwData)
+{
+    return ::WinHelpA(hWnd, lpszPath, nCmd, dwData);
+}
+
+AfxHelpViewer g_helpViewer = SystemHelpViewer;
+
+} // namespace
+
+AfxHelpViewer AfxSetHelpViewer(AfxHelpViewer viewer)
+{
+    AfxHelpViewer previous = g_helpViewer;
+    g_helpViewer = viewer != nullptr ? viewer : SystemHelpViewer;
+    return previous;
+}
+
+// Every help command opens the program's help file at its contents.
+void CWinApp::OnHelp() { WinHelp(0, HELP_FINDER); }
+void CWinApp::OnHelpFinder() { WinHelp(0, HELP_FINDER); }
+void CWinApp::OnHelpIndex() { WinHelp(0, HELP_FINDER); }
 void CWinApp::OnContextHelp() {}
-void CWinApp::WinHelp(DWORD_PTR, UINT) {}
+
+void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
+{
+    const CString path = m_pszHelpFilePath != nullptr ? m_pszHelpFilePath : "";
+    CString message;
+    const DWORD attributes = path.IsEmpty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        // Silence would look like a broken command.
+        message.Format("No help is installed with this program.\n\nThe help file was not found:\n%s",
+                       static_cast<LPCTSTR>(path));
+        AfxMessageBox(message, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    HWND hWnd = m_pMainWnd != nullptr ? m_pMainWnd->GetSafeHwnd() : nullptr;
+    if (g_helpViewer(hWnd, path, nCmd, dwData))
+        return;
+    message.Format("The help file could not be opened:\n%s", static_cast<LPCTSTR>(path));
+    AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+}
+
+
 
 BOOL CWinApp::GetPrinterDeviceDefaults(PRINTDLG* pPrintDlg)
 {

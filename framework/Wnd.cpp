@@ -749,7 +749,11 @@ int CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 
 CScrollBar* CWnd::GetScrollBarCtrl(int) const { return nullptr; }
 
-void CWnd::WinHelp(DWORD_PTR, UINT) {}
+void CWnd::WinHelp(DWORD_PTR dwData, UINT nCmd)
+{
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->WinHelp(dwData, nCmd);
+}
 
 void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
 {

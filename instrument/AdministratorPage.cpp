@@ -93,6 +93,11 @@ void CAdministratorPage::ShowError(const char* text)
     AfxMessageBox(text, MB_OK | MB_ICONSTOP);
 }
 
+void CAdministratorPage::ShowWritten(const char* text)
+{
+    AfxMessageBox(text, MB_OK | MB_ICONINFORMATION);
+}
+
 void CAdministratorPage::Write(const char* failure, void (CAdministratorPage::*write)())
 {
     if (!m_initialised || !m_command)
@@ -109,22 +114,30 @@ void CAdministratorPage::Write(const char* failure, void (CAdministratorPage::*w
 void CAdministratorPage::WriteSerialNumber()
 {
     const long serial = std::atol(m_serialText);
-    if (serial > 0 && serial != m_command->Gid())
+    if (serial > 0 && serial != m_command->Gid()) {
         m_command->Sid(serial);
+        m_written.AppendFormat("\nSerial number: %07ld", serial);
+    }
 }
 
 void CAdministratorPage::WriteInstrumentType()
 {
-    if (m_typeIndex != m_command->Gty())
+    if (m_typeIndex != m_command->Gty()) {
         m_command->Sty(m_typeIndex);
+        m_written.AppendFormat("\nInstrument type: %s", m_typeIndex == 0 ? "GVX2000" : "GVX7000");
+    }
 }
 
 void CAdministratorPage::WriteConverterType()
 {
     const long current = m_command->Gdc();
     const int chosen = m_converterIndex + 1;
-    if (current >= 1 && current != chosen)
+    if (current >= 1 && current != chosen) {
         m_command->Sdc(chosen);
+        static const char* const kConverters[] = {"Type I", "Type II (special)", "Type III (prototype)"};
+        if (m_converterIndex >= 0 && m_converterIndex < 3)
+            m_written.AppendFormat("\nDC/DC converter: %s", kConverters[m_converterIndex]);
+    }
 }
 
 void CAdministratorPage::ApplySerialNumber()
@@ -140,4 +153,14 @@ void CAdministratorPage::ApplyInstrumentType()
 void CAdministratorPage::ApplyConverterType()
 {
     Write("Error setting DC/DC converter type on connected Geovolt.", &CAdministratorPage::WriteConverterType);
+}
+
+void CAdministratorPage::ApplyAll()
+{
+    m_written.Empty();
+    ApplySerialNumber();
+    ApplyInstrumentType();
+    ApplyConverterType();
+    if (!m_written.IsEmpty())
+        ShowWritten("Written to the connected Geovolt GVX7000/GVX2000:" + m_written);
 }

@@ -28,6 +28,9 @@ public:
     void ApplySerialNumber();
     void ApplyInstrumentType();
     void ApplyConverterType();
+    // The three, then one message naming what was written (none when
+    // nothing changed).
+    void ApplyAll();
 
     CString m_serialText = "N/A";
     int m_typeIndex = 1;
@@ -37,6 +40,8 @@ public:
 protected:
     // Shows a failed write's message; the tests record it.
     virtual void ShowError(const char* text);
+    // Shows what was written.
+    virtual void ShowWritten(const char* text);
 
 private:
     void ReadInstrument(class IStatusLog& status);
@@ -46,4 +51,5 @@ private:
     void WriteConverterType();
 
     std::unique_ptr<Command> m_command;
+    CString m_written;  // a line for each value sent
 };

@@ -7,7 +7,7 @@
 
 void DataImporter::ReceiveFiles()
 {
-    ReceiveByZmodem(m_command, *m_window.Monitor());
+    ReceiveByZmodem(m_command, *m_window.Monitor(), &m_received);
 }
 
 void DataImporter::Steps()

@@ -16,6 +16,9 @@ public:
                  const std::vector<std::string>* paths)
         : InstrumentOperation(command, window), m_folder(std::move(importFolder)), m_paths(paths) {}
 
+    // The names of the files that arrived, also when a later one failed.
+    const std::vector<std::string>& Received() const { return m_received; }
+
 protected:
     void Steps() override;
     const char* SuccessText() const override { return "\r\n\r\n --- Data successfully imported! ---\r\n"; }
@@ -26,4 +29,7 @@ private:
 
     std::string m_folder;
     const std::vector<std::string>* m_paths;
+
+protected:
+    std::vector<std::string> m_received;
 };

@@ -21,10 +21,18 @@ int CImportData::Execute()
     std::vector<std::string> paths;
     for (int i = 0; i < m_pFiles->GetSize(); ++i)
         paths.push_back(static_cast<const char*>((*m_pFiles)[i]));
-    return DataImporter(*this, m_window, static_cast<const char*>(m_importFolder), &paths).Run();
+    return Run(&paths);
 }
 
 int CImportData::ImportAll()
 {
-    return DataImporter(*this, m_window, static_cast<const char*>(m_importFolder), nullptr).Run();
+    return Run(nullptr);
+}
+
+int CImportData::Run(const std::vector<std::string>* paths)
+{
+    DataImporter importer(*this, m_window, static_cast<const char*>(m_importFolder), paths);
+    const int result = importer.Run();
+    m_received = importer.Received();
+    return result;
 }

@@ -6,6 +6,9 @@
 #include "instrument/FileTransfer.h"
 #include "instrument/TransferOperationWindow.h"
 
+#include <string>
+#include <vector>
+
 class CImportData : public FileTransfer {
 public:
     CImportData(const CString& importFolder, CStringArray* files);
@@ -16,9 +19,15 @@ public:
     virtual int ImportAll();
 
     CTransferOperationWindow& GetWindow() { return m_window; }
+    // The names of the files the last run brought into the import folder.
+    const std::vector<std::string>& Received() const { return m_received; }
 
 protected:
     CStringArray* m_pFiles = nullptr;
     CString m_importFolder;
     CTransferOperationWindow m_window;
+    std::vector<std::string> m_received;
+
+private:
+    int Run(const std::vector<std::string>* paths);
 };

@@ -17,6 +17,9 @@ constexpr UINT kStateMask = 0xF000;    // the check box
 constexpr UINT kOverlayMask = 0x0F00;  // the "exists" mark
 constexpr int kExistsOverlay = 1;
 constexpr int kClickOnStateImage = 0x40;
+constexpr const char* kNoAnswer =
+    "No GVX7000/GVX2000 answers on the serial port.\n"
+    "Check the cable, that the instrument is on and the port settings, then press Update.";
 
 UINT StateBits(int state) { return static_cast<UINT>(state) << 12; }
 
@@ -197,11 +200,14 @@ HTREEITEM CImportDataDlg::InsertTreeItem(const char* text, int image, LPARAM val
 
 void CImportDataDlg::ReadDiskContent()
 {
+    BOOL identified = FALSE;
     try {
         CStatusLogDlg status("Reading disk content from Geovolt GVX7000/GVX2000: ", this);
         UpdateData(TRUE);
-        if (!Identify()) {
+        identified = Identify();
+        if (!identified) {
             status.AppendText("Timeout!!!");
+            ClearTree();
         } else {
             status.AppendText(m_rootText);
             m_filesFound = 0;
@@ -232,7 +238,19 @@ void CImportDataDlg::ReadDiskContent()
     } catch (...) {
         ShowComPortError();
         EndDialog(IDCANCEL);
+        return;
     }
+    if (!identified)
+        AfxMessageBox(kNoAnswer, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CImportDataDlg::ClearTree()
+{
+    // The files of an instrument that no longer answers are not there to import.
+    m_tree.DeleteAllItems();
+    m_filesFound = 0;
+    SetDlgItemText(IDC_IMPORT_FOUND, "No GVX7000/GVX2000 connected.");
+    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_IMPORT_START), FALSE);
 }
 
 int CImportDataDlg::FillFolder(const char* path, HTREEITEM parent)
@@ -376,11 +394,15 @@ void CImportDataDlg::OnImport()
         CStringArray files;
         for (const std::string& path : selected)
             files.Add(path.c_str());
+        // Only what arrived is offered: not an older copy of a file that failed.
+        CStringArray arrived;
         RunReported([&] {
             CImportData import(m_importFolder, &files);
             import.Execute();
+            for (const std::string& name : import.Received())
+                arrived.Add(name.c_str());
         });
-        AddImportedFiles(&files, TRUE);
+        AddImportedFiles(&arrived, TRUE);
     }
     MarkExistingFiles();
     EnableButtons(TRUE);
@@ -406,6 +428,7 @@ void CImportDataDlg::OnImportAll()
             arrived.Add(name.c_str());
         AddImportedFiles(&arrived, TRUE);
     }
+    MarkExistingFiles();
     EnableButtons(TRUE);
 }
 

@@ -73,6 +73,7 @@ protected:
     void OnItemExpanded(NMHDR* header, LRESULT* result);
 
     BOOL Identify();
+    void ClearTree();
     int FillFolder(const char* path, HTREEITEM parent);
     HTREEITEM InsertTreeItem(const char* text, int image, LPARAM value, HTREEITEM parent);
     void CreateTree();

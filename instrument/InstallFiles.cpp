@@ -11,8 +11,11 @@ CInstallFiles::CInstallFiles(const CString& folder, int mask)
 std::vector<std::string> CInstallFiles::ChooseFiles()
 {
     // The dialog's buffer grows with the selection, so a large one is kept whole.
-    CFileDialog dialog(TRUE, "*.XYZ", nullptr, OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST,
+    // Opens in the protocols folder; the program's working directory stays.
+    CFileDialog dialog(TRUE, "*.XYZ", nullptr,
+                       OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR,
                        "Geometry Files (*.xyz)|*.xyz||");
+    dialog.m_ofn.lpstrInitialDir = m_folder;
     std::vector<std::string> paths;
     if (dialog.DoModal() != IDOK)
         return paths;
@@ -23,8 +26,7 @@ std::vector<std::string> CInstallFiles::ChooseFiles()
 
 int CInstallFiles::Execute()
 {
-    const CString folder = ReadFolderSetting("VikaProtocols", "C:\\GVX7000\\Protocol");
-    ::SetCurrentDirectoryA(folder);
+    m_folder = ReadFolderSetting("VikaProtocols", "C:\\GVX7000\\Protocol");
     const std::vector<std::string> paths = ChooseFiles();
     if (paths.empty())
         return 0;

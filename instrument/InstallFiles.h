@@ -1,5 +1,6 @@
-// Installs geometry files chosen in a file dialog from the Vika protocols
-// folder, in the "Install files" transfer-status window.
+// Installs geometry files chosen in a file dialog that opens in the Vika
+// protocols folder, in the "Install files" transfer-status window. The
+// working directory is left as it was.
 #pragma once
 
 #include "instrument/FileTransfer.h"

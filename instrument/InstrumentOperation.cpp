@@ -6,6 +6,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <string>
 
 int InstrumentOperation::Run()
 {
@@ -13,6 +14,8 @@ int InstrumentOperation::Run()
         Steps();
     } catch (G7KException& e) {
         m_window.Report(e);
+        LogFailure(e);
+        m_window.KeepOpen();
         return e.GetErrorCode();
     }
     if (!FinishedNormally())
@@ -28,6 +31,9 @@ void InstrumentOperation::Connect(BOOL idleFields)
         m_window.EnableFields(FALSE);
     Log("Connecting to GVX7000/GVX2000...");
     const long serial = m_command.Gid();
+    // Anything but a serial number means something else is on the line.
+    if (serial < 0)
+        throw G7KException(1001);
     Log(" Ok!\r\nSerial number: %07ld", serial);
     char title[64];
     std::snprintf(title, sizeof title, " (S/N: %07ld)", serial);
@@ -35,6 +41,22 @@ void InstrumentOperation::Connect(BOOL idleFields)
     CString version;
     m_command.Ver(version);
     Log("\r\nClient: %s", static_cast<const char*>(version));
+}
+
+void InstrumentOperation::LogFailure(const G7KException& e)
+{
+    // The report's text on one line, so the kept log says how the run ended.
+    const CString report = e.GetReportText();
+    std::string text;
+    for (const char* c = report; *c; ++c) {
+        if (*c != '\n')
+            text += *c;
+        else if (!text.empty() && text.back() != ' ')
+            text += ' ';
+    }
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    Log("\r\n\r\n --- %s ---\r\n", text.c_str());
 }
 
 void InstrumentOperation::Log(const char* format, ...)

@@ -1,7 +1,8 @@
 // The frame every logged instrument operation shares: it connects (serial
 // number and client version into the log and title), runs its steps, and on
 // success shows its closing text and waits for the user; the first failure
-// is reported and its code returned. The steps run over a command client
+// is reported, its log kept open until the user closes it, and its code
+// returned. The steps run over a command client
 // that is already connected, into a window behind IOperationWindow, so they
 // are the same on screen and in the tests.
 #pragma once
@@ -12,6 +13,7 @@
 #include <string>
 
 class Command;
+class G7KException;
 
 class InstrumentOperation {
 public:
@@ -33,6 +35,7 @@ protected:
 
     void Connect(BOOL idleFields = TRUE);
     void Log(const char* format, ...);
+    void LogFailure(const G7KException& e);
 
     Command& m_command;
     IOperationWindow& m_window;

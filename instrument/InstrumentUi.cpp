@@ -4,6 +4,9 @@
 #include "instrument/Command.h"
 #include "res/InstrumentRes.h"
 
+#include <filesystem>
+#include <system_error>
+
 void ShowComPortError()
 {
     CString text, caption;
@@ -12,15 +15,42 @@ void ShowComPortError()
     AfxShowMessageBox(AfxGetSafeHwnd(AfxGetMainWnd()), text, caption, MB_OK | MB_ICONSTOP);
 }
 
+namespace {
+
+BOOL IsFolder(const CString& path)
+{
+    const DWORD attributes = ::GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+} // namespace
+
+BOOL OfferToCreateFolder(const CString& folder)
+{
+    // A fresh installation has none of its default folders yet.
+    CString message;
+    message.Format("The folder\n%s\ndoes not exist. Do you want to create it?", static_cast<LPCTSTR>(folder));
+    if (AfxMessageBox(message, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return FALSE;
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(static_cast<LPCTSTR>(folder)), ec);
+    if (IsFolder(folder))
+        return TRUE;
+    message.Format("Could not create the folder\n%s", static_cast<LPCTSTR>(folder));
+    AfxMessageBox(message, MB_OK | MB_ICONSTOP);
+    return FALSE;
+}
+
 BOOL ChangeToImportFolder(const CString& folder)
 {
     CString message;
-    const DWORD attributes = ::GetFileAttributesA(folder);
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (folder.IsEmpty()) {
         message.Format("Specified path does not exist!\n%s", static_cast<LPCTSTR>(folder));
         AfxMessageBox(message, MB_OK | MB_ICONSTOP);
         return FALSE;
     }
+    if (!IsFolder(folder) && !OfferToCreateFolder(folder))
+        return FALSE;
     if (!::SetCurrentDirectoryA(folder)) {
         message.Format("Could not change to specified folder!\n%s", static_cast<LPCTSTR>(folder));
         AfxMessageBox(message, MB_OK | MB_ICONSTOP);

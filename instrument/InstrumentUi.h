@@ -29,8 +29,11 @@ BOOL RunReported(F f)
     return FALSE;
 }
 
-// "Specified path does not exist!" or "Could not change to specified
-// folder!" when the folder cannot become the working directory.
+// Asks whether a missing folder should be made, and makes it; FALSE when
+// the user declines or it cannot be made (which is said).
+BOOL OfferToCreateFolder(const CString& folder);
+// Makes the folder the working directory, offering to create it when it
+// is missing; "Could not change to specified folder!" when that fails.
 BOOL ChangeToImportFolder(const CString& folder);
 
 // "<title> (S/N: 0001234)".

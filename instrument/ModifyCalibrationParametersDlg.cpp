@@ -160,14 +160,33 @@ void CModifyCalibrationParametersDlg::OnDefault()
 
 CString CModifyCalibrationParametersDlg::ChooseSaveFile(const CString& proposed)
 {
-    CFileDialog dialog(FALSE, ".g7c", proposed, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFilter, this);
-    return dialog.DoModal() == IDOK ? dialog.GetPathName() : CString();
+    return ChooseFile(FALSE, proposed, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
 }
 
 CString CModifyCalibrationParametersDlg::ChooseLoadFile(const CString& pattern)
 {
-    CFileDialog dialog(TRUE, ".g7c", pattern, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kFilter, this);
+    return ChooseFile(TRUE, pattern, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST);
+}
+
+CString CModifyCalibrationParametersDlg::ChooseFile(BOOL open, const CString& name, DWORD flags)
+{
+    // Calibration files live in the working folder, wherever the last file
+    // dialog of another command was.
+    const CString folder = CalibrationFolder();
+    CFileDialog dialog(open, ".g7c", name, flags | OFN_NOCHANGEDIR, kFilter, this);
+    dialog.m_ofn.lpstrInitialDir = folder;
     return dialog.DoModal() == IDOK ? dialog.GetPathName() : CString();
+}
+
+CString CModifyCalibrationParametersDlg::CalibrationFolder()
+{
+    CString folder = ReadFolderSetting("WorkingDir", "");
+    if (folder.IsEmpty()) {
+        char current[MAX_PATH] = {};
+        ::GetCurrentDirectoryA(sizeof current, current);
+        folder = current;
+    }
+    return folder;
 }
 
 void CModifyCalibrationParametersDlg::OnSaveAs()

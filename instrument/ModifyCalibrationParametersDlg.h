@@ -40,5 +40,10 @@ protected:
     virtual CString ChooseSaveFile(const CString& proposed);
     virtual CString ChooseLoadFile(const CString& pattern);
 
+private:
+    CString ChooseFile(BOOL open, const CString& name, DWORD flags);
+    // Where the file dialogs open: "Folders"/"WorkingDir", else the current directory.
+    static CString CalibrationFolder();
+
     DECLARE_MESSAGE_MAP()
 };

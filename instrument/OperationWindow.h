@@ -24,4 +24,6 @@ public:
     virtual void Report(G7KException& e) = 0;
     // The run is over and succeeded: "&Ok", then wait for the user.
     virtual void Finish() = 0;
+    // The run failed: the log stays readable until the user closes it.
+    virtual void KeepOpen() = 0;
 };

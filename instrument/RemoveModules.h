@@ -37,6 +37,7 @@ public:
     void ShowError(const char* text) override;
     void Report(G7KException& e) override;
     void Finish() override;
+    void KeepOpen() override { Finish(); }
 
     // Called while the finished window waits; the tests press "&Ok" here.
     void SetWaitHook(std::function<void()> hook) { m_waitHook = std::move(hook); }

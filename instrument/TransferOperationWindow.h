@@ -22,6 +22,8 @@ public:
     void Report(G7KException& e) override;
     // "&Ok", the finished state, then the messages until the user presses it.
     void Finish() override;
+    // The same "&Ok" and wait, so a failed run's log can be read.
+    void KeepOpen() override { Finish(); }
 
     // Called while the finished window waits; the tests press "&Ok" here.
     void SetWaitHook(std::function<void()> hook) { m_waitHook = std::move(hook); }

@@ -22,6 +22,13 @@ int LimitOf(int id)
     return 256;
 }
 
+// The library's name until a file header arrived ("<None>").
+bool IsPlaceholderName(const std::string& name)
+{
+    static const std::string placeholder = GFMonitor().fileName;
+    return name.empty() || name == placeholder;
+}
+
 } // namespace
 
 CTransferStatusDlg::CTransferStatusDlg(const char* title, CWnd* parent)
@@ -99,6 +106,7 @@ void CTransferStatusDlg::EnableFields(BOOL enable)
         SetField(IDC_TRANSFER_MESSAGE, "<Idle>", LimitOf(IDC_TRANSFER_MESSAGE));
         m_progress.SetPos(0);
         m_shownBytes = -1;
+        m_shownErrors = -1;
     }
     ::EnableWindow(m_progress.m_hWnd, enable);
     for (const FieldLimit& f : kFields)
@@ -138,9 +146,11 @@ int CTransferStatusDlg::Progress(int result)
 {
     if (!m_open || result != 0 || !m_hWnd)
         return result;
-    if (m_shownBytes == bytesDone)
+    // Retries move no bytes, but the user must see them counted.
+    if (m_shownBytes == bytesDone && m_shownErrors == errorCount)
         return result;
     m_shownBytes = bytesDone;
+    m_shownErrors = errorCount;
 
     std::string name = fileName;
     for (char& c : name)
@@ -159,7 +169,8 @@ int CTransferStatusDlg::Progress(int result)
         m_progress.SetRange(0, static_cast<int>(fileSize));
         m_progress.SetPos(static_cast<DWORD>(bytesDone), TRUE);
     }
-    if (name != static_cast<const char*>(m_lastLogged)) {
+    // Before the first file header the library's name is a placeholder.
+    if (!IsPlaceholderName(fileName) && name != static_cast<const char*>(m_lastLogged)) {
         m_lastLogged = name.c_str();
         text.Format("\r\n\t%s...", name.c_str());
         Log(text);

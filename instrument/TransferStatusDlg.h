@@ -55,5 +55,6 @@ private:
     CString m_title;
     CString m_log;
     long m_shownBytes = -1;
+    int m_shownErrors = -1;
     std::function<bool()> m_confirm;
 };

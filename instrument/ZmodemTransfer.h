@@ -6,13 +6,16 @@
 
 #include "framework/Portable.h"
 
+#include <string>
+#include <vector>
+
 class Command;
 class GFMonitor;
 
 // Receives the files the instrument sends into the current directory.
 // They are written to a staging folder first and moved into place only
-// when the whole transfer succeeded.
-int ReceiveByZmodem(Command& command, GFMonitor& monitor);
+// when the whole transfer succeeded; received gets the names moved.
+int ReceiveByZmodem(Command& command, GFMonitor& monitor, std::vector<std::string>* received = nullptr);
 
 // Sends the files of fileSpec, replacing the instrument's copies. The
 // transfer reports to monitor; the closing wait asks abortSource.

@@ -438,6 +438,22 @@ TEST_F(Shell, InstallXyzRunsInTheProtocolFolderAndComesBack)
     EXPECT_EQ(strBefore, CurrentDirectory()) << "the current directory comes back";
 }
 
+// No help file ships yet: Help Topics and F1 say so instead of nothing.
+TEST_F(Shell, HelpTopicsAndF1SayThatNoHelpFileIsInstalled)
+{
+    theApp.strLastMessage.Empty();
+    Frame()->SendMessage(WM_COMMAND, ID_HELP_FINDER, 0);
+    EXPECT_NE(-1, theApp.strLastMessage.Find("No help is installed")) << static_cast<LPCTSTR>(theApp.strLastMessage);
+    EXPECT_NE(-1, theApp.strLastMessage.Find(".HLP")) << "the file it looked for";
+    theApp.strLastMessage.Empty();
+    MSG msg = {Frame()->GetSafeHwnd(), WM_KEYDOWN, VK_F1, 0, 0, {0, 0}};
+    if (!theApp.PreTranslateMessage(&msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    EXPECT_NE(-1, theApp.strLastMessage.Find("No help is installed")) << "F1";
+}
+
 TEST_F(Shell, DeleteCommandAsksAndDeletesTheProtocolWithItsSections)
 {
     const std::string strFolder = TempFolder();

@@ -47,6 +47,7 @@ public:
     void ShowError(const char*) override {}
     void Report(G7KException&) override {}
     void Finish() override {}
+    void KeepOpen() override {}
 
 private:
     GFMonitor m_monitor;

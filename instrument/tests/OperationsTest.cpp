@@ -41,10 +41,12 @@ public:
     void ShowError(const char* text) override { errors += text; }
     void Report(G7KException& e) override { reported = e.GetErrorCode(); }
     void Finish() override { finished = true; }
+    void KeepOpen() override { keptOpen = true; }
 
     std::string log, title, errors;
     int reported = 0;
     bool finished = false;
+    bool keptOpen = false;
     AbortFlagMonitor monitor;
 };
 
@@ -176,6 +178,24 @@ TEST_F(OperationsTest, AFailedDeletionKeepsItsRealCode)
     TestInstaller installer(command, window, 0x1, {{"DEZUDEZ.EXE", 5}});
     EXPECT_EQ(installer.Run(), -1);  // the instrument's error, not "User cancelled"
     EXPECT_EQ(window.reported, -1);
+    EXPECT_TRUE(window.keptOpen);  // the log stays readable
+    EXPECT_FALSE(window.finished);
+}
+
+// Leftovers of an earlier transfer where the serial number belongs.
+TEST_F(OperationsTest, AnUnrecognisedSerialNumberEndsTheRunWithoutOk)
+{
+    Script({"&", "#B0100000000"});
+    Command command(TRUE);
+    const std::vector<std::string> paths = {"C:\DATA\SP\A.G7K"};
+    EXPECT_EQ(DataImporter(command, window, "D:\IMPORT", &paths).Run(), 1001);
+    EXPECT_EQ(window.reported, 1001);
+    EXPECT_EQ(window.log.find("Ok!"), std::string::npos) << window.log;
+    EXPECT_NE(window.log.find(" --- (Error 1001) Could not recognize response as a Geovolt GVX7000/GVX2000. ---"),
+              std::string::npos)
+        << window.log;
+    EXPECT_EQ(window.title, "");
+    EXPECT_EQ(port->commands, (Commands{"?", "GID!"}));  // no version, no import
 }
 
 TEST_F(OperationsTest, RemovalSendsTheCommandOfEachDialect)

@@ -9,6 +9,7 @@
 #include "instrument/GFCommException.h"
 #include "instrument/SerialInterface.h"
 #include "instrument/ZmodemTransfer.h"
+#include "instrument/tests/Outcome.h"
 #include "tools/instrument-sim/tests/DriveFiles.h"
 #include "tools/instrument-sim/tests/SimProcess.h"
 
@@ -212,6 +213,26 @@ TEST_P(ImportFailure, LeavesNoPartialFile)
 
 INSTANTIATE_TEST_SUITE_P(Import, ImportFailure, testing::ValuesIn(kFailures),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// On a slow line the instrument has much of the file still to send when
+// the user aborts: the cancel must stop it, and nothing of it may reach
+// the next command.
+TEST_F(SimulatorTest, AnAbortOnASlowLineStopsTheInstrumentAndTheNextCommandStartsClean)
+{
+    Start({"--baud", "2400"});
+    WriteRandomFile(Drive() / "DATA/IP/BIG.G7K", 30000, 10);
+    {
+        Command command(TRUE);
+        AbortAfter monitor(100, 0);
+        command.Send("TXX C:\\DATA\\IP\\BIG.G7K", 5000);
+        command.GetLink()->Purge(0);
+        EXPECT_EQ(Outcome([&] { return std::to_string(ReceiveByZmodem(command, monitor)); }), "link -901");
+    }
+    Command next(TRUE);
+    EXPECT_EQ(next.GetProbeReply(), '&');
+    EXPECT_EQ(next.Gid(), 1234567);
+    EXPECT_TRUE(PcFiles().empty());
+}
 
 TEST_F(SimulatorTest, SilentInstrumentTimesOutClearly)
 {

@@ -52,6 +52,27 @@ TEST_F(StatusWindow, ShowsProgressOfTheCurrentFile)
     EXPECT_STREQ(title, "Import Data (S/N: 0001234)");
 }
 
+// The session starts before the first file header, and a broken line
+// makes the library retry without moving a byte.
+TEST_F(StatusWindow, LogsOnlyRealFileNamesAndShowsRetries)
+{
+    dlg.Reset(0);
+    dlg.bytesDone = 0;
+    EXPECT_EQ(dlg.Progress(0), 0);
+    EXPECT_STREQ(dlg.GetLogText(), "");
+    dlg.fileName = "a.g7k";
+    dlg.fileSize = 1000;
+    dlg.bytesDone = 590;
+    dlg.Progress(0);
+    for (int retry = 1; retry <= 3; ++retry) {
+        ++dlg.errorCount;
+        dlg.Progress(0);
+    }
+    EXPECT_STREQ(dlg.GetFieldText(IDC_TRANSFER_ERRORS), "3");
+    EXPECT_STREQ(dlg.GetFieldText(IDC_TRANSFER_BYTES), "590");
+    EXPECT_STREQ(dlg.GetLogText(), "\r\n\tA.G7K...");
+}
+
 TEST_F(StatusWindow, AbortAsksWhileOpenAndNotAfterFinish)
 {
     int asked = 0;

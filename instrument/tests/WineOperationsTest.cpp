@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <dlgs.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -60,10 +62,10 @@ protected:
         drive = Env("G7K_SIM_DRIVE");
         pc = Env("G7K_SIM_PC");
         Control("");
+        fs::current_path(pc);  // a folder that is current cannot go
         for (const fs::path& root : {pc, drive})
             for (const auto& e : fs::directory_iterator(root))
                 fs::remove_all(e.path());
-        fs::current_path(pc);
         g_boxes.clear();
         previousHook = AfxSetMessageBoxHook(AnswerYes);
         logStart = ReadFile(Env("G7K_SIM_LOG")).size();
@@ -182,6 +184,78 @@ TEST_F(WineOperations, InstallsGeometryFilesUnderTheirBareNames)
     EXPECT_EQ(received[3], "INS " + paths[1]);
 }
 
+// The user at a file dialog: notes the folder it opened in, then enters
+// the names given, or cancels when there are none.
+struct FileDialogUser {
+    const char* title = "";
+    std::string names;
+    std::vector<fs::path> folders;
+    HWND handled = nullptr;
+};
+FileDialogUser g_fileUser;
+
+bool SameFolder(const fs::path& a, const fs::path& b)
+{
+    std::error_code ec;
+    return fs::equivalent(a, b, ec);
+}
+
+void CALLBACK UseFileDialog(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND dialog = ::FindWindowA("#32770", g_fileUser.title);
+    if (!dialog || dialog == g_fileUser.handled || !::IsWindowVisible(dialog))
+        return;
+    g_fileUser.handled = dialog;
+    char folder[MAX_PATH] = {};
+    ::SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof folder, reinterpret_cast<LPARAM>(folder));
+    g_fileUser.folders.push_back(folder);
+    if (g_fileUser.names.empty()) {
+        ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    for (int id : {edt1, cmb13})
+        ::SendMessageA(dialog, CDM_SETCONTROLTEXT, id, reinterpret_cast<LPARAM>(g_fileUser.names.c_str()));
+    ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(WineOperations, InstallingGeometryFilesKeepsTheWorkingFolderAndCalibrationFilesOpenThere)
+{
+    const fs::path protocols = pc / "Protocol", projects = pc / "Projects";
+    fs::create_directories(projects);
+    const std::string one = WriteRandomFile(protocols / "LINE1.XYZ", 500, 14);
+    const std::string two = WriteRandomFile(protocols / "LINE2.XYZ", 700, 15);
+    CMemoryProfileStore profile;
+    CSilentHostServices host(&profile);
+    CHostServicesScope useHost(host);
+    profile.WriteString("Folders", "VikaProtocols", protocols.string().c_str());
+    profile.WriteString("Folders", "WorkingDir", projects.string().c_str());
+    fs::current_path(projects);
+    g_fileUser = FileDialogUser{"Open", "\"LINE1.XYZ\" \"LINE2.XYZ\"", {}, nullptr};
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, UseFileDialog);
+    {
+        CInstallFiles install("", 0);
+        PressOkWhenFinished(install.GetWindow(), install.GetStatusDlg());
+        EXPECT_EQ(install.Execute(), 0);
+    }
+    EXPECT_TRUE(ReadFile(drive / "LINE1.XYZ") == one);
+    EXPECT_TRUE(ReadFile(drive / "LINE2.XYZ") == two);
+    EXPECT_TRUE(SameFolder(fs::current_path(), projects)) << fs::current_path();
+    ASSERT_EQ(g_fileUser.folders.size(), 1u);
+    EXPECT_TRUE(SameFolder(g_fileUser.folders[0], protocols)) << g_fileUser.folders[0];
+
+    CModifyCalibrationParametersDlg calibration;
+    ASSERT_TRUE(calibration.Create(CModifyCalibrationParametersDlg::IDD, nullptr));
+    g_fileUser = FileDialogUser{"Save As", "", {}, nullptr};
+    calibration.OnSaveAs();
+    g_fileUser.title = "Open";
+    calibration.OnLoadFile();
+    ::KillTimer(nullptr, timer);
+    calibration.DestroyWindow();
+    ASSERT_EQ(g_fileUser.folders.size(), 2u);
+    for (const fs::path& folder : g_fileUser.folders)
+        EXPECT_TRUE(SameFolder(folder, projects)) << folder;
+}
+
 TEST_F(WineOperations, RemovesModulesInBothDialects)
 {
     for (const char* dialect : {"full", "short"}) {
@@ -230,23 +304,69 @@ TEST_F(WineOperations, ImportsChosenFilesAndAllData)
     EXPECT_TRUE(ReadFile(pc / "C.LOG") == c);
 }
 
+// The user presses "&Abort" of a slow import once its first bytes arrived.
+void CALLBACK AbortOnceBytesArrive(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND window = ::FindWindowA(nullptr, "Import Data (S/N: 1234567)");
+    char bytes[32] = {};
+    if (window && ::GetDlgItemTextA(window, IDC_TRANSFER_BYTES, bytes, sizeof bytes) && std::atol(bytes) > 0)
+        ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(WineOperations, AnAbortedImportCancelsTheInstrumentAndTheNextOneStartsClean)
+{
+    const std::string a = WriteRandomFile(drive / "DATA" / "SP" / "A.G7K", 20000, 10);
+    CStringArray files;
+    files.Add("C:\\DATA\\SP\\A.G7K");
+    Control("baud 2400\n");
+    {
+        CImportData import(pc.string().c_str(), &files);
+        PressOkWhenFinished(import.GetWindow(), import.GetStatusDlg());
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, AbortOnceBytesArrive);
+        EXPECT_EQ(import.Execute(), -901);
+        ::KillTimer(nullptr, timer);
+    }
+    EXPECT_TRUE(BoxShown("User cancelled operation"));
+    EXPECT_FALSE(fs::exists(pc / "A.G7K"));
+    EXPECT_NE(ReadFile(Env("G7K_SIM_LOG")).find("cancelled by the client"), std::string::npos);
+
+    Control("");
+    g_boxes.clear();
+    CImportData again(pc.string().c_str(), &files);
+    PressOkWhenFinished(again.GetWindow(), again.GetStatusDlg());
+    EXPECT_EQ(again.Execute(), 0);
+    EXPECT_TRUE(g_boxes.empty()) << g_boxes.front();
+    const std::string log = static_cast<const char*>(again.GetStatusDlg().GetLogText());
+    EXPECT_NE(log.find("Ok!\r\nSerial number: 1234567"), std::string::npos) << log;
+    EXPECT_EQ(log.find("<NONE>"), std::string::npos) << log;
+    EXPECT_TRUE(ReadFile(pc / "A.G7K") == a);
+}
+
 // Each operation against an instrument that answers with an error, or not at all.
 TEST_F(WineOperations, ErrorRepliesAndASilentInstrumentEndTheOperationsWithTheirCodes)
 {
     simtest::WriteFile(drive / "DATA" / "SP" / "A.G7K", "data");
     simtest::WriteFile(pc / "STDZIP.EXE", "zip");
     simtest::WriteFile(drive / "G7K.EXE", "x");
-    struct Case { const char* control; int expected; };
-    const Case cases[] = {{"dialect short\nerror TXX ERR 04\nerror RMZ ERR 07\nerror RMS ERR 08\nerror CAL ERR 05\n", -1},
-                          {"silent\n", -802}};
+    struct Case { const char* control; int expected; const char* logged; };
+    const Case cases[] = {{"dialect short\nerror TXX ERR 04\nerror RMZ ERR 07\nerror RMS ERR 08\nerror CAL ERR 05\n", -1,
+                           " --- GVX7000/GVX2000 Error! Code: ERR 04"},
+                          {"silent\n", -802, " --- (Error -802) Communication link timed out. ---"}};
     for (const Case& c : cases) {
         Control(c.control);
         CStringArray files;
         files.Add("C:\\DATA\\SP\\A.G7K");
         {
             CImportData import(pc.string().c_str(), &files);
-            PressOkWhenFinished(import.GetWindow(), import.GetStatusDlg());
+            int waited = 0;
+            import.GetWindow().SetWaitHook([&] {
+                ++waited;
+                ::PostMessageA(import.GetStatusDlg().m_hWnd, WM_COMMAND, IDCANCEL, 0);
+            });
             EXPECT_EQ(import.Execute(), c.expected) << c.control;
+            EXPECT_GT(waited, 0) << c.control << ": the log closed before it could be read";
+            const std::string log = static_cast<const char*>(import.GetStatusDlg().GetLogText());
+            EXPECT_NE(log.find(c.logged), std::string::npos) << log;
         }
         EXPECT_FALSE(fs::exists(pc / "A.G7K")) << c.control;
         {
@@ -352,6 +472,13 @@ TEST_F(WineOperations, CalibrationDialogReadsSetsSavesAndLoads)
     ASSERT_FALSE(received.empty());
     EXPECT_EQ(received.back(), "CAL 1,1000001,0.00041056,9.9748e-06,2.4234e-07");
     EXPECT_TRUE(BoxShown("Calibration parameters successfully set."));
+    {
+        ScriptedCalibrationDlg reopened;  // reads what the instrument now holds
+        ASSERT_TRUE(reopened.Create(CModifyCalibrationParametersDlg::IDD, nullptr));
+        EXPECT_STREQ(FieldText(reopened, 1038), "1000001");
+        reopened.DestroyWindow();
+    }
+    Received();
 
     // An offset out of range is refused: nothing is sent.
     dialog.SetDlgItemText(1038, "1200001");
@@ -403,10 +530,11 @@ TEST_F(WineOperations, CalibrationDialogWithoutAnInstrumentDisablesSet)
 
 class RecordingPage : public CAdministratorPage {
 public:
-    std::vector<std::string> errors;
+    std::vector<std::string> errors, written;
 
 protected:
     void ShowError(const char* text) override { errors.push_back(text); }
+    void ShowWritten(const char* text) override { written.push_back(text); }
 };
 
 TEST_F(WineOperations, ServicePageReadsAndWritesOnlyWhatChanged)
@@ -425,13 +553,17 @@ TEST_F(WineOperations, ServicePageReadsAndWritesOnlyWhatChanged)
     for (const std::string& command : Received())
         EXPECT_TRUE(command.rfind("SID", 0) && command.rfind("STY", 0) && command.rfind("SDC", 0)) << command;
 
+    page.ApplyAll();
+    EXPECT_TRUE(page.written.empty());  // nothing changed, nothing to confirm
+
     page.m_converterIndex = 1;
     page.m_serialText = "N/A";
-    page.ApplySerialNumber();
-    page.ApplyConverterType();
+    page.ApplyAll();
     const std::vector<std::string> received = Received();
     ASSERT_FALSE(received.empty());
     EXPECT_EQ(received.back(), "SDC 2");
+    EXPECT_EQ(page.written, (std::vector<std::string>{
+                                "Written to the connected Geovolt GVX7000/GVX2000:\nDC/DC converter: Type II (special)"}));
     page.m_converterIndex = 0;
     page.ApplyConverterType();
     page.DestroyWindow();
@@ -510,6 +642,101 @@ TEST_F(WineOperations, ImportDialogShowsTheFoldersAndImportsTheCheckedFiles)
     EXPECT_EQ(ReadFile(pc / "B.G7K"), "an older import");
     EXPECT_TRUE(tree.HasExistsMark(fileA));
     dialog.DestroyWindow();
+}
+
+std::vector<std::vector<std::string>> g_offered;
+void RecordOffer(CWnd*, const std::vector<std::string>& files, BOOL, BOOL)
+{
+    g_offered.push_back(files);
+}
+
+// A dialog over the simulator with the import folder given in the profile.
+struct ImportDialogOn {
+    explicit ImportDialogOn(const fs::path& folder) : host(&profile), useHost(host), configured(Configure(folder)) {}
+    bool Configure(const fs::path& folder)
+    {
+        profile.WriteString("Folders", "ImportData", folder.string().c_str());
+        profile.WriteInt("ImportData", "Overwrite", 1);
+        profile.WriteInt("ImportData", "AutoAdd", 1);
+        SetImportedFilesHook(RecordOffer);
+        g_offered.clear();
+        return true;
+    }
+    ~ImportDialogOn()
+    {
+        SetImportedFilesHook(nullptr);
+        if (dialog.m_hWnd)
+            dialog.DestroyWindow();
+    }
+    CMemoryProfileStore profile;
+    CSilentHostServices host;
+    CHostServicesScope useHost;
+    bool configured;  // before the dialog, which reads the profile
+    CImportDataDlg dialog{nullptr, nullptr};
+};
+
+TEST_F(WineOperations, ImportDialogOffersOnlyFilesThatArrivedAndMarksAfterImportAll)
+{
+    AfxSetMessageBoxHook(KeepTransferring);
+    const std::string a = WriteRandomFile(drive / "DATA" / "SP" / "A.G7K", 3000, 11);
+    simtest::WriteFile(pc / "A.G7K", "an older import");
+    ImportDialogOn on(pc);
+    ASSERT_TRUE(on.dialog.Create(CImportDataDlg::IDD, nullptr));
+    IImportTree& tree = on.dialog.GetTreeItems();
+    IImportTree::Item sp = tree.FirstChild(tree.Root());
+    ToggleCheck(tree, sp);
+
+    // The instrument refuses the file: the older copy is not offered.
+    Control("error TXX ERR 04\n");
+    UINT_PTR timer = ::SetTimer(nullptr, 0, 100, PressOkOfTheImport);
+    on.dialog.OnImport();
+    EXPECT_TRUE(g_offered.empty());
+    EXPECT_EQ(ReadFile(pc / "A.G7K"), "an older import");
+
+    Control("");
+    on.dialog.OnImport();
+    ASSERT_EQ(g_offered.size(), 1u);
+    EXPECT_EQ(g_offered[0], (std::vector<std::string>{(pc / "A.G7K").string()}));
+    EXPECT_TRUE(ReadFile(pc / "A.G7K") == a);
+
+    fs::remove(pc / "A.G7K");
+    on.dialog.MarkExistingFiles();
+    EXPECT_FALSE(tree.HasExistsMark(tree.FirstChild(sp)));
+    on.dialog.OnImportAll();
+    ::KillTimer(nullptr, timer);
+    EXPECT_TRUE(ReadFile(pc / "A.G7K") == a);
+    EXPECT_TRUE(tree.HasExistsMark(tree.FirstChild(sp)));  // without an Update
+}
+
+TEST_F(WineOperations, UpdateWithASilentInstrumentSaysSoAndClearsTheTree)
+{
+    WriteRandomFile(drive / "DATA" / "SP" / "A.G7K", 100, 12);
+    ImportDialogOn on(pc);
+    ASSERT_TRUE(on.dialog.Create(CImportDataDlg::IDD, nullptr));
+    EXPECT_EQ(on.dialog.m_filesFound, 1u);
+    Control("silent\n");
+    on.dialog.OnUpdate();
+    EXPECT_TRUE(BoxShown("No GVX7000/GVX2000 answers"));
+    EXPECT_EQ(on.dialog.GetTreeItems().Root(), nullptr);
+    EXPECT_STREQ(FieldText(on.dialog, IDC_IMPORT_FOUND), "No GVX7000/GVX2000 connected.");
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(on.dialog.m_hWnd, IDC_IMPORT_START)));
+}
+
+// A fresh installation: the import folder of the profile does not exist yet.
+TEST_F(WineOperations, ImportIntoAMissingFolderOffersToCreateIt)
+{
+    const std::string a = WriteRandomFile(drive / "DATA" / "SP" / "A.G7K", 1000, 13);
+    AfxSetMessageBoxHook(KeepTransferring);
+    const fs::path fresh = pc / "GVX7000" / "Data";
+    ImportDialogOn on(fresh);
+    ASSERT_TRUE(on.dialog.Create(CImportDataDlg::IDD, nullptr));
+    ASSERT_FALSE(fs::exists(fresh));
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, PressOkOfTheImport);
+    on.dialog.OnImportAll();
+    ::KillTimer(nullptr, timer);
+    EXPECT_TRUE(BoxShown("does not exist. Do you want to create it?")) << testing::PrintToString(g_boxes);
+    EXPECT_FALSE(BoxShown("Specified path does not exist!"));
+    EXPECT_TRUE(ReadFile(fresh / "A.G7K") == a);
 }
 
 TEST_F(WineOperations, ImportDialogReportsAnUnusablePortWhenItOpens)

@@ -151,9 +151,13 @@ void SECBrowseDirEdit::SetDirSelectStyle(WORD wStyle) {
 }
 
 void SECBrowseDirEdit::OnBrowse() {
+  // A folder that does not exist yet opens the browser at its nearest
+  // existing parent, where the user can make it.
   CString start = GetText();
-  if (!IsExistingFolder(start))
-    start.Empty();
+  while (!start.IsEmpty() && !IsExistingFolder(start)) {
+    const int slash = start.ReverseFind('\\');
+    start = slash > 0 ? start.Left(slash) : CString();
+  }
   SECDirSelectDlg dialog(m_wStyle, m_strTitle, start, CWnd::FromHandle(::GetParent(m_hWnd)));
   if (dialog.DoModal() != IDOK)
     return;

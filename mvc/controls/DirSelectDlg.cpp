@@ -36,9 +36,15 @@ INT_PTR SECDirSelectDlg::DoModal() {
   BROWSEINFOA info = {};
   info.hwndOwner = m_pOwner ? m_pOwner->GetSafeHwnd() : nullptr;
   info.lpszTitle = m_strTitle;
+  // The newer browser has "Make New Folder": a fresh installation's
+  // folders can be made where they are chosen. It needs COM.
+  info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
   info.lpfn = PreselectFolder;
   info.lParam = reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(start));
+  const HRESULT com = ::CoInitialize(nullptr);
   LPITEMIDLIST chosen = ::SHBrowseForFolderA(&info);
+  if (SUCCEEDED(com))
+    ::CoUninitialize();
   if (!chosen)
     return IDCANCEL;
   std::vector<char> path(32768, '\0');

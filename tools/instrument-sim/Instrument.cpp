@@ -599,20 +599,29 @@ bool Instrument::RunPeer(const std::vector<std::string>& argv, const fs::path& c
     // lost "OO" must not hold the line that long, the files are complete.
     const std::string zfin = "\x18" "B08";
     std::string tail;
+    // Five CAN bytes end a ZMODEM session from either side.
+    const std::string kCancel(5, '\x18');
+    std::string fromLine;
+    bool cancelled = false;
     auto finished = std::chrono::steady_clock::time_point::max();
     for (;;) {
         pollfd p[2] = {{fromChild[0], POLLIN, 0}, {line_.Fd(), POLLIN, 0}};
         if (poll(p, 2, 200) < 0 && errno != EINTR)
             break;
         if (p[0].revents & (POLLIN | POLLHUP)) {
-            // Ten bits a byte on the line; small reads keep the pace even.
-            size_t chunk = settings_.baud > 0 ? std::min<size_t>(sizeof buffer, 256) : sizeof buffer;
+            // Ten bits a byte on the line; reads of about 20 ms keep the pace
+            // even and the other direction answered.
+            const bool paced = settings_.baud > 0 && !cancelled;
+            size_t chunk = paced ? std::clamp<size_t>(settings_.baud / 500, 1, 256) : sizeof buffer;
             ssize_t n = read(fromChild[0], buffer, chunk);
-            if (n > 0 && settings_.baud > 0)
+            if (n > 0 && paced)
                 std::this_thread::sleep_for(std::chrono::microseconds(n * 10000000L / settings_.baud));
             if (n <= 0)
                 break;
-            line_.Write(buffer, static_cast<size_t>(n));
+            // A cancelled sender stops at once: its output still queued in
+            // the pipe would not be on a real instrument's line.
+            if (!cancelled)
+                line_.Write(buffer, static_cast<size_t>(n));
             relayed += n;
             tail = (tail + std::string(buffer, static_cast<size_t>(n)));
             if (tail.find(zfin) != std::string::npos && argv[0] == "rz")
@@ -631,6 +640,14 @@ bool Instrument::RunPeer(const std::vector<std::string>& argv, const fs::path& c
         if (p[1].revents & POLLIN) {
             ssize_t n = read(line_.Fd(), buffer, sizeof buffer);
             if (n > 0) {
+                fromLine = (fromLine + std::string(buffer, static_cast<size_t>(n)));
+                if (!cancelled && fromLine.find(kCancel) != std::string::npos) {
+                    cancelled = true;
+                    kill(pid, SIGKILL);
+                    Log("  cancelled by the client");
+                }
+                if (fromLine.size() > kCancel.size())
+                    fromLine.erase(0, fromLine.size() - kCancel.size());
                 // A peer that stopped reading loses the bytes, as a dead line would.
                 if (write(toChild[1], buffer, static_cast<size_t>(n)) < 0 && errno != EAGAIN)
                     Log("  peer input closed");

@@ -2,7 +2,13 @@
 // files, command line.
 #include "framework/tests/win/TestApp.h"
 
+#include "framework/HelpViewer.h"
+
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -48,6 +54,46 @@ TEST(MessageLoop, IdlePhaseStopsWhenOnIdleSaysSoAndTheLoopSleeps)
     EXPECT_EQ(theApp.m_idleCounts[1], 1);
     for (LONG nCount : theApp.m_idleCounts)
         EXPECT_LE(nCount, 1);   // FALSE at count 1 ends the phase
+}
+
+std::vector<std::pair<std::string, UINT>> g_helpOpened;
+BOOL RecordHelpViewer(HWND, LPCTSTR lpszPath, UINT nCmd, DWORD_PTR)
+{
+    g_helpOpened.emplace_back(lpszPath, nCmd);
+    return TRUE;
+}
+
+// Help Topics (F1) and Help on the main frame: the help file beside the
+// program, or a message that says there is none.
+TEST(Help, TheHelpCommandsOpenTheHelpFileOrSayThereIsNone)
+{
+    const AfxHelpViewer previous = AfxSetHelpViewer(RecordHelpViewer);
+    g_helpOpened.clear();
+    const std::string path = theApp.m_pszHelpFilePath;
+    ASSERT_GT(path.size(), 4u);
+    EXPECT_EQ(path.substr(path.size() - 4), ".HLP");
+    ::DeleteFileA(path.c_str());
+    CMainFrame* pFrame = MainFrame();
+    {
+        MessageBoxRecorder boxes;
+        for (UINT nId : {ID_HELP_FINDER, ID_HELP})
+            pFrame->SendMessage(WM_COMMAND, nId);
+        ASSERT_EQ(boxes.texts.size(), 2u);
+        for (const std::string& text : boxes.texts) {
+            EXPECT_NE(text.find("No help is installed"), std::string::npos) << text;
+            EXPECT_NE(text.find(path), std::string::npos) << text;
+        }
+    }
+    EXPECT_TRUE(g_helpOpened.empty());
+
+    { std::ofstream(path) << "help"; }
+    MessageBoxRecorder boxes;
+    pFrame->SendMessage(WM_COMMAND, ID_HELP_FINDER);
+    ::DeleteFileA(path.c_str());
+    AfxSetHelpViewer(previous);
+    EXPECT_TRUE(boxes.texts.empty());
+    ASSERT_EQ(g_helpOpened.size(), 1u);
+    EXPECT_EQ(g_helpOpened[0], std::make_pair(path, static_cast<UINT>(HELP_FINDER)));
 }
 
 class Profile : public ::testing::Test

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 class CountingEdit : public SECBrowseDirEdit {
@@ -80,6 +82,66 @@ TEST_F(BrowseEditGui, StartingFolders) {
   dir.SetDirSelectStyle(2);
   EXPECT_EQ(2, dir.GetDirSelectStyle());  // the shell's browser on every current system
   EXPECT_STREQ("Select File", SECBrowseFileEdit().GetTitle());
+}
+
+// The user in the folder browser: "Make New Folder", then OK.
+struct FolderBrowserUser {
+  bool sawButton = false;
+  HWND handled = nullptr;
+};
+FolderBrowserUser g_browserUser;
+
+BOOL CALLBACK FindMakeFolderButton(HWND child, LPARAM found) {
+  char text[64] = {};
+  ::GetWindowTextA(child, text, sizeof text);
+  if (std::string(text).find("New Folder") == std::string::npos || !::IsWindowVisible(child))
+    return TRUE;
+  *reinterpret_cast<HWND*>(found) = child;
+  return FALSE;
+}
+
+BOOL CALLBACK MakeFolderInBrowser(HWND window, LPARAM) {
+  char cls[16] = {};
+  ::GetClassNameA(window, cls, sizeof cls);
+  if (std::string(cls) != "#32770" || !::IsWindowVisible(window) || window == g_browserUser.handled)
+    return TRUE;
+  HWND button = nullptr;
+  ::EnumChildWindows(window, FindMakeFolderButton, reinterpret_cast<LPARAM>(&button));
+  g_browserUser.handled = window;
+  if (!button) {
+    ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    return FALSE;
+  }
+  g_browserUser.sawButton = ::IsWindowEnabled(button) != FALSE;
+  ::SendMessageA(button, BM_CLICK, 0, 0);
+  ::PostMessageA(window, WM_COMMAND, IDOK, 0);
+  return FALSE;
+}
+
+void CALLBACK UseFolderBrowser(HWND, UINT, UINT_PTR, DWORD) {
+  ::EnumThreadWindows(::GetCurrentThreadId(), MakeFolderInBrowser, 0);
+}
+
+// A fresh installation has no data folder yet: the browser makes one.
+TEST_F(BrowseEditGui, TheFolderBrowserMakesANewFolder) {
+  SECFileSystem fs;
+  char temp[MAX_PATH] = {};
+  ::GetTempPathA(sizeof temp, temp);
+  CString start = CString(temp) + "g7k-browse-test";
+  ::CreateDirectoryA(start, nullptr);
+  g_browserUser = FolderBrowserUser();
+  SECDirSelectDlg dialog(2, "Select Directory", start, &parent);
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 200, UseFolderBrowser);
+  const INT_PTR result = dialog.DoModal();
+  ::KillTimer(nullptr, timer);
+  EXPECT_TRUE(g_browserUser.sawButton);
+  ASSERT_EQ(IDOK, result);
+  CString made;
+  dialog.GetPath(made);
+  EXPECT_TRUE(SECBrowseEditBase::IsExistingFolder(made)) << static_cast<LPCTSTR>(made);
+  EXPECT_STRNE(SECDirSelectDlg::WithTrailingSeparator(start), SECDirSelectDlg::WithTrailingSeparator(made));
+  ::RemoveDirectoryA(made);
+  ::RemoveDirectoryA(start);
 }
 
 }  // namespace
