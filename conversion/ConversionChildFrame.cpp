@@ -6,6 +6,7 @@ IMPLEMENT_DYNCREATE(CConversionChildFrame, SECMDIChildWnd)
 
 BEGIN_MESSAGE_MAP(CConversionChildFrame, SECMDIChildWnd)
     ON_WM_SIZE()
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 BOOL CConversionChildFrame::PreCreateWindow(CREATESTRUCT& cs)
@@ -28,4 +29,34 @@ void CConversionChildFrame::OnSize(UINT nType, int cx, int cy)
     SECMDIChildWnd::OnSize(nType, cx, cy);
     if (m_wndToolBar.m_hWnd != nullptr)
         m_wndToolBar.StretchToParent();
+}
+
+void CConversionChildFrame::OnUpdateFrameTitle(BOOL bAddToTitle)
+{
+    SECMDIChildWnd::OnUpdateFrameTitle(bAddToTitle);
+    ShowModifiedMark();
+}
+
+// Any change of the project (files, folders, columns) shows at the next idle.
+LRESULT CConversionChildFrame::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = SECMDIChildWnd::OnIdleUpdateCmdUI(wParam, lParam);
+    ShowModifiedMark();
+    return lResult;
+}
+
+void CConversionChildFrame::ShowModifiedMark()
+{
+    CDocument* pDocument = GetActiveDocument();
+    if (pDocument == nullptr || (GetStyle() & FWS_ADDTOTITLE) == 0)
+        return;
+    const CString strTitle = pDocument->GetTitle() + (pDocument->IsModified() ? " *" : "");
+    CString strShown;
+    GetWindowText(strShown);
+    if (strShown == strTitle)
+        return;
+    SetWindowText(strTitle);
+    // The Window menu lists the children by their titles.
+    if (CMDIFrameWnd* pFrame = GetMDIFrame())
+        ::SendMessageA(pFrame->m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
 }

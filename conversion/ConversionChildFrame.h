@@ -14,9 +14,13 @@ public:
     CConversionChildFrame() = default;
 
     SECCustomToolBar& GetToolBar() { return m_wndToolBar; }
+    // The project's title, marked " *" while it has unsaved changes.
+    void OnUpdateFrameTitle(BOOL bAddToTitle) override;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    void ShowModifiedMark();
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
     void OnSize(UINT nType, int cx, int cy);
 

@@ -315,6 +315,10 @@ BOOL CDocument::DoSave(LPCTSTR lpszPathName, BOOL bReplace)
             if (m_pDocTemplate != nullptr && m_pDocTemplate->GetDocString(ext, CDocTemplate::filterExt) &&
                 !ext.IsEmpty())
                 newName += ext;
+            // A name with a folder makes the dialog start there.
+            const CString folder = GetNewFileFolder();
+            if (!folder.IsEmpty())
+                newName = WithTrailingBackslash(folder) + newName;
         }
         CWinApp* pApp = AfxGetApp();
         if (pApp == nullptr ||

@@ -55,6 +55,10 @@ public:
     // when the save failed.
     virtual BOOL SaveModified();
     virtual BOOL DoSave(LPCTSTR lpszPathName, BOOL bReplace = TRUE);
+    // Where Save As starts for a document that has no file yet; empty: the
+    // file dialog's own choice (the current directory, which other file
+    // dialogs move).
+    virtual CString GetNewFileFolder() { return CString(); }
     virtual BOOL DoFileSave();
     virtual HMENU GetDefaultMenu() { return nullptr; }
     virtual HACCEL GetDefaultAccelerator() { return nullptr; }

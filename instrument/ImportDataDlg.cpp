@@ -414,12 +414,19 @@ void CImportDataDlg::OnImportAll()
     UpdateData(TRUE);
     m_importFolder.Trim();
     if (ChangeToImportFolder(m_importFolder)) {
+        // The instrument chooses what it sends: what arrived is what is new
+        // or rewritten in the folder afterwards.
+        const FolderSnapshot before(static_cast<const char*>(m_importFolder));
         try {
             CImportData import(m_importFolder);
             import.ImportAll();
         } catch (...) {
             ShowComPortError();
         }
+        CStringArray arrived;
+        for (const std::string& name : before.ChangedFiles())
+            arrived.Add(name.c_str());
+        AddImportedFiles(&arrived, TRUE);
     }
     MarkExistingFiles();
     EnableButtons(TRUE);

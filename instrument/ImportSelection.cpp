@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 namespace {
 
@@ -138,6 +139,32 @@ std::string ImportFolderFile(const std::string& folder, const std::string& name)
     if (!folder.empty() && folder.back() == '\\')
         return folder + name;
     return folder + "\\" + name;
+}
+
+FolderSnapshot::FolderSnapshot(const std::string& folder) : m_folder(folder), m_entries(Read(folder)) {}
+
+std::vector<FolderSnapshot::Entry> FolderSnapshot::Read(const std::string& folder)
+{
+    std::vector<Entry> entries;
+    std::error_code ec;
+    for (const auto& file : std::filesystem::directory_iterator(folder, ec)) {
+        if (!file.is_regular_file(ec))
+            continue;
+        const auto written = std::filesystem::last_write_time(file.path(), ec);
+        entries.push_back({file.path().filename().string(), static_cast<unsigned long long>(file.file_size(ec)),
+                           static_cast<long long>(written.time_since_epoch().count())});
+    }
+    return entries;
+}
+
+std::vector<std::string> FolderSnapshot::ChangedFiles() const
+{
+    std::vector<std::string> changed;
+    for (const Entry& entry : Read(m_folder))
+        if (std::find(m_entries.begin(), m_entries.end(), entry) == m_entries.end())
+            changed.push_back(entry.name);
+    std::sort(changed.begin(), changed.end());
+    return changed;
 }
 
 std::vector<std::string> ConversionCandidates(const std::vector<std::string>& instrumentPaths,

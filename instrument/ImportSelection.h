@@ -52,6 +52,30 @@ bool AddUnique(std::vector<std::string>& list, const std::string& path);
 // the import folder only when overwrite is on.
 std::vector<std::string> CollectSelectedFiles(const IImportTree& tree, bool overwrite);
 
+// The files of a folder as they stand: name, size and time of writing.
+class FolderSnapshot {
+public:
+    explicit FolderSnapshot(const std::string& folder);
+    // The names of the folder's files that are new or rewritten since the
+    // snapshot was taken: what an "Import All" brought.
+    std::vector<std::string> ChangedFiles() const;
+
+private:
+    struct Entry {
+        std::string name;
+        unsigned long long size;
+        long long written;
+        bool operator==(const Entry& other) const
+        {
+            return name == other.name && size == other.size && written == other.written;
+        }
+    };
+    static std::vector<Entry> Read(const std::string& folder);
+
+    std::string m_folder;
+    std::vector<Entry> m_entries;
+};
+
 // folder + "\" (unless it ends in one) + name.
 std::string ImportFolderFile(const std::string& folder, const std::string& name);
 // The imported ".G7K" files (any case) that exist in the import folder, in

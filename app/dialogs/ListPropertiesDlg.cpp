@@ -47,10 +47,18 @@ void CListPropertiesDlg::FillLists()
         if (!pList)
             continue;
         pList->ResetContent();
+        CClientDC dc(pList);
+        CFont* pOldFont = dc.SelectObject(pList->GetFont());
+        int nWidest = 0;
         for (int nIndex : list.columns) {
-            const int nRow = pList->AddString(m_chooser.GetColumn(nIndex).GetDescription());
+            const CString& strText = m_chooser.GetColumn(nIndex).GetDescription();
+            const int nRow = pList->AddString(strText);
             pList->SetItemData(nRow, static_cast<DWORD_PTR>(nIndex));
+            nWidest = std::max(nWidest, static_cast<int>(dc.GetTextExtent(strText).cx));
         }
+        dc.SelectObject(pOldFont);
+        // A longer description than the list is wide scrolls instead of being cut.
+        pList->SetHorizontalExtent(nWidest + 2 * GetSystemMetrics(SM_CXEDGE));
     }
 }
 

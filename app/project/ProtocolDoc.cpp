@@ -1,6 +1,9 @@
 #include "framework/Framework.h"
 #include "app/project/ProtocolDoc.h"
+#include "app/project/FolderSettings.h"
 #include "app/project/ProjectFileReader.h"
+#include "framework/HostServices.h"
+#include "framework/OsFile.h"
 #include "app/project/ProtocolItem.h"
 #include "app/project/ProtocolListCtrl.h"
 
@@ -42,6 +45,17 @@ void CProtocolDoc::SetModifiedFlag(BOOL bModified)
 BOOL CProtocolDoc::OnNewDocument()
 {
     return CDocument::OnNewDocument();
+}
+
+CString CProtocolDoc::GetNewFileFolder()
+{
+    const CString strFolder =
+        CFolderSettings::Read(GetHostServices().Profile(), CFolderSettings::Key(CFolderSettings::WorkingDir),
+                              CFolderSettings::Default(CFolderSettings::WorkingDir));
+    DWORD dwAttributes = 0;
+    const DWORD dwDirectory = 0x10;  // CFile::directory
+    const bool bFolder = OsFile::GetAttributes(strFolder, dwAttributes) && (dwAttributes & dwDirectory);
+    return bFolder ? strFolder : CString();
 }
 
 BOOL CProtocolDoc::OnSaveDocument(LPCTSTR lpszPathName)

@@ -19,6 +19,8 @@ public:
     BOOL IsModified() override;
     void SetModifiedFlag(BOOL bModified = TRUE) override;
     BOOL OnNewDocument() override;
+    // The project folder of the profile ("Folders"/"WorkingDir").
+    CString GetNewFileFolder() override;
     BOOL OnSaveDocument(LPCTSTR lpszPathName) override;
     // A project file this program cannot read names itself and the reason.
     void ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving, UINT nIDPDefault) override;

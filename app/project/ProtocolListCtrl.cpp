@@ -8,6 +8,7 @@ BEGIN_MESSAGE_MAP(CProtocolListCtrl, CListCtrl)
     ON_NOTIFY_REFLECT(NM_DBLCLK, OnDoubleClick)
     ON_NOTIFY(HDN_ITEMCHANGEDA, 0, OnHeaderItemChanged)
     ON_NOTIFY(HDN_ITEMCHANGEDW, 0, OnHeaderItemChanged)
+    ON_NOTIFY(NM_CUSTOMDRAW, 0, OnHeaderCustomDraw)
     ON_WM_CONTEXTMENU()
 END_MESSAGE_MAP()
 
@@ -37,6 +38,8 @@ BOOL CProtocolListCtrl::SubclassDlgItem(UINT nID, CWnd* pParent)
 // reaches a controller.
 BOOL CProtocolListCtrl::SetUpViewport()
 {
+    // A click anywhere in a row selects it, as users expect of a file list.
+    SetExtendedStyle(GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     CRect client;
     GetClientRect(&client);
     SetSize(client.Width(), client.Height());
@@ -104,7 +107,7 @@ void CProtocolListCtrl::Rebuild()
         const int nWidth = prop.GetWidth() >= 1 ? prop.GetWidth() : rect.Width() / nColumns;
         if (prop.GetWidth() < 1)
             pModel->SetColumnWidth(static_cast<UINT>(p), nWidth);
-        InsertColumn(p, prop.GetHeading(), prop.GetAlignment(), nWidth, p);
+        InsertColumn(p, HeadingText(prop.GetHeading()), prop.GetAlignment(), nWidth, p);
     }
 
     // Drawn once at the end: a list that redraws lays out its scroll bars
@@ -177,6 +180,83 @@ void CProtocolListCtrl::SortItems()
         return;
     CListCtrl::SortItems(reinterpret_cast<PFNLVCOMPARE>(pfnCompare), reinterpret_cast<DWORD_PTR>(pModel));
     RenumberItems();
+    ShowSortArrow();
+}
+
+// The header takes a single "&" as a mnemonic and hides it.
+CString CProtocolListCtrl::HeadingText(const CString& strHeading)
+{
+    CString strText = strHeading;
+    strText.Replace("&", "&&");
+    return strText;
+}
+
+// The sort column's header carries the sort flag of its direction; the
+// arrow itself is drawn here (see OnHeaderCustomDraw), as not every header
+// draws one for the flag.
+void CProtocolListCtrl::ShowSortArrow()
+{
+    CProtocolModel* pModel = GetModel();
+    CHeaderCtrl* pHeader = GetSafeHwnd() ? GetHeaderCtrl() : nullptr;
+    if (!pModel || !pHeader)
+        return;
+    const int nSortColumn = pModel->GetSortColumn();
+    for (int p = 0; p < pHeader->GetItemCount(); ++p) {
+        HDITEM item = {};
+        item.mask = HDI_FORMAT;
+        if (!pHeader->GetItem(p, &item))
+            continue;
+        const int nArrow = p != nSortColumn                                        ? 0
+                           : pModel->GetSortDirection(static_cast<UINT>(p)) < 0 ? HDF_SORTDOWN
+                                                                                 : HDF_SORTUP;
+        const int nFormat = (item.fmt & ~(HDF_SORTUP | HDF_SORTDOWN)) | nArrow;
+        if (nFormat == item.fmt)
+            continue;
+        item.fmt = nFormat;
+        pHeader->SetItem(p, &item);
+    }
+    pHeader->Invalidate();
+}
+
+// The arrow goes on after the header has drawn everything: not every
+// header tells of each item afterwards.
+void CProtocolListCtrl::OnHeaderCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    auto* pDraw = reinterpret_cast<NMCUSTOMDRAW*>(pNMHDR);
+    *pResult = CDRF_DODEFAULT;
+    if (pDraw->dwDrawStage == CDDS_PREPAINT) {
+        *pResult = CDRF_NOTIFYPOSTPAINT;
+        return;
+    }
+    CProtocolModel* pModel = GetModel();
+    CHeaderCtrl* pHeader = GetHeaderCtrl();
+    if (pDraw->dwDrawStage != CDDS_POSTPAINT || !pModel || !pHeader)
+        return;
+    const int nColumn = pModel->GetSortColumn();
+    HDITEM item = {};
+    item.mask = HDI_FORMAT;
+    CRect rcItem;
+    if (pHeader->GetItem(nColumn, &item) && (item.fmt & (HDF_SORTUP | HDF_SORTDOWN))
+        && pHeader->GetItemRect(nColumn, &rcItem))
+        DrawSortArrow(pDraw->hdc, rcItem, (item.fmt & HDF_SORTUP) != 0);
+}
+
+// A small triangle at the right of the header item, in the shadow colour.
+void CProtocolListCtrl::DrawSortArrow(HDC hDC, const RECT& rcItem, bool bUp)
+{
+    const int nRight = rcItem.right - 6;
+    const int nMiddle = (rcItem.top + rcItem.bottom) / 2;
+    const POINT up[] = {{nRight - 4, nMiddle - 2}, {nRight, nMiddle + 2}, {nRight - 8, nMiddle + 2}};
+    const POINT down[] = {{nRight - 8, nMiddle - 2}, {nRight, nMiddle - 2}, {nRight - 4, nMiddle + 2}};
+    HBRUSH hBrush = ::CreateSolidBrush(::GetSysColor(COLOR_BTNSHADOW));
+    HPEN hPen = ::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
+    HGDIOBJ hOldBrush = ::SelectObject(hDC, hBrush);
+    HGDIOBJ hOldPen = ::SelectObject(hDC, hPen);
+    ::Polygon(hDC, bUp ? up : down, 3);
+    ::SelectObject(hDC, hOldPen);
+    ::SelectObject(hDC, hOldBrush);
+    ::DeleteObject(hPen);
+    ::DeleteObject(hBrush);
 }
 
 // Widths the user dragged are kept in the model before any reflected

@@ -46,6 +46,10 @@ protected:
     BOOL SetUpViewport();
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     void SyncColumnWidths();
+    void ShowSortArrow();
+    void OnHeaderCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
+    static void DrawSortArrow(HDC hDC, const RECT& rcItem, bool bUp);
+    static CString HeadingText(const CString& strHeading);
 
     void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     void OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult);

@@ -5,7 +5,9 @@
 #include "framework/Framework.h"
 #include "app/G7KWinApp.h"
 #include "app/MainFrame.h"
+#include "app/dialogs/ListPropertiesDlg.h"
 #include "conversion/ConversionChildFrame.h"
+#include "conversion/ConversionColumns.h"
 #include "conversion/ConversionController.h"
 #include "conversion/ConversionDialogHooks.h"
 #include "conversion/ConversionDoc.h"
@@ -201,6 +203,71 @@ std::vector<std::string> FilesOf(const std::string& strFolder)
     return names;
 }
 
+std::string WindowText(CWnd* pWnd)
+{
+    CString strText;
+    pWnd->GetWindowText(strText);
+    return static_cast<LPCTSTR>(strText);
+}
+
+int RowImage(CListCtrl& list, int nRow)
+{
+    LVITEMA item = {};
+    item.mask = LVIF_IMAGE;
+    item.iItem = nRow;
+    list.SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return item.iImage;
+}
+
+// The pixels of each image of the list's small-icon list.
+std::vector<std::string> IconPictures(CListCtrl& list)
+{
+    std::vector<std::string> pictures;
+    HIMAGELIST hImages = reinterpret_cast<HIMAGELIST>(list.SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL));
+    int cx = 0, cy = 0;
+    if (!hImages || !ImageList_GetIconSize(hImages, &cx, &cy))
+        return pictures;
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hMemory = CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = CreateCompatibleBitmap(hScreen, cx, cy);
+    HGDIOBJ hOld = SelectObject(hMemory, hBitmap);
+    for (int i = 0; i < ImageList_GetImageCount(hImages); ++i) {
+        PatBlt(hMemory, 0, 0, cx, cy, WHITENESS);
+        ImageList_Draw(hImages, i, hMemory, 0, 0, ILD_NORMAL);
+        std::string picture;
+        for (int y = 0; y < cy; ++y)
+            for (int x = 0; x < cx; ++x)
+                picture += std::to_string(GetPixel(hMemory, x, y)) + ",";
+        pictures.push_back(picture);
+    }
+    SelectObject(hMemory, hOld);
+    DeleteObject(hBitmap);
+    DeleteDC(hMemory);
+    ::ReleaseDC(nullptr, hScreen);
+    return pictures;
+}
+
+// A left click in the middle of a cell, as the mouse gives it.
+void ClickCell(CListCtrl& list, int nRow, int nColumn)
+{
+    CRect cell(LVIR_BOUNDS, nColumn, 0, 0);
+    list.SendMessage(LVM_GETSUBITEMRECT, nRow, reinterpret_cast<LPARAM>(&cell));
+    const LPARAM at = MAKELPARAM(cell.CenterPoint().x, cell.CenterPoint().y);
+    // The release waits in the queue: the list may track the mouse until it comes.
+    list.PostMessage(WM_LBUTTONUP, 0, at);
+    list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PumpMessages();
+}
+
+// The sort arrow a column's header shows: "up", "down" or none.
+std::string SortArrow(CListCtrl& list, int nColumn)
+{
+    HDITEMA item = {};
+    item.mask = HDI_FORMAT;
+    list.GetHeaderCtrl()->GetItem(nColumn, &item);
+    return (item.fmt & HDF_SORTUP) ? "up" : (item.fmt & HDF_SORTDOWN) ? "down" : "";
+}
+
 void WriteDataFile(const std::string& path, WORD nVersion, DWORD dwRecords)
 {
     G7kHeader header;
@@ -306,17 +373,28 @@ TEST_F(ConversionWindow, ASavedProjectOpensWithItsFiles)
     EXPECT_EQ(5, list.GetItemCount());
     EXPECT_STREQ("5", pView->GetFileCountText());
     EXPECT_FALSE(pDoc->IsModified());
+    // Said once, naming the files that cannot be read.
+    ASSERT_EQ(1u, theApp.messages.size());
+    EXPECT_NE(std::string::npos, theApp.messages[0].find(data + "CUT.G7K: empty or not a data file"))
+        << theApp.messages[0];
+    EXPECT_NE(std::string::npos, theApp.messages[0].find(data + "GONE.G7K: missing or cannot be opened"));
+    EXPECT_EQ(std::string::npos, theApp.messages[0].find("LINE"));
 
-    theApp.GetSplashWindow().Close();
-    for (int i = 0; i < 10; ++i) {
-        theApp.m_pMainWnd->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        PumpMessages();
-        Sleep(30);
+    // Each row shows its own status icon, and the three icons differ.
+    for (int i = 0; i < list.GetItemCount(); ++i) {
+        const std::string strTitle = static_cast<LPCTSTR>(list.GetItemText(i, 0));
+        EXPECT_EQ(strTitle == "GONE" ? 1 : strTitle == "CUT" ? 2 : 0, RowImage(list, i)) << strTitle;
     }
-    const char* pszBinary = getenv("G7K_BINARY_DIR");
-    const std::string strShot = (pszBinary && *pszBinary == '/' ? "Z:" + std::string(pszBinary) : std::string("."))
-                                + "/conversion_window.bmp";
-    EXPECT_TRUE(SavePicture(theApp.m_pMainWnd, &list, strShot.c_str()));
+    const std::vector<std::string> icons = IconPictures(list);
+    ASSERT_EQ(3u, icons.size());
+    EXPECT_NE(icons[0], icons[1]);
+    EXPECT_NE(icons[0], icons[2]);
+    EXPECT_NE(icons[1], icons[2]);
+
+    // A click in any cell of a row selects the row.
+    ClickCell(list, 3, 4);
+    EXPECT_EQ(1u, list.GetSelectedCount());
+    EXPECT_EQ(3, list.GetNextItem(-1, LVNI_SELECTED));
 
     // A click on "No of Data" sorts by the shown product, a second one turns it.
     auto titles = [&] {
@@ -331,8 +409,23 @@ TEST_F(ConversionWindow, ASavedProjectOpensWithItsFiles)
     click.iSubItem = 6;
     pView->SendMessage(WM_NOTIFY, IDC_PROJECT_LIST, reinterpret_cast<LPARAM>(&click));
     EXPECT_EQ("CUT GONE LINE3 LINE2 LINE1 ", titles());
+    EXPECT_EQ("up", SortArrow(list, 6));
+    EXPECT_EQ("", SortArrow(list, 0)) << "one arrow, on the sort column";
     pView->SendMessage(WM_NOTIFY, IDC_PROJECT_LIST, reinterpret_cast<LPARAM>(&click));
     EXPECT_EQ("LINE1 LINE2 LINE3 CUT GONE ", titles());
+    EXPECT_EQ("down", SortArrow(list, 6));
+
+    // The picture: status icons, the selected row across, the sort arrow.
+    theApp.GetSplashWindow().Close();
+    for (int i = 0; i < 10; ++i) {
+        theApp.m_pMainWnd->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PumpMessages();
+        Sleep(30);
+    }
+    const char* pszBinary = getenv("G7K_BINARY_DIR");
+    const std::string strShot = (pszBinary && *pszBinary == '/' ? "Z:" + std::string(pszBinary) : std::string("."))
+                                + "/conversion_window.bmp";
+    EXPECT_TRUE(SavePicture(theApp.m_pMainWnd, &list, strShot.c_str()));
     pDoc->OnCloseDocument();
 }
 
@@ -361,7 +454,9 @@ TEST_F(ConversionWindow, AProjectIsFilledConvertedRenamedAndRemoved)
 
     pView->SendMessage(WM_COMMAND, ID_CONV_ADD_FILES, 0);
     ASSERT_EQ(1u, theApp.messages.size());
-    EXPECT_EQ("4 files added.\n0 files rejected.\n0 files replaced.", theApp.messages[0]);
+    EXPECT_EQ("4 files added.\n0 files rejected.\n0 files replaced.\n\n1 data file(s) cannot be read; the list "
+              "marks them:\n\nC:\\g7kc\\data\\BROKEN.G7K: empty or not a data file\n",
+              theApp.messages[0]);
     CProtocolListCtrl& list = pView->GetListCtrl();
     ASSERT_EQ(4, list.GetItemCount());
     EXPECT_STREQ("4", pView->GetFileCountText());
@@ -374,12 +469,19 @@ TEST_F(ConversionWindow, AProjectIsFilledConvertedRenamedAndRemoved)
     column.pszText = szHeading;
     column.cchTextMax = sizeof szHeading;
     list.SendMessage(LVM_GETCOLUMNA, 5, reinterpret_cast<LPARAM>(&column));
-    EXPECT_STREQ("Date & Time", szHeading);
+    // The header shows "Date & Time": a single "&" would be taken as a mnemonic.
+    EXPECT_STREQ("Date && Time", szHeading);
     EXPECT_TRUE(pDoc->IsModified());
+    // The unsaved project is marked in its title; saved, the mark goes.
+    CFrameWnd* pFrame = pView->GetParentFrame();
+    PumpMessages();
+    EXPECT_EQ(std::string(pDoc->GetTitle()) + " *", WindowText(pFrame));
 
     const std::string project = std::string(kRoot) + "Season.dcv";
     ASSERT_TRUE(pDoc->OnSaveDocument(project.c_str()));
     pDoc->SetPathName(project.c_str(), FALSE);
+    PumpMessages();
+    EXPECT_EQ(std::string(pDoc->GetTitle()), WindowText(pFrame));
     EXPECT_EQ(0, CommandEnabled(pController, ID_CONV_VIEW_LOG)) << "no log yet";
 
     // Convert everything: the options dialog shows its line, the stand-in
@@ -656,4 +758,69 @@ TEST_F(ConversionWindow, ReplaceQuestionShowsTheFileAndAnswersYesOrNo)
     EXPECT_EQ("File 'Line1.g7k' already exists.", g_replace.strExists);
     EXPECT_EQ("Replace:\tC:\\G7KC\\DATA\\LINE1.G7K", g_replace.strReplace);
     EXPECT_EQ("With:\t\tC:\\G7KC\\NEW & OLD\\LINE1.G7K", g_replace.strWith);
+}
+
+// Every column the chooser offers is readable whole in its list.
+TEST_F(ConversionWindow, ColumnChooserShowsEveryDescriptionWhole)
+{
+    CConversionModel model;
+    CListPropertiesDlg dialog(GetConversionColumnTable(), &model.GetColumnMap(), AfxGetMainWnd());
+    ASSERT_TRUE(dialog.Create(IDD_LIST_PROPERTIES, AfxGetMainWnd()));
+    int nShown = 0;
+    for (int nId : {IDC_AVAILABLE_COLUMNS, IDC_SHOWN_COLUMNS}) {
+        auto* pList = static_cast<CListBox*>(dialog.GetDlgItem(nId));
+        CRect client;
+        pList->GetClientRect(&client);
+        CClientDC dc(pList);
+        CFont* pOld = dc.SelectObject(pList->GetFont());
+        for (int i = 0; i < pList->GetCount(); ++i, ++nShown) {
+            CString strText;
+            pList->GetText(i, strText);
+            EXPECT_LE(dc.GetTextExtent(strText).cx, client.Width()) << strText;
+        }
+        dc.SelectObject(pOld);
+    }
+    EXPECT_EQ(kConversionColumnCount, nShown);
+    dialog.DestroyWindow();
+}
+
+namespace {
+
+// The folder the "Save As" dialog opened in; the dialog is cancelled.
+std::string g_strSaveAsFolder;
+
+void CALLBACK ReadSaveAsFolder(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    HWND hDlg = ::FindWindowA("#32770", "Save As");
+    if (hDlg == nullptr)
+        return;
+    ::KillTimer(nullptr, nIDEvent);
+    char szFolder[MAX_PATH] = "";
+    ::SendMessageA(hDlg, CDM_GETFOLDERPATH, sizeof szFolder, reinterpret_cast<LPARAM>(szFolder));
+    g_strSaveAsFolder = szFolder;
+    ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+}
+
+} // namespace
+
+// Save As of a new project opens in the project folder, wherever another
+// file dialog left the current directory.
+TEST_F(ConversionWindow, SaveAsOfANewProjectStartsInTheProjectFolder)
+{
+    const std::string projects = std::string(kRoot) + "projects";
+    CreateDirectoryA(projects.c_str(), nullptr);
+    theApp.WriteProfileString("Folders", "WorkingDir", projects.c_str());
+    SetCurrentDirectoryA((std::string(kRoot) + "data").c_str());
+    auto* pDoc = dynamic_cast<CConversionDoc*>(theApp.GetTemplate(TEMPLATE_CONVERSION)->OpenDocumentFile(nullptr));
+    ASSERT_NE(nullptr, pDoc);
+    POSITION pos = pDoc->GetFirstViewPosition();
+    CView* pView = pDoc->GetNextView(pos);
+    g_strSaveAsFolder.clear();
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 100, ReadSaveAsFolder);
+    pView->GetParentFrame()->SendMessage(WM_COMMAND, ID_FILE_SAVE_AS, 0);
+    ::KillTimer(nullptr, nTimer);
+    EXPECT_EQ(0, _stricmp(projects.c_str(), g_strSaveAsFolder.c_str())) << g_strSaveAsFolder;
+    EXPECT_TRUE(pDoc->GetPathName().IsEmpty()) << "cancelled";
+    pDoc->OnCloseDocument();
+    theApp.WriteProfileString("Folders", "WorkingDir", nullptr);
 }

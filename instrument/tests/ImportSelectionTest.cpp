@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <set>
 
@@ -169,3 +171,22 @@ TEST(ImportSelection, AddsEachPathOnceInAnyCase)
 }
 
 } // namespace
+
+// What an "Import All" brought: new files and rewritten ones, not the
+// files that stood there before unchanged.
+TEST(ImportSelection, FolderSnapshotsNameTheNewAndRewrittenFiles)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / ("g7k-snapshot-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    std::ofstream(folder / "OLD.G7K") << "old";
+    std::ofstream(folder / "KEPT.G7K") << "kept";
+    const FolderSnapshot before(folder.string());
+    EXPECT_TRUE(before.ChangedFiles().empty());
+    std::ofstream(folder / "OLD.G7K") << "rewritten";
+    std::ofstream(folder / "NEW.G7K") << "new";
+    fs::create_directories(folder / "SUB");
+    EXPECT_EQ((std::vector<std::string>{"NEW.G7K", "OLD.G7K"}), before.ChangedFiles());
+    fs::remove_all(folder);
+}
