@@ -71,6 +71,12 @@ constexpr uint32_t kSubpacketSilenceWait = 1000;
 // Received data is written to the file in pieces of about this size, not a
 // system call for each subpacket.
 constexpr size_t kWriteBatch = 16384;
+// A line so damaged that a transfer would crawl ends with an error: when,
+// over this long with errors in it, the data gained less than a tenth of
+// what the line carries clean, the transfer would take over ten times its
+// clean time.
+constexpr uint32_t kProgressPeriod = 30000;
+constexpr long kLeastProgressShare = 10;
 const uint8_t kZero[4] = {0, 0, 0, 0};
 }  // namespace
 
@@ -136,6 +142,7 @@ int GFZmodem::Send(const char* fileSpec) {
   if (rc != 0) return rc;
   m_engine->SetQueryOnly(false);
   DropInput();
+  PaceFromPort();
   Scoped<bool> watch(m_watchSilence, true);
   HeardPeer();
   m_cleanRun = 0;
@@ -241,6 +248,7 @@ int GFZmodem::SendFileData() {
   bool counted = false;
   m_lastReposition = -1;
   m_quickGoBacks = 0;
+  WatchProgress(m_pos);
   for (;;) {
     if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
     m_lastAck = m_pos;
@@ -251,6 +259,7 @@ int GFZmodem::SendFileData() {
     // a header from the receiver other than an acknowledgement, which is
     // then taken here.
     while (m_pos < size || m_lastAck < size) {
+      if (LineTooNoisy(m_lastAck)) return m_monitor->result;
       int type = kNoHeader;
       if (m_pos < size) {
         int sent = SendDataFrame();
@@ -320,7 +329,7 @@ int GFZmodem::SendFileData() {
       if (type == ZRPOS) {
         m_pos = HeaderPosition();
         Message("SendFileData: ZRPOS location %ld", m_pos);
-        m_stream->PurgeOutput();
+        PurgeOutput();
         m_reposition = true;
         reposition = true;
         continue;
@@ -343,9 +352,15 @@ void GFZmodem::TakeAck() {
   m_lastAck = pos;
   m_ackGaps = 0;
   m_quickGoBacks = 0;
+  uint32_t now = GFTickCount();
+  while (!m_sentEnds.empty() && m_sentEnds.front().first <= pos) {
+    if (m_sentEnds.front().first == pos) m_clock.Received(m_sentEnds.front().second, now);
+    m_sentEnds.pop_front();
+  }
   if (m_firstAsk >= 0 && pos >= m_firstAsk) {
-    uint32_t took = GFTickCount() - m_frameStart;
-    m_firstAckTime = m_firstAckTime ? (3 * m_firstAckTime + took) / 4 : took;
+    // The time beyond the subpacket's own time on the line.
+    uint32_t took = GFLineClock::Ahead(m_firstAskLeaves, now) ? 0 : now - m_firstAskLeaves;
+    m_firstAckTime = m_firstAckTime ? (3 * m_firstAckTime + took) / 4 : std::max(1u, took);
     m_firstAsk = -1;
   }
 }
@@ -354,31 +369,37 @@ bool GFZmodem::FirstAckOverdue() const {
   if (m_firstAsk < 0 || !m_firstAckTime) return false;
   // Doubled at each go-back in a row, for a line that has gone quiet.
   uint32_t wait = std::max(kLeastFirstAckWait, 2 * m_firstAckTime) << std::min(m_quickGoBacks, 8);
-  return wait < kAckGap * kAckGaps && GFElapsed(m_frameStart, wait);
+  return wait < kAckGap * kAckGaps && Passed(m_firstAskLeaves, wait);
+}
+
+bool GFZmodem::EarlyRepeat() const {
+  return HeaderPosition() == m_lastReposition && GFLineClock::Ahead(m_answerReaches, GFTickCount());
 }
 
 int GFZmodem::Reposition() {
+  long oldPos = m_pos;
   m_pos = HeaderPosition();
   Message("SendFileData: ZRPOS location %ld", m_pos);
+  if (EarlyRepeat()) {
+    // The frame that answers it is on its way: going back would cut it.
+    m_pos = oldPos;
+    return 0;
+  }
   if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
   // A request further on is progress too: the retries start over.
   if (m_pos > m_lastAck) m_monitor->retryCount = 0;
   // What the driver still holds was sent from the wrong place.
-  m_stream->PurgeOutput();
+  PurgeOutput();
   m_reposition = true;
   m_lastAck = m_pos;
   m_ackGaps = 0;
+  // The receiver is heard: the line has not gone quiet.
+  m_quickGoBacks = 0;
+  ++m_setbacks;
   m_monitor->bytesDone = m_pos;
-  // A request repeated for the same place before our answer can have
-  // reached the receiver is no new damage.
-  bool repeated = m_pos == m_lastReposition &&
-                  !GFElapsed(m_repositionTime, std::max(kLeastFirstAckWait, m_firstAckTime));
-  if (!repeated) {
-    long run = std::max(0L, m_pos - m_cleanFrom);
-    m_cleanRun = m_cleanRun ? (3 * m_cleanRun + run) / 4 : std::max(1L, run);
-  }
+  long run = std::max(0L, m_pos - m_cleanFrom);
+  m_cleanRun = m_cleanRun ? (3 * m_cleanRun + run) / 4 : std::max(1L, run);
   m_lastReposition = m_pos;
-  m_repositionTime = GFTickCount();
   m_cleanFrom = m_pos;
   return 0;
 }
@@ -396,10 +417,13 @@ int GFZmodem::BlockSize() const {
 int GFZmodem::GoBack() {
   Message("SendFileData: no answer, sending again from %ld", m_lastAck);
   if (CountRetry(GF_TOO_MANY_RETRIES)) return m_monitor->result;
+  ++m_setbacks;
   m_pos = m_lastAck;
   if (m_engine->Seek(m_pos, 0) < 0) return Fail(GF_FILE_READ);
-  // What the driver still holds follows what was lost.
-  m_stream->PurgeOutput();
+  // What the driver still holds follows what was lost. While it was still
+  // leaving, the purge may cut a subpacket the receiver is reading.
+  m_cutOutput = GFLineClock::Ahead(m_clock.DrainedAt(), GFTickCount());
+  PurgeOutput();
   m_reposition = true;
   m_ackGaps = 0;
   m_monitor->bytesDone = m_pos;
@@ -413,7 +437,13 @@ int GFZmodem::SendDataFrame() {
   // its first acknowledgement comes about as soon as the last such one did.
   bool watchFirst = m_reposition;
   if (SendBinaryHeader(ZDATA, data, watchFirst) < 0) return m_monitor->result;
+  // A request that comes before the header could have reached the receiver
+  // and a request come back was sent before the receiver saw this frame.
+  // (The latency is left out: a later request may already be about the
+  // frame's first subpacket.)
+  if (watchFirst) m_answerReaches = m_clock.DrainedAt() + m_clock.TimeFor(kAnswerBytes);
   m_reposition = false;
+  m_sentEnds.clear();
   m_batch.clear();
   Scoped<bool> batching(m_batching, true);
   m_frameStart = GFTickCount();
@@ -440,6 +470,10 @@ int GFZmodem::SendDataFrame() {
     if (end == ZCRCQ) askedAt = after;
     if (sinceHeader == n && end != ZCRCG) m_firstAsk = watchFirst ? after : -1;
     if (SendDataSubpacket(n, end) < 0) return m_monitor->result;
+    // Not yet written while it waits in the batch.
+    long wireEnd = m_clock.Written() + long(m_batch.size());
+    m_sentEnds.emplace_back(after, wireEnd);
+    if (m_firstAsk == after) m_firstAskLeaves = m_clock.LeavesAt(wireEnd);
     m_pos = after;
     m_monitor->bytesDone = m_pos;
     ++m_monitor->subpackets;
@@ -491,6 +525,7 @@ int GFZmodem::TakeBackChannel() {
       TakeAck();
       continue;
     }
+    if (type == ZRPOS && EarlyRepeat()) continue;
     if (m_monitor->result < 0) return m_monitor->result;
     if (type < 0) return kGoBack;
     // Any other header ends the frame and is acted on.
@@ -508,7 +543,11 @@ int GFZmodem::AwaitReceiver() {
       ++m_quickGoBacks;
       return 1;
     }
-    if (GFElapsed(start, kAckGap)) {
+    // The gaps count once what we sent has left and an answer had time to
+    // come back.
+    if (AnswerPending()) {
+      start = GFTickCount();
+    } else if (GFElapsed(start, kAckGap)) {
       if (++m_ackGaps >= kAckGaps) {
         m_ackGaps = 0;
         return 1;
@@ -698,6 +737,7 @@ int GFZmodem::Receive(int) {
   m_monitor->Reset(0);
   m_finished = false;
   DropInput();
+  PaceFromPort();
   Scoped<bool> watch(m_watchSilence, true);
   HeardPeer();
   RunReceiver();
@@ -820,19 +860,44 @@ void GFZmodem::EofPortCheckAfter() {
 }
 
 void GFZmodem::RequestPosition(bool force, bool count) {
-  if (!force && !GFElapsed(m_lastRequest, m_answerWait)) return;
+  if (!force && !Passed(m_lastRequest, m_answerWait)) return;
   // One error per request, not one per burst of the data that was already
   // on its way when we asked.
   if (count && CountRetry(GF_TOO_MANY_ERRORS)) return;
-  m_lastRequest = GFTickCount();
   m_wrongHeaders = 0;
   m_staleBytes = 0;
+  ++m_setbacks;
   SendFilePosition(ZRPOS, m_rxPos);
+  NoteRequest();
+}
+
+void GFZmodem::WatchProgress(long pos) {
+  m_watchFrom = GFTickCount();
+  m_watchPos = pos;
+  m_setbacks = 0;
+}
+
+bool GFZmodem::LineTooNoisy(long pos) {
+  if (!GFElapsed(m_watchFrom, kProgressPeriod)) return false;
+  long gained = pos - m_watchPos;
+  bool damaged = m_setbacks > 0;
+  WatchProgress(pos);
+  long least = m_clock.Rate() * long(kProgressPeriod / 1000) / kLeastProgressShare;
+  if (!damaged || gained >= least) return false;
+  Message("The line is too noisy: %ld bytes in %u s", std::max(0L, gained), unsigned(kProgressPeriod / 1000));
+  Fail(GF_TOO_MANY_ERRORS);
+  return true;
+}
+
+void GFZmodem::NoteRequest() {
+  // The answer can't come before the request has left and the answer's
+  // header has come back, however slow the line.
+  m_lastRequest = m_clock.DrainedAt() + m_clock.TimeFor(kAnswerBytes);
 }
 
 void GFZmodem::WrongPosition() {
   if (m_wrongHeaders < 0) m_wrongHeaders = 0;
-  if (++m_wrongHeaders >= 2 || GFElapsed(m_lastRequest, m_answerWait)) RequestPosition(true);
+  if (++m_wrongHeaders >= 2 || Passed(m_lastRequest, m_answerWait)) RequestPosition(true);
 }
 
 int GFZmodem::ReadFileData() {
@@ -842,14 +907,15 @@ int GFZmodem::ReadFileData() {
   Scoped<int> padWait(m_padWait, m_padWait);
   Scoped<int> charWait(m_charWait, m_charWait);
   Message("ReadFileData: reading %s", m_monitor->fileName.c_str());
-  m_lastRequest = GFTickCount();
   m_wrongHeaders = 0;
   if (SendFilePosition(ZRPOS, m_rxPos) < 0) {
     Message("ReadFileData: Error sending ZRPOS");
     return m_monitor->result;
   }
+  NoteRequest();
+  WatchProgress(m_rxPos);
   for (;;) {
-    if (m_monitor->result < 0 || CheckAbort()) return m_monitor->result;
+    if (m_monitor->result < 0 || CheckAbort() || LineTooNoisy(m_rxPos)) return m_monitor->result;
     m_padWait = int(std::max(kLeastSilenceWait, m_answerWait));
     m_charWait = int(std::max(kSubpacketSilenceWait, m_answerWait));
     int type = ReadFrameHeader(true);
@@ -901,7 +967,8 @@ int GFZmodem::ReadFileData() {
     if (m_wrongHeaders >= 0) {
       // The sender answered our request: that is how long a stale header
       // may still come after the next one.
-      uint32_t took = GFTickCount() - m_lastRequest;
+      uint32_t now = GFTickCount();
+      uint32_t took = GFLineClock::Ahead(m_lastRequest, now) ? 0 : now - m_lastRequest;
       m_answerWait = std::min(kRequestSpacing, std::max(kLeastAnswerWait, 2 * took));
       m_wrongHeaders = -1;
     }

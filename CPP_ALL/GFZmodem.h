@@ -4,10 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CPP_ALL/GFChecksum.h"
+#include "CPP_ALL/GFLineClock.h"
 #include "CPP_ALL/GFTransfer.h"
 
 class GFZmodem : public GFTransfer {
@@ -35,6 +38,8 @@ class GFZmodem : public GFTransfer {
   static constexpr long kWindow = 4096;
   static constexpr int kGarbageLimit = 2048;
   static constexpr int kMaxNameLength = 200;
+  // The longest header an answer can be (a hex header with its line end).
+  static constexpr long kAnswerBytes = 24;
 
   explicit GFZmodem(GFComStream* stream, GFMonitor* monitor = nullptr);
   ~GFZmodem() override;
@@ -126,13 +131,29 @@ class GFZmodem : public GFTransfer {
   int ReadHeaderChar();
   void PutEscaped(uint8_t byte);
   void PutRaw(uint8_t byte) { m_out[m_outCount++] = byte; }
+  // Writes to the port and keeps the line clock.
+  int Write(const void* data, int n);
   int Flush();
+  // Drops what the port still holds of our output.
+  void PurgeOutput();
+  // The line clock's pace from the port's speed and character format.
+  void PaceFromPort();
+  // True while what we sent is still leaving or an answer to it could not
+  // yet have come back.
+  bool AnswerPending() const;
+  // True once `wait` ms have passed since `from`, a tick that may lie ahead.
+  static bool Passed(uint32_t from, uint32_t wait);
   // Writes the subpackets held while batching.
   int FlushBatch();
   int SendFilePosition(int type, long pos);
   bool CountRetry(int limitCode);
   // Something valid came from the far end.
   void HeardPeer();
+  // Starts a period of the data phase at the confirmed position `pos`.
+  void WatchProgress(long pos);
+  // True (the result set) when a period with setbacks in it ended with
+  // too little progress for the line's speed.
+  bool LineTooNoisy(long pos);
   // True (the result set) once the far end has been silent too long.
   bool SilenceLimitPassed();
 
@@ -155,6 +176,9 @@ class GFZmodem : public GFTransfer {
   bool FirstAckOverdue() const;
   // Acts on a ZRPOS.
   int Reposition();
+  // A ZRPOS for the place the frame being sent answers, sent before that
+  // frame could have reached the receiver: nothing to act on.
+  bool EarlyRepeat() const;
   // The size of the next subpacket, from how often the line is damaged.
   int BlockSize() const;
   // Sends again from the last acknowledged place.
@@ -187,6 +211,7 @@ class GFZmodem : public GFTransfer {
   // Asks for the data at the bytes received; unless forced, not again
   // while an earlier request may still be on its way.
   void RequestPosition(bool force, bool count = true);
+  void NoteRequest();
   // A header for another position than ours: answered unless it may be
   // one the sender sent before our request reached it.
   void WrongPosition();
@@ -214,7 +239,11 @@ class GFZmodem : public GFTransfer {
   int m_charWait = 2500;  // ms, for each further character of a header
   bool m_countHeaderErrors = true;
   std::string m_receiveFolder;
+  uint32_t m_watchFrom = 0;
+  long m_watchPos = 0;
+  int m_setbacks = 0;  // repositionings and go-backs in the period
 
+  GFLineClock m_clock;
   uint8_t m_out[kOutSize];
   int m_outCount = 0;
   bool m_batching = false;  // within a data frame
@@ -238,16 +267,21 @@ class GFZmodem : public GFTransfer {
   long m_pos = 0;
   long m_lastAck = 0;
   bool m_reposition = false;
+  bool m_cutOutput = false;  // the last purge may have cut a subpacket
   static constexpr int kNoHeader = -1000;
   int m_pendingHeader = kNoHeader;  // read while sending, not yet acted on
   long m_cleanRun = 0;  // usual good bytes between repositionings; 0 none yet
   long m_cleanFrom = 0;  // acknowledged since then without a repositioning
   long m_lastReposition = -1;
-  uint32_t m_repositionTime = 0;
   int m_ackGaps = 0;
   uint32_t m_frameStart = 0;
   long m_firstAsk = -1;         // the first acknowledgement the frame waits for
-  uint32_t m_firstAckTime = 0;  // how long that usually takes, 0 unknown
+  uint32_t m_firstAskLeaves = 0;  // when its subpacket will have left
+  uint32_t m_firstAckTime = 0;  // how long it usually takes after that, 0 unknown
+  uint32_t m_answerReaches = 0;  // when a request about the frame after a repositioning can first come
+  // File position and wire offset of the end of each subpacket of the
+  // frame not yet acknowledged.
+  std::deque<std::pair<long, long>> m_sentEnds;
   int m_quickGoBacks = 0;       // for overdue first acknowledgements, since the last one
   std::string m_info;
 
@@ -260,7 +294,7 @@ class GFZmodem : public GFTransfer {
   long m_offeredTime = -1;
   long m_rxPos = 0;
   long m_appendBase = 0;  // appended data starts after the local file
-  uint32_t m_lastRequest = 0;
+  uint32_t m_lastRequest = 0;  // when the answer to our request could first come
   long m_staleBytes = 0;  // garbage since our request or the last good frame
   int m_wrongHeaders = 0;  // headers for another position since our request; -1 answered
   uint32_t m_answerWait = 1000;

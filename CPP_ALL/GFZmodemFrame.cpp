@@ -10,7 +10,10 @@
 namespace {
 constexpr int kCanFollowTimeout = 120;
 constexpr uint32_t kHexTrailerWait = 55;
+constexpr long kHexTrailerBytes = 3;
 constexpr uint32_t kCrc32Residue = 0xDEBB20E3u;
+// Plain bytes that stand in for the check of a cut subpacket.
+constexpr uint8_t kCutFiller = 'x';
 
 bool MustEscape(uint8_t b) {
   switch (b) {
@@ -157,6 +160,9 @@ int GFZmodem::GetPad() {
     int c = GetChar(m_padWait);
     if (c == GF_TIMEOUT) {
       if (SilenceLimitPassed()) return m_monitor->result;
+      // On a slow line our own output may still be leaving: the far end
+      // has not had it yet.
+      if (AnswerPending()) continue;
       if (++timeouts >= m_padTimeouts) {
         Message("GetPad: timeout on ZPAD");
         return GF_TIMEOUT;
@@ -228,12 +234,14 @@ int GFZmodem::ReadHexFrameHeaderData() {
     return GF_XFER_GENERAL;
   }
   std::memcpy(m_header, v + 1, 4);
-  // The trailer (CR LF, perhaps XON) follows at once; wait briefly for it.
+  // The trailer (CR LF, perhaps XON) follows at once; wait briefly for it,
+  // and for its time on a slow line.
   uint32_t start = GFTickCount();
+  uint32_t wait = kHexTrailerWait + m_clock.TimeFor(kHexTrailerBytes);
   for (int i = 0; i < 5;) {
     if (!Waiting()) {
-      if (GFElapsed(start, kHexTrailerWait)) break;
-      if (m_stream->Pause(GF_WAIT_INPUT, start, int(kHexTrailerWait)) < 0) break;
+      if (GFElapsed(start, wait)) break;
+      if (m_stream->Pause(GF_WAIT_INPUT, start, int(wait)) < 0) break;
       continue;
     }
     int c = GetChar(0);
@@ -392,12 +400,39 @@ void GFZmodem::PutEscaped(uint8_t byte) {
   }
 }
 
+int GFZmodem::Write(const void* data, int n) {
+  int rc = WriteBuffer(data, n);
+  m_clock.Wrote(n, GFTickCount());
+  return rc < 0 ? rc : 0;
+}
+
 int GFZmodem::Flush() {
   int n = m_outCount;
   m_outCount = 0;
-  int rc = WriteBuffer(m_out, n);
-  return rc < 0 ? rc : 0;
+  return Write(m_out, n);
 }
+
+void GFZmodem::PurgeOutput() {
+  m_stream->PurgeOutput();
+  m_clock.Purged(GFTickCount());
+}
+
+void GFZmodem::PaceFromPort() {
+  long baud = 0;
+  char parity = 'N';
+  int dataBits = 8, stopBits = 1;
+  m_stream->GetPort()->GetParameters(baud, parity, dataBits, stopBits);
+  m_clock = GFLineClock();
+  // A start bit, the data bits, parity and stop bits for each byte.
+  int bits = 1 + dataBits + (parity == 'N' ? 0 : 1) + stopBits;
+  if (baud > 0) m_clock.SetRate(baud / bits);
+}
+
+bool GFZmodem::AnswerPending() const {
+  return GFLineClock::Ahead(m_clock.DrainedAt() + m_clock.TimeFor(kAnswerBytes), GFTickCount());
+}
+
+bool GFZmodem::Passed(uint32_t from, uint32_t wait) { return !GFLineClock::Ahead(from + wait, GFTickCount()); }
 
 int GFZmodem::SendHexHeader(int type, const uint8_t data[4]) {
   static const char kHex[] = "0123456789abcdef";
@@ -422,6 +457,15 @@ int GFZmodem::SendHexHeader(int type, const uint8_t data[4]) {
 int GFZmodem::SendBinaryHeader(int type, const uint8_t data[4], bool afterPurge) {
   uint8_t v[5] = {uint8_t(type), data[0], data[1], data[2], data[3]};
   m_outCount = 0;
+  // A subpacket cut by the purge is ended (its check fails), or the
+  // receiver would read this header as its data: an end and four bytes
+  // taken for its check, whether it had an escape or a check under way.
+  if (afterPurge && m_cutOutput) {
+    PutRaw(ZDLE);
+    PutRaw(ZCRCE);
+    for (int i = 0; i < 4; ++i) PutRaw(kCutFiller);
+  }
+  m_cutOutput = false;
   // A purge can cut our output just after a ZDLE, which then takes the
   // next byte with it: let that be a spare pad, not the header's.
   if (afterPurge) PutRaw(ZPAD);
@@ -473,9 +517,9 @@ int GFZmodem::SendDataSubpacket(int length, int end) {
 
 int GFZmodem::FlushBatch() {
   if (m_batch.empty()) return 0;
-  int rc = WriteBuffer(m_batch.data(), int(m_batch.size()));
+  int rc = Write(m_batch.data(), int(m_batch.size()));
   m_batch.clear();
-  return rc < 0 ? rc : 0;
+  return rc;
 }
 
 int GFZmodem::SendFilePosition(int type, long pos) {

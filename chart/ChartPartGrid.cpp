@@ -7,6 +7,7 @@ ChartPartGrid::ChartPartGrid(int cellSize)
 
 void ChartPartGrid::Clear() {
   m_boxes.clear();
+  m_wide.clear();
   m_cells.clear();
   m_rcAll = RECT{0, 0, 0, 0};
 }
@@ -21,6 +22,14 @@ int ChartPartGrid::Cell(int v) const {
   // Rounds towards minus infinity so negative coordinates share no cell
   // with positive ones.
   return v >= 0 ? v / m_nCell : -((-v + m_nCell - 1) / m_nCell);
+}
+
+long long ChartPartGrid::CellCount(const RECT& rc) const {
+  const long long columns =
+      static_cast<long long>(Cell(rc.right - 1)) - Cell(rc.left) + 1;
+  const long long rows =
+      static_cast<long long>(Cell(rc.bottom - 1)) - Cell(rc.top) + 1;
+  return columns * rows;
 }
 
 bool ChartPartGrid::Meets(const RECT& a, const RECT& b) {
@@ -44,9 +53,19 @@ void ChartPartGrid::Insert(int id, const RECT& box) {
     m_rcAll.right = std::max(m_rcAll.right, rc.right);
     m_rcAll.bottom = std::max(m_rcAll.bottom, rc.bottom);
   }
+  if (CellCount(rc) > kMaxCellsPerBox) {
+    m_wide.push_back(id);
+    return;
+  }
   for (int cy = Cell(rc.top); cy <= Cell(rc.bottom - 1); ++cy) {
     for (int cx = Cell(rc.left); cx <= Cell(rc.right - 1); ++cx)
       m_cells[Key(cx, cy)].push_back(id);
+  }
+}
+
+void ChartPartGrid::QueryAll(const RECT& rc, std::vector<int>& out) const {
+  for (size_t id = 0; id < m_boxes.size(); ++id) {
+    if (Meets(m_boxes[id], rc)) out.push_back(static_cast<int>(id));
   }
 }
 
@@ -61,6 +80,10 @@ void ChartPartGrid::Query(const RECT& area, std::vector<int>& out) const {
   rc.right = std::min(rc.right, m_rcAll.right);
   rc.bottom = std::min(rc.bottom, m_rcAll.bottom);
   if (rc.left >= rc.right || rc.top >= rc.bottom) return;
+  if (CellCount(rc) > static_cast<long long>(m_boxes.size())) {
+    QueryAll(area, out);  // ascending and each once already
+    return;
+  }
   for (int cy = Cell(rc.top); cy <= Cell(rc.bottom - 1); ++cy) {
     for (int cx = Cell(rc.left); cx <= Cell(rc.right - 1); ++cx) {
       auto found = m_cells.find(Key(cx, cy));
@@ -70,18 +93,31 @@ void ChartPartGrid::Query(const RECT& area, std::vector<int>& out) const {
       }
     }
   }
+  for (int id : m_wide) {
+    if (Meets(m_boxes[id], area)) out.push_back(id);
+  }
   std::sort(out.begin(), out.end());
   out.erase(std::unique(out.begin(), out.end()), out.end());
 }
 
 int ChartPartGrid::FindAt(POINT pt) const {
-  auto found = m_cells.find(Key(Cell(pt.x), Cell(pt.y)));
-  if (found == m_cells.end()) return -1;
-  for (int id : found->second) {  // ascending: the first hit is the lowest
+  auto holds = [this, pt](int id) {
     const RECT& rc = m_boxes[id];
-    if (pt.x >= rc.left && pt.x < rc.right && pt.y >= rc.top &&
-        pt.y < rc.bottom)
-      return id;
+    return pt.x >= rc.left && pt.x < rc.right && pt.y >= rc.top &&
+           pt.y < rc.bottom;
+  };
+  int lowest = -1;
+  auto found = m_cells.find(Key(Cell(pt.x), Cell(pt.y)));
+  if (found != m_cells.end()) {
+    for (int id : found->second) {  // ascending: the first hit is the lowest
+      if (holds(id)) {
+        lowest = id;
+        break;
+      }
+    }
   }
-  return -1;
+  for (int id : m_wide) {
+    if (holds(id) && (lowest < 0 || id < lowest)) lowest = id;
+  }
+  return lowest;
 }

@@ -83,25 +83,25 @@ ChartTexts::InfoLines ChartTexts::ForTakeout(const CVikaCableItem& takeout,
 
 namespace {
 
-CString DuplicateLine(const CVikaChartItem& item, double scale) {
+CString DuplicateLine(const CVikaChartItem& item, double s, double o) {
   CString state, line;
   item.GetStateText(state);
   line.Format(
-      "Link: %3s \tItem: %4d \tC1=%3d \tC2=%3d \tP1=%3d \tP2=%3d \tX=%.2f "
-      "\tD=%.2f",
+      "Link: %3s \tItem: %4d \tC1=%3d \tC2=%3d \tP1=%3d \tP2=%3d \tX=%.2f m "
+      "\tD=%.2f m",
       static_cast<LPCTSTR>(state), item.m_nLine, item.m_nA, item.m_nB,
-      item.m_nM, item.m_nN, item.GetX() * scale, item.GetDepth() * scale);
+      item.m_nM, item.m_nN, item.GetX() * s + o, item.GetDepth() * s);
   return line;
 }
 
 }  // namespace
 
 std::vector<CString> ChartTexts::DuplicateLines(const CVikaChartItem* item,
-                                                double scale) {
+                                                double s, double o) {
   const CVikaChartItemArray* duplicates = item ? item->GetDuplicates() : NULL;
   if (duplicates == NULL) return {" --- NO DUPLICATES FOUND! ---"};
-  std::vector<CString> lines = {DuplicateLine(*item, scale)};
+  std::vector<CString> lines = {DuplicateLine(*item, s, o)};
   for (int i = 0; i < duplicates->GetSize(); ++i)
-    lines.push_back(DuplicateLine(*duplicates->GetAt(i), scale));
+    lines.push_back(DuplicateLine(*duplicates->GetAt(i), s, o));
   return lines;
 }

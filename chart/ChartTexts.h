@@ -29,9 +29,9 @@ class ChartTexts {
   static InfoLines ForItem(const CVikaChartItem& item, double separation,
                            double xPos);
   // The duplicates dialog's lines: the item, then its duplicates; or the
-  // one line saying there are none.
+  // one line saying there are none. In metres, as ForItem.
   static std::vector<CString> DuplicateLines(const CVikaChartItem* item,
-                                             double scale);
+                                             double separation, double xPos);
   static InfoLines ForTakeout(const CVikaCableItem& takeout, double separation,
                               double xPos);
 };

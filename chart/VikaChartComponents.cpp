@@ -146,9 +146,12 @@ void CVikaElectrodeComponent::OnSubjectDestroyed(rw::ISubject* pSubject) {
   m_pSubject = nullptr;
 }
 
+// The label on white at the top, clear of the cable rows; below it only
+// the arrow's lines, so the cables it passes stay drawn.
 void CVikaElectrodeComponent::Draw(CDC* pDC) {
   const CRect rc = GetBounds();
-  pDC->FillSolidRect(&rc, ChartPrintLayout::kWhite);
+  CRect label(rc.left - 2, rc.top, rc.right + 2, rc.top + kElectrodeLabelHeight);
+  pDC->FillSolidRect(&label, ChartPrintLayout::kWhite);
   if (!m_pSubject || m_pSubject->GetIndex() == 0) return;
   const int centre = rc.left + (rc.right - rc.left) / 2;
   CPen pen;
@@ -160,15 +163,13 @@ void CVikaElectrodeComponent::Draw(CDC* pDC) {
     pDC->MoveTo(centre, rc.bottom);
     pDC->LineTo(centre + 3, rc.bottom - 5);
     pDC->MoveTo(centre, rc.bottom);
-    pDC->LineTo(centre, rc.bottom - 15);
+    pDC->LineTo(centre, label.bottom);
   }
   CFont font;
   CreateChartLabelFont(font);
   CSelectObjectScope selectFont(*pDC, font);
-  CRect text = rc;
-  text.InflateRect(2, 0);
   const int oldMode = pDC->SetBkMode(TRANSPARENT);
-  pDC->DrawText(m_pSubject->GetLabel(), &text,
+  pDC->DrawText(m_pSubject->GetLabel(), &label,
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   pDC->SetBkMode(oldMode);
 }

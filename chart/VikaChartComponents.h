@@ -11,6 +11,11 @@ class CVikaCableItem;
 class CVikaChartItem;
 class CVikaElectrodeItem;
 
+// An electrode marker's label band, above the cable rows (the first of
+// which starts 23 units down).
+constexpr int kElectrodeMarkerTop = 8;
+constexpr int kElectrodeLabelHeight = 12;
+
 // The observer side shared by the three parts.
 class CVikaChartPartBase : public MvcVisualPart, public rw::IObserver {
  public:

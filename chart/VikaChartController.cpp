@@ -342,13 +342,19 @@ void CVikaChartController::OnEditAdrFile() {
 void CVikaChartController::ReloadChart() {
   CVikaChartModel* pModel = GetChartModel();
   CVikaChartViewport* pViewport = GetViewport();
-  CDocument* pDoc = GetChartDocument();
+  auto* pDoc = dynamic_cast<CVikaChartDoc*>(GetChartDocument());
   if (!pModel || !pViewport || !pDoc) return;
   // The parts observe the items: they go first.
   pViewport->DeleteAllParts();
   m_pLastHit = nullptr;
-  if (pModel->OpenProtocolFiles(pDoc->GetPathName()))
-    pDoc->SetModifiedFlag(FALSE);
+  if (!pDoc->LoadProtocol(pDoc->GetPathName())) {
+    // The files were changed into something that is no chart: the window
+    // goes rather than show an empty one.
+    if (CFrameWnd* pFrame = GetActiveChartFrame())
+      pFrame->PostMessage(WM_CLOSE);
+    return;
+  }
+  pDoc->SetModifiedFlag(FALSE);
   pViewport->CreateParts();
   OnRefresh();
 }
@@ -363,25 +369,35 @@ void CVikaChartController::OnValidate() {
   CVikaChartModel* pModel = GetChartModel();
   if (!pModel) return;
   const int n = pModel->Validate();
-  if (n <= 0) return;
   GetViewport()->Invalidate(TRUE, FALSE);
   CString message;
-  message.Format(
-      "%d duplicate electrode combinations were found!\n\nA position is "
-      "considered a duplicate if two\nor "
-      "more electrode combinations have identical\nmidpoints and depths.",
-      n);
+  // A check that ends in silence leaves the user wondering whether it ran.
+  if (n <= 0)
+    message = "No duplicate electrode combinations were found.";
+  else
+    message.Format(
+        "%d duplicate electrode combinations were found!\n\nA position is "
+        "considered a duplicate if two\nor "
+        "more electrode combinations have identical\nmidpoints and depths.",
+        n);
+  const UINT icon = n <= 0 ? MB_ICONINFORMATION : MB_ICONEXCLAMATION;
   CWnd* pView = GetChartView();
   if (pView)
-    pView->MessageBox(message, "Protocol Validation", MB_ICONEXCLAMATION);
+    pView->MessageBox(message, "Protocol Validation", icon);
   else
-    AfxMessageBox(message, MB_ICONEXCLAMATION);
+    AfxMessageBox(message, icon);
 }
 
 void CVikaChartController::OnViewDuplicates() {
   auto* pComp = dynamic_cast<CVikaChartComponent*>(PartAtContextPoint());
-  if (!pComp || !pComp->GetSubject()) return;
-  CVikaDuplicatesDlg dialog(pComp->GetSubject(), 1.0, nullptr);
+  CVikaChartModel* pModel = GetChartModel();
+  if (!pComp || !pComp->GetSubject() || !pModel) return;
+  // The same metres as the status bar's midpoint and depth.
+  BarToModel();
+  const ChartProperties& properties = pModel->GetProperties();
+  CVikaDuplicatesDlg dialog(pComp->GetSubject(),
+                            properties.m_dTakeoutSeparation,
+                            properties.m_dOrgPosition, nullptr);
   dialog.DoModal();
 }
 

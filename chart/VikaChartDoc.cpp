@@ -20,7 +20,7 @@ BOOL CVikaChartDoc::OnNewDocument() {
   if (!folder.IsEmpty() && folder.Right(1) != "\\" && folder.Right(1) != "/")
     folder += "\\";
   const CString path = folder + dialog.GetSettings().m_strProtocolId + ".ORG";
-  if (!m_model.OpenProtocolFiles(path)) return FALSE;
+  if (!LoadProtocol(path)) return FALSE;
   // The new chart is that protocol: saving and reloading use its path.
   SetPathName(path, FALSE);
   return TRUE;
@@ -28,10 +28,8 @@ BOOL CVikaChartDoc::OnNewDocument() {
 
 BOOL CVikaChartDoc::LoadProtocol(const CString& path) {
   if (m_model.OpenProtocolFiles(path)) return TRUE;
-  CString message;
-  message.Format("The protocol \"%s\" could not be read.",
-                 static_cast<LPCTSTR>(path));
-  AfxMessageBox(message, MB_ICONEXCLAMATION);
+  AfxMessageBox("The protocol cannot be opened.\n\n" + m_model.GetOpenError(),
+                MB_ICONEXCLAMATION);
   return FALSE;
 }
 

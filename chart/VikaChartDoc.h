@@ -21,11 +21,12 @@ class CVikaChartDoc : public CDocument {
   void Serialize(CArchive& ar) override;
   BOOL IsModified() override;
   void SetModifiedFlag(BOOL bModified = TRUE) override;
+  // Reads the protocol at path; a protocol that cannot be opened is
+  // reported in one message naming the file and what is wrong.
+  BOOL LoadProtocol(const CString& path);
 
  protected:
   void OnUpdateFileSave(CCmdUI* pCmdUI);
-  // Reads the protocol at path; reports a file that cannot be read.
-  BOOL LoadProtocol(const CString& path);
 
   // What the model needs of its document.
   class Link : public IVikaChartDocument {

@@ -4,6 +4,7 @@
 #include "chart/VikaChartModel.h"
 #include "res/ChartRes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -11,6 +12,7 @@ IMPLEMENT_DYNAMIC(CVikaChartMainDialogBar, CDialogBar)
 
 BEGIN_MESSAGE_MAP(CVikaChartMainDialogBar, CDialogBar)
 ON_MESSAGE(WM_INITDIALOG, OnInitDialog)
+ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 namespace {
@@ -32,8 +34,53 @@ CVikaChartMainDialogBar::CVikaChartMainDialogBar() : m_strSeparation("2.0") {}
 
 LRESULT CVikaChartMainDialogBar::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   if (!HandleInitDialog(wParam, lParam)) return FALSE;
+  CRect client;
+  GetClientRect(&client);
+  m_nTemplateHeight = client.Height();
+  for (CWnd* pChild = GetWindow(GW_CHILD); pChild;
+       pChild = pChild->GetWindow(GW_HWNDNEXT)) {
+    CRect place;
+    pChild->GetWindowRect(&place);
+    ScreenToClient(&place);
+    m_templatePlaces.emplace_back(pChild->GetSafeHwnd(), place);
+  }
   ShowFields();
   return TRUE;
+}
+
+ChartBarPlaces CVikaChartMainDialogBar::PlacesFor(int nWidth) const {
+  std::vector<CRect> places;
+  for (const auto& control : m_templatePlaces) places.push_back(control.second);
+  return ChartBarLayout::Wrap(places, nWidth, m_nTemplateHeight);
+}
+
+CSize CVikaChartMainDialogBar::CalcDynamicLayout(int nLength, DWORD nMode) {
+  CSize size = CDialogBar::CalcDynamicLayout(nLength, nMode);
+  CFrameWnd* pFrame = GetDockingFrame();
+  if (!pFrame || m_templatePlaces.empty() || !(nMode & LM_HORZDOCK))
+    return size;
+  CRect frame;
+  pFrame->GetClientRect(&frame);
+  if (frame.Width() <= 0) return size;
+  // The bar's borders take a little of the frame's width.
+  CRect inside(0, 0, 0, 0);
+  CalcInsideRect(inside, TRUE);
+  const int rows = PlacesFor(frame.Width() + inside.Width()).rows;
+  size.cx = std::min(static_cast<int>(size.cx), static_cast<int>(frame.Width()));
+  size.cy += (rows - 1) * m_nTemplateHeight;
+  return size;
+}
+
+void CVikaChartMainDialogBar::OnSize(UINT nType, int cx, int cy) {
+  CDialogBar::OnSize(nType, cx, cy);
+  if (m_templatePlaces.empty() || cx <= 0) return;
+  const ChartBarPlaces places = PlacesFor(cx);
+  for (size_t i = 0; i < m_templatePlaces.size(); ++i) {
+    const CRect& place = places.controls[i];
+    ::SetWindowPos(m_templatePlaces[i].first, nullptr, place.left, place.top,
+                   0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  Invalidate();
 }
 
 void CVikaChartMainDialogBar::DoDataExchange(CDataExchange* pDX) {

@@ -6,6 +6,10 @@
 #pragma once
 
 #include "framework/Framework.h"
+#include "chart/ChartBarLayout.h"
+
+#include <utility>
+#include <vector>
 
 class CVikaChartModel;
 
@@ -39,6 +43,8 @@ class CVikaChartMainDialogBar : public CDialogBar {
   void SetModel(CVikaChartModel* pModel) { m_pModel = pModel; }
   void SetLayout(BOOL bReciprocal);
   void TransferData(BOOL bToModel);
+  // As tall as the rows its controls need in the frame's width.
+  CSize CalcDynamicLayout(int nLength, DWORD nMode) override;
   // Fields into controls, and controls into fields.
   void ShowFields();
   void ReadControls();
@@ -46,6 +52,9 @@ class CVikaChartMainDialogBar : public CDialogBar {
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
   LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam);
+  void OnSize(UINT nType, int cx, int cy);
+  // The controls' template places for the width, and the rows they take.
+  ChartBarPlaces PlacesFor(int nWidth) const;
 
   CString m_strAddressFile;
   CString m_strSeparation;
@@ -58,6 +67,8 @@ class CVikaChartMainDialogBar : public CDialogBar {
   int m_bShowIndex = 1;
   int m_bReciprocal = 0;
   CVikaChartModel* m_pModel = nullptr;
+  std::vector<std::pair<HWND, CRect>> m_templatePlaces;
+  int m_nTemplateHeight = 0;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -1,12 +1,15 @@
 #include "framework/Portable.h"
 #include "chart/VikaChartModel.h"
 
+#include <algorithm>
 #include <cfloat>
+#include <climits>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/HostServices.h"
+#include "framework/OsFile.h"
 #include "framework/PathNames.h"
 #include "design/ElectrodeLayout.h"
 #include "design/TextLines.h"
@@ -252,11 +255,13 @@ void CVikaChartModel::BuildCables() {
   if (!m_addressMap)
     return;
   const DWORD sections[3] = {kSectionOrg, kSectionUp, kSectionDwn};
-  const int count = static_cast<int>(m_addressMap->m_nElectrodes);
+  // The entries, not the count: a count that the file claims without
+  // entries would make a long walk over nothing.
+  const int count = static_cast<int>(
+      std::min<UINT>(m_addressMap->m_nElectrodes, INT_MAX));
   for (DWORD section : sections) {
-    for (int e = 1; e <= count; ++e) {
-      MapItem entry;
-      if (!m_addressMap->Lookup(e, entry))
+    for (const auto& [e, entry] : m_addressMap->GetEntries()) {
+      if (e < 1 || e > count)
         continue;
       auto owned = std::make_unique<CVikaCableItem>(
           m_addressMap.get(), e, entry.nCable, entry.nTakeout, section,
@@ -269,30 +274,70 @@ void CVikaChartModel::BuildCables() {
   }
 }
 
-void CVikaChartModel::ReadHeader(const LineSource& lines,
-                                 const CString& folder) {
+BOOL CVikaChartModel::ReadHeader(const LineSource& lines, const CString& folder,
+                                 CString& error) {
   CString line1, comment;
-  lines(line1);
-  // A code line that does not read is code 0, as the instrument's own
-  // tools read it.
+  if (!lines(line1)) {
+    error = "The file is empty.";
+    return FALSE;
+  }
   int code = 0;
-  CVikaProtocolFile::ReadArrayCodeLine(View(line1), code, comment);
-  CString error;
-  m_layout = CreateElectrodeLayout(static_cast<UINT>(code), &error);
+  if (!CVikaProtocolFile::ReadArrayCodeLine(View(line1), code, comment)) {
+    error = "Line 1 holds no array code.";
+    return FALSE;
+  }
+  CString unknown;
+  m_layout = CreateElectrodeLayout(static_cast<UINT>(code), &unknown);
   if (!m_layout) {
-    GetHostServices().ReportError(error, HostIcon::Stop);
-    return;
+    error.Format("Line 1 holds the array code %d, which is not known.", code);
+    return FALSE;
   }
 
   CString line2, address, geometry;
-  lines(line2);
+  if (!lines(line2)) {
+    error = "Line 2, which names the address file, is missing.";
+    return FALSE;
+  }
   CVikaProtocolFile::ReadNamesLine(View(line2), address, geometry, comment);
   address.MakeUpper();
+  if (address.IsEmpty()) {
+    error = "Line 2 names no address file.";
+    return FALSE;
+  }
   m_strAddressFile = address;
   m_addressMap = std::make_unique<CVikaAddressMap>(folder + address);
+  if (m_addressMap->m_nElectrodes < 1) {
+    const CString addressPath = AddressFilePath(folder + address);
+    error.Format(OsFile::FileExists(addressPath)
+                     ? "The address file %s named on line 2 is not valid: it "
+                       "gives no electrodes."
+                     : "The address file %s named on line 2 is missing.",
+                 static_cast<LPCTSTR>(m_addressMap->m_strFileName));
+    return FALSE;
+  }
   BuildCables();
   geometry.MakeUpper();
   m_strGeometry = geometry;
+  return TRUE;
+}
+
+BOOL CVikaChartModel::CheckElectrodes(const std::vector<int>& values,
+                                      int fileLine, CString& error) const {
+  const long long count = m_addressMap ? m_addressMap->m_nElectrodes : 0;
+  for (int value : values) {
+    // 0 and negative numbers stand for no electrode.
+    if (value <= count)
+      continue;
+    error.Format(
+        "Line %d names electrode %d, but the address file %s has electrodes "
+        "1 to %lld only.",
+        fileLine, value,
+        static_cast<LPCTSTR>(m_addressMap ? m_addressMap->m_strFileName
+                                          : CString()),
+        count);
+    return FALSE;
+  }
+  return TRUE;
 }
 
 void CVikaChartModel::ReadDataLine(const std::vector<int>& values, int section,
@@ -337,36 +382,51 @@ void CVikaChartModel::ReadDataLine(const std::vector<int>& values, int section,
 
 int CVikaChartModel::ReadProtocolFile(const LineSource& lines, int section,
                                       const CString& folder) {
+  CString error;
+  return ReadProtocolFile(lines, section, folder, error);
+}
+
+int CVikaChartModel::ReadProtocolFile(const LineSource& lines, int section,
+                                      const CString& folder, CString& error) {
   GetHostServices().StepProgress();
   const int index = SectionIndex(section);
   if (index < 0)
     return -1;
   if (section == kSectionOrg) {
-    ReadHeader(lines, folder);
+    if (!ReadHeader(lines, folder, error))
+      return -1;
   } else {
     CString skipped;
     lines(skipped);
     lines(skipped);
   }
-  if (!m_layout)
+  if (!m_layout) {
+    error = "The protocol has no array type.";
     return -1;
+  }
 
   m_properties.m_bReciprocalLayout = 0;
   int maxChannels = 0;
   int lineCount = 0;
+  int fileLine = 2;
   CString line;
   while (lines(line)) {
+    ++fileLine;
     const ProtocolCommandLine parts =
         CVikaProtocolFile::SplitCommandLine(View(line));
     // Lines without a command (blank, separators or a comment alone) are
     // skipped, so nothing after them is lost on the next save.
     if (parts.words.empty())
       continue;
+    const std::vector<int> values = CommandValues(parts.words);
+    // An electrode beyond the layout has no place on the chart.
+    if (!CheckElectrodes(values, fileLine, error))
+      return -1;
     const int channels = ChannelsOf(parts.words, m_layout->GetCode());
     if (channels > maxChannels)
       maxChannels = channels < kMaxChannels ? channels : kMaxChannels;
     ++lineCount;
-    ReadDataLine(CommandValues(parts.words), section, lineCount, maxChannels);
+    ReadDataLine(values, section, lineCount, maxChannels);
   }
   return lineCount;
 }
@@ -380,11 +440,21 @@ int CVikaChartModel::ReadProtocolFile(CArchive& ar, int section) {
   return ReadProtocolFile(lines, section, GetFileFolder(ar.GetFile()));
 }
 
+BOOL CVikaChartModel::FailOpen(const CString& path, const CString& reason) {
+  DeleteContents();
+  m_strOpenError.Format("%s:\n%s", static_cast<LPCTSTR>(path),
+                        static_cast<LPCTSTR>(reason));
+  return FALSE;
+}
+
 BOOL CVikaChartModel::ReadSectionFile(const CString& path, int section) {
   std::vector<std::string> lines;
+  // A missing section is no error: the chart has no items of it.
   if (!designtext::ReadLines(path, lines))
-    return FALSE;
-  ReadProtocolFile(SourceOf(lines), section, FolderPart(path));
+    return TRUE;
+  CString error;
+  if (ReadProtocolFile(SourceOf(lines), section, FolderPart(path), error) < 0)
+    return FailOpen(path, error);
   return TRUE;
 }
 
@@ -392,13 +462,14 @@ BOOL CVikaChartModel::LoadProtocol(const LineSource& org,
                                    const CString& path) {
   ProgressScope progress("Reading protocol:", 0, 6);
   m_strProtocolPath = path;
-  if (ReadProtocolFile(org, kSectionOrg, FolderPart(path)) < 0) {
-    DeleteContents();
-    return FALSE;
-  }
+  m_strOpenError.Empty();
+  CString error;
+  if (ReadProtocolFile(org, kSectionOrg, FolderPart(path), error) < 0)
+    return FailOpen(path, error);
   const CString base = FileStem(path);
-  ReadSectionFile(base + ".UP", kSectionUp);
-  ReadSectionFile(base + ".DWN", kSectionDwn);
+  if (!ReadSectionFile(base + ".UP", kSectionUp) ||
+      !ReadSectionFile(base + ".DWN", kSectionDwn))
+    return FALSE;
   GenerateProtocol(path);
   Renumber(TRUE);
   ScanProtocolData();
@@ -409,7 +480,7 @@ BOOL CVikaChartModel::OpenProtocolFiles(const CString& path) {
   DeleteContents();
   std::vector<std::string> lines;
   if (!designtext::ReadLines(path, lines))
-    return FALSE;
+    return FailOpen(path, "The file cannot be read.");
   return LoadProtocol(SourceOf(lines), path);
 }
 
@@ -459,7 +530,7 @@ CString CVikaChartModel::FormatProtocolFile(int section) {
   CString text;
   for (const std::string& line : FormatProtocolLines(section)) {
     text += line.c_str();
-    text += "\n";
+    text += "\r\n";
   }
   return text;
 }
@@ -484,7 +555,8 @@ BOOL CVikaChartModel::SaveProtocolFiles(const CString& path) {
       {static_cast<LPCTSTR>(base + ".UP"), FormatProtocolLines(kSectionUp)},
       {static_cast<LPCTSTR>(base + ".DWN"), FormatProtocolLines(kSectionDwn)},
   };
-  if (!designtext::WriteLineFiles(files, "\n"))
+  // CR LF, as the generator and the editors write these files.
+  if (!designtext::WriteLineFiles(files, "\r\n"))
     return FALSE;
   m_strProtocolPath = path;
   return TRUE;
@@ -501,8 +573,10 @@ void CVikaChartModel::Serialize(CArchive& ar) {
   const LineSource lines = [&ar](CString& line) {
     return ar.ReadString(line) != FALSE;
   };
-  if (!LoadProtocol(lines, path))
+  if (!LoadProtocol(lines, path)) {
+    GetHostServices().ReportError(m_strOpenError, HostIcon::Stop);
     AfxThrowUserException();
+  }
 }
 
 void CVikaChartModel::Reload(IVikaChartDocument* document) {

@@ -70,18 +70,26 @@ class CVikaChartModel : public CObject,
   void Draw(CDC*) override {}
 
   // Opens the ".ORG" file at path and the two beside it, as loading does;
-  // FALSE when the ".ORG" file cannot be read or its array code has no
-  // layout (the model is then empty).
+  // FALSE, with the model empty and GetOpenError() telling why, when a
+  // file cannot be read, its header names no known array code or no
+  // readable address file, or a command names an electrode the address
+  // file does not have.
   BOOL OpenProtocolFiles(const CString& path);
+  // Why the last open failed: the file and what is wrong with it; empty
+  // after an open that succeeded.
+  const CString& GetOpenError() const { return m_strOpenError; }
   // Writes the three files as one set: each is written under a temporary
   // name, then all three replace the old ones together. FALSE, with the old
   // files left as they were, when anything fails or the chart has no
   // layout.
   BOOL SaveProtocolFiles(const CString& path);
 
+  // The number of command lines read, or -1 with the reason in error.
   int ReadProtocolFile(CArchive& ar, int section);
   int ReadProtocolFile(const LineSource& lines, int section,
                        const CString& folder);
+  int ReadProtocolFile(const LineSource& lines, int section,
+                       const CString& folder, CString& error);
   void WriteProtocolFile(CArchive& ar, int section);
   // The text of one section file, as WriteProtocolFile writes it, and its
   // lines.
@@ -143,9 +151,15 @@ class CVikaChartModel : public CObject,
   void ResetBounds();
   BOOL LoadProtocol(const LineSource& org, const CString& path);
   BOOL ReadSectionFile(const CString& path, int section);
-  void ReadHeader(const LineSource& lines, const CString& folder);
+  // FALSE with the reason in error.
+  BOOL ReadHeader(const LineSource& lines, const CString& folder,
+                  CString& error);
+  BOOL CheckElectrodes(const std::vector<int>& values, int fileLine,
+                       CString& error) const;
   void ReadDataLine(const std::vector<int>& values, int section,
                     int lineNumber, int maxChannels);
+  // The file's reading failed: the model is emptied and the reason kept.
+  BOOL FailOpen(const CString& path, const CString& reason);
   void CountItem(const CVikaChartItem* item);
   void ClearCounts();
   // The item at the same place as item (or equal to it), searching from
@@ -166,6 +180,7 @@ class CVikaChartModel : public CObject,
   int m_enabled[3];
   int m_total[3];
   CString m_strProtocolPath;
+  CString m_strOpenError;
   RECT m_rcExtent;
   CString m_strAddressFile;
   CString m_strGeometry;

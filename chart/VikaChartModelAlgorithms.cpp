@@ -417,7 +417,18 @@ void CVikaChartModel::GenerateProtocol(const CString& path) {
   if (!m_layout || !m_addressMap)
     return;
 
-  const int n = static_cast<int>(m_addressMap->m_nElectrodes);
+  // Every electrode of a generated command has an entry: a count that the
+  // address file claims beyond its highest entry would only make the
+  // generator walk over nothing, for as long as the count is large.
+  CVikaAddressMap map(*m_addressMap);
+  const std::map<int, MapItem>& entries = map.GetEntries();
+  const UINT highest = entries.empty() || entries.rbegin()->first < 1
+                           ? 0
+                           : static_cast<UINT>(entries.rbegin()->first);
+  map.m_nElectrodes = std::min(map.m_nElectrodes, highest);
+  if (map.m_nElectrodes < 1)
+    return;
+  const int n = static_cast<int>(map.m_nElectrodes);
   CVikaProtocolGenerator generator;
   generator.SetSpacingRange(std::min(1, n - 1), std::max(n - 1, 1));
   const int code = m_layout->GetCode();
@@ -451,7 +462,7 @@ void CVikaChartModel::GenerateProtocol(const CString& path) {
     GetHostServices().StepProgress();
     m_total[s] = m_enabled[s];
     const int made =
-        generator.Generate(commands, *m_addressMap, NULL, *m_layout, s);
+        generator.Generate(commands, map, NULL, *m_layout, s);
     int start = 0;
     for (int c = 0; c < made && c < commands.GetSize(); ++c) {
       const CVikaCommand& command = commands[c];

@@ -112,6 +112,8 @@ void CVikaChartView::OnFilePrintDirect() {
 
 BOOL CVikaChartView::OnPreparePrinting(CPrintInfo* pInfo) {
   pInfo->m_bDirect = m_bPrintDirect;
+  // The chart is scaled to fit one page.
+  pInfo->SetMaxPage(1);
   return DoPreparePrinting(pInfo);
 }
 
@@ -126,8 +128,13 @@ BOOL CVikaChartView::PrintTo(CDC* pDC, CPrintInfo* pInfo, const CRect& page) {
 }
 
 void CVikaChartView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
+  // The label font at its natural width: Wine's PostScript driver measures
+  // the narrow width asked for but prints the full one, so the header's
+  // values ran into their labels.
   CFont font;
-  CreateChartLabelFont(font);
+  font.CreateFont(11, 0, 0, 0, 300, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                  FF_SWISS, "Arial");
   CSelectObjectScope selectFont(*pDC, font);
   DrawPageFrame(pDC, pInfo);
   DrawPrintHeader(pDC, pInfo);

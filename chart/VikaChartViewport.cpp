@@ -41,10 +41,16 @@ CSize CVikaChartViewport::GetChartSize() const {
 void CVikaChartViewport::Draw(CDC* pDC) {
   if (!pDC) return;
   CRect area;
-  if (!pDC->IsPrinting() && GetUpdateRect(&area, FALSE))
+  if (pDC->IsPrinting()) {
+    // A page holds the whole chart; the clip box of a preview's metafile
+    // says nothing about what the page shows.
+    const CSize chart = GetChartSize();
+    area.SetRect(0, 0, chart.cx, chart.cy);
+  } else if (GetUpdateRect(&area, FALSE)) {
     DPtoLP(&area);
-  else
+  } else {
     pDC->GetClipBox(&area);
+  }
   area.NormalizeRect();
   std::vector<int> ids;
   m_grid.Query(area, ids);
@@ -149,7 +155,9 @@ void CVikaChartViewport::AddElectrodeMarker(LPCTSTR label, CRect rc,
   if (index < 0 || index > 3) return;
   rc.left -= 1;
   rc.right += 1;
-  rc.top -= 20;
+  // From above the three cable rows down to the takeout: the label stands
+  // clear of every cable and the arrow points at the takeout.
+  rc.top = kElectrodeMarkerTop;
   auto* pItem = new CVikaElectrodeItem(label, rc, 1);
   auto* pPart = new CVikaElectrodeComponent;
   pPart->Create(this);

@@ -8,11 +8,14 @@ class CVikaChartItem;
 
 class CVikaDuplicatesDlg : public CDialog {
  public:
-  CVikaDuplicatesDlg(CVikaChartItem* pItem, double scale, CWnd* pParent);
+  // Distances in metres: the takeout separation and the ORG x-position.
+  CVikaDuplicatesDlg(CVikaChartItem* pItem, double separation, double xPos,
+                     CWnd* pParent);
 
   BOOL OnInitDialog() override;
 
  protected:
   CVikaChartItem* m_pItem;
-  double m_dScale;
+  double m_dSeparation;
+  double m_dXPos;
 };

@@ -1,5 +1,6 @@
 #include "framework/Framework.h"
 #include "conversion/ConversionDoc.h"
+#include "framework/HostServices.h"
 
 IMPLEMENT_DYNCREATE(CConversionDoc, CProtocolDoc)
 
@@ -12,6 +13,16 @@ CConversionDoc::CConversionDoc()
 }
 
 CConversionDoc::~CConversionDoc() = default;
+
+BOOL CConversionDoc::OnOpenDocument(LPCTSTR lpszPathName)
+{
+    if (!CProtocolDoc::OnOpenDocument(lpszPathName))
+        return FALSE;
+    const CString strReport = GetConversionModel()->UnreadableFilesReport();
+    if (!strReport.IsEmpty())
+        GetHostServices().ReportError(strReport, HostIcon::Exclamation);
+    return TRUE;
+}
 
 void CConversionDoc::Serialize(CArchive& ar)
 {

@@ -15,6 +15,9 @@ public:
     ~CConversionDoc() override;
 
     void Serialize(CArchive& ar) override;
+    // Opens the project and names, in one message, the data files it lists
+    // that cannot be read.
+    BOOL OnOpenDocument(LPCTSTR lpszPathName) override;
     CConversionModel* GetConversionModel() const { return static_cast<CConversionModel*>(m_pModel); }
 
 protected:

@@ -46,7 +46,7 @@ void CConversionInfo::ApplyHeader(const G7kHeader& header)
     if (header.dwStatus & G7K_STATUS_OPEN_FAILED)
         return;
     m_dwFileSize = header.dwFileSize;
-    if (header.dwFileSize == 0)
+    if (header.dwFileSize == 0 || header.bUnreadable)
         return;
     m_nVersion = header.nVersion;
     m_dwSerialNumber = header.dwSerialNumber;

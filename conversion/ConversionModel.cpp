@@ -138,6 +138,37 @@ BOOL CConversionModel::AddByFileName(LPCTSTR pszPath)
     return TRUE;
 }
 
+namespace {
+
+// The paths of the records that cannot be read, with what is wrong; empty
+// when all can be.
+CString DescribeUnreadable(const std::vector<CConversionInfo*>& infos)
+{
+    const size_t nShown = 15;   // a message box taller than the screen hides its button
+    std::vector<CConversionInfo*> unreadable;
+    for (CConversionInfo* pInfo : infos)
+        if (pInfo->GetStatusIcon() != 0)
+            unreadable.push_back(pInfo);
+    if (unreadable.empty())
+        return CString();
+    CString strReport;
+    strReport.Format("%u data file(s) cannot be read; the list marks them:\n\n",
+                     static_cast<UINT>(unreadable.size()));
+    for (size_t i = 0; i < unreadable.size() && i < nShown; ++i) {
+        strReport += unreadable[i]->GetPath();
+        strReport += unreadable[i]->GetStatusIcon() == 1 ? ": missing or cannot be opened\n"
+                                                         : ": empty or not a data file\n";
+    }
+    if (unreadable.size() > nShown) {
+        CString strMore;
+        strMore.Format("... and %u more.\n", static_cast<UINT>(unreadable.size() - nShown));
+        strReport += strMore;
+    }
+    return strReport;
+}
+
+} // namespace
+
 ConversionAddSummary CConversionModel::AddPaths(CStringList* pPaths)
 {
     ConversionAddSummary summary;
@@ -146,16 +177,20 @@ ConversionAddSummary CConversionModel::AddPaths(CStringList* pPaths)
     const int nPaths = static_cast<int>(pPaths->GetCount());
     ProgressScope progress("Scanning files:", 0, nPaths, 10);
     int nDone = 0;
+    std::vector<CConversionInfo*> added;
     for (POSITION pos = pPaths->GetHeadPosition(); pos != nullptr;) {
         const CString& strPath = pPaths->GetNext(pos);
         progress.SetPos(nDone++);
         if (strPath.IsEmpty())
             continue;
-        if (AddByFileName(strPath))
+        if (AddByFileName(strPath)) {
             ++summary.nAdded;
-        else
+            added.push_back(static_cast<CConversionInfo*>(m_infos.GetTail()));
+        } else {
             ++summary.nRejected;
+        }
     }
+    summary.strUnreadable = DescribeUnreadable(added);
     return summary;
 }
 
@@ -168,9 +203,19 @@ void CConversionModel::AddFiles(CStringList* pPaths)
     CString strMessage;
     strMessage.Format("%u files added.\n%u files rejected.\n%u files replaced.", m_lastSummary.nAdded,
                       m_lastSummary.nRejected, m_lastSummary.nReplaced);
+    if (!m_lastSummary.strUnreadable.IsEmpty())
+        strMessage += "\n\n" + m_lastSummary.strUnreadable;
     GetHostServices().ReportError(strMessage, HostIcon::Information);
     if (m_lastSummary.nAdded > 0)
         SetModifiedFlag(TRUE);
+}
+
+CString CConversionModel::UnreadableFilesReport()
+{
+    std::vector<CConversionInfo*> infos;
+    for (POSITION pos = m_infos.GetHeadPosition(); pos != nullptr;)
+        infos.push_back(static_cast<CConversionInfo*>(m_infos.GetNext(pos)));
+    return DescribeUnreadable(infos);
 }
 
 BOOL CConversionModel::RemoveByName(LPCTSTR pszPath)

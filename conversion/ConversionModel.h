@@ -20,6 +20,8 @@ struct ConversionAddSummary
     UINT nAdded = 0;
     UINT nRejected = 0;
     UINT nReplaced = 0;
+    // The added files that cannot be read, named; empty when all can be.
+    CString strUnreadable;
 };
 
 class CConversionModel : public CProtocolModel
@@ -59,6 +61,9 @@ public:
     // is refused before anything is renamed.
     RenameResult RenameDataFile(CConversionInfo* pInfo, const CString& strNewTitle);
     ConversionAddSummary AddPaths(CStringList* pPaths);
+    // The data files that cannot be read, each path with what is wrong;
+    // empty when every file can be read.
+    CString UnreadableFilesReport();
     const ConversionAddSummary& GetLastAddSummary() const { return m_lastSummary; }
     // The record of a title (letter case ignored), or null.
     CConversionInfo* FindByTitle(const CString& strTitle);

@@ -9,7 +9,7 @@ IMPLEMENT_DYNCREATE(CConversionViewport, CProtocolViewport)
 namespace {
 
 // By the record's status icon: fine, missing, empty or short.
-const UINT kStatusIcons[] = {IDI_CONVERSION_OK, IDI_CONVERSION_MISSING, IDI_CONVERSION_SHORT};
+const UINT kStatusIcons[] = {IDI_STATUS_OK, IDI_STATUS_MISSING, IDI_STATUS_SHORT};
 
 } // namespace
 

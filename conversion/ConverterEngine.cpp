@@ -49,6 +49,70 @@ CString TitleOf(const CString& strLine)
     return nDot >= 0 ? strName.Left(nDot) : strName;
 }
 
+// The titles of the data files in a list file, one a line.
+std::vector<CString> ListTitles(const CString& strListFile)
+{
+    std::vector<CString> titles;
+    std::ifstream list(static_cast<LPCTSTR>(strListFile));
+    std::string line;
+    while (std::getline(list, line)) {
+        while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
+            line.pop_back();
+        if (!line.empty())
+            titles.push_back(TitleOf(CString(line.c_str())));
+    }
+    return titles;
+}
+
+// The outputs of a run as they come: an output counts once it stands in the
+// folder other than it stood before the run.
+class COutputWatch
+{
+public:
+    COutputWatch(const CString& strFolder, const std::vector<CString>& titles, const CString& strExtension)
+    {
+        for (const CString& strTitle : titles) {
+            m_paths.push_back(strFolder + strTitle + strExtension);
+            m_before.push_back(StampOf(m_paths.back()));
+        }
+    }
+
+    int CountDone() const
+    {
+        int nDone = 0;
+        for (size_t i = 0; i < m_paths.size(); ++i) {
+            const Stamp now = StampOf(m_paths[i]);
+            nDone += now.bExists && !(now == m_before[i]) ? 1 : 0;
+        }
+        return nDone;
+    }
+
+private:
+    struct Stamp
+    {
+        bool bExists = false;
+        ULONGLONG nSize = 0;
+        time_t tWrite = 0;
+        bool operator==(const Stamp& other) const
+        {
+            return bExists == other.bExists && nSize == other.nSize && tWrite == other.tWrite;
+        }
+    };
+
+    static Stamp StampOf(const CString& strPath)
+    {
+        std::vector<OsFile::FindData> found;
+        OsFile::Error error;
+        Stamp stamp;
+        if (OsFile::FindFiles(strPath, found, error) && found.size() == 1)
+            stamp = {true, found[0].nSize, found[0].tLastWrite};
+        return stamp;
+    }
+
+    std::vector<CString> m_paths;
+    std::vector<Stamp> m_before;
+};
+
 } // namespace
 
 CConverterEngine::CConverterEngine(CConversionModel* pModel, CProtocolRowSource* pRows,
@@ -100,8 +164,13 @@ int CConverterEngine::Convert()
 
     CProcessRunner& runner = m_pRunner ? *m_pRunner : GetSystemProcessRunner();
     {
+        // The converter runs for a while over many files: the files it has
+        // written so far show how far it is.
+        const std::vector<CString> titles = ListTitles(strListFile);
+        const COutputWatch watch(WithTrailingBackslash(strTarget), titles, m_pPrompt->GetOutputExtension());
         WaitCursorScope wait;
-        m_nExitStatus = runner.Run(strCommand);
+        ProgressScope progress("Converting files:", 0, static_cast<int>(titles.size()));
+        m_nExitStatus = runner.RunWatching(strCommand, [&] { progress.SetPos(watch.CountDone()); });
     }
     if (m_nExitStatus != 0) {
         ReportFailure(m_nExitStatus);
@@ -139,19 +208,12 @@ void CConverterEngine::ReportFailure(int nExitStatus)
 
 void CConverterEngine::CollectOutput(const CString& strListFile, const CString& strExtension)
 {
-    std::ifstream list(static_cast<LPCTSTR>(strListFile));
-    if (!list)
+    if (!PathExists(strListFile))
         return;
     const CString strStamp = MakeTimeStamp(m_pfnNow ? m_pfnNow() : CTime::GetCurrentTime());
     const CString strFolder =
         WithTrailingBackslash(m_pConversionModel ? m_pConversionModel->GetTargetFolder() : CString());
-    std::string line;
-    while (std::getline(list, line)) {
-        while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
-            line.pop_back();
-        if (line.empty())
-            continue;
-        const CString strTitle = TitleOf(CString(line.c_str()));
+    for (const CString& strTitle : ListTitles(strListFile)) {
         const CString strSource = strFolder + strTitle + strExtension;
         if (PathExists(strSource))
             MoveOver(strSource, strFolder + strTitle + "." + strStamp + strExtension);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstring>
 
 size_t CG7kMemorySource::ReadAt(std::uint64_t nOffset, void* pBuffer, size_t nCount)
@@ -140,6 +141,36 @@ bool IsIdCharacter(char ch)
     return std::isdigit(static_cast<unsigned char>(ch)) || std::isspace(static_cast<unsigned char>(ch));
 }
 
+bool IsPlausibleFloat(float fValue, float fLimit)
+{
+    return std::isfinite(fValue) && std::fabs(fValue) <= fLimit;
+}
+
+// Whether the numbers can be a data file's. Each record takes at least a
+// byte, so a record count beyond the file's size comes from some other
+// file's bytes, as do versions, channel counts, coordinates and angles far
+// from anything an instrument writes.
+bool IsPlausible(const G7kHeader& header)
+{
+    return header.nVersion >= 1 && header.nVersion <= G7kLimits::kMaxVersion
+           && header.nChannels <= G7kLimits::kMaxChannels && header.dwRecords <= header.dwFileSize
+           && IsPlausibleFloat(header.fRefX, G7kLimits::kMaxCoordinate)
+           && IsPlausibleFloat(header.fRefY, G7kLimits::kMaxCoordinate)
+           && IsPlausibleFloat(header.fRefZ, G7kLimits::kMaxCoordinate)
+           && IsPlausibleFloat(header.fAzimuth, G7kLimits::kMaxAngle)
+           && IsPlausibleFloat(header.fInclination, G7kLimits::kMaxAngle);
+}
+
+// A file that is not a data file: its size and the unreadable mark, no facts.
+G7kHeader UnreadableHeader(DWORD dwFileSize)
+{
+    G7kHeader header;
+    header.dwFileSize = dwFileSize;
+    header.dwStatus = G7K_STATUS_SHORT;
+    header.bUnreadable = true;
+    return header;
+}
+
 } // namespace
 
 void ParseInstrumentId(const char* pszId, size_t nLength, WORD nVersion, DWORD& dwSerial, CString& strInstrument)
@@ -173,13 +204,15 @@ void ParseInstrumentId(const char* pszId, size_t nLength, WORD nVersion, DWORD& 
         ++i;
     while (i < nText && std::isspace(static_cast<unsigned char>(pszId[i])))
         ++i;
+    // Only whether the kind is 0 matters: its digits are not summed up, so
+    // no length of them can overflow.
     bool bKind = false;
-    int nKind = 0;
-    while (i < nText && std::isdigit(static_cast<unsigned char>(pszId[i]))) {
+    bool bKindZero = true;
+    for (; i < nText && std::isdigit(static_cast<unsigned char>(pszId[i])); ++i) {
         bKind = true;
-        nKind = nKind * 10 + (pszId[i++] - '0');
+        bKindZero = bKindZero && pszId[i] == '0';
     }
-    strInstrument = bKind && nKind == 0 && nVersion >= 14 ? "GVX2000" : "GVX7000";
+    strInstrument = bKind && bKindZero && nVersion >= 14 ? "GVX2000" : "GVX7000";
 }
 
 G7kHeader ReadG7kHeader(IG7kByteSource& source)
@@ -220,7 +253,7 @@ G7kHeader ReadG7kHeader(IG7kByteSource& source)
 
     if (cursor.IsShort())
         header.dwStatus |= G7K_STATUS_SHORT;
-    return header;
+    return IsPlausible(header) ? header : UnreadableHeader(header.dwFileSize);
 }
 
 namespace {

@@ -54,6 +54,17 @@ struct G7kHeader
     float fRefX = 0, fRefY = 0, fRefZ = 0, fAzimuth = 0, fInclination = 0;
     WORD nChannels = 0;
     DWORD dwRecords = 0;
+    // The numbers cannot be a data file's: no facts are kept (status short).
+    bool bUnreadable = false;
+};
+
+// The ranges a header's numbers must lie in.
+struct G7kLimits
+{
+    static constexpr WORD kMaxVersion = 63;
+    static constexpr WORD kMaxChannels = 64;
+    static constexpr float kMaxCoordinate = 1.0e8f;
+    static constexpr float kMaxAngle = 360.0f;
 };
 
 // Offsets of the version-dependent parts of the header.
@@ -69,7 +80,8 @@ struct G7kLayout
     static constexpr std::uint64_t kBlockEntry = 12;
 };
 
-// Reads the header; a missing or short source only sets status bits.
+// Reads the header; a missing or short source only sets status bits, and a
+// header whose numbers are out of range is marked unreadable.
 G7kHeader ReadG7kHeader(IG7kByteSource& source);
 // The same from a file; a file that cannot be opened gets bit 0.
 G7kHeader ReadG7kHeaderFile(LPCTSTR pszPath);

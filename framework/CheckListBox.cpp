@@ -1,5 +1,7 @@
 #include "framework/Framework.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNAMIC(CCheckListBox, CListBox)
 
 BEGIN_MESSAGE_MAP(CCheckListBox, CListBox)
@@ -10,6 +12,7 @@ BEGIN_MESSAGE_MAP(CCheckListBox, CListBox)
     ON_MESSAGE(LB_INSERTSTRING, OnLBInsertString)
     ON_MESSAGE(LB_GETITEMDATA, OnLBGetItemData)
     ON_MESSAGE(LB_SETITEMDATA, OnLBSetItemData)
+    ON_MESSAGE(LB_SETITEMHEIGHT, OnLBSetItemHeight)
 END_MESSAGE_MAP()
 
 BOOL CCheckListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
@@ -144,7 +147,19 @@ void CCheckListBox::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     Default();
 }
 
+// A smaller height (0 asks for the least) would cut the text and the box.
+LRESULT CCheckListBox::OnLBSetItemHeight(WPARAM wParam, LPARAM lParam)
+{
+    const int nHeight = std::max(MinimumItemHeight(), (int)LOWORD(lParam));
+    return CWnd::DefWindowProc(LB_SETITEMHEIGHT, wParam, MAKELPARAM(nHeight, 0));
+}
+
 void CCheckListBox::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
+{
+    lpMeasureItemStruct->itemHeight = (UINT)MinimumItemHeight();
+}
+
+int CCheckListBox::MinimumItemHeight()
 {
     CClientDC dc(this);
     CFont* pFont = GetFont();
@@ -153,9 +168,8 @@ void CCheckListBox::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
     dc.GetTextMetrics(&tm);
     if (pOld != nullptr)
         dc.SelectObject(pOld);
-    int cy = tm.tmHeight + tm.tmExternalLeading;
-    int cyBox = ::GetSystemMetrics(SM_CYMENUCHECK);
-    lpMeasureItemStruct->itemHeight = (UINT)((cy > cyBox ? cy : cyBox) + 2);
+    const int cy = tm.tmHeight + tm.tmExternalLeading;
+    return std::max(cy, ::GetSystemMetrics(SM_CYMENUCHECK)) + 2;
 }
 
 void CCheckListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS)

@@ -25,6 +25,7 @@ public:
     LRESULT OnLBInsertString(WPARAM wParam, LPARAM lParam);
     LRESULT OnLBGetItemData(WPARAM wParam, LPARAM lParam);
     LRESULT OnLBSetItemData(WPARAM wParam, LPARAM lParam);
+    LRESULT OnLBSetItemHeight(WPARAM wParam, LPARAM lParam);
 
 protected:
     // Each item's data holds the check state; the caller's item data is kept
@@ -38,6 +39,8 @@ protected:
     ItemState* State(int nIndex) const;
     void ToggleAt(int nIndex);
     int CheckBoxWidth() const;
+    // A line of the list's font or the check box, whichever is higher.
+    int MinimumItemHeight();
     void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct) override;
     DECLARE_MESSAGE_MAP()
 };

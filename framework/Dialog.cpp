@@ -68,6 +68,9 @@ BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
 BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd)
 {
     m_pParentWnd = pParentWnd;
+    // Without an owner the window would open behind the main window.
+    if (pParentWnd == nullptr)
+        pParentWnd = AfxGetMainWnd();
     return CreateDlgIndirect(lpDialogTemplate, pParentWnd, AfxGetResourceHandle());
 }
 
@@ -135,6 +138,15 @@ int CDialog::DoModal()
 BOOL CDialog::HandleInitDialog()
 {
     ExecuteDlgInit(m_lpszTemplateName);
+    CRect rcBefore;
+    GetWindowRect(&rcBefore);
+    const BOOL bResult = RunInitDialog();
+    CentreUnlessPlaced(rcBefore);
+    return bResult;
+}
+
+BOOL CDialog::RunInitDialog()
+{
     BOOL bResult = TRUE;
     try {
         bResult = OnInitDialog();
@@ -145,6 +157,19 @@ BOOL CDialog::HandleInitDialog()
         EndDialog(-1);
     }
     return bResult;
+}
+
+// A top-level dialog that OnInitDialog neither placed nor showed opens in
+// the middle of its owner, not where the template's origin happens to be.
+void CDialog::CentreUnlessPlaced(const CRect& rcBefore)
+{
+    if (m_hWnd == nullptr || (GetStyle() & (WS_CHILD | WS_VISIBLE)) != 0)
+        return;
+    CRect rcAfter;
+    GetWindowRect(&rcAfter);
+    if (rcAfter.TopLeft() != rcBefore.TopLeft())
+        return;
+    CenterWindow();
 }
 
 BOOL CDialog::OnInitDialog()

@@ -15,7 +15,8 @@ public:
     explicit CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
     ~CDialog() override;
 
-    // Modeless. A null parent makes a window of its own (a splash, say).
+    // Modeless. A null parent means the main window, which owns it and so
+    // keeps it above itself.
     BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     BOOL Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
     BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
@@ -43,7 +44,8 @@ public:
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
     // Called by the dialog procedure at WM_INITDIALOG: the template's init
-    // data, then OnInitDialog.
+    // data, then OnInitDialog; a top-level dialog it left in place is then
+    // centred on its owner.
     BOOL HandleInitDialog();
 
     LPCTSTR m_lpszTemplateName = nullptr;
@@ -60,6 +62,8 @@ protected:
     HWND PreModal();
 
 private:
+    BOOL RunInitDialog();
+    void CentreUnlessPlaced(const CRect& rcBefore);
     HWND m_hWndDisabledOwner = nullptr;
     DECLARE_MESSAGE_MAP()
 };

@@ -7,6 +7,7 @@
 #include "framework/String.h"
 
 #include <ctime>
+#include <functional>
 #include <vector>
 
 namespace OsFile {
@@ -80,9 +81,10 @@ bool DiskSpace(LPCTSTR lpszRoot, ULONGLONG& nFree, ULONGLONG& nTotal);
 CString ShortPath(LPCTSTR lpszPath);
 
 // Starts the program of a command line (no command interpreter; the line is
-// passed on exactly as given) and waits for it to end. False when it could
-// not be started; otherwise nExitCode is its exit status.
-bool RunProcess(LPCTSTR lpszCommandLine, int& nExitCode);
+// passed on exactly as given) and waits for it to end, calling onWait (when
+// given) about ten times a second meanwhile. False when it could not be
+// started; otherwise nExitCode is its exit status.
+bool RunProcess(LPCTSTR lpszCommandLine, int& nExitCode, const std::function<void()>& onWait = {});
 
 // True when the path names an existing file, not a folder.
 inline bool FileExists(LPCTSTR lpszPath) {

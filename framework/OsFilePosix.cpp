@@ -335,7 +335,7 @@ bool DiskSpace(LPCTSTR lpszRoot, ULONGLONG& nFree, ULONGLONG& nTotal) {
 
 CString ShortPath(LPCTSTR lpszPath) { return CString(lpszPath); }
 
-bool RunProcess(LPCTSTR lpszCommandLine, int& nExitCode) {
+bool RunProcess(LPCTSTR lpszCommandLine, int& nExitCode, const std::function<void()>& onWait) {
   std::vector<std::string> args;
   for (const CString& strArg : SplitCommandLine(lpszCommandLine))
     args.push_back(static_cast<LPCTSTR>(strArg));
@@ -350,9 +350,16 @@ bool RunProcess(LPCTSTR lpszCommandLine, int& nExitCode) {
   if (::posix_spawnp(&pid, argv[0], NULL, NULL, argv.data(), environ) != 0)
     return false;
   int nStatus = 0;
-  while (::waitpid(pid, &nStatus, 0) < 0) {
-    if (errno != EINTR)
+  for (;;) {
+    const pid_t nDone = ::waitpid(pid, &nStatus, onWait ? WNOHANG : 0);
+    if (nDone == pid)
+      break;
+    if (nDone < 0 && errno != EINTR)
       return false;
+    if (nDone == 0) {
+      onWait();
+      ::usleep(100000);
+    }
   }
   if (WIFEXITED(nStatus)) {
     nExitCode = WEXITSTATUS(nStatus);

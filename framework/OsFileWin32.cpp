@@ -251,7 +251,7 @@ CString ShortPath(LPCTSTR lpszPath) {
   return CString(lpszPath);
 }
 
-bool RunProcess(LPCTSTR lpszCommandLine, int& nExitCode) {
+bool RunProcess(LPCTSTR lpszCommandLine, int& nExitCode, const std::function<void()>& onWait) {
   STARTUPINFOA si = {};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
@@ -259,7 +259,8 @@ bool RunProcess(LPCTSTR lpszCommandLine, int& nExitCode) {
   std::vector<char> line(lpszCommandLine, lpszCommandLine + strlen(lpszCommandLine) + 1);
   if (!::CreateProcessA(NULL, line.data(), NULL, NULL, FALSE, CREATE_NO_WINDOW, NULL, NULL, &si, &pi))
     return false;
-  ::WaitForSingleObject(pi.hProcess, INFINITE);
+  while (::WaitForSingleObject(pi.hProcess, onWait ? 100 : INFINITE) == WAIT_TIMEOUT)
+    onWait();
   DWORD dwExit = 1;
   ::GetExitCodeProcess(pi.hProcess, &dwExit);
   ::CloseHandle(pi.hThread);

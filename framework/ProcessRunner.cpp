@@ -12,6 +12,11 @@ public:
         int nExit = 0;
         return OsFile::RunProcess(strCommandLine, nExit) ? nExit : NOT_STARTED;
     }
+    int RunWatching(const CString& strCommandLine, const std::function<void()>& onWait) override
+    {
+        int nExit = 0;
+        return OsFile::RunProcess(strCommandLine, nExit, onWait) ? nExit : NOT_STARTED;
+    }
 };
 
 bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }

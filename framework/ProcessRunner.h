@@ -5,6 +5,7 @@
 #include "framework/String.h"
 #include "framework/Types.h"
 
+#include <functional>
 #include <vector>
 
 // Runs one command line and waits for the program to end.
@@ -15,6 +16,12 @@ public:
     virtual ~CProcessRunner() = default;
     // The program's exit status, or NOT_STARTED.
     virtual int Run(const CString& strCommandLine) = 0;
+    // The same, calling onWait now and then while the program runs (a
+    // runner that cannot watch just runs it).
+    virtual int RunWatching(const CString& strCommandLine, const std::function<void()>& onWait)
+    {
+        return Run(strCommandLine);
+    }
 };
 
 // The system's runner: starts the program itself (no command interpreter),

@@ -145,6 +145,14 @@ void CView::OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT, CView*) { OnEn
 BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
 {
     CPrintDialog* pPD = pInfo->m_pPD;
+    // Without a printer the print dialog has nothing to offer: say so once,
+    // the same way for every kind of printing.
+    PRINTDLG defaults = {};
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr && !pApp->GetPrinterDeviceDefaults(&defaults)) {
+        AfxMessageBox("No printers are installed.", MB_ICONEXCLAMATION);
+        return FALSE;
+    }
     if (pInfo->m_bPreview || pInfo->m_bDirect) {
         if (!pPD->GetDefaults()) {
             AfxMessageBox("No printers are installed.", MB_ICONEXCLAMATION);
@@ -158,7 +166,7 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
     }
     if (pPD->m_pd.hDC == nullptr && pPD->CreatePrinterDC() == nullptr)
         return FALSE;
-    if (CWinApp* pApp = AfxGetApp())
+    if (pApp != nullptr)
         pInfo->m_nNumPreviewPages = pApp->m_nNumPreviewPages;
     return TRUE;
 }

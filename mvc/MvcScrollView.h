@@ -55,7 +55,7 @@ class MvcScrollView_T : public CScrollView, public MvcWrapper_T<T> {
       case WM_HSCROLL:
       case WM_VSCROLL:
         if (LOWORD(wParam) != SB_ENDSCROLL) {
-          OnViewScroll(LOWORD(wParam) == SB_THUMBTRACK);
+          OnViewScroll();
           if (pResult)
             *pResult = 0;
           handled = TRUE;
@@ -159,14 +159,11 @@ class MvcScrollView_T : public CScrollView, public MvcWrapper_T<T> {
       ScrollToDevicePosition(pos.x, pos.y);
   }
 
-  void OnViewScroll(bool bTracking) {
-    SCROLLINFO h = {};
-    h.cbSize = sizeof(SCROLLINFO);
-    h.fMask = SIF_ALL;
-    SCROLLINFO v = h;
-    ::GetScrollInfo(m_hWnd, SB_HORZ, &h);
-    ::GetScrollInfo(m_hWnd, SB_VERT, &v);
-    ScrollToDevicePosition(bTracking ? h.nTrackPos : h.nPos, bTracking ? v.nTrackPos : v.nPos);
+  // The scroll view has moved its bars (its own, or a splitter's that the
+  // view only borrows) and the thumb track with them; the origin follows.
+  void OnViewScroll() {
+    CPoint pos = GetDeviceScrollPosition();
+    ScrollToDevicePosition(pos.x, pos.y);
   }
 
   CSize m_szLine{16, 16};

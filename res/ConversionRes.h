@@ -2,12 +2,9 @@
 // conversion resources beyond these numbers take 20700-20799).
 #pragma once
 
-// Options dialog, "Replace File" question and status icons.
+// Options dialog and "Replace File" question.
 #define IDD_CONVERSION_OPTIONS        158
 #define IDD_CONVERSION_REPLACE        176
-#define IDI_CONVERSION_OK             247
-#define IDI_CONVERSION_MISSING        251
-#define IDI_CONVERSION_SHORT          254
 
 // Options dialog controls.
 #define IDC_CONV_UNCONDITIONAL        1061

@@ -17,10 +17,7 @@
 #define IDD_COORDINATE_ITEM           242
 #define IDD_DESIGN_PROGRESS           20801
 
-// Project list icons.
-#define IDI_PROTOCOL_OK               247
-#define IDI_PROTOCOL_MISSING          251
-#define IDI_PROTOCOL_EMPTY            254
+// Project list icon beside the shared status icons of resource.h.
 #define IDI_PROTOCOL_SECTION_EMPTY    255
 
 // Controls (unique within their dialog).

@@ -25,6 +25,7 @@
 #define IDC_LOG_WARNINGS        1115
 #define IDC_LOG_DATABASE_SIZE   1116
 #define IDC_LOG_DATE            1117
+#define IDC_LOG_DATABASE_LABEL  1111
 
 // Status window and text viewer.
 #define IDC_STATUS_TEXT         1041

@@ -32,6 +32,11 @@
 #define IDD_ABOUTBOX                  100
 #define IDS_SOCKETS_INIT_FAILED       104
 #define IDI_PROGRAM                   145
+// The project lists' status icons (conversion, Vika and Polyvect): the file
+// is fine, cannot be opened, or is empty or unreadable.
+#define IDI_STATUS_OK                 247
+#define IDI_STATUS_MISSING            251
+#define IDI_STATUS_SHORT              254
 #define IDD_SPLASH                    153
 #define IDD_FOLDERS_PAGE              185
 #define IDD_COMMUNICATION_PAGE        186

@@ -16,7 +16,6 @@
 
 namespace {
 constexpr int kFifo = 64;  // bytes the UART takes before the driver holds back
-constexpr size_t kDriverQueue = 16384;
 // A receiving port hands on what has arrived about once a millisecond, as a
 // USB serial adapter does; waking for every byte would load the machine
 // when many lines run at once.
@@ -91,7 +90,8 @@ void LineRelay::Take(Direction& d, int64_t now) {
   if (d.driver) {
     uint8_t buffer[4096];
     ssize_t got = 1;  // no read, no end
-    while (d.driverQueue.size() < kDriverQueue && (got = ::read(d.from, buffer, sizeof buffer)) > 0)
+    while (d.driverQueue.size() < m_shape.driverQueue &&
+           (got = ::read(d.from, buffer, std::min(sizeof buffer, m_shape.driverQueue - d.driverQueue.size()))) > 0)
       d.driverQueue.insert(d.driverQueue.end(), buffer, buffer + got);
     NoteEnd(d, got);
   }
@@ -111,6 +111,7 @@ void LineRelay::Take(Direction& d, int64_t now) {
   for (ssize_t i = 0; i < n; ++i) {
     d.wireFree += perByte;
     long carried = ++m_carried;
+    if (&d == &m_dir[0]) ++m_carriedFromA;
     if (m_shape.cutAfter >= 0 && carried > m_shape.cutAfter) continue;
     uint8_t value = buffer[i];
     if (Hit(d, m_shape.damage)) {
@@ -160,7 +161,7 @@ int64_t LineRelay::NextWake(int64_t now, pollfd* fds, int& count) const {
     bool pending = d.driver && !d.driverQueue.empty();
     if (pending || !hasRoom) wake = std::min(wake, std::max(halfEmpty, now));
     // A driver takes what is written at once; the UART only when it has room.
-    bool listen = !d.hungUp && (d.driver ? d.driverQueue.size() < kDriverQueue : hasRoom);
+    bool listen = !d.hungUp && (d.driver ? d.driverQueue.size() < m_shape.driverQueue : hasRoom);
     if (listen) fds[count++] = {d.from, POLLIN, 0};
   }
   return wake;
@@ -220,6 +221,7 @@ RelayRun OursToRz(const std::string& name, const std::string& from, const std::s
     FdPort port(ours.Slave());
     port.SetOutputPurge([&line] { line.Purge(); });
     GFComStream stream(&port);
+    line.SetSpeedOf(stream);
     GFZmodem z(&stream, monitor);
     if (setup) setup(z);
     r.ours = z.Send((from + "/" + name).c_str());
@@ -247,6 +249,7 @@ RelayRun SzToOurs(const std::string& name, const std::string& from, const std::s
     FdPort port(ours.Slave());
     port.SetOutputPurge([&line] { line.Purge(); });
     GFComStream stream(&port);
+    line.SetSpeedOf(stream);
     GFZmodem z(&stream, monitor);
     z.SetReceiveFolder(to.c_str());
     z.SetReceiverResume(false);
@@ -276,6 +279,8 @@ RelayRun SzToRz(const std::string& name, const std::string& from, const std::str
     r.oursSeconds = Since(start);
     r.peer = sz.Wait(r.ours == -1 ? 0 : 10000);
     r.seconds = Since(start);
+    r.wire = line.Carried();
+    r.dataWay = line.CarriedFromA();
     r.damaged = line.Damaged();
   }
   Finish(r, name, from, to);

@@ -16,6 +16,7 @@
 #include <sys/types.h>
 #include <thread>
 
+#include "CPP_ALL/GFPortSettings.h"
 #include "CPP_ALL/GFZmodem.h"
 
 struct LineShape {
@@ -24,6 +25,14 @@ struct LineShape {
   double damage = 0;            // share of bytes flipped or dropped
   uint32_t seed = 1;
   long cutAfter = -1;           // bytes through (both ways) before it dies
+  size_t driverQueue = 16384;   // what the driver of our side holds
+  // The same line at `baud`, 8N1.
+  LineShape AtBaud(long baud) const {
+    LineShape s = *this;
+    s.bytesPerSecond = baud / 10;
+    return s;
+  }
+  long Baud() const { return bytesPerSecond * 10; }
 };
 
 // The master and raw slave of a fresh pseudo-terminal.
@@ -50,11 +59,15 @@ class LineRelay {
   // Side a's output waits in a driver queue of its own (a serial driver's),
   // which Purge drops, instead of in the descriptor's buffer.
   void QueueOutputOfA() { m_dir[0].driver = true; }
+  // Our stream's port at the line's speed, as the program sets it.
+  void SetSpeedOf(GFComStream& stream) const { stream.GetPortSettings()->SetBaudRate(m_shape.Baud()); }
   void Purge();
   ~LineRelay();
   LineRelay(const LineRelay&) = delete;
   LineRelay& operator=(const LineRelay&) = delete;
   long Carried() const { return m_carried; }
+  // Of those, the ones from side a.
+  long CarriedFromA() const { return m_carriedFromA; }
   long Damaged() const { return m_damaged; }
 
  private:
@@ -86,6 +99,7 @@ class LineRelay {
   std::mutex m_mutex;  // the driver queue, against a purge
   std::atomic<bool> m_stop{false};
   std::atomic<long> m_carried{0};
+  std::atomic<long> m_carriedFromA{0};
   std::atomic<long> m_damaged{0};
   std::thread m_thread;
 };
@@ -100,7 +114,7 @@ struct RelayRun {
   double seconds = 0;      // until both ended
   bool same = false;       // the file arrived whole
   bool strays = false;     // other files named after it were left behind
-  long wire = 0;           // bytes our port carried, both ways
+  long wire = 0;           // bytes our port (for sz to rz, the line) carried, both ways
   long dataWay = 0;        // of those, the ones that went the file's way
   long damaged = 0;
 };

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <thread>
 
 #include "CPP_ALL/GFZmodem.h"
 #include "CPP_ALL/tests/LineRelay.h"
@@ -191,6 +192,29 @@ TEST_F(LrzszTest, RelayedLineDamagedOrCut) {
       EXPECT_FALSE(fs::exists(to / "f.bin"));
       EXPECT_FALSE(r.strays);
     }
+  }
+}
+
+// A slow line: at 2400 baud one subpacket takes longer to leave than a
+// fast line's waits for an answer, and a window takes 17 s.
+// Both ways complete on a clean line, with nothing sent twice.
+TEST_F(LrzszTest, SlowLineBothWays) {
+  std::string data = RandomBytes(1500, 78);
+  WriteFile(out / "f.bin", data);
+  LineShape shape = LineShape{}.AtBaud(2400);
+  RelayRun runs[2];
+  std::thread sending([&] {
+    fs::create_directories(in / "to rz");
+    runs[0] = OursToRz("f.bin", out.path.string(), (in / "to rz").string(), shape, 20000);
+  });
+  fs::create_directories(in / "from sz");
+  runs[1] = SzToOurs("f.bin", out.path.string(), (in / "from sz").string(), shape, 20000);
+  sending.join();
+  for (const RelayRun& r : runs) {
+    EXPECT_EQ(r.ours, 0);
+    EXPECT_EQ(r.peer, 0);
+    EXPECT_TRUE(r.same);
+    EXPECT_LT(r.dataWay, long(data.size()) + 200);
   }
 }
 

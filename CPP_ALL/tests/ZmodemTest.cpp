@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstring>
 #include <functional>
@@ -14,6 +15,7 @@
 #endif
 
 #include "CPP_ALL/GFPlatform.h"
+#include "CPP_ALL/GFPortSettings.h"
 #include "CPP_ALL/GFZmodem.h"
 #include "CPP_ALL/tests/TestPorts.h"
 #include "CPP_ALL/tests/TransferFixture.h"
@@ -34,10 +36,15 @@ class ZmodemTest : public ::testing::Test {
   void SetUp() override { GFSetTimeScale(20); }
   void TearDown() override { GFSetTimeScale(1); }
 
+  // The in-memory line has no pace of its own: the sides take it for the
+  // fastest of the program's speeds.
+  static void FastLine(GFComStream& stream) { stream.GetPortSettings()->SetBaudRate(115200); }
+
   // Runs our sender on `spec` against our receiver into `in`.
   void Run(const std::string& spec) {
     auto body = [&](GFComLink* port, Side& side, bool send) {
       GFComStream stream(port);
+      FastLine(stream);
       GFZmodem z(&stream, &side.monitor);
       if (!send) z.SetReceiveFolder(in.path.string().c_str());
       z.SetRetryLimit(50);
@@ -58,6 +65,7 @@ class ZmodemTest : public ::testing::Test {
   std::thread StartSender(const fs::path& file) {
     return std::thread([this, file] {
       GFComStream stream(pair.a.get());
+      FastLine(stream);
       GFZmodem z(&stream, &tx.monitor);
       tx.result = z.Send(file.string().c_str());
     });
@@ -67,6 +75,7 @@ class ZmodemTest : public ::testing::Test {
   std::thread StartReceiver(std::function<void(GFZmodem&)> setup = nullptr) {
     return std::thread([this, setup] {
       GFComStream stream(pair.b.get());
+      FastLine(stream);
       GFZmodem z(&stream, &rx.monitor);
       z.SetReceiveFolder(in.path.string().c_str());
       if (setup) setup(z);
@@ -282,6 +291,7 @@ TEST_F(ZmodemTest, ReceiverGivesUpOnASilentLine) {
     });
     if (cutAt > 0) {
       GFComStream stream(pair.a.get());
+      FastLine(stream);
       GFZmodem z(&stream, &tx.monitor);
       z.SetRetryLimit(4);
       tx.monitor.keep = false;
@@ -818,6 +828,68 @@ TEST_F(ZmodemHandReceiverTest, FrameAfterAPurgeBringsASparePad) {
     ASSERT_GE(before.size(), 2u) << pos;
     EXPECT_EQ(before.substr(before.size() - 2), "**") << pos;
   }
+  d.WriteBuffer("\x18\x18\x18\x18\x18\x18\x18\x18", 8);
+  sender.join();
+  EXPECT_EQ(tx.result, GF_REMOTE_CANCEL);
+}
+
+// A line on which every frame is asked for again gets nowhere: the sender
+// ends with an error once a period with setbacks has brought too little,
+// whatever its retry limit, instead of crawling on.
+TEST_F(ZmodemHandReceiverTest, SenderEndsOnALineTooNoisyToGetOn) {
+  WriteFile(out / "f.dat", RandomBytes(20000, 47));
+  std::atomic<bool> done{false};
+  std::thread sender([&] {
+    GFComStream stream(pair.a.get());
+    FastLine(stream);
+    GFZmodem z(&stream, &tx.monitor);
+    z.SetRetryLimit(1000000);
+    tx.result = z.Send((out / "f.dat").string().c_str());
+    done = true;
+  });
+  d.SetRetryLimit(1000000);
+  ASSERT_TRUE(TakeOffer(d));
+  // Ten times the period, or the sender crawls on and is cancelled.
+  for (int i = 0; i < 1000 && !done; ++i) {
+    d.SendHexHeader(GFZmodem::ZRPOS, HandSender::At(0));
+    d.ReadFrameHeader(true);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  if (!done) d.WriteBuffer("\x18\x18\x18\x18\x18\x18\x18\x18", 8);
+  sender.join();
+  EXPECT_EQ(tx.result, GF_TOO_MANY_ERRORS);
+  EXPECT_TRUE(tx.monitor.Saw("The line is too noisy: 0 bytes in 30 s"));
+}
+
+// A go-back while our output is still leaving can cut a subpacket the
+// receiver is reading: the frame after it ends that subpacket first, so
+// that its header is not read as the subpacket's data.
+TEST_F(ZmodemHandReceiverTest, FrameAfterACutEndsTheCutSubpacket) {
+  WriteFile(out / "f.dat", RandomBytes(4000, 48));
+  std::thread sender([&] {
+    GFComStream stream(pair.a.get());
+    // Slow enough that the frame is still leaving when the sender goes back.
+    stream.GetPortSettings()->SetBaudRate(1200);
+    GFZmodem z(&stream, &tx.monitor);
+    tx.result = z.Send((out / "f.dat").string().c_str());
+  });
+  ASSERT_TRUE(TakeOffer(d));
+  d.SendHexHeader(GFZmodem::ZRPOS, HandSender::At(0));
+  ASSERT_EQ(d.ReadFrameHeader(false), GFZmodem::ZDATA);
+  // A damaged header, which may have been a request: the sender goes back.
+  d.WriteBuffer("**\x18" "B0900000bb0ffff\r\n", 18);
+  std::string header = {char(GFZmodem::ZDLE), char(GFZmodem::ZBIN32), char(GFZmodem::ZDATA)};
+  header.append(reinterpret_cast<const char*>(HandSender::At(0)), 4);
+  std::string seen;
+  while (seen.size() < 100000 && seen.find(header) == std::string::npos) {
+    int c = stream.ReadChar(2000);
+    if (c < 0) break;
+    seen += char(c);
+  }
+  size_t at = seen.find(header);
+  ASSERT_NE(at, std::string::npos);
+  ASSERT_GE(at, 8u);
+  EXPECT_EQ(seen.substr(at - 8, 8), "\x18hxxxx**");
   d.WriteBuffer("\x18\x18\x18\x18\x18\x18\x18\x18", 8);
   sender.join();
   EXPECT_EQ(tx.result, GF_REMOTE_CANCEL);

@@ -40,6 +40,8 @@ BOOL CCompileLogDlg::OnInitDialog()
     m_strBody = log.m_strBody;
     m_strDatabaseSize = log.DatabaseSizeText(m_strDatabaseName);
     SetWindowText(log.Caption(m_strLogPath));
+    // The database the project compiles into, not always PROTOCOL.BIN.
+    SetDlgItemText(IDC_LOG_DATABASE_LABEL, "Size of " + m_strDatabaseName + ":");
     UpdateData(FALSE);
     return TRUE;
 }

@@ -105,6 +105,10 @@ int CProtocolCompiler::Compile(const CString& strType, const CString& strDocumen
 
     const CString strLogName = ShortName(MakeLogName(strDocumentPath));
     std::remove(strLogName);
+    const CString strDatabase = GetDatabasePath();
+    OsFile::Error error;
+    if (!strDatabase.IsEmpty() && OsFile::FileExists(strDatabase))
+        OsFile::Replace(strDatabase, BackupName(strDatabase), error);
 
     CString strOutput = m_pModel ? m_pModel->GetTargetFolder() : CString();
     strOutput = ShortName(WithTrailingBackslash(strOutput) + ".");
@@ -125,7 +129,21 @@ int CProtocolCompiler::Compile(const CString& strType, const CString& strDocumen
         return nExit;
     if (!FileExists(strLogName))
         return COMPILE_NO_OUTPUT;
+    if (!strDatabase.IsEmpty())
+        OsFile::Remove(BackupName(strDatabase), error);
     return COMPILE_OK;
+}
+
+CString CProtocolCompiler::GetDatabasePath() const
+{
+    if (m_strDatabaseName.IsEmpty() || !m_pModel)
+        return CString();
+    return WithSeparator(m_pModel->GetTargetFolder()) + m_strDatabaseName;
+}
+
+CString CProtocolCompiler::BackupName(const CString& strDatabasePath)
+{
+    return FileStem(strDatabasePath) + ".BAK";
 }
 
 void CProtocolCompiler::NormalizePath(CString& strPath)

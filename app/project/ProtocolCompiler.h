@@ -44,6 +44,16 @@ public:
     // The 8.3 form when the system has one, else the name itself.
     static CString ShortName(const CString& strPath);
 
+    // The database the compiler writes into the target folder
+    // ("PROTOCOL.BIN"). The one of an earlier compile is set aside under the
+    // ".BAK" extension while the compiler runs, so after a failed compile
+    // no database looks like its result; a compile that succeeds removes
+    // the copy.
+    void SetDatabaseName(const CString& strName) { m_strDatabaseName = strName; }
+    // The database's path in the target folder; empty when none is named.
+    CString GetDatabasePath() const;
+    static CString BackupName(const CString& strDatabasePath);
+
     void SetRunner(CProcessRunner* pRunner) { m_pRunner = pRunner; }
     // Where list files go (the system's temporary folder unless set).
     void SetTempFolder(const CString& strFolder) { m_strTempFolder = strFolder; }
@@ -54,4 +64,5 @@ protected:
     CString m_strDefaultExtension;
     CProcessRunner* m_pRunner = nullptr;
     CString m_strTempFolder;
+    CString m_strDatabaseName;
 };

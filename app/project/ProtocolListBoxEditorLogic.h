@@ -47,6 +47,8 @@ protected:
         if (RunEditDialog(nIndex) == DIALOG_OK)
             ReplaceRowText(nIndex, m_strEditedText);
         RemoveEmptyRows();
+        // The empty row for the next new item stays at the end.
+        this->EnsureTrailingRow();
         this->EnsureSelection();
         return TRUE;
     }

@@ -2,7 +2,9 @@
 // rate limit: our sender to rz, sz to our receiver, and sz to rz (also with
 // our sender's 4,096-byte window) for reference. Prints MB/s, the ratio to
 // lrzsz and, for our side, the wire efficiency: payload bytes over the bytes
-// on the wire both ways, and over those that went the file's way.
+// on the wire both ways, and over those that went the file's way. Then a
+// paced line: damage and a cut line at one speed, and a clean line at every
+// speed of the program's list.
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -154,11 +156,14 @@ struct Options {
   int rounds = 3;
   bool unthrottled = true;
   bool paced = true;
-  std::string rows = "clean,0.1,1,cut";
+  std::string rows = "clean,0.1,1,heavy,cut";
   int seeds = 5;
   int firstSeed = 1;
   int capSeconds = 240;  // paced runs still going then count as running
   std::string columns = "lrzsz,ours,ours500,sz,sz500";
+  long baud = 115200;     // of the damage rows
+  size_t queue = 16384;   // our driver's queue on the damage rows
+  std::string speeds = "300,600,1200,2400,4800,9600,19200,38400,57600,115200";
 };
 Options g_options;
 
@@ -276,12 +281,15 @@ void PacedTable(const fs::path& root) {
     for (char& c : data) c = char(random());
     std::ofstream(src / "paced.bin", std::ios::binary) << data;
   }
-  std::printf("\n256 KiB random file, 115200 baud 8N1 (11,520 bytes/s), 4 ms each way:\n");
+  LineShape line = LineShape{}.AtBaud(g_options.baud);
+  line.driverQueue = g_options.queue;
+  std::printf("\n256 KiB random file, %ld baud 8N1 (%ld bytes/s), 4 ms each way, a %zu-byte driver queue:\n",
+              g_options.baud, line.bytesPerSecond, line.driverQueue);
   // Clean: speed and wire efficiency, one at a time.
   double clean[kColumns] = {};
   for (int c = 0; c < kColumns && Listed(g_options.rows, "clean"); ++c) {
     if (!Listed(g_options.columns, kColumnKeys[c])) continue;
-    Outcome o = RunPaced(Column(c), src, root / ("clean" + std::to_string(c)), LineShape{});
+    Outcome o = RunPaced(Column(c), src, root / ("clean" + std::to_string(c)), line);
     clean[c] = o.seconds;
     std::printf("  clean %-18s %7.2f s%s", kColumnNames[c], o.seconds, o.complete ? "" : "  FAILED");
     if (c != kLrzsz && clean[kLrzsz] > 0) std::printf("  x%.3f of lrzsz", clean[kLrzsz] / o.seconds);
@@ -290,13 +298,118 @@ void PacedTable(const fs::path& root) {
     std::printf("\n");
   }
   int seeds = g_options.seeds;
+  LineShape damaged = line;
+  damaged.damage = 0.001;
   if (Listed(g_options.rows, "0.1"))
-    PacedRow("0.1% damage (half flipped, half dropped, both ways):", src, root, LineShape{11520, 4, 0.001}, seeds,
-             clean);
-  if (Listed(g_options.rows, "1")) PacedRow("1% damage:", src, root, LineShape{11520, 4, 0.01}, seeds, clean);
-  LineShape cut;
+    PacedRow("0.1% damage (half flipped, half dropped, both ways):", src, root, damaged, seeds, clean);
+  damaged.damage = 0.01;
+  if (Listed(g_options.rows, "1")) PacedRow("1% damage:", src, root, damaged, seeds, clean);
+  // A serial driver's queue: what a purge can take back is small.
+  damaged.driverQueue = 4096;
+  if (Listed(g_options.rows, "heavy")) PacedRow("1% damage, a 4,096-byte driver queue:", src, root, damaged, seeds, clean);
+  LineShape cut = line;
   cut.cutAfter = 100000;
   if (Listed(g_options.rows, "cut")) PacedRow("line cut after 100,000 bytes:", src, root, cut, 1, nullptr);
+}
+
+// ---------------------------------------------------------------- line speeds
+
+// A clean line at each speed with a file of about 35 s of line time, so that
+// the slow rows stay quick: lrzsz's pair, our sender to rz and sz to our
+// receiver side by side. Each is timed until its receiver ended, the
+// session's fixed cost included (it weighs at the slow speeds).
+size_t SpeedFileSize(long baud) {
+  size_t size = 1024;
+  while (size * 2 <= size_t(baud / 10 * 35) && size < kPacedSize) size *= 2;
+  return size;
+}
+
+struct SpeedRun {
+  bool complete = false;
+  double seconds = 0;
+  double efficiency = 0;         // both ways
+  double dataWayEfficiency = 0;  // the file's way
+};
+
+SpeedRun RunAtSpeed(Column column, const fs::path& src, const fs::path& root, const LineShape& shape, size_t size) {
+  fs::path dst = root / "in";
+  fs::create_directories(dst);
+  TraceMonitor monitor;
+  monitor.cap = g_options.capSeconds;
+  std::string from = src.string(), to = dst.string();
+  RelayRun r;
+  SpeedRun o;
+  if (column == kLrzsz) {
+    r = SzToRz("speed.bin", from, to, shape, g_options.capSeconds * 1000);
+    o.complete = r.ours == 0 && r.same;
+    o.seconds = r.oursSeconds;
+  } else if (column == kOursToRz) {
+    r = OursToRz("speed.bin", from, to, shape, 10000, nullptr, &monitor);
+    o.complete = r.ours == 0 && r.peer == 0 && r.same;
+    o.seconds = r.seconds;
+  } else {
+    r = SzToOurs("speed.bin", from, to, shape, 10000, nullptr, &monitor);
+    o.complete = r.ours == 0 && r.same;
+    o.seconds = r.oursSeconds;
+  }
+  if (r.wire > 0) o.efficiency = 100.0 * double(size) / double(r.wire);
+  if (r.dataWay > 0) o.dataWayEfficiency = 100.0 * double(size) / double(r.dataWay);
+  if (!std::getenv("ZMODEM_BENCH_KEEP")) fs::remove_all(root);
+  return o;
+}
+
+std::string SpeedCell(const SpeedRun& o, const SpeedRun* reference) {
+  char text[96];
+  if (!o.complete) {
+    std::snprintf(text, sizeof text, "FAILED after %.1f s", o.seconds);
+    return text;
+  }
+  int n = std::snprintf(text, sizeof text, "%6.1f s", o.seconds);
+  if (reference && reference->complete)
+    n += std::snprintf(text + n, sizeof text - size_t(n), " x%.3f", reference->seconds / o.seconds);
+  std::snprintf(text + n, sizeof text - size_t(n), " %5.1f%%/%5.1f%%", o.efficiency, o.dataWayEfficiency);
+  return text;
+}
+
+void SpeedTable(const fs::path& root) {
+  std::vector<long> bauds;
+  for (size_t at = 0; at < g_options.speeds.size();) {
+    size_t comma = g_options.speeds.find(',', at);
+    if (comma == std::string::npos) comma = g_options.speeds.size();
+    long baud = std::atol(g_options.speeds.substr(at, comma - at).c_str());
+    if (baud >= 100) bauds.push_back(baud);
+    at = comma + 1;
+  }
+  if (bauds.empty()) return;
+  fs::path src = root / "speed_src";
+  const Column columns[] = {kLrzsz, kOursToRz, kSzToOurs};
+  std::vector<SpeedRun> runs(bauds.size() * 3);
+  std::vector<std::thread> threads;
+  // Every row at once: each line is paced by its own relay.
+  for (size_t b = 0; b < bauds.size(); ++b) {
+    size_t size = SpeedFileSize(bauds[b]);
+    fs::path from = src / std::to_string(bauds[b]);
+    fs::create_directories(from);
+    std::mt19937 random(uint32_t(bauds[b]));
+    std::string data(size, '\0');
+    for (char& c : data) c = char(random());
+    std::ofstream(from / "speed.bin", std::ios::binary) << data;
+    for (size_t c = 0; c < 3; ++c)
+      threads.emplace_back([&, b, c, from, size] {
+        fs::path at = root / ("speed" + std::to_string(bauds[b]) + "_" + std::to_string(c));
+        runs[b * 3 + c] = RunAtSpeed(columns[c], from, at, LineShape{}.AtBaud(bauds[b]), size);
+      });
+  }
+  for (std::thread& t : threads) t.join();
+  std::printf("\nClean line at each speed, 8N1, 4 ms each way: seconds until the receiver ended, ratio to lrzsz's\n"
+              "pair, wire efficiency both ways / the file's way:\n");
+  std::printf("  %6s %8s  %-30s %-38s %s\n", "baud", "file", "lrzsz to lrzsz", "ours to rz", "sz to ours");
+  for (size_t b = 0; b < bauds.size(); ++b) {
+    const SpeedRun* row = &runs[b * 3];
+    std::printf("  %6ld %4zu KiB  %-30s %-38s %s\n", bauds[b], SpeedFileSize(bauds[b]) / 1024,
+                SpeedCell(row[0], nullptr).c_str(), SpeedCell(row[1], &row[0]).c_str(),
+                SpeedCell(row[2], &row[0]).c_str());
+  }
 }
 
 }  // namespace
@@ -305,11 +418,14 @@ const char kUsage[] =
     "zmodem_bench [rounds] [fast] [name=value...]\n"
     "  rounds=N           best of N unthrottled runs (3); 0 skips them\n"
     "  fast               no paced table\n"
-    "  rows=LIST          paced rows: clean,0.1,1,cut\n"
+    "  rows=LIST          paced rows: clean,0.1,1,heavy,cut\n"
     "  columns=LIST       paced columns: lrzsz,ours,ours500,sz,sz500\n"
     "  seeds=N            seeds per damaged row (5)\n"
     "  first=N            the first of them (1)\n"
-    "  cap=S              paced runs still going after S seconds count as running (240)\n";
+    "  cap=S              paced runs still going after S seconds count as running (240)\n"
+    "  baud=N             line speed of the paced rows (115200)\n"
+    "  queue=N            bytes our driver queues on the paced rows (16384; the heavy row 4096)\n"
+    "  speeds=LIST        clean rows at these speeds (300,...,115200); none skips them\n";
 
 // lrzsz is the reference on every row; without it each run "fails" at once
 // and the table's figures mean nothing.
@@ -339,6 +455,12 @@ bool ParseOptions(int argc, char** argv) {
       g_options.firstSeed = std::max(1, std::atoi(value.c_str()));
     else if (key == "cap")
       g_options.capSeconds = std::max(1, std::atoi(value.c_str()));
+    else if (key == "baud")
+      g_options.baud = std::max(100L, std::atol(value.c_str()));
+    else if (key == "queue")
+      g_options.queue = size_t(std::max(256L, std::atol(value.c_str())));
+    else if (key == "speeds")
+      g_options.speeds = value;
     else
       return false;
   }
@@ -392,7 +514,10 @@ int main(int argc, char** argv) {
     Print("sz -w 4096 -> rz", best[3], &best[0]);
     Print("  ours, same window", best[1], &best[3], "sz -w 4096");
   }
-  if (g_options.paced) PacedTable(root);
+  if (g_options.paced) {
+    PacedTable(root);
+    SpeedTable(root);
+  }
   if (!std::getenv("ZMODEM_BENCH_KEEP")) fs::remove_all(root);
   bool ok = !g_options.unthrottled || (best[0].ok && best[1].ok && best[2].ok && best[3].ok);
   return ok ? 0 : 1;

@@ -2,7 +2,8 @@
 // that is loaded, then the three sections are read and the missing
 // measurements added. The input holds the texts of F.ORG, F.ADR, F.UP and
 // F.DWN, separated by lines "%%". A protocol that opens must save as one
-// set of three files and open again with the same header.
+// set of three files and open again with the same header; one that is
+// refused must give its reason and leave the model empty.
 #include "framework/Portable.h"
 
 #include <cstddef>
@@ -80,8 +81,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const CString path((folder / "F.ORG").string().c_str());
   CVikaChartModel model;
-  if (!model.OpenProtocolFiles(path))
+  if (!model.OpenProtocolFiles(path)) {
+    // A refused protocol says why and leaves no half-read chart.
+    if (model.GetOpenError().IsEmpty() || model.GetItems().GetSize() > 0 ||
+        model.GetTakeouts().GetSize() > 0 || model.GetLayout())
+      std::abort();
     return 0;
+  }
   const int code = model.GetLayout()->GetCode();
   const CString address = model.GetAddressMap()->m_strFileName;
   const CString geometry = model.GetGeometry();

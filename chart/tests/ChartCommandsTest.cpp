@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/ChartBarLayout.h"
 #include "chart/ChartCommands.h"
 #include "chart/ChartPartGrid.h"
 #include "chart/ChartPrintLayout.h"
@@ -41,6 +42,27 @@ TEST(ChartPartGridTest, QueryAndHit) {
               {{99, 4}, 0},  {{100, 4}, -1}, {{-35, -35}, 3}};
   for (const auto& hit : hits)
     EXPECT_EQ(hit.id, grid.FindAt(hit.pt)) << hit.pt.x << "," << hit.pt.y;
+}
+
+// Boxes a billion pixels apart, one box as wide as that and an area of
+// that size: every call visits no more cells than there are boxes.
+TEST(ChartPartGridTest, FarApartBoxesAndHugeAreas) {
+  ChartPartGrid grid(32);
+  grid.Insert(0, RECT{0, 55, 6, 61});
+  grid.Insert(1, RECT{999999997, 848000, 1000000003, 848006});
+  grid.Insert(2, RECT{-1000000000, 0, 1000000000, 10});  // spans them all
+  grid.Insert(3, RECT{40, 60, 46, 66});
+  std::vector<int> ids;
+  grid.Query(RECT{-2000000000, -2000000000, 2000000000, 2000000000}, ids);
+  EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), ids);
+  grid.Query(RECT{0, 0, 1000, 700}, ids);
+  EXPECT_EQ((std::vector<int>{0, 2, 3}), ids);
+  grid.Query(RECT{999999990, 847990, 1000000010, 848010}, ids);
+  EXPECT_EQ((std::vector<int>{1}), ids);
+  EXPECT_EQ(1, grid.FindAt(POINT{1000000000, 848003}));
+  EXPECT_EQ(2, grid.FindAt(POINT{500000, 5}));
+  EXPECT_EQ(0, grid.FindAt(POINT{3, 58}));
+  EXPECT_EQ(-1, grid.FindAt(POINT{500000, 500}));
 }
 
 // Wenner A on 16 electrodes, cables of 8: items in ORG and UP.
@@ -235,14 +257,16 @@ TEST_F(ChartCommandsTest, InfoTexts) {
 TEST_F(ChartCommandsTest, DuplicateLines) {
   CVikaChartItem* first = Add(1, 1, kOrgOn, 2.5, 1);
   EXPECT_EQ((std::vector<CString>{" --- NO DUPLICATES FOUND! ---"}),
-            ChartTexts::DuplicateLines(first, 1.0));
+            ChartTexts::DuplicateLines(first, 1.0, 0.0));
   CVikaChartItem* second = Add(2, 1, kOrgOn, 2.5, 1);
   first->AddDuplicate(second);
-  const std::vector<CString> lines = ChartTexts::DuplicateLines(first, 2.0);
+  // In metres, as the status bar: separation 2, ORG at x = 10.
+  const std::vector<CString> lines =
+      ChartTexts::DuplicateLines(first, 2.0, 10.0);
   ASSERT_EQ(2u, lines.size());
   EXPECT_STREQ(
-      "Link: ORG \tItem:    1 \tC1=  1 \tC2=  4 \tP1=  2 \tP2=  3 \tX=5.00 "
-      "\tD=2.00",
+      "Link: ORG \tItem:    1 \tC1=  1 \tC2=  4 \tP1=  2 \tP2=  3 \tX=15.00 m "
+      "\tD=2.00 m",
       lines[0]);
   EXPECT_EQ(0, CString(lines[1]).Find("Link: ORG \tItem:    2 \tC1=  2"));
 }
@@ -314,3 +338,32 @@ TEST(ChartPrintLayoutTest, HeaderRowsAndLegend) {
 }
 
 }  // namespace
+
+TEST(ChartBarLayoutTest, GroupsThatDoNotFitMoveIntoFurtherRows) {
+  // A label with its field, a text, a group box with a button in it.
+  const std::vector<CRect> controls = {
+      {4, 4, 104, 12}, {104, 2, 144, 14}, {150, 2, 230, 40},
+      {234, 0, 296, 56}, {240, 9, 290, 22}};
+  const struct {
+    const char* name;
+    int width;
+    int rows;
+    std::vector<POINT> topLefts;
+  } cases[] = {
+      {"all fit", 400, 1, {{4, 4}, {104, 2}, {150, 2}, {234, 0}, {240, 9}}},
+      {"the box wraps", 240, 2,
+       {{4, 4}, {104, 2}, {150, 2}, {4, 58}, {10, 67}}},
+      {"one group a row", 100, 3,
+       {{4, 4}, {104, 2}, {4, 60}, {4, 116}, {10, 125}}},
+  };
+  for (const auto& c : cases) {
+    const ChartBarPlaces places = ChartBarLayout::Wrap(controls, c.width, 58);
+    EXPECT_EQ(c.rows, places.rows) << c.name;
+    ASSERT_EQ(controls.size(), places.controls.size()) << c.name;
+    for (size_t i = 0; i < controls.size(); ++i) {
+      EXPECT_EQ(c.topLefts[i].x, places.controls[i].left) << c.name << " " << i;
+      EXPECT_EQ(c.topLefts[i].y, places.controls[i].top) << c.name << " " << i;
+      EXPECT_EQ(controls[i].Width(), places.controls[i].Width()) << c.name;
+    }
+  }
+}

@@ -34,6 +34,19 @@ class ChartModelTest : public ::testing::Test {
   }
   std::string Path(const char* name) const { return folder + name; }
   BOOL Open(const char* name) { return model.OpenProtocolFiles(Path(name).c_str()); }
+  // A saved file's text with "\n" for its line ends, each of which must be
+  // CR LF like every other protocol file's.
+  std::string Saved(const char* name) const {
+    const std::string text = ReadFile(Path(name));
+    std::string lines;
+    for (size_t i = 0; i < text.size(); ++i) {
+      const bool crlf = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+      EXPECT_FALSE(text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) << name << ": LF without CR";
+      if (!crlf)
+        lines += text[i];
+    }
+    return lines;
+  }
   // The names in the folder: a save leaves no temporary or backup file.
   std::set<std::string> Names() const {
     std::set<std::string> names;
@@ -76,7 +89,7 @@ TEST_F(ChartModelTest, LowerCaseNamesSurviveOpenAndSave) {
   WriteFile(Path("P.ORG"), "1\nline.adr\tgeo.xyz\n1 4 2 3\n");
   ASSERT_TRUE(Open("P.ORG"));
   ASSERT_TRUE(model.SaveProtocolFiles(Path("P.ORG").c_str()));
-  EXPECT_EQ("1\nLINE.ADR\tGEO.XYZ\n1\t4\t2\t3\n", ReadFile(Path("P.ORG")));
+  EXPECT_EQ("1\nLINE.ADR\tGEO.XYZ\n1\t4\t2\t3\n", Saved("P.ORG"));
 }
 
 TEST_F(ChartModelTest, HandWrittenFilesRoundTrip) {
@@ -93,10 +106,10 @@ TEST_F(ChartModelTest, HandWrittenFilesRoundTrip) {
   EXPECT_EQ(1, model.GetChannels());
 
   ASSERT_TRUE(model.SaveProtocolFiles(Path("P.ORG").c_str()));
-  const std::string org = ReadFile(Path("P.ORG"));
+  const std::string org = Saved("P.ORG");
   EXPECT_EQ("1\nLINE.ADR\tGEO.XYZ\n1\t4\t2\t3\n2\t5\t3\t4\n3\t6\t4\t5\n", org);
-  EXPECT_EQ("1\nLINE.ADR\tGEO.XYZ\n9\t12\t10\t11\n", ReadFile(Path("P.UP")));
-  EXPECT_EQ("1\nLINE.ADR\tGEO.XYZ\n", ReadFile(Path("P.DWN")));
+  EXPECT_EQ("1\nLINE.ADR\tGEO.XYZ\n9\t12\t10\t11\n", Saved("P.UP"));
+  EXPECT_EQ("1\nLINE.ADR\tGEO.XYZ\n", Saved("P.DWN"));
   EXPECT_EQ((std::set<std::string>{"LINE.ADR", "P.DWN", "P.ORG", "P.UP"}),
             Names());
 
@@ -136,7 +149,7 @@ TEST_F(ChartModelTest, ChannelsPerLine) {
     EXPECT_EQ(c.channels, model.GetChannels());
     ASSERT_TRUE(model.SaveProtocolFiles(Path("C.ORG").c_str()));
     EXPECT_EQ(std::to_string(c.code) + "\nLINE.ADR\t\n" + c.written,
-              ReadFile(Path("C.ORG")));
+              Saved("C.ORG"));
   }
 }
 
@@ -183,7 +196,9 @@ TEST_F(ChartModelTest, ArrayCodeWithoutLayoutIsRefused) {
   WriteFile(Path("X.UP"), text);
   ErrorRecorder ui;
   EXPECT_FALSE(Open("X.ORG"));
-  EXPECT_EQ(std::vector<std::string>{"Unknown array code!"}, ui.errors);
+  EXPECT_TRUE(ui.errors.empty()) << "the caller reports it once";
+  EXPECT_EQ(Path("X.ORG") + ":\nLine 1 holds the array code 99, which is not known.",
+            std::string(model.GetOpenError()));
   EXPECT_EQ(0, model.GetItems().GetSize());
   EXPECT_EQ(0, model.GetTakeouts().GetSize());
   EXPECT_FALSE(model.SaveProtocolFiles(Path("X.ORG").c_str()));
@@ -191,7 +206,8 @@ TEST_F(ChartModelTest, ArrayCodeWithoutLayoutIsRefused) {
   EXPECT_EQ(text, ReadFile(Path("X.UP")));
   EXPECT_FALSE(charttest::FileExists(Path("X.DWN")));
 
-  // Through the archive the refusal is a silent user exception.
+  // Through the archive the reason is reported, then the refusal is a
+  // silent user exception.
   CFile file;
   ASSERT_TRUE(file.Open(Path("X.ORG").c_str(), CFile::modeRead));
   CArchive ar(&file, CArchive::load);
@@ -202,6 +218,69 @@ TEST_F(ChartModelTest, ArrayCodeWithoutLayoutIsRefused) {
     refused = true;
   }
   EXPECT_TRUE(refused);
+  ASSERT_EQ(1u, ui.errors.size());
+  EXPECT_NE(std::string::npos, ui.errors[0].find("array code 99"));
+}
+
+// A protocol that is no chart is refused with one reason naming what is
+// wrong, and nothing is reported while it is read; the model stays empty.
+TEST_F(ChartModelTest, BadProtocolsAreRefusedWithTheirReason) {
+  WriteFile(Path("EMPTY.ADR"), "2 8\n1 8 0\n0\n");
+  struct Case {
+    const char* name;
+    const char* org;
+    const char* up;
+    const char* file;  // the file the reason names
+    const char* reason;
+  } cases[] = {
+      {"garbage", "\x01\xfe~?S..ADR\nzz\n", "", "P.ORG",
+       "Line 1 holds no array code."},
+      {"truncated", "1\n", "", "P.ORG",
+       "Line 2, which names the address file, is missing."},
+      {"empty", "", "", "P.ORG", "The file is empty."},
+      {"no address name", "1\n  \n1 4 2 3\n", "", "P.ORG",
+       "Line 2 names no address file."},
+      {"missing address file", "1\nNONE.ADR\n1 4 2 3\n", "", "P.ORG",
+       "The address file NONE.ADR named on line 2 is missing."},
+      {"bad address file", "1\nEMPTY\n1 4 2 3\n", "", "P.ORG",
+       "The address file EMPTY.ADR named on line 2 is not valid: it gives no "
+       "electrodes."},
+      {"electrode beyond the layout", "1\nLINE.ADR\n1 4 2 3\n\n99999 -5 3 4\n",
+       "", "P.ORG",
+       "Line 5 names electrode 99999, but the address file LINE.ADR has "
+       "electrodes 1 to 16 only."},
+      {"in the up section", "1\nLINE.ADR\n1 4 2 3\n", "1\nLINE.ADR\n1 4 2 17\n",
+       "P.UP",
+       "Line 3 names electrode 17, but the address file LINE.ADR has "
+       "electrodes 1 to 16 only."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteFile(Path("P.ORG"), c.org);
+    WriteFile(Path("P.UP"), c.up);
+    ErrorRecorder ui;
+    EXPECT_FALSE(Open("P.ORG"));
+    EXPECT_EQ(Path(c.file) + ":\n" + c.reason,
+              std::string(model.GetOpenError()));
+    EXPECT_TRUE(ui.errors.empty());
+    EXPECT_EQ(0, model.GetItems().GetSize());
+    EXPECT_EQ(0, model.GetTakeouts().GetSize());
+    EXPECT_EQ(nullptr, model.GetLayout());
+  }
+  WriteFile(Path("P.ORG"), "1\nLINE.ADR\n1 4 2 3\n16 0 -1 15\n");
+  WriteFile(Path("P.UP"), "");
+  EXPECT_TRUE(Open("P.ORG")) << "0 and negative numbers are no electrode";
+  EXPECT_EQ("", std::string(model.GetOpenError()));
+  const int items = model.GetItems().GetSize();
+
+  // An address file claiming far more electrodes than it has entries for
+  // opens as quickly as its entries allow, with the same chart.
+  std::string address = ReadFile(Path("LINE.ADR"));
+  address.replace(address.find("\n16\r\n"), 5, "\n4000000000\r\n");
+  WriteFile(Path("LINE.ADR"), address);
+  EXPECT_TRUE(Open("P.ORG"));
+  EXPECT_EQ(items, model.GetItems().GetSize());
+  EXPECT_EQ(48, model.GetTakeouts().GetSize());
 }
 
 // The three files are one set: when the last one cannot be replaced, the
@@ -224,9 +303,9 @@ TEST_F(ChartModelTest, FailedSaveLeavesTheOldFiles) {
 
   std::filesystem::remove(Path("S.DWN"));
   ASSERT_TRUE(model.SaveProtocolFiles(Path("S.ORG").c_str()));
-  EXPECT_EQ("1\nLINE.ADR\t\n", ReadFile(Path("S.ORG")));
-  EXPECT_EQ("1\nLINE.ADR\t\n9\t12\t10\t11\n", ReadFile(Path("S.UP")));
-  EXPECT_EQ("1\nLINE.ADR\t\n", ReadFile(Path("S.DWN")));
+  EXPECT_EQ("1\nLINE.ADR\t\n", Saved("S.ORG"));
+  EXPECT_EQ("1\nLINE.ADR\t\n9\t12\t10\t11\n", Saved("S.UP"));
+  EXPECT_EQ("1\nLINE.ADR\t\n", Saved("S.DWN"));
 }
 
 TEST_F(ChartModelTest, ArchiveLoadsButDoesNotStore) {

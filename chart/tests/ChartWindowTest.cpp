@@ -5,6 +5,7 @@
 #include "framework/Framework.h"
 #include "app/G7KWinApp.h"
 #include "app/tests/Screenshot.h"
+#include "app/tests/ScrollBarInput.h"
 #include "chart/VikaChartComponents.h"
 #include "chart/VikaChartController.h"
 #include "chart/VikaChartDoc.h"
@@ -364,7 +365,7 @@ TEST_F(ChartWindow, OpenHoverToggleValidateSortSaveAndPrint) {
   const std::string original = charttest::ReadFile(path);
   ASSERT_TRUE(pDoc->DoSave(copy.c_str()));
   EXPECT_EQ(original, charttest::ReadFile(path));
-  EXPECT_EQ(0, charttest::ReadFile(copy).find("5\n"));
+  EXPECT_EQ(0, charttest::ReadFile(copy).find("5\r\n"));
   EXPECT_TRUE(charttest::FileExists(copy.substr(0, copy.size() - 4) + ".UP"));
   EXPECT_EQ(pDoc->GetPathName().GetLength() - 8,
             pDoc->GetPathName().Find("COPY.ORG"));
@@ -402,6 +403,351 @@ TEST_F(ChartWindow, OpenHoverToggleValidateSortSaveAndPrint) {
   WriteBitmap(page, bitmap, 1100, 1500, ShotPath("chart_print.bmp"));
 
   pDoc->OnCloseDocument();
+  PumpMessages();
+}
+
+TEST_F(ChartWindow, ScrollBarsMoveTheChartWithArrowsTroughAndThumb) {
+  ASSERT_TRUE(s_bStarted);
+  CVikaChartView* pView = Open(WriteProtocol());
+  ASSERT_NE(nullptr, pView);
+  auto* pController =
+      dynamic_cast<CVikaChartController*>(pView->GetController());
+  ASSERT_NE(nullptr, pController);
+  for (int i = 0; i < 8; ++i) pController->OnZoomIn();
+  PumpMessages();
+
+  using Part = ScrollBarPart;
+  const struct {
+    const char* pszCase;
+    int nBar;
+    Part part;
+  } cases[] = {
+      {"right arrow", SB_HORZ, Part::ArrowOn},
+      {"right trough", SB_HORZ, Part::TroughOn},
+      {"horizontal thumb", SB_HORZ, Part::Thumb},
+      {"left arrow", SB_HORZ, Part::ArrowBack},
+      {"down arrow", SB_VERT, Part::ArrowOn},
+      {"lower trough", SB_VERT, Part::TroughOn},
+      {"vertical thumb", SB_VERT, Part::Thumb},
+      {"up arrow", SB_VERT, Part::ArrowBack},
+  };
+  for (const auto& c : cases) {
+    CScrollBar* pBar = pView->GetScrollBarCtrl(c.nBar);
+    ASSERT_NE(nullptr, pBar) << c.pszCase;
+    ASSERT_GT(pBar->GetScrollLimit(), 0)
+        << c.pszCase << ": the chart is larger than the window";
+    const bool bHorz = c.nBar == SB_HORZ;
+    const int nBefore = pBar->GetScrollPos();
+    const CPoint before = pView->GetLogicalOrigin();
+    PressOnScrollBar(pBar->m_hWnd, c.part);
+    PumpMessages();
+
+    const int nAfter = pBar->GetScrollPos();
+    if (c.part == Part::ArrowBack)
+      EXPECT_LT(nAfter, nBefore) << c.pszCase;
+    else
+      EXPECT_GT(nAfter, nBefore) << c.pszCase;
+    const CPoint after = pView->GetLogicalOrigin();
+    EXPECT_NE(bHorz ? before.x : before.y, bHorz ? after.x : after.y)
+        << c.pszCase << ": the chart moves";
+    CSize device(after.x, after.y);
+    pView->LPtoDP(&device);
+    CSize unit(1, 1);
+    pView->LPtoDP(&unit);
+    EXPECT_NEAR(nAfter, std::abs(bHorz ? device.cx : device.cy),
+                std::abs(bHorz ? unit.cx : unit.cy))
+        << c.pszCase << ": the chart is where the bar shows it";
+  }
+  pView->GetDocument()->OnCloseDocument();
+  PumpMessages();
+}
+
+// What a user reads: a validation that finds nothing says so, duplicates
+// are listed in the status bar's metres, the address file label is spelt
+// right, and the saved protocol has CR LF line ends.
+TEST_F(ChartWindow, ValidationDuplicatesLabelsAndSavedLinesSpeakPlainly) {
+  ASSERT_TRUE(s_bStarted);
+  const std::string path = WriteProtocol();
+  CVikaChartView* pView = Open(path);
+  ASSERT_NE(nullptr, pView);
+  CVikaChartModel* pModel = pView->GetDocument()->GetModel();
+  auto* pFrame = dynamic_cast<CVikaChartFrame*>(pView->GetParentFrame());
+  auto* pController =
+      dynamic_cast<CVikaChartController*>(pView->GetController());
+  ASSERT_NE(nullptr, pController);
+  ASSERT_NE(nullptr, pFrame);
+
+  std::string labels;
+  for (CWnd* pChild = pFrame->GetMainBar().GetWindow(GW_CHILD); pChild;
+       pChild = pChild->GetWindow(GW_HWNDNEXT)) {
+    CString text;
+    pChild->GetWindowText(text);
+    labels += std::string(text) + "|";
+  }
+  EXPECT_NE(std::string::npos, labels.find("Address File:")) << labels;
+  EXPECT_EQ(std::string::npos, labels.find("Adress")) << labels;
+
+  // Take-outs 2.5 m apart, the ORG layout from x = 10 m, typed into the bar.
+  pFrame->GetMainBar().SetDlgItemText(IDC_CHART_SEPARATION, "2.5");
+  pFrame->GetMainBar().SetDlgItemText(IDC_CHART_XPOS, "10");
+  EXPECT_TRUE(Drive(
+      "Protocol Validation",
+      [](HWND hWnd) { PostMessageA(hWnd, WM_COMMAND, IDOK, 0); },
+      [&] { pController->OnValidate(); }));
+  CVikaChartItem* pDuplicated = nullptr;
+  for (int i = 0; i < pModel->GetItems().GetSize() && !pDuplicated; ++i)
+    if (pModel->GetItems()[i]->GetDuplicates())
+      pDuplicated = pModel->GetItems()[i];
+  ASSERT_NE(nullptr, pDuplicated);
+  CPoint over(pDuplicated->m_rcBox.left + 3, pDuplicated->m_rcBox.top + 3);
+  pView->LPtoDP(&over);
+  pView->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(over.x, over.y));
+  CString midpoint;
+  pFrame->GetStatusBar().GetDlgItemText(IDC_CHART_TEXT6, midpoint);
+  pController->SetContextPoint(over);
+  std::string first;
+  EXPECT_TRUE(Drive(
+      "View Duplicate Measurements",
+      [&first](HWND hWnd) {
+        char szLine[256] = "";
+        SendDlgItemMessageA(hWnd, IDC_DUPLICATES_LIST, LB_GETTEXT, 0,
+                            reinterpret_cast<LPARAM>(szLine));
+        first = szLine;
+        PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
+      },
+      [&] { pController->OnViewDuplicates(); }));
+  const std::string shown = static_cast<LPCTSTR>(midpoint);
+  ASSERT_NE(std::string::npos, shown.find('\t')) << shown;
+  const std::string metres = shown.substr(shown.find('\t') + 1);
+  EXPECT_NE(std::string::npos, first.find("X=" + metres)) << first << " / " << shown;
+
+  pController->OnRemoveDuplicates();
+  std::string said;
+  EXPECT_TRUE(Drive(
+      "Protocol Validation",
+      [&said](HWND hWnd) {
+        char szText[256] = "";
+        GetDlgItemTextA(hWnd, 0xFFFF, szText, sizeof szText);
+        said = szText;
+        PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
+      },
+      [&] { pController->OnValidate(); }))
+      << "a validation that finds nothing says so";
+  EXPECT_NE(std::string::npos, said.find("No duplicate")) << said;
+
+  ASSERT_TRUE(pView->GetDocument()->OnSaveDocument(path.c_str()));
+  const std::string saved = charttest::ReadFile(path);
+  size_t nCrLf = 0;
+  for (size_t at = saved.find("\r\n"); at != std::string::npos;
+       at = saved.find("\r\n", at + 2))
+    ++nCrLf;
+  EXPECT_GT(nCrLf, 2u);
+  EXPECT_EQ(static_cast<size_t>(std::count(saved.begin(), saved.end(), '\n')),
+            nCrLf)
+      << "every line ends in CR LF";
+  pView->GetDocument()->OnCloseDocument();
+  PumpMessages();
+}
+
+TEST_F(ChartWindow, TheMainBarShowsEveryControlInANarrowWindow) {
+  ASSERT_TRUE(s_bStarted);
+  CVikaChartView* pView = Open(WriteProtocol());
+  ASSERT_NE(nullptr, pView);
+  auto* pFrame = dynamic_cast<CVikaChartFrame*>(pView->GetParentFrame());
+  ASSERT_NE(nullptr, pFrame);
+  for (int nWidth : {560, 900}) {
+    pFrame->SetWindowPos(nullptr, 0, 0, nWidth, 500, SWP_NOMOVE | SWP_NOZORDER);
+    PumpMessages();
+    CVikaChartMainDialogBar& bar = pFrame->GetMainBar();
+    CRect rcBar, rcFrame, rcView;
+    bar.GetWindowRect(&rcBar);
+    pFrame->GetClientRect(&rcFrame);
+    pFrame->ClientToScreen(&rcFrame);
+    pView->GetWindowRect(&rcView);
+    for (CWnd* pChild = bar.GetWindow(GW_CHILD); pChild;
+         pChild = pChild->GetWindow(GW_HWNDNEXT)) {
+      CString text;
+      pChild->GetWindowText(text);
+      CRect rc;
+      pChild->GetWindowRect(&rc);
+      CRect shown;
+      shown.IntersectRect(&rc, &rcBar);
+      shown.IntersectRect(&shown, &rcFrame);
+      EXPECT_EQ(rc, shown) << nWidth << ": \"" << static_cast<LPCTSTR>(text)
+                           << "\" is cut";
+    }
+    EXPECT_LE(rcBar.bottom, rcView.top) << nWidth << ": the chart below the bar";
+    if (nWidth == 560)
+      SaveWindowBitmap(pFrame->GetSafeHwnd(), ShotPath("chart_narrow.bmp").c_str());
+  }
+  pView->GetDocument()->OnCloseDocument();
+  PumpMessages();
+}
+
+// Paints the window's client magenta behind its back, has it repaint itself
+// and counts the magenta pixels left: each is one it never paints.
+int UnpaintedPixels(HWND hWnd) {
+  const COLORREF kStale = RGB(255, 0, 255);
+  RECT rc = {};
+  GetClientRect(hWnd, &rc);
+  HDC hDC = GetDC(hWnd);
+  HBRUSH hBrush = CreateSolidBrush(kStale);
+  FillRect(hDC, &rc, hBrush);
+  DeleteObject(hBrush);
+  ReleaseDC(hWnd, hDC);
+  RedrawWindow(hWnd, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  PumpMessages();
+  hDC = GetDC(hWnd);
+  int nStale = 0;
+  for (int y = 0; y < rc.bottom; y += 3)
+    for (int x = 0; x < rc.right; x += 3)
+      nStale += GetPixel(hDC, x, y) == kStale;
+  ReleaseDC(hWnd, hDC);
+  return nStale;
+}
+
+// The screen's pixels over the window as the program left them.
+std::vector<COLORREF> ScreenPixels(HWND hWnd) {
+  RECT rc = {};
+  GetWindowRect(hWnd, &rc);
+  HDC hScreen = GetDC(nullptr);
+  std::vector<COLORREF> pixels;
+  for (int y = rc.top; y < rc.bottom; y += 3)
+    for (int x = rc.left; x < rc.right; x += 3)
+      pixels.push_back(GetPixel(hScreen, x, y));
+  ReleaseDC(nullptr, hScreen);
+  return pixels;
+}
+
+// Pixels the program left on the screen that a full repaint changes.
+int StalePixels(HWND hWnd) {
+  PumpMessages();
+  const std::vector<COLORREF> left = ScreenPixels(hWnd);
+  RedrawWindow(hWnd, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN |
+                   RDW_UPDATENOW);
+  PumpMessages();
+  const std::vector<COLORREF> repainted = ScreenPixels(hWnd);
+  int nStale = 0;
+  for (size_t i = 0; i < left.size() && i < repainted.size(); ++i)
+    nStale += left[i] != repainted[i];
+  return nStale;
+}
+
+// Pixels that the view's plain repaint shows differently from a chart
+// drawn afresh: what its off-screen picture kept from before.
+int OutdatedPixels(CVikaChartView* pView) {
+  pView->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  PumpMessages();
+  const std::vector<COLORREF> shown = ScreenPixels(pView->m_hWnd);
+  pView->MvcVisualPart::Invalidate(FALSE, TRUE);
+  PumpMessages();
+  const std::vector<COLORREF> fresh = ScreenPixels(pView->m_hWnd);
+  int nOutdated = 0;
+  for (size_t i = 0; i < shown.size() && i < fresh.size(); ++i)
+    nOutdated += shown[i] != fresh[i];
+  return nOutdated;
+}
+
+TEST_F(ChartWindow, TheChartRepaintsAllOfItsWindowAfterTilingAndClosing) {
+  ASSERT_TRUE(s_bStarted);
+  const std::string path = WriteProtocol();
+  const std::string other = path.substr(0, path.size() - 6) + "DD2.ORG";
+  charttest::WriteFile(other, charttest::ReadFile(path));
+  CVikaChartView* pFirst = Open(path);
+  ASSERT_NE(nullptr, pFirst);
+  CVikaChartView* pSecond = Open(other);
+  ASSERT_NE(nullptr, pSecond);
+  ASSERT_NE(pFirst, pSecond);
+  HWND hClient = ::GetParent(pFirst->GetParentFrame()->GetSafeHwnd());
+  EXPECT_EQ(0, UnpaintedPixels(pSecond->m_hWnd)) << "opened";
+  theApp.m_pMainWnd->SendMessage(WM_COMMAND, ID_WINDOW_TILE_HORZ);
+  EXPECT_EQ(0, StalePixels(hClient)) << "tiled";
+  EXPECT_EQ(0, OutdatedPixels(pFirst)) << "tiled";
+  pSecond->GetDocument()->OnCloseDocument();
+  EXPECT_EQ(0, StalePixels(hClient)) << "closed";
+  theApp.m_pMainWnd->SendMessage(WM_COMMAND, ID_WINDOW_TILE_VERT);
+  EXPECT_EQ(0, StalePixels(hClient)) << "closed and tiled";
+  EXPECT_EQ(0, OutdatedPixels(pFirst)) << "closed and tiled";
+  EXPECT_EQ(0, UnpaintedPixels(pFirst->m_hWnd)) << "repainted";
+  pFirst->GetDocument()->OnCloseDocument();
+  PumpMessages();
+}
+
+// Protocols the chart cannot read properly: whatever opens, or nothing, no
+// window shows pixels it did not paint.
+TEST_F(ChartWindow, AProtocolThatCannotBeReadShowsNoForeignPixels) {
+  ASSERT_TRUE(s_bStarted);
+  const std::string path = WriteProtocol();
+  const std::string folder = path.substr(0, path.size() - 6);
+  const struct {
+    const char* pszFile;
+    std::string text;
+  } cases[] = {
+      {"GARBAGE.ORG", "\x7f\x01garbage ~?S\x02\n\x03\x04 more\n"},
+      {"BADADR.ORG", "5\nNOSUCH.ADR\t//Address File\n1 4 2 3\n"},
+  };
+  for (const auto& c : cases) {
+    charttest::WriteFile(folder + c.pszFile, c.text);
+    CVikaChartView* pView = Open(folder + c.pszFile);
+    PumpMessages();
+    if (pView) {
+      EXPECT_EQ(0, UnpaintedPixels(pView->m_hWnd)) << c.pszFile;
+      pView->GetDocument()->OnCloseDocument();
+    }
+    PumpMessages();
+  }
+}
+
+// The colours of the view's pixels in a logical band across the chart.
+std::vector<COLORREF> BandPixels(CVikaChartView* pView, int nTop, int nBottom) {
+  CRect band(0, nTop, 0, nBottom);
+  pView->LPtoDP(&band);
+  band.NormalizeRect();
+  CRect client;
+  pView->GetClientRect(&client);
+  std::vector<COLORREF> pixels;
+  HDC hDC = ::GetDC(pView->m_hWnd);
+  for (int y = band.top; y < band.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) pixels.push_back(GetPixel(hDC, x, y));
+  ::ReleaseDC(pView->m_hWnd, hDC);
+  return pixels;
+}
+
+TEST_F(ChartWindow, ElectrodeLabelsShownOnHoverLeaveTheCablesDrawn) {
+  ASSERT_TRUE(s_bStarted);
+  CVikaChartView* pView = Open(WriteProtocol());
+  ASSERT_NE(nullptr, pView);
+  pView->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  PumpMessages();
+  CVikaChartModel* pModel = pView->GetDocument()->GetModel();
+  CVikaChartItem* pItem = nullptr;
+  for (int i = 0; i < pModel->GetItems().GetSize() && !pItem; ++i) {
+    CVikaChartItem* p = pModel->GetItems()[i];
+    if (p->m_rcBox.left > 60 && p->m_rcBox.left < 400 && p->m_rcBox.top < 300)
+      pItem = p;
+  }
+  ASSERT_NE(nullptr, pItem);
+  // The three cable rows lie between 23 and 51 units down.
+  const std::vector<COLORREF> before = BandPixels(pView, 23, 51);
+  CPoint point(pItem->m_rcBox.left + 3, pItem->m_rcBox.top + 3);
+  pView->LPtoDP(&point);
+  pView->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+  PumpMessages();
+  ASSERT_EQ(4, pView->GetMarkerCount());
+  const std::vector<COLORREF> after = BandPixels(pView, 23, 51);
+  ASSERT_EQ(before.size(), after.size());
+  int nWiped = 0;
+  for (size_t i = 0; i < before.size(); ++i)
+    nWiped += before[i] != RGB(255, 255, 255) && after[i] == RGB(255, 255, 255);
+  EXPECT_EQ(0, nWiped) << "cable pixels painted over by the markers";
+  const std::vector<COLORREF> labels = BandPixels(pView, 0, 23);
+  EXPECT_NE(labels.end(), std::find(labels.begin(), labels.end(), RGB(0, 0, 0)))
+      << "the labels above the cables";
+  SaveWindowBitmap(pView->GetParentFrame()->GetSafeHwnd(),
+                   ShotPath("chart_hover_labels.bmp").c_str(), false);
+  pView->GetDocument()->OnCloseDocument();
   PumpMessages();
 }
 

@@ -14,11 +14,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
     if (header.dwStatus & ~G7K_STATUS_SHORT)
         std::abort();
+    if (header.nChannels > G7kLimits::kMaxChannels || header.dwRecords > size)
+        std::abort();
     if (header.dwStatus || header.nVersion == 15)
         return 0;
     // Whole headers come back unchanged from the generator (version 15's
     // table overlaps its last reference value, so it is left out).
-    const std::vector<BYTE> again = MakeG7kFile(header, nullptr, 0, 0, 0);
+    // Each record takes a byte at least, so the copy carries that many.
+    const std::vector<BYTE> again = MakeG7kFile(header, nullptr, 0, 0, header.dwRecords);
     CG7kMemorySource copy(again.data(), again.size());
     const G7kHeader back = ReadG7kHeader(copy);
     if (back.dwStatus || back.nChannels != header.nChannels || back.dwRecords != header.dwRecords

@@ -129,11 +129,15 @@ TEST_F(ConversionModelTest, RecordsReadTheirHeaderOnceAndShowItInTheirCells)
     G7kHeader header = SampleHeader(14);
     header.fRefX = 1.5f;
     header.fAzimuth = 90.0f;
-    header.dwRecords = 3000000000u;   // channels x records beyond 32 bits
     ASSERT_TRUE(model.AddByFileName(DataFile("LINE1.G7K", header).c_str()));
     folder.WriteText("LINE1.LOG", "log");
     auto* pInfo = static_cast<CConversionInfo*>(model.GetInfoList().GetHead());
     EXPECT_EQ(0, pInfo->GetStatusIcon());
+    // The facts of a file of some gigabytes: channels x records beyond 32 bits.
+    G7kHeader wide = ReadG7kHeaderFile(pInfo->GetPath());
+    wide.dwFileSize = 4000000000u;
+    wide.dwRecords = 3000000000u;
+    pInfo->ApplyHeader(wide);
     EXPECT_STREQ("LINE1", pInfo->GetName());
     EXPECT_STREQ((folder.Path() + "LINE1.G7K").c_str(), pInfo->GetPath());
 
@@ -177,6 +181,23 @@ TEST_F(ConversionModelTest, UnreadableFilesAreAddedWithTheirStatus)
     EXPECT_STREQ("", ConversionCellText(*pEmpty, COLUMN_SERIAL));
     EXPECT_STREQ("", ConversionCellText(*pEmpty, COLUMN_INSTRUMENT));
     EXPECT_STREQ("", ConversionCellText(*pEmpty, COLUMN_TIME)) << "no time read";
+
+    // One report names them all; adding names the unreadable ones it added.
+    const std::string strPath = folder.Path();
+    EXPECT_EQ("3 data file(s) cannot be read; the list marks them:\n\n" + strPath
+                  + "GONE.G7K: missing or cannot be opened\n" + strPath + "EMPTY.G7K: empty or not a data file\n"
+                  + strPath + "CUT.G7K: empty or not a data file\n",
+              std::string(model.UnreadableFilesReport()));
+    std::vector<BYTE> garbage(600, 0x47);
+    CStringList paths;
+    Fill(paths, {DataFile("GOOD.G7K", SampleHeader(14)), folder.Write("TEXT.G7K", garbage)});
+    model.AddFiles(&paths);
+    EXPECT_EQ("2 files added.\n0 files rejected.\n0 files replaced.\n\n1 data file(s) cannot be read; the list "
+              "marks them:\n\n" + strPath + "TEXT.G7K: empty or not a data file\n",
+              host.messages.back());
+    CConversionModel fine;
+    fine.AddByFileName(DataFile("FINE.G7K", SampleHeader(16)).c_str());
+    EXPECT_STREQ("", fine.UnreadableFilesReport());
 }
 
 // Rows sort by what their cells show, in the column's direction.

@@ -18,8 +18,16 @@ class CRecordingHost : public CSilentHostServices
 public:
     CRecordingHost() : CSilentHostServices(&profile) {}
     void ReportError(LPCTSTR pszText, HostIcon) override { messages.push_back(pszText); }
+    BOOL BeginProgress(LPCTSTR pszText, int nLower, int nUpper, int) override
+    {
+        progress.push_back(std::string(pszText) + " " + std::to_string(nLower) + ".." + std::to_string(nUpper));
+        return TRUE;
+    }
+    void SetProgressPos(int nPos) override { progress.push_back(std::to_string(nPos)); }
+    void EndProgress() override { progress.push_back("end"); }
     CMemoryProfileStore profile;
     std::vector<std::string> messages;
+    std::vector<std::string> progress;
 };
 
 class CRows : public CProtocolRowSource
@@ -68,12 +76,22 @@ public:
             const std::string name = line.substr(line.find_last_of("/\\") + 1);
             if (!strOutputFolder.empty())
                 std::ofstream(strOutputFolder + name.substr(0, name.find('.')) + ".NMP") << "out";
+            if (m_pOnWait)
+                (*m_pOnWait)();
         }
         const size_t log = strCommand.find(" -V:");
         if (log != std::string::npos)
             std::ofstream(strCommand.substr(log + 4)) << "log";
         return nExit;
     }
+    int RunWatching(const CString& strCommandLine, const std::function<void()>& onWait) override
+    {
+        m_pOnWait = &onWait;
+        const int nResult = Run(strCommandLine);
+        m_pOnWait = nullptr;
+        return nResult;
+    }
+    const std::function<void()>* m_pOnWait = nullptr;
     int nExit = 0;
     std::string strCommand;
     std::string strOutputFolder;
@@ -207,4 +225,13 @@ TEST(ConverterEngineNames, TheLogIsTheProjectPathWithItsExtensionReplaced)
     EXPECT_STREQ("C:\\Data.2024\\Season.Log", CConverterEngine::MakeConverterLogName("C:\\Data.2024\\Season.dcv"));
     EXPECT_STREQ("C:\\P\\Season.1.Log", CConverterEngine::MakeConverterLogName("C:\\P\\Season.1.dcv"));
     EXPECT_EQ(19, CConverterEngine::MakeTimeStamp(CTime(static_cast<time_t>(1700000000))).GetLength());
+}
+
+// The progress shows the outputs the converter has written so far; an
+// output of an earlier run that it has not rewritten yet does not count.
+TEST_F(ConverterEngineTest, ProgressFollowsTheOutputsWritten)
+{
+    std::ofstream(output.Path() + "C.NMP") << "an older output";
+    ASSERT_EQ(CConverterEngine::CONVERT_OK, Convert(""));
+    EXPECT_EQ((std::vector<std::string>{"Converting files: 0..2", "1", "2", "end"}), host.progress);
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -123,6 +124,8 @@ TEST(G7kHeader, InstrumentIds)
         {"", 14, 0, ""},                         // no id
         {"   ", 14, 0, ""},
         {"999999999999", 14, 0xFFFFFFFF, "(Unknown)"},  // beyond 32 bits
+        {"1 3033333333", 14, 1, "GVX7000"},      // a kind of ten digits
+        {"1 0000000000", 14, 1, "GVX2000"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pszId);
@@ -226,4 +229,42 @@ TEST(G7kHeader, FilesOfTheGeneratorScriptReadBack)
             EXPECT_EQ(h.nVersion >= 8 ? i % 12 : -1, h.nArrayCode);
         }
     }
+}
+
+// Bytes of some other file read as a header: nothing out of range reaches
+// the list, the file is marked unreadable and keeps only its size.
+TEST(G7kHeader, OutOfRangeNumbersMarkTheFileUnreadable)
+{
+    struct Case {
+        const char* pszWhat;
+        void (*pfnSpoil)(G7kHeader&);
+    } cases[] = {
+        {"version 0", [](G7kHeader& h) { h.nVersion = 0; }},
+        {"version 18503", [](G7kHeader& h) { h.nVersion = 18503; }},
+        {"30000 channels", [](G7kHeader& h) { h.nChannels = 30000; }},
+        {"more records than bytes", [](G7kHeader& h) { h.dwRecords = 1850308100; }},
+        {"reference not a number", [](G7kHeader& h) { h.fRefY = std::nanf(""); }},
+        {"reference 1e30", [](G7kHeader& h) { h.fRefZ = 1e30f; }},
+        {"azimuth 5000", [](G7kHeader& h) { h.fAzimuth = 5000.0f; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszWhat);
+        G7kHeader in = SampleHeader(16);
+        c.pfnSpoil(in);
+        const std::vector<BYTE> file = MakeG7kFile(in, "1234567 0", 1, 2, 64);
+        const G7kHeader out = Read(file);
+        EXPECT_EQ(G7K_STATUS_SHORT, out.dwStatus);
+        EXPECT_TRUE(out.bUnreadable);
+        EXPECT_EQ(file.size(), out.dwFileSize);
+        EXPECT_EQ(0, out.nVersion);
+        EXPECT_EQ(0, out.nChannels);
+        EXPECT_EQ(0u, out.dwRecords);
+        EXPECT_EQ(0u, out.dwSerialNumber);
+    }
+    // The limits themselves are still a data file's.
+    G7kHeader edge = SampleHeader(16);
+    edge.nChannels = G7kLimits::kMaxChannels;
+    edge.fAzimuth = -360.0f;
+    edge.dwRecords = 64;
+    EXPECT_EQ(0u, Read(MakeG7kFile(edge, "1234567 0", 0, 0, 64)).dwStatus);
 }

@@ -8,8 +8,10 @@ CDialog* CCoordinateSetListBoxEditor::EditItem(CListBox* pListBox, int nIndex)
 {
     m_strEditedText = RowText(pListBox, nIndex);
     if (m_strEditedText.IsEmpty()) {
+        // The rows up to the new one: a new row is numbered and placed after
+        // the rows above it, whatever empty rows follow.
         std::vector<CString> rows;
-        for (int i = 0; pListBox && i < pListBox->GetCount(); ++i)
+        for (int i = 0; pListBox && i <= nIndex && i < pListBox->GetCount(); ++i)
             rows.push_back(RowText(pListBox, i));
         m_strEditedText = ProposeCoordinate(rows).Format();
     }

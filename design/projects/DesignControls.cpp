@@ -45,11 +45,27 @@ const char* const kArrayNames[] = {"Resistance",   "Wenner (A)",
 
 } // namespace
 
+void ShowAllEntries(CComboBox& combo)
+{
+    if (!combo.GetSafeHwnd() || combo.GetCount() <= 0)
+        return;
+    // The closed field's height plus every row; the system lists fewer when
+    // the screen has no room for them all.
+    CRect rcField;
+    combo.GetWindowRect(&rcField);
+    const int nRows = static_cast<int>(combo.SendMessage(CB_GETITEMHEIGHT, 0)) * combo.GetCount();
+    const int nList = nRows + 2 * ::GetSystemMetrics(SM_CYEDGE) + 2;
+    combo.SetWindowPos(nullptr, 0, 0, rcField.Width(), rcField.Height() + nList,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    combo.SendMessage(CB_SETMINVISIBLE, static_cast<WPARAM>(combo.GetCount()));
+}
+
 void FillArrayTypes(CComboBox& combo)
 {
     combo.ResetContent();
     for (const char* pszName : kArrayNames)
         combo.AddString(pszName);
+    ShowAllEntries(combo);
 }
 
 void FillGeneratedArrayTypes(CComboBox& combo)
@@ -60,6 +76,7 @@ void FillGeneratedArrayTypes(CComboBox& combo)
             continue;
         combo.SetItemData(combo.AddString(kArrayNames[nCode]), static_cast<DWORD_PTR>(nCode));
     }
+    ShowAllEntries(combo);
 }
 
 void SelectArrayCode(CComboBox& combo, int nCode)

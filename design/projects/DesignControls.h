@@ -12,6 +12,8 @@ void FillCombo(CComboBox& combo, const std::vector<CString>& items);
 // hold is added, so it is kept as the user's file had it. Empty selects none.
 void SelectExact(CComboBox& combo, const CString& strName);
 CString SelectedText(CComboBox& combo);
+// The drop-down list shows every entry where the screen has room for them.
+void ShowAllEntries(CComboBox& combo);
 // The fifteen array names, the index being the code.
 void FillArrayTypes(CComboBox& combo);
 // The array names whose types have a command pattern, each item's data

@@ -92,6 +92,7 @@ void CDesignProjectController::OnCompile()
         return;
     }
     std::unique_ptr<CProtocolCompiler> pCompiler = MakeCompiler();
+    pCompiler->SetDatabaseName(DatabaseName());
     if (pCompiler->Compile(CompileType(), GetDocumentPath()) != CProtocolCompiler::COMPILE_OK) {
         AfxMessageBox("Fatal error! Protocol database compile aborted!", MB_OK | MB_ICONSTOP);
         return;

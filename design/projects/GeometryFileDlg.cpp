@@ -2,6 +2,7 @@
 #include "design/projects/GeometryFileDlg.h"
 #include "design/projects/CoordinateEditing.h"
 #include "design/projects/DesignControls.h"
+#include "framework/OsFile.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CGeometryFileDlg, CDialog)
@@ -27,8 +28,10 @@ BOOL CGeometryFileDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetWindowText("Edit Geometry File: " + m_strPath);
-    if (!m_bStartEmpty && !m_file.Read(m_strPath))
-        m_file.Clear();
+    if (!ReadOrStartEmpty()) {
+        EndDialog(IDCANCEL);
+        return TRUE;
+    }
     if (!m_file.GetWarningText().IsEmpty())
         AfxMessageBox(m_file.GetWarningText(), MB_OK | MB_ICONINFORMATION);
     if (auto* pNames = static_cast<CListBox*>(GetDlgItem(IDC_SET_NAMES))) {
@@ -47,6 +50,17 @@ BOOL CGeometryFileDlg::OnInitDialog()
     m_lbCoordinates.SetWindowText("Coordinate set");
     ShowCurrentSet();
     return TRUE;
+}
+
+BOOL CGeometryFileDlg::ReadOrStartEmpty()
+{
+    if (m_bStartEmpty || !OsFile::FileExists(m_strPath) || m_file.Read(m_strPath))
+        return TRUE;
+    // A damaged file is never replaced by an empty one unless the user says so.
+    const CString strQuestion = "The geometry file " + m_strPath + " cannot be read.\n\n" + m_file.GetErrorText() +
+                                "\n\nStart an empty geometry file in its place? The file is replaced only when "
+                                "you save the new one.";
+    return AfxMessageBox(strQuestion, MB_YESNO | MB_ICONSTOP | MB_DEFBUTTON2) == IDYES;
 }
 
 void CGeometryFileDlg::StoreCurrentSet()

@@ -27,6 +27,9 @@ public:
 
 protected:
     void OnOK() override;
+    // The file's sets; FALSE when it cannot be read and the user would not
+    // start an empty file in its place.
+    BOOL ReadOrStartEmpty();
     void OnSetSelection();
     void OnSaveAs();
 

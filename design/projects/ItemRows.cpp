@@ -93,7 +93,7 @@ BOOL VikaCommandRow::Parse(const CString& strRow)
         return FALSE;
     nLine = LineNumber(strRow);
     const int nColon = strRow.Find(':');
-    const std::vector<CString> pieces = SplitAt(nColon < 0 ? strRow : strRow.Mid(nColon + 1), "\t ");
+    const std::vector<CString> pieces = SplitAt(nColon < 0 ? strRow : strRow.Mid(nColon + 1), "\t ,");
     nValues = 0;
     for (const CString& strPiece : pieces) {
         if (strPiece.IsEmpty() || nValues == MaxValues)

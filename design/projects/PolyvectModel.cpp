@@ -14,7 +14,7 @@ const ProjectColumn kColumns[] = {
     {1, "Protocol ID", kColumnLeft, 100},
     {2, "Array", kColumnRight, 100},
     {3, "Geometry File", kColumnRight, 100},
-    {4, "No. of Items", kColumnRight, 50},
+    {4, "No. of Items", kColumnRight, 80},
 };
 
 } // namespace

@@ -7,7 +7,7 @@ IMPLEMENT_DYNCREATE(CPolyvectViewport, CProtocolViewport)
 
 namespace {
 
-const UINT kIcons[] = {IDI_PROTOCOL_OK, IDI_PROTOCOL_MISSING, IDI_PROTOCOL_EMPTY};
+const UINT kIcons[] = {IDI_STATUS_OK, IDI_STATUS_MISSING, IDI_STATUS_SHORT};
 
 } // namespace
 

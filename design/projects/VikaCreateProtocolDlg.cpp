@@ -75,6 +75,10 @@ BOOL CVikaCreateProtocolDlg::OnInitDialog()
     m_settings.Load();
 
     CDialog::OnInitDialog();
+    if (!m_pModel) {
+        CheckDlgButton(IDC_ADD_TO_PROJECT, BST_UNCHECKED);
+        EnableItem(this, IDC_ADD_TO_PROJECT, FALSE);
+    }
     GetDlgItemText(IDC_SPACING_GROUP, m_strSpacingCaption);
     GetDlgItemText(IDC_N_GROUP, m_strLevelCaption);
     m_bInitialized = TRUE;
@@ -114,7 +118,9 @@ void CVikaCreateProtocolDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_CREATE_ORG, s.m_bCreateOrg);
     DDX_Check(pDX, IDC_CREATE_UP, s.m_bCreateUp);
     DDX_Check(pDX, IDC_CREATE_DWN, s.m_bCreateDwn);
-    DDX_Check(pDX, IDC_ADD_TO_PROJECT, s.m_bAddToProject);
+    // Without a project the box means nothing; the remembered choice stays.
+    if (m_pModel)
+        DDX_Check(pDX, IDC_ADD_TO_PROJECT, s.m_bAddToProject);
 }
 
 void CVikaCreateProtocolDlg::OnArrayTypeChanged()

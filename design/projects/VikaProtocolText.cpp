@@ -24,6 +24,11 @@ std::vector<std::string> ToLines(const std::vector<CString>& strings)
     return lines;
 }
 
+bool EndsInBlank(const CString& str)
+{
+    return !str.IsEmpty() && (str[str.GetLength() - 1] == ' ' || str[str.GetLength() - 1] == '\t');
+}
+
 CString DropLeadingBlanks(CString str)
 {
     return str.TrimLeft(" \t");
@@ -46,16 +51,6 @@ CString AfterGeometry(const CString& strText)
 BOOL CVikaProtocolText::HasGeometry(const CString& strGeometry)
 {
     return !strGeometry.IsEmpty() && strGeometry.Find(kNoGeometry) < 0;
-}
-
-int CVikaProtocolText::FindCommentStart(const CString& strLine)
-{
-    for (int i = 0; i < strLine.GetLength(); ++i) {
-        const char ch = strLine[i];
-        if (ch != ' ' && ch != '-' && (ch < '0' || ch > '9'))
-            return i;
-    }
-    return -1;
 }
 
 CString CVikaProtocolText::RowCommand(const CString& strRow)
@@ -96,7 +91,8 @@ BOOL CVikaProtocolText::Load(const CString& strPath)
     for (size_t i = 2; i < lines.size(); ++i) {
         const int nLine = static_cast<int>(i + 1);
         CString strLine = DropLeadingBlanks(lines[i].c_str());
-        const int nComment = FindCommentStart(strLine);
+        // Tabs and commas separate the values as blanks do.
+        const int nComment = CVikaProtocolFile::FindCommentStart(strLine);
         if (nComment >= 0) {
             m_comments[nLine] = strLine.Mid(nComment);
             strLine = strLine.Left(nComment);
@@ -128,8 +124,11 @@ std::vector<CString> CVikaProtocolText::FormatLines() const
             continue;
         strLine = RowCommand(strRow);
         const CString strComment = Comment(static_cast<int>(lines.size()) + 1);
-        if (!strComment.IsEmpty())
-            strLine += "\t" + strComment;
+        // A blank that already ends the command separates the comment: one
+        // more would make every save of the file add one.
+        if (!strComment.IsEmpty() && !EndsInBlank(strLine))
+            strLine += "\t";
+        strLine += strComment;
         lines.push_back(strLine);
     }
     return lines;

@@ -25,9 +25,6 @@ public:
     // An existing section's lines with lines 1 and 2 made to match this one.
     std::vector<CString> RewriteHeader(std::vector<CString> lines) const;
 
-    // Where the comment of a command line starts (the first character that
-    // is not a blank, digit or "-"), or -1 when the line has none.
-    static int FindCommentStart(const CString& strLine);
     // The command text of a row: after its first ":\t", else the whole row.
     static CString RowCommand(const CString& strRow);
     static BOOL HasGeometry(const CString& strGeometry);

@@ -37,3 +37,16 @@ TEST(ProcessRunner, SystemRunnerReturnsTheProgramsExitStatus) {
   EXPECT_EQ(3, runner.Run(exitThree));
   EXPECT_EQ(CProcessRunner::NOT_STARTED, runner.Run("\"no such folder\\no such program\" x"));
 }
+
+// A watched run is called back while the program runs and still gives its
+// exit status.
+TEST(ProcessRunner, WatchedRunsAreCalledBackWhileTheProgramRuns) {
+#ifdef _WIN32
+  const char* slowExitFour = "cmd.exe /c ping -n 2 127.0.0.1 >nul & exit 4";
+#else
+  const char* slowExitFour = "sh -c \"sleep 0.5; exit 4\"";
+#endif
+  int nCalls = 0;
+  EXPECT_EQ(4, GetSystemProcessRunner().RunWatching(slowExitFour, [&] { ++nCalls; }));
+  EXPECT_GT(nCalls, 0);
+}

@@ -314,7 +314,7 @@ void SECListBoxEditorHelper::OnSysKeyDown(UINT nChar, UINT, UINT) {
     Default();
 }
 
-void SECListBoxEditorHelper::OnLButtonDblClk(UINT, CPoint) { m_pEditor->EditCurrentItem(0); }
+void SECListBoxEditorHelper::OnLButtonDblClk(UINT, CPoint point) { m_pEditor->OnListLButtonDblClk(point); }
 
 void SECListBoxEditorHelper::OnLButtonDown(UINT nFlags, CPoint point) { m_pEditor->OnListLButtonDown(nFlags, point); }
 
@@ -355,6 +355,7 @@ BEGIN_MESSAGE_MAP(SECListBoxEditor, CWnd)
   ON_WM_SIZE()
   ON_WM_MOVE()
   ON_WM_DESTROY()
+  ON_MESSAGE(WM_SETTEXT, OnSetText)
 END_MESSAGE_MAP()
 
 SECListBoxEditor::SECListBoxEditor() = default;
@@ -424,18 +425,61 @@ void SECListBoxEditor::PlaceHeaderAndList(const CRect& area, const CWnd* pInsert
                           area.Height() - m_nHeaderHeight - gap, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The header is as tall as its caption wrapped into the room beside the
+// buttons: a long column heading shows whole instead of being cut.
 int SECListBoxEditor::CalcHeaderHeight() {
   TEXTMETRIC tm = {};
+  CRect text = CaptionRect();
   {
     CClientDC dc(this);
     CSelectObjectScope font(dc, FontOf(*this));
     dc.GetTextMetrics(&tm);
+    CString caption;
+    GetWindowText(caption);
+    if (!caption.IsEmpty() && text.Width() > 0)
+      dc.DrawText(caption, &text, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
   }
-  int height = tm.tmHeight + 4 * ::GetSystemMetrics(SM_CYBORDER);
+  int height = std::max(static_cast<int>(tm.tmHeight), text.Height()) + 4 * ::GetSystemMetrics(SM_CYBORDER);
   for (const CBitmap& bitmap : m_bitmaps)
     if (bitmap.GetSafeHandle())
       height = std::max(height, static_cast<int>(BitmapSize(bitmap).cy) + 2);
   return height;
+}
+
+CRect SECListBoxEditor::CaptionRect() const {
+  CRect client;
+  GetClientRect(&client);
+  CRect text = client;
+  text.left += 2 * ::GetSystemMetrics(SM_CXBORDER);
+  if (GetEditorStyle() & kHeaderButtons)
+    for (int i = 0; i < kButtonCount; ++i)
+      if (m_bShowButton[i] && m_bitmaps[i].GetSafeHandle())
+        text.right -= BitmapSize(m_bitmaps[i]).cx;
+  text.bottom = text.top;
+  return text;
+}
+
+LRESULT SECListBoxEditor::OnSetText(WPARAM, LPARAM) {
+  const LRESULT result = Default();
+  if (m_bInitialized)
+    FitHeaderToCaption();
+  Invalidate();
+  return result;
+}
+
+void SECListBoxEditor::FitHeaderToCaption() {
+  const int height = CalcHeaderHeight();
+  if (height == m_nHeaderHeight || !m_pHelper || !m_pHelper->GetSafeHwnd())
+    return;
+  CRect header, list;
+  GetWindowRect(&header);
+  m_pHelper->GetWindowRect(&list);
+  CRect area(header.left, header.top, header.right, list.bottom);
+  GetParent()->ScreenToClient(&area);
+  m_nHeaderHeight = height;
+  PlaceHeaderAndList(area, nullptr);
+  LayoutButtons();
+  UpdateToolTips();
 }
 
 void SECListBoxEditor::SetButtonFlags(DWORD dwStyle) {
@@ -612,9 +656,13 @@ void SECListBoxEditor::PaintCaption(CDC& dc, const CRect& client) {
   dc.SelectObject(FontOf(*this));
   dc.SetBkMode(TRANSPARENT);
   dc.SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
-  CRect text = client;
-  text.left += 2 * ::GetSystemMetrics(SM_CXBORDER);
-  dc.DrawText(caption, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+  CRect text = CaptionRect();
+  dc.DrawText(caption, &text, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  const int height = text.Height();
+  text = CaptionRect();
+  text.top = client.top + (client.Height() - height) / 2;
+  text.bottom = text.top + height;
+  dc.DrawText(caption, &text, DT_WORDBREAK | DT_LEFT | DT_NOPREFIX);
 }
 
 void SECListBoxEditor::PaintButtons(CDC& dc) {
@@ -745,6 +793,18 @@ void SECListBoxEditor::OnListLButtonDown(UINT, CPoint point) {
   int after = GetRows()->GetCurrent();
   if (!wasEditing && before >= 0 && after >= 0 && before != after)
     Notify(kSelChange, TRUE);
+}
+
+void SECListBoxEditor::OnListLButtonDblClk(CPoint point) {
+  const int count = GetRows()->GetCount();
+  CRect last;
+  if (count > 0 && m_pHelper->GetItemRect(count - 1, &last) != LB_ERR && point.y < last.bottom) {
+    EditCurrentItem(0);
+    return;
+  }
+  // Below the rows the list keeps its old selection: editing it would
+  // overwrite a row the user did not point at.
+  EditBelowLastRow();
 }
 
 // ---------------------------------------------------------------------------

@@ -115,6 +115,7 @@ class SECListBoxEditor : public CWnd, public ListBoxEditorLogic {
   BOOL OnListKeyDown(UINT nChar);
   BOOL OnListSysKeyDown(UINT nChar);
   void OnListLButtonDown(UINT nFlags, CPoint point);
+  void OnListLButtonDblClk(CPoint point);
   void OnEditEnded(HWND hEdit);
 
  protected:
@@ -130,10 +131,14 @@ class SECListBoxEditor : public CWnd, public ListBoxEditorLogic {
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnMove(int x, int y);
   afx_msg void OnDestroy();
+  afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
  private:
   void LoadButtonBitmaps();
+  // Where the caption goes: the header less the buttons, one line high.
+  CRect CaptionRect() const;
+  void FitHeaderToCaption();
   void PaintCaption(CDC& dc, const CRect& client);
   void PaintButtons(CDC& dc);
   int ButtonAt(CPoint point) const;

@@ -169,6 +169,14 @@ BOOL ListBoxEditorLogic::EditCurrentItem(UINT nChar) {
   return StartEdit(row, FALSE, nChar ? initial : nullptr);
 }
 
+BOOL ListBoxEditorLogic::EditBelowLastRow() {
+  if (!HasTrailingRow())
+    return NewItem();
+  EnsureTrailingRow();
+  m_pRows->SetCurrent(m_pRows->GetCount() - 1);
+  return EditCurrentItem(0);
+}
+
 BOOL ListBoxEditorLogic::StartEdit(int nIndex, BOOL bNewItem, LPCTSTR pszInitialText) {
   if (m_bEditing || nIndex < 0 || nIndex >= m_pRows->GetCount())
     return FALSE;

@@ -85,6 +85,9 @@ class ListBoxEditorLogic {
   virtual BOOL MoveDown();
   virtual BOOL MoveUp();
   virtual BOOL EditCurrentItem(UINT nChar);
+  // A double-click below the last row: the trailing row is edited, or a new
+  // row without one; never the row that happens to be current.
+  BOOL EditBelowLastRow();
   virtual void SwapWithPrevious(int nIndex);
   virtual BOOL DeleteItem(int nIndex);
 

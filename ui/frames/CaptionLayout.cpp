@@ -77,7 +77,9 @@ CaptionTitle SplitCaptionTitle(const CString& strTitle)
         title.strApp = strTitle;
         return title;
     }
+    // The parts stand a gap apart: the blank before the '-' would double it.
     title.strApp = strTitle.Left(nDash);
+    title.strApp.TrimRight();
     title.strDoc = strTitle.Mid(nDash);
     return title;
 }

@@ -297,18 +297,21 @@ void SECControlBar::CalcInsideRect(CRect& rect, BOOL bHorz, BOOL bVertGripper) c
 // the client area, which GetInsideRect keeps free of children.
 void SECControlBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 {
-    int n = (m_dwExStyle & EXSTYLE_FLAT_BORDERS) ? 1 : 2;
+    const CRect rcBorders = NonClientBorders();
     RECT& rc = lpncsp->rgrc[0];
-    if (m_dwStyle & CBRS_BORDER_LEFT)
-        rc.left += n;
-    if (m_dwStyle & CBRS_BORDER_TOP)
-        rc.top += n;
-    if (m_dwStyle & CBRS_BORDER_RIGHT)
-        rc.right -= n;
-    if (m_dwStyle & CBRS_BORDER_BOTTOM)
-        rc.bottom -= n;
+    rc.left += rcBorders.left;
+    rc.top += rcBorders.top;
+    rc.right -= rcBorders.right;
+    rc.bottom -= rcBorders.bottom;
     rc.right = std::max(rc.left, rc.right);
     rc.bottom = std::max(rc.top, rc.bottom);
+}
+
+CRect SECControlBar::NonClientBorders() const
+{
+    const int n = (m_dwExStyle & EXSTYLE_FLAT_BORDERS) ? 1 : 2;
+    return CRect((m_dwStyle & CBRS_BORDER_LEFT) ? n : 0, (m_dwStyle & CBRS_BORDER_TOP) ? n : 0,
+                 (m_dwStyle & CBRS_BORDER_RIGHT) ? n : 0, (m_dwStyle & CBRS_BORDER_BOTTOM) ? n : 0);
 }
 
 void SECControlBar::DrawBorders(CDC* pDC, CRect& rect)

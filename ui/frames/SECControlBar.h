@@ -74,6 +74,8 @@ public:
     virtual BOOL CanHide() { return TRUE; }
     virtual BOOL CanExpand() { return TRUE; }
     virtual void AddGripperSize(CRect& rect, BOOL bHorz);
+    // The border lines the non-client frame holds, each side's width.
+    CRect NonClientBorders() const;
     void DrawGripper(CDC* pDC, const CRect& rect) override;
     virtual void DrawHideButton(CDC* pDC, CRect& rect, BOOL bHorz);
     virtual void DrawHideButtonPressed(CDC* pDC);

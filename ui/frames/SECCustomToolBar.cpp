@@ -469,7 +469,7 @@ CSize SECCustomToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
 {
     if (!(dwMode & LM_COMMIT)) {
         const int nKind = (dwMode & LM_HORZDOCK) ? kHorz : (dwMode & LM_VERTDOCK) ? kVert : kFloat;
-        if (m_bStale[nKind] && (nKind != kFloat || (dwMode & LM_MRUWIDTH)))
+        if (NeedsLayout(nKind) && (nKind != kFloat || (dwMode & LM_MRUWIDTH)))
             return CalcLayout(nKind == kVert ? 0 : 32767, dwMode | LM_COMMIT);
         if (nKind != kFloat || (dwMode & LM_MRUWIDTH))
             return m_sizeCached[nKind];
@@ -496,15 +496,17 @@ CSize SECCustomToolBar::CalcLayout(int nLength, DWORD dwMode)
     CSize size;
     if (buttons.empty()) {
         size = CSize(metrics.nButtonWidth + sizeInsets.cx, metrics.nButtonHeight + sizeInsets.cy);
-    } else if (!(dwMode & LM_COMMIT) && !m_bStale[nKind]) {
+    } else if (!(dwMode & LM_COMMIT) && !NeedsLayout(nKind)) {
         return m_sizeCached[nKind];
     } else {
-        const DWORD dwOrientation = (dwMode & LM_HORZ) ? 0 : (DWORD)CBRS_ORIENT_VERT;
-        if (dwOrientation != m_dwOrientation) {
-            m_dwOrientation = dwOrientation;
-            for (SECBtnGeometry* p : buttons)
-                static_cast<SECStdBtn*>(p)->SetMode(dwOrientation);
-        }
+        // Sizes asked for another docking (while the bar is dragged, say)
+        // leave the buttons where the bar as it stands has them.
+        const int nStanding = DockingKind();
+        const bool bKeepPlacement = nStanding != -1 && nStanding != nKind && m_nPlacedKind == nStanding;
+        const CToolBarLayout::Placement kept =
+            bKeepPlacement ? CToolBarLayout::SavePlacement(buttons) : CToolBarLayout::Placement();
+        const DWORD dwKeptOrientation = m_dwOrientation;
+        SetOrientation(buttons, (dwMode & LM_HORZ) ? 0 : (DWORD)CBRS_ORIENT_VERT);
         int nWrap = 32767;
         bool bHeight = false;
         if (m_dwStyle & CBRS_SIZE_DYNAMIC) {
@@ -524,7 +526,10 @@ CSize SECCustomToolBar::CalcLayout(int nLength, DWORD dwMode)
             bHeight = false;
         }
         const CSize sizeWrapped = CToolBarLayout::CalcWrappedSize(buttons, std::max(0, nWrap), bHeight, metrics);
-        CToolBarLayout::PlaceButtons(buttons, CPoint(rcInsets.left, rcInsets.top), metrics);
+        // The insets count the border lines, which lie outside the client area.
+        const CRect rcBorders = NonClientBorders();
+        CToolBarLayout::PlaceButtons(buttons, CPoint(rcInsets.left - rcBorders.left, rcInsets.top - rcBorders.top),
+                                     metrics);
         size = CSize(sizeWrapped.cx + sizeInsets.cx, sizeWrapped.cy + sizeInsets.cy);
         if (nKind == kFloat && !(dwMode & LM_LENGTHY))
             m_nMRUWidth = sizeWrapped.cx;
@@ -537,10 +542,42 @@ CSize SECCustomToolBar::CalcLayout(int nLength, DWORD dwMode)
             m_bStale[nKind] = FALSE;
             m_sizeCached[nKind] = size;
         }
+        if (bKeepPlacement) {
+            CToolBarLayout::RestorePlacement(buttons, kept);
+            SetOrientation(buttons, dwKeptOrientation);
+        } else {
+            m_nPlacedKind = nKind;
+        }
     }
     if (nKind == kFloat)
         size -= CSize(2, 2);
     return size;
+}
+
+void SECCustomToolBar::SetOrientation(const SECBtnList& buttons, DWORD dwOrientation)
+{
+    if (dwOrientation == m_dwOrientation)
+        return;
+    m_dwOrientation = dwOrientation;
+    for (SECBtnGeometry* p : buttons)
+        static_cast<SECStdBtn*>(p)->SetMode(dwOrientation);
+}
+
+// The layout kind of the dock bar that holds the bar now; -1 without one.
+int SECCustomToolBar::DockingKind() const
+{
+    if (m_pDockBar == nullptr)
+        return -1;
+    if (m_pDockBar->m_bFloating)
+        return kFloat;
+    return (m_pDockBar->m_dwStyle & CBRS_ORIENT_HORZ) ? kHorz : kVert;
+}
+
+// A cached size will not do when the buttons were last placed for another
+// kind than the one the bar now stands in.
+bool SECCustomToolBar::NeedsLayout(int nKind) const
+{
+    return m_bStale[nKind] || (nKind == DockingKind() && m_nPlacedKind != nKind);
 }
 
 void SECCustomToolBar::MoveEndCaptionButton(int nRight)

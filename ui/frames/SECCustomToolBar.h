@@ -168,6 +168,9 @@ protected:
     // A caption button (kind 5) ending the bar goes to the far end, 2
     // pixels before nRight (client coordinates).
     void MoveEndCaptionButton(int nRight);
+    void SetOrientation(const SECBtnList& buttons, DWORD dwOrientation);
+    int DockingKind() const;
+    bool NeedsLayout(int nKind) const;
 
     SECBmpMgr* m_pBmpMgr = nullptr;
     CToolBarButtons m_btns;
@@ -181,6 +184,7 @@ protected:
     int m_nCurrent = -1;
     BOOL m_bStale[3] = {TRUE, TRUE, TRUE};   // floating, horizontal, vertical
     CSize m_sizeCached[3];
+    int m_nPlacedKind = -1;   // the kind the buttons were last placed for
 
     DECLARE_MESSAGE_MAP()
 };

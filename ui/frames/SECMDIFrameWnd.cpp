@@ -395,17 +395,11 @@ BOOL SECMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     if (pFrame != nullptr && (HWND)lParam == nullptr && pFrame->m_hWnd != nullptr &&
         AfxCallWndProc(pFrame, pFrame->m_hWnd, WM_COMMAND, wParam, lParam) != 0)
         return TRUE;
-    if (CMDIFrameWnd::OnCommand(wParam, lParam))
-        return TRUE;
-    // A system command chosen from the menu bar's system menu.
-    // (The Window menu's document entries from AFX_IDM_FIRST_MDICHILD on go
-    // to the default procedure as they are.)
-    const UINT nID = LOWORD(wParam);
-    if (nID >= 0xF000 && nID < AFX_IDM_FIRST_MDICHILD && HIWORD(wParam) == 0 && lParam == 0) {
-        SendMessage(WM_SYSCOMMAND, nID);
-        return TRUE;
-    }
-    return FALSE;
+    // Unhandled, a system command from a menu (the maximised child's caption
+    // buttons at the end of the menu) reaches the default procedure as
+    // WM_COMMAND, which hands it to the active child; the Window menu's
+    // documents too.
+    return CMDIFrameWnd::OnCommand(wParam, lParam);
 }
 
 BOOL SECMDIFrameWnd::PreTranslateMessage(MSG* pMsg)

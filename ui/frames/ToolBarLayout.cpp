@@ -178,7 +178,10 @@ void CToolBarLayout::PlaceButtons(const SECBtnList& buttons, CPoint ptOrigin, co
         button.m_x = x;
         button.m_y = y;
         x += button.m_cx;
-        nRowHeight = std::max(nRowHeight, button.m_cy);
+        // As in the wrapped size: a separator alone in its row (a bar
+        // standing on the left) is only the gap after it.
+        if (!button.IsSeparator())
+            nRowHeight = std::max(nRowHeight, button.m_cy);
         if (!button.IsWrapped())
             continue;
         centreRow(i + 1);
@@ -222,4 +225,27 @@ int CToolBarLayout::HitTest(const SECBtnList& buttons, CPoint pt, CRect* pRect)
         nRowStart = nRowEnd + 1;
     }
     return -1;
+}
+
+CToolBarLayout::Placement CToolBarLayout::SavePlacement(const SECBtnList& buttons)
+{
+    Placement placement;
+    for (const SECBtnGeometry* pButton : buttons) {
+        placement.places.emplace_back(pButton->m_x, pButton->m_y);
+        placement.wrapped.push_back(pButton->IsWrapped() != FALSE);
+    }
+    return placement;
+}
+
+void CToolBarLayout::RestorePlacement(const SECBtnList& buttons, const Placement& placement)
+{
+    if (placement.places.size() != buttons.size())
+        return;
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        buttons[i]->m_x = placement.places[i].x;
+        buttons[i]->m_y = placement.places[i].y;
+        buttons[i]->m_nStyle &= ~TBBS_WRAPPED_BIT;
+        if (placement.wrapped[i])
+            buttons[i]->m_nStyle |= TBBS_WRAPPED_BIT;
+    }
 }

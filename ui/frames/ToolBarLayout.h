@@ -86,6 +86,16 @@ public:
 
     static CSize RowsSize(const std::vector<SECTBRow>& rows, const ToolBarMetrics& metrics);
 
+    // Where the buttons stand and where their rows break, to be put back
+    // after laying them out for a docking the bar is not in.
+    struct Placement
+    {
+        std::vector<CPoint> places;
+        std::vector<bool> wrapped;
+    };
+    static Placement SavePlacement(const SECBtnList& buttons);
+    static void RestorePlacement(const SECBtnList& buttons, const Placement& placement);
+
 private:
     static SECTBRow MakeRow(const SECBtnList& buttons, int nFirst, int nLast, bool bSeparatorEnd);
     static int RowStart(const std::vector<SECTBRow>& rows, int nRow);

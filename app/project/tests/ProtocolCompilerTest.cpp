@@ -55,9 +55,11 @@ public:
         strList = text.str();
         if (!strWriteLog.empty())
             std::ofstream(strWriteLog) << "log";
+        if (!strWriteDatabase.empty())
+            std::ofstream(strWriteDatabase) << "new";
         return nExit;
     }
-    std::string strCommand, strList, strWriteLog;
+    std::string strCommand, strList, strWriteLog, strWriteDatabase;
     int nExit = 0;
 };
 
@@ -202,6 +204,47 @@ TEST(ProtocolCompiler, CompileReportsEveryWayOfFailing)
         std::filesystem::remove(strLog);
         EXPECT_TRUE(std::filesystem::is_empty(temp.Path())) << c.pszCase << ": the list file is removed";
     }
+}
+
+// After a failed compile no database of an earlier one is left under the
+// database's name: it is kept as ".BAK" until a compile succeeds.
+TEST(ProtocolCompiler, FailedCompileLeavesNoOldDatabase)
+{
+    TempFolder temp;
+    CMemoryProfileStore profile;
+    CSilentHostServices host(&profile);
+    CHostServicesScope installed(host);
+    const std::string strDatabase = temp.Path("out/PROTOCOL.BIN");
+    const std::string strBackup = temp.Path("out/PROTOCOL.BAK");
+    std::filesystem::create_directory(temp.Path("out"));
+    const struct { const char* pszCase; int nExit; bool bWritesDatabase; bool bDatabase; bool bBackup; } cases[] = {
+        {"fails", 3, false, false, true},
+        {"fails again", 1, false, false, true},
+        {"succeeds", 0, true, true, false},
+    };
+    std::ofstream(strDatabase) << "old";
+    for (const auto& c : cases) {
+        CFakeRows rows({{"a.org", true}});
+        rows.Model().SetSourceFolder(temp.Path().c_str());
+        rows.Model().SetTargetFolder(temp.Path("out").c_str());
+        CProtocolCompiler compiler(&rows.Model(), &rows, ".ORG");
+        compiler.SetTempFolder(temp.Path().c_str());
+        compiler.SetDatabaseName("PROTOCOL.BIN");
+        EXPECT_STREQ(strDatabase.c_str(), compiler.GetDatabasePath());
+        CFakeRunner runner;
+        runner.nExit = c.nExit;
+        runner.strWriteLog = temp.Path("Line1.Log");
+        compiler.SetRunner(&runner);
+        if (c.bWritesDatabase)
+            runner.strWriteDatabase = strDatabase;
+        compiler.Compile("KS808", temp.Path("Line1.vkp").c_str());
+        EXPECT_EQ(c.bDatabase, std::filesystem::exists(strDatabase)) << c.pszCase;
+        EXPECT_EQ(c.bBackup, std::filesystem::exists(strBackup)) << c.pszCase;
+    }
+    std::ifstream written(strDatabase);
+    std::string strText;
+    written >> strText;
+    EXPECT_EQ("new", strText);
 }
 
 TEST(ProtocolCompiler, MainFolderIsPutBeforeTheProgram)

@@ -74,3 +74,21 @@ TEST(ProtocolListBoxEditor, EditedRowJoinsAMultipleSelection)
     EXPECT_EQ("[a][b][c2]", rows.Texts());
     EXPECT_EQ((std::set<int>{0, 2}), rows.selected);
 }
+
+TEST(ProtocolListBoxEditor, TheEmptyRowForANewItemStaysAtTheEnd)
+{
+    const struct { const char* pszCase; int nResult; const char* pszRows; } cases[] = {
+        {"a new item added", CProtocolListBoxEditorLogic::DIALOG_OK, "[a][b][c][]"},
+        {"a new item cancelled", 2, "[a][b][]"},
+    };
+    for (const auto& c : cases) {
+        FakeListBoxRows rows;
+        rows.rows = {{"a", 0}, {"b", 0}, {"", 0}};
+        ScriptedEditor editor;
+        editor.AttachRows(&rows);
+        editor.nResult = c.nResult;
+        editor.pszText = "c";
+        EXPECT_TRUE(editor.NewItem()) << c.pszCase;
+        EXPECT_EQ(c.pszRows, rows.Texts()) << c.pszCase;
+    }
+}

@@ -7,6 +7,7 @@
 #include "app/MainFrame.h"
 #include "app/project/ProtocolListCtrl.h"
 #include "app/tests/Screenshot.h"
+#include "app/tests/ScrollBarInput.h"
 #include "design/projects/DesignDialogHooks.h"
 #include "design/projects/GeometryFileDlg.h"
 #include "design/projects/EditAdrItemDlg.h"
@@ -133,8 +134,8 @@ void CALLBACK RunScripts(HWND, UINT, UINT_PTR, DWORD)
 }
 
 // Runs open() with the script waiting for its dialog; the script's result
-// shows in whatever the dialog did.
-int Drive(const char* pszCaption, std::function<void(HWND)> run, std::function<int()> open)
+// shows in whatever the dialog did. bMustShow: the dialog is expected.
+int Drive(const char* pszCaption, std::function<void(HWND)> run, std::function<int()> open, bool bMustShow = true)
 {
     Script script{pszCaption, std::move(run)};
     g_scripts.push_back(&script);
@@ -143,7 +144,8 @@ int Drive(const char* pszCaption, std::function<void(HWND)> run, std::function<i
     KillTimer(nullptr, nTimer);
     if (!script.bRan)
         g_scripts.erase(std::remove(g_scripts.begin(), g_scripts.end(), &script), g_scripts.end());
-    EXPECT_TRUE(script.bRan) << pszCaption;
+    EXPECT_TRUE(script.bRan || !bMustShow) << pszCaption;
+    EXPECT_FALSE(script.bRan && !bMustShow) << pszCaption << " should not have shown";
     return nResult;
 }
 
@@ -151,6 +153,32 @@ void Click(HWND hDialog, int nId)
 {
     SendMessageA(hDialog, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(hDialog, nId)));
+}
+
+std::string ItemText(HWND hDialog, int nId)
+{
+    char szText[64] = "";
+    GetDlgItemTextA(hDialog, nId, szText, sizeof szText);
+    return szText;
+}
+
+LPARAM RowPoint(HWND hList, int nRow, int nBelow = 0)
+{
+    RECT rc = {};
+    SendMessageA(hList, LB_GETITEMRECT, nRow, reinterpret_cast<LPARAM>(&rc));
+    return MAKELPARAM(rc.left + 5, (rc.top + rc.bottom) / 2 + nBelow);
+}
+
+std::vector<std::string> ListTexts(HWND hList)
+{
+    std::vector<std::string> texts;
+    const int nCount = static_cast<int>(SendMessageA(hList, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < nCount; ++i) {
+        char szRow[256] = "";
+        SendMessageA(hList, LB_GETTEXT, i, reinterpret_cast<LPARAM>(szRow));
+        texts.emplace_back(szRow);
+    }
+    return texts;
 }
 
 void SelectComboText(HWND hDialog, int nId, const char* pszText)
@@ -661,4 +689,403 @@ TEST_F(DesignWindows, EditorsKeepTheUsersWorkWhenAFileCannotBeReadOrWritten)
     EXPECT_TRUE(Said("Could not open file. It may be read-only."));
     EXPECT_TRUE(bStillOpen);
     EXPECT_EQ(strOrg, ReadFile(strFolder + "R.ORG"));
+}
+
+TEST_F(DesignWindows, AGeometryFileThatCannotBeReadIsReportedAndReplacedOnlyWhenTheUserSaysSo)
+{
+    const std::string strFolder = TempFolder() + "garbage\\";
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    const std::string strPath = strFolder + "JUNK.XYZ";
+    std::string strGarbage;
+    unsigned nSeed = 7;
+    for (int i = 0; i < 1500; ++i) {
+        nSeed = nSeed * 1103515245u + 12345u;
+        strGarbage += i % 61 == 60 ? '\n' : static_cast<char>('!' + (nSeed >> 16) % 90);
+    }
+    strGarbage[0] = '#';
+    std::ofstream(strPath, std::ios::binary) << strGarbage;
+
+    auto* pDoc = dynamic_cast<CVikaDoc*>(theApp.GetTemplate(TEMPLATE_VIKA)->OpenDocumentFile(nullptr));
+    ASSERT_NE(nullptr, pDoc);
+    pDoc->GetModel()->SetSourceFolder(strFolder.c_str());
+    auto* pView = FirstView<CVikaViewport>(pDoc);
+    ASSERT_NE(nullptr, pView);
+    GetDesignDialogHooks().chooseFile = [&](LPCTSTR, LPCTSTR, DWORD, LPCTSTR, CString& strChosen) {
+        strChosen = strPath.c_str();
+        return IDOK;
+    };
+    const auto editAndPressOk = [&](bool bShows) {
+        Drive(
+            "Edit Geometry File:", [](HWND hDialog) { Click(hDialog, IDOK); },
+            [&] { return static_cast<int>(pView->SendMessage(WM_COMMAND, ID_PROJECT_EDIT_GEOMETRY)); }, bShows);
+    };
+
+    theApp.nAnswer = IDNO;
+    editAndPressOk(false);
+    EXPECT_TRUE(Said("JUNK.XYZ cannot be read")) << "the file is named";
+    EXPECT_EQ(strGarbage, ReadFile(strPath)) << "kept when the user declines";
+
+    theApp.messages.clear();
+    theApp.nAnswer = IDYES;
+    editAndPressOk(true);
+    theApp.nAnswer = IDOK;
+    EXPECT_TRUE(Said("cannot be read"));
+    EXPECT_EQ("0\r\n", ReadFile(strPath)) << "replaced by the empty file the user chose to start";
+    pDoc->OnCloseDocument();
+}
+
+TEST_F(DesignWindows, NewCoordinatesAreNumberedAndPlacedAfterTheRowsAbove)
+{
+    const std::string strFolder = TempFolder() + "coords\\";
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    const std::string strPath = strFolder + "LINE.XYZ";
+    std::ofstream(strPath, std::ios::binary) << "1\r\nLINE1\r\n";
+
+    // Each coordinate dialog the user sees: its caption and proposal, then
+    // the values typed and OK.
+    struct Seen { std::string strCaption, strX, strY, strZ; };
+    std::vector<Seen> seen;
+    const auto answer = [&](const char* pszX, const char* pszY, const char* pszZ) {
+        auto* pScript = new Script{"Coordinate #", [&seen, pszX, pszY, pszZ](HWND hItem) {
+                                       char szCaption[64] = "";
+                                       GetWindowTextA(hItem, szCaption, sizeof szCaption);
+                                       seen.push_back({szCaption, ItemText(hItem, IDC_COORD_X),
+                                                       ItemText(hItem, IDC_COORD_Y), ItemText(hItem, IDC_COORD_Z)});
+                                       SetDlgItemTextA(hItem, IDC_COORD_X, pszX);
+                                       SetDlgItemTextA(hItem, IDC_COORD_Y, pszY);
+                                       SetDlgItemTextA(hItem, IDC_COORD_Z, pszZ);
+                                       Click(hItem, IDOK);
+                                   }};
+        g_scripts.push_back(pScript);
+        return std::unique_ptr<Script>(pScript);
+    };
+    std::vector<std::string> rowsAfterFirst;
+    CGeometryFileDlg geometry(strPath.c_str(), nullptr);
+    Drive(
+        "Edit Geometry File:",
+        [&](HWND hDialog) {
+            HWND hPoints = GetDlgItem(hDialog, IDC_COORDINATES);
+            // The first coordinate into the empty row.
+            SendMessageA(hPoints, LB_SETCURSEL, 0, 0);
+            auto first = answer("0", "0", "0");
+            SendMessageA(hPoints, WM_LBUTTONDBLCLK, MK_LBUTTON, RowPoint(hPoints, 0));
+            rowsAfterFirst = ListTexts(hPoints);
+            // A double-click below the last row, with row 1 selected.
+            SendMessageA(hPoints, LB_SETCURSEL, 0, 0);
+            auto second = answer("5", "0", "1");
+            SendMessageA(hPoints, WM_LBUTTONDBLCLK, MK_LBUTTON, RowPoint(hPoints, 1, 40));
+            // Insert, then the header's New button.
+            auto third = answer("10", "0", "2");
+            SendMessageA(hPoints, WM_KEYDOWN, VK_INSERT, 0);
+            HWND hHeader = FindWindowExA(hDialog, nullptr, nullptr, "Coordinate set");
+            auto* pHeader = dynamic_cast<SECListBoxEditor*>(CWnd::FromHandlePermanent(hHeader));
+            ASSERT_NE(nullptr, pHeader);
+            const CPoint ptNew = pHeader->GetButtonRect(SECListBoxEditor::kNew).CenterPoint();
+            auto fourth = answer("15", "0", "3");
+            SendMessageA(hHeader, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptNew.x, ptNew.y));
+            SendMessageA(hHeader, WM_LBUTTONUP, 0, MAKELPARAM(ptNew.x, ptNew.y));
+            for (auto* pScript : {first.get(), second.get(), third.get(), fourth.get()})
+                g_scripts.erase(std::remove(g_scripts.begin(), g_scripts.end(), pScript), g_scripts.end());
+            Click(hDialog, IDOK);
+        },
+        [&] { return static_cast<int>(geometry.DoModal()); });
+
+    ASSERT_EQ(2u, rowsAfterFirst.size());
+    EXPECT_EQ("", rowsAfterFirst[1]) << "an empty row for the next coordinate";
+    ASSERT_EQ(4u, seen.size());
+    EXPECT_EQ("Coordinate #1", seen[0].strCaption);
+    EXPECT_EQ("Coordinate #2", seen[1].strCaption) << "below the rows is a new row, not row 1";
+    EXPECT_EQ("Coordinate #3", seen[2].strCaption);
+    EXPECT_EQ(10.0, atof(seen[2].strX.c_str())) << "in line with the two rows before";
+    EXPECT_EQ(2.0, atof(seen[2].strZ.c_str()));
+    EXPECT_EQ("Coordinate #4", seen[3].strCaption);
+    EXPECT_EQ(15.0, atof(seen[3].strX.c_str()));
+    EXPECT_EQ("1\r\nLINE1\r\n1\t    0.00\t    0.00\t    0.00\r\n2\t    5.00\t    0.00\t    1.00\r\n"
+              "3\t   10.00\t    0.00\t    2.00\r\n4\t   15.00\t    0.00\t    3.00\r\n",
+              ReadFile(strPath));
+}
+
+namespace {
+
+// Drops the list down as a user does: how many of its entries show at once.
+int EntriesShownDropped(HWND hCombo)
+{
+    SendMessageA(hCombo, CB_SHOWDROPDOWN, TRUE, 0);
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    GetComboBoxInfo(hCombo, &info);
+    RECT rcList = {};
+    GetClientRect(info.hwndList, &rcList);
+    const int nItem = static_cast<int>(SendMessageA(info.hwndList, LB_GETITEMHEIGHT, 0, 0));
+    SendMessageA(hCombo, CB_SHOWDROPDOWN, FALSE, 0);
+    return nItem > 0 ? rcList.bottom / nItem : 0;
+}
+
+} // namespace
+
+TEST_F(DesignWindows, ArrayTypeListsShowEveryEntryWhenDropped)
+{
+    const std::string strFolder = TempFolder() + "lists\\";
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    std::ofstream(strFolder + "L.PV", std::ios::binary) << "5\r\nGEO1.XYZ\r\n1\t2\t3\t4\r\n";
+    CPolyvectProtocolInfo info;
+    info.SetFolder(strFolder.c_str());
+    info.SetName("L");
+    info.ReadHeader();
+    CVikaCreateProtocolDlg create(nullptr, nullptr);
+    CPolyvectProtocolDlg polyvect(&info, nullptr);
+    const struct { const char* pszCaption; CDialog* pDialog; } dialogs[] = {
+        {"Create Vika Protocol", &create},
+        {" L", &polyvect},
+    };
+    for (const auto& d : dialogs) {
+        int nCount = 0, nShown = 0;
+        Drive(
+            d.pszCaption,
+            [&](HWND hDialog) {
+                HWND hCombo = GetDlgItem(hDialog, IDC_ARRAY_TYPE);
+                nCount = static_cast<int>(SendMessageA(hCombo, CB_GETCOUNT, 0, 0));
+                nShown = EntriesShownDropped(hCombo);
+                Click(hDialog, IDCANCEL);
+            },
+            [&] { return static_cast<int>(d.pDialog->DoModal()); });
+        EXPECT_GT(nCount, 1) << d.pszCaption;
+        EXPECT_GE(nShown, nCount) << d.pszCaption;
+    }
+}
+
+TEST_F(DesignWindows, ANewChartWithNoProjectOpenOffersNoProjectToAddItTo)
+{
+    int nChecked = -1;
+    BOOL bEnabled = TRUE;
+    Drive(
+        "Create Vika Protocol",
+        [&](HWND hDialog) {
+            nChecked = static_cast<int>(IsDlgButtonChecked(hDialog, IDC_ADD_TO_PROJECT));
+            bEnabled = IsWindowEnabled(GetDlgItem(hDialog, IDC_ADD_TO_PROJECT));
+            Click(hDialog, IDCANCEL);
+        },
+        [&] { return theApp.GetTemplate(TEMPLATE_CHART)->OpenDocumentFile(nullptr) ? IDOK : IDCANCEL; });
+    EXPECT_EQ(BST_UNCHECKED, nChecked);
+    EXPECT_FALSE(bEnabled);
+}
+
+namespace {
+
+// The room a text has in its control, and whether it may wrap.
+bool TextRoom(HWND hControl, CRect& room, UINT& nFormat)
+{
+    char szClass[32] = "";
+    GetClassNameA(hControl, szClass, sizeof szClass);
+    const LONG nStyle = GetWindowLongA(hControl, GWL_STYLE);
+    GetClientRect(hControl, &room);
+    if (auto* pHeader = dynamic_cast<SECListBoxEditor*>(CWnd::FromHandlePermanent(hControl))) {
+        for (int i = 0; i < SECListBoxEditor::kButtonCount; ++i) {
+            const CRect rcButton = pHeader->GetButtonRect(i);
+            if (!rcButton.IsRectEmpty() && rcButton.left < room.right)
+                room.right = rcButton.left;
+        }
+        nFormat = DT_WORDBREAK;
+        return true;
+    }
+    if (lstrcmpiA(szClass, "Static") == 0) {
+        const LONG nType = nStyle & SS_TYPEMASK;
+        if (nType != SS_LEFT && nType != SS_CENTER && nType != SS_RIGHT && nType != SS_LEFTNOWORDWRAP)
+            return false;
+        nFormat = nType == SS_LEFTNOWORDWRAP ? DT_SINGLELINE : DT_WORDBREAK;
+        return true;
+    }
+    if (lstrcmpiA(szClass, "Button") != 0)
+        return false;
+    const LONG nType = nStyle & BS_TYPEMASK;
+    if (nType == BS_GROUPBOX) {
+        room.DeflateRect(8, 0);
+    } else if (nType == BS_CHECKBOX || nType == BS_AUTOCHECKBOX || nType == BS_RADIOBUTTON ||
+               nType == BS_AUTORADIOBUTTON || nType == BS_3STATE || nType == BS_AUTO3STATE) {
+        room.left += GetSystemMetrics(SM_CXMENUCHECK) + 4;
+    } else {
+        room.DeflateRect(4, 0);
+    }
+    nFormat = (nStyle & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
+    return true;
+}
+
+// The texts of the window's labels, buttons and list headings that do not
+// fit their controls.
+std::vector<std::string> CutOffTexts(HWND hWindow)
+{
+    std::vector<std::string> cut;
+    for (HWND hChild = GetWindow(hWindow, GW_CHILD); hChild; hChild = GetWindow(hChild, GW_HWNDNEXT)) {
+        char szText[256] = "";
+        GetWindowTextA(hChild, szText, sizeof szText);
+        CRect room;
+        UINT nFormat = 0;
+        if (!*szText || !IsWindowVisible(hChild) || !TextRoom(hChild, room, nFormat))
+            continue;
+        HDC hDC = GetDC(hChild);
+        HGDIOBJ hOld = SelectObject(hDC, reinterpret_cast<HFONT>(SendMessageA(hChild, WM_GETFONT, 0, 0)));
+        CRect needed(0, 0, room.Width(), 0);
+        DrawTextA(hDC, szText, -1, &needed, DT_CALCRECT | nFormat);
+        SelectObject(hDC, hOld);
+        ReleaseDC(hChild, hDC);
+        if (needed.Width() > room.Width() || needed.Height() > room.Height())
+            cut.emplace_back(szText);
+    }
+    return cut;
+}
+
+} // namespace
+
+TEST_F(DesignWindows, DesignDialogsShowTheirTextsWhole)
+{
+    const std::string strFolder = TempFolder() + "texts\\";
+    CreateDirectoryA(strFolder.c_str(), nullptr);
+    std::ofstream(strFolder + "T.PV", std::ios::binary) << "5\r\nGEO1.XYZ\r\n1\t2\t3\t4\r\n";
+    std::ofstream(strFolder + "T.ORG", std::ios::binary) << "1\r\nADR1\t//Address File\r\n1\t4\t2\t3\r\n";
+    CPolyvectProtocolInfo polyvectInfo;
+    polyvectInfo.SetFolder(strFolder.c_str());
+    polyvectInfo.SetName("T");
+    polyvectInfo.ReadHeader();
+    CVikaProtocolInfo vikaInfo;
+    vikaInfo.SetFolder(strFolder.c_str());
+    vikaInfo.SetName("T");
+    vikaInfo.ReadHeader();
+    const CString strSource = strFolder.c_str();
+
+    CVikaCreateProtocolDlg create(nullptr, nullptr);
+    CVikaAddressDlg address(nullptr, &strSource, nullptr);
+    CGeometryFileDlg geometry((strFolder + "T.XYZ").c_str(), nullptr);
+    CPolyvectProtocolDlg polyvect(&polyvectInfo, nullptr);
+    CVikaProtocolDlg vika(&vikaInfo, ".ORG", nullptr);
+    const struct { const char* pszCaption; CDialog* pDialog; } dialogs[] = {
+        {"Create Vika Protocol", &create}, {"Vika Address File", &address},
+        {"Edit Geometry File", &geometry}, {" T", &polyvect},
+        {"Edit Vika Protocol", &vika},
+    };
+    for (const auto& d : dialogs) {
+        std::vector<std::string> cut;
+        Drive(
+            d.pszCaption,
+            [&](HWND hDialog) {
+                cut = CutOffTexts(hDialog);
+                if (d.pDialog == &create) {
+                    // The spacing customisation it opens.
+                    SelectComboText(hDialog, IDC_ARRAY_TYPE, "Wenner (A)");
+                    Script customize{"Select Spacing Combinations", [&cut](HWND hCustomize) {
+                                         for (const std::string& strText : CutOffTexts(hCustomize))
+                                             cut.push_back(strText);
+                                         Click(hCustomize, IDCANCEL);
+                                     }};
+                    g_scripts.push_back(&customize);
+                    Click(hDialog, IDC_CUSTOMIZE);
+                    EXPECT_TRUE(customize.bRan);
+                }
+                Click(hDialog, IDCANCEL);
+            },
+            [&] { return static_cast<int>(d.pDialog->DoModal()); });
+        std::string strCut;
+        for (const std::string& strText : cut)
+            strCut += "\"" + strText + "\" ";
+        EXPECT_TRUE(cut.empty()) << d.pszCaption << ": " << strCut;
+    }
+}
+
+TEST_F(DesignWindows, TheRollAlongMovesAreLabelledBeforeTheirFields)
+{
+    const CString strSource = TempFolder().c_str();
+    CVikaAddressDlg address(nullptr, &strSource, nullptr);
+    Drive(
+        "Vika Address File",
+        [](HWND hDialog) {
+            for (const auto& field : {std::make_pair("X-move:", IDC_XMOVE), std::make_pair("Y-move:", IDC_YMOVE)}) {
+                HWND hLabel = FindWindowExA(hDialog, nullptr, "Static", field.first);
+                ASSERT_NE(nullptr, hLabel) << field.first;
+                RECT rcLabel = {}, rcField = {};
+                GetWindowRect(hLabel, &rcLabel);
+                GetWindowRect(GetDlgItem(hDialog, field.second), &rcField);
+                EXPECT_LE(rcLabel.right, rcField.left) << field.first;
+                EXPECT_LT(rcLabel.top, rcField.bottom) << field.first << " on the field's line";
+                EXPECT_GT(rcLabel.bottom, rcField.top) << field.first << " on the field's line";
+            }
+            Click(hDialog, IDCANCEL);
+        },
+        [&] { return static_cast<int>(address.DoModal()); });
+}
+
+TEST_F(DesignWindows, TheProjectFormScrollsWhenSmallerThanItsFieldsAndNotOtherwise)
+{
+    auto* pDoc = dynamic_cast<CVikaDoc*>(theApp.GetTemplate(TEMPLATE_VIKA)->OpenDocumentFile(nullptr));
+    ASSERT_NE(nullptr, pDoc);
+    auto* pView = FirstView<CVikaViewport>(pDoc);
+    ASSERT_NE(nullptr, pView);
+    ShowProject(pView);
+    CFrameWnd* pFrame = pView->GetParentFrame();
+    for (int nBar : {SB_HORZ, SB_VERT}) {
+        CScrollBar* pBar = pView->GetScrollBarCtrl(nBar);
+        ASSERT_NE(nullptr, pBar);
+        SCROLLBARINFO info = {};
+        info.cbSize = sizeof info;
+        GetScrollBarInfo(pBar->m_hWnd, OBJID_CLIENT, &info);
+        EXPECT_TRUE(pBar->GetScrollLimit() == 0 || !pBar->IsWindowVisible())
+            << nBar << ": nothing to scroll in a large window";
+        EXPECT_TRUE((info.rgstate[0] & (STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE)) != 0)
+            << nBar << ": a bar with nothing to scroll is greyed or gone";
+    }
+
+    pFrame->SetWindowPos(nullptr, 0, 0, 220, 140, SWP_NOMOVE | SWP_NOZORDER);
+    PumpMessages();
+    const struct { int nBar; ScrollBarPart part; } presses[] = {
+        {SB_HORZ, ScrollBarPart::ArrowOn}, {SB_HORZ, ScrollBarPart::TroughOn},
+        {SB_VERT, ScrollBarPart::ArrowOn}, {SB_VERT, ScrollBarPart::Thumb},
+    };
+    int nPressed = 0;
+    for (const auto& press : presses) {
+        CScrollBar* pBar = pView->GetScrollBarCtrl(press.nBar);
+        ASSERT_NE(nullptr, pBar);
+        if (pBar->GetScrollLimit() <= pBar->GetScrollPos())
+            continue;
+        ++nPressed;
+        CRect before, after;
+        pView->GetListCtrl().GetWindowRect(&before);
+        PressOnScrollBar(pBar->m_hWnd, press.part);
+        PumpMessages();
+        pView->GetListCtrl().GetWindowRect(&after);
+        EXPECT_NE(press.nBar == SB_HORZ ? before.left : before.top, press.nBar == SB_HORZ ? after.left : after.top)
+            << press.nBar << ": the form moves under its bar";
+        EXPECT_EQ(pBar->GetScrollPos(), pView->GetDeviceScrollPosition().x * (press.nBar == SB_HORZ) +
+                                            pView->GetDeviceScrollPosition().y * (press.nBar == SB_VERT));
+    }
+    EXPECT_GE(nPressed, 2) << "a small window has its form to scroll both ways";
+    pDoc->OnCloseDocument();
+}
+
+TEST_F(DesignWindows, ProjectListHeadingsShowWhole)
+{
+    for (G7KTemplate nTemplate : {TEMPLATE_VIKA, TEMPLATE_POLYVECT}) {
+        CDocument* pDoc = theApp.GetTemplate(nTemplate)->OpenDocumentFile(nullptr);
+        ASSERT_NE(nullptr, pDoc);
+        auto* pView = FirstView<CProtocolViewport>(pDoc);
+        ASSERT_NE(nullptr, pView);
+        ShowProject(pView);
+        HWND hList = pView->GetListCtrl().m_hWnd;
+        HWND hHeader = reinterpret_cast<HWND>(SendMessageA(hList, LVM_GETHEADER, 0, 0));
+        HDC hDC = GetDC(hHeader);
+        HGDIOBJ hOld = SelectObject(hDC, reinterpret_cast<HFONT>(SendMessageA(hHeader, WM_GETFONT, 0, 0)));
+        const int nColumns = static_cast<int>(SendMessageA(hHeader, HDM_GETITEMCOUNT, 0, 0));
+        for (int nColumn = 0; nColumn < nColumns; ++nColumn) {
+            char szText[64] = "";
+            LVCOLUMNA column = {};
+            column.mask = LVCF_TEXT | LVCF_WIDTH;
+            column.pszText = szText;
+            column.cchTextMax = sizeof szText;
+            SendMessageA(hList, LVM_GETCOLUMNA, nColumn, reinterpret_cast<LPARAM>(&column));
+            SIZE extent = {};
+            GetTextExtentPoint32A(hDC, szText, lstrlenA(szText), &extent);
+            // The heading's margins: 6 pixels before it, 6 after.
+            EXPECT_GE(column.cx, extent.cx + 12) << szText;
+        }
+        SelectObject(hDC, hOld);
+        ReleaseDC(hHeader, hDC);
+        pDoc->OnCloseDocument();
+    }
 }

@@ -32,6 +32,9 @@ TEST(ItemRows, VikaCommandRowsKeepTheirNumberOfValues)
     EXPECT_EQ(4, row.nValues);
     row.values[5] = 9; // a field of channel 2 changed in the dialog
     EXPECT_STREQ("   7:\t1\t2\t3\t4", row.Format());
+    ASSERT_TRUE(row.Parse("   2:\t4,0,5,0 "));
+    EXPECT_EQ(4, row.nValues) << "commas separate values as the section files allow";
+    EXPECT_STREQ("   2:\t4\t0\t5\t0", row.Format());
     EXPECT_EQ(4, VikaCommandRow::ValuesForChannels(1));
     EXPECT_EQ(10, VikaCommandRow::ValuesForChannels(4));
 

@@ -125,6 +125,45 @@ TEST(Dialog, EndDialogDuringInitEndsBeforeShowing)
     EXPECT_EQ(dlg.DoModal(), 1059);
 }
 
+CPoint WindowCentre(HWND hWnd)
+{
+    CRect rect;
+    ::GetWindowRect(hWnd, &rect);
+    return rect.CenterPoint();
+}
+
+// Modal or modeless, a dialog with no parent of its own belongs to the main
+// window and opens in its middle, whatever the template's origin says.
+TEST(Dialog, OpensCentredOnTheMainWindowThatOwnsIt)
+{
+    CMainFrame* pMain = MainFrame();
+    ASSERT_NE(nullptr, pMain);
+    pMain->SetWindowPos(nullptr, 120, 90, 700, 520, SWP_NOZORDER);
+    const CPoint ptMain = WindowCentre(pMain->m_hWnd);
+
+    CValuesDlg modal;
+    CPoint ptModal;
+    HWND hModalOwner = nullptr;
+    modal.m_script = [&](CValuesDlg& d) {
+        ptModal = WindowCentre(d.m_hWnd);
+        hModalOwner = ::GetWindow(d.m_hWnd, GW_OWNER);
+        d.OnCancel();
+    };
+    EXPECT_EQ(modal.DoModal(), IDCANCEL);
+    EXPECT_EQ(pMain->m_hWnd, hModalOwner);
+    EXPECT_NEAR(ptMain.x, ptModal.x, 1);
+    EXPECT_NEAR(ptMain.y, ptModal.y, 1);
+
+    CValuesDlg modeless;
+    ASSERT_TRUE(modeless.Create(IDD_VALUES, nullptr));
+    EXPECT_EQ(pMain->m_hWnd, ::GetWindow(modeless.m_hWnd, GW_OWNER));
+    EXPECT_TRUE(modeless.IsWindowVisible());
+    EXPECT_NEAR(ptMain.x, WindowCentre(modeless.m_hWnd).x, 1);
+    EXPECT_NEAR(ptMain.y, WindowCentre(modeless.m_hWnd).y, 1);
+    modeless.DestroyWindow();
+    PumpMessages();
+}
+
 TEST(DataExchange, NumbersParseWholeTextsOnly)
 {
     struct Case { const char* text; bool bSigned; long long lo, hi; bool ok; long long value; } cases[] = {

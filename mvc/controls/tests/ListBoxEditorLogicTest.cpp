@@ -94,6 +94,20 @@ TEST_F(ListBoxEditorTest, NewItemEditsTheRowBeforeTheTrailingRow) {
   EXPECT_EQ("A1:b ", editor.log);
 }
 
+TEST_F(ListBoxEditorTest, ADoubleClickBelowTheRowsAddsARowInsteadOfEditingTheCurrentOne) {
+  for (DWORD style : {kTrailing, kPlain}) {
+    rows.rows.clear();
+    editor.log.clear();
+    Make(style, {"a", "b"});
+    rows.current = 0;
+    ASSERT_TRUE(editor.EditBelowLastRow());
+    rows.current = 2;
+    editor.Type("c");
+    EXPECT_EQ(style == kTrailing ? "[a][b][c][]" : "[a][b][c]", rows.Texts());
+    EXPECT_EQ("A2:c ", editor.log);
+  }
+}
+
 TEST_F(ListBoxEditorTest, EscapeInANewRowRemovesItAndRestoresTheSelection) {
   Make(kPlain, {"a", "b"});
   rows.current = 0;

@@ -36,7 +36,8 @@ TEST(CaptionLayoutTest, TitleSplitsAtTheFirstDash)
         const char* doc;
     };
     const Case cases[] = {
-        {"G7K - Survey-3.dcv", "G7K ", "- Survey-3.dcv"},
+        {"G7K - Survey-3.dcv", "G7K", "- Survey-3.dcv"},
+        {"G7KWin  - Conv1", "G7KWin", "- Conv1"},
         {"G7K", "G7K", ""},
         {"-Untitled", "", "-Untitled"},
         {"", "", ""},

@@ -109,6 +109,31 @@ TEST(ToolBarLayout, PlacesRowsAndCentresMarkedButtons)
     EXPECT_EQ(CRect(2, 3, 25, 33), bar.List()[0]->GetRect());
     EXPECT_EQ(CRect(25, 7, 48, 29), bar.List()[1]->GetRect());   // (30 - 22) / 2 lower
     EXPECT_EQ(CPoint(2, 3 + 30 + 5), CPoint(bar.List()[3]->m_x, bar.List()[3]->m_y));
+
+    // One button a row: the separator's row is only the gap, so the buttons
+    // end where the wrapped size does.
+    Bar column("B|B");
+    const CSize size = CToolBarLayout::CalcWrappedSize(column.List(), 0, false, kMetrics);
+    CToolBarLayout::PlaceButtons(column.List(), CPoint(0, 0), kMetrics);
+    ASSERT_EQ("B/|/B", column.Rows());
+    EXPECT_EQ(CRect(0, 27, 23, 49), column.List()[2]->GetRect());
+    EXPECT_EQ(size.cy, column.List()[2]->GetRect().bottom);
+}
+
+TEST(ToolBarLayout, PlacementComesBackAfterALayoutForAnotherDocking)
+{
+    Bar bar("BB|B");
+    CToolBarLayout::CalcWrappedSize(bar.List(), 32767, false, kMetrics);
+    CToolBarLayout::PlaceButtons(bar.List(), CPoint(2, 2), kMetrics);
+    const std::string rows = bar.Rows();
+    const CRect rcLast = bar.List()[3]->GetRect();
+    const CToolBarLayout::Placement kept = CToolBarLayout::SavePlacement(bar.List());
+    CToolBarLayout::CalcWrappedSize(bar.List(), 0, false, kMetrics);
+    CToolBarLayout::PlaceButtons(bar.List(), CPoint(0, 9), kMetrics);
+    ASSERT_NE(rows, bar.Rows());
+    CToolBarLayout::RestorePlacement(bar.List(), kept);
+    EXPECT_EQ(rows, bar.Rows());
+    EXPECT_EQ(rcLast, bar.List()[3]->GetRect());
 }
 
 TEST(ToolBarLayout, HitTestFindsButtonsNotSeparators)

@@ -25,6 +25,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -335,6 +336,89 @@ TEST(ToolBars, DefaultsClicksBusyLargeButtonsCustomiseAndRestart)
     Pump();
 }
 
+// Docked on the left the bar stands up: one button a row, each of them
+// inside the bar. True after a drag, after a double-click on the floating
+// bar and after a restart.
+void ExpectStandingWithAllButtons(SECCustomToolBar* pBar, const char* pszWhen)
+{
+    SCOPED_TRACE(pszWhen);
+    ASSERT_NE(nullptr, pBar->m_pDockBar);
+    EXPECT_EQ(AFX_IDW_DOCKBAR_LEFT, (int)pBar->m_pDockBar->GetDlgCtrlID());
+    CRect rcClient;
+    pBar->GetClientRect(&rcClient);
+    EXPECT_GT(rcClient.Height(), rcClient.Width());
+    int nShown = 0, nLeft = -1;
+    for (int i = 0; i < pBar->GetButtonCount(); ++i) {
+        if (pBar->GetButton(i)->IsSeparator())
+            continue;
+        CRect rcButton;
+        pBar->GetItemRect(i, &rcButton);
+        EXPECT_TRUE(rcClient.PtInRect(rcButton.TopLeft()) && rcButton.bottom <= rcClient.bottom &&
+                    rcButton.right <= rcClient.right)
+            << "button " << pBar->GetItemID(i) << " is cut off " << rcButton.top << "-" << rcButton.bottom << " in " << rcClient.bottom;
+        if (nLeft == -1)
+            nLeft = rcButton.left;
+        EXPECT_EQ(nLeft, rcButton.left) << "button " << pBar->GetItemID(i) << " is not in the column";
+        ++nShown;
+    }
+    EXPECT_EQ(7, nShown);
+}
+
+CPoint GripperPoint(CControlBar* pBar)
+{
+    CRect rc;
+    pBar->GetWindowRect(&rc);
+    return CPoint(rc.left + 3, rc.CenterPoint().y);
+}
+
+TEST(ToolBars, BarDockedOnTheLeftStandsUpWithAllItsButtonsAlsoAfterARestart)
+{
+    AfxGetApp()->GetProfileStore().WriteInt("ToolBarsTest-Summary", "Bars", 0);
+    CToolBarFrame* pFrame = NewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    SECCustomToolBar* pFile = pFrame->Bar(kFileBar);
+    ASSERT_NE(nullptr, pFile);
+    CRect rcClient;
+    pFrame->GetClientRect(&rcClient);
+    pFrame->ClientToScreen(&rcClient);
+
+    // The gripper dragged to the left edge.
+    CRect rcLeftDock;
+    pFrame->GetControlBar(AFX_IDW_DOCKBAR_LEFT)->GetWindowRect(&rcLeftDock);
+    Drag(GripperPoint(pFile), CPoint(rcLeftDock.left, rcLeftDock.CenterPoint().y));
+    ExpectStandingWithAllButtons(pFile, "dragged to the left edge");
+    Shot(pFrame, "docked_left");
+
+    // Floated, then a double-click on its caption docks it back the same way.
+    Drag(GripperPoint(pFile), rcClient.CenterPoint());
+    ASSERT_TRUE(pFile->IsFloating());
+    CRect rcFloat;
+    pFile->GetParentFrame()->GetWindowRect(&rcFloat);
+    const CPoint ptCaption(rcFloat.left + 12, rcFloat.top + ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + 2);
+    SendMouse(0, ptCaption);
+    Pump(50);
+    for (int i = 0; i < 2; ++i) {
+        SendMouse(MOUSEEVENTF_LEFTDOWN, ptCaption);
+        SendMouse(MOUSEEVENTF_LEFTUP, ptCaption);
+    }
+    Pump(400);
+    ExpectStandingWithAllButtons(pFile, "docked back by a double-click");
+
+    pFrame->Save();
+    pFrame->DestroyWindow();
+    Pump(100);
+    pFrame = NewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    ExpectStandingWithAllButtons(pFrame->Bar(kFileBar), "after a restart");
+    Shot(pFrame, "docked_left_restored");
+
+    // Back to the top for the tests that follow.
+    pFrame->DockControlBar(pFrame->Bar(kFileBar), AFX_IDW_DOCKBAR_TOP);
+    pFrame->Save();
+    pFrame->DestroyWindow();
+    Pump();
+}
+
 // Fly-by: the prompt of the button the mouse rests over, at once for the
 // next button, the idle text back off the bar; a pressed button keeps its
 // own prompt; nothing without CBRS_FLYBY.
@@ -399,6 +483,18 @@ TEST(ToolBars, FlyByShowsTheButtonPromptWhileTheMouseRestsOverIt)
     Pump();
 }
 
+// A list row holds a line of the dialog font and a check box.
+int ReadableRowHeight()
+{
+    HDC hDC = ::GetDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, ::GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRICA tm = {};
+    ::GetTextMetricsA(hDC, &tm);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(nullptr, hDC);
+    return std::max<int>(tm.tmHeight, ::GetSystemMetrics(SM_CYMENUCHECK));
+}
+
 // Runs inside the dialog's modal loop: switches large buttons on, hides
 // "Transfer" through its check box, then cancels.
 struct DialogRun
@@ -407,6 +503,7 @@ struct DialogRun
     bool bLargeWhileOpen = false;
     bool bCustomizing = false;
     int nItems = 0;
+    int nRowHeight = 0;
 } g_dialogRun;
 SECToolBarManager* g_pManager = nullptr;
 
@@ -420,6 +517,7 @@ void CALLBACK DriveToolBarsDialog(HWND, UINT, UINT_PTR nTimer, DWORD)
     g_dialogRun.bCustomizing = g_pManager->IsCustomizeMode() != FALSE;
     HWND hList = ::GetDlgItem(hDlg, IDC_SEC_TOOLBAR_LIST);
     g_dialogRun.nItems = (int)::SendMessageA(hList, LB_GETCOUNT, 0, 0);
+    g_dialogRun.nRowHeight = (int)::SendMessageA(hList, LB_GETITEMHEIGHT, 0, 0);
     ::CheckDlgButton(hDlg, IDC_SEC_LARGE_BUTTONS, BST_CHECKED);
     ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_SEC_LARGE_BUTTONS, BN_CLICKED),
                    (LPARAM)::GetDlgItem(hDlg, IDC_SEC_LARGE_BUTTONS));
@@ -447,6 +545,7 @@ TEST(ToolBars, ToolbarsDialogHidesABarAndCancelPutsTheOptionsBack)
     EXPECT_TRUE(g_dialogRun.bFrameDisabled);
     EXPECT_TRUE(g_dialogRun.bCustomizing);
     EXPECT_GE(g_dialogRun.nItems, 2);
+    EXPECT_GE(g_dialogRun.nRowHeight, ReadableRowHeight());
     EXPECT_TRUE(g_dialogRun.bLargeWhileOpen);
     EXPECT_FALSE(pFrame->m_manager.GetLargeButtons());
     EXPECT_FALSE(pFrame->m_manager.IsCustomizeMode());
@@ -472,6 +571,7 @@ struct SheetRun
     std::string strDescription;
     bool bLargeWhileOpen = false;
     int nPaletteAfterDrag = 0;
+    int nRowHeight = 0;
 } g_sheetRun;
 SECCustomToolBar* g_pDropBar = nullptr;
 
@@ -516,6 +616,7 @@ void CALLBACK DriveCustomizeSheet(HWND, UINT, UINT_PTR nTimer, DWORD)
     g_sheetRun.bFound = true;
     g_sheetRun.nTabs = (int)::SendMessageA(PropSheet_GetTabControl(hSheet), TCM_GETITEMCOUNT, 0, 0);
     HWND hToolBarsPage = (HWND)::SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0);
+    g_sheetRun.nRowHeight = (int)::SendDlgItemMessageA(hToolBarsPage, IDC_SEC_TOOLBAR_LIST, LB_GETITEMHEIGHT, 0, 0);
     ::CheckDlgButton(hToolBarsPage, IDC_SEC_LARGE_BUTTONS, BST_CHECKED);
     ::SendMessageA(hToolBarsPage, WM_COMMAND, MAKEWPARAM(IDC_SEC_LARGE_BUTTONS, BN_CLICKED),
                    (LPARAM)::GetDlgItem(hToolBarsPage, IDC_SEC_LARGE_BUTTONS));
@@ -554,6 +655,7 @@ TEST(ToolBars, CustomizeCommandOpensTheSheetWithPalettesAndCancelPutsTheOptionsB
     EXPECT_TRUE(g_sheetRun.bFound);
     EXPECT_EQ(IDCANCEL, pFrame->m_nSheetResult);
     EXPECT_EQ(2, g_sheetRun.nTabs);
+    EXPECT_GE(g_sheetRun.nRowHeight, ReadableRowHeight());
     EXPECT_TRUE(g_sheetRun.bFrameDisabled);
     EXPECT_TRUE(g_sheetRun.bCustomizing);
     EXPECT_EQ(2, g_sheetRun.nCategories);
