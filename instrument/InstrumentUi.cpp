@@ -61,6 +61,9 @@ BOOL ChangeToImportFolder(const CString& folder)
 
 CString TitleWithSerial(const CString& title, long serial)
 {
+    // A reply that is no serial number identifies no instrument.
+    if (serial < 0)
+        return title + " (No GVX7000/GVX2000 connected)";
     CString text;
     text.Format("%s (S/N: %07ld)", static_cast<LPCTSTR>(title), serial);
     return text;

@@ -36,7 +36,8 @@ BOOL OfferToCreateFolder(const CString& folder);
 // is missing; "Could not change to specified folder!" when that fails.
 BOOL ChangeToImportFolder(const CString& folder);
 
-// "<title> (S/N: 0001234)".
+// "<title> (S/N: 0001234)", or "<title> (No GVX7000/GVX2000 connected)"
+// for a negative serial number.
 CString TitleWithSerial(const CString& title, long serial);
 // Adds the serial number of the instrument on the port to the window's
 // title, or " (No GVX7000/GVX2000 connected)" when none answers.

@@ -187,8 +187,8 @@ TEST_F(OperationsTest, AnUnrecognisedSerialNumberEndsTheRunWithoutOk)
 {
     Script({"&", "#B0100000000"});
     Command command(TRUE);
-    const std::vector<std::string> paths = {"C:\DATA\SP\A.G7K"};
-    EXPECT_EQ(DataImporter(command, window, "D:\IMPORT", &paths).Run(), 1001);
+    const std::vector<std::string> paths = {"C:\\DATA\\SP\\A.G7K"};
+    EXPECT_EQ(DataImporter(command, window, "D:\\IMPORT", &paths).Run(), 1001);
     EXPECT_EQ(window.reported, 1001);
     EXPECT_EQ(window.log.find("Ok!"), std::string::npos) << window.log;
     EXPECT_NE(window.log.find(" --- (Error 1001) Could not recognize response as a Geovolt GVX7000/GVX2000. ---"),

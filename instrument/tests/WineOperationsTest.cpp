@@ -24,6 +24,7 @@
 
 #include <dlgs.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -194,10 +195,18 @@ struct FileDialogUser {
 };
 FileDialogUser g_fileUser;
 
+// By name: Wine gives folders no file identity to compare.
 bool SameFolder(const fs::path& a, const fs::path& b)
 {
-    std::error_code ec;
-    return fs::equivalent(a, b, ec);
+    const auto key = [](const fs::path& p) {
+        std::string text = p.lexically_normal().string();
+        while (!text.empty() && (text.back() == '\\' || text.back() == '/'))
+            text.pop_back();
+        for (char& c : text)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    };
+    return key(a) == key(b);
 }
 
 void CALLBACK UseFileDialog(HWND, UINT, UINT_PTR, DWORD)
@@ -230,19 +239,24 @@ TEST_F(WineOperations, InstallingGeometryFilesKeepsTheWorkingFolderAndCalibratio
     profile.WriteString("Folders", "VikaProtocols", protocols.string().c_str());
     profile.WriteString("Folders", "WorkingDir", projects.string().c_str());
     fs::current_path(projects);
-    g_fileUser = FileDialogUser{"Open", "\"LINE1.XYZ\" \"LINE2.XYZ\"", {}, nullptr};
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, UseFileDialog);
-    {
+    // Cancelled, then two files chosen: the dialog opens in the protocols
+    // folder each time, and the working folder stays.
+    for (const char* names : {"", "\"LINE1.XYZ\" \"LINE2.XYZ\""}) {
+        g_fileUser = FileDialogUser{"Open", names, {}, nullptr};
         CInstallFiles install("", 0);
         PressOkWhenFinished(install.GetWindow(), install.GetStatusDlg());
         EXPECT_EQ(install.Execute(), 0);
+        EXPECT_TRUE(SameFolder(fs::current_path(), projects)) << fs::current_path();
+        ASSERT_EQ(g_fileUser.folders.size(), 1u);
+        EXPECT_TRUE(SameFolder(g_fileUser.folders[0], protocols)) << g_fileUser.folders[0];
     }
     EXPECT_TRUE(ReadFile(drive / "LINE1.XYZ") == one);
     EXPECT_TRUE(ReadFile(drive / "LINE2.XYZ") == two);
-    EXPECT_TRUE(SameFolder(fs::current_path(), projects)) << fs::current_path();
-    ASSERT_EQ(g_fileUser.folders.size(), 1u);
-    EXPECT_TRUE(SameFolder(g_fileUser.folders[0], protocols)) << g_fileUser.folders[0];
 
+    // Calibration files open in the working folder, wherever the current
+    // directory was left by another command.
+    fs::current_path(protocols);
     CModifyCalibrationParametersDlg calibration;
     ASSERT_TRUE(calibration.Create(CModifyCalibrationParametersDlg::IDD, nullptr));
     g_fileUser = FileDialogUser{"Save As", "", {}, nullptr};
@@ -525,6 +539,29 @@ TEST_F(WineOperations, CalibrationDialogWithoutAnInstrumentDisablesSet)
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dialog.m_hWnd, IDC_CALIBRATION_SET)));
     dialog.OnSaveAs();
     EXPECT_STREQ(dialog.proposedSave, "");
+    dialog.DestroyWindow();
+}
+
+// Something answers GID, but not with a serial number.
+TEST_F(WineOperations, AnInstrumentThatGivesNoSerialNumberIsNeverShownAsConnected)
+{
+    Control("error GID BUSY\n");
+    CStringArray files;
+    files.Add("C:\\DATA\\SP\\A.G7K");
+    {
+        CImportData import(pc.string().c_str(), &files);
+        PressOkWhenFinished(import.GetWindow(), import.GetStatusDlg());
+        EXPECT_EQ(import.Execute(), 1001);
+        const std::string log = static_cast<const char*>(import.GetStatusDlg().GetLogText());
+        EXPECT_EQ(log.find("Ok!"), std::string::npos) << log;
+        EXPECT_EQ(log.find("-000001"), std::string::npos) << log;
+    }
+    EXPECT_TRUE(BoxShown("Could not recognize response as a Geovolt GVX7000/GVX2000"));
+    ScriptedCalibrationDlg dialog;
+    ASSERT_TRUE(dialog.Create(CModifyCalibrationParametersDlg::IDD, nullptr));
+    CString title;
+    dialog.GetWindowText(title);
+    EXPECT_STREQ(title, "Modify Calibration Parameters (No GVX7000/GVX2000 connected)");
     dialog.DestroyWindow();
 }
 
