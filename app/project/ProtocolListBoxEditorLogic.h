@@ -44,11 +44,14 @@ protected:
         // Each edit starts from nothing, so a dialog that leaves no text
         // does not paste the previous row's.
         m_strEditedText.Empty();
-        if (RunEditDialog(nIndex) == DIALOG_OK)
+        const int nEnd = RunEditDialog(nIndex);
+        if (nEnd == DIALOG_OK)
             ReplaceRowText(nIndex, m_strEditedText);
         RemoveEmptyRows();
-        // The empty row for the next new item stays at the end.
-        this->EnsureTrailingRow();
+        // The empty row for the next new item stays at the end; a family
+        // without its dialog edits nothing, so it gets none.
+        if (nEnd != NO_DIALOG)
+            this->EnsureTrailingRow();
         this->EnsureSelection();
         return TRUE;
     }
