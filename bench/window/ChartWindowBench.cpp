@@ -8,13 +8,9 @@
 #include "chart/VikaChartDoc.h"
 #include "chart/VikaChartView.h"
 #include "chart/tests/ChartTestFiles.h"
-#include "design/ElectrodeLayout.h"
-#include "design/VikaAddressMap.h"
-#include "design/VikaProtocolGenerator.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <string>
 
 namespace windowbench {
@@ -26,26 +22,7 @@ std::string WriteProtocol() {
   const std::string folder = charttest::FreshFolder("window_bench");
   charttest::WriteFile(folder + "LINE.ADR",
                        charttest::AddressFileText(64, 1, 64, 256));
-  CVikaAddressMap map(CString((folder + "LINE.ADR").c_str()));
-  std::unique_ptr<ElectrodeLayout> layout = CreateElectrodeLayout(5);
-  CVikaProtocolGenerator generator;
-  generator.SetSpacingRange(1, 20);
-  generator.SetLevelRange(1, 8);
-  const char* extensions[3] = {".ORG", ".UP", ".DWN"};
-  for (int s = 0; s < 3; ++s) {
-    CVikaCommandArray commands;
-    const int made = generator.Generate(commands, map, NULL, *layout, s);
-    std::string text = "5\nLINE.ADR\t//Address File\n";
-    for (int c = 0; c < made; ++c) {
-      const CVikaCommand& command = commands[c];
-      text += std::to_string(command.m_nC1) + "\t" +
-              std::to_string(command.m_nC2) + "\t" +
-              std::to_string(command.m_nP1[0]) + "\t" +
-              std::to_string(command.m_nP2[0]) + "\n";
-    }
-    charttest::WriteFile(folder + "DD" + extensions[s], text);
-  }
-  return folder + "DD.ORG";
+  return charttest::WriteDipoleDipole(folder, 20, 8, 1);
 }
 
 struct CoreTimes {

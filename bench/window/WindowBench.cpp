@@ -122,7 +122,8 @@ BOOL CALLBACK FindShown(HWND hWnd, LPARAM lParam) {
 // shows, or a negative number when it never did.
 double StartUntilShown(const std::string& command, const char* pszTitle,
                        BOOL bWithMenu) {
-  STARTUPINFOA si = {sizeof si};
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
   std::string line = command;
   const Clock::time_point start = Clock::now();
@@ -171,7 +172,8 @@ int RunWindowsApart() {
   char szSelf[MAX_PATH] = "";
   GetModuleFileNameA(nullptr, szSelf, sizeof szSelf);
   std::string line = std::string("\"") + szSelf + "\"";
-  STARTUPINFOA si = {sizeof si};
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
   if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
                       nullptr, &si, &pi))

@@ -7,16 +7,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "chart/ChartPartGrid.h"
 #include "chart/VikaChartModel.h"
 #include "chart/tests/ChartTestFiles.h"
-#include "design/ElectrodeLayout.h"
-#include "design/VikaAddressMap.h"
-#include "design/VikaProtocolGenerator.h"
 
 namespace {
 
@@ -33,27 +29,8 @@ std::string WriteProtocol(int electrodes) {
       charttest::FreshFolder("bench_" + std::to_string(electrodes));
   charttest::WriteFile(folder + "LINE.ADR",
                        charttest::AddressFileText(16, 1, 16, electrodes));
-  std::unique_ptr<CVikaAddressMap> map(
-      new CVikaAddressMap(CString((folder + "LINE.ADR").c_str())));
-  std::unique_ptr<ElectrodeLayout> layout = CreateElectrodeLayout(5);
-  CVikaProtocolGenerator generator;
-  generator.SetSpacingRange(1, electrodes - 1);
-  generator.SetLevelRange(1, electrodes - 3);
-  const char* extensions[3] = {".ORG", ".UP", ".DWN"};
-  for (int s = 0; s < 3; ++s) {
-    CVikaCommandArray commands;
-    const int made = generator.Generate(commands, *map, NULL, *layout, s);
-    std::string text = "5\nLINE.ADR\t//Address File\n";
-    for (int c = 0; c < made; c += 2) {
-      const CVikaCommand& command = commands[c];
-      text += std::to_string(command.m_nC1) + "\t" +
-              std::to_string(command.m_nC2) + "\t" +
-              std::to_string(command.m_nP1[0]) + "\t" +
-              std::to_string(command.m_nP2[0]) + "\n";
-    }
-    charttest::WriteFile(folder + "DD" + extensions[s], text);
-  }
-  return folder + "DD.ORG";
+  return charttest::WriteDipoleDipole(folder, electrodes - 1, electrodes - 3,
+                                      2);
 }
 
 // Microseconds per item to open and validate, 0 when the protocol cannot be

@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <sstream>
 
+#include "design/ElectrodeLayout.h"
 #include "design/VikaAddressMap.h"
+#include "design/VikaProtocolGenerator.h"
 
 namespace charttest {
 
@@ -73,6 +75,30 @@ std::unique_ptr<CVikaAddressMap> MakeAddressMap(int takeoutsPerCable,
     map->SetAt(e, item);
   }
   return map;
+}
+
+std::string WriteDipoleDipole(const std::string& folder, int spacingHigh,
+                              int levelHigh, int every) {
+  CVikaAddressMap map(CString((folder + "LINE.ADR").c_str()));
+  std::unique_ptr<ElectrodeLayout> layout = CreateElectrodeLayout(5);
+  CVikaProtocolGenerator generator;
+  generator.SetSpacingRange(1, spacingHigh);
+  generator.SetLevelRange(1, levelHigh);
+  const char* extensions[3] = {".ORG", ".UP", ".DWN"};
+  for (int s = 0; s < 3; ++s) {
+    CVikaCommandArray commands;
+    const int made = generator.Generate(commands, map, NULL, *layout, s);
+    std::string text = "5\nLINE.ADR\t//Address File\n";
+    for (int c = 0; c < made; c += every) {
+      const CVikaCommand& command = commands[c];
+      text += std::to_string(command.m_nC1) + "\t" +
+              std::to_string(command.m_nC2) + "\t" +
+              std::to_string(command.m_nP1[0]) + "\t" +
+              std::to_string(command.m_nP2[0]) + "\n";
+    }
+    WriteFile(folder + "DD" + extensions[s], text);
+  }
+  return folder + "DD.ORG";
 }
 
 std::vector<std::string> DataLines(const std::string& text) {

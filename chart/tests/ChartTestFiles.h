@@ -26,6 +26,12 @@ std::unique_ptr<CVikaAddressMap> MakeAddressMap(int takeoutsPerCable,
                                                 int factor, int xMove,
                                                 int count);
 
+// Writes DD.ORG, DD.UP and DD.DWN of a dipole-dipole protocol over the
+// folder's LINE.ADR: every `every`th command the generator makes with
+// spacings 1..spacingHigh and levels 1..levelHigh. Returns DD.ORG's path.
+std::string WriteDipoleDipole(const std::string& folder, int spacingHigh,
+                              int levelHigh, int every);
+
 // The data lines of a protocol file (header lines dropped, blank lines
 // skipped), each with its values separated by single blanks.
 std::vector<std::string> DataLines(const std::string& text);
