@@ -11,8 +11,8 @@ BOOL CSplashWindow::Show()
 {
     if (!Create(IDD_SPLASH, nullptr))
         return FALSE;
-    // It has no owner: without topmost the main frame, shown and activated
-    // next, would cover it.
+    // Owned by the main frame, which is shown and activated next; topmost
+    // as well, so that nothing else covers it meanwhile.
     ::SetWindowPos(GetSafeHwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     UpdateWindow();
     SetTimer(1, WAKE_MS, nullptr);

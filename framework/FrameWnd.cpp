@@ -45,6 +45,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_SIZE()
     ON_WM_SETFOCUS()
     ON_WM_ACTIVATE()
+    ON_WM_WINDOWPOSCHANGED()
     ON_WM_NCACTIVATE()
     ON_WM_INITMENUPOPUP()
     ON_WM_MENUSELECT()
@@ -262,6 +263,44 @@ bool IsOwnedBy(CWnd* pWnd, HWND hWndOwner)
 }
 
 } // namespace
+
+namespace {
+
+bool IsOwnedBy(HWND hWnd, HWND hOwner)
+{
+    for (HWND h = ::GetWindow(hWnd, GW_OWNER); h != nullptr; h = ::GetWindow(h, GW_OWNER))
+        if (h == hOwner)
+            return true;
+    return false;
+}
+
+// The shown windows that this frame owns, directly or through another,
+// that lie below it, highest first.
+std::vector<HWND> OwnedWindowsBelow(HWND hFrame)
+{
+    std::vector<HWND> below;
+    for (HWND h = ::GetWindow(hFrame, GW_HWNDNEXT); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (::IsWindowVisible(h) && IsOwnedBy(h, hFrame))
+            below.push_back(h);
+    return below;
+}
+
+} // namespace
+
+// Owned windows belong above their owner; Wine leaves those below it when
+// the frame comes to the top, where the user would not find them.
+void CFrameWnd::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    Default();
+    if ((lpwndpos->flags & SWP_NOZORDER) || (GetStyle() & WS_CHILD))
+        return;
+    // Each goes just above the frame, so they keep their order among themselves.
+    for (HWND hOwned : OwnedWindowsBelow(m_hWnd)) {
+        HWND hAbove = ::GetWindow(m_hWnd, GW_HWNDPREV);
+        ::SetWindowPos(hOwned, hAbove != nullptr ? hAbove : HWND_TOP, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
 
 void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {

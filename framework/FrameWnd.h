@@ -156,6 +156,7 @@ public:
     void OnSize(UINT nType, int cx, int cy);
     void OnSetFocus(CWnd* pOldWnd);
     void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     BOOL OnNcActivate(BOOL bActive);
     void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);

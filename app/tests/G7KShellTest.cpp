@@ -18,6 +18,8 @@
 #include "app/project/ProtocolListCtrl.h"
 #include "app/project/ProtocolViewport.h"
 #include "app/tests/Screenshot.h"
+#include "app/dialogs/StatusMessage.h"
+#include "instrument/TransferStatusDlg.h"
 #include "ui/frames/SECCustomToolBar.h"
 #include "framework/HostServices.h"
 #include "res/resource.h"
@@ -1164,4 +1166,163 @@ TEST_F(Shell, MainFrameBarsFloatInsideItAndComeBackAfterARestart)
     EXPECT_EQ(nullptr, pTransfer->GetMDIFloatingFrame());
     pFrame->SaveBarState("CustomToolBars");
     manager.SaveState("CustomToolBars");
+}
+
+namespace {
+
+void PumpFor(int nMilliseconds)
+{
+    const DWORD dwEnd = GetTickCount() + (DWORD)nMilliseconds;
+    do {
+        PumpMessages();
+        Sleep(10);
+    } while ((LONG)(GetTickCount() - dwEnd) < 0);
+}
+
+CPoint WindowCentre(HWND hWnd)
+{
+    CRect rect;
+    GetWindowRect(hWnd, &rect);
+    return rect.CenterPoint();
+}
+
+// Owned by the main frame, shown, and in the frame's middle.
+void ExpectOwnedAndCentred(HWND hWnd, CFrameWnd* pFrame)
+{
+    EXPECT_EQ(pFrame->GetSafeHwnd(), GetWindow(hWnd, GW_OWNER));
+    EXPECT_TRUE(IsWindowVisible(hWnd));
+    const CPoint ptFrame = WindowCentre(pFrame->GetSafeHwnd());
+    EXPECT_NEAR(ptFrame.x, WindowCentre(hWnd).x, 1);
+    EXPECT_NEAR(ptFrame.y, WindowCentre(hWnd).y, 1);
+}
+
+// The frame somewhere away from the screen's top-left corner.
+void PlaceFrameAwayFromTheCorner(CFrameWnd* pFrame)
+{
+    pFrame->ShowWindow(SW_RESTORE);
+    pFrame->SetWindowPos(&CWnd::wndTop, 90, 70, 820, 600, SWP_SHOWWINDOW);
+    pFrame->SetForegroundWindow();
+    PumpMessages();
+}
+
+struct ModalSeen
+{
+    const char* pszCaption = nullptr;
+    HWND hOwner = nullptr;
+    CPoint ptCentre;
+    bool bFound = false;
+} g_modalSeen;
+
+// Runs in the modal loop of the dialog named in g_modalSeen: notes where
+// it is, then closes it.
+void CALLBACK NoteAndCloseModal(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    KillTimer(nullptr, nTimer);
+    HWND hDlg = FindWindowA("#32770", g_modalSeen.pszCaption);
+    if (hDlg == nullptr)
+        return;
+    g_modalSeen.bFound = true;
+    g_modalSeen.hOwner = GetWindow(hDlg, GW_OWNER);
+    g_modalSeen.ptCentre = WindowCentre(hDlg);
+    PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+}
+
+} // namespace
+
+// The about box, as the application's other dialogs, opens in the middle
+// of the main frame, which owns it.
+TEST_F(Shell, DialogsOpenCentredOnTheMainFrame)
+{
+    theApp.GetSplashWindow().Close();
+    CMainFrame* pFrame = Frame();
+    PlaceFrameAwayFromTheCorner(pFrame);
+    g_modalSeen = ModalSeen();
+    g_modalSeen.pszCaption = "About G7KWin";
+    SetTimer(nullptr, 0, 300, NoteAndCloseModal);
+    pFrame->SendMessage(WM_COMMAND, ID_APP_ABOUT);
+    ASSERT_TRUE(g_modalSeen.bFound);
+    EXPECT_EQ(pFrame->GetSafeHwnd(), g_modalSeen.hOwner);
+    const CPoint ptFrame = WindowCentre(pFrame->GetSafeHwnd());
+    EXPECT_NEAR(ptFrame.x, g_modalSeen.ptCentre.x, 1);
+    EXPECT_NEAR(ptFrame.y, g_modalSeen.ptCentre.y, 1);
+}
+
+// The transfer status window of "Install files" and the status window of
+// the calibration, made without a parent, belong to the main frame.
+TEST_F(Shell, StatusWindowsBelongToTheMainFrameAndOpenInItsMiddle)
+{
+    theApp.GetSplashWindow().Close();
+    CMainFrame* pFrame = Frame();
+    PlaceFrameAwayFromTheCorner(pFrame);
+    CTransferStatusDlg transfer("Install files (S/N: 000123)", nullptr);
+    ASSERT_TRUE(transfer.Create(CTransferStatusDlg::IDD, nullptr));
+    transfer.ShowWindow(SW_SHOW);
+    pFrame->SetForegroundWindow();
+    PumpFor(100);
+    ExpectOwnedAndCentred(transfer.GetSafeHwnd(), pFrame);
+    transfer.DestroyWindow();
+
+    CStatusMessage status;
+    ASSERT_TRUE(status.Create());
+    status.ShowWindow(SW_SHOW);
+    pFrame->SetForegroundWindow();
+    PumpFor(100);
+    ExpectOwnedAndCentred(status.GetSafeHwnd(), pFrame);
+    status.DestroyWindow();
+}
+
+namespace {
+
+// Whether the frame's menu holds the caption button a maximised child puts
+// at its end.
+bool MenuHasButton(CFrameWnd* pFrame, UINT nCommand)
+{
+    HMENU hMenu = GetMenu(pFrame->GetSafeHwnd());
+    for (int i = 0; i < GetMenuItemCount(hMenu); ++i)
+        if (GetMenuItemID(hMenu, i) == nCommand)
+            return true;
+    return false;
+}
+
+} // namespace
+
+// Minimise, Restore and Close at the right end of the menu bar act on the
+// maximised child, and the program goes on.
+TEST_F(Shell, MaximisedChildsCaptionButtonsActOnTheChild)
+{
+    theApp.GetSplashWindow().Close();
+    CMainFrame* pFrame = Frame();
+    PlaceFrameAwayFromTheCorner(pFrame);
+    CDocument* pDocument = theApp.GetTemplate(TEMPLATE_VIKA)->OpenDocumentFile(nullptr);
+    ASSERT_NE(nullptr, pDocument);
+    POSITION pos = pDocument->GetFirstViewPosition();
+    auto* pChild = static_cast<CMDIChildWnd*>(pDocument->GetNextView(pos)->GetParentFrame());
+    const auto maximise = [&] {
+        pChild->MDIMaximize();
+        pFrame->SetForegroundWindow();
+        PumpFor(100);
+        ASSERT_TRUE(pChild->IsZoomed());
+    };
+
+    const struct { UINT nButton; const char* pszName; } buttons[] = {{SC_RESTORE, "Restore"}, {SC_MINIMIZE, "Minimise"}};
+    for (const auto& button : buttons) {
+        SCOPED_TRACE(button.pszName);
+        maximise();
+        ASSERT_TRUE(MenuHasButton(pFrame, button.nButton));
+        // What the menu sends when the button is clicked.
+        pFrame->SendMessage(WM_COMMAND, button.nButton);
+        PumpFor(200);
+        EXPECT_FALSE(pFrame->IsIconic());
+        EXPECT_FALSE(pChild->IsZoomed());
+        EXPECT_EQ(button.nButton == SC_MINIMIZE, !!pChild->IsIconic());
+    }
+
+    maximise();
+    ASSERT_TRUE(MenuHasButton(pFrame, SC_CLOSE));
+    pFrame->SendMessage(WM_COMMAND, SC_CLOSE);
+    PumpFor(200);
+    EXPECT_TRUE(IsWindow(pFrame->GetSafeHwnd()));
+    EXPECT_FALSE(pFrame->IsIconic());
+    EXPECT_EQ(0, theApp.GetOpenDocumentCount()) << "the child's document is closed";
+    EXPECT_EQ(nullptr, pFrame->MDIGetActive());
 }
