@@ -40,7 +40,9 @@ function(g7k_test name)
     ENVIRONMENT "G7K_SOURCE_DIR=${PROJECT_SOURCE_DIR};G7K_BINARY_DIR=${PROJECT_BINARY_DIR}"
     TIMEOUT 180)
   if(A_GUI)
-    set_tests_properties(${name} PROPERTIES LABELS gui)
+    # One window test on the virtual screen at a time: tests that read the
+    # screen's pixels would otherwise see another test's windows.
+    set_tests_properties(${name} PROPERTIES LABELS gui RESOURCE_LOCK screen)
   endif()
 endfunction()
 
