@@ -6,6 +6,7 @@
 #include "framework/Framework.h"
 #include "app/G7KWinApp.h"
 #include "app/tests/Screenshot.h"
+#include "app/tests/WindowScript.h"
 #include "chart/VikaChartDoc.h"
 #include "chart/VikaChartView.h"
 #include "chart/tests/ChartTestFiles.h"
@@ -20,7 +21,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -44,46 +44,7 @@ CTestApp theApp;
 
 const char kPrinter[] = "G7K File Printer";
 
-void PumpMessages() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
-// A modal window with the caption is handed to the script once it shows.
-struct Script {
-  std::string strCaption;
-  std::function<void(HWND)> run;
-  bool bRan = false;
-};
-Script* g_pScript = nullptr;
-
-BOOL CALLBACK FindCaption(HWND hWnd, LPARAM) {
-  char szTitle[256] = "";
-  GetWindowTextA(hWnd, szTitle, sizeof szTitle);
-  if (!IsWindowVisible(hWnd) || g_pScript->strCaption != szTitle) return TRUE;
-  g_pScript->bRan = true;
-  g_pScript->run(hWnd);
-  return FALSE;
-}
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD) {
-  if (g_pScript && !g_pScript->bRan)
-    EnumThreadWindows(GetCurrentThreadId(), FindCaption, 0);
-}
-
-bool Drive(const char* pszCaption, std::function<void(HWND)> run,
-           const std::function<void()>& open) {
-  Script script{pszCaption, std::move(run)};
-  g_pScript = &script;
-  const UINT_PTR nTimer = SetTimer(nullptr, 0, 100, RunScript);
-  open();
-  KillTimer(nullptr, nTimer);
-  g_pScript = nullptr;
-  return script.bRan;
-}
+using windowscript::PumpMessages;
 
 std::string PrintDir() {
   const char* dir = getenv("G7K_PRINT_DIR");
@@ -128,26 +89,9 @@ void ClearPrinted() {
 // Green pixels (the enabled ORG measurements' colour) a window shows.
 int CountGreenOnScreen(HWND hWnd) {
   RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  GdiFlush();
-  MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, 0);
-  RECT rect;
-  GetWindowRect(hWnd, &rect);
-  const int cx = rect.right - rect.left, cy = rect.bottom - rect.top;
-  HDC hScreen = GetDC(nullptr);
-  HDC hMemory = CreateCompatibleDC(hScreen);
-  HBITMAP hBitmap = CreateCompatibleBitmap(hScreen, cx, cy);
-  HGDIOBJ hOld = SelectObject(hMemory, hBitmap);
-  BitBlt(hMemory, 0, 0, cx, cy, hScreen, rect.left, rect.top, SRCCOPY);
-  SelectObject(hMemory, hOld);
-  BITMAPINFOHEADER info = {sizeof info, cx, cy, 1, 32, BI_RGB};
-  std::vector<DWORD> pixels(static_cast<size_t>(cx) * cy);
-  GetDIBits(hMemory, hBitmap, 0, cy, pixels.data(),
-            reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-  DeleteObject(hBitmap);
-  DeleteDC(hMemory);
-  ReleaseDC(nullptr, hScreen);
+  int cx = 0, cy = 0;
   int green = 0;
-  for (DWORD p : pixels) {
+  for (DWORD p : WindowPixels(hWnd, cx, cy)) {
     const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
     if (g > 120 && r < 80 && b < 80) ++green;
   }
@@ -260,11 +204,15 @@ class ChartPrint : public ::testing::Test {
 
   // File > Print, the print dialog answered with the button.
   bool PrintThroughDialog(CVikaChartView* pView, int nButton) {
-    return Drive(
-        "Print", [nButton](HWND hWnd) {
+    return windowscript::DriveIfShown(
+        "Print",
+        [nButton](HWND hWnd) {
           PostMessageA(GetDlgItem(hWnd, nButton), BM_CLICK, 0, 0);
         },
-        [pView] { pView->SendMessage(WM_COMMAND, ID_FILE_PRINT); });
+        [pView] {
+          pView->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+          return 0;
+        });
   }
 
   static BOOL s_bStarted;
@@ -312,7 +260,7 @@ TEST_F(ChartPrint, PreviewShowsThePageAndCloses) {
   enum { idNext = 0xE301, idPrev, idClose };
   bool bNextEnabled = true, bPrevEnabled = true;
   int nGreen = 0;
-  EXPECT_TRUE(Drive(
+  windowscript::Drive(
       "Print Preview",
       [&](HWND hWnd) {
         // One page: nothing to step to either way.
@@ -327,7 +275,10 @@ TEST_F(ChartPrint, PreviewShowsThePageAndCloses) {
                    "/chart_preview.bmp").c_str());
         PostMessageA(hWnd, WM_COMMAND, idClose, 0);
       },
-      [pView] { pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW); }));
+      [pView] {
+        pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+        return 0;
+      });
   EXPECT_FALSE(bNextEnabled);
   EXPECT_FALSE(bPrevEnabled);
   // The page shows the chart, not only the header's small legend marker.
