@@ -93,6 +93,20 @@ inline bool FileExists(LPCTSTR lpszPath) {
   return GetAttributes(lpszPath, dwAttributes) && !(dwAttributes & dwDirectory);
 }
 
+// Makes the folder and every missing folder above it.
+inline bool CreateFolders(LPCTSTR lpszPath, Error& error) {
+  const CString strPath(lpszPath);
+  DWORD dwAttributes = 0;
+  for (int i = 1; i <= strPath.GetLength(); ++i) {
+    if (i < strPath.GetLength() && strPath[i] != '\\' && strPath[i] != '/')
+      continue;
+    const CString strPrefix = strPath.Left(i);
+    if (!GetAttributes(strPrefix, dwAttributes) && !CreateFolder(strPrefix, error))
+      return false;
+  }
+  return true;
+}
+
 // The current directory at its making is made current again when it goes.
 class CurrentDirectoryScope {
 public:

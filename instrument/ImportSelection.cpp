@@ -1,10 +1,11 @@
 #include "instrument/ImportSelection.h"
 
 #include "instrument/InstrumentTables.h"
+#include "framework/OsFile.h"
+#include "framework/PathNames.h"
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 
 namespace {
 
@@ -145,15 +146,15 @@ FolderSnapshot::FolderSnapshot(const std::string& folder) : m_folder(folder), m_
 
 std::vector<FolderSnapshot::Entry> FolderSnapshot::Read(const std::string& folder)
 {
+    const DWORD dwDirectory = 0x10; // CFile::directory
     std::vector<Entry> entries;
-    std::error_code ec;
-    for (const auto& file : std::filesystem::directory_iterator(folder, ec)) {
-        if (!file.is_regular_file(ec))
-            continue;
-        const auto written = std::filesystem::last_write_time(file.path(), ec);
-        entries.push_back({file.path().filename().string(), static_cast<unsigned long long>(file.file_size(ec)),
-                           static_cast<long long>(written.time_since_epoch().count())});
-    }
+    std::vector<OsFile::FindData> found;
+    OsFile::Error error;
+    if (!OsFile::FindFiles(WithSeparator(folder.c_str()) + "*", found, error))
+        return entries;
+    for (const OsFile::FindData& file : found)
+        if (!(file.dwAttributes & dwDirectory))
+            entries.push_back({file.strName.str(), file.nSize, static_cast<long long>(file.tLastWrite)});
     return entries;
 }
 

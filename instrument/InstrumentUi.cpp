@@ -1,11 +1,10 @@
 #include "instrument/InstrumentUi.h"
 
 #include "framework/HostServices.h"
+#include "framework/OsFile.h"
 #include "instrument/Command.h"
 #include "res/InstrumentRes.h"
 
-#include <filesystem>
-#include <system_error>
 
 void ShowComPortError()
 {
@@ -32,8 +31,8 @@ BOOL OfferToCreateFolder(const CString& folder)
     message.Format("The folder\n%s\ndoes not exist. Do you want to create it?", static_cast<LPCTSTR>(folder));
     if (AfxMessageBox(message, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return FALSE;
-    std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(static_cast<LPCTSTR>(folder)), ec);
+    OsFile::Error error;
+    OsFile::CreateFolders(folder, error);
     if (IsFolder(folder))
         return TRUE;
     message.Format("Could not create the folder\n%s", static_cast<LPCTSTR>(folder));
